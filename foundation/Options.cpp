@@ -1,0 +1,3 @@
+#include "foundation/Options.h"
+
+tOptions GlobalOptions;
