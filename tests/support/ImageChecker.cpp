@@ -127,8 +127,6 @@ private:
         const TOruClassRecord* super = out.ClassAt(c.Superclass);
         if (!super) return Problem("class %u: superclass %d is no class", c.Address, c.Superclass);
         if (super->FieldBytes > c.FieldBytes) Problem("class %u has fewer fields than its superclass", c.Address);
-        if (super->Methods.size() > c.Methods.size())
-            Problem("class %u has fewer methods than its superclass", c.Address);
         const TOruClassRecord* step = &c;
         for (size_t n = 0; step && step->Superclass != 0xFFFF; ++n) {
             if (n > out.Classes.size()) return Problem("class %u: superclass cycle", c.Address);
