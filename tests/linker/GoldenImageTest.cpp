@@ -3,25 +3,6 @@
 #include "tests/linker/LinkFixture.h"
 
 namespace {
-// A minimal java/lang with explicit constructors, so that every method's
-// place is fixed by the source.
-TSources GoldenSources() {
-    return {
-        {"java/lang/Object.java", "package java.lang;\npublic class Object {\n    public Object() {\n    }\n}\n"},
-        {"java/lang/String.java",
-         "package java.lang;\npublic final class String {\n    int length;\n    char[] value;\n\n"
-         "    String() {\n    }\n}\n"},
-        {"java/lang/Throwable.java",
-         "package java.lang;\npublic class Throwable {\n    public Throwable() {\n    }\n\n"
-         "    static void throwVMException(int code) {\n    }\n}\n"},
-        {"java/lang/OutOfMemoryError.java",
-         "package java.lang;\npublic class OutOfMemoryError extends Throwable {\n"
-         "    public OutOfMemoryError() {\n    }\n}\n"},
-        {"Tiny.java",
-         "public class Tiny {\n    public Tiny() {\n    }\n\n    static void main() {\n        String s = \"hi\";\n    }\n}\n"},
-    };
-}
-
 // Worked out by hand: classes Tiny, Throwable, Object, String, OutOfMemoryError
 // in that order; no statics, no initialisers, one string.
 const std::vector<uint8_t> GoldenImage = {
@@ -73,7 +54,7 @@ const std::vector<uint8_t> GoldenImage = {
 }  // namespace
 
 TEST(GoldenImage, TinyProgramByteForByte) {
-    LinkedProgram program(GoldenSources(), "");
+    LinkedProgram program(TinyProgram(), "");
     ASSERT_EQ(program.Link("Tiny"), "");
     std::vector<uint8_t> image = program.Image();
     ASSERT_EQ(image.size(), GoldenImage.size());
@@ -101,7 +82,7 @@ TEST(GoldenImage, TinyProgramByteForByte) {
 TEST(GoldenImage, ZeroStackBaseSwitch) {
     ScopedOptions options;
     GlobalOptions.debugZeroStackOffset = true;
-    LinkedProgram program(GoldenSources(), "");
+    LinkedProgram program(TinyProgram(), "");
     ASSERT_EQ(program.Link("Tiny"), "");
     EXPECT_EQ(program.Image()[18], 0);
     EXPECT_EQ(program.Image()[19], 0);

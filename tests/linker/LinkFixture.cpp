@@ -79,3 +79,23 @@ TSources ProgramSources(const std::vector<std::string>& names) {
         sources[name] = TempDir::ReadFile(SourceDir() + "/tests/linker/programs/" + name);
     return sources;
 }
+
+// A minimal java/lang with explicit constructors, so that every method's
+// place is fixed by the source.
+const TSources& TinyProgram() {
+    static const TSources sources = {
+        {"java/lang/Object.java", "package java.lang;\npublic class Object {\n    public Object() {\n    }\n}\n"},
+        {"java/lang/String.java",
+         "package java.lang;\npublic final class String {\n    int length;\n    char[] value;\n\n"
+         "    String() {\n    }\n}\n"},
+        {"java/lang/Throwable.java",
+         "package java.lang;\npublic class Throwable {\n    public Throwable() {\n    }\n\n"
+         "    static void throwVMException(int code) {\n    }\n}\n"},
+        {"java/lang/OutOfMemoryError.java",
+         "package java.lang;\npublic class OutOfMemoryError extends Throwable {\n"
+         "    public OutOfMemoryError() {\n    }\n}\n"},
+        {"Tiny.java",
+         "public class Tiny {\n    public Tiny() {\n    }\n\n    static void main() {\n        String s = \"hi\";\n    }\n}\n"},
+    };
+    return sources;
+}

@@ -67,5 +67,9 @@ uint8_t OruByteOf(int jvmOpcode);
 // throwVMException, OutOfMemoryError.
 const TSources& MinimalLibrary();
 
+// The golden program "Tiny" on a minimal java/lang whose methods are all
+// written out; one string.
+const TSources& TinyProgram();
+
 // Sources of the example programs under tests/linker/programs.
 TSources ProgramSources(const std::vector<std::string>& names);
