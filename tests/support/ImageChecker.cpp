@@ -78,7 +78,7 @@ private:
         if (out.Version != 1) Problem("version %d", out.Version);
         size_t pages = std::max<size_t>(20, std::min<size_t>(255, size / 256 + 1));
         if (out.LengthByte != pages) Problem("length byte %d, expected %zu", out.LengthByte, pages);
-        size_t stack = facts.ZeroStackBase ? 0 : (size / 16 + 1) * 16;
+        size_t stack = facts.ZeroStackBase ? 0 : ((size / 16 + 1) * 16) & 0xFFFF;  // a word
         if (out.StackBase != stack) Problem("stack base %d, expected %zu", out.StackBase, stack);
         if (out.StaticBytes % 2) Problem("odd static area size %d", out.StaticBytes);
         if (out.Callback != 0) Problem("callback %d", out.Callback);
