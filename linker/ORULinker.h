@@ -105,6 +105,8 @@ public:
     int FindNativeMethod(const char* className, const char* methodName) const;  // LNK-4
 
 private:
+    friend struct CORULinkerPasses;  // the benchmark times the passes one by one
+
     struct TLinkedClass {
         std::unique_ptr<CJavaClass> Class;
         bool Resolved = false;

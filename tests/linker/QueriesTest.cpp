@@ -108,14 +108,18 @@ TEST(QueriesAfterLink, LoadingAnotherClassLeavesTheImageQueriesAlone) {
     EXPECT_EQ(index, count);
     int line = 0, pc = 0;
     const CJavaClass* main = linker.GetClass(0);
-    EXPECT_EQ(linker.TranslatePC(main->GetMethodImageOffset(linker.GetMainMethodIndex()) + 
+    EXPECT_EQ(linker.TranslatePC(main->GetMethodImageOffset(linker.GetMainMethodIndex()) +
                                  uint32_t(linker.GetMainPrologueSize(main, linker.GetMainMethodIndex())), line, pc),
               const_cast<CJavaClass*>(main)->GetSourceName());
     EXPECT_EQ(pc, 0);
     const CJavaClass* strings = linker.GetClass(index);
-    for (int i = 1; i < strings->GetConstantPoolCount(); ++i)
+    int world = 0;
+    for (int i = 1; i < strings->GetConstantPoolCount(); ++i) {
         if (strings->GetConstantTag(i) == ctString && std::strcmp(strings->GetStringConstantText(i), "world") == 0)
-            EXPECT_EQ(ErrorOf([&] { linker.FindStringIndex(strings, i); }),
-                      "[ Error IDE-0030] Unable to find constant pool string.\n");
+            world = i;
+    }
+    ASSERT_GT(world, 0);
+    EXPECT_EQ(ErrorOf([&] { linker.FindStringIndex(strings, world); }),
+              "[ Error IDE-0030] Unable to find constant pool string.\n");
     EXPECT_EQ(ErrorOf([&] { linker.GetClassOffset(nullptr); }), "[ Error IDE-0019] Unable to find class ().\n");
 }
