@@ -125,6 +125,16 @@ TEST(LinkErrors, CountThatDoesNotFitItsByteIsRefused) {
     EXPECT_EQ(LinkMinimal("public class Main {\n" + fields + "    static void main() {}\n}\n"), "");
 }
 
+TEST(LinkErrors, ExceptionEntryCountThatDoesNotFitItsByte) {
+    auto handlers = [](int count) {
+        std::string body;
+        for (int i = 0; i < count; ++i) body += "        try {\n            f();\n        } catch (Throwable t) {\n        }\n";
+        return "public class Main {\n    static void f() {}\n    static void main() {\n" + body + "    }\n}\n";
+    };
+    EXPECT_EQ(LinkMinimal(handlers(255)), "");
+    EXPECT_EQ(LinkMinimal(handlers(256)), "[ Error IDE-0048] Internal error.\n");
+}
+
 TEST(LinkErrors, ListingThatCannotBeWritten) {
     ScopedOptions options;
     GlobalOptions.debugORUFile = true;
