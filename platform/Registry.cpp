@@ -55,14 +55,13 @@ TRegistry::TRegistry(const std::string& file)
 TRegistry::~TRegistry() { Flush(); }
 
 bool TRegistry::OpenKey(const std::string& key, bool canCreate) {
-    std::string path = NormalisedKey(key);
-    if (!canCreate && !path.empty()) {
-        impl_->settings->beginGroup(Q(path));
-        bool exists = !impl_->settings->allKeys().isEmpty();
-        impl_->settings->endGroup();
-        if (!exists) return false;
-    }
+    bool absolute = !key.empty() && (key[0] == '/' || key[0] == '\\');
+    std::string path = NormalisedKey(absolute || current_.empty() ? key : current_ + "/" + key);
     while (!impl_->settings->group().isEmpty()) impl_->settings->endGroup();
+    if (!canCreate && !KeyExists(path)) {
+        if (!current_.empty()) impl_->settings->beginGroup(Q(current_));
+        return false;
+    }
     if (!path.empty()) impl_->settings->beginGroup(Q(path));
     current_ = path;
     return true;

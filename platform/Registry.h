@@ -23,11 +23,12 @@ public:
     TRegistry(const TRegistry&) = delete;
     TRegistry& operator=(const TRegistry&) = delete;
 
-    // Makes `key` (relative to the root; "" is the root) the current key.
+    // Makes `key` the current key: relative to the current key, or to the
+    // root when it begins with a separator ("" keeps the current key).
     // Returns false when it does not exist and canCreate is false.
     bool OpenKey(const std::string& key, bool canCreate);
     void CloseKey();  // back to the root; writes pending changes
-    const std::string& CurrentPath() const { return current_; }
+    const std::string& CurrentPath() const { return current_; }  // from the root
 
     std::string ReadString(const std::string& name) const;  // missing: ""
     uint32_t ReadInteger(const std::string& name) const;    // throws ERegistryException
