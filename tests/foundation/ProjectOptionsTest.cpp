@@ -208,3 +208,14 @@ TEST(ProjectOptions, SaveFailureCarriesPathAndReason) {
         EXPECT_NE(std::string(e.what()).find(p.OptionsFile), std::string::npos);
     }
 }
+
+TEST(ProjectOptions, CorruptedBytesLoadOrRaiseIde50) {
+    for (size_t at = 0; at < WorkedExample.size(); ++at) {
+        for (int value : {0x00, 0x01, 0x7F, 0x80, 0xFF}) {
+            std::string bytes = WorkedExample;
+            bytes[at] = static_cast<char>(value);
+            int error = DecodeError(bytes);
+            EXPECT_TRUE(error == 0 || error == 50) << "byte " << at << " = " << value;
+        }
+    }
+}
