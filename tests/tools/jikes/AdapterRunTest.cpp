@@ -150,6 +150,26 @@ TEST_F(AdapterRun, MissingCompilerIsAnErrorNeverACleanCompile) {
     EXPECT_FALSE(Exists("C.class"));
 }
 
+TEST_F(AdapterRun, CompilerThatCrashesOrLeavesNoLogIsAnError) {
+    std::string source = Write("C.java", "public class C {\n}\n");
+    // A crash, a failure with a complaint, and a run that writes no log.
+    const std::pair<const char*, const char*> fakes[] = {
+        {"#!/bin/sh\nkill -SEGV $$\n", "abnormally"},
+        {"#!/bin/sh\necho cannot run >&2\nexit 3\n", "exit code 3): cannot run"},
+        {"#!/bin/sh\nexit 0\n", "failed"}};
+    for (const auto& [script, reason] : fakes) {
+        SCOPED_TRACE(script);
+        std::string bin = dir.Path() + "/fake-bin";
+        TempDir::MakeDirs(bin);
+        TempDir::WriteFile(bin + "/ecj", script);
+        std::filesystem::permissions(bin + "/ecj", std::filesystem::perms::owner_all);
+        TCompilerOutput parsed = Compile(source, {"env", "PATH=" + bin});
+        ASSERT_EQ(parsed.Records.size(), 1u) << output;
+        EXPECT_TRUE(parsed.Records[0].IsError);
+        EXPECT_NE(parsed.Records[0].Text.find(reason), std::string::npos) << parsed.Records[0].Text;
+    }
+}
+
 TEST_F(AdapterRun, NoSourceGivenIsAnError) {
     JavaCompileResult run = RunProgram({AdapterPath(), "+E", "-depend", "-g"});
     TCompilerOutput parsed = ParseCompilerOutput(run.output);
