@@ -77,12 +77,30 @@ struct TRuleCheck {
                 if (Class.Pool.at(index).Tag != 8) Fail(at, "ldc of a constant that is not a String");
             } else if (op == 0xB6) {
                 CheckDeclared(at, U2(code, pc + 1), true);
+            } else if (op == 0xB7 || op == 0xB8 || op == 0xB4 || op == 0xB5) {
+                CheckInherited(at, U2(code, pc + 1), op == 0xB7 || op == 0xB8);
             } else if (op == 0xB2 || op == 0xB3) {
                 CheckDeclared(at, U2(code, pc + 1), false);
             } else if (op == 0xBC && (code.at(pc + 1) == 6 || code.at(pc + 1) == 7 || code.at(pc + 1) == 11)) {
                 Fail(at, "array of long, float or double");
             }
         }
+    }
+
+    // Static and special calls, and instance fields, are found in the class
+    // or its superclasses.
+    void CheckInherited(const std::string& at, uint16_t reference, bool method) {
+        std::string owner, name, descriptor;
+        Class.Reference(reference, owner, name, descriptor);
+        for (std::string current = owner; !current.empty();) {
+            auto found = Classes.find(current);
+            if (found == Classes.end()) return;
+            const std::vector<TMember>& members = method ? found->second.Methods : found->second.Fields;
+            for (const TMember& m : members)
+                if (m.Name == name && m.Descriptor == descriptor) return;
+            current = found->second.SuperName;
+        }
+        Fail(at, owner + " has no " + name + descriptor);
     }
 
     // The linker finds virtual methods and static fields among the own

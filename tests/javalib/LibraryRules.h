@@ -7,8 +7,9 @@
 
 // What the linker accepts of a class: version 45.3, no interfaces, no long,
 // float or double, no synchronized blocks, no multi-dimensional arrays, only
-// String constants loaded, no wide instructions, no main method, and calls and
-// static field accesses that name the declaring class. `classes` resolves the
+// String constants loaded, no wide instructions, no main method, calls and
+// static field accesses that name the declaring class, and only members that
+// exist. `classes` resolves the
 // classes the code refers to. A program's class may have its main method.
 // Returns one text per violation.
 std::vector<std::string> RuleViolations(const TClassFile& cls, const TClassMap& classes, bool allowMain = false);
