@@ -16,14 +16,15 @@ constexpr int32_t RunningPacketByteMs = 5000, RunningPacketWholeMs = 6000;
 
 void TSXComm::WaitForData(std::initializer_list<WaitLimit> limits)
 {
-    for (;;) {
+    for (bool first = true;; first = false) {
         if (host_.HasLinkWorker()) host_.CheckCancel();
         const int64_t now = clock_.TickCount();
         int64_t left = WaitSliceMs;
         for (const WaitLimit& limit : limits) left = std::min(left, limit.timeoutMs - (now - limit.start));
-        // Past a limit a byte comes too late, even one already waiting.
+        // A byte already waiting ends the wait at once; one that comes only
+        // after a limit has passed comes too late.
+        if ((first || left >= 0) && CharAvailable()) return;
         if (left < 0) throw EError(ecIDE, 22);
-        if (CharAvailable()) return;
         // At the limit itself wait one millisecond more: the first moment past it.
         port_.WaitReadable(int32_t(std::max<int64_t>(left, 1)));
     }
@@ -58,6 +59,7 @@ void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
 {
     const int64_t start = clock_.TickCount();
     for (;;) {
+        if (clock_.TickCount() - start > timeoutMs) throw EError(ecIDE, 22);
         WaitForData({{start, timeoutMs}});
         uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
         if (ComTrace(3))
