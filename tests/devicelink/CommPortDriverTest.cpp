@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <fcntl.h>
 #include <string>
 #include <thread>
 #include <vector>
@@ -280,4 +281,26 @@ TEST(CommPortDriverProperties, DefaultsAndSetterRules)
     EXPECT_EQ(BaudRateOf(14), 0u);
     EXPECT_EQ(DelayForRX(br9600, 96), 100);
     EXPECT_EQ(DelayForRX(99, 10), 0);
+}
+
+TEST_F(CommPortDriverTest, AdoptsForgetsAndClosesHandles)
+{
+    std::string path = pty.Dir() + "/COM" + std::to_string(pty.PortIndex() + 1);
+    int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+    ASSERT_GE(fd, 0);
+    port.SetComHandle(fd);
+    EXPECT_TRUE(port.Connected());
+    EXPECT_TRUE(port.PollActive());
+    EXPECT_TRUE(port.SendString("via adopted handle"));
+    EXPECT_EQ(pty.Read(18), "via adopted handle");
+
+    port.SetComHandle(TCommPortDriver::InvalidHandle);  // forgotten, still open
+    EXPECT_FALSE(port.Connected());
+    EXPECT_FALSE(port.PollActive());
+    EXPECT_NE(fcntl(fd, F_GETFD), -1);
+
+    port.SetComHandle(fd);
+    port.SetComHandle(TCommPortDriver::ClosedHandle);  // closed
+    EXPECT_FALSE(port.Connected());
+    EXPECT_EQ(fcntl(fd, F_GETFD), -1);
 }
