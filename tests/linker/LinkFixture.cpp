@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <climits>
+#include <filesystem>
 
 #include "foundation/EError.h"
 #include "linker/OruInstructionSet.h"
@@ -77,6 +78,14 @@ TSources ProgramSources(const std::vector<std::string>& names) {
     TSources sources;
     for (const std::string& name : names)
         sources[name] = TempDir::ReadFile(SourceDir() + "/tests/linker/programs/" + name);
+    return sources;
+}
+
+TSources FolderSources(const std::string& folder) {
+    TSources sources;
+    for (const auto& entry : std::filesystem::directory_iterator(SourceDir() + "/" + folder))
+        if (entry.path().extension() == ".java")
+            sources[entry.path().filename().string()] = TempDir::ReadFile(entry.path().string());
     return sources;
 }
 

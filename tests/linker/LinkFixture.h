@@ -71,5 +71,8 @@ const TSources& MinimalLibrary();
 // written out; one string.
 const TSources& TinyProgram();
 
-// Sources of the example programs under tests/linker/programs.
+// Sources of the test programs under tests/linker/programs.
 TSources ProgramSources(const std::vector<std::string>& names);
+
+// Every Java source of a folder of the source tree ("examples").
+TSources FolderSources(const std::string& folder);
