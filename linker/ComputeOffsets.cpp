@@ -70,7 +70,7 @@ void CORULinker::LayoutStrings() {
                 found.push_back(record);
                 position += record.Length + StringRecordHeaderSize;
                 linked.StringsSize += record.Length + StringRecordHeaderSize;
-                }
+            }
         }
     }
     if (found.size() != Strings.size()) throw EError(ecIDE, 48);

@@ -85,10 +85,10 @@ public:
     int GetImageSize() const { return ImageSize; }
 
     // --- queries on the linked program
-    CJavaClass* FindClassByOffset(uint32_t classOffset) const;                   // IDE-29
-    int FindMethodByOffset(uint32_t recordOffset, CJavaClass*& owner) const;     // IDE-15
-    std::string TranslatePC(uint32_t address, int& line, int& pc) const;         // IDE-16, JVM-26
-    int FindBreakableLine(const std::string& sourcePath, int line) const;        // IDE-19, IDE-20
+    CJavaClass* FindClassByOffset(uint32_t classOffset) const;                // IDE-29
+    int FindMethodByOffset(uint32_t recordOffset, CJavaClass*& owner) const;  // IDE-15
+    std::string TranslatePC(uint32_t address, int& line, int& pc) const;      // IDE-16, JVM-26
+    int FindBreakableLine(const std::string& sourcePath, int line) const;     // IDE-19, IDE-20
     uint32_t FindBreakpointAddress(const std::string& sourcePath, int line) const;
     const TStringRecord& FindStringIndex(const CJavaClass* javaClass, int constantIndex) const;
     uint32_t GetClassCodeSize(int index) const { return Classes[index].CodeSize; }

@@ -14,7 +14,8 @@
 
 // Runs Link's steps one by one with a clock around each pass.
 struct CORULinkerPasses {
-    static void Run(CORULinker& linker, const char* mainClass, const std::string& classPath, double seconds[3]) {
+    static void Run(CORULinker& linker, const char* mainClass, const std::string& classPath,
+                    double seconds[3]) {
         using Clock = std::chrono::steady_clock;
         auto t0 = Clock::now();
         linker.NativeTable = SwitchNativePackage();
@@ -58,8 +59,8 @@ const std::vector<TProgram>& Programs() {
         std::string tests = CompiledFolder("tests/linker/programs");
         std::vector<TProgram> list;
         for (const char* name : {"Hello", "Echo", "Stepping", "Uncaught"}) list.push_back({examples, name});
-        for (const char* name : {"Strings", "Arithmetic", "Arrays", "Shapes", "Statics", "Exceptions",
-                                 "Switches", "Inner"})
+        for (const char* name :
+             {"Strings", "Arithmetic", "Arrays", "Shapes", "Statics", "Exceptions", "Switches", "Inner"})
             list.push_back({tests, name});
         return list;
     }();

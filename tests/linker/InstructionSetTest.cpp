@@ -59,7 +59,8 @@ TEST(NativeTables, RowsAndMarkers) {
     EXPECT_TRUE(IsNativeEndRow(NativeMethodTable[48]));
     EXPECT_TRUE(IsNativeEndRow(AltNativeMethodTable[15]));
     int markers = 0;
-    for (int row = 0; !IsNativeEndRow(NativeMethodTable[row]); ++row) markers += IsNativeMarkerRow(NativeMethodTable[row]);
+    for (int row = 0; !IsNativeEndRow(NativeMethodTable[row]); ++row)
+        markers += IsNativeMarkerRow(NativeMethodTable[row]);
     EXPECT_EQ(markers, 14);
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "foundation/EError.h"
 #include "tests/linker/LinkFixture.h"
 #include "tests/support/CaptureSink.h"
 
@@ -8,6 +9,14 @@ TEST(LinkSmoke, HelloLinksIntoAConsistentImage) {
     ASSERT_EQ(program.Link("Hello"), "");
     TOruImage parsed = program.Check();
     EXPECT_TRUE(parsed.Problems.empty()) << ProblemText(parsed);
+    std::vector<uint8_t> image = program.Image();
+    try {
+        program.Linker().Link("Hello", program.ClassDir().c_str());
+        ADD_FAILURE() << "a second link on the same linker";
+    } catch (const EError& e) {
+        EXPECT_EQ(e.Message, "[ Error IDE-0048] Internal error.\n");
+    }
+    EXPECT_EQ(program.Image(), image);
 }
 
 TEST(LinkSmoke, DebugLinesTraceThePasses) {
@@ -17,8 +26,10 @@ TEST(LinkSmoke, DebugLinesTraceThePasses) {
     CaptureSink sink;
     ASSERT_EQ(program.Link("Tiny"), "");
     std::vector<std::string> expected = {
-        "[Debug] Linker: loading class Tiny.",          "[Debug] Linker: linking pass",
-        "[Debug] Linker: loading class java/lang/Throwable.", "[Debug] Linker: resolving class Tiny.",
+        "[Debug] Linker: loading class Tiny.",
+        "[Debug] Linker: linking pass",
+        "[Debug] Linker: loading class java/lang/Throwable.",
+        "[Debug] Linker: resolving class Tiny.",
         "[Debug] Linker: loading class java/lang/Object.",
     };
     ASSERT_GE(sink.lines.size(), expected.size());

@@ -7,9 +7,10 @@
 #include "tests/linker/LinkFixture.h"
 
 namespace {
-const char* const ProgramNames[] = {"Hello",  "Strings", "Arithmetic", "Arrays",  "Shapes",
-                                    "Statics", "Exceptions", "Switches", "Inner"};
-const char* const ExampleNames[] = {"examples/Hello", "examples/Echo", "examples/Stepping", "examples/Uncaught"};
+const char* const ProgramNames[] = {"Hello",   "Strings",    "Arithmetic", "Arrays", "Shapes",
+                                    "Statics", "Exceptions", "Switches",   "Inner"};
+const char* const ExampleNames[] = {"examples/Hello", "examples/Echo", "examples/Stepping",
+                                    "examples/Uncaught"};
 
 // "Name" is a test program alone; "folder/Name" links Name out of every source of the folder.
 TSources SourcesOf(const std::string& param) {
@@ -18,7 +19,9 @@ TSources SourcesOf(const std::string& param) {
     return FolderSources(param.substr(0, slash));
 }
 
-std::string MainOf(const std::string& param) { return param.substr(param.rfind('/') + 1); }
+std::string MainOf(const std::string& param) {
+    return param.substr(param.rfind('/') + 1);
+}
 
 class ProgramLink : public ::testing::TestWithParam<const char*> {
 protected:
@@ -77,9 +80,11 @@ TEST_P(ProgramLink, TranslatePcAgreesWithTheLineTablesAtEveryInstruction) {
                 EXPECT_EQ(jvmPc, int(pc)) << javaClass->GetClassName() << "." << javaClass->GetMethodName(m);
                 // The main method's table was shifted by its prologue; compare
                 // against the unshifted pcs.
-                int expected = LineOfPc(method, pc + (javaClass == mainClass && int(m) == linker.GetMainMethodIndex() ? prologue : 0));
-                EXPECT_EQ(line, expected) << javaClass->GetClassName() << "." << javaClass->GetMethodName(m)
-                                          << " pc " << pc;
+                int expected = LineOfPc(
+                    method,
+                    pc + (javaClass == mainClass && int(m) == linker.GetMainMethodIndex() ? prologue : 0));
+                EXPECT_EQ(line, expected)
+                    << javaClass->GetClassName() << "." << javaClass->GetMethodName(m) << " pc " << pc;
                 EXPECT_EQ(source, javaClass->GetSourceName());
             }
         }
