@@ -131,7 +131,6 @@ private:
     // Layout pass
     void ComputeOffsets();
     void LayoutStrings();
-    int TextConstantIndex(CJavaClass* javaClass, const uint8_t* instruction) const;
     int IndexOfClass(const CJavaClass* javaClass) const;
     uint32_t LinkedClassOffset(const char* name) const;  // IDE-48 when not linked
 
@@ -179,7 +178,6 @@ private:
     int WritePosition = 0;
     std::vector<TStringRecord> Strings;
     uint32_t StringTableOffset = 0;
-    bool CallbackFlag = false;
     int StackBase = 0;
     int StringAreaStart = 0;
     int StringAreaSize = 0;

@@ -188,3 +188,24 @@ TEST(GoldenImage, ZeroStackBaseSwitch) {
     EXPECT_EQ(program.Image()[19], 0);
     EXPECT_EQ(program.Linker().GetStackOffset(), 0);
 }
+
+TEST(GoldenImage, CheckerFlagsDamagedImages) {
+    LinkedProgram program(TinyProgram(), "");
+    ASSERT_EQ(program.Link("Tiny"), "");
+    TOruImageFacts facts = program.Facts();
+    int flagged = 0, damaged = 0;
+    for (size_t i = 0; i < GoldenImage.size(); ++i) {
+        for (uint8_t value : {0x00, 0x01, 0x7F, 0xFF}) {
+            if (GoldenImage[i] == value) continue;
+            std::vector<uint8_t> image = GoldenImage;
+            image[i] = value;
+            ++damaged;
+            flagged += !CheckOruImage(image, facts).Problems.empty();
+        }
+    }
+    std::vector<uint8_t> cut(GoldenImage.begin(), GoldenImage.begin() + 100);
+    EXPECT_FALSE(CheckOruImage(cut, facts).Problems.empty());
+    // Only the characters of the string and a few values that no reader can
+    // tell from right ones (locals, a superclass that is another class) pass.
+    EXPECT_GT(flagged, damaged * 8 / 10) << flagged << " of " << damaged;
+}

@@ -201,10 +201,10 @@ private:
 
     // Length of the instruction at `at`, 0 when it cannot be decoded.
     uint32_t DecodeInstruction(const TOruCodeRange& range, uint32_t at, uint32_t jvmStart) {
-        int code = DecodeByte(img[at]);
+        int code = DecodeByte(U8(at));
         uint16_t word = U16(at + 1);
         if (code < 0 || code == CodeInvokeinterface) {
-            Problem("code %u: byte %d at %u is no ORU code", range.Start, img[at], at);
+            Problem("code %u: byte %d at %u is no ORU code", range.Start, U8(at), at);
             return 0;
         }
         if ((code >= CodeFirstBranch && code <= CodeLastBranch) || code == CodeGoto || code == CodeJsr) {
