@@ -97,7 +97,7 @@ void ProtocolEngine::Poll() {
         if (faults_.boot == BootFault::None) {
             output_.Push(OutputUnit{{kComStartLoad}});
             phase_ = Phase::SyncWindow;
-            phaseEnds_ = now + timing_.syncWindowMs;
+            phaseEnds_ += timing_.syncWindowMs;
         } else {
             if (faults_.boot == BootFault::Garbage) output_.Push(OutputUnit{faults_.bootGarbage});
             phase_ = Phase::Dead;
