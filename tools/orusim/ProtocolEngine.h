@@ -36,6 +36,8 @@ public:
     void SetRTS(bool high);
     bool DSR() const;
     bool Powered() const { return power_; }
+    // The PC's side opened or closed the port (for the log).
+    void NotePort(bool open) { Note(EventKind::Modem, "port", {open}); }
 
     // Bytes from the PC.
     void Receive(const uint8_t* data, size_t count);
