@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 #include "tests/support/JavaCompile.h"
@@ -7,6 +8,14 @@
 #include "tools/orusim/CliCommands.h"
 
 using namespace orusim;
+
+namespace {
+// The program folder: from the test environment, else beside the tests' own.
+std::string OrusimPath() {
+    if (std::getenv("CORVANE_PROGRAM_DIR")) return ProgramDir() + "/orusim";
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path().string() + "/bin/orusim";
+}
+}  // namespace
 
 TEST(OrusimArguments, PortDirectoryAndNumberAreRequired) {
     std::string error;
@@ -48,7 +57,7 @@ TEST(OrusimCommands, EachCommandAndItsFaults) {
 
 TEST(OrusimProgram, AnnouncesItsPortLogsEventsAndCleansUp) {
     TempDir dir("orusim-cli");
-    std::string program = ProgramDir() + "/orusim";
+    std::string program = OrusimPath();
     auto result = RunProgram({"sh", "-c",
                               "printf 'text hi\\nbogus\\nquit\\n' | '" + program + "' --port-dir '" + dir.Path() +
                                   "' --com 9"});
