@@ -5,6 +5,8 @@
 #include "editor/SrcExceptions.h"
 #include "editor/SrcHighlighterAttributes.h"
 #include "editor/SrcHighlighterList.h"
+#include "editor/SrcRegistryStore.h"
+#include "platform/Registry.h"
 #include "tests/editor/EventRecorder.h"
 #include "tests/editor/MemorySettingsStore.h"
 #include "tests/support/TempDir.h"
@@ -291,4 +293,30 @@ TEST(SrcHighlighterList, RegistersOnceAndFindsByClassAndExactName) {
     EXPECT_EQ(made->LanguageName(), "Other");
     TComponent plain;
     EXPECT_EQ(list.FindByClass(&plain), -1);
+}
+
+TEST(SrcCustomHighlighter, AttributesRoundTripThroughTheProgramRegistry) {
+    TempDir dir;
+    std::string file = dir.File("settings.conf");
+    {
+        TRegistry registry(file);
+        TSrcRegistryStore store(registry);
+        WordHighlighter saved;
+        saved.word->SetBackground(clWindow);  // a system colour: the top bit set
+        saved.comment->SetStyle({fsBold, fsItalic});
+        ASSERT_TRUE(saved.SaveToRegistry(store, "\\Highlighters\\Words"));
+    }
+    TRegistry registry(file);
+    TSrcRegistryStore store(registry);
+    WordHighlighter loaded;
+    EXPECT_TRUE(loaded.LoadFromRegistry(store, "Highlighters\\Words"));
+    EXPECT_EQ(loaded.word->Background(), clWindow);
+    EXPECT_EQ(loaded.word->Foreground(), clBlue);
+    EXPECT_EQ(loaded.comment->Style(), (TFontStyles{fsBold, fsItalic}));
+    EXPECT_FALSE(loaded.LoadFromRegistry(store, "Highlighters\\Other"));
+    ASSERT_TRUE(store.OpenKeyReadOnly("Highlighters\\Words\\Word"));
+    EXPECT_FALSE(store.WriteInteger("Style", 3));
+    int32_t style = -1;
+    EXPECT_TRUE(store.ReadInteger("Style", style));
+    EXPECT_EQ(style, 0);
 }
