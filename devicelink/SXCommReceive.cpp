@@ -57,17 +57,19 @@ uint8_t TSXComm::ReceiveByte(int32_t timeoutMs)
 
 void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
 {
-    const int64_t start = clock_.TickCount();
-    for (;;) {
-        if (clock_.TickCount() - start > timeoutMs) throw EError(ecIDE, 22);
-        WaitForData({{start, timeoutMs}});
-        uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
-        if (ComTrace(3))
-            DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
-                        int(clock_.TickCount() - start));
-        if (byte == (code | kAckBit)) return;
-        ReceiveData(&byte, 1, host_.CurrentLinker());
-    }
+    Exchange([&] {
+        const int64_t start = clock_.TickCount();
+        for (;;) {
+            if (clock_.TickCount() - start > timeoutMs) throw EError(ecIDE, 22);
+            WaitForData({{start, timeoutMs}});
+            uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
+            if (ComTrace(3))
+                DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
+                            int(clock_.TickCount() - start));
+            if (byte == (code | kAckBit)) return;
+            ReceiveData(&byte, 1, host_.CurrentLinker());
+        }
+    });
 }
 
 void TSXComm::StartPacket(int32_t& count, bool& escape, int64_t& start)
