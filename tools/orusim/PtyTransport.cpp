@@ -119,9 +119,14 @@ void PtyTransport::Serve() {
             char drain[64];
             while (read(wakeFds_[0], drain, sizeof drain) > 0) {}
         }
+        // The modem lines first: what the PC sent belongs to the driver that
+        // is connected once they are served.
+        // A driver that knocks may follow one that just left: hear that one out first.
+        const bool knock = fds[2].revents & POLLIN;
+        if (modem_.Connected() && (fds[3].revents || knock)) ServeModem();
+        if ((knock || (!modem_.Connected() && modem_.ConnectionWaiting())) && modem_.Accept())
+            module_.SetPortOpen(true);
         if (fds[1].revents & POLLIN) ReadFromPc();
-        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
-        if (fds[3].revents) ServeModem();
         WriteToPc();
     }
 }
@@ -146,18 +151,29 @@ void PtyTransport::ServeModem() {
         case Request::RtsLow: module_.SetRTS(false); break;
         case Request::RtsHigh: module_.SetRTS(true); break;
         case Request::Get: modem_.AnswerDSR(module_.DSR()); break;
-        case Request::Closed: PortClosed(); return;
+        case Request::Closed: DriverLeft(); return;
         }
     }
 }
 
-void PtyTransport::PortClosed() {
+void PtyTransport::DriverLeft() {
+    if (modem_.ConnectionWaiting())
+        PortReopened();
+    else
+        PortClosed();
+}
+
+void PtyTransport::PortReopened() {
     modem_.DropClient();
     module_.SetDTR(false);
     module_.SetRTS(false);
+    module_.SetPortOpen(false);
+}
+
+void PtyTransport::PortClosed() {
     pty_.DiscardUnread();
     pending_.clear();
-    module_.SetPortOpen(false);
+    PortReopened();
 }
 
 void PtyTransport::WriteToPc() {
