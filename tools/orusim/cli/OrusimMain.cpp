@@ -92,6 +92,7 @@ int main(int argc, char** argv) {
     bool ready = false;
     std::vector<std::string> held;
     EventLog log;
+    log.SetRetain(false);
     log.SetListener([&](const Event& event) {
         std::lock_guard<std::mutex> lock(outputMutex);
         if (ready) PrintLine(EventToJson(event));
