@@ -8,6 +8,9 @@
 
 void TSXComm::ReceiveData(const uint8_t* data, int32_t n, CORULinker* linker)
 {
+    // A session that is ending handles nothing more: the host deletes the
+    // link once the current command or poll has returned.
+    if (sessionEnding_) return;
     try {
         int32_t i = 0;
         if (inMessage_) i = CollectMessage(data, n, linker, 0);
@@ -15,7 +18,7 @@ void TSXComm::ReceiveData(const uint8_t* data, int32_t n, CORULinker* linker)
         const int32_t echoes = std::clamp(echoCount_, 0, n - i);
         echoCount_ -= echoes;
         i += echoes;
-        while (i < n) {
+        while (i < n && !sessionEnding_) {
             const uint8_t byte = data[i++];
             if (byte == kComMessage) {
                 messageEscape_ = false;
