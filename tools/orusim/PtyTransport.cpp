@@ -119,9 +119,11 @@ void PtyTransport::Serve() {
             char drain[64];
             while (read(wakeFds_[0], drain, sizeof drain) > 0) {}
         }
-        if (fds[1].revents & POLLIN) ReadFromPc();
-        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
+        // The modem lines first: a driver that reopens the port closes its
+        // old connection, connects again and only then writes.
         if (fds[3].revents) ServeModem();
+        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
+        if (fds[1].revents & POLLIN) ReadFromPc();
         WriteToPc();
     }
 }
