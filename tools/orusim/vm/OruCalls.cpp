@@ -11,7 +11,7 @@ void OruMachine::Invoke(uint16_t record, bool byMachine) {
 
     uint16_t frame = static_cast<uint16_t>(sp_ - method.parameterBytes);
     int32_t top = frame + method.LinkOffset() + kFrameLinkBytes;
-    bool grace = graceFrame_ != 0 && frame_ >= graceFrame_;
+    bool grace = InGrace();
     int32_t limit = heap_ - (byMachine || grace ? 0 : kStackHeadroom);
     if (top > limit) {
         if (byMachine || grace) return Exhausted();

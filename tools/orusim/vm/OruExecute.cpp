@@ -256,7 +256,7 @@ void OruMachine::ArrayStore(int elementBytes) {
 void OruMachine::NewObject() {
     uint16_t classRecord = U16(1);
     uint16_t object = 0;
-    if (!Allocate(2 + memory_.Byte(static_cast<uint16_t>(classRecord + 2)), object)) return ThrowOutOfMemory();
+    if (!Allocate(2 + memory_.Byte(static_cast<uint16_t>(classRecord + 2)), object, InGrace())) return ThrowOutOfMemory();
     memory_.SetWord(object, classRecord);
     Push(object);
     Next(3);
@@ -267,7 +267,7 @@ void OruMachine::NewArray(int elementBytes, int length) {
     int count = PopInt();
     if (count < 0) return Fault(vfNegativeArraySize);
     uint16_t array = 0;
-    if (!Allocate(4 + elementBytes * count, array)) return ThrowOutOfMemory();
+    if (!Allocate(4 + elementBytes * count, array, InGrace())) return ThrowOutOfMemory();
     memory_.SetWord(array, header_.objectClass);
     memory_.SetWord(static_cast<uint16_t>(array + 2), static_cast<uint16_t>(count));
     Push(array);

@@ -104,6 +104,8 @@ private:
     void InvokeVirtual();
     void Return(bool withValue);
     void LeaveGraceIfBelow();
+    // A stack overflow is being thrown: its calls and objects may use the headroom.
+    bool InGrace() const { return graceFrame_ != 0 && frame_ >= graceFrame_; }
 
     // Faults, exceptions, memory (OruFaults.cpp).
     void Fault(int code);
