@@ -140,3 +140,17 @@ TEST(VmRuntime, AProgramWaitsWhileTheLineIsBacklogged) {
     for (int i = 0; i < 10 && engine.Running(); ++i) engine.Advance();
     EXPECT_EQ(host.Text(), "012");
 }
+
+TEST(VmRuntime, DamagedImagesNeitherCrashNorEscapeMemory) {
+    VmProgram program = MainProgram("", "System.out.println(\"fine\");");
+    ASSERT_EQ(program.Link("Main"), "");
+    uint32_t seed = 12345;
+    auto next = [&seed] { return seed = seed * 1103515245u + 12345u; };
+    for (int round = 0; round < 40; ++round) {
+        std::vector<uint8_t> image = program.Image();
+        for (int i = 0; i < 1 + round; ++i) image[next() % image.size()] = uint8_t(next() >> 16);
+        if (round % 4 == 0) image.resize(next() % image.size());
+        auto run = RunOnEngine(image, {}, 5);
+        for (const SentMessage& m : run->host.messages) EXPECT_LE(m.type, kMsgEnded);
+    }
+}
