@@ -33,7 +33,10 @@ const char* OpcodeName(uint8_t op, char* buffer, size_t size) {
 namespace {
 
 std::string Printable(unsigned char c) {
-    return c < 32 ? "#" + std::to_string(c) : std::string(1, static_cast<char>(c));
+    if (c >= 32) return std::string(1, static_cast<char>(c));
+    char buffer[8];
+    std::snprintf(buffer, sizeof buffer, "#%d", c);
+    return buffer;
 }
 
 std::string Format(const char* format, int a, int b = 0, int c = 0) {
