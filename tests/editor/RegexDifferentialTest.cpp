@@ -100,7 +100,7 @@ private:
     std::string Subject() {
         static const char alphabet[] = "aaabbbcccABC12_  \n";
         std::string s;
-        int len = Pick(13);
+        int len = Pick(Chance(8) ? 41 : 13);
         for (int i = 0; i < len; ++i) s += alphabet[Pick(sizeof alphabet - 1)];
         if (!s.empty() && s.back() == '\n') s.back() = 'a';
         return s;
@@ -158,11 +158,13 @@ private:
         case 5: {
             empty = true;
             repeatable = false;
-            switch (Pick(4)) {
+            switch (Pick(6)) {
             case 0: return Same("^");
             case 1: return {"$", multiLine_ ? "$" : "\\z"};
             case 2: return Same("\\b");
-            default: return Same("\\B");
+            case 3: return Same("\\B");
+            case 4: return Same("(?i)");
+            default: return Same("(?-i)");
             }
         }
         case 6:
