@@ -10,7 +10,7 @@ namespace {
 
 enum PieceFlags { WORST = 0, HASWIDTH = 1, SIMPLE = 2, SPSTART = 4 };
 constexpr size_t NoNode = static_cast<size_t>(-1);
-constexpr size_t MaxProgramSize = size_t(64) << 20;
+constexpr size_t MaxProgramSize = size_t(16) << 20;
 constexpr int MaxRepeatDigits = 8;
 
 struct Repeat {
@@ -152,12 +152,14 @@ private:
             group = ++groups_;
             ret = Node(static_cast<uint8_t>(OPEN + group));
         }
+        size_t last = ret;  // the node whose next is the new branch
         for (bool first = true;; first = false) {
             if (!first) ++pos_;  // the '|'
             int f;
             size_t br = Branch(f);
-            if (ret != NoNode) Tail(ret, br);
-            else ret = br;
+            if (last != NoNode) Tail(last, br);
+            if (ret == NoNode) ret = br;
+            last = br;
             if (!(f & HASWIDTH)) flags &= ~HASWIDTH;
             flags |= f & SPSTART;
             if (Peek() != '|' || AtEnd()) break;

@@ -63,6 +63,18 @@ TEST(RegexError, CompileCodes) {
     EXPECT_EQ(CompileCode("[\\x00]"), 130);
 }
 
+TEST(RegexError, ProgramSizeIsBounded) {
+    const std::string huge((16 << 20) / 5 + 1, '.');  // 5 program bytes each
+    EXPECT_EQ(CompileCode(huge), 101);
+    // many alternatives compile in linear time
+    std::string words = "w0";
+    for (int i = 1; i < 20000; ++i) words += "|w" + std::to_string(i);
+    TRegex r;
+    r.SetExpression(words);
+    EXPECT_TRUE(r.Exec("x w19999 y"));
+    EXPECT_EQ(r.GetMatchPos(0), 3);
+}
+
 TEST(RegexError, EmptyClassesFromCharacterSets) {
     TRegex r;
     r.WordChars = "";
