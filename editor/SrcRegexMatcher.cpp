@@ -59,7 +59,7 @@ bool TRegexMatcher::Search(size_t from) {
 bool TRegexMatcher::TryAt(const char* pos) {
     Step();
     loopIndex_ = -1;
-    for (int i = 0; i <= MaxGroups; ++i) StartP[i] = EndP[i] = nullptr;
+    for (int i = 0; i <= prog_.GroupCount; ++i) StartP[i] = EndP[i] = nullptr;
     if (!Match(1, pos)) return false;
     StartP[0] = pos;
     EndP[0] = matchEnd_;
@@ -129,6 +129,29 @@ long TRegexMatcher::CountRepeat(size_t node, const char* pos, long max) {
     return n;
 }
 
+// The one-character node that the rest from scan must begin with, looking
+// through group marks; 0 when the rest may begin otherwise.
+size_t TRegexMatcher::FirstConsumer(size_t scan) const {
+    for (int hops = 0; scan != 0 && hops < 8; ++hops) {
+        uint8_t op = prog_.Op(scan);
+        if ((op > OPEN && op <= OPEN + MaxGroups) || (op > CLOSE && op <= CLOSE + MaxGroups) || op == NOTHING ||
+            op == COMMENT) {
+            scan = prog_.Next(scan);
+            continue;
+        }
+        switch (op) {
+        case EXACTLY: case EXACTLYCI: case ANY: case ANYML: case ANYDIGIT: case NOTDIGIT:
+        case ANYOFTINYSET: case ANYBUTTINYSET: case ANYOFFULLSET:
+            return scan;
+        case PLUS: case PLUSNG:
+            return TRegexProgram::Operand(scan);
+        default:
+            return 0;
+        }
+    }
+    return 0;
+}
+
 bool TRegexMatcher::MatchRepeat(size_t scan, size_t next, const char* pos) {
     uint8_t op = prog_.Op(scan);
     size_t operand = TRegexProgram::Operand(scan);
@@ -139,10 +162,9 @@ bool TRegexMatcher::MatchRepeat(size_t scan, size_t next, const char* pos) {
         max = ReadInt(prog_.Node(operand + 4));
         operand += 8;
     }
-    int follow = -1;  // the character that must follow, when the rest is a literal
-    if (prog_.Op(next) == EXACTLY) follow = prog_.Code[TRegexProgram::Operand(next)];
+    size_t follow = FirstConsumer(next);  // a node that must accept the next character, or 0
     auto tryRest = [&](long n) {
-        if (follow >= 0 && (pos + n >= end_ || Uc(pos + n) != follow)) return false;
+        if (follow != 0 && (pos + n >= end_ || !MatchOne(follow, pos + n))) return false;
         return Match(next, pos + n);
     };
     if (op == STAR || op == PLUS || op == BRACES) {

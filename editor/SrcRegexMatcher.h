@@ -38,6 +38,7 @@ private:
     bool MatchGroupMark(uint8_t op, size_t next, const char* pos);
     bool MatchBackReference(size_t scan, const char*& pos);
     bool MatchOne(size_t node, const char* pos) const;
+    size_t FirstConsumer(size_t scan) const;
     long CountRepeat(size_t node, const char* pos, long max);
     bool AtLineStart(const char* pos) const;
     bool AtLineEnd(const char* pos) const;
