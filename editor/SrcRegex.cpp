@@ -52,7 +52,7 @@ void TRegex::SetExpression(const std::string& value) {
 
 bool TRegex::GetModifier(int index) const {
     uint32_t bit = IndexBit(index);
-    if (bit == 0) const_cast<TRegex*>(this)->Error(1013);
+    if (bit == 0) Error(1013);
     return (modifiers_ & bit) != 0;
 }
 
@@ -90,7 +90,7 @@ void TRegex::SetModifierStr(const std::string& value) {
 }
 
 std::string TRegex::GetInputString() const {
-    if (!hasInput_) const_cast<TRegex*>(this)->Error(1008);
+    if (!hasInput_) Error(1008);
     return input_;
 }
 
@@ -152,7 +152,7 @@ int TRegex::LastError() {
     return code;
 }
 
-void TRegex::Error(int code) {
+void TRegex::Error(int code) const {
     lastError_ = code;
     std::string message = ErrorMsg(code);
     if (code < 1000) message += " (pos " + std::to_string(compilerErrorPos_) + ")";

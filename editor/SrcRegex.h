@@ -124,7 +124,7 @@ public:
     std::string Dump();
 
 private:
-    [[noreturn]] void Error(int code);
+    [[noreturn]] void Error(int code) const;
     TRegexSyntax Syntax() const;
     void CompileIfNeeded();
     void CompileNow();
@@ -147,7 +147,7 @@ private:
     long startp_[SubExpressionCount];
     long endp_[SubExpressionCount];
 
-    int lastError_ = 0;
+    mutable int lastError_ = 0;
     int compilerErrorPos_ = 0;
 };
 

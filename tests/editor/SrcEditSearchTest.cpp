@@ -70,6 +70,11 @@ TEST(SrcEditSearch, ResultsLengthsAndFixing) {
     EXPECT_EQ(s.GetResult(2), 11);
     s.FixResults(3, 0);
     EXPECT_EQ(s.GetResult(2), 11);
+    s.FindAll("xxabc abc abc");
+    s.FixResults(3, -2);  // "abc" at 3 replaced by five characters
+    EXPECT_EQ(s.GetResult(0), 3);
+    EXPECT_EQ(s.GetResult(1), 9);
+    EXPECT_EQ(s.GetResult(2), 13);
     EXPECT_EQ(s.Replace("abc", "xyz"), "xyz");
     EXPECT_EQ(s.GetPattern(), "abc");
     s.SetPattern("abc");
