@@ -1,10 +1,9 @@
 #include "editor/SrcEditSearch.h"
 
-#include <stdexcept>
-
 #include "editor/Cp1252.h"
+#include "editor/SrcExceptions.h"
 
-TSrcEditSearch::TSrcEditSearch() {
+TSrcEditSearch::TSrcEditSearch(TComponent* AOwner) : TSrcEditSearchCustom(AOwner) {
     for (int c = 0; c < 256; ++c) {
         auto ch = static_cast<unsigned char>(c);
         delimiter_[static_cast<size_t>(c)] = !Cp1252IsAlnum(ch) && ch != '_';
@@ -47,7 +46,7 @@ void TSrcEditSearch::SetOptions(TSrcSearchOptions Value) {
 void TSrcEditSearch::BuildShiftTable() {
     if (compareCaseSensitive_ != caseSensitive_) BuildCompareTable();
     patLen_ = static_cast<int>(pattern_.size());
-    if (patLen_ == 0) throw std::runtime_error("Pattern is empty");
+    if (patLen_ == 0) throw Exception("Pattern is empty");
     shift_.fill(patLen_ + 1);
     for (int i = 1; i <= patLen_; ++i) shift_[Folded(&pattern_[static_cast<size_t>(i - 1)])] = patLen_ + 1 - i;
     const char* last = &pattern_[static_cast<size_t>(patLen_ - 1)];

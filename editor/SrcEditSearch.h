@@ -12,7 +12,7 @@
 
 class TSrcEditSearch : public TSrcEditSearchCustom {
 public:
-    TSrcEditSearch();
+    explicit TSrcEditSearch(TComponent* AOwner = nullptr);
 
     std::string GetPattern() const override { return pattern_; }
     void SetPattern(const std::string& Value) override;
@@ -20,7 +20,7 @@ public:
     int GetResult(int Index) const override;
     int GetResultCount() const override;
     void SetOptions(TSrcSearchOptions Value) override;
-    // Throws std::runtime_error("Pattern is empty") for an empty pattern.
+    // Throws Exception("Pattern is empty") for an empty pattern.
     int FindAll(const std::string& NewText) override;
     std::string Replace(const std::string& aOccurrence, const std::string& aReplacement) override;
 

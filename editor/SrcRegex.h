@@ -27,17 +27,18 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <vector>
+
+#include "editor/SrcExceptions.h"
 
 class TRegex;
 
 // The engine's error; ErrorCode is the code that TRegex::ErrorMsg describes.
-class ERegex : public std::runtime_error {
+class ERegex : public Exception {
 public:
     ERegex(int code, int compilerErrorPos, const std::string& message)
-        : std::runtime_error(message), ErrorCode(code), CompilerErrorPos(compilerErrorPos) {}
+        : Exception(message), ErrorCode(code), CompilerErrorPos(compilerErrorPos) {}
     int ErrorCode;
     int CompilerErrorPos;
 };

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include <random>
-#include <stdexcept>
 
 #include "editor/Cp1252.h"
 #include "editor/SrcEditSearch.h"
+#include "editor/SrcExceptions.h"
 
 namespace {
 
@@ -87,17 +87,19 @@ TEST(SrcEditSearch, ResultsLengthsAndFixing) {
 }
 
 TEST(SrcEditSearch, EmptyPattern) {
-    TSrcEditSearch s;
+    TComponent owner;
+    TSrcEditSearch s(&owner);
+    EXPECT_EQ(s.Owner(), &owner);
     try {
         s.FindAll("text");
         FAIL();
-    } catch (const std::runtime_error& e) {
+    } catch (const Exception& e) {
         EXPECT_STREQ(e.what(), "Pattern is empty");
     }
     s.SetPattern("a");
     EXPECT_EQ(s.FindAll("a"), 1);
     s.SetPattern("");
-    EXPECT_THROW(s.FindAll("a"), std::runtime_error);
+    EXPECT_THROW(s.FindAll("a"), Exception);
 }
 
 // The naive scan: leftmost matches, no overlap.
