@@ -66,8 +66,10 @@ bool TRegexMatcher::TryAt(const char* pos) {
     return true;
 }
 
-bool TRegexMatcher::IsWordAt(const char* pos) const {
-    return pos >= start_ && pos < end_ && wordChars_.test(Uc(pos));
+bool TRegexMatcher::IsWordBoundary(const char* pos) const {
+    bool before = pos > start_ && wordChars_.test(Uc(pos - 1));
+    bool after = pos < end_ && wordChars_.test(Uc(pos));
+    return before != after;
 }
 
 bool TRegexMatcher::AtLineStart(const char* pos) const {
@@ -287,7 +289,7 @@ bool TRegexMatcher::Match(size_t scan, const char* pos) {
             break;
         case BOUND:
         case NOTBOUND:
-            if ((IsWordAt(pos - 1) != IsWordAt(pos)) != (op == BOUND)) return false;
+            if (IsWordBoundary(pos) != (op == BOUND)) return false;
             break;
         case ANY: case ANYML: case ANYDIGIT: case NOTDIGIT:
         case ANYOFTINYSET: case ANYBUTTINYSET: case ANYOFFULLSET:

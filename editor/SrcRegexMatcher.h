@@ -42,6 +42,6 @@ private:
     long CountRepeat(size_t node, const char* pos, long max);
     bool AtLineStart(const char* pos) const;
     bool AtLineEnd(const char* pos) const;
-    bool IsWordAt(const char* pos) const;
+    bool IsWordBoundary(const char* pos) const;
     void Step(int64_t n = 1);
 };
