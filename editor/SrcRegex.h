@@ -23,7 +23,10 @@
 // - CompilerErrorPos is 1-based: the position of the character at which
 //   compilation stopped (length + 1 when it stopped at the end).
 // - Matching is bounded: RecursionLimit nested match calls (1016) and
-//   StepLimit matcher steps per run (1017), both settable.
+//   StepLimit matcher steps per run (1017), both settable. Group marks do
+//   not nest; a complex repeat such as "(a|b)*" nests twice per round, so
+//   the default allows about 3000 rounds in some 3 MB of stack even under
+//   AddressSanitizer. Simple repeats ("[ab]*") do not nest at all.
 #include <cstdint>
 #include <functional>
 #include <memory>

@@ -59,6 +59,7 @@ bool TRegexMatcher::Search(size_t from) {
 bool TRegexMatcher::TryAt(const char* pos) {
     Step();
     loopIndex_ = -1;
+    trail_.clear();
     for (int i = 0; i <= prog_.GroupCount; ++i) StartP[i] = EndP[i] = nullptr;
     if (!Match(1, pos)) return false;
     StartP[0] = pos;
@@ -238,15 +239,13 @@ bool TRegexMatcher::MatchLoop(size_t scan, size_t next, const char* pos) {
     return result;
 }
 
-bool TRegexMatcher::MatchGroupMark(uint8_t op, size_t next, const char* pos) {
+// Sets a group's start or end; the trail remembers the old value.
+void TRegexMatcher::MarkGroup(uint8_t op, const char* pos) {
     bool open = op < CLOSE;
     int n = open ? op - OPEN : op - CLOSE;
     const char** slot = open ? &StartP[n] : &EndP[n];
-    const char* saved = *slot;
+    trail_.push_back({slot, *slot});
     *slot = pos;
-    if (Match(next, pos)) return true;
-    *slot = saved;
-    return false;
 }
 
 bool TRegexMatcher::MatchBackReference(size_t scan, const char*& pos) {
@@ -267,8 +266,19 @@ bool TRegexMatcher::MatchBackReference(size_t scan, const char*& pos) {
     return true;
 }
 
+// A failed attempt undoes the group marks it made.
 bool TRegexMatcher::Match(size_t scan, const char* pos) {
     DepthGuard guard(depth_, recursionLimit_);
+    size_t mark = trail_.size();
+    if (MatchNodes(scan, pos)) return true;
+    while (trail_.size() > mark) {
+        *trail_.back().first = trail_.back().second;
+        trail_.pop_back();
+    }
+    return false;
+}
+
+bool TRegexMatcher::MatchNodes(size_t scan, const char* pos) {
     while (scan != 0) {
         Step();
         if (scan >= prog_.Code.size()) throw TRegexFault{1002};
@@ -331,9 +341,10 @@ bool TRegexMatcher::Match(size_t scan, const char* pos) {
             matchEnd_ = pos;
             return true;
         default:
-            if ((op > OPEN && op <= OPEN + MaxGroups) || (op > CLOSE && op <= CLOSE + MaxGroups))
-                return MatchGroupMark(op, next, pos);
-            throw TRegexFault{1001};
+            if (!(op > OPEN && op <= OPEN + MaxGroups) && !(op > CLOSE && op <= CLOSE + MaxGroups))
+                throw TRegexFault{1001};
+            MarkGroup(op, pos);
+            break;
         }
         scan = next;
     }

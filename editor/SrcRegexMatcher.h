@@ -1,6 +1,9 @@
 #pragma once
 // Runs a compiled program against an input with backtracking. Nesting of
 // match calls is bounded (1016) and so is the number of steps (1017).
+#include <utility>
+#include <vector>
+
 #include "editor/SrcRegexProgram.h"
 
 class TRegexMatcher {
@@ -28,6 +31,7 @@ private:
     const char* matchEnd_ = nullptr;
     regex_program::CharSet wordChars_;
     regex_program::CharSet separators_;
+    std::vector<std::pair<const char**, const char*>> trail_;  // group marks to undo
 
     bool TryAt(const char* pos);
     bool Match(size_t scan, const char* pos);
@@ -35,7 +39,8 @@ private:
     bool MatchLoopEntry(size_t next, const char* pos);
     bool MatchLoop(size_t scan, size_t next, const char* pos);
     bool MatchAfterLoop(size_t next, const char* pos);
-    bool MatchGroupMark(uint8_t op, size_t next, const char* pos);
+    bool MatchNodes(size_t scan, const char* pos);
+    void MarkGroup(uint8_t op, const char* pos);
     bool MatchBackReference(size_t scan, const char*& pos);
     bool MatchOne(size_t node, const char* pos) const;
     size_t FirstConsumer(size_t scan) const;

@@ -207,9 +207,10 @@ TEST(RegexError, RecursionAndStepLimits) {
     EXPECT_EQ(r.LastError(), 1017);
     r.StepLimit = TRegex::DefaultStepLimit;
     EXPECT_TRUE(r.Exec("aaaa"));
-    r.RecursionLimit = 5;
-    r.SetExpression("(((((a)))))");
-    EXPECT_THROW(r.Exec("a"), ERegex);
+    r.SetExpression("(a|b)*c");
+    EXPECT_TRUE(r.Exec(std::string(2500, 'a') + "c"));
+    r.RecursionLimit = 10;
+    EXPECT_THROW(r.Exec("aaaaaaaaaac"), ERegex);
     EXPECT_EQ(r.LastError(), 1016);
 }
 
