@@ -159,8 +159,9 @@ void TRegex::Error(int code) const {
     throw ERegex(code, compilerErrorPos_, message);
 }
 
-TRegexSyntax TRegex::Syntax() const {
-    TRegexSyntax syntax;
+const TRegexSyntax& TRegex::Syntax() {
+    if (!syntax_) syntax_ = std::make_unique<TRegexSyntax>();
+    TRegexSyntax& syntax = *syntax_;
     syntax.Modifiers = modifiers_;
     syntax.SpaceChars = SpaceChars;
     syntax.WordChars = WordChars;
@@ -219,7 +220,7 @@ bool TRegex::ExecPrim(int offset) {
     if (offset < 1) Error(1006);
     if (program_->Code.empty() || program_->Code[0] != Magic) Error(1004);
     if (static_cast<size_t>(offset) > input_.size() + 1) return false;
-    TRegexSyntax syntax = Syntax();
+    const TRegexSyntax& syntax = Syntax();
     const char* start = input_.c_str();
     TRegexMatcher matcher(*program_, syntax, start, start + input_.size(), RecursionLimit, StepLimit);
     bool found;

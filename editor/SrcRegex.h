@@ -129,7 +129,7 @@ public:
 
 private:
     [[noreturn]] void Error(int code) const;
-    TRegexSyntax Syntax() const;
+    const TRegexSyntax& Syntax();
     void CompileIfNeeded();
     void CompileNow();
     bool ExecPrim(int offset);
@@ -146,6 +146,7 @@ private:
     char linePairedSecond_ = 0;
 
     std::unique_ptr<TRegexProgram> program_;
+    std::unique_ptr<TRegexSyntax> syntax_;  // reused from run to run
     std::string input_;
     bool hasInput_ = false;
     long startp_[SubExpressionCount];

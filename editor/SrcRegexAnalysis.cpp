@@ -132,6 +132,9 @@ std::string LongestLiteral(const TRegexProgram& prog, size_t scan) {
 void AnalyseProgram(TRegexProgram& program, const TRegexSyntax& syntax) {
     program.FirstCharSet.reset();
     FirstChars(program, syntax, program.FirstCharSet).Walk(1, 0);
+    for (int c = 0; c < 256; ++c) program.FirstCharTable[static_cast<size_t>(c)] = program.FirstCharSet.test(c);
+    program.Separators.fill(false);
+    for (char c : syntax.LineSeparators) program.Separators[static_cast<unsigned char>(c)] = true;
     program.HasStartChar = false;
     program.Anchored = false;
     program.MustHave.clear();

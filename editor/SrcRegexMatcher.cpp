@@ -26,8 +26,6 @@ TRegexMatcher::TRegexMatcher(const TRegexProgram& program, const TRegexSyntax& s
                              const char* end, int recursionLimit, int64_t stepLimit)
     : prog_(program), syn_(syntax), start_(start), end_(end), recursionLimit_(recursionLimit),
       stepLimit_(stepLimit) {
-    for (char c : syn_.WordChars) wordChars_.set(static_cast<unsigned char>(c));
-    for (char c : syn_.LineSeparators) separators_.set(static_cast<unsigned char>(c));
 }
 
 void TRegexMatcher::Step(int64_t n) {
@@ -51,7 +49,7 @@ bool TRegexMatcher::Search(size_t from) {
     }
     for (const char* p = s; p <= end_; ++p) {
         unsigned char c = p < end_ ? Uc(p) : 0;
-        if (prog_.FirstCharSet.test(c) && TryAt(p)) return true;
+        if (prog_.FirstCharTable[c] && TryAt(p)) return true;
     }
     return false;
 }
@@ -68,6 +66,10 @@ bool TRegexMatcher::TryAt(const char* pos) {
 }
 
 bool TRegexMatcher::IsWordBoundary(const char* pos) const {
+    if (!wordCharsReady_) {
+        for (char c : syn_.WordChars) wordChars_.set(static_cast<unsigned char>(c));
+        wordCharsReady_ = true;
+    }
     bool before = pos > start_ && wordChars_.test(Uc(pos - 1));
     bool after = pos < end_ && wordChars_.test(Uc(pos));
     return before != after;
@@ -78,7 +80,7 @@ bool TRegexMatcher::AtLineStart(const char* pos) const {
     unsigned char prev = Uc(pos - 1);
     bool inPair = syn_.Paired && prev == static_cast<unsigned char>(syn_.PairFirst) && pos < end_ &&
                   *pos == syn_.PairSecond;
-    if (separators_.test(prev) && !inPair) return true;
+    if (prog_.Separators[prev] && !inPair) return true;
     return syn_.Paired && prev == static_cast<unsigned char>(syn_.PairSecond) && pos - 1 > start_ &&
            pos[-2] == syn_.PairFirst;
 }
@@ -88,7 +90,7 @@ bool TRegexMatcher::AtLineEnd(const char* pos) const {
     unsigned char cur = Uc(pos);
     bool inPair = syn_.Paired && cur == static_cast<unsigned char>(syn_.PairSecond) && pos > start_ &&
                   pos[-1] == syn_.PairFirst;
-    if (separators_.test(cur) && !inPair) return true;
+    if (prog_.Separators[cur] && !inPair) return true;
     return syn_.Paired && cur == static_cast<unsigned char>(syn_.PairFirst) && pos + 1 < end_ &&
            pos[1] == syn_.PairSecond;
 }
@@ -101,7 +103,7 @@ bool TRegexMatcher::MatchOne(size_t node, const char* pos) const {
     case ANY:
         return true;
     case ANYML:
-        if (separators_.test(c)) return false;
+        if (prog_.Separators[c]) return false;
         return !(syn_.Paired && c == static_cast<unsigned char>(syn_.PairFirst) && pos + 1 < end_ &&
                  pos[1] == syn_.PairSecond);
     case EXACTLY:
@@ -127,7 +129,21 @@ long TRegexMatcher::CountRepeat(size_t node, const char* pos, long max) {
     long available = end_ - pos;
     long limit = max < available ? max : available;
     long n = 0;
-    while (n < limit && MatchOne(node, pos + n)) ++n;
+    const uint8_t* operand = prog_.Node(TRegexProgram::Operand(node));
+    switch (prog_.Op(node)) {  // the common sets get a tight loop of their own
+    case ANY:
+        n = limit;
+        break;
+    case ANYOFFULLSET:
+        while (n < limit && (operand[Uc(pos + n) / 8] & (1u << (Uc(pos + n) % 8))) != 0) ++n;
+        break;
+    case EXACTLY:
+        while (n < limit && Uc(pos + n) == operand[0]) ++n;
+        break;
+    default:
+        while (n < limit && MatchOne(node, pos + n)) ++n;
+        break;
+    }
     Step(n);
     return n;
 }

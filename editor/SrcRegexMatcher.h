@@ -29,8 +29,8 @@ private:
     int loopIndex_ = -1;
     int loopStack_[regex_program::LoopStackSize] = {};
     const char* matchEnd_ = nullptr;
-    regex_program::CharSet wordChars_;
-    regex_program::CharSet separators_;
+    mutable regex_program::CharSet wordChars_;
+    mutable bool wordCharsReady_ = false;  // built on the first word-boundary test
     std::vector<std::pair<const char**, const char*>> trail_;  // group marks to undo
 
     bool TryAt(const char* pos);

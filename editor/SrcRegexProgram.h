@@ -2,6 +2,7 @@
 // The compiled form of a TRegex: byte 0 is the magic value, nodes follow from
 // byte 1. A node is an opcode byte, a signed 32-bit offset from the node to
 // the next node (0 = none), then its operand.
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <cstring>
@@ -54,6 +55,8 @@ struct TRegexProgram {
     bool Anchored = false;
     std::string MustHave;
     regex_program::CharSet FirstCharSet;
+    std::array<bool, 256> FirstCharTable{};  // FirstCharSet as a plain table
+    std::array<bool, 256> Separators{};      // LineSeparators as a table
 
     const uint8_t* Node(size_t at) const { return Code.data() + at; }
     uint8_t Op(size_t at) const { return Code[at]; }
