@@ -1,0 +1,32 @@
+#include "platform/FileIO.h"
+
+#include <QFile>
+#include <QSaveFile>
+
+#include "platform/FileError.h"
+
+namespace {
+QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
+
+void WriteFileAtomically(const std::string& path, const std::string& bytes) {
+    QSaveFile file(Q(path));
+    if (!file.open(QIODevice::WriteOnly)) throw EFileError(path, file.errorString().toStdString());
+    qint64 size = static_cast<qint64>(bytes.size());
+    if (file.write(bytes.data(), size) != size) {
+        std::string reason = file.errorString().toStdString();
+        file.cancelWriting();
+        throw EFileError(path, reason);
+    }
+    if (!file.commit()) throw EFileError(path, file.errorString().toStdString());
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes, size_t limit) {
+    QFile file(Q(path));
+    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) return false;
+    if (file.size() < 0 || static_cast<quint64>(file.size()) > limit) return false;
+    QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError || data.size() != file.size()) return false;
+    bytes.assign(data.constData(), static_cast<size_t>(data.size()));
+    return true;
+}

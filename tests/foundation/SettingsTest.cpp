@@ -1,0 +1,270 @@
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <string>
+
+#include "foundation/Settings.h"
+#include "foundation/SettingsRegistry.h"
+#include "foundation/Version.h"
+#include "platform/ProgramDir.h"
+#include "platform/Registry.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+class RecordingHook : public ISettingsHook {
+public:
+    bool DesktopSize(int32_t& width, int32_t& height) override {
+        width = 1920;
+        height = 1080;
+        return true;
+    }
+    void ApplyEditorSettings(const tOptions& options) override {
+        ++editorCalls;
+        fontName = options.JavaCodeFontName;
+    }
+    void ApplyWindowLayout(const TWindowLayout& layout) override { mainLeft = layout.Main.Left; }
+    void DisconnectSerialPort() override { ++disconnects; }
+
+    int editorCalls = 0;
+    int disconnects = 0;
+    std::string fontName;
+    int32_t mainLeft = -1;
+};
+
+// A private settings file and a port folder with COM2 and COM7.
+class SettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        TempDir::MakeDirs(ports_);
+        ASSERT_EQ(symlink("/dev/null", (ports_ + "/COM2").c_str()), 0);
+        ASSERT_EQ(symlink("/dev/null", (ports_ + "/COM7").c_str()), 0);
+        setenv("CORVANE_PORT_DIR", ports_.c_str(), 1);
+        GlobalOptions = tOptions();
+        RegistryOpen(File());
+    }
+    void TearDown() override {
+        SetSettingsHook(nullptr);
+        FreeSettings();
+        RegistryClose();
+        unsetenv("CORVANE_PORT_DIR");
+    }
+    std::string File() const { return dir_.File("CorvaneTorve.conf"); }
+    // A second view of the same file, for preparing and checking values.
+    void Store(const std::string& name, uint32_t value) {
+        SettingsRegistry->WriteInteger(name, value);
+    }
+    void StoreText(const std::string& name, const std::string& text) {
+        SettingsRegistry->WriteString(name, text);
+    }
+    void Reload() {
+        GlobalOptions = tOptions();
+        for (auto& slot : Recent) slot = "stale";
+        LoadSettings();
+    }
+    // Saves a full, valid set of settings.
+    void SaveSample() {
+        GlobalOptions.loaded = true;
+        GlobalOptions.NumberColor = 0x123456;
+        GlobalOptions.JavaCodeFontColor = clWindowText;
+        GlobalOptions.CommentStyle = 0;
+        GlobalOptions.JavaCodeFontName = "DejaVu Sans Mono";
+        GlobalOptions.JavaCodeFontSize = 13;
+        GlobalOptions.ClassPath = "/l/one;/l/two";
+        GlobalOptions.CompilerPath = "/c/jikes";
+        GlobalOptions.DebugPort = 7;
+        GlobalOptions.NumValidPorts = 3;
+        GlobalOptions.ValidPort = {1, 2, 7};
+        GlobalOptions.OpenDialogPath = "/open";
+        GlobalOptions.SaveDialogPath = "/save";
+        Recent[0] = "/w/A.java";
+        Recent[19] = "/w/Z.java";
+        SaveSettings();
+        SaveWindowLayout({{10, 20, 800, 600}, {811, 20, 373, 337}, {811, 365, 373, 277}});
+    }
+
+    TempDir dir_;
+    std::string ports_ = dir_.File("ports");
+};
+}  // namespace
+
+TEST_F(SettingsTest, DefaultsFollowTheProgramDirectoryAndThePorts) {
+    RecordingHook hook;
+    SetSettingsHook(&hook);
+    GlobalOptions.debugJVM2 = true;
+    GlobalOptions.debugLinker = true;
+    GlobalOptions.TestMode = true;
+    Recent[3] = "/x.java";
+    SetDefaultSettings();
+
+    const tOptions& o = GlobalOptions;
+    std::string dir = ProgramDirectory();
+    EXPECT_EQ(o.ClassPath, dir + "/lib;" + dir + "/Projects");
+    EXPECT_EQ(o.CompilerPath, dir + "/jikes/jikes");
+    EXPECT_EQ(o.OpenDialogPath, dir + "/Projects");
+    EXPECT_EQ(o.SaveDialogPath, dir + "/Projects");
+    EXPECT_EQ(o.DebugPort, 0);
+    ASSERT_EQ(o.NumValidPorts, 2);
+    EXPECT_EQ(o.ValidPort[0], 2);
+    EXPECT_EQ(o.ValidPort[1], 7);
+    EXPECT_FALSE(o.debugLinker);
+    EXPECT_FALSE(o.TestMode);
+    EXPECT_TRUE(o.debugJVM2);  // left as it was
+    EXPECT_EQ(Recent[3], "");
+    EXPECT_EQ(o.NumberColor, clNavy);
+    EXPECT_EQ(o.JavaCodeFontColor, 0x80000008u);
+    EXPECT_EQ(hook.editorCalls, 1);
+    EXPECT_EQ(hook.fontName, "Courier New");
+
+    EXPECT_EQ(WindowLayout.Main.Width, 1920 - 376);
+    EXPECT_EQ(WindowLayout.Main.Height, 1080 - 50);
+    EXPECT_EQ(WindowLayout.Debug.Left, 1920 - 376 + 1);
+    EXPECT_EQ(WindowLayout.Terminal.Top, 345);
+    EXPECT_EQ(WindowLayout.Terminal.Height, 277);
+    EXPECT_EQ(hook.mainLeft, 1);
+}
+
+TEST_F(SettingsTest, FirstRunKeepsDefaultsAndWritesNothing) {
+    LoadSettings();
+    EXPECT_TRUE(GlobalOptions.loaded);
+    EXPECT_EQ(GlobalOptions.CompilerPath, ProgramDirectory() + "/jikes/jikes");
+    EXPECT_FALSE(SettingsRegistry->ValueExists("Version"));
+    SaveSettings();
+    EXPECT_EQ(SettingsRegistry->ReadInteger("Version"), 1u);
+    EXPECT_FALSE(SettingsRegistry->ValueExists("Recent0"));
+}
+
+TEST_F(SettingsTest, SaveBeforeLoadWritesNothing) {
+    SetDefaultSettings();
+    SaveSettings();
+    EXPECT_TRUE(SettingsRegistry->GetValueNames().empty());
+}
+
+TEST_F(SettingsTest, SavedSettingsLoadBackAfterReopening) {
+    SaveSample();
+    RegistryOpen(File());
+    RecordingHook hook;
+    SetSettingsHook(&hook);
+    Reload();
+
+    const tOptions& o = GlobalOptions;
+    EXPECT_EQ(o.NumberColor, 0x123456u);
+    EXPECT_EQ(o.JavaCodeFontColor, 0x80000008u);
+    EXPECT_EQ(o.CommentStyle, 0);
+    EXPECT_EQ(o.JavaCodeFontName, "DejaVu Sans Mono");
+    EXPECT_EQ(o.JavaCodeFontSize, 13);
+    EXPECT_EQ(o.ClassPath, "/l/one;/l/two");
+    EXPECT_EQ(o.CompilerPath, "/c/jikes");
+    EXPECT_EQ(o.DebugPort, 7);
+    ASSERT_EQ(o.NumValidPorts, 3);
+    EXPECT_EQ(o.ValidPort[2], 7);
+    EXPECT_EQ(o.OpenDialogPath, "/open");
+    EXPECT_EQ(o.SaveDialogPath, "/save");
+    EXPECT_EQ(Recent[0], "/w/A.java");
+    EXPECT_EQ(Recent[1], "");
+    EXPECT_EQ(Recent[19], "/w/Z.java");
+    EXPECT_EQ(WindowLayout.Main.Width, 800);
+    EXPECT_EQ(WindowLayout.Terminal.Top, 365);
+    EXPECT_EQ(hook.disconnects, 1);
+    EXPECT_EQ(hook.fontName, "DejaVu Sans Mono");
+    EXPECT_EQ(hook.mainLeft, 10);
+}
+
+TEST_F(SettingsTest, OnlyVersionOneIsRead) {
+    SaveSample();
+    Store("Version", 2);
+    Reload();
+    EXPECT_EQ(GlobalOptions.NumberColor, clNavy);
+    EXPECT_EQ(GlobalOptions.CompilerPath, ProgramDirectory() + "/jikes/jikes");
+    EXPECT_EQ(Recent[0], "");
+    EXPECT_EQ(WindowLayout.Main.Left, 1);
+    EXPECT_EQ(WindowLayout.Terminal.Top, 345);
+}
+
+TEST_F(SettingsTest, FirstUnreadableValueEndsLoadingSilently) {
+    SaveSample();
+    StoreText("DebugPort", "seven");
+    Reload();
+    EXPECT_EQ(GlobalOptions.CompilerPath, "/c/jikes");  // read before the failure
+    EXPECT_EQ(GlobalOptions.DebugPort, 0);
+    EXPECT_EQ(GlobalOptions.OpenDialogPath, ProgramDirectory() + "/Projects");
+    EXPECT_EQ(Recent[0], "");
+    EXPECT_TRUE(GlobalOptions.loaded);
+}
+
+TEST_F(SettingsTest, MissingPortValueEndsOnlyThePortList) {
+    SaveSample();
+    SettingsRegistry->DeleteValue("ValidPort2");
+    Reload();
+    EXPECT_EQ(GlobalOptions.NumValidPorts, 2);
+    EXPECT_EQ(GlobalOptions.OpenDialogPath, "/open");
+    EXPECT_EQ(Recent[19], "/w/Z.java");
+    EXPECT_EQ(WindowLayout.Main.Width, 800);
+}
+
+TEST_F(SettingsTest, PortCountAboveTwentyTakesTwentyValues) {
+    SaveSample();
+    Store("NumValidPorts", 25);
+    for (int i = 0; i < 25; ++i) Store("ValidPort" + std::to_string(i), i + 1);
+    Reload();
+    EXPECT_EQ(GlobalOptions.NumValidPorts, MaxValidPorts);
+    EXPECT_EQ(GlobalOptions.ValidPort[19], 20);
+    Store("NumValidPorts", 0xFFFFFFFFu);  // -1
+    Reload();
+    EXPECT_EQ(GlobalOptions.NumValidPorts, 0);
+    EXPECT_EQ(GlobalOptions.OpenDialogPath, "/open");
+}
+
+TEST_F(SettingsTest, EmptyRecentSlotStaysEmptyAndLaterSlotsAreRead) {
+    SaveSample();
+    StoreText("Recent5", "");
+    StoreText("Recent6", "/w/G.java");
+    Reload();
+    EXPECT_EQ(Recent[5], "");
+    EXPECT_EQ(Recent[6], "/w/G.java");
+    EXPECT_EQ(Recent[19], "/w/Z.java");
+}
+
+TEST_F(SettingsTest, ClearedRecentListStaysCleared) {
+    SaveSample();
+    Reload();
+    for (auto& slot : Recent) slot.clear();
+    SaveSettings();
+    EXPECT_FALSE(SettingsRegistry->ValueExists("Recent0"));
+    EXPECT_FALSE(SettingsRegistry->ValueExists("Recent19"));
+    Reload();
+    EXPECT_EQ(Recent[0], "");
+}
+
+TEST_F(SettingsTest, StoredWindowsPathsUseSlashes) {
+    SaveSample();
+    StoreText("ClassPath", "c:\\lib;c:\\w");
+    StoreText("Recent0", "c:\\w\\A.java");
+    Reload();
+    EXPECT_EQ(GlobalOptions.ClassPath, "c:/lib;c:/w");
+    EXPECT_EQ(Recent[0], "c:/w/A.java");
+}
+
+TEST_F(SettingsTest, NoPortsMeansNoPortValues) {
+    unlink((ports_ + "/COM2").c_str());
+    unlink((ports_ + "/COM7").c_str());
+    LoadSettings();
+    EXPECT_EQ(GlobalOptions.NumValidPorts, 0);
+    SaveSettings();
+    EXPECT_EQ(SettingsRegistry->ReadInteger("NumValidPorts"), 0u);
+    EXPECT_FALSE(SettingsRegistry->ValueExists("ValidPort0"));
+}
+
+TEST_F(SettingsTest, ListComPortsNamesExistingPorts) {
+    std::vector<std::string> list{"first"};
+    ListComPorts(list);
+    EXPECT_EQ(list, (std::vector<std::string>{"first", "COM2", "COM7"}));
+}
+
+TEST(Version, FormatsTheProjectVersion) {
+    std::string expected = std::to_string(CORVANE_VERSION_MAJOR) + "." +
+                           std::to_string(CORVANE_VERSION_MINOR) + "." +
+                           std::to_string(CORVANE_VERSION_PATCH) + " build " +
+                           std::to_string(CORVANE_VERSION_BUILD);
+    EXPECT_EQ(GetVersionString(), expected);
+}
