@@ -198,16 +198,19 @@ private:
             const char* name = Utf8(method.NameIndex);
             const char* descriptor = Utf8(method.DescriptorIndex);
             if (trace_) DebugPrintf("ClassLoader: method: `%s' of type %s\n", name, descriptor);
-            for (int a = 0; a < attributes; ++a) ReadMethodAttribute(method);
+            bool seenCode = false;
+            for (int a = 0; a < attributes; ++a) ReadMethodAttribute(method, seenCode);
             std::stable_sort(method.LineNumbers.begin(), method.LineNumbers.end(),
                              [](const TLineNumber& x, const TLineNumber& y) { return x.Line < y.Line; });
         }
     }
 
-    void ReadMethodAttribute(TJavaMethod& method) {
+    void ReadMethodAttribute(TJavaMethod& method, bool& seenCode) {
         const char* name = Utf8(in_.U2());
         CClassFileReader body = in_.Sub(in_.U4());
         if (std::strcmp(name, "Code") == 0) {
+            if (seenCode) Corrupt();  // a second body would mix with the first one's tables
+            seenCode = true;
             ReadCode(method, body);
         } else if (std::strcmp(name, "Exceptions") == 0) {
             method.Throws.resize(Count(body, 2));
