@@ -1,5 +1,5 @@
-// Links the linker test programs against the class library: links per
-// second, and the share of each pass in one link.
+// Links the example programs and the linker's test programs against the
+// class library: links per second, and the share of each pass in one link.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
@@ -14,7 +14,8 @@
 
 // Runs Link's steps one by one with a clock around each pass.
 struct CORULinkerPasses {
-    static void Run(CORULinker& linker, const char* mainClass, const std::string& classPath, double seconds[4]) {
+    static void Run(CORULinker& linker, const char* mainClass, const std::string& classPath,
+                    double seconds[3]) {
         using Clock = std::chrono::steady_clock;
         auto t0 = Clock::now();
         linker.NativeTable = SwitchNativePackage();
@@ -34,31 +35,44 @@ struct CORULinkerPasses {
 };
 
 namespace {
-const char* const Programs[] = {"Hello", "Strings", "Arithmetic", "Arrays", "Shapes",
-                                "Statics", "Exceptions", "Switches", "Inner"};
+// A folder's sources compiled once into a temporary folder; its class path.
+std::string CompiledFolder(const std::string& folder) {
+    static std::vector<std::unique_ptr<TempDir>> dirs;
+    dirs.push_back(std::make_unique<TempDir>("corvane-bench"));
+    std::vector<std::string> sources;
+    for (const auto& entry : std::filesystem::directory_iterator(SourceDir() + "/" + folder))
+        if (entry.path().extension() == ".java") sources.push_back(entry.path().string());
+    JavaCompileResult result = CompileJava(sources, dirs.back()->Path(), ClassLibraryDir());
+    if (!result.Ok()) std::fprintf(stderr, "ecj failed:\n%s\n", result.output.c_str());
+    return dirs.back()->Path() + ";" + ClassLibraryDir();
+}
 
-// The programs compiled once into a temporary folder.
-const std::string& ProgramClassPath() {
-    static TempDir dir("corvane-bench");
-    static std::string classPath = [] {
-        std::vector<std::string> sources;
-        std::string programs = SourceDir() + "/tests/linker/programs";
-        for (const auto& entry : std::filesystem::directory_iterator(programs))
-            sources.push_back(entry.path().string());
-        JavaCompileResult result = CompileJava(sources, dir.Path(), ClassLibraryDir());
-        if (!result.Ok()) std::fprintf(stderr, "ecj failed:\n%s\n", result.output.c_str());
-        return dir.Path() + ";" + ClassLibraryDir();
+struct TProgram {
+    std::string ClassPath;
+    const char* Main;
+};
+
+// The example programs and the linker's test programs.
+const std::vector<TProgram>& Programs() {
+    static const std::vector<TProgram> programs = [] {
+        std::string examples = CompiledFolder("examples");
+        std::string tests = CompiledFolder("tests/linker/programs");
+        std::vector<TProgram> list;
+        for (const char* name : {"Hello", "Echo", "Stepping", "Uncaught"}) list.push_back({examples, name});
+        for (const char* name :
+             {"Strings", "Arithmetic", "Arrays", "Shapes", "Statics", "Exceptions", "Switches", "Inner"})
+            list.push_back({tests, name});
+        return list;
     }();
-    return classPath;
+    return programs;
 }
 
 void BM_LinkExamples(benchmark::State& state) {
-    const std::string& classPath = ProgramClassPath();
     int64_t links = 0;
     for (auto _ : state) {
-        for (const char* name : Programs) {
+        for (const TProgram& program : Programs()) {
             CORULinker linker;
-            linker.Link(name, classPath.c_str());
+            linker.Link(program.Main, program.ClassPath.c_str());
             benchmark::DoNotOptimize(linker.GetImage());
             ++links;
         }
@@ -69,12 +83,11 @@ void BM_LinkExamples(benchmark::State& state) {
 BENCHMARK(BM_LinkExamples)->Unit(benchmark::kMillisecond);
 
 void BM_LinkPassShares(benchmark::State& state) {
-    const std::string& classPath = ProgramClassPath();
-    double seconds[4] = {0, 0, 0, 0};
+    double seconds[3] = {0, 0, 0};
     for (auto _ : state) {
-        for (const char* name : Programs) {
+        for (const TProgram& program : Programs()) {
             CORULinker linker;
-            CORULinkerPasses::Run(linker, name, classPath, seconds);
+            CORULinkerPasses::Run(linker, program.Main, program.ClassPath, seconds);
         }
     }
     double total = seconds[0] + seconds[1] + seconds[2];

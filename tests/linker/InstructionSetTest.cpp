@@ -2,6 +2,7 @@
 
 #include "foundation/EError.h"
 #include "linker/NativeMethodTable.h"
+#include "linker/NativeSignatures.h"
 #include "linker/ORULinker.h"
 #include "linker/OruInstructionSet.h"
 
@@ -58,6 +59,20 @@ TEST(NativeTables, RowsAndMarkers) {
     EXPECT_TRUE(IsNativeEndRow(NativeMethodTable[48]));
     EXPECT_TRUE(IsNativeEndRow(AltNativeMethodTable[15]));
     int markers = 0;
-    for (int row = 0; !IsNativeEndRow(NativeMethodTable[row]); ++row) markers += IsNativeMarkerRow(NativeMethodTable[row]);
+    for (int row = 0; !IsNativeEndRow(NativeMethodTable[row]); ++row)
+        markers += IsNativeMarkerRow(NativeMethodTable[row]);
     EXPECT_EQ(markers, 14);
+}
+
+TEST(NativeTables, SignaturesNameTheSameRows) {
+    int methodRows = 0;
+    for (int row = 0; !IsNativeEndRow(NativeMethodTable[row]); ++row) {
+        if (IsNativeMarkerRow(NativeMethodTable[row])) continue;
+        ++methodRows;
+        const TNativeSignature* signature =
+            FindNativeSignature(NativeMethodTable[row].ClassName, NativeMethodTable[row].MethodName);
+        ASSERT_NE(signature, nullptr) << NativeMethodTable[row].MethodName;
+        EXPECT_EQ(signature->Row, row);
+    }
+    EXPECT_EQ(NativeSignatureCount, methodRows);
 }

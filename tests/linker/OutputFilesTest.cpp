@@ -86,7 +86,9 @@ TEST_F(ListingFiles, ClassRecordAndCodeFragments) {
                         "91:\tdw\t$0B\t;   0 aload_0 \n"),
               std::string::npos);
     EXPECT_NE(text.find("; (96) Method main /* ()V */\n"
-                        "96:\tdw\t$65\t;   0 ldc #" + std::to_string(ldcIndex) + " <\"hi\">\n"
+                        "96:\tdw\t$65\t;   0 ldc #" +
+                        std::to_string(ldcIndex) +
+                        " <\"hi\">\n"
                         "97:\tdw\t$00\t;     index = 0\n"
                         "98:\tdw\t$10\t;   2 astore_0 \n"
                         "99:\tdw\t$23\t;   3 return \n"),
@@ -120,7 +122,8 @@ TEST_F(ListingFiles, StringSectionAndTables) {
     EXPECT_NE(text.find("\tjmp\tnm_torve_core_Terminal_getByte\t; 46\n\tjmp\tnm_page_\t; 47\n; Oru opcodes.\n"
                         "\tj_nop\t=\t0\n"),
               std::string::npos);
-    EXPECT_NE(text.find("\tj_lookupswitch\t=\t119\n; Oru dispatch table.\n\tjmp\tl_j_nop\t; $00\n"), std::string::npos);
+    EXPECT_NE(text.find("\tj_lookupswitch\t=\t119\n; Oru dispatch table.\n\tjmp\tl_j_nop\t; $00\n"),
+              std::string::npos);
     EXPECT_NE(text.find("\tjmp\tl_j_isub\t; $32\n\tjmp\tl_j_ineg\t; $33\n\tnop\n\tjmp\t@_l_j_ior\t; $35\n"),
               std::string::npos);
     const std::string last = "\tjmp\t@_l_j_lookupswitch\t; $77\n";
@@ -154,7 +157,8 @@ TEST_F(ListingFiles, HexAndBinaryFiles) {
 
 TEST_F(ListingFiles, NothingWrittenWithTheSwitchOff) {
     LinkTiny(false);
-    for (const char* name : {"oru.out", "oru.hex", "oru.bin"}) EXPECT_FALSE(Exists(program.Dir().File(name))) << name;
+    for (const char* name : {"oru.out", "oru.hex", "oru.bin"})
+        EXPECT_FALSE(Exists(program.Dir().File(name))) << name;
 }
 
 TEST(ListingExceptionTable, HandlerEntriesListed) {
@@ -178,11 +182,12 @@ TEST(ListingExceptionTable, HandlerEntriesListed) {
     int table = guard->GetMethodImageOffset(m) + int(guard->GetCodeLength(m));
     int base = guard->GetMethodImageOffset(m);
     int throwable = int(linker.GetClassOffset(linker.FindLinkedClass("java/lang/Throwable")));
-    std::string expected = Line("%d:\tdw\t%d\t;%s", table, count, "Number of exception handlers = " + std::to_string(count)) +
-                           "\n" + WordLines(table + 1, base + entry.StartPc + 1, "start_pc", "start_pc") +
-                           WordLines(table + 3, base + entry.EndPc + 1, "end_pc", "end_pc") +
-                           WordLines(table + 5, throwable, "catchType offset", "catchType offset") +
-                           WordLines(table + 7, base + entry.HandlerPc, "handler_pc", "handler_pc");
+    std::string expected =
+        Line("%d:\tdw\t%d\t;%s", table, count, "Number of exception handlers = " + std::to_string(count)) +
+        "\n" + WordLines(table + 1, base + entry.StartPc + 1, "start_pc", "start_pc") +
+        WordLines(table + 3, base + entry.EndPc + 1, "end_pc", "end_pc") +
+        WordLines(table + 5, throwable, "catchType offset", "catchType offset") +
+        WordLines(table + 7, base + entry.HandlerPc, "handler_pc", "handler_pc");
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n----\n" << text;
     std::string record = "Number of parameters = 0 (exception table present)\n";
     EXPECT_NE(text.find(record), std::string::npos);

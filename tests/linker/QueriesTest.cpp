@@ -37,7 +37,8 @@ TEST_F(Queries, ClassesAndMethodsByOffset) {
     int m = linker.FindMethodByOffset(main->GetLinkedMethodOffset("main", "()V"), owner);
     EXPECT_EQ(owner, main);
     EXPECT_STREQ(main->GetMethodName(m), "main");
-    EXPECT_EQ(ErrorOf([&] { linker.FindMethodByOffset(21, owner); }), "[ Error IDE-0015] Stack trace is corrupt.\n");
+    EXPECT_EQ(ErrorOf([&] { linker.FindMethodByOffset(21, owner); }),
+              "[ Error IDE-0015] Stack trace is corrupt.\n");
 }
 
 TEST_F(Queries, TranslatePcEdges) {
@@ -65,7 +66,8 @@ TEST_F(Queries, BreakpointsByFileAndLine) {
     // "Counter.bump();" is on line 25; line 24 is "public static void main() {".
     EXPECT_EQ(linker.FindBreakableLine(source, 25), 25);
     std::string upper = source;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
     EXPECT_EQ(linker.FindBreakableLine(upper, 25), 25);
     std::string backslashed = source;
     std::replace(backslashed.begin(), backslashed.end(), '/', '\\');
@@ -77,7 +79,8 @@ TEST_F(Queries, BreakpointsByFileAndLine) {
               "[ Error IDE-0020] Unable to find a breakable line.\n");
     EXPECT_EQ(ErrorOf([&] { linker.FindBreakpointAddress("/nowhere/Statics.java", 25); }),
               "[ Error IDE-0019] Unable to find class (/nowhere/Statics.java).\n");
-    EXPECT_EQ(ErrorOf([&] { linker.FindBreakpointAddress("a", 25); }), "[ Error IDE-0019] Unable to find class (a).\n");
+    EXPECT_EQ(ErrorOf([&] { linker.FindBreakpointAddress("a", 25); }),
+              "[ Error IDE-0019] Unable to find class (a).\n");
 }
 
 TEST_F(Queries, StringsAndSizes) {
@@ -89,7 +92,8 @@ TEST_F(Queries, StringsAndSizes) {
     const TStringRecord& record = linker.FindStringIndex(settings, constant);
     EXPECT_STREQ(record.Text, "settings");
     EXPECT_EQ(linker.GetImage()[record.DataOffset + 11], 'e');
-    EXPECT_EQ(ErrorOf([&] { linker.FindStringIndex(settings, 1); }), "[ Error JVM-0020] Java class file corrupt: `Settings'.\n");
+    EXPECT_EQ(ErrorOf([&] { linker.FindStringIndex(settings, 1); }),
+              "[ Error JVM-0020] Java class file corrupt: `Settings'.\n");
     uint32_t strings = 0;
     for (int i = 0; i < linker.GetClassCount(); ++i) strings += linker.GetClassStringsSize(i);
     EXPECT_EQ(int(strings) + 2 * linker.GetStringCount(), linker.GetStringAreaSize());
@@ -109,17 +113,20 @@ TEST(QueriesAfterLink, LoadingAnotherClassLeavesTheImageQueriesAlone) {
     int line = 0, pc = 0;
     const CJavaClass* main = linker.GetClass(0);
     EXPECT_EQ(linker.TranslatePC(main->GetMethodImageOffset(linker.GetMainMethodIndex()) +
-                                 uint32_t(linker.GetMainPrologueSize(main, linker.GetMainMethodIndex())), line, pc),
+                                     uint32_t(linker.GetMainPrologueSize(main, linker.GetMainMethodIndex())),
+                                 line, pc),
               const_cast<CJavaClass*>(main)->GetSourceName());
     EXPECT_EQ(pc, 0);
     const CJavaClass* strings = linker.GetClass(index);
     int world = 0;
     for (int i = 1; i < strings->GetConstantPoolCount(); ++i) {
-        if (strings->GetConstantTag(i) == ctString && std::strcmp(strings->GetStringConstantText(i), "world") == 0)
+        if (strings->GetConstantTag(i) == ctString &&
+            std::strcmp(strings->GetStringConstantText(i), "world") == 0)
             world = i;
     }
     ASSERT_GT(world, 0);
     EXPECT_EQ(ErrorOf([&] { linker.FindStringIndex(strings, world); }),
               "[ Error IDE-0030] Unable to find constant pool string.\n");
-    EXPECT_EQ(ErrorOf([&] { linker.GetClassOffset(nullptr); }), "[ Error IDE-0019] Unable to find class ().\n");
+    EXPECT_EQ(ErrorOf([&] { linker.GetClassOffset(nullptr); }),
+              "[ Error IDE-0019] Unable to find class ().\n");
 }

@@ -19,8 +19,8 @@ int MethodOf(const CJavaClass& javaClass, const char* name, const char* descript
 std::vector<uint8_t> CodeOf(LinkedProgram& program, const CJavaClass& javaClass, int m) {
     std::vector<uint8_t> image = program.Image();
     uint32_t start = javaClass.GetMethodImageOffset(m);
-    uint32_t end = start + javaClass.GetCodeLength(m) +
-                   uint32_t(program.Linker().GetMainPrologueSize(&javaClass, m));
+    uint32_t end =
+        start + javaClass.GetCodeLength(m) + uint32_t(program.Linker().GetMainPrologueSize(&javaClass, m));
     return std::vector<uint8_t>(image.begin() + start, image.begin() + end);
 }
 
@@ -36,7 +36,9 @@ std::vector<uint8_t> RecordOf(LinkedProgram& program, const CJavaClass& javaClas
     return std::vector<uint8_t>(image.begin() + at, image.begin() + at + 7);
 }
 
-uint16_t Word(const std::vector<uint8_t>& bytes, size_t at) { return uint16_t(bytes[at] << 8 | bytes[at + 1]); }
+uint16_t Word(const std::vector<uint8_t>& bytes, size_t at) {
+    return uint16_t(bytes[at] << 8 | bytes[at + 1]);
+}
 }  // namespace
 
 TEST(Translation, WideIincKeepsItsOperands) {
@@ -85,7 +87,8 @@ TEST(Translation, AbstractAndInheritedMethodRecords) {
     EXPECT_EQ(RecordOf(program, *box, "equals", "(Ljava/lang/Object;)Z"),
               RecordOf(program, *shape, "equals", "(Ljava/lang/Object;)Z"));
     CJavaClass* owner = nullptr;
-    int index = linker.FindMethodByOffset(box->GetLinkedMethodOffset("equals", "(Ljava/lang/Object;)Z"), owner);
+    int index =
+        linker.FindMethodByOffset(box->GetLinkedMethodOffset("equals", "(Ljava/lang/Object;)Z"), owner);
     EXPECT_STREQ(owner->GetClassName(), "java/lang/Object");
     EXPECT_STREQ(owner->GetMethodName(index), "equals");
     // A virtual call carries the parameter bytes and the record's place in the class record.
@@ -135,8 +138,10 @@ TEST(Translation, SwitchesBecomeCompact) {
 
 TEST(Translation, InitialiserCallsOnlyInFrontOfTheMainMethod) {
     TSources sources = ProgramSources({"Statics.java"});
-    sources["Helper.java"] = "class Helper {\n    static int v = 5;\n    static void main(int a) {\n        v = a;\n    }\n}\n";
-    sources["Statics.java"].insert(sources["Statics.java"].find("Counter.bump();"), "Helper.main(3);\n        ");
+    sources["Helper.java"] =
+        "class Helper {\n    static int v = 5;\n    static void main(int a) {\n        v = a;\n    }\n}\n";
+    sources["Statics.java"].insert(sources["Statics.java"].find("Counter.bump();"),
+                                   "Helper.main(3);\n        ");
     LinkedProgram program(sources);
     ASSERT_EQ(program.Link("Statics"), "");
     CORULinker& linker = program.Linker();
