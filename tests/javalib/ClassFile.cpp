@@ -70,6 +70,12 @@ TMember ReadMember(TByteReader& in, const TClassFile& cls) {
             uint32_t codeLength = (body[4] << 24) | (body[5] << 16) | (body[6] << 8) | body[7];
             if (8 + codeLength > body.size()) throw TClassFileError("code cut short");
             m.Code.assign(body.begin() + 8, body.begin() + 8 + codeLength);
+            size_t at = 8 + codeLength;
+            if (at + 2 > body.size()) throw TClassFileError("exception table cut short");
+            size_t entries = (body[at] << 8) | body[at + 1];
+            if (at + 2 + 8 * entries > body.size()) throw TClassFileError("exception table cut short");
+            for (size_t e = 0; e < entries; ++e)
+                m.CatchTypes.push_back((body[at + 8 + 8 * e] << 8) | body[at + 9 + 8 * e]);
         } else {
             in.Bytes(length);
         }

@@ -24,6 +24,7 @@ struct TMember {
     std::string Descriptor;
     uint16_t ConstantValueIndex = 0;
     std::vector<uint8_t> Code;  // methods with a body
+    std::vector<uint16_t> CatchTypes;  // per exception-table entry; 0 catches all
 };
 
 struct TClassFile {

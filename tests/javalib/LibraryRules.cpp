@@ -43,6 +43,7 @@ uint16_t U2(const std::vector<uint8_t>& code, size_t at) { return (code.at(at) <
 struct TRuleCheck {
     const TClassFile& Class;
     const TClassMap& Classes;
+    bool AllowMain;
     std::vector<std::string> Violations;
 
     void Fail(const std::string& where, const std::string& what) {
@@ -59,7 +60,7 @@ struct TRuleCheck {
         }
         for (const TMember& m : Class.Methods) {
             if (HasWideOrMultiDimensionalType(m.Descriptor)) Fail(m.Name, "method type " + m.Descriptor);
-            if (m.Name == "main") Fail(m.Name, "a main method");
+            if (m.Name == "main" && !AllowMain) Fail(m.Name, "a main method");
             CheckCode(m);
         }
     }
@@ -76,12 +77,30 @@ struct TRuleCheck {
                 if (Class.Pool.at(index).Tag != 8) Fail(at, "ldc of a constant that is not a String");
             } else if (op == 0xB6) {
                 CheckDeclared(at, U2(code, pc + 1), true);
+            } else if (op == 0xB7 || op == 0xB8 || op == 0xB4 || op == 0xB5) {
+                CheckInherited(at, U2(code, pc + 1), op == 0xB7 || op == 0xB8);
             } else if (op == 0xB2 || op == 0xB3) {
                 CheckDeclared(at, U2(code, pc + 1), false);
             } else if (op == 0xBC && (code.at(pc + 1) == 6 || code.at(pc + 1) == 7 || code.at(pc + 1) == 11)) {
                 Fail(at, "array of long, float or double");
             }
         }
+    }
+
+    // Static and special calls, and instance fields, are found in the class
+    // or its superclasses.
+    void CheckInherited(const std::string& at, uint16_t reference, bool method) {
+        std::string owner, name, descriptor;
+        Class.Reference(reference, owner, name, descriptor);
+        for (std::string current = owner; !current.empty();) {
+            auto found = Classes.find(current);
+            if (found == Classes.end()) return;
+            const std::vector<TMember>& members = method ? found->second.Methods : found->second.Fields;
+            for (const TMember& m : members)
+                if (m.Name == name && m.Descriptor == descriptor) return;
+            current = found->second.SuperName;
+        }
+        Fail(at, owner + " has no " + name + descriptor);
     }
 
     // The linker finds virtual methods and static fields among the own
@@ -101,8 +120,8 @@ struct TRuleCheck {
 
 }  // namespace
 
-std::vector<std::string> RuleViolations(const TClassFile& cls, const TClassMap& classes) {
-    TRuleCheck check{cls, classes, {}};
+std::vector<std::string> RuleViolations(const TClassFile& cls, const TClassMap& classes, bool allowMain) {
+    TRuleCheck check{cls, classes, allowMain, {}};
     if (cls.Major != 45 || cls.Minor > 3)
         check.Fail("", "class file version " + std::to_string(cls.Major) + "." + std::to_string(cls.Minor));
     if ((cls.AccessFlags & kAccInterface) || cls.InterfaceCount) check.Fail("", "an interface");
@@ -146,4 +165,58 @@ int StaticSlots(const TClassMap& classes) {
         for (const TMember& f : cls.Fields)
             if ((f.AccessFlags & kAccStatic) && !IsConstantField(f)) ++slots;
     return slots;
+}
+
+namespace {
+
+// The classes one class's code makes the linker load.
+std::vector<std::string> NamedClasses(const TClassFile& cls) {
+    std::vector<std::string> names;
+    if (!cls.SuperName.empty()) names.push_back(cls.SuperName);
+    for (const TMember& m : cls.Methods) {
+        for (size_t pc = 0; pc < m.Code.size(); pc += InstructionLength(m.Code, pc)) {
+            uint8_t op = m.Code[pc];
+            if (op == 0x12 || op == 0x13) {
+                names.push_back("java/lang/String");
+            } else if ((op >= 0xB2 && op <= 0xB8) || op == 0xBB || op == 0xC1) {
+                const TConstant& ref = cls.Pool.at(U2(m.Code, pc + 1));
+                names.push_back(cls.ClassNameAt(op == 0xBB || op == 0xC1 ? U2(m.Code, pc + 1) : ref.Index1));
+            }
+        }
+        for (uint16_t type : m.CatchTypes)
+            if (type) names.push_back(cls.ClassNameAt(type));
+    }
+    return names;
+}
+
+}  // namespace
+
+TClassMap LinkedClasses(const std::string& mainClass, const TClassMap& classes) {
+    TClassMap linked;
+    std::vector<std::string> pending = {mainClass, "java/lang/Throwable"};
+    while (!pending.empty()) {
+        std::string name = pending.back();
+        pending.pop_back();
+        if (linked.count(name)) continue;
+        auto found = classes.find(name);
+        if (found == classes.end()) throw TClassFileError("a link needs the missing class " + name);
+        linked.emplace(name, found->second);
+        for (const std::string& named : NamedClasses(found->second)) pending.push_back(named);
+    }
+    return linked;
+}
+
+int ImageSize(const TClassMap& linked) {
+    int initialisers = 0;
+    for (const auto& [name, cls] : linked) initialisers += cls.FindMethod("<clinit>", "()V") ? 1 : 0;
+    int size = 20;
+    for (const auto& [name, cls] : linked) {
+        size += 3 + 7 * MethodTableSize(name, linked);
+        for (const TMember& m : cls.Methods) {
+            size += static_cast<int>(m.Code.size()) + (m.Name == "main" ? 3 * initialisers : 0);
+            if (!m.CatchTypes.empty()) size += 1 + 8 * static_cast<int>(m.CatchTypes.size());
+        }
+    }
+    for (const std::string& text : LoadedStrings(linked)) size += 2 + 10 + static_cast<int>(text.size());
+    return size;
 }

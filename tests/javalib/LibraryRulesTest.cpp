@@ -123,3 +123,28 @@ TEST(LibraryRules, CatchWhatTheLinkerRefuses) {
     EXPECT_TRUE(reported("Bad.main: a main method"));
     EXPECT_TRUE(RuleViolations(LibraryClass("java/lang/String"), CompiledLibrary()).empty());
 }
+
+TEST(LibraryRules, StringConcatenationOfEveryKindFindsItsMethods) {
+    TempDir dir("corvane-concat");
+    std::string source = WriteSource(dir.Path(), "Concat.java",
+                                     "public class Concat {\n"
+                                     "  static String all(String s, Object o, int i, char c, boolean b, char[] a) {\n"
+                                     "    String t = s + o + i + c + b + a + null;\n"
+                                     "    t += 'x';\n"
+                                     "    String u = c + s, v = b + s, w = o + s;\n"
+                                     "    return i + t + u + v + w + (null + s);\n"
+                                     "  }\n"
+                                     "  static void main() { System.out.println(all(\"a\", null, -7, 'c', true, null)); }\n"
+                                     "}\n");
+    JavaCompileResult compiled = CompileJava({source}, dir.Path(), ClassLibraryDir());
+    ASSERT_TRUE(compiled.Ok()) << compiled.output;
+    TClassFile program = ReadClassFile(dir.Path() + "/Concat.class");
+    EXPECT_EQ(RuleViolations(program, CompiledLibrary(), true), std::vector<std::string>{});
+    // A call to a missing overload is caught.
+    TClassMap withoutValueOfChar = CompiledLibrary();
+    auto& methods = withoutValueOfChar.at("java/lang/String").Methods;
+    methods.erase(std::remove_if(methods.begin(), methods.end(),
+                                 [](const TMember& m) { return m.Name == "valueOf" && m.Descriptor == "(C)Ljava/lang/String;"; }),
+                  methods.end());
+    EXPECT_FALSE(RuleViolations(program, withoutValueOfChar, true).empty());
+}

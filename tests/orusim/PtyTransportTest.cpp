@@ -85,10 +85,13 @@ protected:
         ASSERT_EQ(log.Count(EventKind::Boot), 1u) << "the power-on start-up ends";
     }
 
-    bool ModuleSaw(EventKind kind, const std::string& name, int64_t value) {
+    // Waits (boundedly) until the log holds the event `times` times.
+    bool ModuleSaw(EventKind kind, const std::string& name, int64_t value, int times = 1) {
         for (int i = 0; i < 300; ++i) {
+            int seen = 0;
             for (const Event& e : log.OfKind(kind))
-                if (e.name == name && !e.values.empty() && e.values[0] == value) return true;
+                if (e.name == name && !e.values.empty() && e.values[0] == value) ++seen;
+            if (seen >= times) return true;
             usleep(10000);
         }
         return false;
@@ -150,17 +153,17 @@ TEST_F(PtyModule, OutputIsLostWhileThePortIsClosedAndTheLineSurvivesReopening) {
         ASSERT_TRUE(pc.Open(transport.LinkPath()));
         ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
     }
-    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 0));
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 0, 2));
     transport.WithModule([](ProtocolEngine& m) { m.SendText("lost"); });
     ASSERT_TRUE(ModuleSaw(EventKind::MessageSent, "", kMsgText));
     usleep(50000);
 
     PcSide pc;
     ASSERT_TRUE(pc.Open(transport.LinkPath()));
-    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1, 2));
     EXPECT_EQ(pc.Read(1, 100), Bytes{}) << "nothing stale";
     transport.WithModule([](ProtocolEngine& m) { m.SendText("ok"); });
-    EXPECT_EQ(pc.Read(6), FrameMessage(kMsgText, {'o', 'k'}));
+    EXPECT_EQ(pc.Read(5), FrameMessage(kMsgText, {'o', 'k'}));
 }
 
 TEST_F(PtyModule, ASecondDriverIsTurnedAway) {

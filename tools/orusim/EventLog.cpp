@@ -80,8 +80,8 @@ std::string EventToJson(const Event& event) {
 
 void EventLog::Add(Event event) {
     std::lock_guard<std::mutex> lock(mutex_);
-    events_.push_back(std::move(event));
-    if (listener_) listener_(events_.back());
+    if (listener_) listener_(event);
+    if (retain_) events_.push_back(std::move(event));
 }
 
 std::vector<Event> EventLog::Events() const {
@@ -114,6 +114,12 @@ std::vector<uint8_t> EventLog::BytesOut() const {
 void EventLog::Clear() {
     std::lock_guard<std::mutex> lock(mutex_);
     events_.clear();
+}
+
+void EventLog::SetRetain(bool retain) {
+    std::lock_guard<std::mutex> lock(mutex_);
+    retain_ = retain;
+    if (!retain) events_.clear();
 }
 
 void EventLog::SetListener(Listener listener) {

@@ -54,11 +54,14 @@ public:
     void Clear();
     // Called for every event as it is added (under the log's lock).
     void SetListener(Listener listener);
+    // Off: events only reach the listener (a long session's log stays small).
+    void SetRetain(bool retain);
 
 private:
     mutable std::mutex mutex_;
     std::vector<Event> events_;
     Listener listener_;
+    bool retain_ = true;
 };
 
 }  // namespace orusim

@@ -3,7 +3,9 @@
 namespace orusim {
 
 MemoryTransport::MemoryTransport(ProtocolEngine& module, bool paced)
-    : module_(module), clock_(module.Clock()), paced_(paced) {}
+    : module_(module), clock_(module.Clock()), paced_(paced) {
+    module_.SetPortOpen(false);
+}
 
 void MemoryTransport::WithModule(const std::function<void(ProtocolEngine&)>& fn) {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
@@ -21,6 +23,7 @@ bool MemoryTransport::Connect() {
     Pump();  // what came while closed is lost
     received_.clear();
     connected_ = true;
+    module_.SetPortOpen(true);
     module_.SetDTR(false);
     module_.SetRTS(false);
     return true;
@@ -30,6 +33,7 @@ void MemoryTransport::Disconnect() {
     std::lock_guard<std::recursive_mutex> lock(mutex_);
     if (!connected_) return;
     connected_ = false;
+    module_.SetPortOpen(false);
     module_.SetDTR(false);
     module_.SetRTS(false);
     received_.clear();
@@ -40,7 +44,7 @@ void MemoryTransport::Pump() {
     size_t allowance = paced_ ? pacer_.Allowance(nowUs) : std::numeric_limits<size_t>::max();
     std::vector<uint8_t> bytes = module_.TakeOutput(allowance);
     if (paced_) pacer_.Sent(bytes.size(), allowance, nowUs);
-    if (connected_) received_.insert(received_.end(), bytes.begin(), bytes.end());
+    received_.insert(received_.end(), bytes.begin(), bytes.end());
 }
 
 int32_t MemoryTransport::SendData(const uint8_t* data, int32_t count) {

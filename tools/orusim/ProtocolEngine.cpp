@@ -43,6 +43,12 @@ void ProtocolEngine::SetCable(bool connected) {
     Note(EventKind::Modem, "cable", {connected});
 }
 
+void ProtocolEngine::SetPortOpen(bool open) {
+    if (open == portOpen_) return;
+    portOpen_ = open;
+    Note(EventKind::Modem, "port", {open});
+}
+
 void ProtocolEngine::SetDTR(bool high) {
     if (high == dtr_) return;
     dtr_ = high;
@@ -160,7 +166,7 @@ std::vector<uint8_t> ProtocolEngine::TakeOutput(size_t max) {
     event.timeMs = clock_.TickCount();
     event.kind = EventKind::BytesOut;
     event.bytes = bytes;
-    if (!power_ || !cable_) {
+    if (!power_ || !cable_ || !portOpen_) {
         event.name = "lost";
         bytes.clear();
     }

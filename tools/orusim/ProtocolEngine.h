@@ -36,8 +36,8 @@ public:
     void SetRTS(bool high);
     bool DSR() const;
     bool Powered() const { return power_; }
-    // The PC's side opened or closed the port (for the log).
-    void NotePort(bool open) { Note(EventKind::Modem, "port", {open}); }
+    // Whether the PC's side has the port open: output to a closed port is lost.
+    void SetPortOpen(bool open);
 
     // Bytes from the PC.
     void Receive(const uint8_t* data, size_t count);
@@ -96,6 +96,7 @@ private:
 
     bool power_ = true;
     bool cable_ = true;
+    bool portOpen_ = true;
     bool dtr_ = false;
     bool rts_ = false;
     Phase phase_ = Phase::Off;

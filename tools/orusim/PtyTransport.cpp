@@ -52,6 +52,7 @@ bool PtyTransport::Start(std::string& error) {
         return false;
     }
     stopping_ = false;
+    module_.SetPortOpen(false);
     thread_ = std::thread([this] { Serve(); });
     return true;
 }
@@ -119,7 +120,7 @@ void PtyTransport::Serve() {
             while (read(wakeFds_[0], drain, sizeof drain) > 0) {}
         }
         if (fds[1].revents & POLLIN) ReadFromPc();
-        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.NotePort(true);
+        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
         if (fds[3].revents) ServeModem();
         WriteToPc();
     }
@@ -156,7 +157,7 @@ void PtyTransport::PortClosed() {
     module_.SetRTS(false);
     pty_.DiscardUnread();
     pending_.clear();
-    module_.NotePort(false);
+    module_.SetPortOpen(false);
 }
 
 void PtyTransport::WriteToPc() {
@@ -165,7 +166,6 @@ void PtyTransport::WriteToPc() {
         size_t allowance = options_.paced ? pacer_.Allowance(nowUs) : std::numeric_limits<size_t>::max();
         pending_ = module_.TakeOutput(allowance);
         if (options_.paced) pacer_.Sent(pending_.size(), allowance, nowUs);
-        if (!modem_.Connected()) pending_.clear();
     }
     while (!pending_.empty()) {
         ssize_t n = write(pty_.MasterFd(), pending_.data(), pending_.size());

@@ -50,10 +50,6 @@ public final class StringBuffer {
         return append(String.valueOf(object));
     }
 
-    public int length() {
-        return count;
-    }
-
     public String toString() {
         return new String(value, 0, count);
     }
