@@ -94,12 +94,8 @@ int PtyTransport::PollTimeoutMs() {
     if (!pending_.empty()) return kIdlePollMs;  // waits for room in the pty
     int64_t now = module_.Clock().TickCount();
     int64_t next = module_.NextWakeTime();
-    if (options_.paced) {
-        int64_t lineFree = (pacer_.NextFreeUs() + 999) / 1000;
-        if (next >= 0 && next <= now) next = lineFree;
-        if (!pacer_.Idle() && (next < 0 || lineFree < next)) next = lineFree;
-    }
     if (next < 0) return kIdlePollMs;
+    if (options_.paced && next <= now) next = (pacer_.NextFreeUs() + 999) / 1000;
     return static_cast<int>(std::clamp<int64_t>(next - now, 1, kIdlePollMs));
 }
 
@@ -123,8 +119,8 @@ void PtyTransport::Serve() {
             char drain[64];
             while (read(wakeFds_[0], drain, sizeof drain) > 0) {}
         }
-        // The modem lines first: a driver that reopens the port closes its
-        // old connection, connects again and only then writes.
+        // A driver that closes and at once reopens the port: the old client's
+        // end is served, then the new one accepted, then the line read.
         if (fds[3].revents) ServeModem();
         if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
         if (fds[1].revents & POLLIN) ReadFromPc();
@@ -158,10 +154,12 @@ void PtyTransport::ServeModem() {
 }
 
 void PtyTransport::PortClosed() {
+    // What waits on the line was sent before the close, or already by a
+    // driver that reopened the port at once: the module takes it.
+    ReadFromPc();
     modem_.DropClient();
     module_.SetDTR(false);
     module_.SetRTS(false);
-    pty_.DiscardUnread();
     pending_.clear();
     module_.SetPortOpen(false);
 }
