@@ -6,7 +6,8 @@ class CORULinker;
 
 // What the module link reaches outside itself: the link worker, the main
 // window's debug session, the terminal window and the batch run. The IDE
-// supplies one; tests supply their own.
+// supplies one; tests supply their own. Calls come on the GUI thread, or on
+// the link worker's thread while it connects, downloads and resets.
 class ILinkHost {
 public:
     virtual ~ILinkHost() = default;

@@ -124,6 +124,7 @@ public:
 
 protected:
     // Module messages and terminal input.
+    void HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker);
     int32_t CollectMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start);
     void DispatchMessage(CORULinker* linker);
     void HandleUnknownBytecode(CORULinker* linker);

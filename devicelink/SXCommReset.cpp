@@ -14,6 +14,9 @@ void TSXComm::Reset(bool run)
         if (ComTrace(1)) DebugPrintf("Resetting");
         port_.ToggleDTR(true);
         clock_.Sleep(ResetPulseMs);
+        // The module is held in reset: what waits now came before the pulse
+        // (a start-up still under way, a program's output) and is no answer.
+        DrainPort();
         port_.ToggleDTR(false);
         WaitForStartLoad();
         if (!run) {

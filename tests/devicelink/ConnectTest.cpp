@@ -151,3 +151,22 @@ TEST_F(ModuleLinkTest, QuickConnectAttachesToARunningProgramWithoutAReset)
     RunFor(1000);
     EXPECT_EQ(host.texts, (std::vector<std::string>{"Hi"}));
 }
+
+TEST_F(ModuleLinkTest, CancelDuringTheSearchEndsItWithIde45)
+{
+    SimulatedModule second(clock);
+    PortBank bank;
+    bank.Add(0, sim.transport);
+    bank.Add(1, second.transport);
+    GlobalOptions.DebugPort = 0;
+    GlobalOptions.NumValidPorts = 2;
+    GlobalOptions.ValidPort[0] = 1;
+    GlobalOptions.ValidPort[1] = 2;
+    host.worker = true;
+    host.cancelAt = 3;
+    TSXComm searching(bank, host, clock);
+    EXPECT_EQ(RaisedMessage([&] { searching.Connect(); }), "[ Error IDE-0045] Action terminated by user.");
+    // The search stopped at the first port: the second never saw its RTS.
+    for (const orusim::Event& e : second.log.OfKind(orusim::EventKind::Modem)) EXPECT_NE(e.name, "RTS");
+    EXPECT_FALSE(sim.transport.Connected());
+}

@@ -160,10 +160,30 @@ TEST(BytecodeLister, WideAndLongJumps) {
     EXPECT_EQ(Bodies(farFinally, "jsr_w").size(), 3u);
     EXPECT_EQ(Bodies(farFinally, "jsr_w")[0], "jsr_w ");
 
+    const int strings = MethodIndex(*c, "manyStrings");
+    const auto ldcW = Bodies(ListMethod(*c, strings), "ldc_w");
+    ASSERT_FALSE(ldcW.empty());
+    EXPECT_EQ(ldcW.back().substr(ldcW.back().find('<')), "<\"c299\">");
+
     auto listing = LoadTestClass("Listing");
     const auto call = ListMethod(*listing, MethodIndex(*listing, "call"));
     EXPECT_EQ(call.at(1), "   1 invokeinterface ");
     EXPECT_EQ(call.count(6), 1u);
+}
+
+TEST(BytecodeLister, SubroutinesAndBackwardBranches) {
+    auto c = LoadTestClass("Listing");
+    const auto wrap = ListMethod(*c, MethodIndex(*c, "wrap"));
+    EXPECT_EQ(Bodies(wrap, "jsr"), (std::vector<std::string>{"jsr 12", "jsr 12"}));
+    EXPECT_EQ(Bodies(wrap, "ret"), (std::vector<std::string>{"ret 1"}));
+    const auto loop = ListMethod(*c, MethodIndex(*c, "loop"));
+    const auto back = Bodies(loop, "if_icmplt");
+    ASSERT_EQ(back.size(), 1u);
+    for (const auto& [pc, text] : loop) {
+        if (Body(text) == back[0]) {
+            EXPECT_LT(std::stoul(back[0].substr(10)), pc);  // the target lies before the branch
+        }
+    }
 }
 
 TEST(BytecodeLister, PendingBytesBelongToTheListedInstructionOnly) {

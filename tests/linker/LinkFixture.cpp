@@ -42,6 +42,8 @@ std::string LinkedProgram::Link(const std::string& mainClass) {
     } catch (const EError& e) {
         return e.Message;
     }
+    TOruImage parsed = Check();
+    EXPECT_TRUE(parsed.Problems.empty()) << mainClass << ":\n" << ProblemText(parsed);
     return "";
 }
 

@@ -40,7 +40,8 @@ public:
     // empty, against nothing: the sources bring their own java/lang).
     explicit LinkedProgram(const TSources& sources, const std::string& library = LibraryDir());
 
-    // Links `mainClass`; returns the EError message, "" on success.
+    // Links `mainClass`; returns the EError message, "" on success, when the
+    // image checker has also passed the image.
     std::string Link(const std::string& mainClass);
 
     CORULinker& Linker() { return *linker_; }

@@ -119,13 +119,10 @@ void PtyTransport::Serve() {
             char drain[64];
             while (read(wakeFds_[0], drain, sizeof drain) > 0) {}
         }
-        // The modem lines first: what the PC sent belongs to the driver that
-        // is connected once they are served.
-        // A driver that knocks may follow one that just left: hear that one out first.
-        const bool knock = fds[2].revents & POLLIN;
-        if (modem_.Connected() && (fds[3].revents || knock)) ServeModem();
-        if ((knock || (!modem_.Connected() && modem_.ConnectionWaiting())) && modem_.Accept())
-            module_.SetPortOpen(true);
+        // A driver that closes and at once reopens the port: the old client's
+        // end is served, then the new one accepted, then the line read.
+        if (fds[3].revents) ServeModem();
+        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
         if (fds[1].revents & POLLIN) ReadFromPc();
         WriteToPc();
     }
@@ -151,29 +148,20 @@ void PtyTransport::ServeModem() {
         case Request::RtsLow: module_.SetRTS(false); break;
         case Request::RtsHigh: module_.SetRTS(true); break;
         case Request::Get: modem_.AnswerDSR(module_.DSR()); break;
-        case Request::Closed: DriverLeft(); return;
+        case Request::Closed: PortClosed(); return;
         }
     }
 }
 
-void PtyTransport::DriverLeft() {
-    if (modem_.ConnectionWaiting())
-        PortReopened();
-    else
-        PortClosed();
-}
-
-void PtyTransport::PortReopened() {
+void PtyTransport::PortClosed() {
+    // What waits on the line was sent before the close, or already by a
+    // driver that reopened the port at once: the module takes it.
+    ReadFromPc();
     modem_.DropClient();
     module_.SetDTR(false);
     module_.SetRTS(false);
-    module_.SetPortOpen(false);
-}
-
-void PtyTransport::PortClosed() {
-    pty_.DiscardUnread();
     pending_.clear();
-    PortReopened();
+    module_.SetPortOpen(false);
 }
 
 void PtyTransport::WriteToPc() {

@@ -46,12 +46,7 @@ private:
     int PollTimeoutMs();
     void ReadFromPc();
     void ServeModem();
-    // The driver closed its connection: the port closed, or, when a new
-    // connection already waits, it was closed and opened again at once and
-    // what the line carried is kept.
-    void DriverLeft();
     void PortClosed();
-    void PortReopened();
     void WriteToPc();
     void Wake();
 

@@ -64,4 +64,12 @@ public class Listing {
         float f = 1.5f;
         return d + f;
     }
+
+    int loop(int n) {
+        int s = 0;
+        for (int i = 0; i < n; i++) {
+            s += i;
+        }
+        return s;
+    }
 }
