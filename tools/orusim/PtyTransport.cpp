@@ -160,6 +160,8 @@ void PtyTransport::PortClosed() {
     modem_.DropClient();
     module_.SetDTR(false);
     module_.SetRTS(false);
+    // The new driver already waits: the port was never closed for the module.
+    if (modem_.ConnectionWaiting()) return;
     pending_.clear();
     module_.SetPortOpen(false);
 }
