@@ -12,6 +12,8 @@ constexpr int HandOverRetryMs = 3000;
 bool IsBatchStart(const std::vector<std::string>& args);
 
 // The second start's part: writes "params" (when it can) and sends the
-// command line rebuilt from `args` to the running instance. False when the
+// command line rebuilt from `args`, relative file names made absolute, to
+// the running instance. False when the
 // running instance could not be reached.
 bool HandOverToRunningInstance(const std::vector<std::string>& args);
+std::vector<std::string> WithAbsoluteFiles(std::vector<std::string> args);

@@ -30,9 +30,9 @@ TEST_F(TwoStarts, ASecondStartHandsItsFilesToTheFirstAndEnds)
     EXPECT_EQ(handOver.exitCode, 0) << handOver.err;
     EXPECT_EQ(handOver.err.find("OpenSourceFile"), std::string::npos) << "the second start opens nothing itself";
 
-    EXPECT_TRUE(first.WaitForError("OpenSourceFile B.java")) << first.Err();
+    EXPECT_TRUE(first.WaitForError("OpenSourceFile " + world.Work() + "/B.java")) << first.Err();
     EXPECT_NE(first.Err().find("OpenSourceFile " + spaced + "\n"), std::string::npos) << first.Err();
-    EXPECT_NE(TempDir::ReadFile(world.ProgramDir() + "/params").find("\"" + spaced + "\" B.java"),
+    EXPECT_NE(TempDir::ReadFile(world.ProgramDir() + "/params").find("\"" + spaced + "\" " + world.Work() + "/B.java"),
               std::string::npos);
 }
 
@@ -49,7 +49,7 @@ TEST_F(TwoStarts, AFirstStartThatWasKilledDoesNotBlockTheNext)
     // It runs as the first instance: a further start hands over to it.
     IdeProcess third(world, {"Third.java"}, true, true);
     EXPECT_EQ(third.Finish().exitCode, 0);
-    EXPECT_TRUE(next.WaitForError("OpenSourceFile Third.java")) << next.Err();
+    EXPECT_TRUE(next.WaitForError("OpenSourceFile " + world.Work() + "/Third.java")) << next.Err();
 }
 
 TEST_F(TwoStarts, ABatchStartDoesNotHandOver)

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QLockFile>
 #include <cstring>
+#include <filesystem>
 #include <thread>
 
 #include "foundation/Settings.h"
@@ -128,8 +129,16 @@ TEST(SecondStart, WritesParamsWithTheQuotedCommandLine)
 {
     TestApp();
     ProgramDirScope programDir;
-    EXPECT_FALSE(HandOverToRunningInstance({"/opt/ide", "/tmp/x y/A.java", "B.java"}));  // nobody listens
-    EXPECT_EQ(ReadParamsText(), "/opt/ide \"/tmp/x y/A.java\" B.java");
+    EXPECT_FALSE(HandOverToRunningInstance({"/opt/ide", "/tmp/x y/A.java", "/tmp/B.java"}));  // nobody listens
+    EXPECT_EQ(ReadParamsText(), "/opt/ide \"/tmp/x y/A.java\" /tmp/B.java");
+}
+
+TEST(SecondStart, RelativeFileNamesAreMadeAbsolute)
+{
+    const std::string cwd = std::filesystem::current_path().string();
+    EXPECT_EQ(WithAbsoluteFiles({"ide", "A.java", "sub/../B.java", "/abs/C.java", "-d", "-classpath", ""}),
+              (std::vector<std::string>{"ide", cwd + "/A.java", cwd + "/B.java", "/abs/C.java", "-d", "-classpath",
+                                        ""}));
 }
 
 TEST(ParamsFile, IsReadToItsLimitAndNeverBlocks)
