@@ -46,6 +46,14 @@ private:
     void Require(uint16_t index, uint8_t tag) const {
         if (!IsTag(index, tag)) Corrupt();
     }
+    // A count of records of at least `recordSize` bytes each that must fit
+    // in what is left of `in`.
+    uint16_t Count(CClassFileReader& in, size_t recordSize) const {
+        uint16_t count = in.U2();
+        if (size_t(count) * recordSize > in.Remaining()) Corrupt();
+        return count;
+    }
+
     const char* Utf8(uint16_t index) const {
         Require(index, ctUtf8);
         return c_.ConstantPool[index].Utf8.c_str();
@@ -62,6 +70,7 @@ private:
     void ReadConstantPool() {
         c_.ConstantPoolCount = in_.U2();
         if (trace_) DebugPrintf("ClassLoader: %d entries in constant pool\n", c_.ConstantPoolCount);
+        if (c_.ConstantPoolCount > 0 && size_t(c_.ConstantPoolCount - 1) * 3 > in_.Remaining()) Corrupt();
         c_.ConstantPool.assign(std::max<size_t>(c_.ConstantPoolCount, 1), TConstantPoolEntry());
         for (size_t i = 1; i < c_.ConstantPoolCount; ++i) {
             TConstantPoolEntry& e = c_.ConstantPool[i];
@@ -144,6 +153,7 @@ private:
     void ReadFields() {
         uint16_t count = in_.U2();
         if (trace_ && count != 0) DebugPrintf("ClassLoader: %d fields\n", count);
+        if (size_t(count) * 8 > in_.Remaining()) Corrupt();
         c_.Fields.resize(count);
         uint16_t staticSlots = 0;
         uint16_t instanceSlots = 0;
@@ -178,6 +188,7 @@ private:
     void ReadMethods() {
         uint16_t count = in_.U2();
         if (trace_) DebugPrintf("ClassLoader: %d methods\n", count);
+        if (size_t(count) * 8 > in_.Remaining()) Corrupt();
         c_.Methods.resize(count);
         for (TJavaMethod& method : c_.Methods) {
             method.AccessFlags = in_.U2();
@@ -187,19 +198,22 @@ private:
             const char* name = Utf8(method.NameIndex);
             const char* descriptor = Utf8(method.DescriptorIndex);
             if (trace_) DebugPrintf("ClassLoader: method: `%s' of type %s\n", name, descriptor);
-            for (int a = 0; a < attributes; ++a) ReadMethodAttribute(method);
+            bool seenCode = false;
+            for (int a = 0; a < attributes; ++a) ReadMethodAttribute(method, seenCode);
             std::stable_sort(method.LineNumbers.begin(), method.LineNumbers.end(),
                              [](const TLineNumber& x, const TLineNumber& y) { return x.Line < y.Line; });
         }
     }
 
-    void ReadMethodAttribute(TJavaMethod& method) {
+    void ReadMethodAttribute(TJavaMethod& method, bool& seenCode) {
         const char* name = Utf8(in_.U2());
         CClassFileReader body = in_.Sub(in_.U4());
         if (std::strcmp(name, "Code") == 0) {
+            if (seenCode) Corrupt();  // a second body would mix with the first one's tables
+            seenCode = true;
             ReadCode(method, body);
         } else if (std::strcmp(name, "Exceptions") == 0) {
-            method.Throws.resize(body.U2());
+            method.Throws.resize(Count(body, 2));
             for (uint16_t& index : method.Throws) {
                 index = body.U2();
                 Require(index, ctClass);
@@ -217,7 +231,7 @@ private:
         const uint8_t* code = body.Bytes(length);
         method.Code.assign(code, code + length);
         method.CodeLength = length;
-        method.ExceptionTable.resize(body.U2());
+        method.ExceptionTable.resize(Count(body, 8));
         for (TExceptionEntry& entry : method.ExceptionTable) {
             entry.StartPc = body.U2();
             entry.EndPc = body.U2();
@@ -246,7 +260,7 @@ private:
     }
 
     void ReadLocalVariables(TJavaMethod& method, CClassFileReader& in) {
-        uint16_t count = in.U2();
+        uint16_t count = Count(in, 10);
         method.HasLocalVariableTable = true;
         for (int i = 0; i < count; ++i) {
             TLocalVariable v;
@@ -262,7 +276,7 @@ private:
     }
 
     void ReadLineNumbers(TJavaMethod& method, CClassFileReader& in) {
-        uint16_t count = in.U2();
+        uint16_t count = Count(in, 4);
         method.HasLineNumberTable = true;
         for (int i = 0; i < count; ++i) {
             TLineNumber entry;

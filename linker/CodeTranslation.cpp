@@ -65,8 +65,7 @@ void CORULinker::TranslateMethod(CJavaClass* javaClass, int method) {
     }
 }
 
-void CORULinker::TranslateInstruction(CJavaClass* javaClass, int method, uint32_t pc,
-                                      uint32_t length) {
+void CORULinker::TranslateInstruction(CJavaClass* javaClass, int method, uint32_t pc, uint32_t length) {
     const uint8_t* at = javaClass->GetCode(method) + pc;
     std::string text;
     if (ListingFile) javaClass->ListBytecode(method, pc, text);
@@ -74,78 +73,79 @@ void CORULinker::TranslateInstruction(CJavaClass* javaClass, int method, uint32_
     WriteOperands(javaClass, at[0], at, pc, length);
 }
 
-void CORULinker::WriteOperands(CJavaClass* javaClass, uint8_t opcode, const uint8_t* at,
-                               uint32_t pc, uint32_t length) {
+void CORULinker::WriteOperands(CJavaClass* javaClass, uint8_t opcode, const uint8_t* at, uint32_t pc,
+                               uint32_t length) {
     switch (opcode) {
-    case opNew:
-    case opInstanceof: {
-        const char* name = javaClass->GetClassConstantName(ReadU16(at + 1));
-        EmitOperandWord(uint16_t(LinkedClassOffset(name)));
-        return;
-    }
-    case opCheckcast:
-    case opAnewarray:
-        EmitOperandWord(0);
-        return;
-    case opNewarray: {
-        uint8_t type = at[1];
-        bool bytes = type == ArrayTypeBoolean || type == ArrayTypeChar || type == ArrayTypeByte;
-        EmitCode(bytes ? 1 : 0, Indent + (bytes ? "1" : "0"));
-        return;
-    }
-    case opGetfield:
-    case opPutfield: {
-        int ref = ReadU16(at + 1);
-        const CJavaClass* owner = FindLinkedClass(
-            javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
-        if (!owner) throw EError(ecIDE, 48);
-        EmitOperandWord(GetFieldObjectOffset(owner, javaClass->GetUtf8(javaClass->GetFieldrefNameIndex(ref)),
-                                             javaClass->GetUtf8(javaClass->GetFieldrefDescriptorIndex(ref))));
-        return;
-    }
-    case opGetstatic:
-    case opPutstatic: {
-        int ref = ReadU16(at + 1);
-        const CJavaClass* owner = FindLinkedClass(
-            javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
-        if (!owner) throw EError(ecIDE, 48);
-        int field = owner->FindField(javaClass->GetUtf8(javaClass->GetFieldrefNameIndex(ref)));
-        EmitOperandWord(uint16_t(2 * owner->GetFieldSlot(field)));
-        return;
-    }
-    case opInvokestatic:
-    case opInvokespecial: {
-        int ref = ReadU16(at + 1);
-        const CJavaClass* owner = FindLinkedClass(
-            javaClass->GetClassConstantName(javaClass->GetMethodrefConstantIndex1(ref)));
-        if (!owner) throw EError(ecIDE, 48);
-        EmitOperandWord(owner->GetLinkedMethodOffset(
-            javaClass->GetUtf8(javaClass->GetMethodrefNameIndex(ref)),
-            javaClass->GetUtf8(javaClass->GetMethodrefDescriptorIndex(ref))));
-        return;
-    }
-    case opInvokevirtual:
-        WriteInvokeVirtualOperands(javaClass, at);
-        return;
-    case opLdc:
-    case opLdcW: {
-        int constantIndex = opcode == opLdc ? at[1] : ReadU16(at + 1);
-        uint32_t number = FindStringIndex(javaClass, constantIndex).Number;
-        if (opcode == opLdcW) EmitCode(0, "");
-        EmitCode(uint8_t(number), Indent + "index = " + std::to_string(number));
-        return;
-    }
-    case opTableswitch:
-    case opLookupswitch:
-        WriteCompactSwitch(opcode, at - pc, pc, length);
-        return;
-    case opWide:
-        EmitCode(JvmToOruOpcode(at[1]), "");
-        for (uint32_t i = 2; i < length; ++i) EmitCode(at[i], "");
-        return;
-    default:  // local indexes, constants, branch offsets: unchanged
-        for (uint32_t i = 1; i < length; ++i) EmitCode(at[i], "");
-        return;
+        case opNew:
+        case opInstanceof: {
+            const char* name = javaClass->GetClassConstantName(ReadU16(at + 1));
+            EmitOperandWord(uint16_t(LinkedClassOffset(name)));
+            return;
+        }
+        case opCheckcast:
+        case opAnewarray:
+            EmitOperandWord(0);
+            return;
+        case opNewarray: {
+            uint8_t type = at[1];
+            bool bytes = type == ArrayTypeBoolean || type == ArrayTypeChar || type == ArrayTypeByte;
+            EmitCode(bytes ? 1 : 0, Indent + (bytes ? "1" : "0"));
+            return;
+        }
+        case opGetfield:
+        case opPutfield: {
+            int ref = ReadU16(at + 1);
+            const CJavaClass* owner =
+                FindLinkedClass(javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
+            if (!owner) throw EError(ecIDE, 48);
+            EmitOperandWord(
+                GetFieldObjectOffset(owner, javaClass->GetUtf8(javaClass->GetFieldrefNameIndex(ref)),
+                                     javaClass->GetUtf8(javaClass->GetFieldrefDescriptorIndex(ref))));
+            return;
+        }
+        case opGetstatic:
+        case opPutstatic: {
+            int ref = ReadU16(at + 1);
+            const CJavaClass* owner =
+                FindLinkedClass(javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
+            if (!owner) throw EError(ecIDE, 48);
+            int field = owner->FindField(javaClass->GetUtf8(javaClass->GetFieldrefNameIndex(ref)));
+            EmitOperandWord(uint16_t(2 * owner->GetFieldSlot(field)));
+            return;
+        }
+        case opInvokestatic:
+        case opInvokespecial: {
+            int ref = ReadU16(at + 1);
+            const CJavaClass* owner =
+                FindLinkedClass(javaClass->GetClassConstantName(javaClass->GetMethodrefConstantIndex1(ref)));
+            if (!owner) throw EError(ecIDE, 48);
+            EmitOperandWord(owner->GetLinkedMethodOffset(
+                javaClass->GetUtf8(javaClass->GetMethodrefNameIndex(ref)),
+                javaClass->GetUtf8(javaClass->GetMethodrefDescriptorIndex(ref))));
+            return;
+        }
+        case opInvokevirtual:
+            WriteInvokeVirtualOperands(javaClass, at);
+            return;
+        case opLdc:
+        case opLdcW: {
+            int constantIndex = opcode == opLdc ? at[1] : ReadU16(at + 1);
+            uint32_t number = FindStringIndex(javaClass, constantIndex).Number;
+            if (opcode == opLdcW) EmitCode(0, "");
+            EmitCode(uint8_t(number), Indent + "index = " + std::to_string(number));
+            return;
+        }
+        case opTableswitch:
+        case opLookupswitch:
+            WriteCompactSwitch(opcode, at - pc, pc, length);
+            return;
+        case opWide:
+            EmitCode(JvmToOruOpcode(at[1]), "");
+            for (uint32_t i = 2; i < length; ++i) EmitCode(at[i], "");
+            return;
+        default:  // local indexes, constants, branch offsets: unchanged
+            for (uint32_t i = 1; i < length; ++i) EmitCode(at[i], "");
+            return;
     }
 }
 
@@ -166,8 +166,7 @@ void CORULinker::WriteInvokeVirtualOperands(CJavaClass* javaClass, const uint8_t
 
 // Switches keep their JVM length: the values follow the opcode at once (cut
 // to 16 bits, jump offsets less 1) and the padding moves to the end.
-void CORULinker::WriteCompactSwitch(uint8_t opcode, const uint8_t* code, uint32_t pc,
-                                    uint32_t length) {
+void CORULinker::WriteCompactSwitch(uint8_t opcode, const uint8_t* code, uint32_t pc, uint32_t length) {
     uint32_t values = (pc + 4) & ~3u;
     auto value = [&](uint32_t index) { return ReadS32(code + values + 4 * index); };
     auto emit = [&](int32_t v) { EmitCodeWord(uint16_t(v), "", ""); };

@@ -6,6 +6,15 @@
 #include "linker/JvmOpcodes.h"
 #include "linker/ORULinker.h"
 
+namespace {
+// The String constant an ldc or ldc_w names, -1 for any other instruction.
+int TextConstantIndex(const uint8_t* instruction) {
+    if (instruction[0] == opLdc) return instruction[1];
+    if (instruction[0] == opLdcW) return ReadU16(instruction + 1);
+    return -1;
+}
+}  // namespace
+
 void CORULinker::ComputeOffsets() {
     if (GlobalOptions.debugLinker) DebugPrintf("Linker: Computing offsets.");
     LinkedClassCount = int(Classes.size());
@@ -53,7 +62,7 @@ void CORULinker::LayoutStrings() {
         for (int m = 0; m < javaClass->GetMethodCount(); ++m) {
             uint32_t pc = 0;
             while (pc < javaClass->GetCodeLength(m)) {
-                int constantIndex = TextConstantIndex(javaClass, javaClass->NextInstruction(m, pc));
+                int constantIndex = TextConstantIndex(javaClass->NextInstruction(m, pc));
                 if (constantIndex < 0) continue;
                 const char* text = javaClass->GetStringConstantText(constantIndex);
                 bool known = false;
@@ -70,7 +79,7 @@ void CORULinker::LayoutStrings() {
                 found.push_back(record);
                 position += record.Length + StringRecordHeaderSize;
                 linked.StringsSize += record.Length + StringRecordHeaderSize;
-                }
+            }
         }
     }
     if (found.size() != Strings.size()) throw EError(ecIDE, 48);
@@ -78,9 +87,3 @@ void CORULinker::LayoutStrings() {
     ImageSize = int(position);  // offsets past 65,535 are refused by the caller
 }
 
-// The String constant an ldc or ldc_w names, -1 for any other instruction.
-int CORULinker::TextConstantIndex(CJavaClass* javaClass, const uint8_t* instruction) const {
-    if (instruction[0] == opLdc) return instruction[1];
-    if (instruction[0] == opLdcW) return ReadU16(instruction + 1);
-    return -1;
-}

@@ -20,6 +20,10 @@ void CJavaClass::Unload() {
     Fields.clear();
     Methods.clear();
     InterfaceCount = 0;
+    // The layout tables point into the constant pool: they go with it.
+    MethodTable.clear();
+    InstanceFields.clear();
+    LaidOut = false;
     Loaded = false;
 }
 

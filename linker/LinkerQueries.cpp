@@ -19,8 +19,7 @@ std::string SlashPath(std::string path) {
 bool SourceMatchesClassFile(const std::string& source, const std::string& classFile) {
     if (source.size() <= 4) return false;
     size_t length = source.size() - 4;
-    return classFile.size() >= length &&
-           strncasecmp(source.c_str(), classFile.c_str(), length) == 0;
+    return classFile.size() >= length && strncasecmp(source.c_str(), classFile.c_str(), length) == 0;
 }
 }  // namespace
 

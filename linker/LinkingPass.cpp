@@ -28,7 +28,8 @@ void CORULinker::LinkingPass() {
     CollectInitialisers(true);
     if (MainMethodCount > 1) throw EError(ecLNK, 6);
     if (MainMethodCount == 0) throw EError(ecLNK, 2);
-    MainMethodClass->RelocateLineTable(MainMethodIndex, GetMainPrologueSize(MainMethodClass, MainMethodIndex));
+    MainMethodClass->RelocateLineTable(MainMethodIndex,
+                                       GetMainPrologueSize(MainMethodClass, MainMethodIndex));
 }
 
 // Sweeps until a sweep resolves nothing; classes loaded during a sweep are
@@ -83,46 +84,44 @@ void CORULinker::ResolveClass(CJavaClass* javaClass) {
     }
 }
 
-void CORULinker::ResolveInstruction(CJavaClass* javaClass, int method, const uint8_t* code,
-                                    uint32_t pc) {
+void CORULinker::ResolveInstruction(CJavaClass* javaClass, int method, const uint8_t* code, uint32_t pc) {
     uint8_t opcode = code[pc];
     if (IsLongOrDoubleOpcode(opcode)) throw EError(ecLNK, 10, int(opcode));
     switch (opcode) {
-    case opLdc:
-        AddStringConstant(javaClass, method, code[pc + 1]);
-        break;
-    case opLdcW:
-        AddStringConstant(javaClass, method, ReadU16(code + pc + 1));
-        break;
-    case opGetstatic:
-    case opPutstatic:
-    case opGetfield:
-    case opPutfield:
-        LoadNeededClass(javaClass->GetClassConstantName(
-            javaClass->GetFieldrefConstantIndex1(ReadU16(code + pc + 1))));
-        break;
-    case opInvokevirtual:
-    case opInvokespecial:
-    case opInvokestatic:
-        LoadNeededClass(javaClass->GetClassConstantName(
-            javaClass->GetMethodrefConstantIndex1(ReadU16(code + pc + 1))));
-        break;
-    case opInvokeinterface:
-        throw EError(ecJVM, 32);
-    case opNew:
-    case opInstanceof:
-        LoadNeededClass(javaClass->GetClassConstantName(ReadU16(code + pc + 1)));
-        break;
-    default:
-        break;
+        case opLdc:
+            AddStringConstant(javaClass, method, code[pc + 1]);
+            break;
+        case opLdcW:
+            AddStringConstant(javaClass, method, ReadU16(code + pc + 1));
+            break;
+        case opGetstatic:
+        case opPutstatic:
+        case opGetfield:
+        case opPutfield:
+            LoadNeededClass(javaClass->GetClassConstantName(
+                javaClass->GetFieldrefConstantIndex1(ReadU16(code + pc + 1))));
+            break;
+        case opInvokevirtual:
+        case opInvokespecial:
+        case opInvokestatic:
+            LoadNeededClass(javaClass->GetClassConstantName(
+                javaClass->GetMethodrefConstantIndex1(ReadU16(code + pc + 1))));
+            break;
+        case opInvokeinterface:
+            throw EError(ecJVM, 32);
+        case opNew:
+        case opInstanceof:
+            LoadNeededClass(javaClass->GetClassConstantName(ReadU16(code + pc + 1)));
+            break;
+        default:
+            break;
     }
 }
 
 void CORULinker::AddStringConstant(CJavaClass* javaClass, int method, int constantIndex) {
     if (javaClass->GetConstantTag(constantIndex) != ctString) {
         std::string text = javaClass->ConstantText(constantIndex, ConstantTextLimit);
-        throw EError(ecJVM, 29, javaClass->GetClassName(), javaClass->GetMethodName(method),
-                     text.c_str());
+        throw EError(ecJVM, 29, javaClass->GetClassName(), javaClass->GetMethodName(method), text.c_str());
     }
     const char* text = javaClass->GetStringConstantText(constantIndex);
     if (!FindString(text, int(Strings.size()))) {

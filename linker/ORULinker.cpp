@@ -20,7 +20,7 @@ CORULinker::~CORULinker() {
 }
 
 void CORULinker::Link(const char* mainClassName, const char* classPath) {
-    Image.clear();
+    if (!Classes.empty()) throw EError(ecIDE, 48);  // one link per linker
     WritePosition = 0;
     NativeTable = SwitchNativePackage();
     ClassPath = classPath ? classPath : "";
@@ -80,8 +80,7 @@ int CORULinker::GetMainPrologueSize(const CJavaClass* javaClass, int method) con
     return InitialiserCallSize * InitialiserCount;
 }
 
-bool CORULinker::IsStaticMethod(CJavaClass* javaClass, const char* name,
-                                const char* descriptor) const {
+bool CORULinker::IsStaticMethod(CJavaClass* javaClass, const char* name, const char* descriptor) const {
     int index = javaClass->GetLinkedMethodIndex(name, descriptor);
     const TMethodTableEntry& entry = javaClass->MethodTable[index];
     return entry.Owner->IsMethodStatic(entry.OwnerIndex);

@@ -85,10 +85,10 @@ public:
     int GetImageSize() const { return ImageSize; }
 
     // --- queries on the linked program
-    CJavaClass* FindClassByOffset(uint32_t classOffset) const;                   // IDE-29
-    int FindMethodByOffset(uint32_t recordOffset, CJavaClass*& owner) const;     // IDE-15
-    std::string TranslatePC(uint32_t address, int& line, int& pc) const;         // IDE-16, JVM-26
-    int FindBreakableLine(const std::string& sourcePath, int line) const;        // IDE-19, IDE-20
+    CJavaClass* FindClassByOffset(uint32_t classOffset) const;                // IDE-29
+    int FindMethodByOffset(uint32_t recordOffset, CJavaClass*& owner) const;  // IDE-15
+    std::string TranslatePC(uint32_t address, int& line, int& pc) const;      // IDE-16, JVM-26
+    int FindBreakableLine(const std::string& sourcePath, int line) const;     // IDE-19, IDE-20
     uint32_t FindBreakpointAddress(const std::string& sourcePath, int line) const;
     const TStringRecord& FindStringIndex(const CJavaClass* javaClass, int constantIndex) const;
     uint32_t GetClassCodeSize(int index) const { return Classes[index].CodeSize; }
@@ -105,6 +105,8 @@ public:
     int FindNativeMethod(const char* className, const char* methodName) const;  // LNK-4
 
 private:
+    friend struct CORULinkerPasses;  // the benchmark times the passes one by one
+
     struct TLinkedClass {
         std::unique_ptr<CJavaClass> Class;
         bool Resolved = false;
@@ -129,7 +131,6 @@ private:
     // Layout pass
     void ComputeOffsets();
     void LayoutStrings();
-    int TextConstantIndex(CJavaClass* javaClass, const uint8_t* instruction) const;
     int IndexOfClass(const CJavaClass* javaClass) const;
     uint32_t LinkedClassOffset(const char* name) const;  // IDE-48 when not linked
 
@@ -177,7 +178,6 @@ private:
     int WritePosition = 0;
     std::vector<TStringRecord> Strings;
     uint32_t StringTableOffset = 0;
-    bool CallbackFlag = false;
     int StackBase = 0;
     int StringAreaStart = 0;
     int StringAreaSize = 0;

@@ -26,6 +26,5 @@ int DecodeOruByte(uint8_t imageByte);
 // The ORU code of a JVM opcode, -1 when unsupported (opcodes past 0xE3 too).
 int OruCodeOfJvmOpcode(int jvmOpcode);
 
-
 // The long and double instructions that the linker refuses while resolving.
 bool IsLongOrDoubleOpcode(int jvmOpcode);

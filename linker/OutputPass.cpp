@@ -98,8 +98,8 @@ void CORULinker::WriteMethodRecord(const TMethodTableEntry& entry) {
     EmitValue(uint8_t(2 * localWords), "Number of locals = " + std::to_string(2 * localWords));
     EmitValue(native ? 0x80 : 0, "Flags hi = " + std::to_string(native ? 0x80 : 0));
     uint16_t codeOffset = owner->GetMethodImageOffset(m);
-    uint16_t target = native ? uint16_t(FindNativeMethod(owner->GetClassName(), owner->GetMethodName(m)))
-                             : codeOffset;
+    uint16_t target =
+        native ? uint16_t(FindNativeMethod(owner->GetClassName(), owner->GetMethodName(m))) : codeOffset;
     EmitWord(target, "Offset", false);
     if (hasHandlers) {
         uint16_t table = uint16_t(codeOffset + owner->GetCodeLength(m) + GetMainPrologueSize(owner, m));

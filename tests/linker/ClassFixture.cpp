@@ -22,7 +22,10 @@ std::string GeneratedSource() {
     for (int i = 0; i < 300; ++i)
         locals += "        int v" + std::to_string(i) + " = " + std::to_string(i) + ";\n";
     const std::string body = Repeat("            a += 1000;\n", 6000);
+    std::string strings;
+    for (int i = 0; i < 300; ++i) strings += "        s = \"c" + std::to_string(i) + "\";\n";
     return "public class Generated {\n"
+           "    String manyStrings() {\n        String s;\n" + strings + "        return s;\n    }\n"
            "    int manyLocals() {\n" + locals +
            "        v299 += 1000;\n        return v299;\n    }\n"
            "    int far(int a) {\n        while (a < 10) {\n" + body + "        }\n        return a;\n    }\n"

@@ -199,10 +199,14 @@ TEST(ClassLoad, SourceNameLooksForDollarInTheFileNameOnly) {
 }
 
 TEST(ClassLoad, UnloadAndReload) {
+    CTestClassFinder finder(TestClassDir());
     auto c = LoadTestClass("Base");
+    c->Layout(finder);
     c->Unload();
     EXPECT_FALSE(c->Loaded);
     EXPECT_EQ(c->GetMethodCount(), 0);
+    EXPECT_EQ(c->GetMethodTableCount(), 0);  // its names were in the constant pool
+    EXPECT_FALSE(c->LaidOut);
     c->Load();
     EXPECT_EQ(c->GetMethodCount(), 4);
 }

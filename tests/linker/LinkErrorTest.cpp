@@ -35,8 +35,8 @@ std::string StringConstants(int count) {
 std::string ManyMethods(int called) {
     std::string methods;
     for (int i = 0; i < 40; ++i) methods += "    void m" + std::to_string(i) + "() {}\n";
-    return "public class Main {\n    Main() {}\n" + methods + "    static void main() {\n        new Main().m" +
-           std::to_string(called) + "();\n    }\n}\n";
+    return "public class Main {\n    Main() {}\n" + methods +
+           "    static void main() {\n        new Main().m" + std::to_string(called) + "();\n    }\n}\n";
 }
 }  // namespace
 
@@ -64,14 +64,17 @@ TEST(LinkErrors, MissingClassIsReportedThenNamed) {
 
 TEST(LinkErrors, StaticSlotLimits) {
     EXPECT_EQ(LinkMinimal(StaticFields(127)), "");
-    EXPECT_EQ(LinkMinimal(StaticFields(128)), "[ Error IDE-0041] Maximum number of static fields exceeded (127).\n");
+    EXPECT_EQ(LinkMinimal(StaticFields(128)),
+              "[ Error IDE-0041] Maximum number of static fields exceeded (127).\n");
     EXPECT_EQ(LinkMinimal(StaticFields(129)), "[ Error LNK-0007] Too many static fields.\n");
 }
 
 TEST(LinkErrors, StringLimits) {
     EXPECT_EQ(LinkMinimal(StringConstants(127)), "");
-    EXPECT_EQ(LinkMinimal(StringConstants(128)), "[ Error IDE-0031] Maximum number of strings exceeded (128).\n");
-    EXPECT_EQ(LinkMinimal(StringConstants(129)), "[ Error IDE-0031] Maximum number of strings exceeded (128).\n");
+    EXPECT_EQ(LinkMinimal(StringConstants(128)),
+              "[ Error IDE-0031] Maximum number of strings exceeded (128).\n");
+    EXPECT_EQ(LinkMinimal(StringConstants(129)),
+              "[ Error IDE-0031] Maximum number of strings exceeded (128).\n");
 }
 
 TEST(LinkErrors, RefusedInstructions) {
@@ -79,8 +82,9 @@ TEST(LinkErrors, RefusedInstructions) {
               "[ Error LNK-0010] Unsupported float or long operation.\n");
     EXPECT_EQ(LinkMinimal("public class Main {\n    static void main() { int big = 100000; }\n}\n"),
               "[ Error JVM-0029] Method Main::main contains a constant out of range (Integer 100000).\n");
-    EXPECT_EQ(LinkMinimal("public class Main {\n    static void main() { int[][] grid = new int[2][3]; }\n}\n"),
-              "[ Error JVM-0030] Unimplemented bytecode (197).\n");
+    EXPECT_EQ(
+        LinkMinimal("public class Main {\n    static void main() { int[][] grid = new int[2][3]; }\n}\n"),
+        "[ Error JVM-0030] Unimplemented bytecode (197).\n");
     EXPECT_EQ(LinkMinimal("public class Main {\n    static void call(Task t) { t.run(); }\n"
                           "    static void main() {}\n}\n",
                           {{"Task.java", "interface Task {\n    void run();\n}\n"}}),
@@ -88,13 +92,15 @@ TEST(LinkErrors, RefusedInstructions) {
 }
 
 TEST(LinkErrors, NativeWithoutRow) {
-    EXPECT_EQ(LinkMinimal("public class Main {\n    static native void poke();\n    static void main() { poke(); }\n}\n"),
-              "[ Error LNK-0004] Unknown native method `Main.poke'.\n");
+    EXPECT_EQ(
+        LinkMinimal(
+            "public class Main {\n    static native void poke();\n    static void main() { poke(); }\n}\n"),
+        "[ Error LNK-0004] Unknown native method `Main.poke'.\n");
 }
 
 TEST(LinkErrors, VirtualCallBeyondTheRecordByte) {
     EXPECT_EQ(LinkMinimal(ManyMethods(36)), "");  // record offset 255
-    EXPECT_EQ(LinkMinimal(ManyMethods(37)),        // record offset 262
+    EXPECT_EQ(LinkMinimal(ManyMethods(37)),       // record offset 262
               "[ Error LNK-0009] Maximum number of methods per class exceeded in class Main.\n");
 }
 
@@ -107,8 +113,8 @@ TEST(LinkErrors, TooManyClasses) {
         body += "        " + name + ".f();\n";
     }
     // Main, Throwable, Object and C0 to C251 make 255; C252 is one too many.
-    LinkedProgram program(OnMinimalLibrary("public class Main {\n    static void main() {\n" + body + "    }\n}\n", more),
-                          "");
+    LinkedProgram program(
+        OnMinimalLibrary("public class Main {\n    static void main() {\n" + body + "    }\n}\n", more), "");
     CaptureSink sink;
     EXPECT_EQ(program.Link("Main"), "[ Error LNK-0003] Unable to load class `C252'.\n");
     ASSERT_EQ(sink.lines.size(), 1u);
@@ -125,13 +131,27 @@ TEST(LinkErrors, CountThatDoesNotFitItsByteIsRefused) {
     EXPECT_EQ(LinkMinimal("public class Main {\n" + fields + "    static void main() {}\n}\n"), "");
 }
 
+TEST(LinkErrors, ExceptionEntryCountThatDoesNotFitItsByte) {
+    auto handlers = [](int count) {
+        std::string body;
+        for (int i = 0; i < count; ++i)
+            body += "        try {\n            f();\n        } catch (Throwable t) {\n        }\n";
+        return "public class Main {\n    static void f() {}\n    static void main() {\n" + body +
+               "    }\n}\n";
+    };
+    EXPECT_EQ(LinkMinimal(handlers(255)), "");
+    EXPECT_EQ(LinkMinimal(handlers(256)), "[ Error IDE-0048] Internal error.\n");
+}
+
 TEST(LinkErrors, ListingThatCannotBeWritten) {
     ScopedOptions options;
     GlobalOptions.debugORUFile = true;
     LinkedProgram program(OnMinimalLibrary("public class Main {\n    static void main() {}\n}\n"), "");
     TempDir::MakeDirs(program.Dir().File("oru.out"));
-    EXPECT_EQ(program.Link("Main"), "[ Error IDE-0017] Unable to open file for writing `oru.out' (21, Is a directory).\n");
+    EXPECT_EQ(program.Link("Main"),
+              "[ Error IDE-0017] Unable to open file for writing `oru.out' (21, Is a directory).\n");
     std::remove(program.Dir().File("oru.out").c_str());
     TempDir::MakeDirs(program.Dir().File("oru.bin"));
-    EXPECT_EQ(program.Link("Main").substr(0, 60), "[ Error IDE-0017] Unable to open file for writing `oru.bin' ");
+    EXPECT_EQ(program.Link("Main").substr(0, 60),
+              "[ Error IDE-0017] Unable to open file for writing `oru.bin' ");
 }

@@ -40,7 +40,8 @@ public:
     // empty, against nothing: the sources bring their own java/lang).
     explicit LinkedProgram(const TSources& sources, const std::string& library = LibraryDir());
 
-    // Links `mainClass`; returns the EError message, "" on success.
+    // Links `mainClass`; returns the EError message, "" on success, when the
+    // image checker has also passed the image.
     std::string Link(const std::string& mainClass);
 
     CORULinker& Linker() { return *linker_; }
@@ -67,5 +68,12 @@ uint8_t OruByteOf(int jvmOpcode);
 // throwVMException, OutOfMemoryError.
 const TSources& MinimalLibrary();
 
-// Sources of the example programs under tests/linker/programs.
+// The golden program "Tiny" on a minimal java/lang whose methods are all
+// written out; one string.
+const TSources& TinyProgram();
+
+// Sources of the test programs under tests/linker/programs.
 TSources ProgramSources(const std::vector<std::string>& names);
+
+// Every Java source of a folder of the source tree ("examples").
+TSources FolderSources(const std::string& folder);

@@ -7,14 +7,27 @@
 #include "tests/linker/LinkFixture.h"
 
 namespace {
-const char* const ProgramNames[] = {"Hello",  "Strings", "Arithmetic", "Arrays",  "Shapes",
-                                    "Statics", "Exceptions", "Switches", "Inner"};
+const char* const ProgramNames[] = {"Hello",   "Strings",    "Arithmetic", "Arrays", "Shapes",
+                                    "Statics", "Exceptions", "Switches",   "Inner"};
+const char* const ExampleNames[] = {"examples/Hello", "examples/Echo", "examples/Stepping",
+                                    "examples/Uncaught"};
+
+// "Name" is a test program alone; "folder/Name" links Name out of every source of the folder.
+TSources SourcesOf(const std::string& param) {
+    size_t slash = param.rfind('/');
+    if (slash == std::string::npos) return ProgramSources({param + ".java"});
+    return FolderSources(param.substr(0, slash));
+}
+
+std::string MainOf(const std::string& param) {
+    return param.substr(param.rfind('/') + 1);
+}
 
 class ProgramLink : public ::testing::TestWithParam<const char*> {
 protected:
     void SetUp() override {
-        program = std::make_unique<LinkedProgram>(ProgramSources({std::string(GetParam()) + ".java"}));
-        ASSERT_EQ(program->Link(GetParam()), "");
+        program = std::make_unique<LinkedProgram>(SourcesOf(GetParam()));
+        ASSERT_EQ(program->Link(MainOf(GetParam())), "");
         parsed = program->Check();
     }
     std::unique_ptr<LinkedProgram> program;
@@ -46,7 +59,7 @@ std::vector<uint32_t> JvmInstructionStarts(const CJavaClass& javaClass, int m) {
 
 TEST_P(ProgramLink, ImageIsConsistent) {
     EXPECT_TRUE(parsed.Problems.empty()) << ProblemText(parsed);
-    EXPECT_EQ(program->Linker().GetClass(0)->GetClassName(), std::string(GetParam()));
+    EXPECT_EQ(program->Linker().GetClass(0)->GetClassName(), MainOf(GetParam()));
     EXPECT_STREQ(program->Linker().GetClass(1)->GetClassName(), "java/lang/Throwable");
 }
 
@@ -55,7 +68,6 @@ TEST_P(ProgramLink, TranslatePcAgreesWithTheLineTablesAtEveryInstruction) {
     const CJavaClass* mainClass = linker.GetMainMethodClass();
     for (int i = 0; i < linker.GetClassCount(); ++i) {
         CJavaClass* javaClass = linker.GetClass(i);
-        if (std::strncmp(javaClass->GetClassName(), "java/", 5) == 0) continue;
         for (int m = 0; m < javaClass->GetMethodCount(); ++m) {
             if (javaClass->GetCodeLength(m) == 0) continue;
             const TJavaMethod& method = javaClass->Methods[m];
@@ -67,9 +79,11 @@ TEST_P(ProgramLink, TranslatePcAgreesWithTheLineTablesAtEveryInstruction) {
                 EXPECT_EQ(jvmPc, int(pc)) << javaClass->GetClassName() << "." << javaClass->GetMethodName(m);
                 // The main method's table was shifted by its prologue; compare
                 // against the unshifted pcs.
-                int expected = LineOfPc(method, pc + (javaClass == mainClass && int(m) == linker.GetMainMethodIndex() ? prologue : 0));
-                EXPECT_EQ(line, expected) << javaClass->GetClassName() << "." << javaClass->GetMethodName(m)
-                                          << " pc " << pc;
+                int expected = LineOfPc(
+                    method,
+                    pc + (javaClass == mainClass && int(m) == linker.GetMainMethodIndex() ? prologue : 0));
+                EXPECT_EQ(line, expected)
+                    << javaClass->GetClassName() << "." << javaClass->GetMethodName(m) << " pc " << pc;
                 EXPECT_EQ(source, javaClass->GetSourceName());
             }
         }
@@ -82,7 +96,7 @@ TEST_P(ProgramLink, BreakpointsLandOnInstructionStarts) {
     for (const TOruCodeRange& range : parsed.Code)
         starts.insert(starts.end(), range.InstructionStarts.begin(), range.InstructionStarts.end());
     std::sort(starts.begin(), starts.end());
-    std::string source = program->Dir().Path() + "/src/" + GetParam() + ".java";
+    std::string source = program->ClassDir() + "/" + MainOf(GetParam()) + ".java";
     int found = 0;
     for (int line = 1; line < 80; ++line) {
         try {
@@ -98,5 +112,7 @@ TEST_P(ProgramLink, BreakpointsLandOnInstructionStarts) {
     EXPECT_GT(found, 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(Examples, ProgramLink, ::testing::ValuesIn(ProgramNames),
+INSTANTIATE_TEST_SUITE_P(Programs, ProgramLink, ::testing::ValuesIn(ProgramNames),
                          [](const auto& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(Examples, ProgramLink, ::testing::ValuesIn(ExampleNames),
+                         [](const auto& info) { return MainOf(info.param); });

@@ -78,7 +78,7 @@ private:
         if (out.Version != 1) Problem("version %d", out.Version);
         size_t pages = std::max<size_t>(20, std::min<size_t>(255, size / 256 + 1));
         if (out.LengthByte != pages) Problem("length byte %d, expected %zu", out.LengthByte, pages);
-        size_t stack = facts.ZeroStackBase ? 0 : (size / 16 + 1) * 16;
+        size_t stack = facts.ZeroStackBase ? 0 : ((size / 16 + 1) * 16) & 0xFFFF;  // a word
         if (out.StackBase != stack) Problem("stack base %d, expected %zu", out.StackBase, stack);
         if (out.StaticBytes % 2) Problem("odd static area size %d", out.StaticBytes);
         if (out.Callback != 0) Problem("callback %d", out.Callback);
@@ -126,7 +126,8 @@ private:
         }
         const TOruClassRecord* super = out.ClassAt(c.Superclass);
         if (!super) return Problem("class %u: superclass %d is no class", c.Address, c.Superclass);
-        if (super->FieldBytes > c.FieldBytes) Problem("class %u has fewer fields than its superclass", c.Address);
+        if (super->FieldBytes > c.FieldBytes)
+            Problem("class %u has fewer fields than its superclass", c.Address);
         const TOruClassRecord* step = &c;
         for (size_t n = 0; step && step->Superclass != 0xFFFF; ++n) {
             if (n > out.Classes.size()) return Problem("class %u: superclass cycle", c.Address);
@@ -176,7 +177,8 @@ private:
             expected = range.End;
             out.Code.push_back(range);
         }
-        if (!out.Code.empty() && expected != out.StringTable) Problem("code does not end at the string table");
+        if (!out.Code.empty() && expected != out.StringTable)
+            Problem("code does not end at the string table");
     }
 
     void DecodeRange(TOruCodeRange& range) {
@@ -199,10 +201,10 @@ private:
 
     // Length of the instruction at `at`, 0 when it cannot be decoded.
     uint32_t DecodeInstruction(const TOruCodeRange& range, uint32_t at, uint32_t jvmStart) {
-        int code = DecodeByte(img[at]);
+        int code = DecodeByte(U8(at));
         uint16_t word = U16(at + 1);
         if (code < 0 || code == CodeInvokeinterface) {
-            Problem("code %u: byte %d at %u is no ORU code", range.Start, img[at], at);
+            Problem("code %u: byte %d at %u is no ORU code", range.Start, U8(at), at);
             return 0;
         }
         if ((code >= CodeFirstBranch && code <= CodeLastBranch) || code == CodeGoto || code == CodeJsr) {
@@ -210,44 +212,55 @@ private:
             return 3;
         }
         switch (code) {
-        case CodeBipush: case CodeIload: case CodeIstore: case CodeRet:
-            return 2;
-        case CodeSipush: case CodeIinc: case CodeLdc2W:
-            return 3;
-        case CodeInvokevirtual:
-            if (U8(at + 1) & 1 || U8(at + 2) < 3 || (U8(at + 2) - 3) % 7)
-                Problem("invokevirtual at %u: operands %d %d", at, U8(at + 1), U8(at + 2));
-            return 3;
-        case CodeInvokestatic:
-            if (!methodAddresses.count(word)) Problem("invokestatic at %u: %d is no method record", at, word);
-            return 3;
-        case CodeGetstatic: case CodePutstatic:
-            if (word % 2 || word >= out.StaticBytes) Problem("static operand %d at %u", word, at);
-            return 3;
-        case CodeGetfield: case CodePutfield:
-            if (word % 2 || word < 2 || word > maxFieldBytes) Problem("field operand %d at %u", word, at);
-            return 3;
-        case CodeNew: case CodeInstanceof:
-            if (!classStarts.count(word)) Problem("class operand %d at %u", word, at);
-            return 3;
-        case CodeCheckcast: case CodeAnewarray:
-            if (word != 0) Problem("operand %d at %u should be 0", word, at);
-            return 3;
-        case CodeNewarray:
-            if (U8(at + 1) > 1) Problem("newarray at %u: kind %d", at, U8(at + 1));
-            return 2;
-        case CodeLdc:
-            if (U8(at + 1) >= StringCountGuess()) Problem("ldc at %u: string %d", at, U8(at + 1));
-            return 2;
-        case CodeLdcW:
-            if (U8(at + 1) != 0 || U8(at + 2) >= StringCountGuess()) Problem("ldc_w at %u", at);
-            return 3;
-        case CodeWide:
-            return DecodeWide(at);
-        case CodeTableswitch: case CodeLookupswitch:
-            return DecodeSwitch(range, code, at, jvmStart);
-        default:
-            return 1;
+            case CodeBipush:
+            case CodeIload:
+            case CodeIstore:
+            case CodeRet:
+                return 2;
+            case CodeSipush:
+            case CodeIinc:
+            case CodeLdc2W:
+                return 3;
+            case CodeInvokevirtual:
+                if (U8(at + 1) & 1 || U8(at + 2) < 3 || (U8(at + 2) - 3) % 7)
+                    Problem("invokevirtual at %u: operands %d %d", at, U8(at + 1), U8(at + 2));
+                return 3;
+            case CodeInvokestatic:
+                if (!methodAddresses.count(word))
+                    Problem("invokestatic at %u: %d is no method record", at, word);
+                return 3;
+            case CodeGetstatic:
+            case CodePutstatic:
+                if (word % 2 || word >= out.StaticBytes) Problem("static operand %d at %u", word, at);
+                return 3;
+            case CodeGetfield:
+            case CodePutfield:
+                if (word % 2 || word < 2 || word > maxFieldBytes) Problem("field operand %d at %u", word, at);
+                return 3;
+            case CodeNew:
+            case CodeInstanceof:
+                if (!classStarts.count(word)) Problem("class operand %d at %u", word, at);
+                return 3;
+            case CodeCheckcast:
+            case CodeAnewarray:
+                if (word != 0) Problem("operand %d at %u should be 0", word, at);
+                return 3;
+            case CodeNewarray:
+                if (U8(at + 1) > 1) Problem("newarray at %u: kind %d", at, U8(at + 1));
+                return 2;
+            case CodeLdc:
+                if (U8(at + 1) >= StringCountGuess()) Problem("ldc at %u: string %d", at, U8(at + 1));
+                return 2;
+            case CodeLdcW:
+                if (U8(at + 1) != 0 || U8(at + 2) >= StringCountGuess()) Problem("ldc_w at %u", at);
+                return 3;
+            case CodeWide:
+                return DecodeWide(at);
+            case CodeTableswitch:
+            case CodeLookupswitch:
+                return DecodeSwitch(range, code, at, jvmStart);
+            default:
+                return 1;
         }
     }
 
@@ -301,7 +314,8 @@ private:
     void CheckExceptionTable(const TOruCodeRange& range) {
         uint32_t count = U8(range.ExceptionTable);
         if (count == 0 || range.ExceptionTable + 1 + 8 * count != range.End)
-            return Problem("code %u: exception table of %u entries does not fill its place", range.Start, count);
+            return Problem("code %u: exception table of %u entries does not fill its place", range.Start,
+                           count);
         for (uint32_t i = 0; i < count; ++i) {
             uint32_t e = range.ExceptionTable + 1 + 8 * i;
             uint32_t start = U16(e) - 1u, end = U16(e + 2) - 1u, handler = U16(e + 6);
@@ -316,7 +330,8 @@ private:
     void CheckHeaderPointers() {
         const TOruMethodRecord* main = out.MethodAt(out.MainMethod);
         if (!main || main->Native()) Problem("main method %d is no method record", out.MainMethod);
-        if (!out.MethodAt(out.ThrowMethod)) Problem("throwVMException %d is no method record", out.ThrowMethod);
+        if (!out.MethodAt(out.ThrowMethod))
+            Problem("throwVMException %d is no method record", out.ThrowMethod);
         if (!out.ClassAt(out.ObjectClass)) Problem("Object class %d", out.ObjectClass);
         if (!out.ClassAt(out.OutOfMemoryClass)) Problem("OutOfMemoryError class %d", out.OutOfMemoryClass);
         bool strings = out.StringTable < img.size();

@@ -58,4 +58,18 @@ public class Listing {
             shared = 1;
         }
     }
+
+    float floats(float a, float b, float c, float d) {
+        double e = 2.5;
+        float f = 1.5f;
+        return d + f;
+    }
+
+    int loop(int n) {
+        int s = 0;
+        for (int i = 0; i < n; i++) {
+            s += i;
+        }
+        return s;
+    }
 }
