@@ -110,6 +110,8 @@ TEST_F(ModuleLinkTest, ConfiguredPortFailuresCarryTheirOwnErrors)
 
 TEST_F(ModuleLinkTest, SyncEchoMustComeBackUnchangedWithinAHundredMilliseconds)
 {
+    link.Connect();  // a port that passed leaves no trace on the next test
+    ASSERT_TRUE(link.StatusRead());
     OnSync(tap, sim, 2, [](SimulatedModule& m) { m.Faults().echoes.push_back({kComSync, 0, 150, false, 1}); });
     EXPECT_EQ(RaisedMessage([&] { link.Connect(); }), "[ Error IDE-0046] Corvane not found on serial port.");
     EXPECT_TRUE(link.LoopbackFound());
@@ -117,6 +119,7 @@ TEST_F(ModuleLinkTest, SyncEchoMustComeBackUnchangedWithinAHundredMilliseconds)
 
     OnSync(tap, sim, 2, [](SimulatedModule& m) { m.Faults().echoes.push_back({kComSync, 0x01, 0, false, 1}); });
     EXPECT_EQ(RaisedMessage([&] { link.Connect(); }), "[ Error IDE-0047] Another device connected to the serial port.");
+    EXPECT_FALSE(link.StatusRead());
 
     OnSync(tap, sim, 2, [this](SimulatedModule&) { tap.failReads = true; });
     EXPECT_EQ(RaisedMessage([&] { link.Connect(); }), "[ Error IDE-0008] Error reading from the serial port (5).");
