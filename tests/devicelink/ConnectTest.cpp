@@ -173,3 +173,25 @@ TEST_F(ModuleLinkTest, CancelDuringTheSearchEndsItWithIde45)
     for (const orusim::Event& e : second.log.OfKind(orusim::EventKind::Modem)) EXPECT_NE(e.name, "RTS");
     EXPECT_FALSE(sim.transport.Connected());
 }
+
+TEST_F(ModuleLinkTest, QuickSearchTestsOnlyTheCable)
+{
+    SimulatedModule noCable(clock);
+    noCable.module.SetCable(false);
+    PortBank bank;
+    bank.Add(0, noCable.transport);
+    bank.Add(1, sim.transport);
+    GlobalOptions.DebugPort = 0;
+    GlobalOptions.NumValidPorts = 2;
+    GlobalOptions.ValidPort[0] = 1;
+    GlobalOptions.ValidPort[1] = 2;
+    sim.log.Clear();
+    TSXComm quick(bank, host, clock);
+    quick.ConnectQuick();
+    EXPECT_EQ(bank.ComPort(), 1);
+    EXPECT_TRUE(bank.Connected());
+    EXPECT_TRUE(quick.IsRunning());
+    EXPECT_TRUE(sim.log.OfKind(orusim::EventKind::Reset).empty());
+    EXPECT_EQ(sim.Commands(), (std::vector<std::string>{"no-input"}));
+    EXPECT_TRUE(sink.lines.empty());
+}
