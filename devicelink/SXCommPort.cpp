@@ -22,6 +22,7 @@ void TSXComm::ClearIdentity()
     firmwareVersion_.clear();
     loopbackFound_ = false;
     echoFound_ = false;
+    statusRead_ = false;  // a row of the identify window shows this port's own test
 }
 
 void TSXComm::OpenPort()

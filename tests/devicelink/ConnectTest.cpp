@@ -110,6 +110,8 @@ TEST_F(ModuleLinkTest, ConfiguredPortFailuresCarryTheirOwnErrors)
 
 TEST_F(ModuleLinkTest, SyncEchoMustComeBackUnchangedWithinAHundredMilliseconds)
 {
+    link.Connect();  // a port that passed leaves no trace on the next test
+    ASSERT_TRUE(link.StatusRead());
     OnSync(tap, sim, 2, [](SimulatedModule& m) { m.Faults().echoes.push_back({kComSync, 0, 150, false, 1}); });
     EXPECT_EQ(RaisedMessage([&] { link.Connect(); }), "[ Error IDE-0046] Corvane not found on serial port.");
     EXPECT_TRUE(link.LoopbackFound());
@@ -117,6 +119,7 @@ TEST_F(ModuleLinkTest, SyncEchoMustComeBackUnchangedWithinAHundredMilliseconds)
 
     OnSync(tap, sim, 2, [](SimulatedModule& m) { m.Faults().echoes.push_back({kComSync, 0x01, 0, false, 1}); });
     EXPECT_EQ(RaisedMessage([&] { link.Connect(); }), "[ Error IDE-0047] Another device connected to the serial port.");
+    EXPECT_FALSE(link.StatusRead());
 
     OnSync(tap, sim, 2, [this](SimulatedModule&) { tap.failReads = true; });
     EXPECT_EQ(RaisedMessage([&] { link.Connect(); }), "[ Error IDE-0008] Error reading from the serial port (5).");
@@ -169,4 +172,26 @@ TEST_F(ModuleLinkTest, CancelDuringTheSearchEndsItWithIde45)
     // The search stopped at the first port: the second never saw its RTS.
     for (const orusim::Event& e : second.log.OfKind(orusim::EventKind::Modem)) EXPECT_NE(e.name, "RTS");
     EXPECT_FALSE(sim.transport.Connected());
+}
+
+TEST_F(ModuleLinkTest, QuickSearchTestsOnlyTheCable)
+{
+    SimulatedModule noCable(clock);
+    noCable.module.SetCable(false);
+    PortBank bank;
+    bank.Add(0, noCable.transport);
+    bank.Add(1, sim.transport);
+    GlobalOptions.DebugPort = 0;
+    GlobalOptions.NumValidPorts = 2;
+    GlobalOptions.ValidPort[0] = 1;
+    GlobalOptions.ValidPort[1] = 2;
+    sim.log.Clear();
+    TSXComm quick(bank, host, clock);
+    quick.ConnectQuick();
+    EXPECT_EQ(bank.ComPort(), 1);
+    EXPECT_TRUE(bank.Connected());
+    EXPECT_TRUE(quick.IsRunning());
+    EXPECT_TRUE(sim.log.OfKind(orusim::EventKind::Reset).empty());
+    EXPECT_EQ(sim.Commands(), (std::vector<std::string>{"no-input"}));
+    EXPECT_TRUE(sink.lines.empty());
 }

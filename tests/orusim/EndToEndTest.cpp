@@ -70,7 +70,10 @@ TEST(EndToEnd, HelloWorldDownloadedAndRunThroughTheDeviceLink) {
 
     TempDir dir("orusim-e2e");
     ScopedPortDir portDir(dir.Path());
-    tOptions savedOptions = GlobalOptions;
+    struct RestoreOptions {
+        tOptions saved = GlobalOptions;
+        ~RestoreOptions() { GlobalOptions = saved; }
+    } restoreOptions;
     GlobalOptions.DebugPort = 5;  // COM5
 
     SteadyClock moduleClock;
@@ -110,7 +113,6 @@ TEST(EndToEnd, HelloWorldDownloadedAndRunThroughTheDeviceLink) {
         link.Close();
     }
     transport.Stop();
-    GlobalOptions = savedOptions;
 
     ASSERT_FALSE(log.OfKind(EventKind::MessageSent).empty());
     EXPECT_EQ(log.OfKind(EventKind::MessageSent).front().values, std::vector<int64_t>{orusim::kMsgText});

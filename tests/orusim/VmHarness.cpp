@@ -35,12 +35,18 @@ std::string HostClassesDir() {
 VmProgram::VmProgram(const std::vector<std::string>& programFiles,
                      const std::vector<std::pair<std::string, std::string>>& extra)
     : dir_("corvane-vm"), classDir_(dir_.Path() + "/classes") {
+    // Each source through the compiler adapter, as the IDE compiles it: the
+    // class files land beside the source.
     std::vector<std::string> sources;
-    for (const std::string& name : programFiles) sources.push_back(ProgramsDir() + "/" + name);
-    for (const auto& [path, text] : extra) sources.push_back(WriteSource(dir_.Path() + "/src", path, text));
-    JavaCompileResult result = CompileJava(sources, classDir_, ClassLibraryDir());
-    CompileOutput = result.output;
-    EXPECT_TRUE(result.Ok()) << result.output;
+    for (const std::string& name : programFiles)
+        sources.push_back(WriteSource(classDir_, name, TempDir::ReadFile(ProgramsDir() + "/" + name)));
+    for (const auto& [path, text] : extra) sources.push_back(WriteSource(classDir_, path, text));
+    for (const std::string& source : sources) {
+        JavaCompileResult result = RunProgram(
+            {ProgramDir() + "/jikes/jikes", "+E", "-depend", "-g", source, "-classpath", ClassLibraryDir()});
+        CompileOutput += result.output;
+        EXPECT_TRUE(result.Ok()) << result.output;
+    }
 }
 
 std::string VmProgram::Link(const std::string& mainClass) {
