@@ -78,7 +78,7 @@ bool TSXComm::ReportPortTestError(const EError& error)
         return false;
     case 47:
     case 22:
-        ReportError(ecIDE, 56, portName_.c_str());
+        EError(ecIDE, 56, portName_.c_str()).Report();
         return true;
     case 52:
         error.Report();

@@ -114,10 +114,11 @@ void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
             byte ^= kEscapeXor;
             if (ComTrace(3)) DebugPrintf("Escaped data");
         }
-        // The byte that would fill the buffer is refused before it is stored.
-        if (count >= capacity - 1) throw EError(ecIDE, 11);
+        if (count >= capacity) throw EError(ecIDE, 11);  // no room at all
         buffer[count++] = byte;
         if (ComTrace(3)) DebugPrintf("Receive 0x%2.2X '%c'", byte, TraceChar(byte));
+        // The byte that fills the buffer is one too many.
+        if (count >= capacity) throw EError(ecIDE, 11);
         escape = false;
     }
     length = count;

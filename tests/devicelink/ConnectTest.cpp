@@ -60,12 +60,17 @@ TEST_F(ModuleLinkTest, AutoChoiceSkipsSilentForeignAndFaultyPorts)
     EXPECT_EQ(auto_.PortName(), "COM6");
     EXPECT_EQ(auto_.DeviceType(), "Corvane");
 
+    // Coded error lines, each leading to its error's details.
     std::vector<std::string> reports;
-    for (const std::string& line : sink.lines)
-        if (line.rfind("[Debug]", 0) != 0) reports.push_back(line);
+    for (size_t i = 0; i < sink.lines.size(); ++i) {
+        if (sink.lines[i].rfind("[Debug]", 0) == 0) continue;
+        reports.push_back(sink.lines[i]);
+        ASSERT_TRUE(sink.infos[i]) << sink.lines[i];
+        EXPECT_EQ(sink.infos[i]->Category, ecIDE);
+    }
     EXPECT_EQ(reports, (std::vector<std::string>{
-                           "[Error IDE-0056] Possible Corvane on COM3 did not respond.",
-                           "[Error IDE-0056] Possible Corvane on COM4 did not respond.",
+                           "[ Error IDE-0056] Possible Corvane on COM3 did not respond.",
+                           "[ Error IDE-0056] Possible Corvane on COM4 did not respond.",
                            "[ Error IDE-0052] Incompatible firmware revision ($42).",
                        }));
     EXPECT_TRUE(Has(sink.lines, "[Debug] TSXComm::AutoChoosePort"));
