@@ -156,7 +156,13 @@ void CORULinker::WriteInvokeVirtualOperands(CJavaClass* javaClass, const uint8_t
     if (!target) throw EError(ecIDE, 48);
     const char* name = javaClass->GetUtf8(javaClass->GetMethodrefNameIndex(ref));
     const char* descriptor = javaClass->GetUtf8(javaClass->GetMethodrefDescriptorIndex(ref));
-    const TMethodTableEntry& entry = target->MethodTable[target->GetLinkedMethodIndex(name, descriptor)];
+    int index = 0;
+    try {
+        index = target->GetLinkedMethodIndex(name, descriptor);
+    } catch (const EError&) {
+        throw EError(ecJVM, 14, name);  // a method the class does not have
+    }
+    const TMethodTableEntry& entry = target->MethodTable[index];
     int parameterBytes = 2 * entry.Owner->CountArgumentWords(entry.OwnerIndex);
     if (parameterBytes > 0xFF) throw EError(ecIDE, 48);
     EmitCode(uint8_t(parameterBytes), Indent + "Object offset = -" + std::to_string(parameterBytes));

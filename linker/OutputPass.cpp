@@ -110,10 +110,10 @@ void CORULinker::WriteMethodRecord(const TMethodTableEntry& entry) {
 }
 
 void CORULinker::WriteStrings() {
-    if (Strings.empty()) return;
     ListingPrintf("\n; String index table.\n");
     for (const TStringRecord& record : Strings) EmitWord(uint16_t(record.DataOffset), "String offset", true);
     ListingPrintf("\n; String data table.\n");
+    if (Strings.empty()) return;
     uint16_t stringClass = uint16_t(LinkedClassOffset("java/lang/String"));
     uint16_t objectClass = uint16_t(LinkedClassOffset("java/lang/Object"));
     for (const TStringRecord& record : Strings) {

@@ -4,6 +4,7 @@
 
 #include "tests/linker/LinkFixture.h"
 #include "tests/support/CaptureSink.h"
+#include "tests/support/JavaCompile.h"
 
 namespace {
 // A program on the minimal java/lang: no statics or strings of its own.
@@ -154,4 +155,28 @@ TEST(LinkErrors, ListingThatCannotBeWritten) {
     TempDir::MakeDirs(program.Dir().File("oru.bin"));
     EXPECT_EQ(program.Link("Main").substr(0, 60),
               "[ Error IDE-0017] Unable to open file for writing `oru.bin' ");
+}
+
+// Main compiled against one Other, linked against a later Other that lost
+// the member Main uses.
+TEST(LinkErrors, MemberMissingFromARecompiledClass) {
+    const std::string kept = "    Other() {}\n    static int keep;\n";
+    auto linkWithout = [&](const std::string& use, const std::string& member) {
+        LinkedProgram program(OnMinimalLibrary("public class Main {\n    static void main() {\n        " + use +
+                                                   "\n    }\n}\n",
+                                               {{"Other.java", "class Other {\n" + kept + member + "}\n"}}),
+                              "");
+        std::string later = WriteSource(program.Dir().Path() + "/later", "Other.java",
+                                        "class Other {\n" + kept + "}\n");
+        EXPECT_TRUE(CompileJava({later}, program.ClassDir(), program.ClassDir()).Ok());
+        return program.Link("Main");
+    };
+    EXPECT_EQ(linkWithout("Other.count = 1;", "    static int count;\n"),
+              "[ Error JVM-0014] No method found for `count'.\n");
+    EXPECT_EQ(linkWithout("new Other().size = 1;", "    int size;\n"),
+              "[ Error JVM-0028] Cannot find linked field (Other.size).\n");
+    EXPECT_EQ(linkWithout("Other.run();", "    static void run() {}\n"),
+              "[ Error JVM-0031] Cannot find linked method (Other.run).\n");
+    EXPECT_EQ(linkWithout("new Other().poll();", "    void poll() {}\n"),
+              "[ Error JVM-0014] No method found for `poll'.\n");
 }

@@ -194,3 +194,20 @@ TEST(ListingExceptionTable, HandlerEntriesListed) {
     TOruImage parsed = program.Check();
     EXPECT_TRUE(parsed.Problems.empty()) << ProblemText(parsed);
 }
+
+TEST(ListingWithoutStrings, StringHeadingsStandAlone) {
+    ScopedOptions options;
+    GlobalOptions.debugORUFile = true;
+    TSources sources = MinimalLibrary();
+    sources["Bare.java"] = "public class Bare {\n    static void main() {\n    }\n}\n";
+    LinkedProgram program(sources, "");
+    ASSERT_EQ(program.Link("Bare"), "");
+    std::string text = TempDir::ReadFile(program.Dir().File("oru.out"));
+    int end = program.Linker().GetImageSize() - 1;
+    EXPECT_NE(text.find(std::to_string(end) + ":\tdw\t$23\t;   4 return \n"  // OutOfMemoryError()
+                        "\n; String index table.\n"
+                        "\n; String data table.\n"
+                        "\n\n;\n; Native method dispatch table.\n"),
+              std::string::npos)
+        << text;
+}
