@@ -1,4 +1,5 @@
 #include <cstdarg>
+#include <cstring>
 
 #include "foundation/EError.h"
 #include "foundation/Options.h"
@@ -7,8 +8,13 @@
 namespace {
 constexpr size_t CommentCapacity = 1000;
 
+// A line cut at the capacity keeps its line end, so that it cannot join the
+// next line of the listing.
 std::string FormatComment(const char* format, va_list args) {
-    return FormatLimited(CommentCapacity, format, args);
+    std::string text = FormatLimited(CommentCapacity, format, args);
+    size_t length = std::strlen(format);
+    if (length > 0 && format[length - 1] == '\n' && (text.empty() || text.back() != '\n')) text += '\n';
+    return text;
 }
 }  // namespace
 

@@ -211,3 +211,20 @@ TEST(ListingWithoutStrings, StringHeadingsStandAlone) {
               std::string::npos)
         << text;
 }
+
+TEST(ListingLongLines, ALineCutAtItsCapacityKeepsItsLineEnd) {
+    ScopedOptions options;
+    GlobalOptions.debugORUFile = true;
+    std::string longText(1500, 'w');
+    LinkedProgram program{{{"Long.java", "public class Long { static String s;\n"
+                                         "  public static void main() { s = \"" +
+                                             longText + "\"; }\n}\n"}}};
+    ASSERT_EQ(program.Link("Long"), "");
+    std::string text = TempDir::ReadFile(program.Dir().File("oru.out"));
+    size_t at = text.find("; String Data: \"www");
+    ASSERT_NE(at, std::string::npos);
+    size_t end = text.find('\n', at);
+    ASSERT_NE(end, std::string::npos);
+    EXPECT_EQ(end - at, 1000u);
+    EXPECT_NE(text.substr(end + 1, 3), "www");
+}
