@@ -1,5 +1,9 @@
 #include "platform/FileIO.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -21,9 +25,18 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     if (!file.commit()) throw EFileError(path, file.errorString().toStdString());
 }
 
+// Opened without blocking: a pipe in the file's place must not wait for a
+// writer. Anything but a regular file is refused.
 bool ReadWholeFile(const std::string& path, std::string& bytes, size_t limit) {
-    QFile file(Q(path));
-    if (!file.open(QIODevice::ReadOnly) || file.isSequential()) return false;
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
+    struct stat st;
+    QFile file;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) ||
+        !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return false;
+    }
     if (file.size() < 0 || static_cast<quint64>(file.size()) > limit) return false;
     QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError || data.size() != file.size()) return false;

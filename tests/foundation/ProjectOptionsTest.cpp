@@ -1,5 +1,10 @@
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <chrono>
+#include <future>
 #include <string>
 #include <vector>
 
@@ -165,6 +170,25 @@ TEST(ProjectOptions, UnreadableFilesRaiseIde50) {
     badType[1] = 0x0B;
     EXPECT_EQ(DecodeError(badType), 50);
     EXPECT_EQ(DecodeError(FileWithProperty("\x09" "debugport" "\x02\x05")), 0);
+}
+
+TEST(ProjectOptions, APipeInPlaceOfTheFileRaisesIde50WithoutWaitingForAWriter) {
+    TempDir dir;
+    TProjectOptions p;
+    p.OptionsFile = dir.File("A.jpf");
+    ASSERT_EQ(::mkfifo(p.OptionsFile.c_str(), 0600), 0);
+    auto load = std::async(std::launch::async, [&p] {
+        try {
+            LoadProjectOptions(p);
+        } catch (const EError& e) {
+            return e.Number;
+        }
+        return 0;
+    });
+    const bool done = load.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+    if (!done) ::close(::open(p.OptionsFile.c_str(), O_WRONLY | O_NONBLOCK));  // let a blocked open return
+    EXPECT_TRUE(done) << "opening the pipe waited for a writer";
+    EXPECT_EQ(load.get(), 50);
 }
 
 TEST(ProjectOptions, FailedLoadKeepsWhatWasReadBefore) {
