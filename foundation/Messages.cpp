@@ -52,10 +52,12 @@ void DebugPrintf(const char* format, ...) {
     static const char prefix[] = "[Debug] ";
     va_list args;
     va_start(args, format);
-    std::string text = FormatLimited(DebugLineCapacity - (sizeof prefix - 1), format, args);
+    std::string text = FormatLimited(DebugTextCapacity, format, args);
     va_end(args);
     DropTrailingLineFeed(text);
-    CurrentMessageSink().AddLine(prefix + text, nullptr);
+    std::string line = prefix + text;
+    if (line.size() > DebugLineCapacity) line.resize(DebugLineCapacity);
+    CurrentMessageSink().AddLine(std::move(line), nullptr);
 }
 
 void CheckAlloc(const void* pointer) {

@@ -8,6 +8,7 @@
 constexpr size_t MessageFormatLimit = 1023;  // longer formats raise IDE-32
 constexpr size_t DebugFormatLimit = 2023;
 constexpr size_t MessageLineCapacity = 1023;  // formatted text is cut here
+constexpr size_t DebugTextCapacity = 2047;    // formatted debug text, before its line feed goes
 constexpr size_t DebugLineCapacity = 2023;    // including "[Debug] "
 
 void MessagePrintf(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -45,6 +45,14 @@ TEST(Messages, LongFormattedTextIsCut) {
     EXPECT_EQ(sink.lines[1].size(), DebugLineCapacity);
 }
 
+TEST(Messages, DebugLineDropsItsLineFeedBeforeItIsCut) {
+    CaptureSink sink;
+    const std::string text(DebugLineCapacity - 9, 'd');  // the line's room less one
+    DebugPrintf("%s\n\n", text.c_str());
+    ASSERT_EQ(sink.lines.size(), 1u);
+    EXPECT_EQ(sink.lines[0], "[Debug] " + text + "\n");
+}
+
 TEST(Messages, ObjectTravelsWithLine) {
     CaptureSink sink;
     MessagePrintfObject(std::make_unique<TLinInfo>("F.java", 1, 2, 3, 4), "%s", "msg");
