@@ -65,9 +65,11 @@ void TEditorForm::ReadParamsFile()
     for (const std::string& file : ParamFiles(ReadParamsText())) OpenSourceFile(file);
 }
 
+// A minimised window comes back in the state it had before (maximised stays
+// maximised).
 void TEditorForm::BringToFront()
 {
-    if (isMinimized()) showNormal();
+    if (isMinimized()) setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
     raise();
     activateWindow();
 }

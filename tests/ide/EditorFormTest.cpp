@@ -119,6 +119,17 @@ TEST_F(EditorFormTest, HandOverRestoresTheWindowAndOpensTheArguments)
     EXPECT_EQ(form->OpenedSources(), (std::vector<std::string>{"/tmp/a b/One.java", "Two.java"}));
 }
 
+TEST_F(EditorFormTest, HandOverRestoresAMinimisedMaximisedWindowToMaximised)
+{
+    form->showMaximized();
+    form->showMinimized();
+    QCoreApplication::processEvents();
+    form->HandOver("/opt/corvane-ide One.java");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_TRUE(form->isMaximized());
+}
+
 TEST_F(EditorFormTest, ExceptionsInEventHandlersReachTheErrorBox)
 {
     QTimer::singleShot(0, form.get(), [] { throw EError(ecIDE, 38); });
