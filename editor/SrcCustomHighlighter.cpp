@@ -68,6 +68,7 @@ bool TSrcCustomHighlighter::UseUserSettings(int) { return false; }
 void TSrcCustomHighlighter::EnumUserSettings(TStrings& Settings) { Settings.Clear(); }
 
 bool TSrcCustomHighlighter::LoadFromRegistry(TSrcSettingsStore& RootKey, const std::string& Key) {
+    RootKey.CloseKey();
     if (!RootKey.OpenKeyReadOnly(Key)) {
         RootKey.CloseKey();
         return false;
@@ -81,6 +82,7 @@ bool TSrcCustomHighlighter::LoadFromRegistry(TSrcSettingsStore& RootKey, const s
 }
 
 bool TSrcCustomHighlighter::SaveToRegistry(TSrcSettingsStore& RootKey, const std::string& Key) {
+    RootKey.CloseKey();
     if (!RootKey.OpenKey(Key, true)) {
         RootKey.CloseKey();
         return false;

@@ -320,3 +320,24 @@ TEST(SrcCustomHighlighter, AttributesRoundTripThroughTheProgramRegistry) {
     EXPECT_TRUE(store.ReadInteger("Style", style));
     EXPECT_EQ(style, 0);
 }
+
+TEST(SrcCustomHighlighter, RegistryKeysAreTakenFromTheRootWhateverKeyIsOpen) {
+    MemorySettingsStore store;
+    ASSERT_TRUE(store.OpenKey("Elsewhere", true));
+    WordHighlighter saved;
+    saved.word->SetBackground(clYellow);
+    ASSERT_TRUE(saved.SaveToRegistry(store, "Software\\Words"));
+    EXPECT_TRUE(store.HasKey("Software\\Words\\Word"));
+    EXPECT_FALSE(store.HasKey("Elsewhere\\Software"));
+
+    ASSERT_TRUE(store.OpenKey("Elsewhere", true));
+    WordHighlighter loaded;
+    EXPECT_TRUE(loaded.LoadFromRegistry(store, "Software\\Words"));
+    EXPECT_EQ(loaded.word->Background(), clYellow);
+
+    store.Put("Old", "Keyword", std::string("x,y,B,0,0,12,3"));
+    ASSERT_TRUE(store.OpenKey("Elsewhere", true));
+    TSrcHighlighterAttributes attri("Keyword");
+    EXPECT_TRUE(attri.LoadFromLegacyRegistry(store, "Old", "Keyword", true));
+    EXPECT_EQ(attri.Foreground(), clBlue);
+}
