@@ -59,6 +59,10 @@ TAtomicFileStream::TAtomicFileStream(const std::string& FileName)
     : fileName_(FileName), target_(ResolveSymbolicLinks(FileName)) {
     struct stat info {};
     bool exists = ::stat(target_.c_str(), &info) == 0;
+    if (!exists && errno == ELOOP) {
+        // Links that never reach a file: replacing one would lose it.
+        throw EFCreateError(FormatText("Cannot create file \"%s\". %s", FileName.c_str(), std::strerror(ELOOP)));
+    }
     if (exists && !S_ISREG(info.st_mode)) {
         OpenInPlace(true);
         return;

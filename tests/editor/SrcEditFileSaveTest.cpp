@@ -156,3 +156,18 @@ TEST(SrcEditFileSave, ReadOnlyFileIsRefusedAndLockedFolderIsWrittenInPlace) {
     chmod(dir.Path().c_str(), 0755);
     EXPECT_EQ(TempDir::ReadFile(file), "changed");
 }
+
+TEST(SrcEditFileSave, ALoopOfSymbolicLinksIsRefusedAndLeftAsItWas) {
+    TempDir dir;
+    ASSERT_EQ(symlink("b.java", dir.File("a.java").c_str()), 0);
+    ASSERT_EQ(symlink("a.java", dir.File("b.java").c_str()), 0);
+    TSrcEditStringList lines;
+    lines.Text("text");
+    EXPECT_THROW(lines.SaveToFile(dir.File("a.java")), EFCreateError);
+    struct stat info {};
+    ASSERT_EQ(lstat(dir.File("a.java").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(lstat(dir.File("b.java").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(CountEntries(dir.Path()), 2);
+}
