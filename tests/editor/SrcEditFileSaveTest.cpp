@@ -171,3 +171,22 @@ TEST(SrcEditFileSave, ALoopOfSymbolicLinksIsRefusedAndLeftAsItWas) {
     EXPECT_TRUE(S_ISLNK(info.st_mode));
     EXPECT_EQ(CountEntries(dir.Path()), 2);
 }
+
+TEST(SrcEditFileSave, ALongFileNameStillKeepsTheOldFileWhenTheWriteFails) {
+    TempDir dir;
+    std::string file = dir.File(std::string(245, 'L') + ".java");
+    TempDir::WriteFile(file, "precious");
+    TSrcEditStringList lines;
+    for (int i = 0; i < 2000; ++i) {
+        lines.Add("a line of text that fills the disk");
+    }
+    {
+        FileSizeLimit limit(20000);
+        EXPECT_THROW(lines.SaveToFile(file), EWriteError);
+    }
+    EXPECT_EQ(TempDir::ReadFile(file), "precious");
+    EXPECT_EQ(CountEntries(dir.Path()), 1);
+    lines.Text("saved");
+    lines.SaveToFile(file);
+    EXPECT_EQ(TempDir::ReadFile(file), "saved");
+}
