@@ -22,6 +22,7 @@ TSrcCustomHighlighter::TSrcCustomHighlighter(TComponent* AOwner)
 }
 
 TSrcCustomHighlighter::~TSrcCustomHighlighter() {
+    Destroying();
     for (int i = attributeList_.Count() - 1; i >= 0; --i) {
         delete static_cast<TSrcHighlighterAttributes*>(attributeList_.Objects(i));
     }

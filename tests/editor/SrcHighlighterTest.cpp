@@ -341,3 +341,27 @@ TEST(SrcCustomHighlighter, RegistryKeysAreTakenFromTheRootWhateverKeyIsOpen) {
     EXPECT_TRUE(attri.LoadFromLegacyRegistry(store, "Old", "Keyword", true));
     EXPECT_EQ(attri.Foreground(), clBlue);
 }
+
+TEST(SrcCustomHighlighter, AnEditorToldOfItsEndCanStillUnhook) {
+    class HookedEditor : public TComponent {
+    public:
+        TSrcCustomHighlighter* highlighter = nullptr;
+        void AttrChanged(TObject*) {}
+        TNotifyEvent Event() { return TNotifyEvent::Of<&HookedEditor::AttrChanged>(this); }
+
+    protected:
+        void Notification(TComponent* AComponent, TOperation Operation) override {
+            if (Operation == opRemove && AComponent == highlighter) {
+                EXPECT_EQ(highlighter->GetAttribCount(), 3);
+                highlighter->UnhookAttrChangeEvent(Event());
+                highlighter = nullptr;
+            }
+        }
+    };
+    HookedEditor editor;
+    editor.highlighter = new WordHighlighter();
+    editor.highlighter->HookAttrChangeEvent(editor.Event());
+    editor.highlighter->FreeNotification(&editor);
+    delete editor.highlighter;
+    EXPECT_EQ(editor.highlighter, nullptr);
+}
