@@ -15,6 +15,7 @@
 namespace {
 
 constexpr int kMaxLinkDepth = 40;
+constexpr size_t kMaxTempStem = 200;
 
 std::string DirectoryOf(const std::string& path) {
     size_t slash = path.rfind('/');
@@ -59,6 +60,10 @@ TAtomicFileStream::TAtomicFileStream(const std::string& FileName)
     : fileName_(FileName), target_(ResolveSymbolicLinks(FileName)) {
     struct stat info {};
     bool exists = ::stat(target_.c_str(), &info) == 0;
+    if (!exists && errno == ELOOP) {
+        // Links that never reach a file: replacing one would lose it.
+        throw EFCreateError(FormatText("Cannot create file \"%s\". %s", FileName.c_str(), std::strerror(ELOOP)));
+    }
     if (exists && !S_ISREG(info.st_mode)) {
         OpenInPlace(true);
         return;
@@ -77,11 +82,17 @@ TAtomicFileStream::TAtomicFileStream(const std::string& FileName)
     } else {
         mode_ = DefaultFileMode();
     }
-    std::string pattern = DirectoryOf(target_) + "/." + BaseNameOf(target_) + ".XXXXXX";
+    // A shortened name keeps the temporary name within the file name limit.
+    std::string pattern = DirectoryOf(target_) + "/." + BaseNameOf(target_).substr(0, kMaxTempStem) + ".XXXXXX";
     std::vector<char> name(pattern.begin(), pattern.end());
     name.push_back('\0');
     fd_ = ::mkostemp(name.data(), O_CLOEXEC);
     if (fd_ < 0) {
+        int error = errno;
+        if (error != EACCES && error != EPERM && error != EROFS) {
+            // Writing in place would lose the old file if the write failed too.
+            throw EFCreateError(FormatText("Cannot create file \"%s\". %s", FileName.c_str(), std::strerror(error)));
+        }
         OpenInPlace(exists);
         return;
     }

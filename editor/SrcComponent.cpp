@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
-TComponent::~TComponent() {
+TComponent::~TComponent() { Destroying(); }
+
+void TComponent::Destroying() {
     state_.Include(csDestroying);
     std::vector<TComponent*> notified;
     notified.swap(notified_);

@@ -35,6 +35,9 @@ public:
 
 protected:
     virtual void Notification(TComponent* AComponent, TOperation Operation);
+    // Marks the component as going and tells the components that asked;
+    // a derived destructor calls it first so that they still find it whole.
+    void Destroying();
 
 private:
     TComponent* owner_;

@@ -22,6 +22,7 @@ TSrcCustomHighlighter::TSrcCustomHighlighter(TComponent* AOwner)
 }
 
 TSrcCustomHighlighter::~TSrcCustomHighlighter() {
+    Destroying();
     for (int i = attributeList_.Count() - 1; i >= 0; --i) {
         delete static_cast<TSrcHighlighterAttributes*>(attributeList_.Objects(i));
     }
@@ -68,6 +69,7 @@ bool TSrcCustomHighlighter::UseUserSettings(int) { return false; }
 void TSrcCustomHighlighter::EnumUserSettings(TStrings& Settings) { Settings.Clear(); }
 
 bool TSrcCustomHighlighter::LoadFromRegistry(TSrcSettingsStore& RootKey, const std::string& Key) {
+    RootKey.CloseKey();
     if (!RootKey.OpenKeyReadOnly(Key)) {
         RootKey.CloseKey();
         return false;
@@ -81,6 +83,7 @@ bool TSrcCustomHighlighter::LoadFromRegistry(TSrcSettingsStore& RootKey, const s
 }
 
 bool TSrcCustomHighlighter::SaveToRegistry(TSrcSettingsStore& RootKey, const std::string& Key) {
+    RootKey.CloseKey();
     if (!RootKey.OpenKey(Key, true)) {
         RootKey.CloseKey();
         return false;

@@ -140,6 +140,7 @@ bool ReadNewStyle(TSrcSettingsStore& reg, const std::string& attrKey, const std:
 bool TSrcHighlighterAttributes::LoadFromLegacyRegistry(TSrcSettingsStore& RootKey, const std::string& AttrKey,
                                                        const std::string& AttrName, bool OldStyle) {
     LegacyValues values;
+    RootKey.CloseKey();
     bool found = OldStyle ? ReadOldStyle(RootKey, AttrKey, AttrName, values)
                           : ReadNewStyle(RootKey, AttrKey, AttrName, values);
     RootKey.CloseKey();

@@ -156,3 +156,37 @@ TEST(SrcEditFileSave, ReadOnlyFileIsRefusedAndLockedFolderIsWrittenInPlace) {
     chmod(dir.Path().c_str(), 0755);
     EXPECT_EQ(TempDir::ReadFile(file), "changed");
 }
+
+TEST(SrcEditFileSave, ALoopOfSymbolicLinksIsRefusedAndLeftAsItWas) {
+    TempDir dir;
+    ASSERT_EQ(symlink("b.java", dir.File("a.java").c_str()), 0);
+    ASSERT_EQ(symlink("a.java", dir.File("b.java").c_str()), 0);
+    TSrcEditStringList lines;
+    lines.Text("text");
+    EXPECT_THROW(lines.SaveToFile(dir.File("a.java")), EFCreateError);
+    struct stat info {};
+    ASSERT_EQ(lstat(dir.File("a.java").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    ASSERT_EQ(lstat(dir.File("b.java").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISLNK(info.st_mode));
+    EXPECT_EQ(CountEntries(dir.Path()), 2);
+}
+
+TEST(SrcEditFileSave, ALongFileNameStillKeepsTheOldFileWhenTheWriteFails) {
+    TempDir dir;
+    std::string file = dir.File(std::string(245, 'L') + ".java");
+    TempDir::WriteFile(file, "precious");
+    TSrcEditStringList lines;
+    for (int i = 0; i < 2000; ++i) {
+        lines.Add("a line of text that fills the disk");
+    }
+    {
+        FileSizeLimit limit(20000);
+        EXPECT_THROW(lines.SaveToFile(file), EWriteError);
+    }
+    EXPECT_EQ(TempDir::ReadFile(file), "precious");
+    EXPECT_EQ(CountEntries(dir.Path()), 1);
+    lines.Text("saved");
+    lines.SaveToFile(file);
+    EXPECT_EQ(TempDir::ReadFile(file), "saved");
+}

@@ -320,3 +320,48 @@ TEST(SrcCustomHighlighter, AttributesRoundTripThroughTheProgramRegistry) {
     EXPECT_TRUE(store.ReadInteger("Style", style));
     EXPECT_EQ(style, 0);
 }
+
+TEST(SrcCustomHighlighter, RegistryKeysAreTakenFromTheRootWhateverKeyIsOpen) {
+    MemorySettingsStore store;
+    ASSERT_TRUE(store.OpenKey("Elsewhere", true));
+    WordHighlighter saved;
+    saved.word->SetBackground(clYellow);
+    ASSERT_TRUE(saved.SaveToRegistry(store, "Software\\Words"));
+    EXPECT_TRUE(store.HasKey("Software\\Words\\Word"));
+    EXPECT_FALSE(store.HasKey("Elsewhere\\Software"));
+
+    ASSERT_TRUE(store.OpenKey("Elsewhere", true));
+    WordHighlighter loaded;
+    EXPECT_TRUE(loaded.LoadFromRegistry(store, "Software\\Words"));
+    EXPECT_EQ(loaded.word->Background(), clYellow);
+
+    store.Put("Old", "Keyword", std::string("x,y,B,0,0,12,3"));
+    ASSERT_TRUE(store.OpenKey("Elsewhere", true));
+    TSrcHighlighterAttributes attri("Keyword");
+    EXPECT_TRUE(attri.LoadFromLegacyRegistry(store, "Old", "Keyword", true));
+    EXPECT_EQ(attri.Foreground(), clBlue);
+}
+
+TEST(SrcCustomHighlighter, AnEditorToldOfItsEndCanStillUnhook) {
+    class HookedEditor : public TComponent {
+    public:
+        TSrcCustomHighlighter* highlighter = nullptr;
+        void AttrChanged(TObject*) {}
+        TNotifyEvent Event() { return TNotifyEvent::Of<&HookedEditor::AttrChanged>(this); }
+
+    protected:
+        void Notification(TComponent* AComponent, TOperation Operation) override {
+            if (Operation == opRemove && AComponent == highlighter) {
+                EXPECT_EQ(highlighter->GetAttribCount(), 3);
+                highlighter->UnhookAttrChangeEvent(Event());
+                highlighter = nullptr;
+            }
+        }
+    };
+    HookedEditor editor;
+    editor.highlighter = new WordHighlighter();
+    editor.highlighter->HookAttrChangeEvent(editor.Event());
+    editor.highlighter->FreeNotification(&editor);
+    delete editor.highlighter;
+    EXPECT_EQ(editor.highlighter, nullptr);
+}
