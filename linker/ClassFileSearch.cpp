@@ -1,6 +1,8 @@
 #include "linker/ClassFileSearch.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,11 +27,21 @@ std::vector<std::string> ClassFileCandidates(const std::string& name, const std:
     return paths;
 }
 
+// Opened without blocking, so that a pipe or device standing in for a class
+// file is refused instead of waiting for a writer.
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file) return false;
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) return false;
     struct stat info;
-    if (fstat(fileno(file.get()), &info) != 0 || !S_ISREG(info.st_mode)) return false;
+    if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
+        return false;
+    }
+    std::unique_ptr<FILE, int (*)(FILE*)> file(fdopen(fd, "rb"), std::fclose);
+    if (!file) {
+        ::close(fd);
+        return false;
+    }
     bytes.clear();
     char buffer[65536];
     size_t n;

@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <future>
+
 #include "foundation/Options.h"
 #include "linker/ClassFileSearch.h"
 #include "tests/linker/ClassFixture.h"
@@ -63,6 +70,23 @@ TEST(ClassPathSearch, NamesAreCaseSensitiveAndFoldersAreNotClassFiles) {
     CJavaClass c("Base", dir.Path() + ";" + TestClassDir());
     c.Load();
     EXPECT_EQ(c.GetClassFilePath(), TestClassDir() + "/Base.class");
+}
+
+TEST(ClassPathSearch, APipeNamedLikeTheClassIsPassedOverWithoutWaiting) {
+    TempDir dir;
+    const std::string fifo = dir.File("Base.class");
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    auto load = std::async(std::launch::async, [&] {
+        CJavaClass c("Base", dir.Path() + ";" + TestClassDir());
+        c.Load();
+        return c.GetClassFilePath();
+    });
+    if (load.wait_for(std::chrono::seconds(10)) != std::future_status::ready) {
+        int writer = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);  // frees the blocked reader
+        if (writer >= 0) close(writer);
+        FAIL() << "the load waited for a writer";
+    }
+    EXPECT_EQ(load.get(), TestClassDir() + "/Base.class");
 }
 
 TEST(ClassLoad, ReadsNamesConstantsAndMembers) {
