@@ -179,7 +179,8 @@ void TRegex::Compile() {
 }
 
 void TRegex::CompileIfNeeded() {
-    if (!program_ || program_->Modifiers != modifiers_) CompileNow();
+    // Case-insensitive classes and the first-character set depend on InvertCase.
+    if (!program_ || program_->Modifiers != modifiers_ || program_->InvertCase != InvertCase) CompileNow();
 }
 
 void TRegex::CompileNow() {

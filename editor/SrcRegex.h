@@ -22,6 +22,8 @@
 //   followed by "2"); use "${12}" for groups 10 to 14.
 // - CompilerErrorPos is 1-based: the position of the character at which
 //   compilation stopped (length + 1 when it stopped at the end).
+// - A change of InvertCase, like a change of modifiers, makes the next run
+//   recompile, so that classes and the first-character set follow it.
 // - Matching is bounded: RecursionLimit nested match calls (1016) and
 //   StepLimit matcher steps per run (1017), both settable. Group marks do
 //   not nest; a complex repeat such as "(a|b)*" nests twice per round, so

@@ -355,6 +355,7 @@ void CompileProgram(const std::string& expression, const TRegexSyntax& syntax, T
                     int& errorPos) {
     program = TRegexProgram{};
     program.Modifiers = syntax.Modifiers;
+    program.InvertCase = syntax.InvertCase;
     Compiler compiler(expression, syntax, program, errorPos);
     compiler.Run();
     program.FirstPieceRepeats = compiler.FirstPieceRepeats();

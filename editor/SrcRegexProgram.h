@@ -47,6 +47,7 @@ struct TRegexFault {
 struct TRegexProgram {
     std::vector<uint8_t> Code;
     uint32_t Modifiers = 0;
+    unsigned char (*InvertCase)(unsigned char) = nullptr;  // the case function it was compiled with
     int GroupCount = 0;
     bool FirstPieceRepeats = false;  // the first piece is a "*" or "+" repeat
     // analysis

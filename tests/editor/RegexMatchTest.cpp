@@ -174,6 +174,22 @@ TEST(RegexMatch, AnalysisKeepsResults) {
     EXPECT_NE(r.Dump().find("start 'a'"), std::string::npos);
 }
 
+// A case function set after a run holds for the next run, in the characters
+// tried first as much as in the comparison itself.
+TEST(RegexMatch, NewInvertCaseFunctionRecompiles) {
+    TRegex r;
+    r.SetModifierStr("i");
+    r.SetExpression("x");
+    EXPECT_FALSE(r.Exec("y"));
+    r.InvertCase = [](unsigned char c) -> unsigned char { return c == 'x' ? 'y' : c; };
+    EXPECT_TRUE(r.Exec("y"));
+    r.SetExpression("[x]");
+    EXPECT_TRUE(r.Exec("y"));
+    r.InvertCase = &TRegex::InvertCaseFunction;
+    EXPECT_FALSE(r.Exec("y"));
+    EXPECT_TRUE(r.Exec("X"));
+}
+
 TEST(RegexMatch, OffsetsAndExecNext) {
     TRegex r;
     r.SetExpression("a*");
