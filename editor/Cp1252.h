@@ -1,0 +1,24 @@
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Character classes and case mapping of the Windows-1252 code page, from
+// fixed tables (independent of the C locale). Text is bytes throughout.
+
+unsigned char Cp1252Upper(unsigned char c);
+unsigned char Cp1252Lower(unsigned char c);
+
+bool Cp1252IsAlpha(unsigned char c);
+bool Cp1252IsDigit(unsigned char c);  // '0'..'9'
+bool Cp1252IsAlnum(unsigned char c);
+bool Cp1252IsUpper(unsigned char c);  // letters with a lower-case partner or capitals
+bool Cp1252IsLower(unsigned char c);
+
+// Whole-buffer mappings, in place.
+void Cp1252UpperBuff(char* text, size_t length);
+void Cp1252LowerBuff(char* text, size_t length);
+
+// Copies mapped to upper or lower case.
+std::string Cp1252UpperString(const std::string& text);
+std::string Cp1252LowerString(const std::string& text);
