@@ -27,6 +27,9 @@ function(corvane_test name)
   add_executable(${name} ${srcs})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS} GTest::gtest GTest::gmock)
+  # A test's ENVIRONMENT property keeps only the first of several variables
+  # here, so the tests are started through `cmake -E env` with all of them.
+  set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1;CORVANE_PROGRAM_DIR=${CORVANE_PROGRAM_DIR};CORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests
     DISCOVERY_TIMEOUT 60

@@ -89,7 +89,8 @@ TAtomicFileStream::TAtomicFileStream(const std::string& FileName)
 }
 
 void TAtomicFileStream::OpenInPlace(bool exists) {
-    int flags = O_WRONLY | O_TRUNC | O_CLOEXEC | (exists ? 0 : O_CREAT);
+    // Non-blocking, so that a pipe without a reader fails instead of hanging.
+    int flags = O_WRONLY | O_TRUNC | O_NONBLOCK | O_CLOEXEC | (exists ? 0 : O_CREAT);
     fd_ = ::open(target_.c_str(), flags, 0666);
     if (fd_ < 0) {
         throw EFCreateError(FormatText("Cannot create file \"%s\". %s", fileName_.c_str(), std::strerror(errno)));

@@ -1,6 +1,7 @@
 #include "editor/FileStream.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -8,10 +9,30 @@
 
 #include "editor/SrcExceptions.h"
 
+namespace {
+
+bool IsRegularFile(int fd) {
+    struct stat info {};
+    return ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+}  // namespace
+
 TFileStream::TFileStream(const std::string& FileName, TFileMode Mode) : fileName_(FileName) {
     switch (Mode) {
     case fmOpenRead:
-        fd_ = ::open(FileName.c_str(), O_RDONLY | O_CLOEXEC);
+        // Non-blocking, so that opening a pipe cannot hang; only regular
+        // files are read.
+        fd_ = ::open(FileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ >= 0 && !IsRegularFile(fd_)) {
+            ::close(fd_);
+            fd_ = -1;
+            errno = EISDIR;
+            struct stat info {};
+            if (::stat(FileName.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+                errno = EINVAL;
+            }
+        }
         break;
     case fmOpenReadWrite:
         fd_ = ::open(FileName.c_str(), O_RDWR | O_CLOEXEC);

@@ -4,7 +4,7 @@
 #include "editor/SrcStream.h"
 
 enum TFileMode : uint8_t {
-    fmOpenRead,       // existing file, read only
+    fmOpenRead,       // existing regular file, read only
     fmOpenReadWrite,  // existing file, read and write
     fmCreate,         // created or truncated, read and write
 };

@@ -10,6 +10,16 @@ class TSrcBitmap : public TPersistent {
 public:
     TSrcBitmap() = default;
     TSrcBitmap(int AWidth, int AHeight, TColor Fill = clBlack);
+    // A copy takes the pixels only; its OnChange starts unset, and an
+    // assigned copy keeps its own handler (and fires nothing).
+    TSrcBitmap(const TSrcBitmap& other)
+        : TPersistent(other), width_(other.width_), height_(other.height_), pixels_(other.pixels_) {}
+    TSrcBitmap& operator=(const TSrcBitmap& other) {
+        width_ = other.width_;
+        height_ = other.height_;
+        pixels_ = other.pixels_;
+        return *this;
+    }
 
     void Assign(const TPersistent* Source) override;
 

@@ -1,16 +1,15 @@
 #pragma once
 #include <string>
 
+#include "editor/SrcComponent.h"
 #include "editor/SrcSearchTypes.h"
 
 // The search engine as the editor's search and replace sees it: it finds
-// every occurrence of the pattern in one line at a time.
-class TSrcEditSearchCustom {
+// every occurrence of the pattern in one line at a time. As a component it
+// tells the editors that asked (FreeNotification) when it goes.
+class TSrcEditSearchCustom : public TComponent {
 public:
-    TSrcEditSearchCustom() = default;
-    TSrcEditSearchCustom(const TSrcEditSearchCustom&) = delete;
-    TSrcEditSearchCustom& operator=(const TSrcEditSearchCustom&) = delete;
-    virtual ~TSrcEditSearchCustom() = default;
+    explicit TSrcEditSearchCustom(TComponent* AOwner = nullptr) : TComponent(AOwner) {}
 
     virtual std::string GetPattern() const = 0;
     virtual void SetPattern(const std::string& Value) = 0;

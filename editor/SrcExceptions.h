@@ -23,6 +23,7 @@ std::string FormatText(const char* format, ...) __attribute__((format(printf, 1,
 CORVANE_EDITOR_EXCEPTION(EListError, Exception)
 CORVANE_EDITOR_EXCEPTION(EStringListError, Exception)
 CORVANE_EDITOR_EXCEPTION(EConvertError, Exception)
+CORVANE_EDITOR_EXCEPTION(EIniFileException, Exception)
 CORVANE_EDITOR_EXCEPTION(EResNotFound, Exception)
 CORVANE_EDITOR_EXCEPTION(EStreamError, Exception)
 CORVANE_EDITOR_EXCEPTION(EFOpenError, EStreamError)

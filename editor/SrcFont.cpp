@@ -29,13 +29,17 @@ void TFont::Assign(const TPersistent* Source) {
     }
     bool differs = name_ != font->name_ || size_ != font->size_ || style_ != font->style_ ||
                    color_ != font->color_ || charset_ != font->charset_ || pitch_ != font->pitch_;
-    name_ = font->name_;
-    size_ = font->size_;
-    style_ = font->style_;
-    color_ = font->color_;
-    charset_ = font->charset_;
-    pitch_ = font->pitch_;
+    CopyDescription(*font);
     if (differs) {
         Changed();
     }
+}
+
+void TFont::CopyDescription(const TFont& other) {
+    name_ = other.name_;
+    size_ = other.size_;
+    style_ = other.style_;
+    color_ = other.color_;
+    charset_ = other.charset_;
+    pitch_ = other.pitch_;
 }

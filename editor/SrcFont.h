@@ -17,6 +17,15 @@ constexpr uint8_t DEFAULT_CHARSET = 1;
 // A font description; every real change fires OnChange.
 class TFont : public TPersistent {
 public:
+    TFont() = default;
+    // A copy takes the description only; its OnChange starts unset, and an
+    // assigned copy keeps its own handler (and fires nothing).
+    TFont(const TFont& other) : TPersistent(other) { CopyDescription(other); }
+    TFont& operator=(const TFont& other) {
+        CopyDescription(other);
+        return *this;
+    }
+
     void Assign(const TPersistent* Source) override;
 
     const std::string& Name() const { return name_; }
@@ -39,6 +48,7 @@ private:
     template <typename T>
     void Set(T& field, const T& value);
     void Changed();
+    void CopyDescription(const TFont& other);
 
     std::string name_ = "Sans Serif";
     int size_ = 8;

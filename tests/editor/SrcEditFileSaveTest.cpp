@@ -128,6 +128,13 @@ TEST(SrcEditFileSave, NewFileAndMissingFolder) {
     EXPECT_EQ(ModeOf(dir.File("New.java")), 0666u & ~mask);
     EXPECT_THROW(lines.SaveToFile(dir.File("missing/New.java")), EFCreateError);
     EXPECT_THROW(lines.LoadFromFile(dir.File("missing.java")), EFOpenError);
+    // A folder or a pipe is refused at once, and the lines stay.
+    EXPECT_THROW(lines.LoadFromFile(dir.Path()), EFOpenError);
+    ASSERT_EQ(mkfifo(dir.File("pipe").c_str(), 0600), 0);
+    EXPECT_THROW(lines.LoadFromFile(dir.File("pipe")), EFOpenError);
+    EXPECT_EQ(lines.Text(), "fresh");
+    EXPECT_THROW(lines.SaveToFile(dir.File("pipe")), EFCreateError);  // no reader: no hang
+    EXPECT_THROW(lines.SaveToFile(dir.Path()), EFCreateError);
 }
 
 TEST(SrcEditFileSave, ReadOnlyFileIsRefusedAndLockedFolderIsWrittenInPlace) {

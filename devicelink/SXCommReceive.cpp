@@ -1,0 +1,119 @@
+#include <algorithm>
+
+#include "devicelink/LinkCodes.h"
+#include "devicelink/SXComm.h"
+#include "devicelink/SerialTrace.h"
+#include "foundation/EError.h"
+#include "foundation/Messages.h"
+
+namespace {
+
+constexpr int64_t WaitSliceMs = 5;
+constexpr int32_t PacketByteMs = 1000, PacketWholeMs = 2000;
+constexpr int32_t RunningPacketByteMs = 5000, RunningPacketWholeMs = 6000;
+
+}  // namespace
+
+void TSXComm::WaitForData(std::initializer_list<WaitLimit> limits)
+{
+    for (bool first = true;; first = false) {
+        if (host_.HasLinkWorker()) host_.CheckCancel();
+        const int64_t now = clock_.TickCount();
+        int64_t left = WaitSliceMs;
+        for (const WaitLimit& limit : limits) left = std::min(left, limit.timeoutMs - (now - limit.start));
+        // A byte already waiting ends the wait at once; one that comes only
+        // after a limit has passed comes too late.
+        if ((first || left >= 0) && CharAvailable()) return;
+        if (left < 0) throw EError(ecIDE, 22);
+        // At the limit itself wait one millisecond more: the first moment past it.
+        port_.WaitReadable(int32_t(std::max<int64_t>(left, 1)));
+    }
+}
+
+uint8_t TSXComm::ReadByteOrRaise()
+{
+    uint8_t byte = 0;
+    if (!port_.ReadChar(byte)) throw EError(ecIDE, 8, int(port_.GetLastError()));
+    return byte;
+}
+
+uint8_t TSXComm::ReceiveByte(int32_t timeoutMs)
+{
+    int64_t start = clock_.TickCount();
+    if (!GlobalOptions.debugIgnoreEchoes) {
+        while (echoCount_ > 0) {
+            WaitForData({{start, timeoutMs}});
+            uint8_t echo = ReadByteOrRaise();
+            if (ComTrace(3)) DebugPrintf("Discarding echo 0x%2.2X '%c'", echo, TraceChar(echo));
+            --echoCount_;
+        }
+    }
+    start = clock_.TickCount();
+    WaitForData({{start, timeoutMs}});
+    uint8_t byte = ReadByteOrRaise();
+    if (ComTrace(3)) DebugPrintf("Got character 0x%2.2X '%c'", byte, TraceChar(byte));
+    return byte;
+}
+
+void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
+{
+    const int64_t start = clock_.TickCount();
+    for (;;) {
+        if (clock_.TickCount() - start > timeoutMs) throw EError(ecIDE, 22);
+        WaitForData({{start, timeoutMs}});
+        uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
+        if (ComTrace(3))
+            DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
+                        int(clock_.TickCount() - start));
+        if (byte == (code | kAckBit)) return;
+        ReceiveData(&byte, 1, host_.CurrentLinker());
+    }
+}
+
+void TSXComm::StartPacket(int32_t& count, bool& escape, int64_t& start)
+{
+    count = 0;
+    escape = false;
+    start = clock_.TickCount();
+}
+
+void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
+{
+    const int32_t byteMs = running_ ? RunningPacketByteMs : PacketByteMs;
+    const int32_t wholeMs = running_ ? RunningPacketWholeMs : PacketWholeMs;
+    const int32_t capacity = length;
+    int32_t count;
+    bool escape;
+    int64_t packetStart;
+    StartPacket(count, escape, packetStart);
+    for (;;) {
+        WaitForData({{clock_.TickCount(), byteMs}, {packetStart, wholeMs}});
+        uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
+        if (byte == kPacketFlag && count == 0) {
+            if (ComTrace(3)) DebugPrintf("Flag - resetting");
+            continue;
+        }
+        if (byte == kPacketFlag) {
+            if (ComTrace(3)) DebugPrintf("Flag - end");
+            if (!CharAvailable()) break;
+            DebugPrintf("Discarding packet");
+            StartPacket(count, escape, packetStart);
+            continue;
+        }
+        if (byte == kPacketEscape) {
+            if (ComTrace(3)) DebugPrintf("Escape");
+            escape = true;
+            continue;
+        }
+        if (escape) {
+            byte ^= kEscapeXor;
+            if (ComTrace(3)) DebugPrintf("Escaped data");
+        }
+        // The byte that would fill the buffer is refused before it is stored.
+        if (count >= capacity - 1) throw EError(ecIDE, 11);
+        buffer[count++] = byte;
+        if (ComTrace(3)) DebugPrintf("Receive 0x%2.2X '%c'", byte, TraceChar(byte));
+        escape = false;
+    }
+    length = count;
+}

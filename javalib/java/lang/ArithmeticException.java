@@ -1,0 +1,10 @@
+package java.lang;
+
+public class ArithmeticException extends RuntimeException {
+    public ArithmeticException() {
+    }
+
+    public ArithmeticException(String message) {
+        super(message);
+    }
+}

@@ -1,0 +1,10 @@
+package java.lang;
+
+public class OutOfMemoryError extends Error {
+    public OutOfMemoryError() {
+    }
+
+    public OutOfMemoryError(String message) {
+        super(message);
+    }
+}

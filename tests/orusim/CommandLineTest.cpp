@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "tests/support/JavaCompile.h"
+#include "tests/support/TempDir.h"
+#include "tools/orusim/CliCommands.h"
+
+using namespace orusim;
+
+namespace {
+// The program folder: from the test environment, else beside the tests' own.
+std::string OrusimPath() {
+    if (std::getenv("CORVANE_PROGRAM_DIR")) return ProgramDir() + "/orusim";
+    return std::filesystem::read_symlink("/proc/self/exe").parent_path().parent_path().string() + "/bin/orusim";
+}
+}  // namespace
+
+TEST(OrusimArguments, PortDirectoryAndNumberAreRequired) {
+    std::string error;
+    auto options = ParseCliArguments({"--port-dir", "/tmp/p", "--com", "3", "--paced"}, error);
+    ASSERT_TRUE(options);
+    EXPECT_EQ(options->portDir, "/tmp/p");
+    EXPECT_EQ(options->com, 3);
+    EXPECT_TRUE(options->paced);
+    EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p"}, error));
+    EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p", "--com", "0"}, error));
+    EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p", "--com", "3x"}, error));
+    EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p", "--com"}, error));
+    EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p", "--com", "2", "extra"}, error));
+    EXPECT_EQ(error, "unexpected argument: extra");
+}
+
+TEST(OrusimCommands, EachCommandAndItsFaults) {
+    std::string error;
+    EXPECT_EQ(ParseCliCommand("", error)->kind, CliCommand::Kind::Empty);
+    EXPECT_EQ(ParseCliCommand("quit", error)->kind, CliCommand::Kind::Quit);
+    EXPECT_EQ(ParseCliCommand("power off", error)->kind, CliCommand::Kind::PowerOff);
+    EXPECT_EQ(ParseCliCommand(" power on ", error)->kind, CliCommand::Kind::PowerOn);
+    EXPECT_EQ(ParseCliCommand("text  two  blanks", error)->text, " two  blanks");
+    EXPECT_EQ(ParseCliCommand("text", error)->text, "");
+
+    auto message = ParseCliCommand("message 4 01 20 0 11", error);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->type, 4);
+    EXPECT_EQ(message->body, (std::vector<uint8_t>{0x01, 0x20, 0x00, 0x11}));
+    EXPECT_EQ(ParseCliCommand("input", error)->count, 1);
+    EXPECT_EQ(ParseCliCommand("input 5", error)->count, 5);
+
+    for (const char* bad : {"power", "power up", "message", "message 256", "message 3 1ff", "message 3 zz",
+                            "input 0", "input many", "quit now", "reset"}) {
+        EXPECT_FALSE(ParseCliCommand(bad, error)) << bad;
+        EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(OrusimProgram, AnnouncesItsPortLogsEventsAndCleansUp) {
+    TempDir dir("orusim-cli");
+    std::string program = OrusimPath();
+    auto result = RunProgram({"sh", "-c",
+                              "printf 'text hi\\nbogus\\nquit\\n' | '" + program + "' --port-dir '" + dir.Path() +
+                                  "' --com 9"});
+    EXPECT_EQ(result.exitCode, 0) << result.output;
+    EXPECT_EQ(result.output.rfind("READY COM9 /dev/pts/", 0), 0u) << result.output;
+    EXPECT_NE(result.output.find("\"event\":\"message\",\"values\":[3],\"text\":\"hi\"}"), std::string::npos)
+        << result.output;
+    EXPECT_NE(result.output.find("orusim: unknown command: bogus"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir.File("COM9"))));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("COM9.modem")));
+
+    auto bad = RunProgram({program, "--com", "1"});
+    EXPECT_EQ(bad.exitCode, 2);
+    EXPECT_NE(bad.output.find("usage: orusim --port-dir DIR --com N"), std::string::npos);
+}

@@ -1,0 +1,196 @@
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "tests/support/TempDir.h"
+#include "tools/orusim/PtyLineSettings.h"
+#include "tools/orusim/PtyTransport.h"
+#include "tools/orusim/ScriptedEngine.h"
+#include "tools/orusim/SteadyClock.h"
+#include "tools/orusim/Wire.h"
+
+using namespace orusim;
+using Bytes = std::vector<uint8_t>;
+
+namespace {
+// The PC's end: the port device and its modem socket.
+class PcSide {
+public:
+    bool Open(const std::string& link) {
+        fd_ = open(link.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
+        if (fd_ < 0) return false;
+        modem_ = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        std::string path = link + ".modem";
+        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        if (connect(modem_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return false;
+        return Line("DTR 0") && Line("RTS 0");
+    }
+
+    void Close() {
+        if (modem_ >= 0) close(modem_);
+        if (fd_ >= 0) close(fd_);
+        modem_ = fd_ = -1;
+    }
+
+    ~PcSide() { Close(); }
+
+    bool Line(const char* text) { return send(modem_, text, std::strlen(text), MSG_NOSIGNAL) > 0; }
+
+    std::string Dsr() {
+        Line("GET");
+        pollfd p{modem_, POLLIN, 0};
+        if (poll(&p, 1, 2000) <= 0) return "";
+        char buffer[16];
+        ssize_t n = recv(modem_, buffer, sizeof buffer, 0);
+        return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : "";
+    }
+
+    void Write(const Bytes& bytes) { ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size())); }
+
+    // Reads until n bytes came or nothing came for quietMs.
+    Bytes Read(size_t n, int quietMs = 3000) {
+        Bytes out;
+        while (out.size() < n) {
+            pollfd p{fd_, POLLIN, 0};
+            if (poll(&p, 1, quietMs) <= 0) break;
+            uint8_t buffer[256];
+            ssize_t got = read(fd_, buffer, std::min(sizeof buffer, n - out.size()));
+            if (got <= 0) break;
+            out.insert(out.end(), buffer, buffer + got);
+        }
+        return out;
+    }
+
+    int Fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+    int modem_ = -1;
+};
+
+class PtyModule : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string error;
+        ASSERT_TRUE(transport.Start(error)) << error;
+        for (int i = 0; i < 300 && log.Count(EventKind::Boot) == 0; ++i) usleep(10000);
+        ASSERT_EQ(log.Count(EventKind::Boot), 1u) << "the power-on start-up ends";
+    }
+
+    // Waits (boundedly) until the log holds the event `times` times.
+    bool ModuleSaw(EventKind kind, const std::string& name, int64_t value, int times = 1) {
+        for (int i = 0; i < 300; ++i) {
+            int seen = 0;
+            for (const Event& e : log.OfKind(kind))
+                if (e.name == name && !e.values.empty() && e.values[0] == value) ++seen;
+            if (seen >= times) return true;
+            usleep(10000);
+        }
+        return false;
+    }
+
+    TempDir dir{"orusim-pty"};
+    SteadyClock clock;
+    ScriptedEngine engine;
+    EventLog log;
+    ProtocolEngine module{clock, engine, log, BootTiming{20, 250, 1}};
+    PtyTransport transport{module, PtyOptions{dir.Path(), 7, false}};
+};
+}  // namespace
+
+TEST_F(PtyModule, PublishesARawLinkAt28800AndItsModemSocket) {
+    EXPECT_EQ(transport.LinkPath(), dir.File("COM7"));
+    EXPECT_EQ(std::filesystem::read_symlink(dir.File("COM7")).string(), transport.PtyPath());
+    EXPECT_TRUE(std::filesystem::is_socket(dir.File("COM7.modem")));
+
+    int fd = open(dir.File("COM7").c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    LineSettings settings;
+    ASSERT_TRUE(ReadLineSettings(fd, settings));
+    EXPECT_EQ(settings.outputBaud, 28800u);
+    EXPECT_EQ(settings.inputBaud, 28800u);
+    EXPECT_TRUE(settings.raw);
+    EXPECT_TRUE(settings.eightBits);
+    close(fd);
+
+    transport.Stop();
+    EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir.File("COM7"))));
+    EXPECT_FALSE(std::filesystem::exists(dir.File("COM7.modem")));
+}
+
+TEST_F(PtyModule, PresenceTestResetAndStatusOverThePty) {
+    PcSide pc;
+    ASSERT_TRUE(pc.Open(transport.LinkPath()));
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
+
+    pc.Line("RTS 1");
+    EXPECT_EQ(pc.Dsr(), "DSR 1");
+    pc.Line("RTS 0");
+    EXPECT_EQ(pc.Dsr(), "DSR 0");
+
+    pc.Line("DTR 1");
+    pc.Line("DTR 0");
+    EXPECT_EQ(pc.Read(1), Bytes{kComStartLoad});
+    pc.Write({kComSync});
+    EXPECT_EQ(pc.Read(2), (Bytes{0x0E, 0x51}));
+    pc.Write({kComSync});
+    EXPECT_EQ(pc.Read(1), Bytes{0x0E});
+    pc.Write({kComQueryStatus});
+    EXPECT_EQ(pc.Read(9), (Bytes{0x01, 0x81, 0x01, 0x00, 0x00, 0x00, 0x7D, 0x5E, 0x7E}));
+}
+
+TEST_F(PtyModule, OutputIsLostWhileThePortIsClosedAndTheLineSurvivesReopening) {
+    {
+        PcSide pc;
+        ASSERT_TRUE(pc.Open(transport.LinkPath()));
+        ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
+    }
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 0, 2));
+    transport.WithModule([](ProtocolEngine& m) { m.SendText("lost"); });
+    ASSERT_TRUE(ModuleSaw(EventKind::MessageSent, "", kMsgText));
+    usleep(50000);
+
+    PcSide pc;
+    ASSERT_TRUE(pc.Open(transport.LinkPath()));
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1, 2));
+    EXPECT_EQ(pc.Read(1, 100), Bytes{}) << "nothing stale";
+    transport.WithModule([](ProtocolEngine& m) { m.SendText("ok"); });
+    EXPECT_EQ(pc.Read(5), FrameMessage(kMsgText, {'o', 'k'}));
+}
+
+TEST_F(PtyModule, ASecondDriverIsTurnedAway) {
+    PcSide first;
+    ASSERT_TRUE(first.Open(transport.LinkPath()));
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
+    PcSide second;
+    second.Open(transport.LinkPath());
+    EXPECT_EQ(second.Dsr(), "");
+    first.Line("RTS 1");
+    EXPECT_EQ(first.Dsr(), "DSR 1");
+}
+
+TEST(PtyPaced, OutputKeepsToTheLineRate) {
+    TempDir dir{"orusim-pty"};
+    SteadyClock clock;
+    ScriptedEngine engine;
+    EventLog log;
+    ProtocolEngine module{clock, engine, log, BootTiming{5, 5, 1}};
+    PtyTransport transport{module, PtyOptions{dir.Path(), 3, true}};
+    std::string error;
+    ASSERT_TRUE(transport.Start(error)) << error;
+    PcSide pc;
+    ASSERT_TRUE(pc.Open(transport.LinkPath()));
+    usleep(100000);
+    int64_t start = SteadyClock::NowUs();  // before the text is queued: pacing may start at once
+    transport.WithModule([](ProtocolEngine& m) { m.SendText(std::string(284, 'p')); });  // 288 bytes: 0.1 s
+    ASSERT_EQ(pc.Read(288).size(), 288u);
+    EXPECT_GE(SteadyClock::NowUs() - start, 90000) << "not faster than the line";
+}

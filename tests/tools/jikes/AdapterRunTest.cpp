@@ -1,0 +1,179 @@
+// The built adapter, run as the IDE runs it, on real sources.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "tests/support/JavaCompile.h"
+#include "tests/support/TempDir.h"
+#include "tests/tools/jikes/CompilerRecords.h"
+
+namespace {
+
+std::string AdapterPath() { return ProgramDir() + "/jikes/jikes"; }
+
+class AdapterRun : public ::testing::Test {
+protected:
+    TempDir dir{"corvane-jikes"};
+
+    std::string Write(const std::string& name, const std::string& text) {
+        return WriteSource(dir.Path(), name, text);
+    }
+
+    // Runs the adapter; checks what every run must satisfy and returns the
+    // parsed records.
+    TCompilerOutput Compile(const std::string& source, std::vector<std::string> prefix = {}) {
+        std::vector<std::string> argv = prefix;
+        for (const std::string& a : {AdapterPath(), std::string("+E"), std::string("-depend"), std::string("-g"),
+                                     source, std::string("-classpath"), ClassLibraryDir()})
+            argv.push_back(a);
+        JavaCompileResult run = RunProgram(argv);
+        output = run.output;
+        TCompilerOutput parsed = ParseCompilerOutput(run.output);
+        EXPECT_TRUE(parsed.Decoded) << run.output;
+        EXPECT_TRUE(parsed.Continuations.empty()) << run.output;
+        EXPECT_LT(run.output.size(), 60000u);
+        if (!run.output.empty()) {
+            EXPECT_EQ(run.output.back(), '\n');
+        }
+        EXPECT_EQ(run.exitCode, parsed.Failed() ? 1 : 0) << run.output;
+        return parsed;
+    }
+
+    bool Exists(const std::string& name) { return std::filesystem::exists(dir.Path() + "/" + name); }
+
+    std::string output;
+};
+
+}  // namespace
+
+TEST_F(AdapterRun, CleanSourcePrintsNothingAndWritesAVersion45_3ClassBesideIt) {
+    std::string source = Write("Hello.java",
+                               "public class Hello {\n"
+                               "    static void main() {\n"
+                               "        System.out.println(\"Hello \" + 42);\n"
+                               "    }\n"
+                               "}\n");
+    TCompilerOutput parsed = Compile(source);
+    EXPECT_EQ(output, "");
+    ASSERT_TRUE(Exists("Hello.class"));
+    std::string bytes = TempDir::ReadFile(dir.Path() + "/Hello.class");
+    ASSERT_GE(bytes.size(), 8u);
+    EXPECT_EQ(bytes.substr(4, 4), std::string("\0\3\0\x2d", 4));
+}
+
+TEST_F(AdapterRun, SyntaxErrorIsOneSyntaxRecordWithExactPositions) {
+    std::string source = Write("S.java", "public class S {\n  void f() { int; }\n}\n");
+    TCompilerOutput parsed = Compile(source);
+    ASSERT_EQ(parsed.Records.size(), 1u) << output;
+    const TCompilerRecord& r = parsed.Records[0];
+    EXPECT_EQ(r.Path, source);
+    EXPECT_EQ(r.Line, 2);
+    EXPECT_EQ(r.Column, 14);
+    EXPECT_EQ(r.EndLine, 2);
+    EXPECT_EQ(r.EndColumn, 16);
+    EXPECT_EQ(r.Text.rfind("Syntax: ", 0), 0u) << r.Text;
+    EXPECT_FALSE(Exists("S.class"));
+}
+
+TEST_F(AdapterRun, SemanticErrorIsAnErrorRecordAndWritesNoClass) {
+    std::string source = Write("E.java", "public class E {\n  int f() { return undefinedName; }\n}\n");
+    TCompilerOutput parsed = Compile(source);
+    ASSERT_EQ(parsed.Records.size(), 1u) << output;
+    EXPECT_EQ(parsed.Records[0].Text.rfind("Error: ", 0), 0u);
+    EXPECT_EQ(parsed.Records[0].Line, 2);
+    EXPECT_EQ(parsed.Records[0].Column, 20);
+    EXPECT_EQ(parsed.Records[0].EndColumn, 32);
+    EXPECT_TRUE(parsed.Failed());
+    EXPECT_FALSE(Exists("E.class"));
+}
+
+TEST_F(AdapterRun, WarningIsListedButTheCompileSucceeds) {
+    std::string source = Write("W.java", "public class W {\n  void f() { int unused = 1; }\n}\n");
+    TCompilerOutput parsed = Compile(source);
+    ASSERT_EQ(parsed.Records.size(), 1u) << output;
+    EXPECT_FALSE(parsed.Failed());
+    EXPECT_EQ(parsed.Records[0].Text.rfind("Warning: ", 0), 0u);
+    EXPECT_TRUE(Exists("W.class"));
+}
+
+TEST_F(AdapterRun, ErrorInADependedOnSecondFileNamesThatFile) {
+    std::string helper = Write("Helper.java", "public class Helper {\n  static int twice(int x) { return x * y; }\n}\n");
+    std::string user = Write("User.java", "public class User {\n  int f() { return Helper.twice(2); }\n}\n");
+    TCompilerOutput parsed = Compile(user);
+    ASSERT_TRUE(parsed.Failed()) << output;
+    bool found = false;
+    for (const TCompilerRecord& r : parsed.Records) {
+        if (r.Path != helper) continue;
+        found = true;
+        EXPECT_EQ(r.Line, 2);
+        EXPECT_EQ(r.Column, 40);
+        EXPECT_TRUE(r.IsError);
+    }
+    EXPECT_TRUE(found) << output;
+}
+
+TEST_F(AdapterRun, MissingSourceIsOneErrorRecord) {
+    std::string source = dir.Path() + "/Missing.java";
+    TCompilerOutput parsed = Compile(source);
+    ASSERT_EQ(parsed.Records.size(), 1u) << output;
+    EXPECT_EQ(parsed.Records[0].Path, source);
+    EXPECT_TRUE(parsed.Records[0].IsError);
+}
+
+TEST_F(AdapterRun, CrLfSourceWithTabsGivesExactPositions) {
+    // Line ends: CR LF, CR alone, LF alone; tabs count one character.
+    std::string source = Write("T.java",
+                               "public class T {\r\n"
+                               "\tint a;\r"
+                               "\t// note\n"
+                               "\tvoid f() {\r\n"
+                               "\t\tint y = \"s\";\r\n"
+                               "\t}\r\n"
+                               "}\r\n");
+    TCompilerOutput parsed = Compile(source);
+    ASSERT_EQ(parsed.Records.size(), 1u) << output;
+    const TCompilerRecord& r = parsed.Records[0];
+    EXPECT_EQ(r.Line, 5);
+    EXPECT_EQ(r.Column, 11);
+    EXPECT_EQ(r.EndLine, 5);
+    EXPECT_EQ(r.EndColumn, 13);
+}
+
+TEST_F(AdapterRun, MissingCompilerIsAnErrorNeverACleanCompile) {
+    std::string source = Write("C.java", "public class C {\n}\n");
+    std::string emptyBin = dir.Path() + "/no-bin";
+    TempDir::MakeDirs(emptyBin);
+    TCompilerOutput parsed = Compile(source, {"env", "PATH=" + emptyBin});
+    ASSERT_EQ(parsed.Records.size(), 1u) << output;
+    EXPECT_TRUE(parsed.Records[0].IsError);
+    EXPECT_EQ(parsed.Records[0].Path, source);
+    EXPECT_FALSE(Exists("C.class"));
+}
+
+TEST_F(AdapterRun, CompilerThatCrashesOrLeavesNoLogIsAnError) {
+    std::string source = Write("C.java", "public class C {\n}\n");
+    // A crash, a failure with a complaint, and a run that writes no log.
+    const std::pair<const char*, const char*> fakes[] = {
+        {"#!/bin/sh\nkill -SEGV $$\n", "abnormally"},
+        {"#!/bin/sh\necho cannot run >&2\nexit 3\n", "exit code 3): cannot run"},
+        {"#!/bin/sh\nexit 0\n", "failed"}};
+    for (const auto& [script, reason] : fakes) {
+        SCOPED_TRACE(script);
+        std::string bin = dir.Path() + "/fake-bin";
+        TempDir::MakeDirs(bin);
+        TempDir::WriteFile(bin + "/ecj", script);
+        std::filesystem::permissions(bin + "/ecj", std::filesystem::perms::owner_all);
+        TCompilerOutput parsed = Compile(source, {"env", "PATH=" + bin});
+        ASSERT_EQ(parsed.Records.size(), 1u) << output;
+        EXPECT_TRUE(parsed.Records[0].IsError);
+        EXPECT_NE(parsed.Records[0].Text.find(reason), std::string::npos) << parsed.Records[0].Text;
+    }
+}
+
+TEST_F(AdapterRun, NoSourceGivenIsAnError) {
+    JavaCompileResult run = RunProgram({AdapterPath(), "+E", "-depend", "-g"});
+    TCompilerOutput parsed = ParseCompilerOutput(run.output);
+    EXPECT_TRUE(parsed.Decoded);
+    EXPECT_TRUE(parsed.Failed());
+    EXPECT_EQ(run.exitCode, 1);
+}

@@ -1,0 +1,41 @@
+#pragma once
+#include <string>
+
+namespace orusim {
+
+// The far end of a port's modem-line socket ("COM<n>.modem"): an AF_UNIX
+// SOCK_SEQPACKET socket on which the port's driver sends "DTR 0", "DTR 1",
+// "RTS 0", "RTS 1" and "GET", and gets "DSR 0" or "DSR 1" back. One driver
+// at a time; the port counts as open while it is connected.
+class ModemLineServer {
+public:
+    enum class Request { Empty, Unknown, DtrLow, DtrHigh, RtsLow, RtsHigh, Get, Closed };
+
+    ModemLineServer() = default;
+    ~ModemLineServer() { Close(); }
+    ModemLineServer(const ModemLineServer&) = delete;
+    ModemLineServer& operator=(const ModemLineServer&) = delete;
+
+    // Replaces a stale socket at path. False with a reason on failure.
+    bool Listen(const std::string& path, std::string& error);
+    void Close();
+
+    int ListenFd() const { return listenFd_; }
+    int ClientFd() const { return clientFd_; }
+    bool Connected() const { return clientFd_ >= 0; }
+
+    // The listening socket is readable: takes the driver's connection, or
+    // turns a second one away. True when a driver connected.
+    bool Accept();
+    // One datagram from the driver; Empty when none waits.
+    Request Read();
+    void AnswerDSR(bool on);
+    void DropClient();
+
+private:
+    std::string path_;
+    int listenFd_ = -1;
+    int clientFd_ = -1;
+};
+
+}  // namespace orusim
