@@ -16,11 +16,7 @@ TTextDrawer::TTextDrawer(TFontStyles CalcExtentBaseStyle, const TFont* BaseFont)
     SetBaseFont(BaseFont);
 }
 
-TTextDrawer::~TTextDrawer() {
-    if (painter_) {
-        painter_->restore();
-    }
-}
+TTextDrawer::~TTextDrawer() = default;
 
 void TTextDrawer::SetBaseFont(const TFont* Value) {
     if (!Value) {

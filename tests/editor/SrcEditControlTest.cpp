@@ -230,4 +230,53 @@ TEST_F(SrcEditControlTest, GutterWithLineNumbersWidensTheGutter) {
     EXPECT_EQ(edit->CharsInWindow(), (window.client.Width() - edit->GutterWidth() - 2) / 8);
 }
 
+TEST_F(SrcEditControlTest, ScrollArrowsAreDisabledAtTheEndsOnlyWhenAsked) {
+    FillNumbered(100);
+    EXPECT_EQ(window.arrows[sbVertical], saEnableBoth);
+    WithOption(eoDisableScrollArrows, true);
+    EXPECT_EQ(window.arrows[sbVertical], saDisableLeftUp);
+    edit->SetTopLine(50);
+    EXPECT_EQ(window.arrows[sbVertical], saEnableBoth);
+    edit->SetTopLine(81);
+    EXPECT_EQ(window.arrows[sbVertical], saDisableRightDown);
+    SetLines({"a"});
+    EXPECT_EQ(window.arrows[sbVertical], saDisableBoth);
+}
+
+TEST_F(SrcEditControlTest, AutoSizedScrollWidthGrowsWithInsertedAndChangedLines) {
+    WithOption(eoAutoSizeMaxScrollWidth, true);
+    edit->Lines().Add(std::string(1500, 'x'));
+    EXPECT_EQ(edit->MaxScrollWidth(), 1500);
+    edit->Lines().Put(0, std::string(1200, 'y') + "\t");
+    EXPECT_EQ(edit->MaxScrollWidth(), 1500);
+    edit->Lines().Put(0, std::string(1599, 'y') + "\t");
+    EXPECT_EQ(edit->MaxScrollWidth(), 1600);
+}
+
+TEST_F(SrcEditControlTest, RepaintsDuringABufferUpdateAreGatheredIntoOne) {
+    FillNumbered(30);
+    window.invalidated.clear();
+    edit->Lines().BeginUpdate();
+    edit->Lines().Put(2, "changed");
+    edit->Lines().Put(4, "changed too");
+    EXPECT_TRUE(window.invalidated.empty());
+    size_t before = window.invalidated.size();
+    edit->Lines().EndUpdate();
+    ASSERT_GT(window.invalidated.size(), before);
+    const TRect& r = window.invalidated.back();
+    EXPECT_EQ(r.Left, edit->GutterWidth());
+    EXPECT_EQ(r.Top, 2 * 16);
+    EXPECT_EQ(r.Bottom, 5 * 16);
+}
+
+TEST_F(SrcEditControlTest, CaretShapeFollowsTheMode) {
+    EXPECT_EQ(window.caretSize, Point(2, 16));
+    edit->SetInsertMode(false);
+    EXPECT_EQ(window.caretSize, Point(8, 16));
+    edit->SetOverwriteCaret(ctHorizontalLine);
+    EXPECT_EQ(window.caretSize, Point(8, 2));
+    edit->SetOverwriteCaret(ctHalfBlock);
+    EXPECT_EQ(window.caretSize, Point(8, 8));
+}
+
 }  // namespace
