@@ -8,13 +8,14 @@
 #include "editor/SrcFontServices.h"
 #include "editor/SrcWindowServices.h"
 
-// A text drawer with a fixed 8 x 16 cell for every style.
+// A text drawer with a cell of 8 x 16 pixels, one pixel wider for a bold
+// base style.
 class FakeTextDrawer : public TSrcTextDrawerBase {
 public:
-    int GetCharWidth() const override { return 8 + extra_; }
+    int GetCharWidth() const override { return (baseStyle_.Contains(fsBold) ? 9 : 8) + extra_; }
     int GetCharHeight() const override { return 16; }
     void SetBaseFont(const TFont*) override {}
-    void SetBaseStyle(TFontStyles) override {}
+    void SetBaseStyle(TFontStyles Value) override { baseStyle_ = Value; }
     void SetStyle(TFontStyles) override {}
     void SetForeColor(TColor) override {}
     void SetBackColor(TColor) override {}
@@ -26,6 +27,7 @@ public:
     void ReleaseTemporaryResources() override {}
 
 private:
+    TFontStyles baseStyle_;
     int extra_ = 0;
 };
 
