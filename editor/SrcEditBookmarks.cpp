@@ -1,4 +1,5 @@
 #include "editor/SrcEdit.h"
+#include "editor/SrcEditIntMath.h"
 #include "editor/SrcEditPlugin.h"
 
 namespace {
@@ -90,7 +91,7 @@ void TCustomSrcEdit::DoLinesInserted(int FirstLine, int Count) {
     for (int i = 0; i < marks_->Count(); ++i) {
         TSrcEditMark* mark = marks_->Items(i);
         if (mark->Line() >= FirstLine) {
-            mark->SetLine(mark->Line() + Count);
+            mark->SetLine(ClampToInt32(int64_t{mark->Line()} + Count));
         }
     }
     for (TSrcEditPlugin* plugin : std::vector<TSrcEditPlugin*>(plugins_)) {
@@ -101,8 +102,8 @@ void TCustomSrcEdit::DoLinesInserted(int FirstLine, int Count) {
 void TCustomSrcEdit::DoLinesDeleted(int FirstLine, int Count) {
     for (int i = 0; i < marks_->Count(); ++i) {
         TSrcEditMark* mark = marks_->Items(i);
-        if (mark->Line() >= FirstLine + Count) {
-            mark->SetLine(mark->Line() - Count);
+        if (mark->Line() >= int64_t{FirstLine} + Count) {
+            mark->SetLine(ClampToInt32(int64_t{mark->Line()} - Count));
         } else if (mark->Line() > FirstLine) {
             mark->SetLine(FirstLine);
         }
