@@ -27,6 +27,18 @@ TEST_F(SrcEditControlTest, FreshEditorHasTheDefaults) {
     EXPECT_EQ(edit->TextOffset(), edit->GutterWidth() + 2);
 }
 
+TEST_F(SrcEditControlTest, TextAndCaretLineAccess) {
+    EXPECT_EQ(edit->LineText(), "");
+    edit->SetLineText("first");  // line 1 of an empty buffer is added
+    EXPECT_EQ(edit->Lines().Count(), 1);
+    edit->SetText("one\r\ntwo\nthree");
+    EXPECT_EQ(edit->Lines().Count(), 3);
+    edit->SetCaretXY(BufferCoord(1, 2));
+    EXPECT_EQ(edit->LineText(), "two");
+    edit->SetLineText("TWO");
+    EXPECT_EQ(edit->Lines()[1], "TWO");
+}
+
 TEST_F(SrcEditControlTest, ControlWithoutFontServicesIsRefused) {
     SetSrcFontServices(nullptr);
     EXPECT_THROW(TSrcEdit(), ESrcEditError);
