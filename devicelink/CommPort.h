@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 // A serial port as the module link uses it. TCommPortDriver implements it
 // over a real device; test transports implement it in memory.
@@ -53,4 +54,6 @@ public:
 
     // System error code (errno) of the last failed operation.
     virtual int32_t GetLastError() const = 0;
+    // The device behind the selected port, for messages; empty when none.
+    virtual std::string DevicePath() const { return {}; }
 };

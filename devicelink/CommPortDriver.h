@@ -63,6 +63,7 @@ public:
     bool ReadDSR() override;
     bool WaitReadable(int32_t timeoutMs) override;
     int32_t GetLastError() const override { return lastError_.load(); }
+    std::string DevicePath() const override { return resolver_(comPort_); }
 
     bool SendString(const std::string& text);
     bool SendZString(const char* text);

@@ -57,17 +57,22 @@ uint8_t TSXComm::ReceiveByte(int32_t timeoutMs)
 
 void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
 {
-    const int64_t start = clock_.TickCount();
-    for (;;) {
-        if (clock_.TickCount() - start > timeoutMs) throw EError(ecIDE, 22);
-        WaitForData({{start, timeoutMs}});
-        uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
-        if (ComTrace(3))
-            DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
-                        int(clock_.TickCount() - start));
-        if (byte == (code | kAckBit)) return;
-        ReceiveData(&byte, 1, host_.CurrentLinker());
-    }
+    Exchange([&] {
+        const int64_t start = clock_.TickCount();
+        for (;;) {
+            if (clock_.TickCount() - start > timeoutMs) throw EError(ecIDE, 22);
+            WaitForData({{start, timeoutMs}});
+            // The byte waiting may be an echo: the answer behind it gets what is
+            // left of the acknowledgement's own time-out when that is longer.
+            const int64_t left = timeoutMs - (clock_.TickCount() - start);
+            uint8_t byte = ReceiveByte(int32_t(std::max<int64_t>(ReceiveByteTimeoutMs, left)));
+            if (ComTrace(3))
+                DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
+                            int(clock_.TickCount() - start));
+            if (byte == (code | kAckBit)) return;
+            ReceiveData(&byte, 1, host_.CurrentLinker());
+        }
+    });
 }
 
 void TSXComm::StartPacket(int32_t& count, bool& escape, int64_t& start)
@@ -109,10 +114,11 @@ void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
             byte ^= kEscapeXor;
             if (ComTrace(3)) DebugPrintf("Escaped data");
         }
-        // The byte that would fill the buffer is refused before it is stored.
-        if (count >= capacity - 1) throw EError(ecIDE, 11);
+        if (count >= capacity) throw EError(ecIDE, 11);  // no room at all
         buffer[count++] = byte;
         if (ComTrace(3)) DebugPrintf("Receive 0x%2.2X '%c'", byte, TraceChar(byte));
+        // The byte that fills the buffer is one too many.
+        if (count >= capacity) throw EError(ecIDE, 11);
         escape = false;
     }
     length = count;

@@ -1,10 +1,6 @@
-#include <QApplication>
-#include <QMainWindow>
+#include "ide/WinMain.h"
 
-int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    QMainWindow window;
-    window.setWindowTitle("Corvane Torve IDE");
-    window.show();
-    return app.exec();
+int main(int argc, char** argv)
+{
+    return WinMain(argc, argv);
 }

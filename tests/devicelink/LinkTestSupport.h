@@ -1,13 +1,18 @@
 #pragma once
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "foundation/Options.h"
 #include "tests/devicelink/ScriptedPort.h"
 #include "tests/support/CaptureSink.h"
 
-// A link host whose worker can be told to stop after some cancel checks.
+// A link host that records what the link asks of it. Its worker can be told
+// to stop after some cancel checks; its refresh runs a hook of the test's.
 class TestHost : public ILinkHost {
 public:
     bool HasLinkWorker() override { return worker; }
@@ -15,12 +20,42 @@ public:
     {
         if (++checks == cancelAt) throw EError(ecIDE, 45);
     }
+    void SetProgressMax(int32_t blocks) override { progressMax = blocks; }
+    void SetProgress(int32_t block) override { progress.push_back(block); }
     void StopJog() override { ++stopJogs; }
+    CORULinker* CurrentLinker() override { return linker; }
+    bool Debugging() override { return debugging; }
+    void UpdateDebug() override
+    {
+        ++updates;
+        if (onUpdate) onUpdate();
+    }
+    void EndDebug() override { ++endDebugs; }
+    void AddText(const char* text) override { texts.push_back(text); }
+    void SendFileFinished() override
+    {
+        ++sendsFinished;
+        if (onSendFileFinished) onSendFileFinished();
+    }
+    FILE* TestLogFile() override { return testLog; }
+    void Terminate() override { ++terminations; }
 
     bool worker = false;
     int checks = 0;
     int cancelAt = -1;
+    int32_t progressMax = -1;
+    std::vector<int32_t> progress;
     int stopJogs = 0;
+    CORULinker* linker = nullptr;
+    bool debugging = false;
+    int updates = 0;
+    std::function<void()> onUpdate;
+    int endDebugs = 0;
+    std::vector<std::string> texts;
+    int sendsFinished = 0;
+    std::function<void()> onSendFileFinished;
+    FILE* testLog = nullptr;
+    int terminations = 0;
 };
 
 // A link over a scripted port on a virtual clock, with the trace captured.

@@ -81,6 +81,13 @@ TEST_F(FramingTest, AReplyThatReachesTheCapacityRaisesIde11)
     port.FlushBuffers(true, false);
     port.Arrive(0, {1, 0x7E});
     EXPECT_EQ(RaisedNumber([&] { Receive(0); }), 11);
+
+    // The byte that fills the buffer is stored and traced, then refused.
+    port.FlushBuffers(true, false);
+    GlobalOptions.debugComLevel = 3;
+    port.Arrive(0, {1, 2, 0x7E});
+    EXPECT_EQ(RaisedNumber([&] { Receive(2); }), 11);
+    EXPECT_EQ(sink.Last(), "[Debug] Receive 0x02 '.'");
 }
 
 TEST_F(FramingTest, BytesWaitingAfterTheEndFlagDiscardThePacket)

@@ -62,7 +62,9 @@ TEST_F(ReceiveDataTest, OverlongMessagesAreCutAndStillClosed)
     Feed(chunk);
     EXPECT_FALSE(link.InMessage());
     EXPECT_EQ(link.MessageLength(), TSXComm::MessageCapacity);
-    EXPECT_EQ(sink.lines, (std::vector<std::string>(2, "[Debug] Message buffer length exceeded")));
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"[Debug] Message buffer length exceeded",
+                                                    "[Debug] Message buffer length exceeded",
+                                                    "[Debug] Unknown message from Corvane"}));
 }
 
 TEST_F(ReceiveDataTest, LoadSignalsAreLoggedAtLevelOneAndOtherBytesIgnored)

@@ -24,6 +24,8 @@ TEST(OrusimArguments, PortDirectoryAndNumberAreRequired) {
     EXPECT_EQ(options->portDir, "/tmp/p");
     EXPECT_EQ(options->com, 3);
     EXPECT_TRUE(options->paced);
+    EXPECT_FALSE(options->vm);
+    EXPECT_TRUE(ParseCliArguments({"--vm", "--port-dir", "/tmp/p", "--com", "3"}, error)->vm);
     EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p"}, error));
     EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p", "--com", "0"}, error));
     EXPECT_FALSE(ParseCliArguments({"--port-dir", "/tmp/p", "--com", "3x"}, error));

@@ -194,3 +194,19 @@ TEST(PtyPaced, OutputKeepsToTheLineRate) {
     ASSERT_EQ(pc.Read(288).size(), 288u);
     EXPECT_GE(SteadyClock::NowUs() - start, 90000) << "not faster than the line";
 }
+
+TEST_F(PtyModule, APortClosedAndOpenedAtOnceKeepsWhatTheNewDriverSent) {
+    PcSide first;
+    ASSERT_TRUE(first.Open(transport.LinkPath()));
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
+    PcSide second;
+    // The transport waits while the old driver leaves and the new one connects and writes.
+    transport.WithModule([&](ProtocolEngine&) {
+        first.Close();
+        ASSERT_TRUE(second.Open(transport.LinkPath()));
+        second.Write({0x42});
+    });
+    EXPECT_EQ(second.Read(1), Bytes{0x42}) << "the echo of the new driver's byte";
+    second.Line("RTS 1");
+    EXPECT_EQ(second.Dsr(), "DSR 1") << "the new driver is the one served";
+}

@@ -39,6 +39,14 @@ TEST_F(QueryReply, StackReplyIsCutToWhatThePcCanHold) {
     EXPECT_EQ(wire.size(), 1u + 4023u + 1u);
 }
 
+TEST_F(QueryReply, StackReplyOfStuffedBytesIsCutToArriveInTimeAtTheLineRate) {
+    engine.SetStack(StackSnapshot{0, 0, 0, Bytes(5000, 0x7E)});
+    Bytes wire = Exchange({kComQueryStack});
+    EXPECT_LE(wire.size() - 1, 4320u) << "1.5 s at 2880 bytes/s";
+    EXPECT_EQ(wire.back(), kPacketFlag);
+    EXPECT_GE(wire.size() - 1, 4316u) << "no more cut than needed";
+}
+
 TEST_F(QueryReply, HeapReplyGivesThePointerHighByteFirstAndTheMemory) {
     engine.SetHeapPointer(0x7F00);
     engine.SetMemory(995, {1, 2, 0x7D, 4});

@@ -32,7 +32,7 @@ std::optional<CliCommand> Fail(std::string& error, std::string reason) {
 }
 }  // namespace
 
-std::string CliUsage() { return "usage: orusim --port-dir DIR --com N [--paced]"; }
+std::string CliUsage() { return "usage: orusim --port-dir DIR --com N [--paced] [--vm]"; }
 
 std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args, std::string& error) {
     CliOptions options;
@@ -41,6 +41,8 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
         bool hasValue = i + 1 < args.size();
         if (a == "--paced") {
             options.paced = true;
+        } else if (a == "--vm") {
+            options.vm = true;
         } else if (a == "--port-dir" && hasValue) {
             options.portDir = args[++i];
         } else if (a == "--com" && hasValue) {

@@ -11,10 +11,11 @@ struct CliOptions {
     std::string portDir;
     int com = 0;
     bool paced = false;
+    bool vm = false;  // run the downloaded image instead of answering as scripted
 };
 
 // nullopt with a reason in error for anything but
-// "--port-dir DIR --com N [--paced]" (N from 1 to 255).
+// "--port-dir DIR --com N [--paced] [--vm]" (N from 1 to 255).
 std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args, std::string& error);
 
 std::string CliUsage();

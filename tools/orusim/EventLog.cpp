@@ -20,6 +20,7 @@ const char* EventKindName(EventKind kind) {
     case EventKind::InputAnswer: return "input";
     case EventKind::Rejected: return "rejected";
     case EventKind::Stray: return "stray";
+    case EventKind::Native: return "native";
     }
     return "unknown";
 }

@@ -22,6 +22,7 @@ enum class EventKind {
     InputAnswer,   // values {byte} or {} for no input
     Rejected,      // a packet refused (name: why)
     Stray,         // a byte outside any command, ignored
+    Native,        // a native without effect on the line ran (name "Class.method", values: arguments)
 };
 
 const char* EventKindName(EventKind kind);

@@ -1,5 +1,7 @@
 #pragma once
+#include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What runs the program inside the simulated module. The protocol engine
@@ -40,6 +42,10 @@ public:
     virtual void SendMessage(uint8_t type, const std::vector<uint8_t>& body) = 0;
     virtual void RequestInput() = 0;
     virtual void StepDone() = 0;
+    // A native the program called that has no effect on the line.
+    virtual void NoteNative(const std::string& name, const std::vector<int64_t>& arguments) {}
+    // Bytes waiting to go out to the PC: a program that prints waits for the line.
+    virtual size_t OutputBacklog() { return 0; }
 };
 
 class IExecutionEngine {

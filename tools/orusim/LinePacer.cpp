@@ -15,7 +15,7 @@ size_t LinePacer::Allowance(int64_t nowUs) const {
 
 void LinePacer::Sent(size_t count, size_t allowance, int64_t nowUs) {
     if (count > 0) freeAtUs_ = Since(nowUs) + static_cast<int64_t>(count) * kUsPerByte;
-    idle_ = count < allowance;
+    if (allowance > 0) idle_ = count < allowance;  // a call before the line is free tells nothing
 }
 
 }  // namespace orusim

@@ -1,5 +1,6 @@
 #include "tools/orusim/ModemLineServer.h"
 
+#include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -47,6 +48,12 @@ bool ModemLineServer::Accept() {
     }
     clientFd_ = fd;
     return true;
+}
+
+bool ModemLineServer::ConnectionWaiting() const {
+    if (listenFd_ < 0) return false;
+    pollfd p{listenFd_, POLLIN, 0};
+    return poll(&p, 1, 0) > 0 && (p.revents & POLLIN);
 }
 
 ModemLineServer::Request ModemLineServer::Read() {

@@ -23,6 +23,8 @@ public:
     int ListenFd() const { return listenFd_; }
     int ClientFd() const { return clientFd_; }
     bool Connected() const { return clientFd_ >= 0; }
+    // A driver's connection waits to be accepted.
+    bool ConnectionWaiting() const;
 
     // The listening socket is readable: takes the driver's connection, or
     // turns a second one away. True when a driver connected.

@@ -65,6 +65,13 @@ int64_t OutputQueue::NextReadyTime() {
     return next;
 }
 
+size_t OutputQueue::PendingBytes() const {
+    size_t total = 0;
+    for (const Queued& queued : queue_) total += queued.unit.bytes.size() - queued.sent;
+    for (const Scheduled& scheduled : scheduled_) total += scheduled.unit.bytes.size();
+    return total;
+}
+
 void OutputQueue::Clear() {
     queue_.clear();
     scheduled_.clear();

@@ -34,6 +34,8 @@ public:
     // When Take next has bytes: a time, or -1 when nothing is waiting.
     int64_t NextReadyTime();
     bool Empty() const { return queue_.empty() && scheduled_.empty(); }
+    // Bytes not yet taken.
+    size_t PendingBytes() const;
     void Clear();
 
 private:

@@ -66,6 +66,8 @@ private:
     int64_t Now() override { return clock_.TickCount(); }
     void RequestInput() override;
     void StepDone() override;
+    void NoteNative(const std::string& name, const std::vector<int64_t>& arguments) override;
+    size_t OutputBacklog() override { return output_.PendingBytes(); }
 
     void Note(EventKind kind, std::string name = {}, std::vector<int64_t> values = {});
     void EnterReset(const char* cause);

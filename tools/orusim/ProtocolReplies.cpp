@@ -11,7 +11,11 @@ namespace {
 // The largest stack reply the PC takes: its buffer holds 4024 bytes, one of
 // which the end of the packet needs.
 constexpr size_t kMaxStackReply = 4023;
-constexpr size_t kStackReplyOverhead = 8;  // code, three values, checksum
+// Stuffed bytes of the whole stack reply on the line: 1.5 s at 2880 bytes/s.
+constexpr size_t kMaxStackWireBytes = 4320;
+constexpr size_t kChecksumAndFlagWire = 3;  // a stuffed checksum and the end flag
+
+size_t StuffedSize(uint8_t byte) { return byte == kPacketFlag || byte == kPacketEscape ? 2 : 1; }
 
 const char* CommandName(uint8_t code) {
     switch (code) {
@@ -163,9 +167,17 @@ void ProtocolEngine::ReplyStack() {
     AppendLowHigh(payload, stack.value1);
     AppendLowHigh(payload, stack.value2);
     AppendLowHigh(payload, stack.value3);
-    size_t room = kMaxStackReply - kStackReplyOverhead;
-    size_t n = std::min(stack.bytes.size(), room);
-    payload.insert(payload.end(), stack.bytes.begin(), stack.bytes.begin() + static_cast<long>(n));
+    // Cut so that the reply fits the PC's buffer and, at the paced line
+    // rate, arrives within its 2-second packet time-out even when stuffing
+    // doubles bytes.
+    size_t wire = 0;
+    for (uint8_t byte : payload) wire += StuffedSize(byte);
+    for (uint8_t byte : stack.bytes) {
+        if (payload.size() + 2 > kMaxStackReply) break;  // the byte and the checksum
+        if (wire + StuffedSize(byte) + kChecksumAndFlagWire > kMaxStackWireBytes) break;
+        payload.push_back(byte);
+        wire += StuffedSize(byte);
+    }
     SendReply(std::move(payload));
 }
 
@@ -228,6 +240,10 @@ void ProtocolEngine::SendMessage(uint8_t type, const std::vector<uint8_t>& body)
 
 void ProtocolEngine::SendText(const std::string& text) {
     SendMessage(kMsgText, std::vector<uint8_t>(text.begin(), text.end()));
+}
+
+void ProtocolEngine::NoteNative(const std::string& name, const std::vector<int64_t>& arguments) {
+    Note(EventKind::Native, name, arguments);
 }
 
 void ProtocolEngine::RequestInput() {

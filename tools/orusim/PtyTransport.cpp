@@ -119,9 +119,11 @@ void PtyTransport::Serve() {
             char drain[64];
             while (read(wakeFds_[0], drain, sizeof drain) > 0) {}
         }
-        if (fds[1].revents & POLLIN) ReadFromPc();
-        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
+        // A driver that closes and at once reopens the port: the old client's
+        // end is served, then the new one accepted, then the line read.
         if (fds[3].revents) ServeModem();
+        if ((fds[2].revents & POLLIN) && modem_.Accept()) module_.SetPortOpen(true);
+        if (fds[1].revents & POLLIN) ReadFromPc();
         WriteToPc();
     }
 }
@@ -152,10 +154,14 @@ void PtyTransport::ServeModem() {
 }
 
 void PtyTransport::PortClosed() {
+    // What waits on the line was sent before the close, or already by a
+    // driver that reopened the port at once: the module takes it.
+    ReadFromPc();
     modem_.DropClient();
     module_.SetDTR(false);
     module_.SetRTS(false);
-    pty_.DiscardUnread();
+    // The new driver already waits: the port was never closed for the module.
+    if (modem_.ConnectionWaiting()) return;
     pending_.clear();
     module_.SetPortOpen(false);
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <memory>
 #include <mutex>
 #include <vector>
 #include <string>
@@ -15,6 +16,7 @@
 #include "tools/orusim/PtyTransport.h"
 #include "tools/orusim/ScriptedEngine.h"
 #include "tools/orusim/SteadyClock.h"
+#include "tools/orusim/vm/OruVmEngine.h"
 
 using namespace orusim;
 
@@ -100,8 +102,10 @@ int main(int argc, char** argv) {
     });
 
     SteadyClock clock;
-    ScriptedEngine engine;
-    ProtocolEngine module(clock, engine, log);
+    std::unique_ptr<IExecutionEngine> engine;
+    if (options->vm) engine = std::make_unique<OruVmEngine>();
+    else engine = std::make_unique<ScriptedEngine>();
+    ProtocolEngine module(clock, *engine, log);
     PtyTransport transport(module, PtyOptions{options->portDir, options->com, options->paced});
     if (!transport.Start(error)) {
         std::fprintf(stderr, "orusim: %s\n", error.c_str());

@@ -1,0 +1,118 @@
+// Finding the module: the presence test on one port, the choice among the
+// valid ports, and opening the link for use.
+#include "devicelink/LinkCodes.h"
+#include "devicelink/SXComm.h"
+#include "devicelink/SerialTrace.h"
+#include "foundation/EError.h"
+#include "foundation/Messages.h"
+#include "foundation/Options.h"
+
+void TSXComm::Connect()
+{
+    ConnectWith(&TSXComm::AutoChoosePort, &TSXComm::DetectModule);
+}
+
+bool TSXComm::AutoChoosePort()
+{
+    return AutoChooseWith(&TSXComm::TestPort);
+}
+
+bool TSXComm::TestPort(int portIndex)
+{
+    return TestPortWith(portIndex, &TSXComm::DetectModule);
+}
+
+void TSXComm::ConnectWith(bool (TSXComm::*choose)(), void (TSXComm::*detect)())
+{
+    Exchange([&] {
+        Close();
+        bool found = true;
+        if (GlobalOptions.DebugPort == 0) {
+            found = (this->*choose)();
+        } else {
+            SelectPort(GlobalOptions.DebugPort - 1);
+            (this->*detect)();
+        }
+        if (!found) throw EError(ecIDE, 54);
+        OpenPort();
+        DrainPort();
+    });
+}
+
+bool TSXComm::AutoChooseWith(bool (TSXComm::*test)(int))
+{
+    if (ComTrace(1)) DebugPrintf("TSXComm::AutoChoosePort");
+    for (int i = 0; i < GlobalOptions.NumValidPorts && i < MaxValidPorts; ++i)
+        if ((this->*test)(GlobalOptions.ValidPort[size_t(i)] - 1)) return true;
+    if (ComTrace(1)) DebugPrintf("TSXComm::AutoChoosePort - unsuccessful");
+    return false;
+}
+
+bool TSXComm::TestPortWith(int portIndex, void (TSXComm::*detect)())
+{
+    bool found = false;
+    Exchange([&] {
+        SelectPort(portIndex);
+        ClearIdentity();
+        if (ComTrace(1)) DebugPrintf("Testing port: %s", portName_.c_str());
+        try {
+            OpenPort();
+            (this->*detect)();
+            Close();
+            if (ComTrace(1)) DebugPrintf("TSXComm::AutoChoosePort - successful");
+            found = true;
+        } catch (const EError& error) {
+            Close();
+            if (!ReportPortTestError(error)) throw;
+        }
+    });
+    return found;
+}
+
+// Reports what a failed port test says about the port; false for a cancel,
+// which goes on up.
+bool TSXComm::ReportPortTestError(const EError& error)
+{
+    switch (error.Number) {
+    case 45:
+        return false;
+    case 47:
+    case 22:
+        EError(ecIDE, 56, portName_.c_str()).Report();
+        return true;
+    case 52:
+        error.Report();
+        return true;
+    default:
+        return true;
+    }
+}
+
+void TSXComm::DetectModule()
+{
+    Exchange([&] {
+        ClearIdentity();
+        try {
+            OpenPort();
+            DrainPort();
+            CheckLoopback();
+            Reset(false);
+            CheckSyncEcho();
+            int32_t pc = 0, activity = 0;
+            uint8_t bytecode = 0;
+            QueryStatus(pc, activity, bytecode);
+            if (ComTrace(2)) DebugPrintf("JVM PC: %d activity %d\n", int(pc), int(activity));
+            statusRead_ = true;
+            if (!firmwareVersion_.empty()) deviceType_ = "Corvane";
+        } catch (...) {
+            Close();
+            throw;
+        }
+        Close();
+    });
+}
+
+void TSXComm::Close()
+{
+    if (port_.Connected()) port_.Disconnect();
+}

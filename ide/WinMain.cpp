@@ -1,0 +1,94 @@
+#include "ide/WinMain.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "foundation/EError.h"
+#include "foundation/Settings.h"
+#include "foundation/SettingsRegistry.h"
+#include "ide/Application.h"
+#include "ide/EditorForm.h"
+#include "ide/SingleInstance.h"
+#include "ide/TestMode.h"
+#include "platform/DisplayPlatform.h"
+#include "platform/HandOverChannel.h"
+#include "platform/InstanceLock.h"
+
+namespace {
+
+constexpr const char* ApplicationTitle = "Corvane Torve IDE";
+
+// The forms of the application, main window first; they live for the run.
+struct TForms {
+    std::unique_ptr<TEditorForm> EditorForm = std::make_unique<TEditorForm>();
+};
+
+// Outside a batch run the message list goes with the window: the error is
+// shown on standard error as well.
+void ReportStartupError(const EError& error, bool windowExists)
+{
+    error.Report();
+    if (windowExists && !CmdLineTestMode) std::fputs(error.Message.c_str(), stderr);
+}
+
+int ExitPath(int status)
+{
+    CloseTestLog();
+    FreeSettings();
+    RegistryClose();
+    return status;
+}
+
+int SecondStart(const std::vector<std::string>& args)
+{
+    if (HandOverToRunningInstance(args)) return ExitPath(0);
+    std::fprintf(stderr, "The running %s did not answer.\n", ApplicationTitle);
+    return ExitPath(1);
+}
+
+int RunFirstInstance(TApplication& app, const std::vector<std::string>& args, bool serveHandOvers)
+{
+    std::unique_ptr<TForms> forms;
+    std::unique_ptr<THandOverServer> handOver;
+    int status = 1;
+    try {
+        RegistryOpen();
+        InitHelp();
+        QApplication::setApplicationDisplayName(ApplicationTitle);
+        forms = std::make_unique<TForms>();
+        TEditorForm& form = *forms->EditorForm;
+        if (serveHandOvers) {
+            handOver = std::make_unique<THandOverServer>(
+                SecondInstanceMessage, [&form](const std::string& text) { form.HandOver(text); });
+            handOver->Listen();
+        }
+        LoadSettings();
+        for (const std::string& file : ParseCommandLine(args)) form.OpenSourceFile(file);
+        if (CmdLineTestMode) RunTestMode(form);
+        form.show();
+        status = app.exec();
+    } catch (const EError& error) {
+        ReportStartupError(error, forms != nullptr);
+    } catch (...) {
+        app.HandleCurrentException();
+    }
+    handOver.reset();
+    forms.reset();
+    return status;
+}
+
+}  // namespace
+
+int WinMain(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv, argv + argc);
+    const bool batch = IsBatchStart(args);
+    ChooseOffscreenWithoutDisplay();
+    TApplication app(argc, argv);  // before the lock: it names the lock's owner
+
+    TInstanceLock lock(InstanceLockName);
+    if (!batch && !lock.TryLock() && lock.HeldElsewhere()) return SecondStart(args);
+    return ExitPath(RunFirstInstance(app, args, !batch && lock.IsLocked()));
+}

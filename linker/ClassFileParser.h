@@ -1,0 +1,12 @@
+#pragma once
+#include <string>
+
+class CJavaClass;
+
+// Fills a class from the bytes of its class file: JVM-18 to JVM-21, JVM-32.
+void ParseClassFile(CJavaClass& javaClass, const std::string& bytes);
+
+// Checks that every instruction of every method fits its code, that branch
+// and switch targets start instructions inside it and that every constant
+// operand names an entry of the right kind: JVM-20 otherwise.
+void CheckClassCode(const CJavaClass& javaClass);

@@ -1,0 +1,62 @@
+#include "linker/OruInstructionSet.h"
+
+namespace {
+constexpr std::array<int32_t, OruCodeCount + 1> OpcodeList = {
+    0x00, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x10, 0x11,  // 0-9
+    0x15, 0x1A, 0x1B, 0x1C, 0x1D, 0x36, 0x3B, 0x3C, 0x3D, 0x3E,  // 10-19
+    0x99, 0x9A, 0x9B, 0x9E, 0x9D, 0x9C, 0x9F, 0xA0, 0xA1, 0xA2,  // 20-29
+    0xA3, 0xA4, 0xA5, 0xA6, 0xAC, 0xB1, 0xB6, 0xB8, 0xB2, 0xB3,  // 30-39
+    0x57, 0x58, 0x59, 0x5A, 0x5B, 0x5C, 0x5D, 0x5E, 0x5F, 0x60,  // 40-49
+    0x64, 0x74, 0x80, 0x78, 0x7A, 0x7C, 0x7E, 0x82, 0x91, 0xA7,  // 50-59
+    0xB9, 0xBE, 0xBF, 0xC0, 0xC1, 0xC4, 0x84, 0xB4, 0xB5, 0xBB,  // 60-69
+    0xBC, 0xBD, 0x2E, 0x4F, 0x33, 0x54, 0x12, 0x13, 0x14, 0x68,  // 70-79
+    0x6C, 0x70, 0xA8, 0xA9, 0xAA, 0xAB,                          // 80-85
+    -1,
+};
+
+// JVM instructions that share the code of another: {JVM opcode, ORU code}.
+constexpr std::array<std::array<int32_t, 2>, 23> FoldedOpcodes = {{
+    {0x93, 0},  {0x01, 2},  {0x19, 10}, {0x2A, 11}, {0x2B, 12}, {0x2C, 13}, {0x2D, 14}, {0x3A, 15},
+    {0x4B, 16}, {0x4C, 17}, {0x4D, 18}, {0x4E, 19}, {0xC6, 20}, {0xC7, 21}, {0xB0, 34}, {0xB7, 37},
+    {0x92, 58}, {0x32, 72}, {0x35, 72}, {0x53, 73}, {0x56, 73}, {0x34, 74}, {0x55, 75},
+}};
+
+constexpr std::array<int32_t, JvmOpcodeCount> BuildMap() {
+    std::array<int32_t, JvmOpcodeCount> map{};
+    for (int32_t& entry : map) entry = -1;
+    for (int code = 0; code < OruCodeCount; ++code) map[OpcodeList[code]] = code;
+    for (const auto& folded : FoldedOpcodes) map[folded[0]] = folded[1];
+    return map;
+}
+}  // namespace
+
+const std::array<int32_t, OruCodeCount + 1> OruOpcodeList = OpcodeList;
+const std::array<int32_t, JvmOpcodeCount> JvmToOruMap = BuildMap();
+
+uint8_t EncodeOruCode(int code) {
+    return static_cast<uint8_t>(code < OruFirstWideCode ? code : 2 * code - 51);
+}
+
+int DecodeOruByte(uint8_t imageByte) {
+    if (imageByte < OruFirstWideCode) return imageByte;
+    if (imageByte > LastOruByte) return -1;
+    return (imageByte - 51) / 2 + 51;
+}
+
+int OruCodeOfJvmOpcode(int jvmOpcode) {
+    if (jvmOpcode < 0 || jvmOpcode >= JvmOpcodeCount) return -1;
+    return JvmToOruMap[jvmOpcode];
+}
+
+bool IsLongOrDoubleOpcode(int opcode) {
+    // lconst_0, lconst_1, dconst_0, dconst_1, then ladd to lxor without the int
+    // and float forms, the conversions to and from long and double, and the
+    // long and double comparisons.
+    static constexpr uint8_t Refused[] = {
+        0x09, 0x0A, 0x0E, 0x0F, 0x61, 0x63, 0x65, 0x67, 0x69, 0x6B, 0x6D, 0x6F, 0x71, 0x73, 0x75,
+        0x77, 0x79, 0x7B, 0x7D, 0x7F, 0x81, 0x83, 0x85, 0x87, 0x8A, 0x8E, 0x8F, 0x94, 0x97, 0x98,
+    };
+    for (uint8_t refused : Refused)
+        if (refused == opcode) return true;
+    return false;
+}

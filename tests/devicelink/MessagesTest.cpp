@@ -1,0 +1,176 @@
+#include <cstdio>
+
+#include "tests/devicelink/MessageTestSupport.h"
+
+TEST_F(MessageTest, TerminalTextArrivesWholeHoweverItIsSplit)
+{
+    Feed({kComMessage, 0x03, 0x48, 0x69, 0x7E});
+    Feed({kComMessage, 0x03, 'a', 0x7D});
+    Feed({0x5E, 'b', 0x7E});
+    EXPECT_EQ(host.texts, (std::vector<std::string>{"Hi", "a~b"}));
+
+    // A message that fills the whole buffer still ends its text properly.
+    Bytes longText(TSXComm::MessageCapacity - 1, 'x');
+    Feed(Framed(3, longText));
+    ASSERT_EQ(host.texts.size(), 3u);
+    EXPECT_EQ(host.texts[2], std::string(longText.begin(), longText.end()));
+}
+
+TEST_F(MessageTest, StopAndEndMessagesRefreshOnlyARunningDebugSession)
+{
+    for (uint8_t type : {2, 5}) {
+        host.updates = 0;
+        Feed(Framed(type));  // not running: nothing
+        EXPECT_EQ(host.updates, 0);
+
+        // A connect-only link: no linker, no session, no refresh.
+        link.SetRunning(true);
+        Feed(Framed(type));
+        EXPECT_FALSE(link.IsRunning());
+        EXPECT_EQ(host.updates, 0);
+
+        CORULinker linker;
+        InDebugSession(linker);
+        link.SetRunning(true);
+        Feed(Framed(type), &linker);
+        EXPECT_FALSE(link.IsRunning());
+        EXPECT_EQ(host.updates, 1);
+        host.debugging = false;
+    }
+    EXPECT_TRUE(sink.lines.empty());
+
+    GlobalOptions.TestMode = true;
+    link.SetRunning(true);
+    Feed(Framed(5));
+    EXPECT_EQ(host.terminations, 1);
+}
+
+TEST_F(MessageTest, UnknownBytecodeNamesItsOpcodeWithOrWithoutALinker)
+{
+    const uint8_t iadd = OruByteOf(0x60);
+    link.SetRunning(true);
+    Feed(Framed(1, {iadd}));
+    EXPECT_FALSE(link.IsRunning());
+    EXPECT_EQ(host.updates, 0);
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"[ Error IDE-0024] Unknown bytecode in the ORU file (iadd)."}));
+
+    // In a session the display is refreshed first; its failure is not reported.
+    sink.Clear();
+    CORULinker linker;
+    InDebugSession(linker);
+    host.onUpdate = [] { throw EError(ecIDE, 22); };
+    Feed(Framed(1, {iadd}), &linker);
+    EXPECT_EQ(host.updates, 1);
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"[ Error IDE-0024] Unknown bytecode in the ORU file (iadd)."}));
+}
+
+TEST_F(MessageTest, OtherTypesAreLoggedAndTheRestOfTheChunkStillHandled)
+{
+    Bytes chunk = Framed(9, {1, 2});
+    Bytes zero = Framed(0);
+    chunk.insert(chunk.end(), zero.begin(), zero.end());
+    Bytes missing = Framed(4, {0x01, 0x20, 0x00, 0x11});
+    chunk.insert(chunk.end(), missing.begin(), missing.end());
+    chunk.push_back(kComInputRequest);
+    Feed(chunk);
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"[Debug] Unknown message from Corvane",
+                                                    "[ Error IDE-0042] Unknown unhandled exception in JVM (288)."}));
+    EXPECT_EQ(port.sent, (Bytes{kComNoInput}));
+    EXPECT_EQ(host.endDebugs, 0);
+}
+
+TEST_F(MessageTest, AnUnhandledExceptionPointsAtItsLineAndEndsTheSession)
+{
+    BoomProgram& boom = BoomProgram::Get();
+    InDebugSession(boom.Linker());
+    link.SetRunning(true);
+    Bytes chunk = Framed(4, ExceptionBody(boom.ClassOffset(), boom.MainStart()));
+    chunk.push_back(kComInputRequest);  // after the end: not handled any more
+    Feed(chunk, &boom.Linker());
+    ASSERT_EQ(sink.lines.size(), 2u);
+    EXPECT_EQ(sink.lines[0], "[Error IDE-0028] Unhandled exception in JVM: Boom");
+    EXPECT_EQ(sink.lines[1], "Exception thrown in file '" + boom.SourcePath() + "' at line 3");
+    ASSERT_TRUE(sink.infos[1]);
+    EXPECT_EQ(sink.infos[1]->FileName, boom.SourcePath());
+    EXPECT_EQ(sink.infos[1]->StartLine, 3);
+    EXPECT_EQ(sink.infos[1]->EndLine, 3);
+    EXPECT_EQ(sink.infos[1]->EndColumn, 100);
+    EXPECT_EQ(host.endDebugs, 1);
+    EXPECT_TRUE(link.SessionEnding());
+    EXPECT_TRUE(port.sent.empty());
+    Feed({kComInputRequest});
+    EXPECT_TRUE(port.sent.empty());
+}
+
+TEST_F(MessageTest, TheBatchRunLogsTheExceptionAndEnds)
+{
+    BoomProgram& boom = BoomProgram::Get();
+    GlobalOptions.TestMode = true;
+    FILE* log = std::tmpfile();
+    ASSERT_TRUE(log);
+    host.testLog = log;
+    Feed(Framed(4, ExceptionBody(boom.ClassOffset(), boom.MainStart())), &boom.Linker());
+    Feed(Framed(4, ExceptionBody(0x0120, 0x10)));  // cannot be resolved: still ends
+    EXPECT_EQ(host.terminations, 2);
+    EXPECT_EQ(host.endDebugs, 0);
+    std::rewind(log);
+    char text[200] = {};
+    EXPECT_GT(std::fread(text, 1, sizeof text - 1, log), 0u);
+    EXPECT_STREQ(text, "Exception: Boom\nException: Unknown unhandled exception in JVM (288).\n");
+    std::fclose(log);
+}
+
+TEST_F(MessageTest, InputRequestsTakeKeysThenAnswerNone)
+{
+    link.QueueTerminalByte('k');
+    Request();
+    Request();
+    Request();
+    EXPECT_EQ(port.sent, (Bytes{kComInputByte, 'k', kComNoInput, kComNoInput}));
+
+    for (int i = 0; i < TSXComm::KeyQueueCapacity; ++i) link.QueueTerminalByte(uint8_t(i));
+    EXPECT_EQ(RaisedNumber([&] { link.QueueTerminalByte('!'); }), 53);
+    EXPECT_EQ(link.KeyCount(), TSXComm::KeyQueueCapacity);
+    port.sent.clear();
+    Request();
+    Request();
+    EXPECT_EQ(port.sent, (Bytes{kComInputByte, 0, kComInputByte, 1}));
+}
+
+TEST_F(MessageTest, AFileSendEndsWithTwoNoInputBytes)
+{
+    FILE* file = std::tmpfile();
+    ASSERT_TRUE(file);
+    std::fputs("ab", file);
+    std::rewind(file);
+    host.onSendFileFinished = [&] {
+        std::fclose(file);
+        file = nullptr;
+        link.TransmitByte(kComNoInput);
+    };
+    link.SetSendFile(&file);
+    for (int i = 0; i < 4; ++i) Request();
+    EXPECT_EQ(port.sent, (Bytes{kComInputByte, 'a', kComInputByte, 'b', kComNoInput, kComNoInput, kComNoInput}));
+    EXPECT_EQ(host.sendsFinished, 1);
+
+    // Keys go ahead of the file.
+    FILE* second = std::tmpfile();
+    std::fputs("z", second);
+    std::rewind(second);
+    link.SetSendFile(&second);
+    link.QueueTerminalByte('k');
+    port.sent.clear();
+    Request();
+    Request();
+    EXPECT_EQ(port.sent, (Bytes{kComInputByte, 'k', kComInputByte, 'z'}));
+
+    // The terminal stopped the send and closed its file: the module still
+    // gets an answer, and the link forgets the file.
+    std::fclose(second);
+    second = nullptr;
+    port.sent.clear();
+    Request();
+    Request();
+    EXPECT_EQ(port.sent, (Bytes{kComNoInput, kComNoInput}));
+    EXPECT_EQ(host.sendsFinished, 1);
+}

@@ -1,0 +1,186 @@
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QSplitter>
+#include <QTimer>
+#include <QUrl>
+#include <thread>
+
+#include "foundation/EError.h"
+#include "foundation/Messages.h"
+#include "foundation/Options.h"
+#include "foundation/Settings.h"
+#include "ide/EditorForm.h"
+#include "ide/MessageList.h"
+#include "ide/TestMode.h"
+#include "tests/ide/TestApp.h"
+
+namespace {
+
+class EditorFormTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        TestApp();
+        form = std::make_unique<TEditorForm>();
+        form->SetErrorBox([this](const std::string& text) { boxes.push_back(text); });
+    }
+    void TearDown() override
+    {
+        form.reset();
+        CmdLineTestMode = false;
+        GlobalOptions = tOptions();
+    }
+
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < form->StatusList->count(); ++i)
+            lines.push_back(form->StatusList->item(i)->text().toStdString());
+        return lines;
+    }
+
+    std::unique_ptr<TEditorForm> form;
+    std::vector<std::string> boxes;
+};
+
+}  // namespace
+
+TEST_F(EditorFormTest, IsTheMainWindowWithItsSerialPort)
+{
+    EXPECT_EQ(form->windowTitle().toStdString(), "Corvane Torve IDE");
+    EXPECT_EQ(form->DebugPort.ComPortSpeed(), br28800);
+    EXPECT_EQ(form->DebugPort.PacketMode(), pmPass);
+    EXPECT_FALSE(form->DebugPort.EnableDTROnOpen());
+    EXPECT_TRUE(form->DebugPort.HasReceiveHandler());
+    EXPECT_EQ(form->Linker(), nullptr);
+    EXPECT_EQ(form->JVM(), nullptr);
+}
+
+TEST_F(EditorFormTest, MessageLinesKeepTheirObjectAndTheNewestIsSelected)
+{
+    MessagePrintf("plain %d", 1);
+    EError(ecIDE, 37).Report();
+    ASSERT_EQ(Lines(), (std::vector<std::string>{"plain 1", "[ Error IDE-0037] Test file name expected."}));
+    EXPECT_EQ(form->StatusList->currentRow(), 1);
+    EXPECT_EQ(TMessageList::LineInfo(form->StatusList->item(0)), nullptr);
+    const TLinInfo* info = TMessageList::LineInfo(form->StatusList->item(1));
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->Number, 37);
+    EXPECT_TRUE(IsErrorLine(info));
+}
+
+TEST_F(EditorFormTest, LinesFromOtherThreadsArriveInOrderOnTheGuiThread)
+{
+    MessagePrintf("first");
+    std::thread worker([] {
+        for (int i = 0; i < 50; ++i) MessagePrintf("worker %d", i);
+    });
+    worker.join();
+    MessagePrintf("after");  // delivers what waits before it
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 52u);
+    EXPECT_EQ(lines.front(), "first");
+    for (int i = 0; i < 50; ++i) EXPECT_EQ(lines[size_t(i) + 1], "worker " + std::to_string(i));
+    EXPECT_EQ(lines.back(), "after");
+}
+
+TEST_F(EditorFormTest, ACollapsedMessagePanelIsRaised)
+{
+    form->show();
+    form->Splitter1->setSizes({form->height(), 0});
+    MessagePrintf("line");
+    EXPECT_GE(form->Splitter1->sizes().value(1), TEditorForm::MessagePanelMinimum);
+}
+
+TEST_F(EditorFormTest, DroppedFilesReachTheOpenSeam)
+{
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile("/tmp/A.java"), QUrl::fromLocalFile("/tmp/with blank/B.java"),
+                  QUrl::fromLocalFile("/tmp/C.java"), QUrl("https://example.invalid/D.java")});
+    form->show();
+    const QPoint inside(form->width() / 2, form->height() / 2);
+    QDragEnterEvent enter(inside, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(inside), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(form.get(), &drop);
+    EXPECT_EQ(form->OpenedSources(),
+              (std::vector<std::string>{"/tmp/A.java", "/tmp/with blank/B.java", "/tmp/C.java"}));
+}
+
+TEST_F(EditorFormTest, HandOverRestoresTheWindowAndOpensTheArguments)
+{
+    form->showMinimized();
+    form->HandOver("/opt/corvane-ide \"/tmp/a b/One.java\" Two.java");
+    EXPECT_FALSE(form->isMinimized());
+    EXPECT_EQ(form->OpenedSources(), (std::vector<std::string>{"/tmp/a b/One.java", "Two.java"}));
+}
+
+TEST_F(EditorFormTest, ExceptionsInEventHandlersReachTheErrorBox)
+{
+    QTimer::singleShot(0, form.get(), [] { throw EError(ecIDE, 38); });
+    QTimer::singleShot(0, form.get(), [] { throw std::runtime_error("broken"); });
+    ASSERT_TRUE(ProcessUntil([this] { return boxes.size() == 2; }));
+    EXPECT_EQ(boxes[0], "[ Error IDE-0038] Class path expected.");
+    EXPECT_EQ(boxes[1], "broken");
+}
+
+TEST_F(EditorFormTest, BatchRunShowsNoBoxAndEndsFailed)
+{
+    CmdLineTestMode = true;
+    testing::internal::CaptureStderr();
+    form->AppException("broken");
+    const std::string err = testing::internal::GetCapturedStderr();
+    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(Lines(), std::vector<std::string>{"broken"});
+    EXPECT_NE(err.find("broken"), std::string::npos);
+    EXPECT_TRUE(form->BatchFailed());
+    EXPECT_EQ(ExecBounded(), 1);
+}
+
+TEST_F(EditorFormTest, ProgramEndExitsWithSuccessUnlessTheRunFailed)
+{
+    form->Terminate();
+    EXPECT_EQ(ExecBounded(), 0);
+}
+
+TEST_F(EditorFormTest, AnErrorDuringTheBatchRunGoesToItsLogAndFailsIt)
+{
+    GlobalOptions.TestMode = true;
+    FILE* log = std::tmpfile();
+    ASSERT_NE(log, nullptr);
+    TestLogFile = log;
+    MessagePrintf("not an error");
+    EError(ecIDE, 24, "breakpoint").Report();
+    form->Terminate();  // the end that follows does not make it a success
+    TestLogFile = nullptr;
+    std::rewind(log);
+    char buffer[256] = {};
+    const size_t n = std::fread(buffer, 1, sizeof buffer - 1, log);
+    std::fclose(log);
+    EXPECT_EQ(std::string(buffer, n), EError(ecIDE, 24, "breakpoint").Message);
+    EXPECT_EQ(ExecBounded(), 1);
+}
+
+TEST_F(EditorFormTest, ReceivedDataIsTracedByLevel)
+{
+    uint8_t data[40];
+    for (int i = 0; i < 40; ++i) data[i] = uint8_t(i);
+    form->DebugPortReceiveData(form->DebugPort, data, 40);
+    EXPECT_TRUE(Lines().empty());
+
+    GlobalOptions.debugComLevel = 2;
+    form->DebugPortReceiveData(form->DebugPort, data, 40);
+    const auto lines = Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], "[Debug] Received data on serial port");
+    // A line is written once it holds more than 100 characters: 21 bytes.
+    EXPECT_EQ(lines[1].rfind("[Debug] Data on serial port: 0x00 0x01 ", 0), 0u);
+    EXPECT_NE(lines[1].find("0x14 "), std::string::npos);
+    EXPECT_EQ(lines[1].find("0x15"), std::string::npos);
+    EXPECT_EQ(lines[2].rfind("[Debug] Data on serial port: 0x15 ", 0), 0u);
+    EXPECT_NE(lines[2].find("0x27 "), std::string::npos);
+}

@@ -1,0 +1,63 @@
+// Two starts of the built IDE: the second hands its files to the first.
+#include <gtest/gtest.h>
+
+#include "ide/SingleInstance.h"
+#include "tests/ide/IdeProcess.h"
+#include "tests/ide/TestApp.h"
+
+namespace {
+
+class TwoStarts : public ::testing::Test {
+protected:
+    void SetUp() override { TestApp(); }
+
+    std::string Socket() const { return world.Runtime() + "/" + SecondInstanceMessage; }
+    IdeWorld world;
+};
+
+}  // namespace
+
+TEST_F(TwoStarts, ASecondStartHandsItsFilesToTheFirstAndEnds)
+{
+    IdeProcess first(world, {"First.java"}, true, true);
+    ASSERT_TRUE(first.Started());
+    ASSERT_TRUE(first.WaitForError("OpenSourceFile First.java")) << first.Err();
+    ASSERT_TRUE(WaitForFile(Socket()));
+
+    const std::string spaced = world.Dir() + "/with blank/A.java";
+    IdeProcess second(world, {spaced, "B.java"}, true, true);
+    const ProcessResult handOver = second.Finish();
+    EXPECT_EQ(handOver.exitCode, 0) << handOver.err;
+    EXPECT_EQ(handOver.err.find("OpenSourceFile"), std::string::npos) << "the second start opens nothing itself";
+
+    EXPECT_TRUE(first.WaitForError("OpenSourceFile " + world.Work() + "/B.java")) << first.Err();
+    EXPECT_NE(first.Err().find("OpenSourceFile " + spaced + "\n"), std::string::npos) << first.Err();
+    EXPECT_NE(TempDir::ReadFile(world.ProgramDir() + "/params").find("\"" + spaced + "\" " + world.Work() + "/B.java"),
+              std::string::npos);
+}
+
+TEST_F(TwoStarts, AFirstStartThatWasKilledDoesNotBlockTheNext)
+{
+    {
+        IdeProcess first(world, {}, true, true);
+        ASSERT_TRUE(first.Started());
+        ASSERT_TRUE(WaitForFile(Socket()));
+        first.Kill();
+    }
+    IdeProcess next(world, {"Next.java"}, true, true);
+    EXPECT_TRUE(next.WaitForError("OpenSourceFile Next.java")) << next.Err();
+    // It runs as the first instance: a further start hands over to it.
+    IdeProcess third(world, {"Third.java"}, true, true);
+    EXPECT_EQ(third.Finish().exitCode, 0);
+    EXPECT_TRUE(next.WaitForError("OpenSourceFile " + world.Work() + "/Third.java")) << next.Err();
+}
+
+TEST_F(TwoStarts, ABatchStartDoesNotHandOver)
+{
+    IdeProcess first(world, {}, true, true);
+    ASSERT_TRUE(first.Started());
+    ASSERT_TRUE(WaitForFile(Socket()));
+    const ProcessResult batch = RunIde(world, {"-t"});
+    EXPECT_NE(batch.exitCode, 0);
+    EXPECT_NE(batch.err.find("IDE-0037"), std::string::npos) << batch.err;
+}

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "ide/ParamTokens.h"
+
+namespace {
+
+std::vector<std::string> Tokens(const std::string& text)
+{
+    std::vector<std::string> tokens;
+    std::string token;
+    const char* p = text.c_str();
+    for (;;) {
+        p = NextParamToken(p, token);
+        if (token.empty()) return tokens;
+        tokens.push_back(token);
+    }
+}
+
+}  // namespace
+
+TEST(NextParamToken, SplitsOnBlanksAndControlCharacters)
+{
+    EXPECT_EQ(Tokens("  a.java\tb.java\r\nc.java  "), (std::vector<std::string>{"a.java", "b.java", "c.java"}));
+    EXPECT_TRUE(Tokens("").empty());
+    EXPECT_TRUE(Tokens(" \t ").empty());
+}
+
+TEST(NextParamToken, QuotedRunKeepsBlanksAndDropsQuotes)
+{
+    EXPECT_EQ(Tokens("ide \"/home/u/My Files/A.java\" B.java"),
+              (std::vector<std::string>{"ide", "/home/u/My Files/A.java", "B.java"}));
+    EXPECT_EQ(Tokens("pre\"fix mid\"post next"), (std::vector<std::string>{"prefix midpost", "next"}));
+    // An unclosed quote runs to the end of the text.
+    EXPECT_EQ(Tokens("\"open run"), (std::vector<std::string>{"open run"}));
+}
+
+TEST(NextParamToken, EmptyQuotedArgumentIsSkipped)
+{
+    EXPECT_EQ(Tokens("\"\" a \"\"   \"\" b"), (std::vector<std::string>{"a", "b"}));
+    EXPECT_TRUE(Tokens("\"\"").empty());
+}
+
+TEST(NextParamToken, ReturnsThePositionBehindTheToken)
+{
+    const std::string text = "one two";
+    std::string token;
+    const char* p = NextParamToken(text.c_str(), token);
+    EXPECT_EQ(token, "one");
+    EXPECT_EQ(p, text.c_str() + 3);
+}
+
+TEST(NextParamToken, BytesAbove127AreOrdinaryCharacters)
+{
+    EXPECT_EQ(Tokens("ide /tmp/Grüße/Ä.java \xE2\x82\xAC"),
+              (std::vector<std::string>{"ide", "/tmp/Grüße/Ä.java", "\xE2\x82\xAC"}));
+}
+
+TEST(NextParamToken, LongWordIsCutAndItsRestSkipped)
+{
+    const std::string word(ParamTokenCapacity + 10, 'x');
+    const auto tokens = Tokens(word + " next");
+    ASSERT_EQ(tokens.size(), 2u);
+    EXPECT_EQ(tokens[0], std::string(ParamTokenCapacity, 'x'));
+    EXPECT_EQ(tokens[1], "next");
+}
+
+TEST(ParamFiles, SkipsTheProgramNameAndStopsAtTheEnd)
+{
+    EXPECT_EQ(ParamFiles("/opt/corvane-ide \"/a b/C.java\" D.java"),
+              (std::vector<std::string>{"/a b/C.java", "D.java"}));
+    EXPECT_TRUE(ParamFiles("/opt/corvane-ide").empty());
+    EXPECT_TRUE(ParamFiles("").empty());
+}
+
+TEST(QuoteCommandLine, IsReadBackWordForWord)
+{
+    const std::vector<std::string> args = {"/usr/bin/corvane-ide", "/tmp/with blank/A.java", "B.java",
+                                           "tab\there", "Ünïcode ß.java", "-d"};
+    EXPECT_EQ(Tokens(QuoteCommandLine(args)), args);
+    EXPECT_EQ(QuoteCommandLine({"ide", "a b"}), "ide \"a b\"");
+}
+
+TEST(QuoteCommandLine, DropsWhatCannotBeCarried)
+{
+    // A double quote cannot be written in a word; an empty word is skipped.
+    EXPECT_EQ(Tokens(QuoteCommandLine({"ide", "say\"hi\".java", "", "last"})),
+              (std::vector<std::string>{"ide", "sayhi.java", "last"}));
+}

@@ -1,0 +1,172 @@
+#include <gtest/gtest.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QLockFile>
+#include <cstring>
+#include <filesystem>
+#include <thread>
+
+#include "foundation/Settings.h"
+#include "ide/EditorForm.h"
+#include "ide/ParamsFile.h"
+#include "ide/SingleInstance.h"
+#include "platform/HandOverChannel.h"
+#include "platform/InstanceLock.h"
+#include "tests/ide/TestApp.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+// The program directory points at a folder of the test's own while it lives.
+class ProgramDirScope {
+public:
+    ProgramDirScope()
+    {
+        const char* old = std::getenv("CORVANE_PROGRAM_DIR");
+        if (old) previous_ = old;
+        setenv("CORVANE_PROGRAM_DIR", dir.Path().c_str(), 1);
+    }
+    ~ProgramDirScope() { setenv("CORVANE_PROGRAM_DIR", previous_.c_str(), 1); }
+    TempDir dir{"corvane-progdir"};
+
+private:
+    std::string previous_;
+};
+
+pid_t DeadProcessId()
+{
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(0);
+    ::waitpid(pid, nullptr, 0);
+    return pid;
+}
+
+}  // namespace
+
+TEST(InstanceLock, OneHolderAtATime)
+{
+    TestApp();
+    auto first = std::make_unique<TInstanceLock>("LockTest");
+    ASSERT_TRUE(first->TryLock());
+    TInstanceLock second("LockTest");
+    EXPECT_FALSE(second.TryLock());
+    EXPECT_TRUE(second.HeldElsewhere());
+    first.reset();
+    EXPECT_TRUE(second.TryLock());
+}
+
+TEST(InstanceLock, ALockLeftByADeadInstanceIsTakenOver)
+{
+    TestApp();
+    std::string contents;
+    std::string fileName;
+    {
+        TInstanceLock model("StaleTest");
+        ASSERT_TRUE(model.TryLock());
+        fileName = model.FileName();
+        QFile file(QString::fromStdString(fileName));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        contents = file.readAll().toStdString();
+    }
+    // The same owner record, but of a process that has ended.
+    contents = std::to_string(DeadProcessId()) + contents.substr(contents.find('\n'));
+    TempDir::WriteFile(fileName, contents);
+
+    TInstanceLock next("StaleTest");
+    EXPECT_TRUE(next.TryLock());
+}
+
+TEST(HandOverChannel, CarriesTheCommandLineToTheServer)
+{
+    TestApp();
+    std::vector<std::string> received;
+    THandOverServer server("HandOverTest", [&](const std::string& text) { received.push_back(text); });
+    ASSERT_TRUE(server.Listen());
+    bool sent = false;
+    std::thread client([&] { sent = SendHandOver("HandOverTest", "ide \"a b.java\" c.java", 3000); });
+    ASSERT_TRUE(ProcessUntil([&] { return !received.empty(); }));
+    client.join();
+    EXPECT_TRUE(sent);
+    EXPECT_EQ(received, std::vector<std::string>{"ide \"a b.java\" c.java"});
+}
+
+TEST(HandOverChannel, AClientRetriesUntilTheServerListensAndAStaleSocketIsReplaced)
+{
+    TestApp();
+    // A socket file left behind by an instance that died.
+    const std::string path = HandOverSocketPath("RetryTest");
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ::close(fd);
+
+    std::vector<std::string> received;
+    bool sent = false;
+    std::thread client([&] { sent = SendHandOver("RetryTest", "late", 3000); });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    THandOverServer server("RetryTest", [&](const std::string& text) { received.push_back(text); });
+    ASSERT_TRUE(server.Listen());
+    ASSERT_TRUE(ProcessUntil([&] { return !received.empty(); }));
+    client.join();
+    EXPECT_TRUE(sent);
+    EXPECT_EQ(received, std::vector<std::string>{"late"});
+}
+
+TEST(HandOverChannel, NobodyListeningFailsWithinTheRetryTime)
+{
+    TestApp();
+    EXPECT_FALSE(SendHandOver("NobodyThere", "text", 200));
+}
+
+TEST(SecondStart, WritesParamsWithTheQuotedCommandLine)
+{
+    TestApp();
+    ProgramDirScope programDir;
+    EXPECT_FALSE(HandOverToRunningInstance({"/opt/ide", "/tmp/x y/A.java", "/tmp/B.java"}));  // nobody listens
+    EXPECT_EQ(ReadParamsText(), "/opt/ide \"/tmp/x y/A.java\" /tmp/B.java");
+}
+
+TEST(SecondStart, RelativeFileNamesAreMadeAbsolute)
+{
+    const std::string cwd = std::filesystem::current_path().string();
+    EXPECT_EQ(WithAbsoluteFiles({"ide", "A.java", "sub/../B.java", "/abs/C.java", "-d", "-classpath", ""}),
+              (std::vector<std::string>{"ide", cwd + "/A.java", cwd + "/B.java", "/abs/C.java", "-d", "-classpath",
+                                        ""}));
+}
+
+TEST(ParamsFile, IsReadToItsLimitAndNeverBlocks)
+{
+    ProgramDirScope programDir;
+    EXPECT_EQ(ReadParamsText(), "");
+    ASSERT_TRUE(WriteParamsFile(std::string(2000, 'p')));
+    EXPECT_EQ(ReadParamsText(), std::string(ParamsFileLimit, 'p'));
+    ::unlink(ParamsFilePath().c_str());
+    ASSERT_EQ(::mkfifo(ParamsFilePath().c_str(), 0600), 0);
+    EXPECT_EQ(ReadParamsText(), "");
+}
+
+TEST(SecondStart, BatchStartsNeverHandOver)
+{
+    EXPECT_TRUE(IsBatchStart({"ide", "-t", "Hello"}));
+    EXPECT_TRUE(IsBatchStart({"ide", "a.java", "-t"}));
+    EXPECT_FALSE(IsBatchStart({"ide", "a.java"}));
+    EXPECT_FALSE(IsBatchStart({"ide", "-classpath", "-t"}));
+    EXPECT_FALSE(CmdLineTestMode);
+}
+
+TEST(SecondStart, AHandOverWithoutTextOpensWhatParamsHolds)
+{
+    TestApp();
+    ProgramDirScope programDir;
+    ASSERT_TRUE(WriteParamsFile("/opt/ide One.java \"T w o.java\""));
+    TEditorForm form;
+    form.HandOver("");
+    EXPECT_EQ(form.OpenedSources(), (std::vector<std::string>{"One.java", "T w o.java"}));
+}

@@ -1,0 +1,4 @@
+public class Task implements Runner {
+    public void go() {
+    }
+}

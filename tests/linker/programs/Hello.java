@@ -1,0 +1,5 @@
+public class Hello {
+    public static void main() {
+        System.out.println("Hello, world");
+    }
+}
