@@ -1,0 +1,18 @@
+#pragma once
+#include <QPainter>
+
+#include "editor/SrcCanvas.h"
+
+// The editor's canvas over a Qt painter (not owned).
+class TQtCanvas : public TSrcCanvas {
+public:
+    explicit TQtCanvas(QPainter& Painter) : painter_(Painter) {}
+
+    void CopyBitmap(int X, int Y, const TSrcBitmap& Bitmap, const TRect& Source) override;
+    void BrushCopy(int X, int Y, const TSrcBitmap& Bitmap, const TRect& Source, TColor TransparentColor) override;
+
+    QPainter& Painter() const { return painter_; }
+
+private:
+    QPainter& painter_;
+};

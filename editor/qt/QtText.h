@@ -1,0 +1,11 @@
+#pragma once
+#include <QColor>
+#include <QString>
+
+#include "editor/SrcColor.h"
+
+// Windows-1252 bytes as Unicode text, one character per byte.
+QString Cp1252ToQString(const char* Text, int Length);
+
+// A colour of the editor (system colours resolved) as a Qt colour.
+QColor ToQColor(TColor Color);
