@@ -46,6 +46,7 @@ TCustomSrcEdit::TCustomSrcEdit(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TCustomSrcEdit::~TCustomSrcEdit() {
+    destroying_ = true;
     SetHighlighter(nullptr);
     while (!plugins_.empty()) {
         delete plugins_.back();  // its destructor leaves the list

@@ -223,6 +223,7 @@ protected:
     void DoOnPaintTransient(TTransientType TransientType) { DoOnPaintTransientEx(TransientType, false); }
     virtual void LinesChanged(TObject* Sender);
     void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     friend class TSrcEditPlugin;
@@ -240,6 +241,7 @@ private:
     void MarkListChange(TObject* Sender);
     void SrcFontChanged(TObject* Sender);
     void FontDummyChanged(TObject*) {}
+    void HighlighterAttrChanged(TObject* Sender);
 
     std::vector<TFontStyles> StylesInUse() const;
     int ScanFrom(int Index);
@@ -269,6 +271,7 @@ private:
     TSrcWindowServices* window_ = nullptr;
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     TSrcCustomHighlighter* highlighter_ = nullptr;
+    bool destroying_ = false;
 
     std::unique_ptr<TSrcEditStringList> ownLines_;
     TSrcEditStringList* lines_;

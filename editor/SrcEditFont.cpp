@@ -100,7 +100,3 @@ void TCustomSrcEdit::GutterChanged(TObject*) {
     }
 }
 
-std::vector<TFontStyles> TCustomSrcEdit::StylesInUse() const {
-    const TFontStyles boldItalic{fsBold, fsItalic};
-    return {font_.Style() * boldItalic};
-}
