@@ -82,11 +82,15 @@ int64_t TFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
     return static_cast<int64_t>(position);
 }
 
-size_t ReadFully(int fd, void* Buffer, size_t Count, int& Error) {
+namespace {
+
+// Calls Transfer until Count bytes moved, retrying interrupted calls.
+template <typename Byte, typename Call>
+size_t TransferFully(Call Transfer, int fd, Byte* Buffer, size_t Count, int& Error) {
     Error = 0;
     size_t done = 0;
     while (done < Count) {
-        ssize_t n = ::read(fd, static_cast<char*>(Buffer) + done, Count - done);
+        ssize_t n = Transfer(fd, Buffer + done, Count - done);
         if (n < 0 && errno == EINTR) {
             continue;
         }
@@ -101,21 +105,12 @@ size_t ReadFully(int fd, void* Buffer, size_t Count, int& Error) {
     return done;
 }
 
+}  // namespace
+
+size_t ReadFully(int fd, void* Buffer, size_t Count, int& Error) {
+    return TransferFully(::read, fd, static_cast<char*>(Buffer), Count, Error);
+}
+
 size_t WriteFully(int fd, const void* Buffer, size_t Count, int& Error) {
-    Error = 0;
-    size_t done = 0;
-    while (done < Count) {
-        ssize_t n = ::write(fd, static_cast<const char*>(Buffer) + done, Count - done);
-        if (n < 0 && errno == EINTR) {
-            continue;
-        }
-        if (n < 0) {
-            Error = errno;
-        }
-        if (n <= 0) {
-            break;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return done;
+    return TransferFully(::write, fd, static_cast<const char*>(Buffer), Count, Error);
 }

@@ -1,11 +1,10 @@
 #include "editor/IniFile.h"
 
-#include <cerrno>
 #include <cctype>
-#include <cstdlib>
 
 #include "editor/AtomicFileStream.h"
 #include "editor/FileStream.h"
+#include "editor/IntegerText.h"
 #include "editor/SrcExceptions.h"
 #include "editor/StringList.h"
 
@@ -35,15 +34,7 @@ bool ParseInteger(const std::string& text, int32_t& value) {
     if (digits.empty() || !std::isxdigit(static_cast<unsigned char>(digits[0]))) {
         return false;
     }
-    errno = 0;
-    char* end = nullptr;
-    unsigned long long number = std::strtoull(digits.c_str(), &end, base);
-    if (errno != 0 || *end != '\0' || number > 0xFFFFFFFFull) {
-        return false;
-    }
-    uint32_t bits = static_cast<uint32_t>(number);
-    value = static_cast<int32_t>(negative ? 0u - bits : bits);
-    return true;
+    return ParseInt32Bits(digits, base, negative, value);
 }
 
 }  // namespace

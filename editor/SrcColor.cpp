@@ -1,10 +1,9 @@
 #include "editor/SrcColor.h"
 
 #include <array>
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 
+#include "editor/IntegerText.h"
 #include "editor/Strings.h"
 
 namespace {
@@ -98,15 +97,7 @@ bool ParseInteger(const std::string& text, TColor& value) {
     if (digits.empty() || digits.find_first_of(" \t+-") != std::string::npos) {
         return false;
     }
-    errno = 0;
-    char* end = nullptr;
-    unsigned long long number = std::strtoull(digits.c_str(), &end, base);
-    if (errno != 0 || *end != '\0' || number > 0xFFFFFFFFull) {
-        return false;
-    }
-    uint32_t bits = static_cast<uint32_t>(number);
-    value = static_cast<TColor>(negative ? 0u - bits : bits);
-    return true;
+    return ParseInt32Bits(digits, base, negative, value);
 }
 
 }  // namespace

@@ -5,8 +5,6 @@
 #include "editor/SrcSearchTypes.h"
 
 TEST(Cp1252, CaseMappingPairsAndFixedPoints) {
-    EXPECT_EQ(Cp1252Upper('a'), 'A');
-    EXPECT_EQ(Cp1252Lower('Z'), 'z');
     EXPECT_EQ(Cp1252Upper(0xE9), 0xC9);  // e acute
     EXPECT_EQ(Cp1252Lower(0x8A), 0x9A);  // S caron
     EXPECT_EQ(Cp1252Upper(0xFF), 0x9F);  // y diaeresis
@@ -28,16 +26,13 @@ TEST(Cp1252, CaseMappingPairsAndFixedPoints) {
 }
 
 TEST(Cp1252, ClassesOfLettersDigitsAndSymbols) {
-    EXPECT_TRUE(Cp1252IsAlpha('q'));
     EXPECT_TRUE(Cp1252IsAlpha(0xC4));
     EXPECT_TRUE(Cp1252IsAlpha(0x83));
     EXPECT_TRUE(Cp1252IsAlpha(0xAA));
     EXPECT_FALSE(Cp1252IsAlpha(0xD7));
     EXPECT_FALSE(Cp1252IsAlpha('_'));
-    EXPECT_FALSE(Cp1252IsAlpha('5'));
     EXPECT_TRUE(Cp1252IsDigit('0'));
     EXPECT_FALSE(Cp1252IsDigit(0xB2));
-    EXPECT_TRUE(Cp1252IsAlnum('9'));
     EXPECT_TRUE(Cp1252IsAlnum(0xFC));
     EXPECT_FALSE(Cp1252IsAlnum(' '));
     EXPECT_TRUE(Cp1252IsUpper(0xC0));

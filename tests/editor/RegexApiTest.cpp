@@ -120,21 +120,13 @@ TEST(RegexApi, Dump) {
     const std::string dump = r.Dump();
     EXPECT_EQ(dump.substr(0, 10), " 1BRANCH (") << dump;
     EXPECT_NE(dump.find("EXACTLY ("), std::string::npos);
-    EXPECT_NE(dump.find("LOOPENTRY"), std::string::npos);
     EXPECT_NE(dump.find("LOOPNG ("), std::string::npos);
-    EXPECT_NE(dump.find(" -> ("), std::string::npos);
     EXPECT_NE(dump.find("{2,3}"), std::string::npos);
-    EXPECT_NE(dump.find("OPEN[1]"), std::string::npos);
-    EXPECT_NE(dump.find("CLOSE[1]"), std::string::npos);
     EXPECT_NE(dump.find("BSUBEXP ("), std::string::npos);
-    EXPECT_NE(dump.find("END (0)"), std::string::npos);
     EXPECT_NE(dump.find("start 'x'"), std::string::npos);
     EXPECT_NE(dump.find("\r\nFirstCharSet:x"), std::string::npos);
     r.SetExpression("\\t|a");
     EXPECT_NE(r.Dump().find("FirstCharSet:#9a"), std::string::npos);
-    r.SetExpression("[abc]x{2}");
-    EXPECT_NE(r.Dump().find("ANYOFTINYSET (") , std::string::npos);
-    EXPECT_NE(r.Dump().find("BRACES ("), std::string::npos);
 }
 
 }  // namespace

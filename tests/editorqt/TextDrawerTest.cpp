@@ -75,7 +75,6 @@ TEST_F(TextDrawerTest, RunsOfEveryStyleStartEachCharacterOnItsCell) {
     int width = drawer.GetCharWidth();
     const char text[] = "||||||||||||||||||||";
     int n = static_cast<int>(sizeof(text) - 1);
-    std::vector<std::vector<int>> inkByStyle;
     for (TFontStyles style : {TFontStyles{}, TFontStyles{fsBold}}) {
         QImage image(width * (n + 1), drawer.GetCharHeight(), QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -98,7 +97,6 @@ TEST_F(TextDrawerTest, RunsOfEveryStyleStartEachCharacterOnItsCell) {
         for (int offset : ink) {
             EXPECT_EQ(offset, ink[0]);
         }
-        inkByStyle.push_back(ink);
     }
 }
 
