@@ -181,24 +181,24 @@ void TCommPortDriver::FlushBuffers(bool input, bool output)
 
 void TCommPortDriver::ToggleDTR(bool on)
 {
-    if (!Connected()) return;
-    if (modem_.IsOpen()) {
-        if (on != dtr_) modem_.SendLine("DTR", on);
-    } else if (!device_.SetModemBits(TIOCM_DTR, on)) {
-        NoteError();
-    }
-    dtr_ = on;
+    SetModemLine("DTR", TIOCM_DTR, on, dtr_);
 }
 
 void TCommPortDriver::ToggleRTS(bool on)
 {
+    SetModemLine("RTS", TIOCM_RTS, on, rts_);
+}
+
+// The modem socket hears only of changes; a terminal's line is set each time.
+void TCommPortDriver::SetModemLine(const char* name, int bit, bool on, bool& level)
+{
     if (!Connected()) return;
     if (modem_.IsOpen()) {
-        if (on != rts_) modem_.SendLine("RTS", on);
-    } else if (!device_.SetModemBits(TIOCM_RTS, on)) {
+        if (on != level) modem_.SendLine(name, on);
+    } else if (!device_.SetModemBits(bit, on)) {
         NoteError();
     }
-    rts_ = on;
+    level = on;
 }
 
 bool TCommPortDriver::ReadDSR()

@@ -114,6 +114,7 @@ public:
 private:
     void NoteError();
     void NotifyPollListener();
+    void SetModemLine(const char* name, int bit, bool on, bool& level);
     void PollStream();
     void PollPackets();
     void FirePacket(int32_t size, int64_t elapsedMs);

@@ -149,6 +149,7 @@ protected:
     void ConnectWith(bool (TSXComm::*choose)(), void (TSXComm::*detect)());
     bool AutoChooseWith(bool (TSXComm::*test)(int));
     bool TestPortWith(int portIndex, void (TSXComm::*detect)());
+    void DetectWith(const std::function<void()>& afterLoopback);
     // Port handling of the presence test and the connect.
     void SelectPort(int portIndex);
     void ClearIdentity();

@@ -90,20 +90,29 @@ bool TSXComm::ReportPortTestError(const EError& error)
 
 void TSXComm::DetectModule()
 {
+    DetectWith([&] {
+        Reset(false);
+        CheckSyncEcho();
+        int32_t pc = 0, activity = 0;
+        uint8_t bytecode = 0;
+        QueryStatus(pc, activity, bytecode);
+        if (ComTrace(2)) DebugPrintf("JVM PC: %d activity %d\n", int(pc), int(activity));
+        statusRead_ = true;
+        if (!firmwareVersion_.empty()) deviceType_ = "Corvane";
+    });
+}
+
+// Opens the port, tests the cable's loop and runs the rest of a presence
+// test; the port is closed again however it ends.
+void TSXComm::DetectWith(const std::function<void()>& afterLoopback)
+{
     Exchange([&] {
         ClearIdentity();
         try {
             OpenPort();
             DrainPort();
             CheckLoopback();
-            Reset(false);
-            CheckSyncEcho();
-            int32_t pc = 0, activity = 0;
-            uint8_t bytecode = 0;
-            QueryStatus(pc, activity, bytecode);
-            if (ComTrace(2)) DebugPrintf("JVM PC: %d activity %d\n", int(pc), int(activity));
-            statusRead_ = true;
-            if (!firmwareVersion_.empty()) deviceType_ = "Corvane";
+            afterLoopback();
         } catch (...) {
             Close();
             throw;

@@ -2,10 +2,6 @@
 // the cable's loop only, no reset, no sync, no status.
 #include "devicelink/LinkCodes.h"
 #include "devicelink/SXComm.h"
-#include "devicelink/SerialTrace.h"
-#include "foundation/EError.h"
-#include "foundation/Messages.h"
-#include "foundation/Options.h"
 
 void TSXComm::ConnectQuick()
 {
@@ -24,21 +20,11 @@ bool TSXComm::TestPortQuick(int portIndex)
 
 void TSXComm::DetectModuleQuick()
 {
-    Exchange([&] {
-        ClearIdentity();
-        try {
-            OpenPort();
-            DrainPort();
-            CheckLoopback();
-            echoFound_ = true;
-            statusRead_ = true;
-            deviceType_ = "Corvane";
-            SetRunning(true);
-            TransmitByte(kComNoInput);
-        } catch (...) {
-            Close();
-            throw;
-        }
-        Close();
+    DetectWith([&] {
+        echoFound_ = true;
+        statusRead_ = true;
+        deviceType_ = "Corvane";
+        SetRunning(true);
+        TransmitByte(kComNoInput);
     });
 }

@@ -1,9 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <fcntl.h>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "devicelink/CommPortDriver.h"
@@ -130,15 +128,11 @@ TEST_F(CommPortDriverTest, OpensExclusivelyAndKeepsThePortWhileOpen)
 
     port.Disconnect();
     EXPECT_TRUE(second.Connect()) << second.GetLastError();
-}
 
-TEST_F(CommPortDriverTest, MissingDeviceFailsToConnect)
-{
-    port.Disconnect();
-    TCommPortDriver other;
-    other.SetComPort(pty.PortIndex() + 1);
-    EXPECT_FALSE(other.Connect());
-    EXPECT_EQ(other.GetLastError(), ENOENT);
+    TCommPortDriver missing;
+    missing.SetComPort(pty.PortIndex() + 1);
+    EXPECT_FALSE(missing.Connect());
+    EXPECT_EQ(missing.GetLastError(), ENOENT);
 }
 
 TEST_F(CommPortDriverTest, ModemLinesTravelOverTheModemSocket)
@@ -249,20 +243,9 @@ TEST_F(CommPortDriverTest, PacketModeDeliversWholePacketsAndTimesOutTheRest)
     EXPECT_EQ(got.back(), "xy");
 }
 
-TEST(CommPortDriverProperties, DefaultsAndSetterRules)
+TEST(CommPortDriverProperties, SetterRules)
 {
     TCommPortDriver port;
-    EXPECT_EQ(port.ComPort(), pnCOM2);
-    EXPECT_EQ(port.ComPortSpeed(), br9600);
-    EXPECT_EQ(port.ComPortInBufSize(), 2048);
-    EXPECT_EQ(port.ComPortOutBufSize(), 2048);
-    EXPECT_EQ(port.PacketSize(), -1);
-    EXPECT_EQ(port.PacketTimeout(), -1);
-    EXPECT_EQ(port.PacketMode(), pmDiscard);
-    EXPECT_EQ(port.ComPortPollingDelay(), 50);
-    EXPECT_EQ(port.OutputTimeout(), 4000);
-    EXPECT_TRUE(port.EnableDTROnOpen());
-
     port.SetComPort(18);
     EXPECT_EQ(port.ComPort(), 18);  // COM19
     port.SetComPort(19);
@@ -288,6 +271,8 @@ TEST_F(CommPortDriverTest, AdoptsForgetsAndClosesHandles)
     std::string path = pty.Dir() + "/COM" + std::to_string(pty.PortIndex() + 1);
     int fd = open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     ASSERT_GE(fd, 0);
+    int notices = 0;
+    port.SetPollListener([&] { ++notices; });
     port.SetComHandle(fd);
     EXPECT_TRUE(port.Connected());
     EXPECT_TRUE(port.PollActive());
@@ -303,4 +288,13 @@ TEST_F(CommPortDriverTest, AdoptsForgetsAndClosesHandles)
     port.SetComHandle(TCommPortDriver::ClosedHandle);  // closed
     EXPECT_FALSE(port.Connected());
     EXPECT_EQ(fcntl(fd, F_GETFD), -1);
+
+    // The poll timer hears of every change, and of a new polling delay.
+    ASSERT_TRUE(port.Connect());
+    port.SetComPortPollingDelay(5);
+    port.SetComPortPollingDelay(5);
+    port.Disconnect();
+    port.SetPollListener(nullptr);
+    port.Connect();
+    EXPECT_EQ(notices, 7);
 }

@@ -9,6 +9,14 @@ bool Has(const std::vector<std::string>& lines, const std::string& line)
     return std::find(lines.begin(), lines.end(), line) != lines.end();
 }
 
+// The port search tries these COM numbers.
+void SearchPorts(std::initializer_list<int32_t> numbers)
+{
+    GlobalOptions.DebugPort = 0;
+    GlobalOptions.NumValidPorts = int32_t(numbers.size());
+    std::copy(numbers.begin(), numbers.end(), GlobalOptions.ValidPort.begin());
+}
+
 }  // namespace
 
 TEST_F(ModuleLinkTest, PresenceTestFindsTheModuleAndLeavesThePortOpenForUse)
@@ -48,9 +56,7 @@ TEST_F(ModuleLinkTest, AutoChoiceSkipsSilentForeignAndFaultyPorts)
     bank.Add(3, dead.transport);
     bank.Add(4, oldFirmware.transport);
     bank.Add(5, sim.transport);
-    GlobalOptions.DebugPort = 0;
-    GlobalOptions.NumValidPorts = 6;
-    for (int i = 0; i < 6; ++i) GlobalOptions.ValidPort[size_t(i)] = i + 1;
+    SearchPorts({1, 2, 3, 4, 5, 6});
     GlobalOptions.debugComLevel = 1;
 
     TSXComm auto_(bank, host, clock);
@@ -84,10 +90,7 @@ TEST_F(ModuleLinkTest, AutoChoiceSkipsSilentForeignAndFaultyPorts)
 TEST_F(ModuleLinkTest, NoModuleOnAnyPortIsIde54)
 {
     PortBank bank;
-    GlobalOptions.DebugPort = 0;
-    GlobalOptions.NumValidPorts = 2;
-    GlobalOptions.ValidPort[0] = 1;
-    GlobalOptions.ValidPort[1] = 4;
+    SearchPorts({1, 4});
     GlobalOptions.debugComLevel = 1;
     TSXComm none(bank, host, clock);
     EXPECT_EQ(RaisedMessage([&] { none.Connect(); }), "[ Error IDE-0054] Unable to find a Corvane on any port.");
@@ -166,10 +169,7 @@ TEST_F(ModuleLinkTest, CancelDuringTheSearchEndsItWithIde45)
     PortBank bank;
     bank.Add(0, sim.transport);
     bank.Add(1, second.transport);
-    GlobalOptions.DebugPort = 0;
-    GlobalOptions.NumValidPorts = 2;
-    GlobalOptions.ValidPort[0] = 1;
-    GlobalOptions.ValidPort[1] = 2;
+    SearchPorts({1, 2});
     host.worker = true;
     host.cancelAt = 3;
     TSXComm searching(bank, host, clock);
@@ -186,10 +186,7 @@ TEST_F(ModuleLinkTest, QuickSearchTestsOnlyTheCable)
     PortBank bank;
     bank.Add(0, noCable.transport);
     bank.Add(1, sim.transport);
-    GlobalOptions.DebugPort = 0;
-    GlobalOptions.NumValidPorts = 2;
-    GlobalOptions.ValidPort[0] = 1;
-    GlobalOptions.ValidPort[1] = 2;
+    SearchPorts({1, 2});
     sim.log.Clear();
     TSXComm quick(bank, host, clock);
     quick.ConnectQuick();

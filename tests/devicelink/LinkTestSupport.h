@@ -58,23 +58,38 @@ public:
     int terminations = 0;
 };
 
+// The message of the EError that `action` raises ("" when none), without its
+// line end.
+template <typename Action>
+std::string RaisedMessage(Action action)
+{
+    try {
+        action();
+    } catch (const EError& e) {
+        std::string message = e.Message;
+        if (!message.empty() && message.back() == '\n') message.pop_back();
+        return message;
+    }
+    return "";
+}
+
+// The number of the EError that `action` raises, or 0.
+template <typename Action>
+int RaisedNumber(Action action)
+{
+    try {
+        action();
+    } catch (const EError& e) {
+        return e.Number;
+    }
+    return 0;
+}
+
 // A link over a scripted port on a virtual clock, with the trace captured.
 class LinkTest : public ::testing::Test {
 protected:
     LinkTest() : port(clock), link(port, host, clock) { saved = GlobalOptions; }
     ~LinkTest() override { GlobalOptions = saved; }
-
-    // The error number that `action` raises, or 0.
-    template <typename Action>
-    int RaisedNumber(Action action)
-    {
-        try {
-            action();
-        } catch (const EError& e) {
-            return e.Number;
-        }
-        return 0;
-    }
 
     tOptions saved;
     CaptureSink sink;

@@ -6,27 +6,10 @@
 
 #include "devicelink/LinkCodes.h"
 #include "devicelink/SXComm.h"
-#include "foundation/EError.h"
 #include "foundation/Options.h"
 #include "tests/devicelink/LinkTestSupport.h"
 #include "tests/devicelink/PortTap.h"
 #include "tests/devicelink/SimulatedModule.h"
-#include "tests/support/CaptureSink.h"
-
-// The message of the EError that `action` raises ("" when none), without its
-// line end.
-template <typename Action>
-std::string RaisedMessage(Action action)
-{
-    try {
-        action();
-    } catch (const EError& e) {
-        std::string message = e.Message;
-        if (!message.empty() && message.back() == '\n') message.pop_back();
-        return message;
-    }
-    return "";
-}
 
 // A link to a simulated module over the in-memory transport on a virtual
 // clock, the module configured as COM2.

@@ -5,14 +5,55 @@
 
 #include "devicelink/CommPort.h"
 
+// A port that passes every call to the port Target() names; without one the
+// calls give a closed port's results.
+class ForwardingPort : public ICommPort {
+public:
+    int ComPort() const override { return Target() ? Target()->ComPort() : 0; }
+    void SetComPort(int port) override
+    {
+        if (ICommPort* p = Target()) p->SetComPort(port);
+    }
+    bool Connect() override { return Target() && Target()->Connect(); }
+    void Disconnect() override
+    {
+        if (ICommPort* p = Target()) p->Disconnect();
+    }
+    bool Connected() const override { return Target() && Target()->Connected(); }
+    int32_t SendData(const uint8_t* data, int32_t count) override
+    {
+        return Target() ? Target()->SendData(data, count) : 0;
+    }
+    bool ReadChar(uint8_t& c) override { return Target() && Target()->ReadChar(c); }
+    int32_t CharCount() override { return Target() ? Target()->CharCount() : -1; }
+    int32_t OutFreeSpace() override { return Target() ? Target()->OutFreeSpace() : 65535; }
+    void FlushBuffers(bool input, bool output) override
+    {
+        if (ICommPort* p = Target()) p->FlushBuffers(input, output);
+    }
+    void ToggleDTR(bool on) override
+    {
+        if (ICommPort* p = Target()) p->ToggleDTR(on);
+    }
+    void ToggleRTS(bool on) override
+    {
+        if (ICommPort* p = Target()) p->ToggleRTS(on);
+    }
+    bool ReadDSR() override { return Target() && Target()->ReadDSR(); }
+    bool WaitReadable(int32_t timeoutMs) override { return Target() && Target()->WaitReadable(timeoutMs); }
+    int32_t GetLastError() const override { return error_ ? error_ : Target() ? Target()->GetLastError() : 0; }
+
+protected:
+    virtual ICommPort* Target() const = 0;
+    int32_t error_ = 0;
+};
+
 // A port between the link and another port that lets a test break it: the
 // open fails, reads fail, or a hook sees every byte before it goes out.
-class PortTap : public ICommPort {
+class PortTap : public ForwardingPort {
 public:
     explicit PortTap(ICommPort& inner) : inner_(inner) {}
 
-    int ComPort() const override { return inner_.ComPort(); }
-    void SetComPort(int port) override { inner_.SetComPort(port); }
     bool Connect() override
     {
         if (failOpen) {
@@ -21,8 +62,6 @@ public:
         }
         return inner_.Connect();
     }
-    void Disconnect() override { inner_.Disconnect(); }
-    bool Connected() const override { return inner_.Connected(); }
     int32_t SendData(const uint8_t* data, int32_t count) override
     {
         if (onSend)
@@ -37,14 +76,6 @@ public:
         }
         return inner_.ReadChar(c);
     }
-    int32_t CharCount() override { return inner_.CharCount(); }
-    int32_t OutFreeSpace() override { return inner_.OutFreeSpace(); }
-    void FlushBuffers(bool input, bool output) override { inner_.FlushBuffers(input, output); }
-    void ToggleDTR(bool on) override { inner_.ToggleDTR(on); }
-    void ToggleRTS(bool on) override { inner_.ToggleRTS(on); }
-    bool ReadDSR() override { return inner_.ReadDSR(); }
-    bool WaitReadable(int32_t timeoutMs) override { return inner_.WaitReadable(timeoutMs); }
-    int32_t GetLastError() const override { return error_ ? error_ : inner_.GetLastError(); }
     std::string DevicePath() const override { return devicePath; }
 
     bool failOpen = false;
@@ -53,13 +84,14 @@ public:
     std::function<void(uint8_t)> onSend;
 
 private:
+    ICommPort* Target() const override { return &inner_; }
+
     ICommPort& inner_;
-    int32_t error_ = 0;
 };
 
 // Several ports behind one: the selected port index picks the one that
 // answers. A port without an entry does not exist (ENOENT on open).
-class PortBank : public ICommPort {
+class PortBank : public ForwardingPort {
 public:
     void Add(int portIndex, ICommPort& port) { ports_[portIndex] = &port; }
 
@@ -70,64 +102,20 @@ public:
     }
     bool Connect() override
     {
-        if (ICommPort* port = Selected()) return port->Connect();
+        if (Target()) return Target()->Connect();
         error_ = ENOENT;
         return false;
-    }
-    void Disconnect() override { Call([](ICommPort& p) { p.Disconnect(); }); }
-    bool Connected() const override
-    {
-        auto it = ports_.find(selected_);
-        return it != ports_.end() && it->second->Connected();
-    }
-    int32_t SendData(const uint8_t* data, int32_t count) override
-    {
-        ICommPort* port = Selected();
-        return port ? port->SendData(data, count) : 0;
-    }
-    bool ReadChar(uint8_t& c) override
-    {
-        ICommPort* port = Selected();
-        return port && port->ReadChar(c);
-    }
-    int32_t CharCount() override
-    {
-        ICommPort* port = Selected();
-        return port ? port->CharCount() : -1;
-    }
-    int32_t OutFreeSpace() override { return 2048; }
-    void FlushBuffers(bool input, bool output) override
-    {
-        Call([&](ICommPort& p) { p.FlushBuffers(input, output); });
-    }
-    void ToggleDTR(bool on) override { Call([&](ICommPort& p) { p.ToggleDTR(on); }); }
-    void ToggleRTS(bool on) override { Call([&](ICommPort& p) { p.ToggleRTS(on); }); }
-    bool ReadDSR() override
-    {
-        ICommPort* port = Selected();
-        return port && port->ReadDSR();
-    }
-    bool WaitReadable(int32_t timeoutMs) override
-    {
-        ICommPort* port = Selected();
-        return port && port->WaitReadable(timeoutMs);
     }
     int32_t GetLastError() const override { return error_; }
     std::string DevicePath() const override { return "/dev/ttyTEST" + std::to_string(selected_); }
 
 private:
-    ICommPort* Selected()
+    ICommPort* Target() const override
     {
         auto it = ports_.find(selected_);
         return it == ports_.end() ? nullptr : it->second;
     }
-    template <typename F>
-    void Call(F f)
-    {
-        if (ICommPort* port = Selected()) f(*port);
-    }
 
     std::map<int, ICommPort*> ports_;
     int selected_ = 0;
-    int32_t error_ = 0;
 };

@@ -18,7 +18,7 @@ protected:
         port.FlushBuffers(true, false);
         return number;
     }
-    int64_t Elapsed(int64_t since) const { return const_cast<VirtualClock&>(clock).TickCount() - since; }
+    int64_t Elapsed(int64_t since) { return clock.TickCount() - since; }
 };
 
 }  // namespace
