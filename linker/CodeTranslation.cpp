@@ -95,9 +95,8 @@ void CORULinker::WriteOperands(CJavaClass* javaClass, uint8_t opcode, const uint
         case opGetfield:
         case opPutfield: {
             int ref = ReadU16(at + 1);
-            const CJavaClass* owner =
-                FindLinkedClass(javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
-            if (!owner) throw EError(ecIDE, 48);
+            const CJavaClass* owner = RequireLinkedClass(
+                javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
             EmitOperandWord(
                 GetFieldObjectOffset(owner, javaClass->GetUtf8(javaClass->GetFieldrefNameIndex(ref)),
                                      javaClass->GetUtf8(javaClass->GetFieldrefDescriptorIndex(ref))));
@@ -106,9 +105,8 @@ void CORULinker::WriteOperands(CJavaClass* javaClass, uint8_t opcode, const uint
         case opGetstatic:
         case opPutstatic: {
             int ref = ReadU16(at + 1);
-            const CJavaClass* owner =
-                FindLinkedClass(javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
-            if (!owner) throw EError(ecIDE, 48);
+            const CJavaClass* owner = RequireLinkedClass(
+                javaClass->GetClassConstantName(javaClass->GetFieldrefConstantIndex1(ref)));
             int field = owner->FindField(javaClass->GetUtf8(javaClass->GetFieldrefNameIndex(ref)));
             EmitOperandWord(uint16_t(2 * owner->GetFieldSlot(field)));
             return;
@@ -116,9 +114,8 @@ void CORULinker::WriteOperands(CJavaClass* javaClass, uint8_t opcode, const uint
         case opInvokestatic:
         case opInvokespecial: {
             int ref = ReadU16(at + 1);
-            const CJavaClass* owner =
-                FindLinkedClass(javaClass->GetClassConstantName(javaClass->GetMethodrefConstantIndex1(ref)));
-            if (!owner) throw EError(ecIDE, 48);
+            const CJavaClass* owner = RequireLinkedClass(
+                javaClass->GetClassConstantName(javaClass->GetMethodrefConstantIndex1(ref)));
             EmitOperandWord(owner->GetLinkedMethodOffset(
                 javaClass->GetUtf8(javaClass->GetMethodrefNameIndex(ref)),
                 javaClass->GetUtf8(javaClass->GetMethodrefDescriptorIndex(ref))));
@@ -152,8 +149,7 @@ void CORULinker::WriteOperands(CJavaClass* javaClass, uint8_t opcode, const uint
 void CORULinker::WriteInvokeVirtualOperands(CJavaClass* javaClass, const uint8_t* at) {
     int ref = ReadU16(at + 1);
     const char* className = javaClass->GetClassConstantName(javaClass->GetMethodrefConstantIndex1(ref));
-    const CJavaClass* target = FindLinkedClass(className);
-    if (!target) throw EError(ecIDE, 48);
+    const CJavaClass* target = RequireLinkedClass(className);
     const char* name = javaClass->GetUtf8(javaClass->GetMethodrefNameIndex(ref));
     const char* descriptor = javaClass->GetUtf8(javaClass->GetMethodrefDescriptorIndex(ref));
     int index = 0;

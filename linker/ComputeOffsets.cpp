@@ -69,13 +69,8 @@ void CORULinker::LayoutStrings() {
                 for (const TStringRecord& record : found)
                     if (std::strcmp(record.Text, text) == 0) known = true;
                 if (known) continue;
-                TStringRecord record;
+                TStringRecord record = NewStringRecord(javaClass, constantIndex, found.size());
                 record.DataOffset = position;
-                record.Text = text;
-                record.Length = uint32_t(std::strlen(text));
-                record.FirstClass = javaClass;
-                record.ConstantIndex = uint32_t(constantIndex);
-                record.Number = uint32_t(found.size());
                 found.push_back(record);
                 position += record.Length + StringRecordHeaderSize;
                 linked.StringsSize += record.Length + StringRecordHeaderSize;

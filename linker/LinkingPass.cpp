@@ -126,13 +126,7 @@ void CORULinker::AddStringConstant(CJavaClass* javaClass, int method, int consta
     const char* text = javaClass->GetStringConstantText(constantIndex);
     if (!FindString(text, int(Strings.size()))) {
         if (int(Strings.size()) >= MaxStrings) throw EError(ecIDE, 31, MaxStrings);
-        TStringRecord record;
-        record.Text = text;
-        record.Length = uint32_t(std::strlen(text));
-        record.FirstClass = javaClass;
-        record.ConstantIndex = uint32_t(constantIndex);
-        record.Number = uint32_t(Strings.size());
-        Strings.push_back(record);
+        Strings.push_back(NewStringRecord(javaClass, constantIndex, Strings.size()));
     }
     LoadNeededClass(StringClassName);
 }

@@ -69,6 +69,12 @@ uint32_t CORULinker::GetClassOffset(const CJavaClass* javaClass) const {
     return Classes[index].Offset;
 }
 
+const CJavaClass* CORULinker::RequireLinkedClass(const char* name) const {
+    const CJavaClass* found = FindLinkedClass(name);
+    if (!found) throw EError(ecIDE, 48);
+    return found;
+}
+
 uint32_t CORULinker::LinkedClassOffset(const char* name) const {
     for (int i = 0; i < LinkedClassCount; ++i)
         if (std::strcmp(Classes[i].Class->GetClassName(), name) == 0) return Classes[i].Offset;
@@ -84,6 +90,16 @@ bool CORULinker::IsStaticMethod(CJavaClass* javaClass, const char* name, const c
     int index = javaClass->GetLinkedMethodIndex(name, descriptor);
     const TMethodTableEntry& entry = javaClass->MethodTable[index];
     return entry.Owner->IsMethodStatic(entry.OwnerIndex);
+}
+
+TStringRecord CORULinker::NewStringRecord(CJavaClass* javaClass, int constantIndex, size_t number) {
+    TStringRecord record;
+    record.Text = javaClass->GetStringConstantText(constantIndex);
+    record.Length = uint32_t(std::strlen(record.Text));
+    record.FirstClass = javaClass;
+    record.ConstantIndex = uint32_t(constantIndex);
+    record.Number = uint32_t(number);
+    return record;
 }
 
 bool CORULinker::FindString(const char* text, int count) const {

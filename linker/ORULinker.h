@@ -122,6 +122,7 @@ private:
     void ResolveInstruction(CJavaClass* javaClass, int method, const uint8_t* code, uint32_t pc);
     CJavaClass* LoadNeededClass(const char* name);
     void AddStringConstant(CJavaClass* javaClass, int method, int constantIndex);
+    static TStringRecord NewStringRecord(CJavaClass* javaClass, int constantIndex, size_t number);
     CJavaClass* LoadClass(const std::string& name);
     void NumberStaticSlots();
     void CollectInitialisers(bool withOffsets);
@@ -133,6 +134,7 @@ private:
     void LayoutStrings();
     int IndexOfClass(const CJavaClass* javaClass) const;
     uint32_t LinkedClassOffset(const char* name) const;  // IDE-48 when not linked
+    const CJavaClass* RequireLinkedClass(const char* name) const;  // IDE-48 when not linked
 
     // Output pass
     void OutputPass();

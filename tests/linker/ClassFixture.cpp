@@ -77,8 +77,10 @@ CJavaClass* CTestClassFinder::Add(std::unique_ptr<CJavaClass> c) {
     return raw;
 }
 
-int MethodIndex(const CJavaClass& c, const char* name) {
+int MethodIndex(const CJavaClass& c, const char* name, const char* descriptor) {
     for (int m = 0; m < c.GetMethodCount(); ++m)
-        if (std::strcmp(c.GetMethodName(m), name) == 0) return m;
+        if (std::strcmp(c.GetMethodName(m), name) == 0 &&
+            (!descriptor || std::strcmp(c.GetMethodDescriptor(m), descriptor) == 0))
+            return m;
     return -1;
 }

@@ -29,8 +29,8 @@ private:
     std::string classPath_;
 };
 
-// Method index by name; -1 when missing.
-int MethodIndex(const CJavaClass& c, const char* name);
+// Method index by name (and descriptor, when given); -1 when missing.
+int MethodIndex(const CJavaClass& c, const char* name, const char* descriptor = nullptr);
 
 // Message of the EError that `action` throws; "no error" when it returns.
 template <typename F>

@@ -174,12 +174,14 @@ TEST(ClassLoad, TracesWithTheClassLoaderSwitch) {
     EXPECT_TRUE(sink.Contains("[Debug] ClassLoader: Trying file `" + TestClassDir() + "/Base.class'"));
 }
 
-TEST(ClassLoadErrors, MagicVersionTagAndInterfaces) {
+TEST(ClassLoadErrors, MagicNameVersionTagAndInterfaces) {
     const std::string bytes = TestClassBytes("Base");
     std::string badMagic = bytes;
     badMagic[0] = 0;
     EXPECT_EQ(LoadBytesError("Base", badMagic),
               "[ Error JVM-0018] File does not contain a Java class: `Base'.\n");
+    EXPECT_EQ(LoadBytesError("Other", bytes),  // a file of another class
+              "[ Error JVM-0018] File does not contain a Java class: `Other'.\n");
     const std::string versionError =
         "[ Error JVM-0019] Cannot read Java class file: `Base'. Version not supported.\n";
     EXPECT_EQ(LoadBytesError("Base", WithVersion(bytes, 45, 4)), versionError);
@@ -200,11 +202,6 @@ TEST(ClassLoadErrors, TruncatedFilesAreCorrupt) {
     const std::string corrupt = "[ Error JVM-0020] Java class file corrupt: `Listing'.\n";
     for (size_t cut : {size_t(0), size_t(3), size_t(9), size_t(40), bytes.size() / 2, bytes.size() * 3 / 4})
         EXPECT_EQ(LoadBytesError("Listing", bytes.substr(0, cut)), corrupt) << cut;
-}
-
-TEST(ClassLoadErrors, AFileOfAnotherClassIsNotThatClass) {
-    EXPECT_EQ(LoadBytesError("Other", TestClassBytes("Base")),
-              "[ Error JVM-0018] File does not contain a Java class: `Other'.\n");
 }
 
 TEST(ClassLoad, SourceNameLooksForDollarInTheFileNameOnly) {

@@ -74,8 +74,6 @@ TEST(LinkErrors, StringLimits) {
     EXPECT_EQ(LinkMinimal(StringConstants(127)), "");
     EXPECT_EQ(LinkMinimal(StringConstants(128)),
               "[ Error IDE-0031] Maximum number of strings exceeded (128).\n");
-    EXPECT_EQ(LinkMinimal(StringConstants(129)),
-              "[ Error IDE-0031] Maximum number of strings exceeded (128).\n");
 }
 
 TEST(LinkErrors, RefusedInstructions) {

@@ -2,8 +2,9 @@
 
 #include <sys/stat.h>
 
-#include <cstring>
+#include <cstdio>
 
+#include "tests/linker/ClassFixture.h"
 #include "tests/linker/LinkFixture.h"
 
 namespace {
@@ -12,17 +13,15 @@ bool Exists(const std::string& path) {
     return stat(path.c_str(), &info) == 0;
 }
 
-std::string Line(const char* format, int offset, int value, const std::string& text) {
-    char buffer[200];
-    std::snprintf(buffer, sizeof buffer, format, offset, value, text.c_str());
-    return buffer;
+// An "offset:<TAB>dw<TAB>value<TAB>;text" line.
+std::string DwLine(int offset, int value, const std::string& text) {
+    return std::to_string(offset) + ":\tdw\t" + std::to_string(value) + "\t;" + text + "\n";
 }
 
-// "offset:<TAB>dw<TAB>value<TAB>;text" lines of a record word.
-std::string WordLines(int offset, int value, const std::string& hi, const std::string& lo) {
-    return Line("%d:\tdw\t%d\t;%s", offset, value >> 8, hi + " hi = " + std::to_string(value >> 8)) + "\n" +
-           Line("%d:\tdw\t%d\t;%s", offset + 1, value & 0xFF, lo + " lo = " + std::to_string(value & 0xFF)) +
-           "\n";
+// The two lines of a record word.
+std::string WordLines(int offset, int value, const std::string& name) {
+    return DwLine(offset, value >> 8, name + " hi = " + std::to_string(value >> 8)) +
+           DwLine(offset + 1, value & 0xFF, name + " lo = " + std::to_string(value & 0xFF));
 }
 
 class ListingFiles : public ::testing::Test {
@@ -142,14 +141,13 @@ TEST_F(ListingFiles, SecondOpcodeListing) {
 TEST_F(ListingFiles, HexAndBinaryFiles) {
     LinkTiny(true);
     std::vector<uint8_t> image = program.Image();
-    std::string hex = TempDir::ReadFile(program.Dir().File("oru.hex"));
-    ASSERT_EQ(hex.size(), 3 * image.size());
-    EXPECT_EQ(hex.substr(0, 12), "A4 14 01 00 ");
-    for (size_t i = 0; i < image.size(); ++i) {
-        char expected[4];
-        std::snprintf(expected, sizeof expected, "%02X ", image[i]);
-        ASSERT_EQ(hex.substr(3 * i, 3), expected) << "byte " << i;
+    std::string hex;
+    for (uint8_t byte : image) {
+        char text[4];
+        std::snprintf(text, sizeof text, "%02X ", byte);
+        hex += text;
     }
+    EXPECT_EQ(TempDir::ReadFile(program.Dir().File("oru.hex")), hex);
     std::string bin = TempDir::ReadFile(program.Dir().File("oru.bin"));
     EXPECT_EQ(bin, std::string(image.begin(), image.end()));
     EXPECT_FALSE(Exists(program.Dir().File("oru.hex.tmp")));
@@ -173,8 +171,7 @@ TEST(ListingExceptionTable, HandlerEntriesListed) {
     std::string text = TempDir::ReadFile(program.Dir().File("oru.out"));
     CORULinker& linker = program.Linker();
     const CJavaClass* guard = linker.GetClass(0);
-    int m = 0;
-    while (std::strcmp(guard->GetMethodName(m), "main") != 0) ++m;
+    int m = MethodIndex(*guard, "main");
     int count = guard->GetExceptionCount(m);
     ASSERT_GT(count, 0);
     TExceptionInfo entry = guard->GetExceptionEntry(m, 0);
@@ -182,17 +179,14 @@ TEST(ListingExceptionTable, HandlerEntriesListed) {
     int table = guard->GetMethodImageOffset(m) + int(guard->GetCodeLength(m));
     int base = guard->GetMethodImageOffset(m);
     int throwable = int(linker.GetClassOffset(linker.FindLinkedClass("java/lang/Throwable")));
-    std::string expected =
-        Line("%d:\tdw\t%d\t;%s", table, count, "Number of exception handlers = " + std::to_string(count)) +
-        "\n" + WordLines(table + 1, base + entry.StartPc + 1, "start_pc", "start_pc") +
-        WordLines(table + 3, base + entry.EndPc + 1, "end_pc", "end_pc") +
-        WordLines(table + 5, throwable, "catchType offset", "catchType offset") +
-        WordLines(table + 7, base + entry.HandlerPc, "handler_pc", "handler_pc");
+    std::string expected = DwLine(table, count, "Number of exception handlers = " + std::to_string(count)) +
+                           WordLines(table + 1, base + entry.StartPc + 1, "start_pc") +
+                           WordLines(table + 3, base + entry.EndPc + 1, "end_pc") +
+                           WordLines(table + 5, throwable, "catchType offset") +
+                           WordLines(table + 7, base + entry.HandlerPc, "handler_pc");
     EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n----\n" << text;
     std::string record = "Number of parameters = 0 (exception table present)\n";
     EXPECT_NE(text.find(record), std::string::npos);
-    TOruImage parsed = program.Check();
-    EXPECT_TRUE(parsed.Problems.empty()) << ProblemText(parsed);
 }
 
 TEST(ListingWithoutStrings, StringHeadingsStandAlone) {

@@ -4,20 +4,10 @@
 #include <cctype>
 #include <cstring>
 
-#include "foundation/EError.h"
+#include "tests/linker/ClassFixture.h"
 #include "tests/linker/LinkFixture.h"
 
 namespace {
-template <typename F>
-std::string ErrorOf(F&& action) {
-    try {
-        action();
-    } catch (const EError& e) {
-        return e.Message;
-    }
-    return "no error";
-}
-
 class Queries : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_EQ(linkError, ""); }
@@ -31,19 +21,19 @@ protected:
 TEST_F(Queries, ClassesAndMethodsByOffset) {
     for (int i = 0; i < linker.GetClassCount(); ++i)
         EXPECT_EQ(linker.FindClassByOffset(linker.GetClassOffset(linker.GetClass(i))), linker.GetClass(i));
-    EXPECT_EQ(ErrorOf([&] { linker.FindClassByOffset(21); }), "[ Error IDE-0029] Invalid class offset.\n");
+    EXPECT_EQ(ErrorMessageOf([&] { linker.FindClassByOffset(21); }), "[ Error IDE-0029] Invalid class offset.\n");
     CJavaClass* owner = nullptr;
     const CJavaClass* main = linker.GetClass(0);
     int m = linker.FindMethodByOffset(main->GetLinkedMethodOffset("main", "()V"), owner);
     EXPECT_EQ(owner, main);
     EXPECT_STREQ(main->GetMethodName(m), "main");
-    EXPECT_EQ(ErrorOf([&] { linker.FindMethodByOffset(21, owner); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.FindMethodByOffset(21, owner); }),
               "[ Error IDE-0015] Stack trace is corrupt.\n");
 }
 
 TEST_F(Queries, TranslatePcEdges) {
     int line = 0, pc = 0;
-    EXPECT_EQ(ErrorOf([&] { linker.TranslatePC(19, line, pc); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.TranslatePC(19, line, pc); }),
               "[ Error IDE-0016] Unable to do line number translation for pc = 19.\n");
     const CJavaClass* main = linker.GetClass(0);
     int m = linker.GetMainMethodIndex();
@@ -75,11 +65,11 @@ TEST_F(Queries, BreakpointsByFileAndLine) {
     int line = 0, pc = 0;
     linker.TranslatePC(linker.FindBreakpointAddress(source, 25), line, pc);
     EXPECT_EQ(line, 25);
-    EXPECT_EQ(ErrorOf([&] { linker.FindBreakableLine(source, 500); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.FindBreakableLine(source, 500); }),
               "[ Error IDE-0020] Unable to find a breakable line.\n");
-    EXPECT_EQ(ErrorOf([&] { linker.FindBreakpointAddress("/nowhere/Statics.java", 25); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.FindBreakpointAddress("/nowhere/Statics.java", 25); }),
               "[ Error IDE-0019] Unable to find class (/nowhere/Statics.java).\n");
-    EXPECT_EQ(ErrorOf([&] { linker.FindBreakpointAddress("a", 25); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.FindBreakpointAddress("a", 25); }),
               "[ Error IDE-0019] Unable to find class (a).\n");
 }
 
@@ -92,7 +82,7 @@ TEST_F(Queries, StringsAndSizes) {
     const TStringRecord& record = linker.FindStringIndex(settings, constant);
     EXPECT_STREQ(record.Text, "settings");
     EXPECT_EQ(linker.GetImage()[record.DataOffset + 11], 'e');
-    EXPECT_EQ(ErrorOf([&] { linker.FindStringIndex(settings, 1); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.FindStringIndex(settings, 1); }),
               "[ Error JVM-0020] Java class file corrupt: `Settings'.\n");
     uint32_t strings = 0;
     for (int i = 0; i < linker.GetClassCount(); ++i) strings += linker.GetClassStringsSize(i);
@@ -125,8 +115,8 @@ TEST(QueriesAfterLink, LoadingAnotherClassLeavesTheImageQueriesAlone) {
             world = i;
     }
     ASSERT_GT(world, 0);
-    EXPECT_EQ(ErrorOf([&] { linker.FindStringIndex(strings, world); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.FindStringIndex(strings, world); }),
               "[ Error IDE-0030] Unable to find constant pool string.\n");
-    EXPECT_EQ(ErrorOf([&] { linker.GetClassOffset(nullptr); }),
+    EXPECT_EQ(ErrorMessageOf([&] { linker.GetClassOffset(nullptr); }),
               "[ Error IDE-0019] Unable to find class ().\n");
 }

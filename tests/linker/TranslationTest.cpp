@@ -1,20 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstring>
 
 #include "linker/JvmOpcodes.h"
+#include "tests/linker/ClassFixture.h"
 #include "tests/linker/LinkFixture.h"
 
 namespace {
-int MethodOf(const CJavaClass& javaClass, const char* name, const char* descriptor = nullptr) {
-    for (int m = 0; m < javaClass.GetMethodCount(); ++m)
-        if (std::strcmp(javaClass.GetMethodName(m), name) == 0 &&
-            (!descriptor || std::strcmp(javaClass.GetMethodDescriptor(m), descriptor) == 0))
-            return m;
-    return -1;
-}
-
 // The image bytes of a method's code (initialiser calls included).
 std::vector<uint8_t> CodeOf(LinkedProgram& program, const CJavaClass& javaClass, int m) {
     std::vector<uint8_t> image = program.Image();
@@ -45,10 +37,9 @@ TEST(Translation, WideIincKeepsItsOperands) {
     LinkedProgram program(ProgramSources({"Arithmetic.java"}));
     ASSERT_EQ(program.Link("Arithmetic"), "");
     const CJavaClass& main = *program.Linker().GetClass(0);
-    std::vector<uint8_t> code = CodeOf(program, main, MethodOf(main, "main"));
+    std::vector<uint8_t> code = CodeOf(program, main, MethodIndex(main, "main"));
     EXPECT_TRUE(Contains(code, {0x4F, 0x51, 0x00, 0x00, 0x03, 0xE8})) << "x += 1000";
     EXPECT_TRUE(Contains(code, {0x4F, 0x51, 0x00, 0x00, 0xF8, 0x30})) << "x -= 2000";
-    EXPECT_TRUE(program.Check().Problems.empty());
 }
 
 TEST(Translation, FieldOperandsCountInheritedWords) {
@@ -67,9 +58,9 @@ TEST(Translation, FieldOperandsCountInheritedWords) {
     EXPECT_EQ(CORULinker::GetFieldObjectOffset(box, "x", "I"), 2);
     EXPECT_EQ(CORULinker::GetFieldObjectOffset(box, "side", "I"), 10);
     EXPECT_EQ(CORULinker::GetFieldObjectOffset(box, "depth", "I"), 12);
-    std::vector<uint8_t> squareInit = CodeOf(program, *square, MethodOf(*square, "<init>"));
+    std::vector<uint8_t> squareInit = CodeOf(program, *square, MethodIndex(*square, "<init>"));
     EXPECT_TRUE(Contains(squareInit, {0x55, 0x00, 10})) << "putfield side";
-    std::vector<uint8_t> shapeInit = CodeOf(program, *shape, MethodOf(*shape, "<init>"));
+    std::vector<uint8_t> shapeInit = CodeOf(program, *shape, MethodIndex(*shape, "<init>"));
     EXPECT_TRUE(Contains(shapeInit, {0x55, 0x00, 2})) << "putfield x";
     EXPECT_TRUE(Contains(shapeInit, {0x55, 0x00, 4})) << "putfield y";
 }
@@ -94,7 +85,7 @@ TEST(Translation, AbstractAndInheritedMethodRecords) {
     // A virtual call carries the parameter bytes and the record's place in the class record.
     const CJavaClass& main = *linker.GetClass(0);
     int describe = box->GetLinkedMethodIndex("describe", "()Ljava/lang/String;");
-    std::vector<uint8_t> code = CodeOf(program, main, MethodOf(main, "main"));
+    std::vector<uint8_t> code = CodeOf(program, main, MethodIndex(main, "main"));
     EXPECT_TRUE(Contains(code, {0x24, 2, uint8_t(3 + 7 * describe)}));
     // new carries the class record's address.
     EXPECT_TRUE(Contains(code, {0x57, 0, uint8_t(linker.GetClassOffset(box))}));
@@ -106,7 +97,7 @@ TEST(Translation, SwitchesBecomeCompact) {
     const CJavaClass& main = *program.Linker().GetClass(0);
     int switches = 0;
     for (const char* name : {"dense", "sparse"}) {
-        int m = MethodOf(main, name);
+        int m = MethodIndex(main, name);
         const uint8_t* jvm = main.GetCode(m);
         std::vector<uint8_t> code = CodeOf(program, main, m);
         for (uint32_t pc = 0, next = 0; pc < main.GetCodeLength(m); pc = next) {
@@ -149,7 +140,7 @@ TEST(Translation, InitialiserCallsOnlyInFrontOfTheMainMethod) {
     int count = linker.GetInitialiserCount();
     EXPECT_GE(count, 4);  // Statics, Counter, Settings, Helper and the library's
     ASSERT_EQ(int(linker.GetInitialisers().size()), count);
-    std::vector<uint8_t> code = CodeOf(program, main, MethodOf(main, "main", "()V"));
+    std::vector<uint8_t> code = CodeOf(program, main, MethodIndex(main, "main", "()V"));
     for (int i = 0; i < count; ++i) {
         EXPECT_EQ(code[3 * i], 0x25);
         CJavaClass* owner = nullptr;
@@ -157,11 +148,9 @@ TEST(Translation, InitialiserCallsOnlyInFrontOfTheMainMethod) {
         EXPECT_STREQ(owner->GetMethodName(m), "<clinit>");
     }
     const CJavaClass* helper = linker.FindLinkedClass("Helper");
-    int helperMain = MethodOf(*helper, "main");
+    int helperMain = MethodIndex(*helper, "main");
     EXPECT_EQ(linker.GetMainPrologueSize(helper, helperMain), 0);
     EXPECT_EQ(CodeOf(program, *helper, helperMain)[0], OruByteOf(0x1A));  // iload_0, no calls in front
-    TOruImage parsed = program.Check();
-    EXPECT_TRUE(parsed.Problems.empty()) << ProblemText(parsed);
     uint32_t total = 0;
     for (int i = 0; i < linker.GetClassCount(); ++i) total += linker.GetClassCodeSize(i);
     EXPECT_EQ(total, linker.GetStringTableOffset() - 20);
