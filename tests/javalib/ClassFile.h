@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// A small reader of compiled Java classes, for checking what the compiler
-// wrote: the constant pool, fields, methods and their bytecode.
+// Compiled Java classes as the library checks see them: the constant pool,
+// fields, methods and their bytecode, read by the linker's class reader.
 struct TClassFileError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
@@ -24,7 +24,6 @@ struct TMember {
     std::string Descriptor;
     uint16_t ConstantValueIndex = 0;
     std::vector<uint8_t> Code;  // methods with a body
-    std::vector<uint16_t> CatchTypes;  // per exception-table entry; 0 catches all
 };
 
 struct TClassFile {
@@ -34,7 +33,6 @@ struct TClassFile {
     uint16_t AccessFlags = 0;
     std::string Name;
     std::string SuperName;  // empty for java/lang/Object
-    uint16_t InterfaceCount = 0;
     std::vector<TMember> Fields;
     std::vector<TMember> Methods;
 
@@ -48,12 +46,10 @@ struct TClassFile {
 
 constexpr uint16_t kAccStatic = 0x0008;
 constexpr uint16_t kAccFinal = 0x0010;
-constexpr uint16_t kAccSynchronized = 0x0020;
 constexpr uint16_t kAccNative = 0x0100;
-constexpr uint16_t kAccInterface = 0x0200;
 
-TClassFile ReadClassFile(const std::string& path);
+// `name` in "/" form; empty: the file name's stem.
+TClassFile ReadClassFile(const std::string& path, const std::string& name = "");
 
-// Length of the instruction at pc (switch padding counted from the code's
-// start; wide forms included).
+// Length of the instruction at pc; throws when it does not fit.
 size_t InstructionLength(const std::vector<uint8_t>& code, size_t pc);

@@ -9,9 +9,7 @@ TClassMap ReadClassTree(const std::string& dir) {
     for (const auto& entry : std::filesystem::recursive_directory_iterator(dir)) {
         if (entry.path().extension() != ".class") continue;
         std::string relative = std::filesystem::relative(entry.path(), dir).replace_extension().generic_string();
-        TClassFile cls = ReadClassFile(entry.path().string());
-        if (cls.Name != relative) throw TClassFileError(relative + " declares " + cls.Name);
-        classes.emplace(relative, std::move(cls));
+        classes.emplace(relative, ReadClassFile(entry.path().string(), relative));
     }
     return classes;
 }

@@ -122,26 +122,8 @@ struct TRuleCheck {
 
 std::vector<std::string> RuleViolations(const TClassFile& cls, const TClassMap& classes, bool allowMain) {
     TRuleCheck check{cls, classes, allowMain, {}};
-    if (cls.Major != 45 || cls.Minor > 3)
-        check.Fail("", "class file version " + std::to_string(cls.Major) + "." + std::to_string(cls.Minor));
-    if ((cls.AccessFlags & kAccInterface) || cls.InterfaceCount) check.Fail("", "an interface");
     check.CheckMembers();
     return check.Violations;
-}
-
-int MethodTableSize(const std::string& className, const TClassMap& classes) {
-    const TClassFile& cls = classes.at(className);
-    // Inherited entries leave constructors out; an override keeps its place.
-    std::set<std::pair<std::string, std::string>> inheritedKeys;
-    for (const TClassFile* c = cls.SuperName.empty() ? nullptr : &classes.at(cls.SuperName); c;
-         c = c->SuperName.empty() ? nullptr : &classes.at(c->SuperName)) {
-        for (const TMember& m : c->Methods)
-            if (m.Name != "<init>" && m.Name != "<clinit>") inheritedKeys.insert({m.Name, m.Descriptor});
-    }
-    int size = static_cast<int>(inheritedKeys.size());
-    for (const TMember& m : cls.Methods)
-        if (m.Name == "<init>" || m.Name == "<clinit>" || !inheritedKeys.count({m.Name, m.Descriptor})) ++size;
-    return size;
 }
 
 std::set<std::string> LoadedStrings(const TClassMap& classes) {
@@ -165,58 +147,4 @@ int StaticSlots(const TClassMap& classes) {
         for (const TMember& f : cls.Fields)
             if ((f.AccessFlags & kAccStatic) && !IsConstantField(f)) ++slots;
     return slots;
-}
-
-namespace {
-
-// The classes one class's code makes the linker load.
-std::vector<std::string> NamedClasses(const TClassFile& cls) {
-    std::vector<std::string> names;
-    if (!cls.SuperName.empty()) names.push_back(cls.SuperName);
-    for (const TMember& m : cls.Methods) {
-        for (size_t pc = 0; pc < m.Code.size(); pc += InstructionLength(m.Code, pc)) {
-            uint8_t op = m.Code[pc];
-            if (op == 0x12 || op == 0x13) {
-                names.push_back("java/lang/String");
-            } else if ((op >= 0xB2 && op <= 0xB8) || op == 0xBB || op == 0xC1) {
-                const TConstant& ref = cls.Pool.at(U2(m.Code, pc + 1));
-                names.push_back(cls.ClassNameAt(op == 0xBB || op == 0xC1 ? U2(m.Code, pc + 1) : ref.Index1));
-            }
-        }
-        for (uint16_t type : m.CatchTypes)
-            if (type) names.push_back(cls.ClassNameAt(type));
-    }
-    return names;
-}
-
-}  // namespace
-
-TClassMap LinkedClasses(const std::string& mainClass, const TClassMap& classes) {
-    TClassMap linked;
-    std::vector<std::string> pending = {mainClass, "java/lang/Throwable"};
-    while (!pending.empty()) {
-        std::string name = pending.back();
-        pending.pop_back();
-        if (linked.count(name)) continue;
-        auto found = classes.find(name);
-        if (found == classes.end()) throw TClassFileError("a link needs the missing class " + name);
-        linked.emplace(name, found->second);
-        for (const std::string& named : NamedClasses(found->second)) pending.push_back(named);
-    }
-    return linked;
-}
-
-int ImageSize(const TClassMap& linked) {
-    int initialisers = 0;
-    for (const auto& [name, cls] : linked) initialisers += cls.FindMethod("<clinit>", "()V") ? 1 : 0;
-    int size = 20;
-    for (const auto& [name, cls] : linked) {
-        size += 3 + 7 * MethodTableSize(name, linked);
-        for (const TMember& m : cls.Methods) {
-            size += static_cast<int>(m.Code.size()) + (m.Name == "main" ? 3 * initialisers : 0);
-            if (!m.CatchTypes.empty()) size += 1 + 8 * static_cast<int>(m.CatchTypes.size());
-        }
-    }
-    for (const std::string& text : LoadedStrings(linked)) size += 2 + 10 + static_cast<int>(text.size());
-    return size;
 }
