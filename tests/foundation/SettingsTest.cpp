@@ -158,6 +158,7 @@ TEST_F(SettingsTest, SavedSettingsLoadBackAfterReopening) {
     EXPECT_EQ(WindowLayout.Main.Width, 800);
     EXPECT_EQ(WindowLayout.Terminal.Top, 365);
     EXPECT_EQ(hook.disconnects, 1);
+    EXPECT_EQ(hook.editorCalls, 1);  // told once, after reading
     EXPECT_EQ(hook.fontName, "DejaVu Sans Mono");
     EXPECT_EQ(hook.mainLeft, 10);
 }
