@@ -33,7 +33,7 @@ protected:
         JavaCompileResult run = RunCompilerAdapter(scratch_->Path() + "/" + name + ".java");
         for (const auto& entry : fs::directory_iterator(scratch_->Path()))
             if (entry.path().extension() == ".class")
-                (*classes_)[entry.path().stem().string()] = ReadClassFile(entry.path().string());
+                (*classes_)[entry.path().stem().string()] = LoadJavaClass(entry.path().stem().string(), scratch_->Path());
         return run.output;
     }
 
@@ -64,12 +64,12 @@ TEST_F(ExamplePrograms, CompileWithoutAWordAndLinkWithinTheLimits) {
         SCOPED_TRACE(program);
         EXPECT_EQ(Compile(program), "");
         ASSERT_TRUE(classes_->count(program));
-        const TMember* main = classes_->at(program).FindMethod("main", "()V");
-        ASSERT_NE(main, nullptr);
-        EXPECT_TRUE(main->AccessFlags & kAccStatic);
+        const CJavaClass& main = *classes_->at(program);
+        ASSERT_TRUE(DeclaresMethod(main, "main", "()V"));
+        EXPECT_TRUE(main.IsMethodStatic(main.FindMethod("main", "()V")));
         for (const auto& [name, cls] : *classes_) {
             if (CompiledLibrary().count(name)) continue;
-            EXPECT_EQ(RuleViolations(cls, *classes_, programs.count(name) > 0), std::vector<std::string>{}) << name;
+            EXPECT_EQ(RuleViolations(*cls, *classes_, programs.count(name) > 0), std::vector<std::string>{}) << name;
         }
 
         std::unique_ptr<CORULinker> linked = Link(program);

@@ -12,7 +12,7 @@
 // and static field accesses that name the declaring class, and only members
 // that exist. `classes` resolves the classes the code refers to. Returns one
 // text per violation.
-std::vector<std::string> RuleViolations(const TClassFile& cls, const TClassMap& classes, bool allowMain = false);
+std::vector<std::string> RuleViolations(const CJavaClass& cls, const TClassMap& classes, bool allowMain = false);
 
 // Distinct texts of the String constants the code loads.
 std::set<std::string> LoadedStrings(const TClassMap& classes);
