@@ -196,7 +196,8 @@ ISettingsHook* SetSettingsHook(ISettingsHook* hook) {
     return previous;
 }
 
-void SetDefaultSettings() {
+namespace {
+void ResetToDefaults() {
     tOptions& o = GlobalOptions;
     std::string dir = ProgramDirectory();
     o.OpenDialogPath = dir + "/Projects";
@@ -209,11 +210,17 @@ void SetDefaultSettings() {
     for (std::string& slot : Recent) slot.clear();
     DefaultEditorSettings(o);
     DefaultWindowLayout();
+}
+}  // namespace
+
+void SetDefaultSettings() {
+    ResetToDefaults();
     ApplyToWindows();
 }
 
+// The windows are told once, after reading.
 void LoadSettings() {
-    SetDefaultSettings();
+    ResetToDefaults();
     GlobalOptions.loaded = true;
     try {
         ReadStoredSettings(GlobalOptions);

@@ -78,10 +78,3 @@ TEST(EError, ReportErrorHasNoBlankAndNoObject) {
               "[Error IDE-0028] Unhandled exception in JVM: java.lang.ArithmeticException");
     EXPECT_FALSE(sink.infos[0]);
 }
-
-TEST(LinInfo, SourcePositionOwnsItsName) {
-    TLinInfo info("A.java", 3, 0, 3, 100);
-    EXPECT_TRUE(info.IsSourcePosition);
-    EXPECT_EQ(info.FileName, "A.java");
-    EXPECT_EQ(info.Category, 0u);
-}

@@ -6,8 +6,6 @@
 #include "foundation/Messages.h"
 #include "tests/support/CaptureSink.h"
 
-static int CodeOf(const EError& e) { return e.Number; }
-
 TEST(Messages, DropsOneTrailingLineFeed) {
     CaptureSink sink;
     MessagePrintf("two\n\n");
@@ -27,7 +25,7 @@ TEST(Messages, FormatLengthLimits) {
         MessagePrintf(tooLong.c_str());
         FAIL() << "no IDE-32";
     } catch (const EError& e) {
-        EXPECT_EQ(CodeOf(e), 32);
+        EXPECT_EQ(e.Number, 32);
     }
     std::string dOk(2023, 'b'), dLong(2024, 'b');
     EXPECT_NO_THROW(DebugPrintf(dOk.c_str()));

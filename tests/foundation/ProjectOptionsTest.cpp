@@ -115,12 +115,9 @@ TEST(ProjectOptions, IntegerWidthsRoundTrip) {
         DecodeProjectOptions(EncodeProjectOptions(p), read);
         EXPECT_EQ(read.DebugPort, port);
     }
-    EXPECT_EQ(EncodeProjectOptions([] {
-                  TProjectOptions p;
-                  p.DebugPort = 200;
-                  return p;
-              }()).substr(46 + 10, 3),
-              Hex("03 c8 00"));
+    TProjectOptions p;
+    p.DebugPort = 200;
+    EXPECT_EQ(EncodeProjectOptions(p).substr(46 + 10, 3), Hex("03 c8 00"));
 }
 
 TEST(ProjectOptions, SavedFileLoadsBackWithGlobalsForUnstoredValues) {

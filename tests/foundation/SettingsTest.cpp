@@ -6,7 +6,6 @@
 
 #include "foundation/Settings.h"
 #include "foundation/SettingsRegistry.h"
-#include "foundation/Version.h"
 #include "platform/ProgramDir.h"
 #include "platform/Registry.h"
 #include "tests/support/TempDir.h"
@@ -50,13 +49,6 @@ protected:
         unsetenv("CORVANE_PORT_DIR");
     }
     std::string File() const { return dir_.File("CorvaneTorve.conf"); }
-    // A second view of the same file, for preparing and checking values.
-    void Store(const std::string& name, uint32_t value) {
-        SettingsRegistry->WriteInteger(name, value);
-    }
-    void StoreText(const std::string& name, const std::string& text) {
-        SettingsRegistry->WriteString(name, text);
-    }
     void Reload() {
         GlobalOptions = tOptions();
         for (auto& slot : Recent) slot = "stale";
@@ -166,13 +158,14 @@ TEST_F(SettingsTest, SavedSettingsLoadBackAfterReopening) {
     EXPECT_EQ(WindowLayout.Main.Width, 800);
     EXPECT_EQ(WindowLayout.Terminal.Top, 365);
     EXPECT_EQ(hook.disconnects, 1);
+    EXPECT_EQ(hook.editorCalls, 1);  // told once, after reading
     EXPECT_EQ(hook.fontName, "DejaVu Sans Mono");
     EXPECT_EQ(hook.mainLeft, 10);
 }
 
 TEST_F(SettingsTest, OnlyVersionOneIsRead) {
     SaveSample();
-    Store("Version", 2);
+    SettingsRegistry->WriteInteger("Version", 2);
     Reload();
     EXPECT_EQ(GlobalOptions.NumberColor, clNavy);
     EXPECT_EQ(GlobalOptions.CompilerPath, ProgramDirectory() + "/jikes/jikes");
@@ -183,7 +176,7 @@ TEST_F(SettingsTest, OnlyVersionOneIsRead) {
 
 TEST_F(SettingsTest, FirstUnreadableValueEndsLoadingSilently) {
     SaveSample();
-    StoreText("DebugPort", "seven");
+    SettingsRegistry->WriteString("DebugPort", "seven");
     Reload();
     EXPECT_EQ(GlobalOptions.CompilerPath, "/c/jikes");  // read before the failure
     EXPECT_EQ(GlobalOptions.DebugPort, 0);
@@ -204,12 +197,12 @@ TEST_F(SettingsTest, MissingPortValueEndsOnlyThePortList) {
 
 TEST_F(SettingsTest, PortCountAboveTwentyTakesTwentyValues) {
     SaveSample();
-    Store("NumValidPorts", 25);
-    for (int i = 0; i < 25; ++i) Store("ValidPort" + std::to_string(i), i + 1);
+    SettingsRegistry->WriteInteger("NumValidPorts", 25);
+    for (int i = 0; i < 25; ++i) SettingsRegistry->WriteInteger("ValidPort" + std::to_string(i), i + 1);
     Reload();
     EXPECT_EQ(GlobalOptions.NumValidPorts, MaxValidPorts);
     EXPECT_EQ(GlobalOptions.ValidPort[19], 20);
-    Store("NumValidPorts", 0xFFFFFFFFu);  // -1
+    SettingsRegistry->WriteInteger("NumValidPorts", 0xFFFFFFFFu);  // -1
     Reload();
     EXPECT_EQ(GlobalOptions.NumValidPorts, 0);
     EXPECT_EQ(GlobalOptions.OpenDialogPath, "/open");
@@ -217,8 +210,8 @@ TEST_F(SettingsTest, PortCountAboveTwentyTakesTwentyValues) {
 
 TEST_F(SettingsTest, EmptyRecentSlotStaysEmptyAndLaterSlotsAreRead) {
     SaveSample();
-    StoreText("Recent5", "");
-    StoreText("Recent6", "/w/G.java");
+    SettingsRegistry->WriteString("Recent5", "");
+    SettingsRegistry->WriteString("Recent6", "/w/G.java");
     Reload();
     EXPECT_EQ(Recent[5], "");
     EXPECT_EQ(Recent[6], "/w/G.java");
@@ -238,8 +231,8 @@ TEST_F(SettingsTest, ClearedRecentListStaysCleared) {
 
 TEST_F(SettingsTest, StoredWindowsPathsUseSlashes) {
     SaveSample();
-    StoreText("ClassPath", "c:\\lib;c:\\w");
-    StoreText("Recent0", "c:\\w\\A.java");
+    SettingsRegistry->WriteString("ClassPath", "c:\\lib;c:\\w");
+    SettingsRegistry->WriteString("Recent0", "c:\\w\\A.java");
     Reload();
     EXPECT_EQ(GlobalOptions.ClassPath, "c:/lib;c:/w");
     EXPECT_EQ(Recent[0], "c:/w/A.java");
@@ -259,12 +252,4 @@ TEST_F(SettingsTest, ListComPortsNamesExistingPorts) {
     std::vector<std::string> list{"first"};
     ListComPorts(list);
     EXPECT_EQ(list, (std::vector<std::string>{"first", "COM2", "COM7"}));
-}
-
-TEST(Version, FormatsTheProjectVersion) {
-    std::string expected = std::to_string(CORVANE_VERSION_MAJOR) + "." +
-                           std::to_string(CORVANE_VERSION_MINOR) + "." +
-                           std::to_string(CORVANE_VERSION_PATCH) + " build " +
-                           std::to_string(CORVANE_VERSION_BUILD);
-    EXPECT_EQ(GetVersionString(), expected);
 }

@@ -1,7 +1,8 @@
 // The "-t" batch run end to end: the built IDE against the module simulator
 // over a pseudo-terminal.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
+
+#include <filesystem>
 
 #include "tests/ide/IdeProcess.h"
 #include "tests/ide/TestApp.h"
@@ -9,12 +10,6 @@
 #include "tests/support/TempDir.h"
 
 namespace {
-
-bool Exists(const std::string& path)
-{
-    struct stat st;
-    return ::stat(path.c_str(), &st) == 0;
-}
 
 class BatchRun : public ::testing::Test {
 protected:
@@ -94,7 +89,7 @@ TEST_F(BatchRun, AClassThatFailsToLinkFailsBeforeTheLogExists)
     const ProcessResult run = RunIde(world, TestRun("NoSuchClass"));
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err.find("[ Error JVM-0017]"), std::string::npos) << run.err;
-    EXPECT_FALSE(Exists(Log()));
+    EXPECT_FALSE(std::filesystem::exists(Log()));
 }
 
 TEST_F(BatchRun, CommandLineErrorsAreReportedOnStandardError)

@@ -75,16 +75,9 @@ TEST_F(EditorFormTest, MessageLinesKeepTheirObjectAndTheNewestIsSelected)
 TEST_F(EditorFormTest, LinesFromOtherThreadsArriveInOrderOnTheGuiThread)
 {
     MessagePrintf("first");
-    std::thread worker([] {
-        for (int i = 0; i < 50; ++i) MessagePrintf("worker %d", i);
-    });
-    worker.join();
+    std::thread([] { MessagePrintf("worker"); }).join();
     MessagePrintf("after");  // delivers what waits before it
-    const auto lines = Lines();
-    ASSERT_EQ(lines.size(), 52u);
-    EXPECT_EQ(lines.front(), "first");
-    for (int i = 0; i < 50; ++i) EXPECT_EQ(lines[size_t(i) + 1], "worker " + std::to_string(i));
-    EXPECT_EQ(lines.back(), "after");
+    EXPECT_EQ(Lines(), (std::vector<std::string>{"first", "worker", "after"}));
 }
 
 TEST_F(EditorFormTest, ACollapsedMessagePanelIsRaised)

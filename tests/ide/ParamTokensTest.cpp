@@ -43,15 +43,6 @@ TEST(NextParamToken, EmptyQuotedArgumentIsSkipped)
     EXPECT_TRUE(Tokens("\"\"").empty());
 }
 
-TEST(NextParamToken, ReturnsThePositionBehindTheToken)
-{
-    const std::string text = "one two";
-    std::string token;
-    const char* p = NextParamToken(text.c_str(), token);
-    EXPECT_EQ(token, "one");
-    EXPECT_EQ(p, text.c_str() + 3);
-}
-
 TEST(NextParamToken, BytesAbove127AreOrdinaryCharacters)
 {
     EXPECT_EQ(Tokens("ide /tmp/Grüße/Ä.java \xE2\x82\xAC"),

@@ -18,24 +18,15 @@
 #include "platform/HandOverChannel.h"
 #include "platform/InstanceLock.h"
 #include "tests/ide/TestApp.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
 // The program directory points at a folder of the test's own while it lives.
-class ProgramDirScope {
-public:
-    ProgramDirScope()
-    {
-        const char* old = std::getenv("CORVANE_PROGRAM_DIR");
-        if (old) previous_ = old;
-        setenv("CORVANE_PROGRAM_DIR", dir.Path().c_str(), 1);
-    }
-    ~ProgramDirScope() { setenv("CORVANE_PROGRAM_DIR", previous_.c_str(), 1); }
+struct ProgramDirScope {
     TempDir dir{"corvane-progdir"};
-
-private:
-    std::string previous_;
+    ScopedEnv env{"CORVANE_PROGRAM_DIR", dir.Path()};
 };
 
 pid_t DeadProcessId()
@@ -79,20 +70,6 @@ TEST(InstanceLock, ALockLeftByADeadInstanceIsTakenOver)
 
     TInstanceLock next("StaleTest");
     EXPECT_TRUE(next.TryLock());
-}
-
-TEST(HandOverChannel, CarriesTheCommandLineToTheServer)
-{
-    TestApp();
-    std::vector<std::string> received;
-    THandOverServer server("HandOverTest", [&](const std::string& text) { received.push_back(text); });
-    ASSERT_TRUE(server.Listen());
-    bool sent = false;
-    std::thread client([&] { sent = SendHandOver("HandOverTest", "ide \"a b.java\" c.java", 3000); });
-    ASSERT_TRUE(ProcessUntil([&] { return !received.empty(); }));
-    client.join();
-    EXPECT_TRUE(sent);
-    EXPECT_EQ(received, std::vector<std::string>{"ide \"a b.java\" c.java"});
 }
 
 TEST(HandOverChannel, AClientRetriesUntilTheServerListensAndAStaleSocketIsReplaced)

@@ -2,8 +2,11 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <memory>
+#include <set>
 
-#include "linker/NativeSignatures.h"
+#include "foundation/EError.h"
+#include "linker/ORULinker.h"
 #include "tests/javalib/LibraryRules.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
@@ -27,13 +30,23 @@ protected:
     }
 
     static std::string Compile(const std::string& name) {
-        JavaCompileResult run = RunProgram({ProgramDir() + "/jikes/jikes", "+E", "-depend", "-g",
-                                            scratch_->Path() + "/" + name + ".java", "-classpath",
-                                            ClassLibraryDir()});
+        JavaCompileResult run = RunCompilerAdapter(scratch_->Path() + "/" + name + ".java");
         for (const auto& entry : fs::directory_iterator(scratch_->Path()))
             if (entry.path().extension() == ".class")
-                (*classes_)[entry.path().stem().string()] = ReadClassFile(entry.path().string());
+                (*classes_)[entry.path().stem().string()] = LoadJavaClass(entry.path().stem().string(), scratch_->Path());
         return run.output;
+    }
+
+    // The program linked by the project's linker; nullptr when it fails.
+    static std::unique_ptr<CORULinker> Link(const std::string& program) {
+        auto linker = std::make_unique<CORULinker>();
+        try {
+            linker->Link(program.c_str(), (ClassLibraryDir() + ";" + scratch_->Path()).c_str());
+        } catch (const EError& e) {
+            ADD_FAILURE() << e.Message;
+            return nullptr;
+        }
+        return linker;
     }
 
     static TempDir* scratch_;
@@ -46,34 +59,36 @@ TClassMap* ExamplePrograms::classes_ = nullptr;
 }  // namespace
 
 TEST_F(ExamplePrograms, CompileWithoutAWordAndLinkWithinTheLimits) {
-    for (const char* program : {"Hello", "Stepping", "Echo", "Uncaught"}) {
+    const std::set<std::string> programs = {"Hello", "Stepping", "Echo", "Uncaught"};
+    for (const std::string& program : programs) {
         SCOPED_TRACE(program);
         EXPECT_EQ(Compile(program), "");
         ASSERT_TRUE(classes_->count(program));
-        const TMember* main = classes_->at(program).FindMethod("main", "()V");
-        ASSERT_NE(main, nullptr);
-        EXPECT_TRUE(main->AccessFlags & kAccStatic);
-
-        TClassMap linked = LinkedClasses(program, *classes_);
-        for (const auto& [name, cls] : linked) {
-            EXPECT_EQ(RuleViolations(cls, *classes_, name == program), std::vector<std::string>{}) << name;
-            for (const TMember& m : cls.Methods) {
-                bool hasRow = FindNativeSignature(name.c_str(), m.Name.c_str()) != nullptr;
-                EXPECT_TRUE(!(m.AccessFlags & kAccNative) || hasRow) << name << "." << m.Name;
-            }
+        const CJavaClass& main = *classes_->at(program);
+        ASSERT_TRUE(DeclaresMethod(main, "main", "()V"));
+        EXPECT_TRUE(main.IsMethodStatic(main.FindMethod("main", "()V")));
+        for (const auto& [name, cls] : *classes_) {
+            if (CompiledLibrary().count(name)) continue;
+            EXPECT_EQ(RuleViolations(*cls, *classes_, programs.count(name) > 0), std::vector<std::string>{}) << name;
         }
-        EXPECT_TRUE(linked.count("java/lang/OutOfMemoryError"));
-        EXPECT_TRUE(linked.count("java/lang/Object"));
-        EXPECT_LT(LoadedStrings(linked).size(), 20u);
-        EXPECT_LT(StaticSlots(linked), 4);
-        EXPECT_LT(linked.size(), 40u);
-        EXPECT_LT(ImageSize(linked), 8000) << "image of " << program;
+
+        std::unique_ptr<CORULinker> linked = Link(program);
+        ASSERT_NE(linked, nullptr);
+        EXPECT_NE(linked->FindLinkedClass("java/lang/OutOfMemoryError"), nullptr);
+        EXPECT_NE(linked->FindLinkedClass("java/lang/Object"), nullptr);
+        EXPECT_LT(linked->GetStringCount(), 20);
+        EXPECT_LT(linked->GetStaticCount(), 4);
+        EXPECT_LT(linked->GetClassCount(), 40);
+        EXPECT_LT(linked->GetImageSize(), 8000) << "image of " << program;
     }
 }
 
 TEST_F(ExamplePrograms, UseWhatTheyAreThereToShow) {
     Compile("Echo");
     Compile("Stepping");
-    EXPECT_TRUE(LinkedClasses("Echo", *classes_).count("torve/core/Terminal"));
-    EXPECT_TRUE(LinkedClasses("Stepping", *classes_).count("Counter"));
+    std::unique_ptr<CORULinker> echo = Link("Echo");
+    std::unique_ptr<CORULinker> stepping = Link("Stepping");
+    ASSERT_TRUE(echo && stepping);
+    EXPECT_NE(echo->FindLinkedClass("torve/core/Terminal"), nullptr);
+    EXPECT_NE(stepping->FindLinkedClass("Counter"), nullptr);
 }

@@ -1,6 +1,6 @@
 #include "tests/javalib/LibraryRules.h"
 
-#include <algorithm>
+#include "linker/JvmOpcodes.h"
 
 namespace {
 
@@ -34,125 +34,97 @@ bool HasWideOrMultiDimensionalType(const std::string& descriptor) {
     return false;
 }
 
-bool IsConstantField(const TMember& field) {
-    return (field.AccessFlags & kAccFinal) && field.Descriptor[0] != 'L' && field.Descriptor[0] != '[';
+// A field or method of a class, by name and descriptor (any descriptor
+// when `descriptor` is empty), in the class alone or also its superclasses.
+bool HasMember(const TClassMap& classes, std::string owner, const TMemberReference& ref, bool method,
+               bool inherited) {
+    while (!owner.empty()) {
+        auto found = classes.find(owner);
+        if (found == classes.end()) return true;  // not ours to judge
+        const CJavaClass& c = *found->second;
+        int count = method ? c.GetMethodCount() : c.GetFieldCount();
+        for (int i = 0; i < count; ++i) {
+            const char* name = method ? c.GetMethodName(i) : c.GetFieldName(i);
+            const char* descriptor = method ? c.GetMethodDescriptor(i) : c.GetFieldDescriptor(i);
+            if (ref.Name == name && (ref.Descriptor.empty() || ref.Descriptor == descriptor)) return true;
+        }
+        owner = inherited ? c.GetSuperClassName() : "";
+    }
+    return false;
 }
 
-uint16_t U2(const std::vector<uint8_t>& code, size_t at) { return (code.at(at) << 8) | code.at(at + 1); }
-
 struct TRuleCheck {
-    const TClassFile& Class;
+    const CJavaClass& Class;
     const TClassMap& Classes;
     bool AllowMain;
     std::vector<std::string> Violations;
 
     void Fail(const std::string& where, const std::string& what) {
-        Violations.push_back(Class.Name + (where.empty() ? "" : "." + where) + ": " + what);
+        Violations.push_back(std::string(Class.GetClassName()) + (where.empty() ? "" : "." + where) + ": " + what);
     }
 
     void CheckMembers() {
-        for (const TMember& f : Class.Fields) {
-            if (HasWideOrMultiDimensionalType(f.Descriptor)) Fail(f.Name, "field type " + f.Descriptor);
-            if (f.ConstantValueIndex && Class.Pool.at(f.ConstantValueIndex).Tag == 3) {
-                int64_t v = Class.Pool[f.ConstantValueIndex].Value;
-                if (v < -32768 || v > 32767) Fail(f.Name, "constant beyond 16 bits");
+        for (int f = 0; f < Class.GetFieldCount(); ++f) {
+            std::string name = Class.GetFieldName(f), descriptor = Class.GetFieldDescriptor(f);
+            if (HasWideOrMultiDimensionalType(descriptor)) Fail(name, "field type " + descriptor);
+            uint16_t constant = Class.Fields[f].ConstantValueIndex;
+            if (constant && Class.GetConstantTag(constant) == ctInteger) {
+                int32_t v = static_cast<int32_t>(Class.ConstantPool[constant].HighWord());
+                if (v < -32768 || v > 32767) Fail(name, "constant beyond 16 bits");
             }
         }
-        for (const TMember& m : Class.Methods) {
-            if (HasWideOrMultiDimensionalType(m.Descriptor)) Fail(m.Name, "method type " + m.Descriptor);
-            if (m.Name == "main" && !AllowMain) Fail(m.Name, "a main method");
-            CheckCode(m);
+        for (int m = 0; m < Class.GetMethodCount(); ++m) {
+            std::string name = Class.GetMethodName(m), descriptor = Class.GetMethodDescriptor(m);
+            if (HasWideOrMultiDimensionalType(descriptor)) Fail(name, "method type " + descriptor);
+            if (name == "main" && !AllowMain) Fail(name, "a main method");
+            CheckCode(m, name);
         }
     }
 
-    void CheckCode(const TMember& method) {
-        const std::vector<uint8_t>& code = method.Code;
-        for (size_t pc = 0; pc < code.size(); pc += InstructionLength(code, pc)) {
+    void CheckCode(int m, const std::string& method) {
+        const uint8_t* code = Class.GetCode(m);
+        for (uint32_t pc = 0; pc < Class.GetCodeLength(m); pc += Class.InstructionLength(m, pc)) {
             uint8_t op = code[pc];
-            std::string at = method.Name + "@" + std::to_string(pc);
+            std::string at = method + "@" + std::to_string(pc);
             if (!SupportedOpcodes().count(op)) {
                 Fail(at, "unsupported opcode " + std::to_string(op));
-            } else if (op == 0x12 || op == 0x13) {
-                uint16_t index = op == 0x12 ? code.at(pc + 1) : U2(code, pc + 1);
-                if (Class.Pool.at(index).Tag != 8) Fail(at, "ldc of a constant that is not a String");
-            } else if (op == 0xB6) {
-                CheckDeclared(at, U2(code, pc + 1), true);
-            } else if (op == 0xB7 || op == 0xB8 || op == 0xB4 || op == 0xB5) {
-                CheckInherited(at, U2(code, pc + 1), op == 0xB7 || op == 0xB8);
-            } else if (op == 0xB2 || op == 0xB3) {
-                CheckDeclared(at, U2(code, pc + 1), false);
-            } else if (op == 0xBC && (code.at(pc + 1) == 6 || code.at(pc + 1) == 7 || code.at(pc + 1) == 11)) {
+            } else if (op == opLdc || op == opLdcW) {
+                if (Class.GetConstantTag(OperandIndex(Class, m, pc)) != ctString)
+                    Fail(at, "ldc of a constant that is not a String");
+            } else if (op >= opGetstatic && op <= opInvokestatic) {
+                TMemberReference ref = MemberReference(Class, OperandIndex(Class, m, pc));
+                bool method = op >= opInvokevirtual;
+                // Static and special calls, and instance fields, are found in
+                // the class or its superclasses; virtual methods and static
+                // fields among the own members of the class named.
+                bool inherited = op == opInvokespecial || op == opInvokestatic || op == opGetfield || op == opPutfield;
+                if (!method && !inherited) ref.Descriptor.clear();
+                if (!HasMember(Classes, ref.Owner, ref, method, inherited))
+                    Fail(at, ref.Owner + (inherited ? " has no " + ref.Name + ref.Descriptor : " does not declare " + ref.Name));
+            } else if (op == opNewarray && (code[pc + 1] == 6 || code[pc + 1] == 7 || code[pc + 1] == 11)) {
                 Fail(at, "array of long, float or double");
             }
         }
-    }
-
-    // Static and special calls, and instance fields, are found in the class
-    // or its superclasses.
-    void CheckInherited(const std::string& at, uint16_t reference, bool method) {
-        std::string owner, name, descriptor;
-        Class.Reference(reference, owner, name, descriptor);
-        for (std::string current = owner; !current.empty();) {
-            auto found = Classes.find(current);
-            if (found == Classes.end()) return;
-            const std::vector<TMember>& members = method ? found->second.Methods : found->second.Fields;
-            for (const TMember& m : members)
-                if (m.Name == name && m.Descriptor == descriptor) return;
-            current = found->second.SuperName;
-        }
-        Fail(at, owner + " has no " + name + descriptor);
-    }
-
-    // The linker finds virtual methods and static fields among the own
-    // members of the class that the reference names.
-    void CheckDeclared(const std::string& at, uint16_t reference, bool method) {
-        std::string owner, name, descriptor;
-        Class.Reference(reference, owner, name, descriptor);
-        auto found = Classes.find(owner);
-        if (found == Classes.end()) return;
-        const std::vector<TMember>& members = method ? found->second.Methods : found->second.Fields;
-        bool declared = std::any_of(members.begin(), members.end(), [&](const TMember& m) {
-            return m.Name == name && (!method || m.Descriptor == descriptor);
-        });
-        if (!declared) Fail(at, owner + " does not declare " + name);
     }
 };
 
 }  // namespace
 
-std::vector<std::string> RuleViolations(const TClassFile& cls, const TClassMap& classes, bool allowMain) {
+std::vector<std::string> RuleViolations(const CJavaClass& cls, const TClassMap& classes, bool allowMain) {
     TRuleCheck check{cls, classes, allowMain, {}};
-    if (cls.Major != 45 || cls.Minor > 3)
-        check.Fail("", "class file version " + std::to_string(cls.Major) + "." + std::to_string(cls.Minor));
-    if ((cls.AccessFlags & kAccInterface) || cls.InterfaceCount) check.Fail("", "an interface");
     check.CheckMembers();
     return check.Violations;
-}
-
-int MethodTableSize(const std::string& className, const TClassMap& classes) {
-    const TClassFile& cls = classes.at(className);
-    // Inherited entries leave constructors out; an override keeps its place.
-    std::set<std::pair<std::string, std::string>> inheritedKeys;
-    for (const TClassFile* c = cls.SuperName.empty() ? nullptr : &classes.at(cls.SuperName); c;
-         c = c->SuperName.empty() ? nullptr : &classes.at(c->SuperName)) {
-        for (const TMember& m : c->Methods)
-            if (m.Name != "<init>" && m.Name != "<clinit>") inheritedKeys.insert({m.Name, m.Descriptor});
-    }
-    int size = static_cast<int>(inheritedKeys.size());
-    for (const TMember& m : cls.Methods)
-        if (m.Name == "<init>" || m.Name == "<clinit>" || !inheritedKeys.count({m.Name, m.Descriptor})) ++size;
-    return size;
 }
 
 std::set<std::string> LoadedStrings(const TClassMap& classes) {
     std::set<std::string> texts;
     for (const auto& [name, cls] : classes) {
-        for (const TMember& m : cls.Methods) {
-            for (size_t pc = 0; pc < m.Code.size(); pc += InstructionLength(m.Code, pc)) {
-                uint8_t op = m.Code[pc];
-                if (op != 0x12 && op != 0x13) continue;
-                uint16_t index = op == 0x12 ? m.Code.at(pc + 1) : U2(m.Code, pc + 1);
-                if (cls.Pool.at(index).Tag == 8) texts.insert(cls.Utf8(cls.Pool[index].Index1));
+        for (int m = 0; m < cls->GetMethodCount(); ++m) {
+            for (uint32_t pc = 0; pc < cls->GetCodeLength(m); pc += cls->InstructionLength(m, pc)) {
+                uint8_t op = cls->GetCode(m)[pc];
+                if (op != opLdc && op != opLdcW) continue;
+                uint16_t index = OperandIndex(*cls, m, pc);
+                if (cls->GetConstantTag(index) == ctString) texts.insert(cls->GetStringConstantText(index));
             }
         }
     }
@@ -162,61 +134,7 @@ std::set<std::string> LoadedStrings(const TClassMap& classes) {
 int StaticSlots(const TClassMap& classes) {
     int slots = 0;
     for (const auto& [name, cls] : classes)
-        for (const TMember& f : cls.Fields)
-            if ((f.AccessFlags & kAccStatic) && !IsConstantField(f)) ++slots;
+        for (int f = 0; f < cls->GetFieldCount(); ++f)
+            if (cls->IsFieldStatic(f) && !cls->IsConstantField(f)) ++slots;
     return slots;
-}
-
-namespace {
-
-// The classes one class's code makes the linker load.
-std::vector<std::string> NamedClasses(const TClassFile& cls) {
-    std::vector<std::string> names;
-    if (!cls.SuperName.empty()) names.push_back(cls.SuperName);
-    for (const TMember& m : cls.Methods) {
-        for (size_t pc = 0; pc < m.Code.size(); pc += InstructionLength(m.Code, pc)) {
-            uint8_t op = m.Code[pc];
-            if (op == 0x12 || op == 0x13) {
-                names.push_back("java/lang/String");
-            } else if ((op >= 0xB2 && op <= 0xB8) || op == 0xBB || op == 0xC1) {
-                const TConstant& ref = cls.Pool.at(U2(m.Code, pc + 1));
-                names.push_back(cls.ClassNameAt(op == 0xBB || op == 0xC1 ? U2(m.Code, pc + 1) : ref.Index1));
-            }
-        }
-        for (uint16_t type : m.CatchTypes)
-            if (type) names.push_back(cls.ClassNameAt(type));
-    }
-    return names;
-}
-
-}  // namespace
-
-TClassMap LinkedClasses(const std::string& mainClass, const TClassMap& classes) {
-    TClassMap linked;
-    std::vector<std::string> pending = {mainClass, "java/lang/Throwable"};
-    while (!pending.empty()) {
-        std::string name = pending.back();
-        pending.pop_back();
-        if (linked.count(name)) continue;
-        auto found = classes.find(name);
-        if (found == classes.end()) throw TClassFileError("a link needs the missing class " + name);
-        linked.emplace(name, found->second);
-        for (const std::string& named : NamedClasses(found->second)) pending.push_back(named);
-    }
-    return linked;
-}
-
-int ImageSize(const TClassMap& linked) {
-    int initialisers = 0;
-    for (const auto& [name, cls] : linked) initialisers += cls.FindMethod("<clinit>", "()V") ? 1 : 0;
-    int size = 20;
-    for (const auto& [name, cls] : linked) {
-        size += 3 + 7 * MethodTableSize(name, linked);
-        for (const TMember& m : cls.Methods) {
-            size += static_cast<int>(m.Code.size()) + (m.Name == "main" ? 3 * initialisers : 0);
-            if (!m.CatchTypes.empty()) size += 1 + 8 * static_cast<int>(m.CatchTypes.size());
-        }
-    }
-    for (const std::string& text : LoadedStrings(linked)) size += 2 + 10 + static_cast<int>(text.size());
-    return size;
 }

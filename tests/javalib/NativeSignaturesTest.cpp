@@ -9,13 +9,14 @@
 TEST(NativeSignatures, AgreeWithTheJavaDeclarations) {
     std::set<std::pair<std::string, std::string>> declared;
     for (const auto& [name, cls] : CompiledLibrary()) {
-        for (const TMember& m : cls.Methods) {
-            if (!(m.AccessFlags & kAccNative)) continue;
-            declared.insert({name, m.Name});
-            const TNativeSignature* signature = FindNativeSignature(name.c_str(), m.Name.c_str());
-            ASSERT_NE(signature, nullptr) << name << "." << m.Name;
-            EXPECT_EQ(NativeDescriptor(*signature), m.Descriptor) << name << "." << m.Name;
-            EXPECT_TRUE(m.AccessFlags & kAccStatic) << name << "." << m.Name;
+        for (int m = 0; m < cls->GetMethodCount(); ++m) {
+            if (!cls->IsMethodNative(m)) continue;
+            const std::string method = cls->GetMethodName(m);
+            declared.insert({name, method});
+            const TNativeSignature* signature = FindNativeSignature(name.c_str(), method.c_str());
+            ASSERT_NE(signature, nullptr) << name << "." << method;
+            EXPECT_EQ(NativeDescriptor(*signature), cls->GetMethodDescriptor(m)) << name << "." << method;
+            EXPECT_TRUE(cls->IsMethodStatic(m)) << name << "." << method;
         }
     }
     for (int32_t i = 0; i < NativeSignatureCount; ++i) {

@@ -5,32 +5,8 @@
 #include <string>
 
 #include "platform/ComPortMap.h"
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
-
-namespace {
-// Sets an environment variable for one scope.
-class ScopedEnv {
-public:
-    ScopedEnv(const char* name, const std::string& value) : name_(name) {
-        if (const char* old = std::getenv(name)) {
-            had_ = true;
-            old_ = old;
-        }
-        setenv(name, value.c_str(), 1);
-    }
-    ~ScopedEnv() {
-        if (had_)
-            setenv(name_, old_.c_str(), 1);
-        else
-            unsetenv(name_);
-    }
-
-private:
-    const char* name_;
-    bool had_ = false;
-    std::string old_;
-};
-}  // namespace
 
 TEST(ComPortMap, FixedTableWithoutOverrides) {
     unsetenv("CORVANE_PORT_DIR");

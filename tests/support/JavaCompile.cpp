@@ -48,6 +48,13 @@ JavaCompileResult CompileJava(const std::vector<std::string>& sources, const std
     return RunProgram(argv);
 }
 
+JavaCompileResult RunCompilerAdapter(const std::string& source, std::vector<std::string> prefix) {
+    for (const std::string& a : {ProgramDir() + "/jikes/jikes", std::string("+E"), std::string("-depend"),
+                                 std::string("-g"), source, std::string("-classpath"), ClassLibraryDir()})
+        prefix.push_back(a);
+    return RunProgram(prefix);
+}
+
 std::string WriteSource(const std::string& dir, const std::string& relativePath,
                         const std::string& source) {
     std::filesystem::path path = std::filesystem::path(dir) / relativePath;

@@ -27,3 +27,7 @@ std::string SourceDir();
 
 // Runs a program with arguments, capturing standard output and error.
 JavaCompileResult RunProgram(const std::vector<std::string>& argv);
+
+// Runs the built compiler adapter on `source` as the IDE does, against the
+// class library; `prefix` comes before it on the command line.
+JavaCompileResult RunCompilerAdapter(const std::string& source, std::vector<std::string> prefix = {});

@@ -9,8 +9,6 @@
 
 namespace {
 
-std::string AdapterPath() { return ProgramDir() + "/jikes/jikes"; }
-
 class AdapterRun : public ::testing::Test {
 protected:
     TempDir dir{"corvane-jikes"};
@@ -22,11 +20,7 @@ protected:
     // Runs the adapter; checks what every run must satisfy and returns the
     // parsed records.
     TCompilerOutput Compile(const std::string& source, std::vector<std::string> prefix = {}) {
-        std::vector<std::string> argv = prefix;
-        for (const std::string& a : {AdapterPath(), std::string("+E"), std::string("-depend"), std::string("-g"),
-                                     source, std::string("-classpath"), ClassLibraryDir()})
-            argv.push_back(a);
-        JavaCompileResult run = RunProgram(argv);
+        JavaCompileResult run = RunCompilerAdapter(source, std::move(prefix));
         output = run.output;
         TCompilerOutput parsed = ParseCompilerOutput(run.output);
         EXPECT_TRUE(parsed.Decoded) << run.output;
@@ -112,12 +106,18 @@ TEST_F(AdapterRun, ErrorInADependedOnSecondFileNamesThatFile) {
     EXPECT_TRUE(found) << output;
 }
 
-TEST_F(AdapterRun, MissingSourceIsOneErrorRecord) {
+TEST_F(AdapterRun, MissingOrNoSourceIsAnError) {
     std::string source = dir.Path() + "/Missing.java";
     TCompilerOutput parsed = Compile(source);
     ASSERT_EQ(parsed.Records.size(), 1u) << output;
     EXPECT_EQ(parsed.Records[0].Path, source);
     EXPECT_TRUE(parsed.Records[0].IsError);
+    // No source at all.
+    JavaCompileResult run = RunProgram({ProgramDir() + "/jikes/jikes", "+E", "-depend", "-g"});
+    parsed = ParseCompilerOutput(run.output);
+    EXPECT_TRUE(parsed.Decoded);
+    EXPECT_TRUE(parsed.Failed());
+    EXPECT_EQ(run.exitCode, 1);
 }
 
 TEST_F(AdapterRun, CrLfSourceWithTabsGivesExactPositions) {
@@ -139,41 +139,27 @@ TEST_F(AdapterRun, CrLfSourceWithTabsGivesExactPositions) {
     EXPECT_EQ(r.EndColumn, 13);
 }
 
-TEST_F(AdapterRun, MissingCompilerIsAnErrorNeverACleanCompile) {
+TEST_F(AdapterRun, CompilerThatIsMissingCrashesOrLeavesNoLogIsAnError) {
     std::string source = Write("C.java", "public class C {\n}\n");
-    std::string emptyBin = dir.Path() + "/no-bin";
-    TempDir::MakeDirs(emptyBin);
-    TCompilerOutput parsed = Compile(source, {"env", "PATH=" + emptyBin});
-    ASSERT_EQ(parsed.Records.size(), 1u) << output;
-    EXPECT_TRUE(parsed.Records[0].IsError);
-    EXPECT_EQ(parsed.Records[0].Path, source);
-    EXPECT_FALSE(Exists("C.class"));
-}
-
-TEST_F(AdapterRun, CompilerThatCrashesOrLeavesNoLogIsAnError) {
-    std::string source = Write("C.java", "public class C {\n}\n");
-    // A crash, a failure with a complaint, and a run that writes no log.
+    // No compiler, a crash, a failure with a complaint, and a run that writes no log.
     const std::pair<const char*, const char*> fakes[] = {
+        {nullptr, ""},
         {"#!/bin/sh\nkill -SEGV $$\n", "abnormally"},
         {"#!/bin/sh\necho cannot run >&2\nexit 3\n", "exit code 3): cannot run"},
         {"#!/bin/sh\nexit 0\n", "failed"}};
+    std::string bin = dir.Path() + "/fake-bin";
+    TempDir::MakeDirs(bin);
     for (const auto& [script, reason] : fakes) {
-        SCOPED_TRACE(script);
-        std::string bin = dir.Path() + "/fake-bin";
-        TempDir::MakeDirs(bin);
-        TempDir::WriteFile(bin + "/ecj", script);
-        std::filesystem::permissions(bin + "/ecj", std::filesystem::perms::owner_all);
+        SCOPED_TRACE(script ? script : "no compiler");
+        if (script) {
+            TempDir::WriteFile(bin + "/ecj", script);
+            std::filesystem::permissions(bin + "/ecj", std::filesystem::perms::owner_all);
+        }
         TCompilerOutput parsed = Compile(source, {"env", "PATH=" + bin});
         ASSERT_EQ(parsed.Records.size(), 1u) << output;
         EXPECT_TRUE(parsed.Records[0].IsError);
+        EXPECT_EQ(parsed.Records[0].Path, source);
         EXPECT_NE(parsed.Records[0].Text.find(reason), std::string::npos) << parsed.Records[0].Text;
+        EXPECT_FALSE(Exists("C.class"));
     }
-}
-
-TEST_F(AdapterRun, NoSourceGivenIsAnError) {
-    JavaCompileResult run = RunProgram({AdapterPath(), "+E", "-depend", "-g"});
-    TCompilerOutput parsed = ParseCompilerOutput(run.output);
-    EXPECT_TRUE(parsed.Decoded);
-    EXPECT_TRUE(parsed.Failed());
-    EXPECT_EQ(run.exitCode, 1);
 }
