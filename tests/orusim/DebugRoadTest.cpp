@@ -39,7 +39,7 @@ TEST(DebugRoad, BreakpointStopAndStackWalkThroughTheLink) {
     ASSERT_EQ(program.Link("Fact"), "");
     CORULinker& linker = program.Linker();
     std::vector<uint8_t> image = program.Image();
-    uint32_t breakpoint = linker.FindBreakpointAddress(program.ClassDir() + "/Fact.java", 4);
+    uint32_t breakpoint = program.LineAddress("Fact.java", 4);
 
     struct RestoreOptions {
         tOptions saved = GlobalOptions;
@@ -92,11 +92,7 @@ TEST(DebugRoad, BreakpointStopAndStackWalkThroughTheLink) {
         int index = linker.FindMethodByOffset(method, owner);
         methods.push_back(owner->GetMethodName(index));
         int32_t locals = 2 * owner->GetMaxLocals(index);
-        if (frame > 0) {
-            int line = 0, javaPc = 0;
-            linker.TranslatePC(StackWord(stack, frame + locals + 4), line, javaPc);
-            lines.push_back(line);
-        }
+        if (frame > 0) lines.push_back(program.LineOf(StackWord(stack, frame + locals + 4)));
         if (methods.size() == 1) {
             EXPECT_EQ(StackWord(stack, frame), 1) << "n of the innermost call";
         }

@@ -62,44 +62,29 @@ TEST_F(FaultInjection, StartUpFaults) {
 
 TEST_F(FaultInjection, ReplyFaults) {
     BootWithSync();
-    ReplyFault badSum;
-    badSum.forCode = 0x81;
-    badSum.badChecksum = true;
-    faults().replies.push_back(badSum);
+    faults().replies.push_back({.forCode = 0x81, .badChecksum = true});
     Bytes wire = Exchange({kComQueryStatus});
     ASSERT_EQ(wire.size(), 8u);
     EXPECT_FALSE(ChecksumHolds(Bytes(wire.begin() + 1, wire.end() - 1)));
     EXPECT_EQ(Exchange({kComQueryStatus}), Concat({{0x01}, StatusReply()})) << "counted once";
 
-    ReplyFault wrongCode;
-    wrongCode.replaceCode = 0x82;
-    faults().replies.push_back(wrongCode);
+    faults().replies.push_back({.replaceCode = 0x82});
     EXPECT_EQ(Exchange({kComQueryStatus}), Concat({{0x01}, Reply({0x82, 0x01, 0x00, kActivityIdle, 0x00})}));
 
-    ReplyFault shortReply;
-    shortReply.forCode = 0x89;
-    shortReply.dropBytes = 1;
-    faults().replies.push_back(shortReply);
+    faults().replies.push_back({.forCode = 0x89, .dropBytes = 1});
     Bytes query{kComQueryHeap, 0, 0, 0, 2};
     EXPECT_EQ(Exchange(query), Concat({query, Reply({0x89, 0x80, 0x00, 0x00})}));
 
-    ReplyFault oversize;
-    oversize.extraBytes = Bytes(5000, 0x55);
-    faults().replies.push_back(oversize);
+    faults().replies.push_back({.extraBytes = Bytes(5000, 0x55)});
     EXPECT_EQ(Exchange({kComQueryConfig}).size(), 1u + 8u + 5000u + 1u);
 
-    ReplyFault trailing;
-    trailing.trailing = {0x00, 0x7E};
-    faults().replies.push_back(trailing);
+    faults().replies.push_back({.trailing = {0x00, 0x7E}});
     EXPECT_EQ(Exchange({kComQueryStatus}), Concat({{0x01}, StatusReply(), {0x00, 0x7E}}));
 }
 
 TEST_F(FaultInjection, SlowRepliesAndAcknowledgements) {
     BootWithSync();
-    ReplyFault slow;
-    slow.delayMs = 100;
-    slow.perByteMs = 10;
-    faults().replies.push_back(slow);
+    faults().replies.push_back({.delayMs = 100, .perByteMs = 10});
     Bytes reply = StatusReply();
     EXPECT_EQ(Exchange({kComQueryStatus}, 99), Bytes{0x01});
     EXPECT_EQ(Collect(1), Bytes{reply[0]});
@@ -140,9 +125,7 @@ TEST_F(FaultInjection, MessageFaults) {
 
 TEST_F(FaultInjection, EchoNeverSplitsAReplyThatHasStarted) {
     BootWithSync();
-    ReplyFault slow;
-    slow.perByteMs = 10;
-    faults().replies.push_back(slow);
+    faults().replies.push_back({.perByteMs = 10});
     Send({kComQueryStatus});
     Bytes first = Collect(1);
     EXPECT_EQ(first, (Bytes{0x01, 0x81}));

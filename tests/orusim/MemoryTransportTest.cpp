@@ -11,11 +11,11 @@ using Bytes = std::vector<uint8_t>;
 namespace {
 class MemoryPort : public ::testing::Test {
 protected:
-    // Reads n bytes, waiting at most timeoutMs of module time for each.
-    Bytes Read(ICommPort& port, size_t n, int32_t timeoutMs = 100) {
+    // Reads n bytes, waiting at most 100 ms of module time for each.
+    Bytes Read(ICommPort& port, size_t n) {
         Bytes out;
         uint8_t c = 0;
-        while (out.size() < n && port.WaitReadable(timeoutMs) && port.ReadChar(c)) out.push_back(c);
+        while (out.size() < n && port.WaitReadable(100) && port.ReadChar(c)) out.push_back(c);
         return out;
     }
 
@@ -43,31 +43,6 @@ TEST_F(MemoryPort, ClosedPortGivesNeutralResults) {
     EXPECT_EQ(clock.TickCount(), 0) << "a closed port does not wait";
     port.SetComPort(4);
     EXPECT_EQ(port.ComPort(), 4);
-}
-
-TEST_F(MemoryPort, PresenceTestOverThePortInterface) {
-    MemoryTransport port(module);
-    clock.Advance(400);  // the power-on start-up went to a closed port
-    ASSERT_TRUE(port.Connect());
-    EXPECT_EQ(port.CharCount(), 0);
-
-    port.ToggleRTS(true);
-    EXPECT_TRUE(port.ReadDSR());
-    port.ToggleRTS(false);
-    EXPECT_FALSE(port.ReadDSR());
-
-    port.ToggleDTR(true);
-    port.ToggleDTR(false);
-    int64_t pulse = clock.TickCount();
-    EXPECT_EQ(Read(port, 1, 10000), Bytes{kComStartLoad});
-    EXPECT_EQ(clock.TickCount() - pulse, 50) << "the wait ends when the byte comes";
-    Write(port, {kComSync});
-    EXPECT_EQ(Read(port, 2), (Bytes{0x0E, 0x51}));
-    Write(port, {kComSync});
-    EXPECT_EQ(Read(port, 1), Bytes{0x0E});
-    Write(port, {kComQueryStatus});
-    EXPECT_EQ(Read(port, 9), (Bytes{0x01, 0x81, 0x01, 0x00, 0x00, 0x00, 0x7D, 0x5E, 0x7E})) << "checksum 0x7E stuffed";
-    EXPECT_FALSE(port.WaitReadable(100));
 }
 
 TEST_F(MemoryPort, OutputIsLostWhileThePortIsClosed) {

@@ -78,6 +78,8 @@ private:
 
 class PtyModule : public ::testing::Test {
 protected:
+    explicit PtyModule(bool paced = false) : transport{module, PtyOptions{dir.Path(), 7, paced}} {}
+
     void SetUp() override {
         std::string error;
         ASSERT_TRUE(transport.Start(error)) << error;
@@ -102,7 +104,12 @@ protected:
     ScriptedEngine engine;
     EventLog log;
     ProtocolEngine module{clock, engine, log, BootTiming{20, 250, 1}};
-    PtyTransport transport{module, PtyOptions{dir.Path(), 7, false}};
+    PtyTransport transport;
+};
+
+class PtyPaced : public PtyModule {
+protected:
+    PtyPaced() : PtyModule(true) {}
 };
 }  // namespace
 
@@ -124,27 +131,6 @@ TEST_F(PtyModule, PublishesARawLinkAt28800AndItsModemSocket) {
     transport.Stop();
     EXPECT_FALSE(std::filesystem::exists(std::filesystem::symlink_status(dir.File("COM7"))));
     EXPECT_FALSE(std::filesystem::exists(dir.File("COM7.modem")));
-}
-
-TEST_F(PtyModule, PresenceTestResetAndStatusOverThePty) {
-    PcSide pc;
-    ASSERT_TRUE(pc.Open(transport.LinkPath()));
-    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
-
-    pc.Line("RTS 1");
-    EXPECT_EQ(pc.Dsr(), "DSR 1");
-    pc.Line("RTS 0");
-    EXPECT_EQ(pc.Dsr(), "DSR 0");
-
-    pc.Line("DTR 1");
-    pc.Line("DTR 0");
-    EXPECT_EQ(pc.Read(1), Bytes{kComStartLoad});
-    pc.Write({kComSync});
-    EXPECT_EQ(pc.Read(2), (Bytes{0x0E, 0x51}));
-    pc.Write({kComSync});
-    EXPECT_EQ(pc.Read(1), Bytes{0x0E});
-    pc.Write({kComQueryStatus});
-    EXPECT_EQ(pc.Read(9), (Bytes{0x01, 0x81, 0x01, 0x00, 0x00, 0x00, 0x7D, 0x5E, 0x7E}));
 }
 
 TEST_F(PtyModule, OutputIsLostWhileThePortIsClosedAndTheLineSurvivesReopening) {
@@ -177,21 +163,14 @@ TEST_F(PtyModule, ASecondDriverIsTurnedAway) {
     EXPECT_EQ(first.Dsr(), "DSR 1");
 }
 
-TEST(PtyPaced, OutputKeepsToTheLineRate) {
-    TempDir dir{"orusim-pty"};
-    SteadyClock clock;
-    ScriptedEngine engine;
-    EventLog log;
-    ProtocolEngine module{clock, engine, log, BootTiming{5, 5, 1}};
-    PtyTransport transport{module, PtyOptions{dir.Path(), 3, true}};
-    std::string error;
-    ASSERT_TRUE(transport.Start(error)) << error;
+TEST_F(PtyPaced, OutputKeepsToTheLineRate) {
     PcSide pc;
     ASSERT_TRUE(pc.Open(transport.LinkPath()));
-    usleep(100000);
+    ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 1));
+    std::string text(285, 'p');  // 288 bytes on the line: 0.1 s
     int64_t start = SteadyClock::NowUs();  // before the text is queued: pacing may start at once
-    transport.WithModule([](ProtocolEngine& m) { m.SendText(std::string(284, 'p')); });  // 288 bytes: 0.1 s
-    ASSERT_EQ(pc.Read(288).size(), 288u);
+    transport.WithModule([&](ProtocolEngine& m) { m.SendText(text); });
+    EXPECT_EQ(pc.Read(288), FrameMessage(kMsgText, Bytes(text.begin(), text.end())));
     EXPECT_GE(SteadyClock::NowUs() - start, 90000) << "not faster than the line";
 }
 

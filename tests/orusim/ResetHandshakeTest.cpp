@@ -52,14 +52,6 @@ TEST_F(ResetHandshake, PowerOnWithoutSyncEndsLoadingAfterTheWindow) {
     EXPECT_EQ(engine.RunsStarted(), 0) << "no program loaded: nothing starts";
 }
 
-TEST_F(ResetHandshake, SyncEchoComesBeforeTheEndOfLoading) {
-    BootWithSync();
-    std::vector<Event> boots = log.OfKind(EventKind::Boot);
-    ASSERT_EQ(boots.size(), 1u);
-    EXPECT_EQ(boots[0].name, "sync");
-    EXPECT_EQ(engine.RunsStarted(), 0);
-}
-
 TEST_F(ResetHandshake, DelayedSyncEchoArrivesAfterTheEndOfLoading) {
     Collect(50);
     module.GetFaults().echoes.push_back(EchoFault{kComSync, 0, 20, false, 1});

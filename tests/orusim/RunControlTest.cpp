@@ -59,14 +59,3 @@ TEST_F(RunControl, InputByteSplitAcrossChunksStillPairs) {
     Exchange({kComQueryStatus});
     EXPECT_EQ(engine.InputsReceived(), std::vector<int>{kComQueryStatus}) << "the byte after 0x12 is data";
 }
-
-TEST_F(RunControl, MessagesAreLoggedWithTheirText) {
-    module.SendText("Hello");
-    module.SendMessage(9, {1, 2});
-    Collect(1);
-    std::vector<Event> messages = log.OfKind(EventKind::MessageSent);
-    ASSERT_EQ(messages.size(), 2u);
-    EXPECT_EQ(messages[0].text, "Hello");
-    EXPECT_EQ(messages[1].values, std::vector<int64_t>{9});
-    EXPECT_EQ(EventToJson(messages[0]), "{\"t\":1055,\"event\":\"message\",\"values\":[3],\"text\":\"Hello\"}");
-}

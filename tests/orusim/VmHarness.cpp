@@ -44,7 +44,6 @@ VmProgram::VmProgram(const std::vector<std::string>& programFiles,
     for (const std::string& source : sources) {
         JavaCompileResult result = RunProgram(
             {ProgramDir() + "/jikes/jikes", "+E", "-depend", "-g", source, "-classpath", ClassLibraryDir()});
-        CompileOutput += result.output;
         EXPECT_TRUE(result.Ok()) << result.output;
     }
 }
@@ -63,6 +62,28 @@ std::string VmProgram::Link(const std::string& mainClass) {
     }
     if (chdir(previous) != 0) return "cannot return";
     return error;
+}
+
+uint16_t VmProgram::LineAddress(const std::string& file, int line) {
+    return uint16_t(linker_->FindBreakpointAddress(classDir_ + "/" + file, line));
+}
+
+int VmProgram::LineOf(uint16_t address) {
+    int line = 0, javaPc = 0;
+    linker_->TranslatePC(address, line, javaPc);
+    return line;
+}
+
+std::string VmProgram::MethodName(uint16_t record) {
+    CJavaClass* owner = nullptr;
+    int index = linker_->FindMethodByOffset(record, owner);
+    return owner->GetMethodName(index);
+}
+
+std::string VmProgram::UncaughtClass(const RecordingHost& host) {
+    const SentMessage* uncaught = host.Last(orusim::kMsgException);
+    if (!uncaught) return "";
+    return linker_->FindClassByOffset(uint16_t(uncaught->body[0] << 8 | uncaught->body[1]))->GetClassName();
 }
 
 std::string RecordingHost::Text() const {

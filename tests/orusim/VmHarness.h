@@ -9,6 +9,8 @@
 #include "tests/support/TempDir.h"
 #include "tools/orusim/ExecutionEngine.h"
 
+class RecordingHost;
+
 // A Java program compiled against the class library and linked, in a
 // temporary folder of its own.
 class VmProgram {
@@ -23,7 +25,13 @@ public:
     const std::vector<uint8_t>& Image() const { return image_; }
     CORULinker& Linker() { return *linker_; }
     const std::string& ClassDir() const { return classDir_; }
-    std::string CompileOutput;
+
+    // The linked program's view of image addresses; source files by their name.
+    uint16_t LineAddress(const std::string& file, int line);
+    int LineOf(uint16_t address);
+    std::string MethodName(uint16_t record);
+    // The class of the last uncaught exception the module reported, "" when none.
+    std::string UncaughtClass(const RecordingHost& host);
 
 private:
     TempDir dir_;

@@ -26,7 +26,8 @@ std::vector<std::string> Words(const std::string& line) {
     return words;
 }
 
-std::optional<CliCommand> Fail(std::string& error, std::string reason) {
+template <class Parsed>
+std::optional<Parsed> Fail(std::string& error, std::string reason) {
     error = std::move(reason);
     return std::nullopt;
 }
@@ -47,20 +48,13 @@ std::optional<CliOptions> ParseCliArguments(const std::vector<std::string>& args
             options.portDir = args[++i];
         } else if (a == "--com" && hasValue) {
             auto n = ParseNumber(args[++i], 10, 1, 255);
-            if (!n) {
-                error = "--com wants a port number from 1 to 255";
-                return std::nullopt;
-            }
+            if (!n) return Fail<CliOptions>(error, "--com wants a port number from 1 to 255");
             options.com = static_cast<int>(*n);
         } else {
-            error = "unexpected argument: " + a;
-            return std::nullopt;
+            return Fail<CliOptions>(error, "unexpected argument: " + a);
         }
     }
-    if (options.portDir.empty() || options.com == 0) {
-        error = "--port-dir and --com are required";
-        return std::nullopt;
-    }
+    if (options.portDir.empty() || options.com == 0) return Fail<CliOptions>(error, "--port-dir and --com are required");
     return options;
 }
 
@@ -80,23 +74,23 @@ std::optional<CliCommand> ParseCliCommand(const std::string& line, std::string& 
         command.text = line.substr(at);
     } else if (verb == "message" && words.size() >= 2) {
         auto type = ParseNumber(words[1], 10, 0, 255);
-        if (!type) return Fail(error, "message type must be 0 to 255");
+        if (!type) return Fail<CliCommand>(error, "message type must be 0 to 255");
         command.kind = CliCommand::Kind::Message;
         command.type = static_cast<uint8_t>(*type);
         for (size_t i = 2; i < words.size(); ++i) {
             auto b = ParseNumber(words[i], 16, 0, 255);
-            if (!b) return Fail(error, "not a hex byte: " + words[i]);
+            if (!b) return Fail<CliCommand>(error, "not a hex byte: " + words[i]);
             command.body.push_back(static_cast<uint8_t>(*b));
         }
     } else if (verb == "input" && words.size() <= 2) {
         command.kind = CliCommand::Kind::Input;
         if (words.size() == 2) {
             auto n = ParseNumber(words[1], 10, 1, 10000);
-            if (!n) return Fail(error, "input count must be 1 to 10000");
+            if (!n) return Fail<CliCommand>(error, "input count must be 1 to 10000");
             command.count = static_cast<int>(*n);
         }
     } else {
-        return Fail(error, "unknown command: " + line);
+        return Fail<CliCommand>(error, "unknown command: " + line);
     }
     return command;
 }

@@ -106,12 +106,6 @@ std::vector<std::string> EventLog::CommandNames() const {
     return names;
 }
 
-std::vector<uint8_t> EventLog::BytesOut() const {
-    std::vector<uint8_t> out;
-    for (const Event& e : OfKind(EventKind::BytesOut)) out.insert(out.end(), e.bytes.begin(), e.bytes.end());
-    return out;
-}
-
 void EventLog::Clear() {
     std::lock_guard<std::mutex> lock(mutex_);
     events_.clear();

@@ -50,8 +50,6 @@ public:
     size_t Count(EventKind kind) const;
     // The names of the decoded commands, in order.
     std::vector<std::string> CommandNames() const;
-    // All bytes sent to the PC, in order.
-    std::vector<uint8_t> BytesOut() const;
     void Clear();
     // Called for every event as it is added (under the log's lock).
     void SetListener(Listener listener);

@@ -25,9 +25,9 @@ struct ReplyFault {
     int count = 1;
     int replaceCode = -1;            // a wrong reply code (checksum kept right)
     size_t dropBytes = 0;            // shorter: payload bytes removed before the checksum
-    std::vector<uint8_t> extraBytes; // longer: payload bytes added before the checksum
+    std::vector<uint8_t> extraBytes{};  // longer: payload bytes added before the checksum
     bool badChecksum = false;
-    std::vector<uint8_t> trailing;   // raw bytes after the end flag
+    std::vector<uint8_t> trailing{};    // raw bytes after the end flag
     int delayMs = 0;                 // before the first byte
     int perByteMs = 0;               // between bytes
 };

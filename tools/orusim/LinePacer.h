@@ -15,9 +15,6 @@ public:
     void Sent(size_t count, size_t allowance, int64_t nowUs);
     // When the next byte may go, in microseconds.
     int64_t NextFreeUs() const { return freeAtUs_; }
-    // False while the line may still be sending; the owner looks again at
-    // NextFreeUs so that a line that ran dry is seen idle and saves nothing up.
-    bool Idle() const { return idle_; }
 
 private:
     static constexpr int64_t kUsPerByte = 1000000 / kBytesPerSecond;  // 347
@@ -26,7 +23,7 @@ private:
     int64_t Since(int64_t nowUs) const;
 
     int64_t freeAtUs_ = 0;
-    bool idle_ = true;
+    bool idle_ = true;  // the output last ran dry: the line may be idle
 };
 
 }  // namespace orusim

@@ -33,7 +33,6 @@ public:
     std::vector<uint8_t> Take(size_t max = std::numeric_limits<size_t>::max());
     // When Take next has bytes: a time, or -1 when nothing is waiting.
     int64_t NextReadyTime();
-    bool Empty() const { return queue_.empty() && scheduled_.empty(); }
     // Bytes not yet taken.
     size_t PendingBytes() const;
     void Clear();

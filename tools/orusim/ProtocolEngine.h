@@ -35,7 +35,6 @@ public:
     void SetDTR(bool high);
     void SetRTS(bool high);
     bool DSR() const;
-    bool Powered() const { return power_; }
     // Whether the PC's side has the port open: output to a closed port is lost.
     void SetPortOpen(bool open);
 

@@ -2,7 +2,6 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
-#include <sys/ioctl.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -30,10 +29,6 @@ bool PseudoTerminal::Open(unsigned baud, std::string& error) {
         return false;
     }
     return true;
-}
-
-void PseudoTerminal::DiscardUnread() {
-    if (farFd_ >= 0) ioctl(farFd_, TCFLSH, 0 /* input queue */);
 }
 
 void PseudoTerminal::Close() {

@@ -16,8 +16,6 @@ public:
     // Creates the pair and puts the far side in raw mode at baud.
     bool Open(unsigned baud, std::string& error);
     void Close();
-    // Drops what waits for the program on the far side.
-    void DiscardUnread();
 
     int MasterFd() const { return masterFd_; }
     const std::string& FarPath() const { return farPath_; }

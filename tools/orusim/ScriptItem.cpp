@@ -28,17 +28,4 @@ ScriptItem ScriptItem::Exception(uint16_t classOffset, uint16_t pc, int delayMs)
     return item;
 }
 
-ScriptItem ScriptItem::UnknownBytecode(uint8_t opcode, int delayMs) {
-    ScriptItem item = Make(Kind::UnknownBytecode, delayMs);
-    item.opcode = opcode;
-    return item;
-}
-
-ScriptItem ScriptItem::Message(uint8_t type, std::vector<uint8_t> body, int delayMs) {
-    ScriptItem item = Make(Kind::RawMessage, delayMs);
-    item.type = type;
-    item.body = std::move(body);
-    return item;
-}
-
 }  // namespace orusim

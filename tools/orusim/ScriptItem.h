@@ -1,21 +1,17 @@
 #pragma once
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace orusim {
 
 // One thing a scripted run or step produces, after delayMs.
 struct ScriptItem {
-    enum class Kind { Text, InputRequest, Stopped, Ended, Exception, UnknownBytecode, RawMessage };
+    enum class Kind { Text, InputRequest, Stopped, Ended, Exception };
 
     Kind kind = Kind::Text;
     std::string text;          // Text
     uint16_t classOffset = 0;  // Exception
     uint16_t pc = 0;           // Exception: image address of the instruction
-    uint8_t opcode = 0;        // UnknownBytecode
-    uint8_t type = 0;          // RawMessage
-    std::vector<uint8_t> body; // RawMessage
     int delayMs = 0;
 
     static ScriptItem Text(std::string text, int delayMs = 0);
@@ -23,8 +19,6 @@ struct ScriptItem {
     static ScriptItem Stop(int delayMs = 0);
     static ScriptItem End(int delayMs = 0);
     static ScriptItem Exception(uint16_t classOffset, uint16_t pc, int delayMs = 0);
-    static ScriptItem UnknownBytecode(uint8_t opcode, int delayMs = 0);
-    static ScriptItem Message(uint8_t type, std::vector<uint8_t> body, int delayMs = 0);
 };
 
 }  // namespace orusim

@@ -13,17 +13,12 @@ void ScriptedEngine::SetMemory(uint16_t address, const std::vector<uint8_t>& byt
     for (size_t i = 0; i < bytes.size(); ++i) memory_[(address + i) % kMemorySize] = bytes[i];
 }
 
-void ScriptedEngine::SetWord(uint16_t address, uint16_t value) {
-    SetMemory(address, {static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value)});
-}
-
 void ScriptedEngine::Boot(const std::vector<uint8_t>& image) {
     image_ = image;
     std::copy(image.begin(), image.begin() + std::min(image.size(), memory_.size()), memory_.begin());
     active_.clear();
     waitingInput_ = false;
     state_ = image.empty() ? State::Idle : State::Stopped;
-    ++boots_;
 }
 
 void ScriptedEngine::Begin(std::vector<ScriptItem> items) {
@@ -37,16 +32,23 @@ void ScriptedEngine::ScheduleFront() {
     nextAt_ = active_.empty() ? now : now + active_.front().delayMs;
 }
 
+namespace {
+// The next queued script; none queued: an empty one.
+std::vector<ScriptItem> TakeNext(std::deque<std::vector<ScriptItem>>& scripts) {
+    std::vector<ScriptItem> items;
+    if (!scripts.empty()) {
+        items = std::move(scripts.front());
+        scripts.pop_front();
+    }
+    return items;
+}
+}  // namespace
+
 void ScriptedEngine::Run() {
     if (state_ == State::Running) return;
     ++runsStarted_;
     state_ = State::Running;
-    std::vector<ScriptItem> items;
-    if (!runs_.empty()) {
-        items = std::move(runs_.front());
-        runs_.pop_front();
-    }
-    Begin(std::move(items));
+    Begin(TakeNext(runs_));
 }
 
 void ScriptedEngine::Stop() {
@@ -58,12 +60,7 @@ void ScriptedEngine::Stop() {
 void ScriptedEngine::Step() {
     ++stepsTaken_;
     state_ = State::Stepping;
-    std::vector<ScriptItem> items;
-    if (!steps_.empty()) {
-        items = std::move(steps_.front());
-        steps_.pop_front();
-    }
-    Begin(std::move(items));
+    Begin(TakeNext(steps_));
 }
 
 bool ScriptedEngine::AnswerInput(int byte) {
@@ -90,18 +87,8 @@ void ScriptedEngine::Perform(const ScriptItem& item) {
     case Kind::Ended:
         host_->SendMessage(kMsgEnded, {});
         break;
-    case Kind::Exception: {
-        uint16_t pc = static_cast<uint16_t>(item.pc + 1);
-        host_->SendMessage(kMsgException, {static_cast<uint8_t>(item.classOffset >> 8),
-                                           static_cast<uint8_t>(item.classOffset),
-                                           static_cast<uint8_t>(pc >> 8), static_cast<uint8_t>(pc)});
-        break;
-    }
-    case Kind::UnknownBytecode:
-        host_->SendMessage(kMsgUnknownBytecode, {item.opcode});
-        break;
-    case Kind::RawMessage:
-        host_->SendMessage(item.type, item.body);
+    case Kind::Exception:
+        host_->SendMessage(kMsgException, ExceptionBody(item.classOffset, item.pc));
         break;
     }
 }
@@ -109,8 +96,7 @@ void ScriptedEngine::Perform(const ScriptItem& item) {
 namespace {
 bool EndsProgram(ScriptItem::Kind kind) {
     using Kind = ScriptItem::Kind;
-    return kind == Kind::Stopped || kind == Kind::Ended || kind == Kind::Exception ||
-           kind == Kind::UnknownBytecode;
+    return kind == Kind::Stopped || kind == Kind::Ended || kind == Kind::Exception;
 }
 }  // namespace
 

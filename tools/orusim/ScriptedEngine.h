@@ -21,7 +21,6 @@ public:
     void SetOpcode(std::optional<uint8_t> opcode) { opcode_ = opcode; }
     void SetStack(StackSnapshot stack) { stack_ = std::move(stack); }
     void SetMemory(uint16_t address, const std::vector<uint8_t>& bytes);
-    void SetWord(uint16_t address, uint16_t value);  // high byte first
     void SetHeapPointer(uint16_t value) { heapPointer_ = value; }
     void SetConfig(ModuleConfig config) { config_ = config; }
 
@@ -32,7 +31,6 @@ public:
     const std::vector<int>& InputsReceived() const { return inputs_; }
     const std::vector<uint16_t>& Breakpoints() const { return breakpoints_; }
     const std::vector<uint8_t>& BootedImage() const { return image_; }
-    int Boots() const { return boots_; }
     int RunsStarted() const { return runsStarted_; }
     int StepsTaken() const { return stepsTaken_; }
 
@@ -81,7 +79,6 @@ private:
 
     std::vector<int> inputs_;
     std::vector<uint16_t> breakpoints_;
-    int boots_ = 0;
     int runsStarted_ = 0;
     int stepsTaken_ = 0;
 };

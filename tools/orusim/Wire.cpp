@@ -44,4 +44,10 @@ std::vector<uint8_t> FrameMessage(uint8_t type, const std::vector<uint8_t>& body
     return out;
 }
 
+std::vector<uint8_t> ExceptionBody(uint16_t classRecord, uint16_t instruction) {
+    uint16_t pc = static_cast<uint16_t>(instruction + 1);
+    return {static_cast<uint8_t>(classRecord >> 8), static_cast<uint8_t>(classRecord), static_cast<uint8_t>(pc >> 8),
+            static_cast<uint8_t>(pc)};
+}
+
 }  // namespace orusim

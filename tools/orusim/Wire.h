@@ -49,5 +49,8 @@ std::vector<uint8_t> Stuff(const std::vector<uint8_t>& payload);
 std::vector<uint8_t> FramePacket(const std::vector<uint8_t>& payload);
 // A module message: kComMessage, the stuffed type and body, the end flag.
 std::vector<uint8_t> FrameMessage(uint8_t type, const std::vector<uint8_t>& body);
+// The body of kMsgException: the class record and the program counter one
+// past the instruction, high bytes first.
+std::vector<uint8_t> ExceptionBody(uint16_t classRecord, uint16_t instruction);
 
 }  // namespace orusim

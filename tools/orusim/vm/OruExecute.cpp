@@ -256,7 +256,7 @@ void OruMachine::ArrayStore(int elementBytes) {
 void OruMachine::NewObject() {
     uint16_t classRecord = U16(1);
     uint16_t object = 0;
-    if (!Allocate(2 + memory_.Byte(static_cast<uint16_t>(classRecord + 2)), object, InGrace())) return ThrowOutOfMemory();
+    if (!Allocate(ObjectBytes(classRecord), object, InGrace())) return ThrowOutOfMemory();
     memory_.SetWord(object, classRecord);
     Push(object);
     Next(3);

@@ -85,7 +85,7 @@ bool OruMachine::Allocate(int32_t size, uint16_t& address, bool fromReserve) {
 void OruMachine::ThrowOutOfMemory() {
     uint16_t classRecord = header_.outOfMemoryClass;
     uint16_t object = 0;
-    if (!Allocate(2 + memory_.Byte(static_cast<uint16_t>(classRecord + 2)), object, true)) return Exhausted();
+    if (!Allocate(ObjectBytes(classRecord), object, true)) return Exhausted();
     memory_.SetWord(object, classRecord);
     Throw(object, at_);
 }

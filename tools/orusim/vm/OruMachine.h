@@ -113,6 +113,8 @@ private:
     bool FindHandler(uint16_t table, uint16_t pc, uint16_t classRecord, uint16_t& handler) const;
     bool IsKindOf(uint16_t classRecord, uint16_t target) const;
     bool Allocate(int32_t size, uint16_t& address, bool fromReserve = false);
+    // An object of the class: its class record word, then the field bytes the record names.
+    int32_t ObjectBytes(uint16_t classRecord) const { return 2 + memory_.Byte(static_cast<uint16_t>(classRecord + 2)); }
     void ThrowOutOfMemory();
     void Exhausted();
     void Undefined();

@@ -7,13 +7,6 @@
 
 namespace orusim {
 
-namespace {
-std::vector<uint8_t> HighLow(uint16_t a, uint16_t b) {
-    return {static_cast<uint8_t>(a >> 8), static_cast<uint8_t>(a), static_cast<uint8_t>(b >> 8),
-            static_cast<uint8_t>(b)};
-}
-}  // namespace
-
 OruVmEngine::OruVmEngine() : machine_(*this) {}
 
 void OruVmEngine::Boot(const std::vector<uint8_t>& image) {
@@ -107,7 +100,7 @@ bool OruVmEngine::Settle(const Outcome& outcome) {
         return false;
     case Outcome::Kind::Uncaught:
         state_ = State::Ended;
-        Send(kMsgException, HighLow(outcome.classRecord, static_cast<uint16_t>(outcome.origin + 1)));
+        Send(kMsgException, ExceptionBody(outcome.classRecord, outcome.origin));
         return false;
     case Outcome::Kind::Undefined:
         state_ = State::Ended;
