@@ -15,6 +15,9 @@ public:
     void Sent(size_t count, size_t allowance, int64_t nowUs);
     // When the next byte may go, in microseconds.
     int64_t NextFreeUs() const { return freeAtUs_; }
+    // False while the line may still be sending; the owner looks again at
+    // NextFreeUs so that a line that ran dry is seen idle and saves nothing up.
+    bool Idle() const { return idle_; }
 
 private:
     static constexpr int64_t kUsPerByte = 1000000 / kBytesPerSecond;  // 347

@@ -94,8 +94,12 @@ int PtyTransport::PollTimeoutMs() {
     if (!pending_.empty()) return kIdlePollMs;  // waits for room in the pty
     int64_t now = module_.Clock().TickCount();
     int64_t next = module_.NextWakeTime();
+    if (options_.paced) {
+        int64_t lineFree = (pacer_.NextFreeUs() + 999) / 1000;
+        if (next >= 0 && next <= now) next = lineFree;
+        if (!pacer_.Idle() && (next < 0 || lineFree < next)) next = lineFree;
+    }
     if (next < 0) return kIdlePollMs;
-    if (options_.paced && next <= now) next = (pacer_.NextFreeUs() + 999) / 1000;
     return static_cast<int>(std::clamp<int64_t>(next - now, 1, kIdlePollMs));
 }
 
