@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <string>
 
-#include "editor/SrcEditStringList.h"
+#include "editor/text/SrcEditStringList.h"
 
 namespace {
 

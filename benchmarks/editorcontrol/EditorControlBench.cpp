@@ -2,7 +2,7 @@
 
 #include <random>
 
-#include "tests/editor/FakeSrcPlatform.h"
+#include "tests/editor/common/FakeSrcPlatform.h"
 
 namespace {
 

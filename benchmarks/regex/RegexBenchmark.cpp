@@ -5,7 +5,7 @@
 #include <pcre2.h>
 
 #include "JavaText.h"
-#include "editor/SrcRegex.h"
+#include "editor/search/SrcRegex.h"
 
 namespace {
 

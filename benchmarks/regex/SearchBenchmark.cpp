@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "JavaText.h"
-#include "editor/SrcEditSearch.h"
+#include "editor/search/SrcEditSearch.h"
 
 namespace {
 

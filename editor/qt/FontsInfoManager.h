@@ -8,7 +8,7 @@
 
 #include <QFont>
 
-#include "editor/SrcFont.h"
+#include "editor/support/SrcFont.h"
 
 // One style's font of a shared entry and its measures in pixels.
 struct TFontData {

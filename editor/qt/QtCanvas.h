@@ -1,7 +1,7 @@
 #pragma once
 #include <QPainter>
 
-#include "editor/SrcCanvas.h"
+#include "editor/support/SrcCanvas.h"
 
 // The editor's canvas over a Qt painter (not owned).
 class TQtCanvas : public TSrcCanvas {

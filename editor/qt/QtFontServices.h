@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/SrcFontServices.h"
+#include "editor/control/SrcFontServices.h"
 
 // The editor's fonts on Qt: measures with Qt's font metrics and draws with
 // TTextDrawer.

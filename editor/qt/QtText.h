@@ -2,7 +2,7 @@
 #include <QColor>
 #include <QString>
 
-#include "editor/SrcColor.h"
+#include "editor/support/SrcColor.h"
 
 // Windows-1252 bytes as Unicode text, one character per byte.
 QString Cp1252ToQString(const char* Text, int Length);

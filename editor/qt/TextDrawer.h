@@ -5,7 +5,7 @@
 #include <QFont>
 #include <QPainter>
 
-#include "editor/SrcTextDrawerBase.h"
+#include "editor/control/SrcTextDrawerBase.h"
 #include "editor/qt/FontStock.h"
 
 // Draws text on a Qt painter in a fixed grid: every character gets one

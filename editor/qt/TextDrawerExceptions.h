@@ -1,5 +1,5 @@
 #pragma once
-#include "editor/SrcExceptions.h"
+#include "editor/support/SrcExceptions.h"
 
 class EFontStockException : public Exception {
 public:

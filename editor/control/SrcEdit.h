@@ -1,0 +1,330 @@
+#pragma once
+#include <algorithm>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/control/SrcBookMarkOpt.h"
+#include "editor/support/SrcComponent.h"
+#include "editor/support/SrcCoord.h"
+#include "editor/control/SrcEditMark.h"
+#include "editor/control/SrcEditMarkList.h"
+#include "editor/text/SrcEditStringList.h"
+#include "editor/control/SrcEditTypes.h"
+#include "editor/text/SrcEditUndoList.h"
+#include "editor/support/SrcFont.h"
+#include "editor/control/SrcGlyph.h"
+#include "editor/control/SrcGutter.h"
+#include "editor/control/SrcSelectedColor.h"
+#include "editor/control/SrcWindowServices.h"
+
+class TSrcCanvas;
+class TSrcCustomHighlighter;
+class TSrcEditPlugin;
+class TSrcEditWordWrapper;
+class TSrcTextDrawerBase;
+
+using TStatusChangeEvent = TEvent<TObject*, TSrcStatusChanges>;
+using TPlaceMarkEvent = TEvent<TObject*, TSrcEditMark*&>;
+
+// The source text control's model: the line buffer with caret, selection,
+// view position, marks and plug-ins. It reaches its window only through
+// TSrcWindowServices; without them it behaves as a control whose window
+// does not exist yet.
+class TCustomSrcEdit : public TComponent {
+public:
+    explicit TCustomSrcEdit(TComponent* AOwner = nullptr);
+    ~TCustomSrcEdit() override;
+
+    // The window; nil detaches it. Attaching measures the view.
+    void SetWindowServices(TSrcWindowServices* Value);
+    TSrcWindowServices* WindowServices() const { return window_; }
+    bool HandleAllocated() const { return window_ != nullptr; }
+
+    // Text.
+    TSrcEditStringList& Lines() const { return *lines_; }
+    void SetLines(const TStrings& Value);
+    std::string Text() const;
+    void SetText(const std::string& Value);
+    std::string LineText() const;
+    void SetLineText(const std::string& Value);
+
+    // Font and cell.
+    const TFont& Font() const { return font_; }
+    void SetFont(const TFont& Value);
+    int CharWidth() const { return charWidth_; }
+    int LineHeight() const { return textHeight_; }
+    int CharsInWindow() const { return charsInWindow_; }
+    int LinesInWindow() const { return linesInWindow_; }
+    int ExtraLineSpacing() const { return extraLineSpacing_; }
+    void SetExtraLineSpacing(int Value);
+    TSrcTextDrawerBase& TextDrawer() const { return *textDrawer_; }
+    void RecalcCharExtent();
+    void SizeOrFontChanged(bool bFont);
+
+    // View.
+    int LeftChar() const { return leftChar_; }
+    void SetLeftChar(int Value);
+    int TopLine() const { return topLine_; }
+    void SetTopLine(int Value);
+    int MaxScrollWidth() const { return maxScrollWidth_; }
+    void SetMaxScrollWidth(int Value);
+    TScrollStyle ScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle Value);
+    int GutterWidth() const { return gutterWidth_; }
+    void SetGutterWidth(int Value);
+    int TextOffset() const { return textOffset_; }
+    void UpdateScrollBars();
+    int GetDisplayLineCount() const;
+    int LineToRow(int Line) const;
+    int RowToLine(int Row) const;
+
+    // Paint lock and notifications.
+    void IncPaintLock();
+    void DecPaintLock();
+    int PaintLock() const { return paintLock_; }
+    void BeginUpdate() { IncPaintLock(); }
+    void EndUpdate() { DecPaintLock(); }
+    void StatusChanged(TSrcStatusChanges AChanges);
+    TSrcStatusChanges PendingStatusChanges() const { return statusChanges_; }
+    TSrcStateFlags StateFlags() const { return stateFlags_; }
+    void Invalidate();
+    void InvalidateLine(int Line);
+    void InvalidateLines(int FirstLine, int LastLine);
+    void InvalidateGutter();
+    void InvalidateGutterLine(int Line);
+    void InvalidateGutterLines(int FirstLine, int LastLine);
+    void InvalidateSelection();
+
+    // Coordinates.
+    TDisplayCoord BufferToDisplayPos(const TBufferCoord& p) const;
+    TBufferCoord DisplayToBufferPos(const TDisplayCoord& p) const;
+    TPoint RowColumnToPixels(const TDisplayCoord& RowCol) const;
+    TDisplayCoord PixelsToRowColumn(int aX, int aY) const;
+    TDisplayCoord PixelsToNearestRowColumn(int aX, int aY) const;
+    int LeftSpaces(const std::string& Line) const { return LeftSpacesEx(Line, false); }
+    int LeftSpacesEx(const std::string& Line, bool WantTabs) const;
+    std::string GetLeftSpacing(int CharCount, bool WantTabs) const;
+
+    // Caret.
+    int CaretX() const { return caretX_; }
+    int CaretY() const { return caretY_; }
+    TBufferCoord CaretXY() const { return BufferCoord(caretX_, caretY_); }
+    void SetCaretX(int Value) { SetCaretXY(BufferCoord(Value, caretY_)); }
+    void SetCaretY(int Value) { SetCaretXY(BufferCoord(caretX_, Value)); }
+    virtual void SetCaretXY(const TBufferCoord& Value);
+    void InternalSetCaretX(int Value) { InternalSetCaretXY(BufferCoord(Value, caretY_)); }
+    void InternalSetCaretY(int Value) { InternalSetCaretXY(BufferCoord(caretX_, Value)); }
+    virtual void InternalSetCaretXY(const TBufferCoord& Value);
+    virtual void SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value);
+    int LastCaretX() const { return lastCaretX_; }
+    TDisplayCoord DisplayXY() const;
+    int DisplayX() const { return DisplayXY().Column; }
+    int DisplayY() const { return DisplayXY().Row; }
+    bool CaretInView() const;
+    void EnsureCursorPosVisible() { EnsureCursorPosVisibleEx(false); }
+    void EnsureCursorPosVisibleEx(bool ForceToMiddle);
+    void GotoLineAndCenter(int ALine);
+    void ShowCaret();
+    void HideCaret();
+    void UpdateCaret();
+    // Word wrap: the caret stands at the end of a wrapped row, not at the
+    // start of the next one.
+    bool CaretAtEndOfRow() const { return caretAtEndOfRow_; }
+    void SetCaretAtEndOfRow(bool Value) { caretAtEndOfRow_ = Value; }
+    void InitializeCaret();
+    bool InsertMode() const { return insertMode_; }
+    void SetInsertMode(bool Value);
+    TSrcEditCaretType InsertCaret() const { return insertCaret_; }
+    void SetInsertCaret(TSrcEditCaretType Value);
+    TSrcEditCaretType OverwriteCaret() const { return overwriteCaret_; }
+    void SetOverwriteCaret(TSrcEditCaretType Value);
+    bool AlwaysShowCaret() const { return alwaysShowCaret_; }
+    void SetAlwaysShowCaret(bool Value);
+
+    // Selection.
+    TBufferCoord BlockBegin() const;
+    TBufferCoord BlockEnd() const;
+    void SetBlockBegin(TBufferCoord Value);
+    void SetBlockEnd(TBufferCoord Value);
+    bool SelAvail() const;
+    bool SelTabBlock() const;
+    bool SelTabLine() const;
+    void SetCaretAndSelection(const TBufferCoord& ptCaret, const TBufferCoord& ptBefore,
+                              const TBufferCoord& ptAfter);
+    void SelectAll();
+    std::string SelText() const { return GetSelText(); }
+    std::string GetSelText() const;
+    TSrcSelectionMode SelectionMode() const { return selectionMode_; }
+    void SetSelectionMode(TSrcSelectionMode Value);
+    TSrcSelectionMode ActiveSelectionMode() const { return activeSelectionMode_; }
+    void SetActiveSelectionMode(TSrcSelectionMode Value);
+
+    // Edit primitives.
+    void SetSelTextPrimitive(const std::string& Value);
+    void SetSelTextPrimitiveEx(TSrcSelectionMode PasteMode, const std::string& Value, bool AddToUndoList);
+    void ProperSetLine(int ALine, const std::string& ALineText);
+    TSrcEditUndoList& UndoList() const { return *undoList_; }
+    TSrcEditUndoList& RedoList() const { return *redoList_; }
+
+    // Marks, bookmarks and plug-ins.
+    TSrcEditMarkList& Marks() const { return *marks_; }
+    void SetBookMark(int BookMark, int X, int Y);
+    void ClearBookMark(int BookMark);
+    void GotoBookMark(int BookMark);
+    bool GetBookMark(int BookMark, int& X, int& Y) const;
+    bool IsBookmark(int BookMark) const;
+    virtual void DoOnPlaceMark(TSrcEditMark*& Mark);
+    virtual void DoOnClearBookmark(TSrcEditMark*& Mark);
+    void DoLinesInserted(int FirstLine, int Count);
+    void DoLinesDeleted(int FirstLine, int Count);
+    void PluginsAfterPaint(TSrcCanvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine);
+    int PluginCount() const { return static_cast<int>(plugins_.size()); }
+    TSrcEditPlugin* Plugin(int Index) const { return plugins_.at(static_cast<size_t>(Index)); }
+
+    // Options and properties.
+    TSrcEditorOptions Options() const { return options_; }
+    void SetOptions(TSrcEditorOptions Value);
+    int TabWidth() const { return tabWidth_; }
+    void SetTabWidth(int Value);
+    int RightEdge() const { return rightEdge_; }
+    void SetRightEdge(int Value);
+    TColor RightEdgeColor() const { return rightEdgeColor_; }
+    void SetRightEdgeColor(TColor Value);
+    TColor ActiveLineColor() const { return activeLineColor_; }
+    void SetActiveLineColor(TColor Value);
+    TSrcGutter& Gutter() const { return *gutter_; }
+    TSrcSelectedColor& SelectedColor() const { return *selectedColor_; }
+    TSrcBookMarkOpt& BookMarkOptions() const { return *bookMarkOptions_; }
+    TSrcGlyph& WordWrapGlyph() const { return *wordWrapGlyph_; }
+    TSrcCustomHighlighter* Highlighter() const { return highlighter_; }
+    void SetHighlighter(TSrcCustomHighlighter* Value);
+    // The word-wrap plug-in (not owned); nil turns word wrap off.
+    void SetWordWrapper(TSrcEditWordWrapper* Value);
+    bool WordWrap() const { return wordWrapper_ != nullptr; }
+
+    bool WantReturns = true;
+    bool WantTabs = false;
+    bool HideSelection = false;
+    TBorderStyle BorderStyle = bsSingle;
+    TColor ScrollHintColor = clInfoBk;
+    TScrollHintFormat ScrollHintFormat = shfTopLineOnly;
+    TColor Color = clWindow;
+
+    TNotifyEvent OnChange;
+    TPlaceMarkEvent OnPlaceBookmark;
+    TPlaceMarkEvent OnClearBookmark;
+    TStatusChangeEvent OnStatusChange;
+
+protected:
+    virtual void DoOnStatusChange(TSrcStatusChanges Changes);
+    virtual void DoOnPaintTransientEx(TTransientType TransientType, bool Lock);
+    void DoOnPaintTransient(TTransientType TransientType) { DoOnPaintTransientEx(TransientType, false); }
+    virtual void LinesChanged(TObject* Sender);
+    void Loaded() override;
+    void Notification(TComponent* AComponent, TOperation Operation) override;
+
+private:
+    friend class TSrcEditPlugin;
+
+    void LinesChanging(TObject* Sender);
+    void ListCleared(TObject* Sender);
+    void ListDeleted(TObject* Sender, int Index, int Count);
+    void ListInserted(TObject* Sender, int Index, int Count);
+    void ListPutted(TObject* Sender, int Index, int Count);
+    void AutoSizeMaxScrollWidthFor(int Index);
+    void UndoRedoAdded(TObject* Sender);
+    void SelectedColorChanged(TObject* Sender);
+    void BookMarkOptionsChanged(TObject* Sender);
+    void GutterChanged(TObject* Sender);
+    void MarkListChange(TObject* Sender);
+    void SrcFontChanged(TObject* Sender);
+    void FontDummyChanged(TObject*) {}
+    void HighlighterAttrChanged(TObject* Sender);
+
+    std::vector<TFontStyles> StylesInUse() const;
+    int ScanFrom(int Index);
+    void ScanRanges();
+
+    void UpdateLastCaretX();
+    std::string LineAt(int Line) const;  // empty outside the buffer
+    void UpdateTextOffset();
+    int MaxLeftChar() const;
+    int MaxTopLine() const;
+    TRect ClientRect() const;
+    void InvalidateRect(const TRect& ARect, bool Erase);
+    void AddInvalidRect(const TRect& ARect);
+    void InvalidateLineStrip(int FirstLine, int LastLine, int Left, int Right);
+    void ClampBufferCoord(TBufferCoord& Value) const;
+    void SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange);
+
+    void DeleteSelection(TBufferCoord& BB, TBufferCoord& BE);
+    int InsertNormal(const std::string& Value);
+    int InsertColumn(const std::string& Value, bool AddToUndoList);
+    int InsertLine(const std::string& Value);
+    void InsertText(TSrcSelectionMode PasteMode, const std::string& Value, bool AddToUndoList);
+
+    void InstallPlugin(TSrcEditPlugin* APlugin);
+    void RemovePlugin(TSrcEditPlugin* APlugin);
+
+    TSrcWindowServices* window_ = nullptr;
+    TSrcEditWordWrapper* wordWrapper_ = nullptr;
+    TSrcCustomHighlighter* highlighter_ = nullptr;
+    bool destroying_ = false;
+
+    std::unique_ptr<TSrcEditStringList> ownLines_;
+    TSrcEditStringList* lines_;
+    TBufferCoord blockBegin_;
+    TBufferCoord blockEnd_;
+    int32_t caretX_ = 1;
+    int32_t caretY_ = 1;
+    int32_t lastCaretX_ = 1;
+    bool insertMode_ = true;
+    TFont fontDummy_;
+    TFont font_;
+    std::unique_ptr<TSrcEditUndoList> undoList_;
+    std::unique_ptr<TSrcEditUndoList> redoList_;
+    int32_t charsInWindow_ = 0;
+    int32_t linesInWindow_ = 0;
+    int32_t charWidth_ = 0;
+    int32_t textHeight_ = 0;
+    int32_t leftChar_ = 1;
+    int32_t topLine_ = 1;
+    int32_t textOffset_ = 0;
+    int32_t maxScrollWidth_ = 1024;
+    int32_t paintLock_ = 0;
+    int32_t transientLock_ = 0;
+    int32_t rightEdge_ = 80;
+    TColor rightEdgeColor_ = clSilver;
+    TScrollStyle scrollBars_ = ssBoth;
+    std::unique_ptr<TSrcSelectedColor> selectedColor_;
+    TColor activeLineColor_ = clNone;
+    std::unique_ptr<TSrcBookMarkOpt> bookMarkOptions_;
+    TSrcEditCaretType insertCaret_ = ctVerticalLine;
+    TSrcEditCaretType overwriteCaret_ = ctBlock;
+    TPoint caretOffset_;
+    std::unique_ptr<TSrcEditMarkList> marks_;
+    TSrcEditMark* bookmarks_[10] = {};
+    int32_t extraLineSpacing_ = 0;
+    TSrcSelectionMode selectionMode_ = smNormal;
+    TSrcSelectionMode activeSelectionMode_ = smNormal;
+    std::unique_ptr<TSrcGlyph> wordWrapGlyph_;
+    std::unique_ptr<TSrcGutter> gutter_;
+    int32_t gutterWidth_ = 0;
+    int32_t tabWidth_ = 8;
+    std::unique_ptr<TSrcTextDrawerBase> textDrawer_;
+    TRect invalidateRect_;
+    TSrcStateFlags stateFlags_;
+    TSrcEditorOptions options_;
+    TSrcStatusChanges statusChanges_;
+    std::vector<TSrcEditPlugin*> plugins_;
+    bool alwaysShowCaret_ = false;
+    bool caretAtEndOfRow_ = false;
+};
+
+// The control as the IDE uses it.
+class TSrcEdit : public TCustomSrcEdit {
+public:
+    using TCustomSrcEdit::TCustomSrcEdit;
+};

@@ -1,0 +1,126 @@
+#include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditIntMath.h"
+#include "editor/control/SrcEditPlugin.h"
+
+namespace {
+bool ValidBookmark(int n) { return n >= 0 && n <= 9; }
+}  // namespace
+
+void TCustomSrcEdit::SetBookMark(int BookMark, int X, int Y) {
+    if (!ValidBookmark(BookMark) || Y < 1 || Y > std::max(1, lines_->Count())) {
+        return;
+    }
+    auto* mark = new TSrcEditMark(this);
+    mark->SetLine(Y);
+    mark->SetChar(X);
+    mark->SetImage(BookMark);
+    mark->SetBookmarkNumber(BookMark);
+    mark->SetVisible(true);
+    mark->SetInternalImage(bookMarkOptions_->BookmarkImages() == nullptr);
+    DoOnPlaceMark(mark);
+    if (!mark) {
+        return;
+    }
+    if (bookmarks_[BookMark]) {
+        ClearBookMark(BookMark);
+    }
+    bookmarks_[BookMark] = mark;
+    marks_->Add(mark);
+}
+
+void TCustomSrcEdit::ClearBookMark(int BookMark) {
+    if (!ValidBookmark(BookMark) || !bookmarks_[BookMark]) {
+        return;
+    }
+    TSrcEditMark* mark = bookmarks_[BookMark];
+    DoOnClearBookmark(mark);
+    bookmarks_[BookMark] = nullptr;
+    marks_->Remove(mark);
+    delete mark;
+}
+
+void TCustomSrcEdit::GotoBookMark(int BookMark) {
+    if (!ValidBookmark(BookMark) || !bookmarks_[BookMark] || bookmarks_[BookMark]->Line() > lines_->Count()) {
+        return;
+    }
+    TSrcEditMark* mark = bookmarks_[BookMark];
+    SetCaretXYEx(false, BufferCoord(mark->Char(), mark->Line()));
+    EnsureCursorPosVisibleEx(true);
+    if (SelAvail()) {
+        InvalidateSelection();
+    }
+    blockBegin_ = CaretXY();
+    blockEnd_ = blockBegin_;
+}
+
+bool TCustomSrcEdit::GetBookMark(int BookMark, int& X, int& Y) const {
+    for (int i = 0; i < marks_->Count(); ++i) {
+        TSrcEditMark* mark = marks_->Items(i);
+        if (mark->IsBookmark() && mark->BookmarkNumber() == BookMark) {
+            X = mark->Char();
+            Y = mark->Line();
+            return true;
+        }
+    }
+    return false;
+}
+
+bool TCustomSrcEdit::IsBookmark(int BookMark) const {
+    int x = 0;
+    int y = 0;
+    return GetBookMark(BookMark, x, y);
+}
+
+void TCustomSrcEdit::DoOnPlaceMark(TSrcEditMark*& Mark) {
+    if (OnPlaceBookmark) {
+        TSrcEditMark* original = Mark;
+        OnPlaceBookmark(this, Mark);
+        if (!Mark) {
+            delete original;  // cancelled: nobody holds it
+        }
+    }
+}
+
+void TCustomSrcEdit::DoOnClearBookmark(TSrcEditMark*& Mark) {
+    if (OnClearBookmark) {
+        OnClearBookmark(this, Mark);
+    }
+}
+
+void TCustomSrcEdit::DoLinesInserted(int FirstLine, int Count) {
+    for (int i = 0; i < marks_->Count(); ++i) {
+        TSrcEditMark* mark = marks_->Items(i);
+        if (mark->Line() >= FirstLine) {
+            mark->SetLine(ClampToInt32(int64_t{mark->Line()} + Count));
+        }
+    }
+    for (TSrcEditPlugin* plugin : std::vector<TSrcEditPlugin*>(plugins_)) {
+        plugin->LinesInserted(FirstLine, Count);
+    }
+}
+
+void TCustomSrcEdit::DoLinesDeleted(int FirstLine, int Count) {
+    for (int i = 0; i < marks_->Count(); ++i) {
+        TSrcEditMark* mark = marks_->Items(i);
+        if (mark->Line() >= int64_t{FirstLine} + Count) {
+            mark->SetLine(ClampToInt32(int64_t{mark->Line()} - Count));
+        } else if (mark->Line() > FirstLine) {
+            mark->SetLine(FirstLine);
+        }
+    }
+    for (TSrcEditPlugin* plugin : std::vector<TSrcEditPlugin*>(plugins_)) {
+        plugin->LinesDeleted(FirstLine, Count);
+    }
+}
+
+void TCustomSrcEdit::PluginsAfterPaint(TSrcCanvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine) {
+    for (TSrcEditPlugin* plugin : std::vector<TSrcEditPlugin*>(plugins_)) {
+        plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);
+    }
+}
+
+void TCustomSrcEdit::InstallPlugin(TSrcEditPlugin* APlugin) { plugins_.push_back(APlugin); }
+
+void TCustomSrcEdit::RemovePlugin(TSrcEditPlugin* APlugin) {
+    plugins_.erase(std::remove(plugins_.begin(), plugins_.end(), APlugin), plugins_.end());
+}

@@ -1,0 +1,117 @@
+#include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditIntMath.h"
+#include "editor/control/SrcEditPaintLockGuard.h"
+#include "editor/control/SrcEditWordWrapper.h"
+
+void TCustomSrcEdit::SetCaretXY(const TBufferCoord& Value) {
+    TSrcPaintLockGuard lock(*this);
+    statusChanges_.Include(scSelection);
+    SetCaretXYEx(true, Value);
+    if (SelAvail()) {
+        InvalidateSelection();
+    }
+    blockBegin_ = CaretXY();
+    blockEnd_ = blockBegin_;
+}
+
+void TCustomSrcEdit::InternalSetCaretXY(const TBufferCoord& Value) { SetCaretXYEx(true, Value); }
+
+void TCustomSrcEdit::SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value) {
+    caretAtEndOfRow_ = false;
+    if (window_) {
+        DoOnPaintTransient(ttBefore);
+    }
+    bool pastEol = options_.Contains(eoScrollPastEol);
+    int limit = WordWrap() ? SRCEDIT_MAX_INT : ClampToInt32(int64_t{maxScrollWidth_} + 1);
+    Value.Line = std::min(Value.Line, lines_->Count());
+    if (Value.Line < 1) {
+        Value.Line = 1;
+        if (!pastEol) {
+            limit = 1;
+        }
+    } else if (!pastEol) {
+        limit = ClampToInt32(static_cast<int64_t>(lines_->Get(Value.Line - 1).size()) + 1);
+    }
+    if (Value.Char > limit && !(pastEol && options_.Contains(eoAutoSizeMaxScrollWidth))) {
+        Value.Char = limit;
+    }
+    Value.Char = std::max(Value.Char, 1);
+    if (Value == CaretXY()) {
+        UpdateLastCaretX();
+    } else {
+        TSrcPaintLockGuard lock(*this);
+        if (Value.Char != caretX_) {
+            caretX_ = Value.Char;
+            StatusChanged({scCaretX});
+        }
+        if (Value.Line != caretY_) {
+            if (activeLineColor_ != clNone) {
+                InvalidateLine(Value.Line);
+                InvalidateLine(caretY_);
+            }
+            caretY_ = Value.Line;
+            StatusChanged({scCaretY});
+        }
+        UpdateLastCaretX();
+        if (CallEnsureCursorPos) {
+            EnsureCursorPosVisible();
+        }
+        stateFlags_.Include(sfCaretChanged).Include(sfScrollbarChanged);
+    }
+    if (window_) {
+        DoOnPaintTransient(ttAfter);
+    }
+}
+
+void TCustomSrcEdit::UpdateLastCaretX() { lastCaretX_ = DisplayX(); }
+
+TDisplayCoord TCustomSrcEdit::DisplayXY() const {
+    TDisplayCoord result = BufferToDisplayPos(CaretXY());
+    if (wordWrapper_ && caretAtEndOfRow_) {
+        --result.Row;
+        result.Column = wordWrapper_->GetRowLength(result.Row) + 1;
+    }
+    return result;
+}
+
+bool TCustomSrcEdit::CaretInView() const {
+    TDisplayCoord vp = DisplayXY();
+    return vp.Column >= leftChar_ && vp.Column <= int64_t{leftChar_} + charsInWindow_ && vp.Row >= topLine_ &&
+           vp.Row <= int64_t{topLine_} + linesInWindow_;
+}
+
+void TCustomSrcEdit::EnsureCursorPosVisibleEx(bool ForceToMiddle) {
+    TSrcPaintLockGuard lock(*this);
+    TDisplayCoord vp = DisplayXY();
+    int64_t x = vp.Column;
+    if (x < leftChar_) {
+        SetLeftChar(vp.Column);
+    } else if (x >= int64_t{leftChar_} + charsInWindow_) {
+        SetLeftChar(ClampToInt32(x - charsInWindow_ + 1));
+    }
+    int64_t y = vp.Row;
+    int64_t rows = linesInWindow_;
+    if (ForceToMiddle) {
+        // A line just above the view is centred too, like any other line
+        // outside it.
+        if (y < topLine_) {
+            SetTopLine(ClampToInt32(std::max<int64_t>(1, y - rows / 2 + 1)));
+        } else if (y > topLine_ + rows - 2) {
+            SetTopLine(ClampToInt32(y - (rows - 1) + rows / 2));
+        }
+    } else if (y < topLine_) {
+        SetTopLine(vp.Row);
+    } else if (y > topLine_ + std::max<int64_t>(1, rows) - 1) {
+        SetTopLine(ClampToInt32(y - (rows - 1)));
+    }
+}
+
+void TCustomSrcEdit::GotoLineAndCenter(int ALine) {
+    SetCaretXYEx(false, BufferCoord(1, ALine));
+    if (SelAvail()) {
+        InvalidateSelection();
+    }
+    blockBegin_ = CaretXY();
+    blockEnd_ = blockBegin_;
+    EnsureCursorPosVisibleEx(true);
+}

@@ -1,0 +1,103 @@
+#include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditIntMath.h"
+#include "editor/text/SrcEditStrCopy.h"
+#include "editor/text/SrcEditTextPieces.h"
+#include "editor/text/SrcMiscProcs.h"
+
+namespace {
+int LengthPlusOne(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size()) + 1); }
+}  // namespace
+
+int TCustomSrcEdit::InsertNormal(const std::string& Value) {
+    std::vector<std::string> pieces = SplitTextPieces(Value);
+    std::string line = LineText();
+    std::string left = StrCopy(line, 1, int64_t{caretX_} - 1);
+    left.resize(static_cast<size_t>(caretX_ - 1), ' ');
+    std::string right = StrCopyFrom(line, caretX_);
+    int added = static_cast<int>(pieces.size()) - 1;
+    if (added == 0) {
+        lines_->Put(caretY_ - 1, left + pieces[0] + right);
+    } else {
+        ProperSetLine(caretY_ - 1, left + pieces[0]);
+        lines_->InsertLines(caretY_, added);
+        for (size_t i = 1; i < pieces.size(); ++i) {
+            ++caretY_;
+            statusChanges_.Include(scCaretY);
+            ProperSetLine(caretY_ - 1, i + 1 == pieces.size() ? pieces[i] + right : pieces[i]);
+        }
+    }
+    std::string stored = lines_->Get(caretY_ - 1);
+    if (!options_.Contains(eoTrimTrailingSpaces)) {
+        caretX_ = LengthPlusOne(stored) - static_cast<int>(right.size());
+    } else if (!right.empty()) {
+        caretX_ = LengthPlusOne(stored) - static_cast<int>(TrimTrailingSpaces(right).size());
+    } else {
+        caretX_ = LengthPlusOne(stored);  // right after the inserted text
+    }
+    StatusChanged({scCaretX});
+    return added;
+}
+
+int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
+    std::vector<std::string> pieces = SplitTextPieces(Value);
+    int insertPos = caretX_;
+    int added = 0;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const std::string& piece = pieces[i];
+        if (!piece.empty()) {
+            std::string text;
+            if (caretY_ <= lines_->Count()) {
+                text = lines_->Get(caretY_ - 1);
+                if (static_cast<int64_t>(text.size()) < insertPos - 1) {
+                    text.resize(static_cast<size_t>(insertPos - 1), ' ');
+                }
+                text.insert(static_cast<size_t>(insertPos - 1), piece);
+            } else {
+                while (lines_->Count() < caretY_) {
+                    int previous = lines_->Count();
+                    if (AddToUndoList && previous >= 1) {
+                        TBufferCoord lineBreak = BufferCoord(LengthPlusOne(lines_->Get(previous - 1)), previous);
+                        undoList_->AddChange(crLineBreak, lineBreak, lineBreak, std::string(), smNormal);
+                    }
+                    lines_->Add(std::string());
+                    ++added;
+                }
+                text = std::string(static_cast<size_t>(insertPos - 1), ' ') + piece;
+            }
+            ProperSetLine(caretY_ - 1, text);
+            if (AddToUndoList) {
+                undoList_->AddChange(crPaste, BufferCoord(insertPos, caretY_),
+                                     BufferCoord(ClampToInt32(int64_t{insertPos} + static_cast<int64_t>(piece.size())), caretY_),
+                                     std::string(), activeSelectionMode_);
+            }
+        }
+        if (i + 1 < pieces.size()) {
+            ++caretY_;
+            statusChanges_.Include(scCaretY);
+        }
+    }
+    caretX_ = ClampToInt32(int64_t{caretX_} + static_cast<int64_t>(pieces.back().size()));
+    statusChanges_.Include(scCaretX);
+    return added;
+}
+
+int TCustomSrcEdit::InsertLine(const std::string& Value) {
+    std::vector<std::string> pieces = SplitTextPieces(Value);
+    int added = 0;
+    caretX_ = 1;
+    for (size_t i = 0; i + 1 < pieces.size(); ++i) {
+        lines_->Insert(caretY_ - 1, pieces[i]);
+        ++caretY_;
+        statusChanges_.Include(scCaretY);
+        ++added;
+    }
+    const std::string& last = pieces.back();
+    std::string text = caretY_ <= lines_->Count() ? last + lines_->Get(caretY_ - 1) : last;
+    if (options_.Contains(eoTrimTrailingSpaces)) {
+        text = TrimTrailingSpaces(text);
+    }
+    lines_->Put(caretY_ - 1, text);
+    caretX_ = LengthPlusOne(last);
+    StatusChanged({scCaretX});
+    return added;
+}

@@ -1,0 +1,97 @@
+#include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditPaintLockGuard.h"
+#include "editor/text/SrcEditStrCopy.h"
+#include "editor/text/SrcMiscProcs.h"
+
+void TCustomSrcEdit::SetSelTextPrimitive(const std::string& Value) {
+    SetSelTextPrimitiveEx(activeSelectionMode_, Value, true);
+}
+
+void TCustomSrcEdit::SetSelTextPrimitiveEx(TSrcSelectionMode PasteMode, const std::string& Value,
+                                           bool AddToUndoList) {
+    TSrcPaintLockGuard lock(*this);
+    TStringsUpdate update(*lines_);
+    TBufferCoord bb = BlockBegin();
+    TBufferCoord be = BlockEnd();
+    if (SelAvail()) {
+        DeleteSelection(bb, be);
+        InternalSetCaretXY(bb);
+    }
+    if (!Value.empty() && Value[0] != '\0') {
+        InsertText(PasteMode, Value, AddToUndoList);
+    }
+    if (caretY_ < 1) {
+        InternalSetCaretY(1);
+    }
+}
+
+void TCustomSrcEdit::ProperSetLine(int ALine, const std::string& ALineText) {
+    lines_->Put(ALine, options_.Contains(eoTrimTrailingSpaces) ? TrimTrailingSpaces(ALineText) : ALineText);
+}
+
+// BB and BE are ordered; a column deletion leaves BB at the rectangle's
+// left column.
+void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE) {
+    switch (activeSelectionMode_) {
+    case smNormal: {
+        if (lines_->Count() == 0) {
+            return;
+        }
+        std::string joined = StrCopy(LineAt(BB.Line), 1, int64_t{BB.Char} - 1) + StrCopyFrom(LineAt(BE.Line), BE.Char);
+        lines_->DeleteLines(BB.Line, BE.Line - BB.Line);
+        if (options_.Contains(eoScrollPastEol) && options_.Contains(eoTrimTrailingSpaces)) {
+            joined = TrimTrailingSpaces(joined);
+        }
+        lines_->Put(BB.Line - 1, joined);
+        InternalSetCaretXY(BB);
+        DoLinesDeleted(BB.Line, BE.Line - BB.Line);
+        break;
+    }
+    case smColumn: {
+        if (BB.Char > BE.Char) {
+            std::swap(BB.Char, BE.Char);
+        }
+        for (int line = BB.Line; line <= std::min(BE.Line, lines_->Count()); ++line) {
+            std::string text = LineAt(line);
+            text = StrCopy(text, 1, int64_t{BB.Char} - 1) + StrCopyFrom(text, BE.Char);
+            ProperSetLine(line - 1, text);
+        }
+        InternalSetCaretXY(BufferCoord(BB.Char, blockEnd_.Line));
+        break;
+    }
+    case smLine:
+        if (BE.Line >= lines_->Count()) {
+            lines_->Put(BE.Line - 1, std::string());
+            lines_->DeleteLines(BB.Line - 1, BE.Line - BB.Line);
+        } else {
+            lines_->DeleteLines(BB.Line - 1, BE.Line - BB.Line + 1);
+        }
+        InternalSetCaretXY(BufferCoord(1, BB.Line));
+        DoLinesDeleted(BB.Line, BE.Line - BB.Line + 1);
+        break;
+    }
+}
+
+void TCustomSrcEdit::InsertText(TSrcSelectionMode PasteMode, const std::string& Value, bool AddToUndoList) {
+    int startLine = caretY_;
+    int startCol = caretX_;
+    int added = 0;
+    switch (PasteMode) {
+    case smNormal:
+        added = InsertNormal(Value);
+        break;
+    case smColumn:
+        added = InsertColumn(Value, AddToUndoList);
+        break;
+    case smLine:
+        added = InsertLine(Value);
+        break;
+    }
+    if (added > 0) {
+        if (PasteMode == smNormal && startCol > 1) {
+            ++startLine;
+        }
+        DoLinesInserted(startLine, added);
+    }
+    InternalSetCaretXY(CaretXY());
+}

@@ -1,0 +1,59 @@
+#pragma once
+#include <cstdint>
+
+#include "editor/support/SrcCoord.h"
+
+enum TSrcScrollBarKind : uint8_t { sbHorizontal, sbVertical };
+
+// One scroll bar's settings. DisableNoScroll keeps a bar that has nothing
+// to scroll visible and disabled.
+struct TSrcScrollInfo {
+    int32_t Min = 0;
+    int32_t Max = 0;
+    int32_t Page = 0;
+    int32_t Pos = 0;
+    bool DisableNoScroll = false;
+    bool operator==(const TSrcScrollInfo&) const = default;
+};
+
+// Which arrows of a scroll bar are disabled.
+enum TSrcScrollArrows : uint8_t { saEnableBoth, saDisableLeftUp, saDisableRightDown, saDisableBoth };
+
+// Keys whose state the control asks for.
+enum TSrcStateKey : uint8_t { skShift, skControl, skAlt, skLeftButton };
+
+// What the editor control needs of the window it lives in. The platform
+// layer implements it over its widget; the model calls nothing else.
+class TSrcWindowServices {
+public:
+    TSrcWindowServices() = default;
+    TSrcWindowServices(const TSrcWindowServices&) = delete;
+    TSrcWindowServices& operator=(const TSrcWindowServices&) = delete;
+    virtual ~TSrcWindowServices() = default;
+
+    virtual TRect ClientRect() const = 0;
+    virtual bool Focused() const = 0;
+    virtual bool Visible() const = 0;
+
+    // Repaint Rect (the whole client area when Rect is nil).
+    virtual void InvalidateRect(const TRect* Rect, bool Erase) = 0;
+    // Moves the pixels of Area by (DX, DY) and repaints what was uncovered.
+    virtual void ScrollWindow(int DX, int DY, const TRect& Area) = 0;
+
+    virtual void SetScrollInfo(TSrcScrollBarKind Bar, const TSrcScrollInfo& Info) = 0;
+    virtual void ShowScrollBar(TSrcScrollBarKind Bar, bool Show) = 0;
+    virtual void EnableScrollBarArrows(TSrcScrollBarKind Bar, TSrcScrollArrows Arrows) = 0;
+
+    virtual void CreateCaret(int Width, int Height) = 0;
+    virtual void DestroyCaret() = 0;
+    virtual void SetCaretPos(int X, int Y) = 0;
+    // False when there is no caret to show or hide.
+    virtual bool ShowCaret() = 0;
+    virtual bool HideCaret() = 0;
+
+    virtual bool KeyDown(TSrcStateKey Key) const = 0;
+
+    // A repeating timer; the window calls the control's TimerFired(Id).
+    virtual void StartTimer(int Id, int IntervalMs) = 0;
+    virtual void StopTimer(int Id) = 0;
+};

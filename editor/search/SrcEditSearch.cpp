@@ -1,0 +1,112 @@
+#include "editor/search/SrcEditSearch.h"
+
+#include "editor/support/Cp1252.h"
+#include "editor/support/SrcExceptions.h"
+
+TSrcEditSearch::TSrcEditSearch(TComponent* AOwner) : TSrcEditSearchCustom(AOwner) {
+    for (int c = 0; c < 256; ++c) {
+        auto ch = static_cast<unsigned char>(c);
+        delimiter_[static_cast<size_t>(c)] = !Cp1252IsAlnum(ch) && ch != '_';
+    }
+    BuildCompareTable();
+}
+
+void TSrcEditSearch::BuildCompareTable() {
+    char table[256];
+    for (int c = 0; c < 256; ++c) table[c] = static_cast<char>(c);
+    if (!caseSensitive_) Cp1252LowerBuff(table, sizeof table);
+    for (int c = 0; c < 256; ++c) compare_[static_cast<size_t>(c)] = static_cast<unsigned char>(table[c]);
+    compareCaseSensitive_ = caseSensitive_;
+}
+
+void TSrcEditSearch::SetPattern(const std::string& Value) {
+    if (Value != pattern_) {
+        pattern_ = Value;
+        shiftBuilt_ = false;
+    }
+    matchCount_ = 0;
+}
+
+int TSrcEditSearch::GetLength(int) const { return static_cast<int>(pattern_.size()); }
+
+int TSrcEditSearch::GetResult(int Index) const {
+    if (Index < 0 || Index >= static_cast<int>(results_.size())) return 0;
+    return results_[static_cast<size_t>(Index)];
+}
+
+int TSrcEditSearch::GetResultCount() const { return static_cast<int>(results_.size()); }
+
+void TSrcEditSearch::SetOptions(TSrcSearchOptions Value) {
+    bool sensitive = Value.Contains(ssoMatchCase);
+    if (sensitive != caseSensitive_) shiftBuilt_ = false;
+    caseSensitive_ = sensitive;
+    wholeWord_ = Value.Contains(ssoWholeWord);
+}
+
+void TSrcEditSearch::BuildShiftTable() {
+    if (compareCaseSensitive_ != caseSensitive_) BuildCompareTable();
+    patLen_ = static_cast<int>(pattern_.size());
+    if (patLen_ == 0) throw Exception("Pattern is empty");
+    shift_.fill(patLen_ + 1);
+    for (int i = 1; i <= patLen_; ++i) shift_[Folded(&pattern_[static_cast<size_t>(i - 1)])] = patLen_ + 1 - i;
+    const char* last = &pattern_[static_cast<size_t>(patLen_ - 1)];
+    lookAt_ = patLen_;
+    for (int d = 1; d < patLen_; ++d) {
+        if (Folded(last - d) == Folded(last)) {
+            lookAt_ = d;
+            break;
+        }
+    }
+    shiftBuilt_ = true;
+}
+
+bool TSrcEditSearch::IsWholeWord() const {
+    int first = run_ - patLen_ + 1;
+    bool before = first == 0 || delimiter_[static_cast<unsigned char>(text_[first - 1])];
+    bool after = run_ == textLen_ - 1 || delimiter_[static_cast<unsigned char>(text_[run_ + 1])];
+    return before && after;
+}
+
+// The 1-based position of the next match from Run, or 0.
+int TSrcEditSearch::NextMatch() {
+    const char* patternLast = &pattern_[static_cast<size_t>(patLen_ - 1)];
+    run_ += patLen_;
+    while (run_ < textLen_) {
+        if (Folded(text_ + run_) != Folded(patternLast)) {
+            run_ += shift_[Folded(text_ + run_ + 1)];
+            continue;
+        }
+        int i = 1;
+        while (i < patLen_ && Folded(text_ + run_ - i) == Folded(patternLast - i)) ++i;
+        if (i == patLen_ && (!wholeWord_ || IsWholeWord())) {
+            ++matchCount_;
+            return run_ - patLen_ + 2;
+        }
+        run_ += lookAt_;
+        if (run_ >= textLen_) break;
+        run_ += shift_[Folded(text_ + run_)] - 1;
+    }
+    return 0;
+}
+
+int TSrcEditSearch::FindAll(const std::string& NewText) {
+    results_.clear();
+    if (!shiftBuilt_ || compareCaseSensitive_ != caseSensitive_) BuildShiftTable();
+    text_ = NewText.c_str();
+    textLen_ = static_cast<int>(NewText.size());
+    run_ = -1;
+    if (textLen_ >= patLen_) {
+        for (int pos; (pos = NextMatch()) != 0;) results_.push_back(pos);
+    }
+    text_ = nullptr;  // the text is the caller's: keep no pointer into it
+    return static_cast<int>(results_.size());
+}
+
+std::string TSrcEditSearch::Replace(const std::string&, const std::string& aReplacement) { return aReplacement; }
+
+void TSrcEditSearch::FixResults(int Index, int Delta) {
+    if (Delta == 0) return;
+    for (auto it = results_.rbegin(); it != results_.rend() && *it > Index; ++it) *it -= Delta;
+}
+
+bool TSrcEditSearch::Finished() const { return run_ >= textLen_ || patLen_ >= textLen_; }

@@ -1,0 +1,90 @@
+#include "editor/support/Cp1252.h"
+
+#include <array>
+
+namespace {
+
+enum : uint8_t { kAlpha = 1, kDigit = 2, kUpper = 4, kLower = 8 };
+
+struct Cp1252Tables {
+    std::array<unsigned char, 256> upper{};
+    std::array<unsigned char, 256> lower{};
+    std::array<uint8_t, 256> kind{};
+
+    void Pair(unsigned capital, unsigned small) {
+        upper[small] = static_cast<unsigned char>(capital);
+        lower[capital] = static_cast<unsigned char>(small);
+        kind[capital] = kAlpha | kUpper;
+        kind[small] = kAlpha | kLower;
+    }
+
+    Cp1252Tables() {
+        for (unsigned c = 0; c < 256; ++c) {
+            upper[c] = lower[c] = static_cast<unsigned char>(c);
+        }
+        for (unsigned c = '0'; c <= '9'; ++c) {
+            kind[c] = kDigit;
+        }
+        for (unsigned c = 'A'; c <= 'Z'; ++c) {
+            Pair(c, c + 32);
+        }
+        Pair(0x8A, 0x9A);  // S caron
+        Pair(0x8C, 0x9C);  // OE ligature
+        Pair(0x8E, 0x9E);  // Z caron
+        Pair(0x9F, 0xFF);  // Y diaeresis
+        for (unsigned c = 0xC0; c <= 0xDE; ++c) {
+            if (c != 0xD7) {  // multiplication sign
+                Pair(c, c + 32);
+            }
+        }
+        // Lower-case letters without a capital in this code page.
+        for (unsigned c : {0x83u, 0xB5u, 0xDFu}) {
+            kind[c] = kAlpha | kLower;
+        }
+        // Ordinal indicators: letters without case.
+        kind[0xAA] = kAlpha;
+        kind[0xBA] = kAlpha;
+    }
+};
+
+const Cp1252Tables& Tables() {
+    static const Cp1252Tables tables;
+    return tables;
+}
+
+}  // namespace
+
+unsigned char Cp1252Upper(unsigned char c) { return Tables().upper[c]; }
+unsigned char Cp1252Lower(unsigned char c) { return Tables().lower[c]; }
+
+bool Cp1252IsAlpha(unsigned char c) { return (Tables().kind[c] & kAlpha) != 0; }
+bool Cp1252IsDigit(unsigned char c) { return (Tables().kind[c] & kDigit) != 0; }
+bool Cp1252IsAlnum(unsigned char c) { return (Tables().kind[c] & (kAlpha | kDigit)) != 0; }
+bool Cp1252IsUpper(unsigned char c) { return (Tables().kind[c] & kUpper) != 0; }
+bool Cp1252IsLower(unsigned char c) { return (Tables().kind[c] & kLower) != 0; }
+
+void Cp1252UpperBuff(char* text, size_t length) {
+    const auto& table = Tables().upper;
+    for (size_t i = 0; i < length; ++i) {
+        text[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+    }
+}
+
+void Cp1252LowerBuff(char* text, size_t length) {
+    const auto& table = Tables().lower;
+    for (size_t i = 0; i < length; ++i) {
+        text[i] = static_cast<char>(table[static_cast<unsigned char>(text[i])]);
+    }
+}
+
+std::string Cp1252UpperString(const std::string& text) {
+    std::string result = text;
+    Cp1252UpperBuff(result.data(), result.size());
+    return result;
+}
+
+std::string Cp1252LowerString(const std::string& text) {
+    std::string result = text;
+    Cp1252LowerBuff(result.data(), result.size());
+    return result;
+}

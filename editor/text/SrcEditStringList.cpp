@@ -1,0 +1,396 @@
+#include "editor/text/SrcEditStringList.h"
+
+#include <algorithm>
+
+#include "editor/support/FileStream.h"
+#include "editor/support/SrcExceptions.h"
+#include "editor/support/SrcStream.h"
+#include "editor/support/StringList.h"
+
+namespace {
+
+TSrcEditStringRec NewLine(const std::string& S, TObject* AObject) {
+    return TSrcEditStringRec{S, AObject, -1, -1, {sfExpandedLengthUnknown}};
+}
+
+}  // namespace
+
+TSrcEditStringList::TSrcEditStringList() { SetTabWidth(8); }
+
+TSrcEditStringList::~TSrcEditStringList() {
+    OnChange = nullptr;
+    OnChanging = nullptr;
+}
+
+void TSrcEditStringList::CheckIndex(int Index, int Limit) const {
+    if (Index < 0 || Index > Limit) {
+        throw ESrcEditStringList(FormatText("Invalid stringlist index %d", Index));
+    }
+}
+
+std::string TSrcEditStringList::Get(int Index) const {
+    return Valid(Index) ? list_[static_cast<size_t>(Index)].fString : std::string();
+}
+
+int TSrcEditStringList::GetCapacity() const { return static_cast<int>(list_.size()); }
+
+int TSrcEditStringList::GetCount() const { return count_; }
+
+TObject* TSrcEditStringList::GetObject(int Index) const {
+    return Valid(Index) ? list_[static_cast<size_t>(Index)].fObject : nullptr;
+}
+
+std::string TSrcEditStringList::GetTextStr() const {
+    if (count_ == 0) {
+        return std::string();
+    }
+    size_t size = 0;
+    for (int i = 0; i < count_; ++i) {
+        size += list_[static_cast<size_t>(i)].fString.size() + 2;
+    }
+    std::string text;
+    text.reserve(size);
+    for (int i = 0; i < count_; ++i) {
+        text += list_[static_cast<size_t>(i)].fString;
+        text += "\r\n";
+    }
+    text.resize(size - 2);
+    return text;
+}
+
+void TSrcEditStringList::Put(int Index, const std::string& S) {
+    if (Index == count_) {
+        Add(S);
+        return;
+    }
+    CheckIndex(Index, count_ - 1);
+    TStringsUpdate update(*this);
+    indexOfLongestLine_ = -1;
+    TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
+    line.fFlags.Include(sfExpandedLengthUnknown).Exclude(sfHasTabs).Exclude(sfHasNoTabs);
+    line.fString = S;
+    if (OnPutted) {
+        OnPutted(this, Index, 1);
+    }
+}
+
+void TSrcEditStringList::PutObject(int Index, TObject* AObject) {
+    CheckIndex(Index, count_ - 1);
+    TStringsUpdate update(*this);
+    list_[static_cast<size_t>(Index)].fObject = AObject;
+}
+
+void TSrcEditStringList::SetCapacity(int NewCapacity) {
+    if (NewCapacity < count_) {
+        throw EListError("Stringlist capacity cannot be smaller than count");
+    }
+    std::vector<TSrcEditStringRec> resized;
+    resized.reserve(static_cast<size_t>(NewCapacity));
+    std::move(list_.begin(), list_.begin() + count_, std::back_inserter(resized));
+    resized.resize(static_cast<size_t>(NewCapacity));
+    list_.swap(resized);
+}
+
+void TSrcEditStringList::SetUpdateState(bool Updating) {
+    const TNotifyEvent& event = Updating ? OnChanging : OnChange;
+    if (event) {
+        event(this);
+    }
+}
+
+void TSrcEditStringList::Grow() {
+    int capacity = GetCapacity();
+    SetCapacity(capacity + (capacity > 64 ? capacity / 4 : 16));
+}
+
+void TSrcEditStringList::InsertItem(int Index, const std::string& S) {
+    TStringsUpdate update(*this);
+    if (count_ == GetCapacity()) {
+        Grow();
+    }
+    auto at = list_.begin() + Index;
+    std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + 1);
+    indexOfLongestLine_ = -1;
+    *at = NewLine(S, nullptr);
+    ++count_;
+    if (OnInserted) {
+        OnInserted(this, Index, 1);
+    }
+}
+
+int TSrcEditStringList::Add(const std::string& S) {
+    int index = count_;
+    InsertItem(index, S);
+    return index;
+}
+
+void TSrcEditStringList::Insert(int Index, const std::string& S) {
+    CheckIndex(Index, count_);
+    InsertItem(Index, S);
+}
+
+void TSrcEditStringList::AddStrings(const TStrings& Strings) {
+    int added = Strings.GetCount();
+    if (added == 0) {
+        return;
+    }
+    TStringsUpdate update(*this);
+    indexOfLongestLine_ = -1;
+    int first = count_;
+    int total = count_ + added;
+    if (total > GetCapacity()) {
+        SetCapacity((total + 15) / 16 * 16);
+    }
+    for (int i = 0; i < added; ++i) {
+        list_[static_cast<size_t>(count_)] = NewLine(Strings.Get(i), Strings.GetObject(i));
+        ++count_;
+    }
+    if (OnInserted) {
+        OnInserted(this, first, added);
+    }
+}
+
+void TSrcEditStringList::Clear() {
+    if (count_ > 0) {
+        TStringsUpdate update(*this);
+        std::vector<TSrcEditStringRec>().swap(list_);
+        count_ = 0;
+        if (OnCleared) {
+            OnCleared(this);
+        }
+    }
+    indexOfLongestLine_ = -1;
+}
+
+void TSrcEditStringList::Delete(int Index) {
+    CheckIndex(Index, count_ - 1);
+    TStringsUpdate update(*this);
+    auto at = list_.begin() + Index;
+    std::move(at + 1, list_.begin() + count_, at);
+    --count_;
+    list_[static_cast<size_t>(count_)] = TSrcEditStringRec();
+    indexOfLongestLine_ = -1;
+    if (OnDeleted) {
+        OnDeleted(this, Index, 1);
+    }
+}
+
+void TSrcEditStringList::Exchange(int Index1, int Index2) {
+    CheckIndex(Index1, count_ - 1);
+    CheckIndex(Index2, count_ - 1);
+    TStringsUpdate update(*this);
+    std::swap(list_[static_cast<size_t>(Index1)], list_[static_cast<size_t>(Index2)]);
+    if (indexOfLongestLine_ == Index1) {
+        indexOfLongestLine_ = Index2;
+    } else if (indexOfLongestLine_ == Index2) {
+        indexOfLongestLine_ = Index1;
+    }
+}
+
+void TSrcEditStringList::InsertLines(int Index, int NumLines) {
+    CheckIndex(Index, count_);
+    if (NumLines <= 0) {
+        return;
+    }
+    TStringsUpdate update(*this);
+    SetCapacity(count_ + NumLines);
+    auto at = list_.begin() + Index;
+    std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + NumLines);
+    std::fill(at, at + NumLines, TSrcEditStringRec());
+    count_ += NumLines;
+    if (OnInserted) {
+        OnInserted(this, Index, NumLines);
+    }
+}
+
+void TSrcEditStringList::DeleteLines(int Index, int NumLines) {
+    if (NumLines <= 0) {
+        return;
+    }
+    CheckIndex(Index, count_);
+    int run = std::min(NumLines, count_ - Index);
+    auto at = list_.begin() + Index;
+    std::fill(at, at + run, TSrcEditStringRec());
+    if (count_ - Index - run > 0) {
+        TStringsUpdate update(*this);
+        std::move(at + run, list_.begin() + count_, at);
+        std::fill(list_.begin() + count_ - run, list_.begin() + count_, TSrcEditStringRec());
+    }
+    count_ -= run;
+    if (OnDeleted) {
+        OnDeleted(this, Index, run);
+    }
+}
+
+void TSrcEditStringList::InsertStrings(int Index, const TStrings& Strings) {
+    int count = Strings.GetCount();
+    if (count == 0) {
+        return;
+    }
+    TStringsUpdate update(*this);
+    InsertLines(Index, count);
+    for (int i = 0; i < count; ++i) {
+        Put(Index + i, Strings.Get(i));
+    }
+}
+
+void TSrcEditStringList::InsertText(int Index, const std::string& NewText) {
+    if (NewText.empty()) {
+        return;
+    }
+    TStringList lines;
+    lines.Text(NewText);
+    InsertStrings(Index, lines);
+}
+
+std::string TSrcEditStringList::ExpandString(int Index) {
+    TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
+    if (line.fString.empty()) {
+        line.fExpandedLength = 0;
+        line.fFlags.Exclude(sfExpandedLengthUnknown).Exclude(sfHasTabs).Include(sfHasNoTabs);
+        return std::string();
+    }
+    bool hasTabs = false;
+    std::string expanded = convertTabsProc_(line.fString, tabWidth_, hasTabs);
+    line.fExpandedLength = static_cast<int32_t>(expanded.size());
+    line.fFlags = TSrcEditStringFlags{hasTabs ? sfHasTabs : sfHasNoTabs};
+    return expanded;
+}
+
+std::string TSrcEditStringList::ExpandedStrings(int Index) {
+    if (!Valid(Index)) {
+        return std::string();
+    }
+    const TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
+    return line.fFlags.Contains(sfHasNoTabs) ? line.fString : ExpandString(Index);
+}
+
+int TSrcEditStringList::ExpandedStringLengths(int Index) {
+    if (!Valid(Index)) {
+        return 0;
+    }
+    const TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
+    if (line.fFlags.Contains(sfExpandedLengthUnknown)) {
+        return static_cast<int>(ExpandedStrings(Index).size());
+    }
+    return line.fExpandedLength;
+}
+
+int TSrcEditStringList::GetLengthOfLongestLine() {
+    if (indexOfLongestLine_ < 0) {
+        int longest = 0;
+        for (int i = 0; i < count_; ++i) {
+            TSrcEditStringRec& line = list_[static_cast<size_t>(i)];
+            if (line.fFlags.Contains(sfExpandedLengthUnknown)) {
+                ExpandString(i);
+            }
+            if (line.fExpandedLength > longest) {
+                longest = line.fExpandedLength;
+                indexOfLongestLine_ = i;
+            }
+        }
+    }
+    return Valid(indexOfLongestLine_) ? list_[static_cast<size_t>(indexOfLongestLine_)].fExpandedLength : 0;
+}
+
+TSrcEditRange TSrcEditStringList::Ranges(int Index) const {
+    return Valid(Index) ? list_[static_cast<size_t>(Index)].fRange : 0;
+}
+
+void TSrcEditStringList::Ranges(int Index, TSrcEditRange ARange) {
+    CheckIndex(Index, count_ - 1);
+    TStringsUpdate update(*this);
+    list_[static_cast<size_t>(Index)].fRange = ARange;
+}
+
+void TSrcEditStringList::SetTabWidth(int Value) {
+    if (Value == tabWidth_) {
+        return;
+    }
+    tabWidth_ = Value;
+    convertTabsProc_ = GetBestConvertTabsProcEx(Value);
+    indexOfLongestLine_ = -1;
+    for (int i = 0; i < count_; ++i) {
+        TSrcEditStringRec& line = list_[static_cast<size_t>(i)];
+        line.fExpandedLength = -1;
+        line.fFlags.Exclude(sfHasNoTabs).Include(sfExpandedLengthUnknown);
+    }
+}
+
+void TSrcEditStringList::LoadFromFile(const std::string& FileName) {
+    TFileStream stream(FileName, fmOpenRead);
+    LoadFromStream(stream);
+}
+
+void TSrcEditStringList::LoadFromStream(TStream& Stream) {
+    bool sawCR = false;
+    bool sawLF = false;
+    {
+        TStringsUpdate update(*this);
+        Stream.Position(0);
+        std::string data(static_cast<size_t>(Stream.Size()), '\0');
+        Stream.ReadBuffer(data.data(), data.size());
+        Clear();
+        size_t i = 0;
+        while (i < data.size()) {
+            size_t end = data.find_first_of("\r\n", i);
+            if (end == std::string::npos) {
+                end = data.size();
+            }
+            Add(data.substr(i, end - i));
+            i = end;
+            if (i < data.size() && data[i] == '\r') {
+                sawCR = true;
+                ++i;
+            }
+            if (i < data.size() && data[i] == '\n') {
+                sawLF = true;
+                ++i;
+            }
+        }
+        if (!data.empty() && (data.back() == '\r' || data.back() == '\n')) {
+            Add(std::string());
+        }
+    }
+    if (sawCR && !sawLF) {
+        FileFormat = sffMac;
+    } else if (sawLF && !sawCR) {
+        FileFormat = sffUnix;
+    } else {
+        FileFormat = sffDos;
+    }
+}
+
+void TSrcEditStringList::SaveToFile(const std::string& FileName) {
+    TSrcEditFileWriter writer(FileName);
+    writer.FileFormat = FileFormat;
+    for (int i = 0; i < count_ - 1; ++i) {
+        writer.WriteLine(list_[static_cast<size_t>(i)].fString);
+    }
+    if (count_ > 0) {
+        writer.Write(list_[static_cast<size_t>(count_ - 1)].fString);
+    }
+    writer.Commit();
+}
+
+void TSrcEditStringList::SaveToStream(TStream& Stream) {
+    if (count_ == 0) {
+        return;
+    }
+    const char* lineBreak = FileFormat == sffMac ? "\r" : FileFormat == sffUnix ? "\n" : "\r\n";
+    size_t breakLength = FileFormat == sffDos ? 2 : 1;
+    size_t total = 0;
+    for (int i = 0; i < count_; ++i) {
+        total += list_[static_cast<size_t>(i)].fString.size() + breakLength;
+    }
+    total -= breakLength;
+    std::string text;
+    text.reserve(total);
+    for (int i = 0; i < count_; ++i) {
+        text += list_[static_cast<size_t>(i)].fString;
+        if (i < count_ - 1) {
+            text += lineBreak;
+        }
+    }
+    Stream.WriteBuffer(text.data(), text.size());
+}

@@ -1,0 +1,73 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editor/text/SrcEditUndoItem.h"
+#include "editor/support/SrcEvents.h"
+
+// A stack of undo (or redo) records, oldest first. Records of one user
+// action share a change number; the list remembers which number is the
+// clean state.
+class TSrcEditUndoList : public TPersistent {
+public:
+    TSrcEditUndoList() = default;
+    ~TSrcEditUndoList() override;
+    TSrcEditUndoList(const TSrcEditUndoList&) = delete;
+    TSrcEditUndoList& operator=(const TSrcEditUndoList&) = delete;
+
+    void AddChange(TSrcChangeReason AReason, const TBufferCoord& AStart, const TBufferCoord& AEnd,
+                   const std::string& ChangeText, TSrcSelectionMode SelMode);
+    void BeginBlock();
+    void EndBlock();
+    void AddGroupBreak();
+    void Clear();
+    void Lock();
+    void Unlock();
+
+    TSrcEditUndoItem* PeekItem() const;
+    // Removes the newest record; the caller owns it (nil when empty).
+    TSrcEditUndoItem* PopItem();
+    // Takes ownership; nil is ignored.
+    void PushItem(TSrcEditUndoItem* Item);
+    TSrcChangeReason LastChangeReason() const;
+    bool CanUndo() const { return !items_.empty(); }
+    int ItemCount() const { return static_cast<int>(items_.size()); }
+    TSrcEditUndoItem* Items(int Index) const { return items_.at(static_cast<size_t>(Index)); }
+    // Replaces the pointer; the old record is not freed.
+    void Items(int Index, TSrcEditUndoItem* Item) { items_.at(static_cast<size_t>(Index)) = Item; }
+    void DeleteItem(int Index);
+
+    int MaxUndoActions() const { return maxUndoActions_; }
+    void SetMaxUndoActions(int Value);
+
+    bool InitialState() const;
+    void SetInitialState(bool Value);
+
+    void Assign(const TPersistent* Source) override;
+
+    int BlockChangeNumber() const { return blockChangeNumber_; }
+    int BlockCount() const { return blockCount_; }
+    bool FullUndoImpossible() const { return fullUndoImpossible_; }
+    int LockCount() const { return lockCount_; }
+    int NextChangeNumber() const { return nextChangeNumber_; }
+    int InitialChangeNumber() const { return initialChangeNumber_; }
+
+    bool InsideRedo = false;
+    TNotifyEvent OnAddedUndo;
+
+private:
+    void AdvanceChangeNumber();
+    void EnsureMaxEntries();
+    void FireAdded();
+
+    int32_t blockChangeNumber_ = 0;
+    int32_t blockCount_ = 0;
+    bool fullUndoImpossible_ = false;
+    std::vector<TSrcEditUndoItem*> items_;
+    int32_t lockCount_ = 0;
+    int32_t maxUndoActions_ = 1024;
+    int32_t nextChangeNumber_ = 1;
+    int32_t initialChangeNumber_ = 0;
+};

@@ -1,0 +1,51 @@
+#include "editor/support/Cp1252.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/search/SrcSearchTypes.h"
+
+TEST(Cp1252, CaseMappingPairsAndFixedPoints) {
+    EXPECT_EQ(Cp1252Upper(0xE9), 0xC9);  // e acute
+    EXPECT_EQ(Cp1252Lower(0x8A), 0x9A);  // S caron
+    EXPECT_EQ(Cp1252Upper(0xFF), 0x9F);  // y diaeresis
+    EXPECT_EQ(Cp1252Upper(0xDF), 0xDF);  // sharp s has no capital
+    EXPECT_EQ(Cp1252Upper(0xF7), 0xF7);  // division sign
+    EXPECT_EQ(Cp1252Lower(0xD7), 0xD7);  // multiplication sign
+    EXPECT_EQ(Cp1252Upper('_'), '_');
+    // Every mapping round-trips where a partner exists.
+    for (unsigned c = 0; c < 256; ++c) {
+        auto u = Cp1252Upper(static_cast<unsigned char>(c));
+        auto l = Cp1252Lower(static_cast<unsigned char>(c));
+        if (u != c) {
+            EXPECT_EQ(Cp1252Lower(u), c) << c;
+        }
+        if (l != c) {
+            EXPECT_EQ(Cp1252Upper(l), c) << c;
+        }
+    }
+}
+
+TEST(Cp1252, ClassesOfLettersDigitsAndSymbols) {
+    EXPECT_TRUE(Cp1252IsAlpha(0xC4));
+    EXPECT_TRUE(Cp1252IsAlpha(0x83));
+    EXPECT_TRUE(Cp1252IsAlpha(0xAA));
+    EXPECT_FALSE(Cp1252IsAlpha(0xD7));
+    EXPECT_FALSE(Cp1252IsAlpha('_'));
+    EXPECT_TRUE(Cp1252IsDigit('0'));
+    EXPECT_FALSE(Cp1252IsDigit(0xB2));
+    EXPECT_TRUE(Cp1252IsAlnum(0xFC));
+    EXPECT_FALSE(Cp1252IsAlnum(' '));
+    EXPECT_TRUE(Cp1252IsUpper(0xC0));
+    EXPECT_TRUE(Cp1252IsLower(0xDF));
+    EXPECT_EQ(Cp1252UpperString("ab\xE4z1"), "AB\xC4Z1");
+    EXPECT_EQ(Cp1252LowerString("AB\xC4Z1"), "ab\xE4z1");
+}
+
+TEST(SrcSearchOptions, OneBytePerBitInDeclaredOrder) {
+    TSrcSearchOptions options{ssoMatchCase, ssoReplaceAll};
+    EXPECT_EQ(options.ToBits(), 0x41);
+    EXPECT_TRUE(options.Contains(ssoReplaceAll));
+    options.Exclude(ssoMatchCase).Include(ssoPrompt);
+    EXPECT_EQ(options.ToBits(), 0xC0);
+    EXPECT_EQ(sizeof(TSrcSearchOptions), 1u);
+}

@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "editor/search/SrcRegex.h"
+
+namespace {
+
+// "pos,len" of the first match, or "none".
+std::string Find(const std::string& pattern, const std::string& subject, const std::string& mods = "") {
+    TRegex r;
+    if (!mods.empty()) r.SetModifierStr(mods);
+    r.SetExpression(pattern);
+    if (!r.Exec(subject)) return "none";
+    return std::to_string(r.GetMatchPos(0)) + "," + std::to_string(r.GetMatchLen(0));
+}
+
+std::string Group(const std::string& pattern, const std::string& subject, int n) {
+    TRegex r;
+    r.SetExpression(pattern);
+    if (!r.Exec(subject)) return "<none>";
+    return r.GetMatchPos(n) < 0 ? "<unset>" : r.GetMatch(n);
+}
+
+TEST(RegexMatch, LiteralsClassesAndAnchors) {
+    EXPECT_EQ(Find("abc", "xxabcx"), "3,3");
+    EXPECT_EQ(Find("[]a]+", "x]a]"), "2,3");
+    EXPECT_EQ(Find("[\\t]", "a\tb"), "2,1");
+    EXPECT_EQ(Find("[\\x41-\\x43]+", "zABCD"), "2,3");
+    EXPECT_EQ(Find("\\Aab\\Z", "ab"), "1,2");
+    EXPECT_EQ(Find("\\s+", "ab \t\r\ncd"), "3,4");
+    EXPECT_EQ(Find("\\x41\\x{42}", "zAB"), "2,2");
+    EXPECT_EQ(Find("\\x9", "a\tb"), "2,1");
+    EXPECT_EQ(Find("a{", "xa{"), "2,2");
+    EXPECT_EQ(Find("a{x}", "a{x}"), "1,4");
+}
+
+TEST(RegexMatch, RepeatsAndAlternation) {
+    EXPECT_EQ(Find("a{2,3}", "a aaaa"), "3,3");
+    EXPECT_EQ(Find("a{2,3}?", "aaaa"), "1,2");
+    EXPECT_EQ(Find("<.*>", "<a><b>"), "1,6");
+    EXPECT_EQ(Find("<.*?>", "<a><b>"), "1,3");
+    EXPECT_EQ(Find("(ab)+?", "abab"), "1,2");
+    EXPECT_EQ(Find("(ab){1,2}?c", "ababc"), "1,5");
+    EXPECT_EQ(Find("((a|b){2}c){2}", "xabcbacz"), "2,6");
+    EXPECT_EQ(Find("(a|ab)(c|bcd)(d*)", "abcd"), "1,4");
+    // modifier g off swaps greedy and non-greedy
+    EXPECT_EQ(Find("a+", "aaa", "-g"), "1,1");
+    EXPECT_EQ(Find("a+?", "aaa", "-g"), "1,3");
+}
+
+TEST(RegexMatch, GroupsAndBackReferences) {
+    EXPECT_EQ(Group("(\\d+)-(\\d+)", "tel 12-345", 2), "345");
+    EXPECT_EQ(Group("(a|b)*", "abba", 1), "a");
+    EXPECT_EQ(Group("(a)|b", "b", 1), "<unset>");
+    EXPECT_EQ(Find("(['\"]).*?\\1", "x'a\"b'"), "2,5");
+    EXPECT_EQ(Find("(?i)(a)\\1", "aA"), "1,2");
+    EXPECT_EQ(Find("\\2(a)", "aa"), "none");
+}
+
+TEST(RegexMatch, CaseInsensitive) {
+    EXPECT_EQ(Find("hello", "say HeLLo", "i"), "5,5");
+    EXPECT_EQ(Find("[^a]", "Ab", "i"), "2,1");
+    EXPECT_EQ(Find("\xE9t\xE9", "\xC9T\xC9", "i"), "1,3");  // e acute in Windows-1252
+    EXPECT_EQ(Find("a(?i)b", "aB"), "1,2");
+    EXPECT_EQ(Find("((?i)a)b", "Ab"), "1,2");
+    EXPECT_EQ(Find("((?i)a)b", "AB"), "none");
+    EXPECT_EQ(Find("(?i-i)a", "A"), "none");
+}
+
+TEST(RegexMatch, LinesAndDot) {
+    const std::string text = "a\r\nb";
+    EXPECT_EQ(Find("^b", text, "m"), "4,1");
+    EXPECT_EQ(Find("^b", text), "none");
+    EXPECT_EQ(Find("a$", text, "m"), "1,1");
+    EXPECT_EQ(Find("^$", text, "m"), "none");  // not between CR and LF
+    EXPECT_EQ(Find("^$", "a\n\nb", "m"), "3,0");
+    EXPECT_EQ(Find(".+", "ab\ncd", "-s"), "1,2");
+    TRegex r;
+    r.SetModifierStr("m");
+    r.SetLineSeparators("|");
+    r.SetLinePairedSeparator("");
+    r.SetExpression("^b$");
+    EXPECT_TRUE(r.Exec("a|b|c"));
+    EXPECT_EQ(r.GetMatchPos(0), 3);
+}
+
+TEST(RegexMatch, ExtendedSyntax) {
+    EXPECT_EQ(Find("a b  c # comment\n d", "abcd", "x"), "1,4");
+    EXPECT_EQ(Find("[ ]", "a b", "x"), "2,1");
+    EXPECT_EQ(Find("a\\ b", "a b", "x"), "1,3");
+    EXPECT_EQ(Find("(?x) a b", "ab"), "1,2");
+    EXPECT_EQ(Find("a(?#note)b", "ab"), "1,2");
+}
+
+TEST(RegexMatch, CyrillicRanges) {
+    TRegex r;
+    r.SetExpression("[\xE0-\xFF]");
+    EXPECT_TRUE(r.Exec("\xB8"));
+    r.SetExpression("[\xC0-\xDF]");
+    EXPECT_TRUE(r.Exec("\xA8"));
+    r.SetExpression("[\xE0-\xDF]+");
+    EXPECT_TRUE(r.Exec("\xA8\xB8\xC0\xFF"));
+    EXPECT_EQ(r.GetMatchLen(0), 4);
+    r.SetModifierStr("-r");
+    r.SetExpression("[\xE0-\xFF]");
+    EXPECT_FALSE(r.Exec("\xB8"));
+}
+
+// The analysis narrows where a match is tried but never changes the result.
+TEST(RegexMatch, AnalysisKeepsResults) {
+    EXPECT_EQ(Find("a*(foo|bar)", "abar"), "1,4");
+    EXPECT_EQ(Find("a*(xyz)?b", "ab"), "1,2");
+    EXPECT_EQ(Find("a*b(xyz)?", "aab"), "1,3");
+    EXPECT_EQ(Find("x*", ""), "1,0");
+    EXPECT_EQ(Find("$", "abc"), "4,0");
+    EXPECT_EQ(Find("(a|)$", "b"), "2,0");
+    EXPECT_EQ(Find("\\bx", "a x"), "3,1");
+    EXPECT_EQ(Find("(?i)x+y", "aXXY"), "2,3");
+    EXPECT_EQ(Find("x*foo", "fofoo"), "3,3");
+    EXPECT_EQ(Find("(ab){0,2}c", "abac"), "4,1");
+    EXPECT_EQ(Find("(ab)??c", "abc"), "1,3");
+    TRegex r;
+    r.SetExpression("a+bcd");
+    EXPECT_NE(r.Dump().find("must have \"bcd\""), std::string::npos);
+    r.SetExpression("a*(xyz)?b");
+    EXPECT_NE(r.Dump().find("must have \"b\""), std::string::npos);
+    r.SetExpression("^ab");
+    EXPECT_NE(r.Dump().find("anchored"), std::string::npos);
+    r.SetExpression("ab|c");
+    EXPECT_EQ(r.Dump().find("start"), std::string::npos);
+    r.SetExpression("ab");
+    EXPECT_NE(r.Dump().find("start 'a'"), std::string::npos);
+}
+
+// A case function set after a run holds for the next run, in the characters
+// tried first as much as in the comparison itself.
+TEST(RegexMatch, NewInvertCaseFunctionRecompiles) {
+    TRegex r;
+    r.SetModifierStr("i");
+    r.SetExpression("x");
+    EXPECT_FALSE(r.Exec("y"));
+    r.InvertCase = [](unsigned char c) -> unsigned char { return c == 'x' ? 'y' : c; };
+    EXPECT_TRUE(r.Exec("y"));
+    r.SetExpression("[x]");
+    EXPECT_TRUE(r.Exec("y"));
+    r.InvertCase = &TRegex::InvertCaseFunction;
+    EXPECT_FALSE(r.Exec("y"));
+    EXPECT_TRUE(r.Exec("X"));
+}
+
+TEST(RegexMatch, OffsetsAndExecNext) {
+    TRegex r;
+    r.SetExpression("a*");
+    ASSERT_TRUE(r.Exec("baaa"));
+    EXPECT_EQ(r.GetMatchPos(0), 1);
+    EXPECT_EQ(r.GetMatchLen(0), 0);
+    ASSERT_TRUE(r.ExecNext());
+    EXPECT_EQ(r.GetMatchPos(0), 2);
+    EXPECT_EQ(r.GetMatchLen(0), 3);
+    ASSERT_TRUE(r.ExecNext());
+    EXPECT_EQ(r.GetMatchPos(0), 5);
+    EXPECT_FALSE(r.ExecNext());
+    r.SetExpression("b");
+    EXPECT_TRUE(r.ExecPos(2) == false);
+    EXPECT_TRUE(r.Exec(1));
+    EXPECT_FALSE(r.Exec(6));  // beyond the end plus one
+    r.SetExpression("^a");
+    r.SetInputString("aa");
+    EXPECT_FALSE(r.ExecPos(2));
+}
+
+TEST(RegexMatch, MatchProperties) {
+    TRegex r;
+    EXPECT_EQ(r.GetSubExprMatchCount(), -1);
+    r.SetExpression("(a)|b");
+    ASSERT_TRUE(r.Exec("b"));
+    EXPECT_EQ(r.GetMatchPos(1), -1);
+    EXPECT_EQ(r.GetMatchLen(1), -1);
+    EXPECT_EQ(r.GetMatch(1), "");
+    EXPECT_EQ(r.GetSubExprMatchCount(), 0);
+    EXPECT_EQ(r.GetMatchPos(15), -1);
+    EXPECT_EQ(r.GetMatchPos(-1), -1);
+    r.SetExpression("(a)(b)?(c)");
+    ASSERT_TRUE(r.Exec("ac"));
+    EXPECT_EQ(r.GetSubExprMatchCount(), 3);
+    EXPECT_EQ(r.GetMatch(3), "c");
+    EXPECT_EQ(r.GetInputString(), "ac");
+    r.SetInputString("zz");
+    EXPECT_EQ(r.GetMatchPos(0), -1);
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+#include "editor/text/SrcEditStringList.h"
+
+#include <gtest/gtest.h>
+
+#include "editor/support/SrcExceptions.h"
+#include "editor/support/SrcStream.h"
+#include "editor/support/StringList.h"
+#include "tests/editor/common/EventRecorder.h"
+
+using Log = std::vector<std::string>;
+
+namespace {
+
+class StringListTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        lines.OnChange = TNotifyEvent::Of<&EventRecorder::Change>(&events);
+        lines.OnChanging = TNotifyEvent::Of<&EventRecorder::Changing>(&events);
+        lines.OnCleared = TNotifyEvent::Of<&EventRecorder::Cleared>(&events);
+        lines.OnDeleted = TStringListChangeEvent::Of<&EventRecorder::Deleted>(&events);
+        lines.OnInserted = TStringListChangeEvent::Of<&EventRecorder::Inserted>(&events);
+        lines.OnPutted = TStringListChangeEvent::Of<&EventRecorder::Putted>(&events);
+    }
+
+    void Load(const std::string& bytes) {
+        TMemoryStream stream;
+        stream.SetData(bytes);
+        lines.LoadFromStream(stream);
+        events.Take();
+    }
+
+    std::string Save() {
+        TMemoryStream stream;
+        lines.SaveToStream(stream);
+        return stream.Data();
+    }
+
+    Log Lines() const {
+        Log result;
+        for (int i = 0; i < lines.Count(); ++i) {
+            result.push_back(lines[i]);
+        }
+        return result;
+    }
+
+    TSrcEditStringList lines;
+    EventRecorder events;
+};
+
+}  // namespace
+
+TEST_F(StringListTest, LoadDetectsEachBreakStyleAndSavesTheSameBytes) {
+    struct Case {
+        std::string bytes;
+        Log lines;
+        TSrcEditFileFormat format;
+        bool sameBytes = true;
+    };
+    const Case cases[] = {
+        {"a\r\nb\r\n", {"a", "b", ""}, sffDos},
+        {"a\nb", {"a", "b"}, sffUnix},
+        {"a\rb\r", {"a", "b", ""}, sffMac},
+        {"a\r\nb\nc", {"a", "b", "c"}, sffDos, false},
+        {"", {}, sffDos},
+        {"single", {"single"}, sffDos},
+        {std::string("x\0y\n\x80\xFF\xE9", 7), {std::string("x\0y", 3), "\x80\xFF\xE9"}, sffUnix},
+    };
+    for (const Case& c : cases) {
+        Load(c.bytes);
+        EXPECT_EQ(Lines(), c.lines) << c.bytes;
+        EXPECT_EQ(lines.FileFormat, c.format) << c.bytes;
+        if (c.sameBytes) {
+            EXPECT_EQ(Save(), c.bytes);
+        }
+    }
+    Load("a\n\rb");
+    EXPECT_EQ(Lines(), (Log{"a", "", "b"}));
+    Load("a\r\nb\nc");
+    EXPECT_EQ(Save(), "a\r\nb\r\nc");  // a mixed file is written in one style
+}
+
+TEST_F(StringListTest, LoadFiresOneChangePairAroundTheLines) {
+    lines.Add("old");
+    events.Take();
+    TMemoryStream stream;
+    stream.SetData("p\nq");
+    lines.LoadFromStream(stream);
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Cleared", "Inserted 0 1", "Inserted 1 1", "Change"}));
+}
+
+TEST_F(StringListTest, IndexErrorsCarryTheIndexAndLeaveTheList) {
+    lines.Add("a");
+    auto message = [](auto&& action) {
+        try {
+            action();
+        } catch (const ESrcEditStringList& e) {
+            return e.Message();
+        }
+        return std::string("no error");
+    };
+    EXPECT_EQ(message([&] { lines.Delete(1); }), "Invalid stringlist index 1");
+    EXPECT_EQ(message([&] { lines.Insert(-1, "x"); }), "Invalid stringlist index -1");
+    EXPECT_EQ(message([&] { lines.Exchange(0, 3); }), "Invalid stringlist index 3");
+    EXPECT_EQ(message([&] { lines.Ranges(1, 5); }), "Invalid stringlist index 1");
+    EXPECT_EQ(message([&] { lines.InsertLines(2, 1); }), "Invalid stringlist index 2");
+    try {
+        lines.SetCapacity(0);
+        ADD_FAILURE() << "no error";
+    } catch (const EListError& e) {
+        EXPECT_EQ(e.Message(), "Stringlist capacity cannot be smaller than count");
+    }
+    EXPECT_EQ(Lines(), Log{"a"});
+    EXPECT_EQ(lines.Get(1), "");
+    EXPECT_EQ(lines.GetObject(-1), nullptr);
+    EXPECT_EQ(lines.Ranges(7), 0);
+    EXPECT_EQ(lines.ExpandedStrings(9), "");
+    EXPECT_EQ(lines.ExpandedStringLengths(9), 0);
+}
+
+TEST_F(StringListTest, EventsOfTheEditingOperations) {
+    lines.Put(0, "a");  // at Count: appends
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Inserted 0 1", "Change"}));
+    lines.Put(0, "b");
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Putted 0 1", "Change"}));
+    lines.Insert(0, "c");
+    lines.Delete(1);
+    EXPECT_EQ(events.Take(),
+              (Log{"Changing", "Inserted 0 1", "Change", "Changing", "Deleted 1 1", "Change"}));
+    lines.BeginUpdate();
+    lines.Add("d");
+    lines.Add("e");
+    lines.EndUpdate();
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Inserted 1 1", "Inserted 2 1", "Change"}));
+    lines.DeleteLines(1, 10);
+    EXPECT_EQ(events.Take(), (Log{"Deleted 1 2"}));
+    lines.InsertLines(0, 2);
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Inserted 0 2", "Change"}));
+    lines.DeleteLines(0, 1);
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Change", "Deleted 0 1"}));
+    EXPECT_EQ(Lines(), (Log{"", "c"}));
+    lines.Clear();
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Cleared", "Change"}));
+    lines.Clear();
+    EXPECT_TRUE(events.Take().empty());
+}
+
+TEST_F(StringListTest, InsertTextSplitsAndPutsEachLine) {
+    lines.Add("end");
+    events.Take();
+    lines.InsertText(0, "one\r\ntwo\nthree\r");
+    EXPECT_EQ(Lines(), (Log{"one", "two", "three", "end"}));
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Inserted 0 3", "Putted 0 1", "Putted 1 1", "Putted 2 1", "Change"}));
+    EXPECT_EQ(lines.Ranges(0), 0);  // lines made by InsertLines
+    EXPECT_EQ(lines.Ranges(3), -1);  // lines made by Add
+    EXPECT_EQ(lines.GetTextStr(), "one\r\ntwo\r\nthree\r\nend");
+    lines.InsertText(0, "");
+    EXPECT_TRUE(events.Take().empty());
+}
+
+TEST_F(StringListTest, CapacityGrowsInTheDocumentedSteps) {
+    std::vector<int> capacities;
+    for (int i = 0; i < 101; ++i) {
+        int before = lines.GetCapacity();
+        lines.Add("x");
+        if (lines.GetCapacity() != before) {
+            capacities.push_back(lines.GetCapacity());
+        }
+    }
+    EXPECT_EQ(capacities, (std::vector<int>{16, 32, 48, 64, 80, 100, 125}));
+
+    TSrcEditStringList other;
+    for (int i = 0; i < 10; ++i) {
+        other.Add("l");
+    }
+    other.SetCapacity(12);
+    TStringList five;
+    five.Text("1\n2\n3\n4\n5");
+    other.AddStrings(five);
+    EXPECT_EQ(other.GetCapacity(), 16);
+    EXPECT_EQ(other.Count(), 15);
+    other.InsertLines(0, 3);
+    EXPECT_EQ(other.GetCapacity(), 18);
+    other.Clear();
+    EXPECT_EQ(other.GetCapacity(), 0);
+}
+
+TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {
+    lines.Add("ab\tc");       // 8 + 1 = 9
+    lines.Add("0123456789ab");  // 12
+    lines.Add("\t\txyzw");    // 16 + 4 = 20
+    EXPECT_EQ(lines.ExpandedStringLengths(0), 9);
+    EXPECT_EQ(lines.ExpandedStrings(0), "ab\t\t\t\t\t\tc");
+    EXPECT_EQ(lines.GetLengthOfLongestLine(), 20);
+    lines.Put(2, "0123456789ab");
+    EXPECT_EQ(lines.GetLengthOfLongestLine(), 12);  // first of the equal lines
+    lines.Exchange(1, 0);
+    EXPECT_EQ(lines.GetLengthOfLongestLine(), 12);
+    lines.SetTabWidth(4);
+    EXPECT_EQ(lines.ExpandedStringLengths(1), 5);
+    lines.SetTabWidth(1);
+    EXPECT_EQ(lines.ExpandedStrings(1), "ab c");
+
+    TSrcEditStringList empty;
+    empty.Add("");
+    EXPECT_EQ(empty.GetLengthOfLongestLine(), 0);
+}
+
+TEST_F(StringListTest, ObjectsAndRangesStayWithTheirLinesOnPut) {
+    TObject marker;
+    lines.Add("a");
+    lines.PutObject(0, &marker);
+    lines.Ranges(0, 42);
+    events.Take();
+    lines.Put(0, "b");
+    EXPECT_EQ(lines.GetObject(0), &marker);
+    EXPECT_EQ(lines.Ranges(0), 42);
+    lines.Ranges(0, 7);
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Putted 0 1", "Change", "Changing", "Change"}));
+}
+
+TEST_F(StringListTest, DestructionFiresNoChangeEvents) {
+    auto* list = new TSrcEditStringList();
+    list->Add("a");
+    list->OnChange = TNotifyEvent::Of<&EventRecorder::Change>(&events);
+    list->OnChanging = TNotifyEvent::Of<&EventRecorder::Changing>(&events);
+    delete list;
+    EXPECT_TRUE(events.Take().empty());
+}
