@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "devicelink/Clock.h"
 #include "devicelink/CommPort.h"
@@ -159,6 +160,7 @@ protected:
     void CheckLoopback();
     void CheckSyncEcho();
     bool ReportPortTestError(const EError& error);
+    static bool PortExistsButWasRefused(int32_t error);
     void WaitForStartLoad();
     void WaitForEndLoad(bool run);
 
@@ -194,4 +196,12 @@ protected:
     int32_t exchangeDepth_ = 0;
     std::deque<std::function<void()>> deferred_;
     bool sessionEnding_ = false;
+
+    // The last failed opening of a port: system error code and IDE-6 text.
+    struct OpenFailure {
+        int32_t error = 0;
+        std::string description;
+    } openFailure_;
+    // While a search runs: the ports that exist but could not be opened.
+    std::vector<std::string>* unopenedPorts_ = nullptr;
 };

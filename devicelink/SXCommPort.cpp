@@ -27,7 +27,9 @@ void TSXComm::ClearIdentity()
 
 void TSXComm::OpenPort()
 {
-    if (!port_.Connect()) throw EError(ecIDE, 6, DescribeOpenFailure().c_str());
+    if (port_.Connect()) return;
+    openFailure_ = {port_.GetLastError(), DescribeOpenFailure()};
+    throw EError(ecIDE, 6, openFailure_.description.c_str());
 }
 
 // "COM5 (/dev/ttyUSB0: Permission denied)".

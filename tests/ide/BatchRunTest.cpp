@@ -2,6 +2,11 @@
 // over a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
 
 #include "tests/ide/IdeProcess.h"
@@ -107,6 +112,27 @@ TEST_F(BatchRun, WithoutAModuleTheRunFailsWithIde54)
     const ProcessResult run = RunIde(world, TestRun("Hello"));
     EXPECT_NE(run.exitCode, 0);
     EXPECT_NE(run.err.find("[ Error IDE-0054]"), std::string::npos) << run.err;
+}
+
+// A new user outside the port's group learns why no module was found.
+TEST_F(BatchRun, APortWithoutPermissionIsNamedBeforeIde54)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master) | ::unlockpt(master), 0);
+    const std::string device = ::ptsname(master);
+    ASSERT_EQ(::chmod(device.c_str(), 0), 0);
+    ASSERT_EQ(::symlink(device.c_str(), (world.Ports() + "/COM3").c_str()), 0);
+
+    IdeProcess ide(world, TestRun("Hello"), false, false, true);
+    const ProcessResult run = ide.Finish();
+    ::close(master);
+    EXPECT_GT(run.exitCode, 0) << run.err;
+    const size_t refused = run.err.find("[ Error IDE-0006] Could not open the serial port: COM3 (");
+    ASSERT_NE(refused, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Permission denied).", refused), run.err.find('\n', refused) - 19) << run.err;
+    EXPECT_GT(run.err.find("[ Error IDE-0054]"), refused) << run.err;
+    EXPECT_EQ(run.err.find("IDE-0006", refused + 10), std::string::npos) << "one line for the one port";
 }
 
 TEST_F(BatchRun, AnUnknownBytecodeEndsTheRunFailedWithItsLineInTheLog)
