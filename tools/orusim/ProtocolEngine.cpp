@@ -30,6 +30,7 @@ void ProtocolEngine::SetPower(bool on) {
         engine_.Stop();
         parser_.Reset();
         output_.Clear();
+        flood_.Stop();
         phase_ = Phase::Off;
         return;
     }
@@ -161,7 +162,11 @@ void ProtocolEngine::HandleByte(uint8_t byte) {
 std::vector<uint8_t> ProtocolEngine::TakeOutput(size_t max) {
     Poll();
     std::vector<uint8_t> bytes = output_.Take(max);
-    if (bytes.empty()) return bytes;
+    if (bytes.empty()) {
+        bytes = flood_.Take(max, clock_.TickCount());
+        if (!power_ || !cable_ || !portOpen_) bytes.clear();
+        return bytes;
+    }
     Event event;
     event.timeMs = clock_.TickCount();
     event.kind = EventKind::BytesOut;
@@ -176,6 +181,7 @@ std::vector<uint8_t> ProtocolEngine::TakeOutput(size_t max) {
 
 int64_t ProtocolEngine::NextWakeTime() {
     int64_t next = output_.NextReadyTime();
+    if (flood_.Active(clock_.TickCount())) next = clock_.TickCount();
     auto consider = [&next](int64_t t) {
         if (t >= 0 && (next < 0 || t < next)) next = t;
     };
