@@ -171,7 +171,7 @@ protected:
     // Returns once a byte is waiting; IDE-22 once a limit has passed first.
     void WaitForData(std::initializer_list<WaitLimit> limits);
     uint8_t ReadByteOrRaise();
-    void StartPacket(int32_t& count, bool& escape, int64_t& start);
+    void StartPacket(int32_t& count, bool& escape);
 
     ICommPort& port_;
     ILinkHost& host_;

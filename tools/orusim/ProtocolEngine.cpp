@@ -181,10 +181,10 @@ std::vector<uint8_t> ProtocolEngine::TakeOutput(size_t max) {
 
 int64_t ProtocolEngine::NextWakeTime() {
     int64_t next = output_.NextReadyTime();
-    if (flood_.Active(clock_.TickCount())) next = clock_.TickCount();
     auto consider = [&next](int64_t t) {
         if (t >= 0 && (next < 0 || t < next)) next = t;
     };
+    consider(flood_.NextTime(clock_.TickCount()));
     if (phase_ == Phase::Booting || phase_ == Phase::SyncWindow) consider(phaseEnds_);
     if (phase_ == Phase::Ready) consider(engine_.NextWorkTime());
     consider(parser_.Deadline());
