@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cerrno>
 
 #include "devicelink/LinkCodes.h"
+#include "devicelink/PortFailure.h"
 #include "devicelink/SXComm.h"
 #include "devicelink/SerialTrace.h"
 #include "foundation/EError.h"
@@ -25,6 +27,8 @@ void TSXComm::WaitForData(std::initializer_list<WaitLimit> limits)
         // after a limit has passed comes too late.
         if ((first || left >= 0) && CharAvailable()) return;
         if (left < 0) throw EError(ecIDE, 22);
+        // A line whose far end is gone answers no more.
+        if (port_.HungUp()) throw LineLostError(port_, EIO);
         // At the limit itself wait one millisecond more: the first moment past it.
         port_.WaitReadable(int32_t(std::max<int64_t>(left, 1)));
     }

@@ -61,10 +61,14 @@ ProcessResult RunIde(const IdeWorld& world, const std::vector<std::string>& args
 // The module simulator with the virtual machine on COM<n> of the world's port folder.
 class ModuleSimulator {
 public:
-    ModuleSimulator(const IdeWorld& world, int com);
+    // extraArgs: more of orusim's arguments, such as "--fault" and its spec.
+    ModuleSimulator(const IdeWorld& world, int com, const std::vector<std::string>& extraArgs = {});
     ~ModuleSimulator();
 
     bool Ready() const { return ready_; }
+    // Ends the simulator at once (SIGKILL) or asks it to end (SIGTERM).
+    void Kill();
+    void Terminate();
     // Waits until its event output holds `text`; false after `ms`.
     bool WaitForEvent(const std::string& text, int ms = 20000);
     void Command(const std::string& line);

@@ -162,20 +162,21 @@ void ProtocolEngine::HandleByte(uint8_t byte) {
 std::vector<uint8_t> ProtocolEngine::TakeOutput(size_t max) {
     Poll();
     std::vector<uint8_t> bytes = output_.Take(max);
-    if (bytes.empty()) {
-        bytes = flood_.Take(max, clock_.TickCount());
-        if (!power_ || !cable_ || !portOpen_) bytes.clear();
-        return bytes;
+    const bool lost = !power_ || !cable_ || !portOpen_;
+    if (!bytes.empty()) {
+        Event event;
+        event.timeMs = clock_.TickCount();
+        event.kind = EventKind::BytesOut;
+        event.bytes = bytes;
+        if (lost) event.name = "lost";
+        log_.Add(std::move(event));
     }
-    Event event;
-    event.timeMs = clock_.TickCount();
-    event.kind = EventKind::BytesOut;
-    event.bytes = bytes;
-    if (!power_ || !cable_ || !portOpen_) {
-        event.name = "lost";
-        bytes.clear();
+    // A flood follows the other output at once, in the same write.
+    if (output_.PendingBytes() == 0) {
+        std::vector<uint8_t> burst = flood_.Take(max - bytes.size(), clock_.TickCount());
+        bytes.insert(bytes.end(), burst.begin(), burst.end());
     }
-    log_.Add(std::move(event));
+    if (lost) bytes.clear();
     return bytes;
 }
 
