@@ -1,9 +1,8 @@
-# cmake -DROOT=<source tree> -DFOLDERS=a,b -DGUI_FOLDERS=c,d -DWIDGETS_INCLUDE=<dirs> -P CheckWidgetFreeSources.cmake
-# Fails when a source below FOLDERS (but not below GUI_FOLDERS) includes a
-# header of the Qt Widgets module: <QtWidgets/...> or any name found in the
-# module's include folder.
-string(REPLACE "," ";" folders "${FOLDERS}")
-string(REPLACE "," ";" gui_folders "${GUI_FOLDERS}")
+# cmake -DROOT=<source tree> -DWIDGETS_INCLUDE=<dirs> -P CheckWidgetFreeSources.cmake
+# Fails when a source outside the GUI folders includes a header of the Qt
+# Widgets module: <QtWidgets/...> or any name found in the module's include
+# folder.
+include(${CMAKE_CURRENT_LIST_DIR}/GuiFolders.cmake)
 set(widgets_dir "")
 foreach(dir ${WIDGETS_INCLUDE})
   if(dir MATCHES "/QtWidgets$" AND IS_DIRECTORY ${dir})
@@ -15,16 +14,11 @@ if(NOT widgets_dir)
 endif()
 
 set(offenders "")
-foreach(folder ${folders})
+foreach(folder ${CORVANE_WIDGET_FREE_FOLDERS})
   file(GLOB_RECURSE files ${ROOT}/${folder}/*.h ${ROOT}/${folder}/*.cpp)
   foreach(file ${files})
     file(RELATIVE_PATH rel ${ROOT} ${file})
-    set(gui FALSE)
-    foreach(gui_folder ${gui_folders})
-      if(rel MATCHES "^${gui_folder}/")
-        set(gui TRUE)
-      endif()
-    endforeach()
+    corvane_in_gui_folder(${rel} gui)
     if(gui)
       continue()
     endif()
@@ -39,6 +33,6 @@ foreach(folder ${folders})
 endforeach()
 if(offenders)
   list(JOIN offenders "\n  " text)
-  message(FATAL_ERROR "Qt Widgets headers outside ${GUI_FOLDERS}:\n  ${text}")
+  message(FATAL_ERROR "Qt Widgets headers outside ${CORVANE_GUI_FOLDERS}:\n  ${text}")
 endif()
-message(STATUS "no Qt Widgets header outside ${GUI_FOLDERS}")
+message(STATUS "no Qt Widgets header outside ${CORVANE_GUI_FOLDERS}")

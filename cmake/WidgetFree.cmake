@@ -1,13 +1,12 @@
-# The GUI lives in ide/, debugger/qt and editor/qt; every other folder builds
-# without Qt Widgets. The test build checks both halves of that rule: no target
-# outside those folders links Qt Widgets, directly or through its
-# dependencies (checked here when configuring), and no source there includes
-# a header of the Qt Widgets module (the ctest `widget_free_sources`).
-set(CORVANE_GUI_FOLDERS ide debugger/qt editor/qt)
-set(CORVANE_WIDGET_FREE_FOLDERS foundation platform linker devicelink debugger editor tools)
+# Only the GUI folders (GuiFolders.cmake) may use Qt Widgets. The test build
+# checks both halves of that rule: no target outside them links Qt Widgets,
+# directly or through its dependencies (checked here when configuring), and
+# no source there includes a header of the Qt Widgets module (the ctest
+# `widget_free_sources`).
+include(${CMAKE_CURRENT_LIST_DIR}/GuiFolders.cmake)
 
 # Sets `out` to the chain of targets by which `target` reaches Qt Widgets,
-# or to "" when it does not. `seen` holds the targets already walked.
+# or to "" when it does not. `_corvane_seen` holds the targets already walked.
 function(_corvane_widgets_path target out)
   if(target MATCHES "^Qt[0-9]*::Widgets")
     set(${out} ${target} PARENT_SCOPE)
@@ -56,20 +55,12 @@ endfunction()
 
 function(corvane_check_widget_free)
   list(JOIN CORVANE_GUI_FOLDERS ", " gui_text)
-  set(gui_dirs "")
-  foreach(folder ${CORVANE_GUI_FOLDERS})
-    list(APPEND gui_dirs ${PROJECT_SOURCE_DIR}/${folder})
-  endforeach()
   foreach(folder ${CORVANE_WIDGET_FREE_FOLDERS})
     _corvane_targets_below(${PROJECT_SOURCE_DIR}/${folder} targets)
     foreach(target ${targets})
       get_target_property(dir ${target} SOURCE_DIR)
-      set(gui FALSE)
-      foreach(gui_dir ${gui_dirs})
-        if(dir STREQUAL gui_dir OR dir MATCHES "^${gui_dir}/")
-          set(gui TRUE)
-        endif()
-      endforeach()
+      file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${dir})
+      corvane_in_gui_folder(${rel} gui)
       if(gui)
         continue()
       endif()
@@ -82,11 +73,8 @@ function(corvane_check_widget_free)
     endforeach()
   endforeach()
 
-  list(JOIN CORVANE_WIDGET_FREE_FOLDERS "," roots)
-  list(JOIN CORVANE_GUI_FOLDERS "," gui)
   get_target_property(widgets_include Qt6::Widgets INTERFACE_INCLUDE_DIRECTORIES)
   add_test(NAME widget_free_sources
-           COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} -DFOLDERS=${roots} -DGUI_FOLDERS=${gui}
-                   "-DWIDGETS_INCLUDE=${widgets_include}"
+           COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} "-DWIDGETS_INCLUDE=${widgets_include}"
                    -P ${PROJECT_SOURCE_DIR}/cmake/CheckWidgetFreeSources.cmake)
 endfunction()
