@@ -8,6 +8,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "tests/ide/IdeProcess.h"
 #include "tests/ide/TestApp.h"
@@ -149,4 +150,65 @@ TEST_F(BatchRun, AnExceptionThatCannotBeResolvedEndsTheRunFailed)
     const ProcessResult run = RunSpinnerUntilTheModuleSays("message 4 ff f0 00 10");
     EXPECT_GT(run.exitCode, 0) << run.err;
     EXPECT_NE(TempDir::ReadFile(Log()).find("[ Error IDE-0042]"), std::string::npos);
+}
+
+// A line that fails while the program runs ends the run failed within a few
+// seconds, with the port's error line; a hang is killed at this deadline.
+namespace {
+
+constexpr int LineFaultDeadlineMs = 15000;
+
+class BatchRunLineFault : public BatchRun {
+protected:
+    // Breaks the line once the spinner runs (the run command acknowledged,
+    // behind its echo) and checks how the run ends.
+    void ExpectIde8AfterBreakingTheLine(const std::function<void(ModuleSimulator&)>& fault)
+    {
+        ProcessResult run;
+        {
+            ModuleSimulator module(world, 3);
+            ASSERT_TRUE(module.Ready());
+            IdeProcess ide(world, TestRun("Spinner"));
+            ASSERT_TRUE(module.WaitForEvent("\"event\":\"command\",\"name\":\"run\"")) << module.Events();
+            ASSERT_TRUE(module.WaitForEvent("\"event\":\"tx\",\"bytes\":\"04 84\"")) << module.Events();
+            fault(module);
+            run = ide.Finish(LineFaultDeadlineMs);
+        }
+        EXPECT_GT(run.exitCode, 0) << "-1: still waiting at the deadline\n" << run.err;
+        const std::string line = "[ Error IDE-0008] Error reading from the serial port (5). COM3 (";
+        EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(": Input/output error)"), std::string::npos) << run.err;
+        const std::string log = TempDir::ReadFile(Log());
+        EXPECT_EQ(log.rfind(line, 0), 0u) << log;
+    }
+};
+
+}  // namespace
+
+TEST_F(BatchRunLineFault, TheSimulatorKilledMidRun)
+{
+    ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Kill(); });
+}
+
+TEST_F(BatchRunLineFault, TheSimulatorTerminatedMidRun)
+{
+    ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Terminate(); });
+}
+
+TEST_F(BatchRunLineFault, TheModuleUnpluggedMidRun)
+{
+    ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Command("unplug"); });
+}
+
+// The status reply of the presence test is followed by 7E 41 7E 41 ... for a
+// minute: the query gives up at its 2-second limit and the search goes on.
+TEST_F(BatchRunLineFault, AStreamOfPacketStartsEndsTheQueryAtItsLimit)
+{
+    ModuleSimulator module(world, 3, {"--fault", "reply for 81 flood 60000 7e 41"});
+    ASSERT_TRUE(module.Ready());
+    IdeProcess ide(world, TestRun("Spinner"));
+    const ProcessResult run = ide.Finish(LineFaultDeadlineMs);
+    EXPECT_GT(run.exitCode, 0) << "-1: still waiting at the deadline";
+    EXPECT_NE(run.err.find("[ Error IDE-0056] Possible Corvane on COM3 did not respond."), std::string::npos);
+    EXPECT_NE(run.err.find("[ Error IDE-0054]"), std::string::npos);
 }
