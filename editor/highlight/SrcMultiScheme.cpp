@@ -136,7 +136,9 @@ void TSchemes::Delete(int Index) {
     if (Index < 0 || Index >= Count()) {
         throw EListError(FormatText("List index out of bounds (%d)", Index));
     }
+    std::unique_ptr<TScheme> gone = std::move(items_[static_cast<size_t>(Index)]);
     items_.erase(items_.begin() + Index);
+    gone.reset();  // releases its highlighter once it has left the collection
     Update();
 }
 
@@ -145,6 +147,7 @@ void TSchemes::Clear() {
         return;
     }
     while (!items_.empty()) {
+        std::unique_ptr<TScheme> gone = std::move(items_.back());
         items_.pop_back();
     }
     Update();

@@ -359,3 +359,37 @@ TEST_F(MultiHighlighterTest, RegistrySettingsRoundTrip) {
 }
 
 }  // namespace
+
+namespace {
+
+struct ChangeCounter {
+    void Changed(TObject*) { ++count; }
+    int count = 0;
+};
+
+TEST_F(MultiHighlighterTest, DeletedSchemesLetGoOfTheirHighlightersAndSharedOnesStayHooked) {
+    ChangeCounter changes;
+    multi.HookAttrChangeEvent(TNotifyEvent::Of<&ChangeCounter::Changed>(&changes));
+    TScheme* shared = multi.Schemes().Add();
+    shared->SetHighlighter(&lang);  // lang now serves two schemes
+    multi.Schemes().Delete(1);
+    EXPECT_EQ(multi.Schemes().Count(), 2);
+    EXPECT_EQ(multi.Schemes().Items(1), shared);
+    changes.count = 0;
+    lang.word->SetForeground(clRed);
+    EXPECT_EQ(changes.count, 1);
+    multi.Schemes().Delete(1);
+    changes.count = 0;
+    lang.word->SetForeground(clBlue);
+    EXPECT_EQ(changes.count, 0);
+    inner.KeyAttri->SetForeground(clRed);
+    EXPECT_EQ(changes.count, 1);
+    multi.Schemes().Clear();
+    changes.count = 0;
+    inner.KeyAttri->SetForeground(clBlue);
+    EXPECT_EQ(changes.count, 0);
+    EXPECT_THROW(multi.Schemes().Delete(0), EListError);
+    multi.UnhookAttrChangeEvent(TNotifyEvent::Of<&ChangeCounter::Changed>(&changes));
+}
+
+}  // namespace
