@@ -5,9 +5,8 @@
 #include <cstdio>
 
 #include "editor/highlight/SrcHighlighterJava.h"
-#include "editor/highlight/SrcHighlighterMulti.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
-#include "tests/editor/common/ScriptHighlighter.h"
+#include "tests/editor/common/MultiSetup.h"
 
 namespace {
 
@@ -90,22 +89,9 @@ void BM_MultiScanJdkWithBothSchemes(benchmark::State& state) {
         state.SkipWithError("the JDK sources are missing: install openjdk-17-source and unzip");
         return;
     }
-    TSrcMultiSrc multi;
-    TSrcJavaSrc java;
-    TSrcJavaSrc inner;
-    ScriptHighlighter script;
-    multi.SetDefaultHighlighter(&java);
-    TScheme* jsp = multi.Schemes().Add();
-    jsp->SetStartExpr("<%");
-    jsp->SetEndExpr("%>");
-    jsp->SetHighlighter(&inner);
-    TScheme* tags = multi.Schemes().Add();
-    tags->SetCaseSensitive(false);
-    tags->SetStartExpr("<script>");
-    tags->SetEndExpr("</script>");
-    tags->SetHighlighter(&script);
+    MultiSetup setup;  // Java, Java between "<%" and "%>", script between "<script>" and "</script>"
     for (auto _ : state) {
-        benchmark::DoNotOptimize(ScanAll(multi, lines));
+        benchmark::DoNotOptimize(ScanAll(setup.multi, lines));
     }
     state.SetBytesProcessed(state.iterations() * ByteCount(lines));
 }

@@ -199,36 +199,35 @@ int TSrcMultiSrc::GetTokenKind() const {
 }
 
 bool TSrcMultiSrc::SaveToRegistry(TSrcSettingsStore& RootKey, const std::string& Key) {
-    bool result = defaultHighlighter_ && defaultHighlighter_->SaveToRegistry(RootKey, Key + "\\DefaultHighlighter");
-    for (int i = 0; i < schemes_.Count(); ++i) {
-        TScheme* scheme = schemes_.Items(i);
-        const std::string schemeKey = Key + "\\" + scheme->SchemeName();
-        RootKey.CloseKey();
-        if (scheme->SchemeName().empty() || !RootKey.OpenKey(schemeKey, true)) {
-            result = false;
-            continue;
-        }
-        result = scheme->MarkerAttri()->SaveToRegistry(RootKey) && result;
-        RootKey.CloseKey();
-        result = scheme->Highlighter() && scheme->Highlighter()->SaveToRegistry(RootKey, schemeKey) && result;
-    }
-    RootKey.CloseKey();
-    return result;
+    return StoreSettings(RootKey, Key, true);
 }
 
 bool TSrcMultiSrc::LoadFromRegistry(TSrcSettingsStore& RootKey, const std::string& Key) {
-    bool result = defaultHighlighter_ && defaultHighlighter_->LoadFromRegistry(RootKey, Key + "\\DefaultHighlighter");
+    return StoreSettings(RootKey, Key, false);
+}
+
+// The default highlighter under Key\DefaultHighlighter; each scheme's
+// marker attribute and highlighter under Key\SchemeName.
+bool TSrcMultiSrc::StoreSettings(TSrcSettingsStore& RootKey, const std::string& Key, bool Save) {
+    auto store = [&](TSrcCustomHighlighter* highlighter, const std::string& key) {
+        return highlighter &&
+               (Save ? highlighter->SaveToRegistry(RootKey, key) : highlighter->LoadFromRegistry(RootKey, key));
+    };
+    bool result = store(defaultHighlighter_, Key + "\\DefaultHighlighter");
     for (int i = 0; i < schemes_.Count(); ++i) {
         TScheme* scheme = schemes_.Items(i);
         const std::string schemeKey = Key + "\\" + scheme->SchemeName();
         RootKey.CloseKey();
-        if (scheme->SchemeName().empty() || !RootKey.OpenKeyReadOnly(schemeKey)) {
+        const bool opened = !scheme->SchemeName().empty() &&
+                            (Save ? RootKey.OpenKey(schemeKey, true) : RootKey.OpenKeyReadOnly(schemeKey));
+        if (!opened) {
             result = false;
             continue;
         }
-        result = scheme->MarkerAttri()->LoadFromRegistry(RootKey) && result;
+        TSrcHighlighterAttributes* marker = scheme->MarkerAttri();
+        result = (Save ? marker->SaveToRegistry(RootKey) : marker->LoadFromRegistry(RootKey)) && result;
         RootKey.CloseKey();
-        result = scheme->Highlighter() && scheme->Highlighter()->LoadFromRegistry(RootKey, schemeKey) && result;
+        result = store(scheme->Highlighter(), schemeKey) && result;
     }
     RootKey.CloseKey();
     return result;

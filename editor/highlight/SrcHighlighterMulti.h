@@ -77,6 +77,7 @@ private:
     friend class TSchemes;
     enum class TRangeProc : uint8_t { New, Old, Custom };
 
+    bool StoreSettings(TSrcSettingsStore& RootKey, const std::string& Key, bool Save);
     void ReplaceHighlighter(TSrcCustomHighlighter*& Slot, TSrcCustomHighlighter* Value);
     bool References(const TSrcCustomHighlighter* Highlighter) const;
     void SchemesChanged();
