@@ -24,7 +24,9 @@ public:
     TSrcEditRange GetRange() const override { return range_; }
     void SetRange(TSrcEditRange Value) override { range_ = Value & 15; }
     void ResetRange() override { range_ = 0; }
-    std::string GetToken() const override { return line_.substr(static_cast<size_t>(pos_), static_cast<size_t>(run_ - pos_)); }
+    std::string GetToken() const override {
+        return line_.substr(static_cast<size_t>(pos_), static_cast<size_t>(run_ - pos_));
+    }
     TSrcHighlighterAttributes* GetTokenAttribute() const override { return Kind() == 1 ? word : gap; }
     int GetTokenKind() const override { return Kind(); }
     int GetTokenPos() const override { return pos_; }

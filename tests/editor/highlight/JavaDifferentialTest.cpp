@@ -58,7 +58,8 @@ TEST(JavaDifferential, JdkSourcesScanLikeTheReference) {
 std::vector<std::string> FuzzLines(unsigned seed, int count) {
     static const std::vector<std::string> pieces = {
         "/*", "*/", "/**", "/**/", "//", "/", "*", "\"", "\"\"\"", "'", "\\", ".", "..", "0x1F", "1.5e-3", "-",
-        ">>>=", ">>", ">", "<<=", "<", "=", "!", "&", "|", "^", "%", "+", "(", ")", "[", "]", "{", "}", ";",
+        ">>>=", ">>", ">", "<<=", "<", "=", "!", "&", "|", "^", "%", "+", "(", ")", "[", "]",
+        "{", "}", ";", "~", ",", ":", "?",
         "if", "IF", "class", "synchronized", "instanceof", "$x", "_y", "caf\xE9", "@", "#", "`",
         std::string(1, '\0'), "\xE9", "\x80", "\xFF", "\r", "\n", "\r\n", " ", "\t", "abc", "123", "\x01",
     };

@@ -132,12 +132,6 @@ TEST_F(MultiHighlighterTest, ACustomRangeHandlerBuildsAndTakesTheValueZeroExtend
 }
 
 TEST_F(MultiHighlighterTest, SizeChecksRaiseAssertionFailures) {
-    TSrcJavaSrc bigRange;
-    jsp->SetHighlighter(&lang);
-    multi.ResetRange();
-    Scan("<%;;;;;;;;;;;;;;;;");  // 16 ';' wrap the script range to 0 ... 15 fits
-    EXPECT_NO_THROW(multi.GetRange());
-    multi.SetOnCustomRange(nullptr);
     class Wide : public ScriptHighlighter {
     public:
         TSrcEditRange GetRange() const override { return 16; }
