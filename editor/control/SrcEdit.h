@@ -307,6 +307,9 @@ protected:
 
 private:
     friend class TSrcEditPlugin;
+    friend class TTextLinesPainter;
+
+    TColor EditorBackground(int Line) const;
 
     void LinesChanging(TObject* Sender);
     void ListCleared(TObject* Sender);
