@@ -33,6 +33,13 @@ public:
         default: return nullptr;
         }
     }
+    TSrcCharSet GetIdentChars() const override {
+        TSrcCharSet chars;
+        for (int c = 0; c < 256; ++c) {
+            chars.set(static_cast<size_t>(c), std::isalnum(c) || c == '_');
+        }
+        return chars;
+    }
     bool GetEol() const override { return kind_ == tkNull; }
     TSrcEditRange GetRange() const override { return range_; }
     void SetRange(TSrcEditRange Value) override { range_ = Value; }
