@@ -6,6 +6,7 @@
 #include "editor/support/SrcImageList.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 #include "tests/editor/common/RecordingCanvas.h"
+#include "tests/editor/common/TenColumnWrapper.h"
 #include "tests/editor/common/TokenHighlighter.h"
 
 namespace {
@@ -329,6 +330,39 @@ TEST(SrcPaintRoutines, GradientBandsRunFromColourToColour) {
     canvas.BrushColor = clAqua;
     InternalFillRect(canvas, Rect(1, 2, 3, 4));
     EXPECT_EQ(canvas.Calls, std::vector<std::string>{"fill 1 2 3 4 " + Num(clAqua)});
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(SrcEditPaintTest, WrappedRowsPaintTheirPartWithNumberAndGlyph) {
+    SetLines({"0123456789abcdefghij!", "short"});
+    TenColumnWrapper wrapper(edit->Lines());
+    edit->SetWordWrapper(&wrapper);
+    edit->Gutter().SetShowLineNumbers(true);
+    WithOption(eoShowSpecialChars, true);
+    PaintAll();
+    EXPECT_EQ(Row(1), std::vector<std::string>{Out(1, 1, "0123456789", {}, text, edit->Color)});
+    EXPECT_EQ(Row(2), std::vector<std::string>{Out(1, 2, "abcdefghij", {}, text, edit->Color)});
+    ASSERT_EQ(Row(3).size(), 2u);  // the line's last row ends with the line-end mark
+    EXPECT_EQ(Row(3)[0], Out(1, 3, "!", {}, text, edit->Color));
+    EXPECT_EQ(Row(4)[0], Out(1, 4, "short", {}, text, edit->Color));
+    // Only the first row of a line is numbered; the others get an empty text.
+    std::vector<std::string> gutterTexts;
+    for (const std::string& call : Drawer().Calls) {
+        if (std::stoi(call) < edit->GutterWidth()) {
+            size_t from = call.find(' ', call.find(' ') + 1) + 1;
+            gutterTexts.push_back(call.substr(from, call.find(" 0 ", from) - from));
+        }
+    }
+    EXPECT_EQ(gutterTexts, (std::vector<std::string>{edit->Gutter().FormatLineNumber(1), "", "",
+                                                     edit->Gutter().FormatLineNumber(2)}));
+    std::vector<std::string> glyphs = canvas.Only("brush");
+    int x = edit->GutterWidth() - edit->Gutter().RightOffset() - 2 - edit->WordWrapGlyph().Width();
+    ASSERT_EQ(glyphs.size(), 2u);
+    EXPECT_EQ(glyphs[0].rfind("brush " + std::to_string(x) + " ", 0), 0u) << glyphs[0];
+    edit->SetWordWrapper(nullptr);
 }
 
 }  // namespace
