@@ -366,3 +366,41 @@ TEST_F(SrcEditPaintTest, WrappedRowsPaintTheirPartWithNumberAndGlyph) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SrcEditPaintTest, ScrolledTextSkipsTokensLeftOfTheView) {
+    TokenHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    SetLines({"int value = 1;"});
+    edit->SetLeftChar(3);
+    PaintAll();
+    EXPECT_EQ(X(3), edit->GutterWidth() + 2);
+    EXPECT_EQ(Row(1), (std::vector<std::string>{Out(3, 1, "t ", {fsBold}, clNavy, edit->Color),
+                                                Out(5, 1, "value = 1;", {}, text, edit->Color)}));
+    edit->SetHighlighter(nullptr);
+}
+
+TEST_F(SrcEditPaintTest, SpecialLineDefaultForegroundKeepsTheTokenColours) {
+    TokenHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    struct Handler {
+        void Colors(TObject*, int, bool& Special, TColor&, TColor& Bg) {
+            Special = true;
+            Bg = clSilver;
+        }
+    } handler;
+    edit->OnSpecialLineColors = TSpecialLineColorsEvent::Of<&Handler::Colors>(&handler);
+    SetLines({"if x"});
+    PaintAll();
+    // Without the option the special foreground replaces the token colours.
+    EXPECT_EQ(Row(1), (std::vector<std::string>{Out(1, 1, "if ", {fsBold}, text, clSilver),
+                                                Out(4, 1, "x", {}, text, clSilver)}));
+    WithOption(eoSpecialLineDefaultFg, true);
+    PaintAll();
+    EXPECT_EQ(Row(1), (std::vector<std::string>{Out(1, 1, "if ", {fsBold}, clNavy, clSilver),
+                                                Out(4, 1, "x", {}, text, clSilver)}));
+    edit->SetHighlighter(nullptr);
+}
+
+}  // namespace
