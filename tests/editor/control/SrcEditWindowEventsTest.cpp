@@ -178,3 +178,42 @@ TEST_F(SrcEditWindowEventsTest, PropertySettersReachTheWindow) {
 }
 
 }  // namespace
+
+namespace {
+
+// Opens the transient notification to the test.
+class TransientEdit : public TSrcEdit {
+public:
+    using TSrcEdit::DoOnPaintTransientEx;
+    using TSrcEdit::TSrcEdit;
+};
+
+TEST(SrcEditTransientLock, OnlyTheOutermostLockedPairFires) {
+    FakeFontServices fonts;
+    SetSrcFontServices(&fonts);
+    {
+        FakeSrcWindow window(200, 100);
+        RecordingCanvas overlay;
+        window.transientCanvas = &overlay;
+        TransientEdit edit;
+        edit.SetWindowServices(&window);
+        struct Counter {
+            void Fired(TObject*, TSrcCanvas*, TTransientType Type) { log += Type == ttBefore ? "b" : "a"; }
+            std::string log;
+        } counter;
+        edit.OnPaintTransient = TPaintTransient::Of<&Counter::Fired>(&counter);
+        edit.DoOnPaintTransientEx(ttBefore, true);
+        edit.DoOnPaintTransientEx(ttBefore, true);
+        edit.DoOnPaintTransientEx(ttAfter, false);  // unlocked inside a lock: silent
+        edit.DoOnPaintTransientEx(ttAfter, true);
+        EXPECT_EQ(counter.log, "b");
+        edit.DoOnPaintTransientEx(ttAfter, true);
+        EXPECT_EQ(counter.log, "ba");
+        edit.DoOnPaintTransientEx(ttAfter, false);
+        EXPECT_EQ(counter.log, "baa");
+        edit.SetWindowServices(nullptr);
+    }
+    SetSrcFontServices(nullptr);
+}
+
+}  // namespace
