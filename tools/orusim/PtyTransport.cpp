@@ -37,6 +37,12 @@ std::string PtyTransport::LinkPath() const {
 bool PtyTransport::Start(std::string& error) {
     std::error_code ec;
     std::filesystem::create_directories(options_.portDir, ec);
+    // A live simulator keeps its port: nothing of it is replaced.
+    if (ModemLineServer::Served(ModemPath())) {
+        error = "COM" + std::to_string(options_.com) + " in " + options_.portDir +
+                " is served by another simulator";
+        return false;
+    }
     if (!pty_.Open(kLineBaud, error)) return false;
     std::string link = LinkPath();
     std::filesystem::remove(link, ec);
