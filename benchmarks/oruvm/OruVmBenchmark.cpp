@@ -2,21 +2,19 @@
 // through the device link over a pseudo-terminal against the physical
 // limit (16 image bytes travel as a 19-byte block at 2880 bytes/s).
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
 #include <chrono>
-#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 
+#include "benchmarks/oruvm/LinkedProgram.h"
 #include "devicelink/Clock.h"
 #include "devicelink/CommPortDriver.h"
 #include "devicelink/LinkHost.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "foundation/Options.h"
-#include "linker/ORULinker.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 #include "tools/orusim/PtyTransport.h"
@@ -29,27 +27,8 @@ namespace {
 constexpr double kLineBytesPerSecond = 2880.0;
 constexpr double kBlockBytes = 19.0;
 
-// One test program compiled and linked; empty on failure.
-std::vector<uint8_t> LinkedImage(const char* name) {
-    static TempDir dir("corvane-bench-oruvm");
-    std::string source = SourceDir() + "/tests/orusim/programs/" + name + ".java";
-    JavaCompileResult compiled = CompileJava({source}, dir.Path(), ClassLibraryDir());
-    if (!compiled.Ok()) {
-        std::fprintf(stderr, "ecj failed:\n%s\n", compiled.output.c_str());
-        return {};
-    }
-    char previous[PATH_MAX];
-    if (!getcwd(previous, sizeof previous) || chdir(dir.Path().c_str()) != 0) return {};
-    std::vector<uint8_t> image;
-    try {
-        CORULinker linker;
-        linker.Link(name, (dir.Path() + ";" + ClassLibraryDir()).c_str());
-        image.assign(linker.GetImage(), linker.GetImage() + linker.GetImageSize());
-    } catch (const EError& e) {
-        std::fprintf(stderr, "%s", e.Message.c_str());
-    }
-    if (chdir(previous) != 0) return {};
-    return image;
+std::vector<uint8_t> TestProgram(const char* name) {
+    return LinkedImage(SourceDir() + "/tests/orusim/programs/" + name + ".java", name);
 }
 
 class SilentHost : public IEngineHost {
@@ -61,7 +40,7 @@ public:
 };
 
 void BM_InstructionsPerSecond(benchmark::State& state) {
-    static const std::vector<uint8_t> image = LinkedImage("Recursion");
+    static const std::vector<uint8_t> image = TestProgram("Recursion");
     if (image.empty()) return state.SkipWithError("no program");
     uint64_t instructions = 0;
     for (auto _ : state) {
@@ -79,7 +58,7 @@ void BM_InstructionsPerSecond(benchmark::State& state) {
 BENCHMARK(BM_InstructionsPerSecond)->Unit(benchmark::kMillisecond);
 
 void BM_PacedDownload(benchmark::State& state) {
-    static const std::vector<uint8_t> image = LinkedImage("Failures");
+    static const std::vector<uint8_t> image = TestProgram("Failures");
     if (image.empty()) return state.SkipWithError("no program");
     TempDir dir("corvane-bench-line");
     setenv("CORVANE_PORT_DIR", dir.Path().c_str(), 1);
