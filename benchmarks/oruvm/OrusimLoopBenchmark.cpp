@@ -4,20 +4,13 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 
 #include "benchmarks/oruvm/LinkedProgram.h"
-#include "devicelink/Clock.h"
-#include "devicelink/CommPortDriver.h"
-#include "devicelink/LinkHost.h"
-#include "devicelink/SXComm.h"
+#include "benchmarks/oruvm/PtyModuleRig.h"
+#include "benchmarks/oruvm/SilentEngineHost.h"
 #include "foundation/EError.h"
 #include "foundation/Options.h"
 #include "tests/support/JavaCompile.h"
-#include "tests/support/TempDir.h"
-#include "tools/orusim/PtyTransport.h"
-#include "tools/orusim/SteadyClock.h"
-#include "tools/orusim/vm/OruVmEngine.h"
 
 using namespace orusim;
 using Seconds = std::chrono::duration<double>;
@@ -26,17 +19,9 @@ namespace {
 constexpr int kCom = 4;
 constexpr int kEndWaitMs = 60000;
 
-class QuietHost : public IEngineHost {
-public:
-    int64_t Now() override { return 0; }
-    void SendMessage(uint8_t, const std::vector<uint8_t>&) override {}
-    void RequestInput() override {}
-    void StepDone() override {}
-};
-
 // The program on the machine alone: instructions and seconds.
 std::pair<uint64_t, double> RunAlone(const std::vector<uint8_t>& image) {
-    QuietHost host;
+    SilentEngineHost host;
     OruVmEngine engine;
     engine.Attach(&host);
     engine.Boot(image);
@@ -72,46 +57,21 @@ void BM_OrusimLongLoop(benchmark::State& state) {
     if (image.empty()) return state.SkipWithError("no program");
     const auto [instructions, aloneSeconds] = RunAlone(image);
 
-    TempDir dir("corvane-bench-loop");
-    setenv("CORVANE_PORT_DIR", dir.Path().c_str(), 1);
     const tOptions saved = GlobalOptions;
-    GlobalOptions.DebugPort = kCom;
     GlobalOptions.TestMode = true;
-
-    SteadyClock moduleClock;
-    OruVmEngine engine;
-    EventLog log;
-    log.SetRetain(false);
-    ProtocolEngine module(moduleClock, engine, log);
-    PtyTransport transport(module, PtyOptions{dir.Path(), kCom, false});
-    std::string error;
-    if (!transport.Start(error)) return state.SkipWithError(error.c_str());
-
-    SystemClock clock;
-    TCommPortDriver driver(&clock);
-    driver.SetComPortSpeed(br28800);
-    driver.SetEnableDTROnOpen(false);
     EndHost host;
-    TSXComm link(driver, host, clock);
-    double seconds = 0;
-    try {
-        link.Connect();
-        for (auto _ : state) {
-            std::vector<uint8_t> copy = image;
-            link.DownloadOruFile(copy.data(), int32_t(copy.size()), false);
-            host.ended = false;
-            link.Reset(true);  // returns as the program starts
-            const auto start = std::chrono::steady_clock::now();
-            WaitForEnd(driver, link, host);
-            const double took = Seconds(std::chrono::steady_clock::now() - start).count();
-            state.SetIterationTime(took);
-            seconds += took;
-        }
-        link.Close();
-    } catch (const EError& e) {
-        state.SkipWithError(e.Message.c_str());
-    }
-    transport.Stop();
+    PtyModuleRig rig(kCom, false, host);
+    std::string error;
+    if (!rig.Start(error)) return state.SkipWithError(error.c_str());
+    const double seconds = rig.TimeIterations(state, [&] {
+        std::vector<uint8_t> copy = image;
+        rig.link.DownloadOruFile(copy.data(), int32_t(copy.size()), false);
+        host.ended = false;
+        rig.link.Reset(true);  // returns as the program starts
+        const auto start = std::chrono::steady_clock::now();
+        WaitForEnd(rig.driver, rig.link, host);
+        return Seconds(std::chrono::steady_clock::now() - start).count();
+    });
     GlobalOptions = saved;
 
     const double wall = state.iterations() > 0 ? seconds / double(state.iterations()) : 0;

@@ -93,14 +93,20 @@ TSources HierarchyProgram() {
     sources["Animal.java"] = "public class Animal {\n    public Animal() {\n    }\n}\n";
     return sources;
 }
+
+// Links mainClass and compares the image with golden byte for byte.
+void ExpectGoldenImage(LinkedProgram& program, const char* mainClass, const std::vector<uint8_t>& golden) {
+    ASSERT_EQ(program.Link(mainClass), "");
+    std::vector<uint8_t> image = program.Image();
+    ASSERT_EQ(image.size(), golden.size());
+    for (size_t i = 0; i < image.size(); ++i) EXPECT_EQ(int(image[i]), int(golden[i])) << "byte " << i;
+}
 }  // namespace
 
 TEST(GoldenImage, TinyProgramByteForByte) {
     LinkedProgram program(TinyProgram(), "");
-    ASSERT_EQ(program.Link("Tiny"), "");
-    std::vector<uint8_t> image = program.Image();
-    ASSERT_EQ(image.size(), GoldenImage.size());
-    for (size_t i = 0; i < image.size(); ++i) EXPECT_EQ(int(image[i]), int(GoldenImage[i])) << "byte " << i;
+    ExpectGoldenImage(program, "Tiny", GoldenImage);
+    if (HasFatalFailure()) return;
 
     TOruImage parsed = program.Check();
     ASSERT_EQ(parsed.Classes.size(), 5u);
@@ -122,10 +128,7 @@ TEST(GoldenImage, TinyProgramByteForByte) {
 
 TEST(GoldenImage, ClassHierarchyInTheOrderTheCodeReachesIt) {
     LinkedProgram program(HierarchyProgram(), "");
-    ASSERT_EQ(program.Link("Zoo"), "");
-    std::vector<uint8_t> image = program.Image();
-    ASSERT_EQ(image.size(), GoldenHierarchyImage.size());
-    for (size_t i = 0; i < image.size(); ++i) EXPECT_EQ(int(image[i]), int(GoldenHierarchyImage[i])) << "byte " << i;
+    ExpectGoldenImage(program, "Zoo", GoldenHierarchyImage);
     EXPECT_EQ(program.Linker().GetClassCount(), 6);
     EXPECT_STREQ(program.Linker().GetClass(2)->GetClassName(), "Cat");
 }
