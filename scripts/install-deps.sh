@@ -9,6 +9,7 @@ PACKAGES="
   libjpeg-dev libpcre2-dev
   fonts-dejavu-core
   perl
+  openjdk-17-source unzip
 "
 missing=""
 for p in $PACKAGES; do
