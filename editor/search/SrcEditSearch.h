@@ -33,8 +33,9 @@ public:
 private:
     void BuildCompareTable();
     void BuildShiftTable();
-    int NextMatch();
-    bool IsWholeWord() const;
+    template <bool Fold>
+    void FindMatches();
+    bool IsWholeWord(int run) const;
     unsigned char Folded(const char* p) const { return compare_[static_cast<unsigned char>(*p)]; }
 
     std::array<unsigned char, 256> compare_{};
@@ -43,6 +44,7 @@ private:
     std::array<int32_t, 256> shift_{};
     bool shiftBuilt_ = false;
     std::string pattern_;
+    std::string folded_;  // the pattern through the compare table
     int patLen_ = 0;
     int lookAt_ = 0;
 

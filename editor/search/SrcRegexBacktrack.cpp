@@ -37,10 +37,17 @@ bool TRegexMatcher::Viable(size_t node, const char* pos) const {
     return set < 0 || prog_.Sets[static_cast<size_t>(set)][CharAt(pos, end_)];
 }
 
-// The first alternative from branch on that may match at pos; 0 for none.
+// The first alternative from branch on that may match at pos (one that
+// begins with a literal must find it there); 0 for none.
 size_t TRegexMatcher::NextViable(size_t branch, const char* pos) const {
-    for (; branch != 0 && prog_.Op(branch) == BRANCH; branch = prog_.Next(branch))
-        if (Viable(branch, pos)) return branch;
+    for (; branch != 0 && prog_.Op(branch) == BRANCH; branch = prog_.Next(branch)) {
+        if (!Viable(branch, pos)) continue;
+        size_t first = TRegexProgram::Operand(branch);
+        uint8_t op = prog_.Op(first);
+        const char* after = pos;
+        if ((op == EXACTLY || op == EXACTLYCI) && !MatchLiteral(first, after)) continue;
+        return branch;
+    }
     return 0;
 }
 

@@ -65,6 +65,11 @@ struct TRegexProgram {
     unsigned char FirstBytes[2] = {};
     bool AtLineStarts = false;
     bool PureLiteral = false;
+    // Literals that start every match: their first bytes, the bytes at
+    // LeadLiteralLength - 1, then that length (0 = none), for a scan of two
+    // bytes at each position.
+    size_t LeadLiteralLength = 0;
+    unsigned char LeadLiteralBytes[4] = {};
     // A greedy repeat at the start that gives nothing back: a failed try
     // resumes after the run it consumed (0 = none).
     size_t LeadRepeat = 0;

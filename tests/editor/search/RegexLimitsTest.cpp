@@ -63,11 +63,11 @@ TEST(RegexLimits, RunawayPatternsStopWithTheirCode) {
         EXPECT_TRUE(result == "error 1016" || result == "error 1017") << expression << ": " << result;
     }
     TRegex r;
-    r.SetExpression("(a|ab)*c");
-    EXPECT_TRUE(r.Exec("aaaaaaaaaac"));
+    r.SetExpression("(ab)*");
+    EXPECT_TRUE(r.Exec("abababababababc"));
     r.RecursionLimit = 5;
     try {
-        r.Exec("aaaaaaaaaac");
+        r.Exec("abababababababc");
         FAIL() << "expected the backtrack limit";
     } catch (const ERegex& e) {
         EXPECT_EQ(e.ErrorCode, 1016);
