@@ -28,38 +28,54 @@ inline const char* FindByte(const char* p, const char* end, unsigned char c) {
     return hit != nullptr ? static_cast<const char*>(hit) : end;
 }
 
-// Where a literal of more than one character may start: the first q in
-// [p, end - k) with q[0] equal to a0 or b0 and q[k] equal to a1 or b1; end
-// when there is none. Reads nothing before begin or from end on.
-inline const char* FindLiteralStart(const char* begin, const char* p, const char* end, unsigned char a0,
-                                    unsigned char b0, unsigned char a1, unsigned char b1, size_t k) {
-    if (end - p <= static_cast<std::ptrdiff_t>(k)) return end;
-    const char* last = end - k;  // starts lie below it
-    auto at = [&](const char* q) {
-        auto c0 = static_cast<unsigned char>(q[0]), c1 = static_cast<unsigned char>(q[k]);
-        return (c0 == a0 || c0 == b0) && (c1 == a1 || c1 == b1);
-    };
+// Where a literal may start: the first q in [p, end - k) with q[0] equal to
+// a0 or b0 and q[k] equal to a1 or b1. Built once per literal.
+class TLiteralStartFinder {
+public:
+    TLiteralStartFinder() = default;
+    TLiteralStartFinder(unsigned char a0, unsigned char b0, unsigned char a1, unsigned char b1, size_t k)
+        : a0_(a0), b0_(b0), a1_(a1), b1_(b1), k_(k) {
 #if defined(__SSE2__)
-    const __m128i va0 = _mm_set1_epi8(static_cast<char>(a0)), vb0 = _mm_set1_epi8(static_cast<char>(b0));
-    const __m128i va1 = _mm_set1_epi8(static_cast<char>(a1)), vb1 = _mm_set1_epi8(static_cast<char>(b1));
-    auto block = [&](const char* q) {
-        __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
-        __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k));
-        __m128i first = _mm_or_si128(_mm_cmpeq_epi8(x, va0), _mm_cmpeq_epi8(x, vb0));
-        __m128i second = _mm_or_si128(_mm_cmpeq_epi8(y, va1), _mm_cmpeq_epi8(y, vb1));
-        return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(first, second)));
-    };
-    for (; last - p >= 16; p += 16)
-        if (unsigned mask = block(p)) return p + __builtin_ctz(mask);
-    if (p < last && last - begin >= 16) {  // the rest, in one block that overlaps the last
-        const char* q = last - 16;
-        unsigned mask = block(q) >> (p - q);
-        return mask != 0 ? p + __builtin_ctz(mask) : end;
-    }
-#else
-    (void)begin;
+        va0_ = _mm_set1_epi8(static_cast<char>(a0));
+        vb0_ = _mm_set1_epi8(static_cast<char>(b0));
+        va1_ = _mm_set1_epi8(static_cast<char>(a1));
+        vb1_ = _mm_set1_epi8(static_cast<char>(b1));
 #endif
-    for (; p < last; ++p)
-        if (at(p)) return p;
-    return end;
-}
+    }
+
+    // end when there is none; reads nothing before begin or from end on.
+    const char* Find(const char* begin, const char* p, const char* end) const {
+        if (end - p <= static_cast<std::ptrdiff_t>(k_)) return end;
+        const char* last = end - k_;  // starts lie below it
+#if defined(__SSE2__)
+        for (; last - p >= 16; p += 16)
+            if (unsigned mask = Block(p)) return p + __builtin_ctz(mask);
+        if (p < last && last - begin >= 16) {  // the rest, in one block that overlaps the last
+            const char* q = last - 16;
+            unsigned mask = Block(q) >> (p - q);
+            return mask != 0 ? p + __builtin_ctz(mask) : end;
+        }
+#else
+        (void)begin;
+#endif
+        for (; p < last; ++p) {
+            auto c0 = static_cast<unsigned char>(p[0]), c1 = static_cast<unsigned char>(p[k_]);
+            if ((c0 == a0_ || c0 == b0_) && (c1 == a1_ || c1 == b1_)) return p;
+        }
+        return end;
+    }
+
+private:
+#if defined(__SSE2__)
+    unsigned Block(const char* q) const {
+        __m128i x = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q));
+        __m128i y = _mm_loadu_si128(reinterpret_cast<const __m128i*>(q + k_));
+        __m128i first = _mm_or_si128(_mm_cmpeq_epi8(x, va0_), _mm_cmpeq_epi8(x, vb0_));
+        __m128i second = _mm_or_si128(_mm_cmpeq_epi8(y, va1_), _mm_cmpeq_epi8(y, vb1_));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_and_si128(first, second)));
+    }
+    __m128i va0_{}, vb0_{}, va1_{}, vb1_{};
+#endif
+    unsigned char a0_ = 0, b0_ = 0, a1_ = 0, b1_ = 0;
+    size_t k_ = 0;
+};

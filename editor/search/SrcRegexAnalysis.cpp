@@ -63,10 +63,8 @@ void SetLeadLiteral(TRegexProgram& prog) {
         }
     }
     if (length < 2) return;
-    prog.LeadLiteralBytes[0] = bytes[0][0];
-    prog.LeadLiteralBytes[1] = bytes[0][counts[0] - 1];
-    prog.LeadLiteralBytes[2] = bytes[1][0];
-    prog.LeadLiteralBytes[3] = bytes[1][counts[1] - 1];
+    prog.LeadLiteralFinder =
+        TLiteralStartFinder(bytes[0][0], bytes[0][counts[0] - 1], bytes[1][0], bytes[1][counts[1] - 1], length - 1);
     prog.LeadLiteralLength = length;
 }
 

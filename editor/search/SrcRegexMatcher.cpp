@@ -35,8 +35,7 @@ const char* TRegexMatcher::NextCandidate(const char* p) const {
     if (p > end_) return nullptr;
     const char* hit;
     if (prog_.LeadLiteralLength >= 2) {
-        const unsigned char* b = prog_.LeadLiteralBytes;
-        hit = FindLiteralStart(start_, p, end_, b[0], b[1], b[2], b[3], prog_.LeadLiteralLength - 1);
+        hit = prog_.LeadLiteralFinder.Find(start_, p, end_);
     } else if (prog_.FirstByteCount == 1) {
         hit = FindByte(p, end_, prog_.FirstBytes[0]);
     } else if (prog_.FirstByteCount == 2) {

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/search/SrcByteScan.h"
+
 namespace regex_program {
 
 enum Opcode : uint8_t {
@@ -65,11 +67,10 @@ struct TRegexProgram {
     unsigned char FirstBytes[2] = {};
     bool AtLineStarts = false;
     bool PureLiteral = false;
-    // Literals that start every match: their first bytes, the bytes at
-    // LeadLiteralLength - 1, then that length (0 = none), for a scan of two
-    // bytes at each position.
+    // Literals that start every match (LeadLiteralLength 0 = none), found
+    // by their first bytes and their bytes at LeadLiteralLength - 1.
     size_t LeadLiteralLength = 0;
-    unsigned char LeadLiteralBytes[4] = {};
+    TLiteralStartFinder LeadLiteralFinder;
     // A greedy repeat at the start that gives nothing back: a failed try
     // resumes after the run it consumed (0 = none).
     size_t LeadRepeat = 0;
