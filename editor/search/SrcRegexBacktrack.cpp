@@ -18,12 +18,12 @@ void TRegexMatcher::Push(FrameKind kind, size_t scan, const char* pos, int64_t c
 }
 
 // Only a change that a frame may have to undo is logged.
-void TRegexMatcher::SetCounter(int& slot, int value) {
+inline void TRegexMatcher::SetCounter(int& slot, int value) {
     if (!mem_.Frames.empty()) mem_.Counters.push_back({&slot, slot});
     slot = value;
 }
 
-void TRegexMatcher::MarkGroup(uint8_t op, const char* pos) {
+inline void TRegexMatcher::MarkGroup(uint8_t op, const char* pos) {
     bool open = op < CLOSE;
     int n = open ? op - OPEN : op - CLOSE;
     const char** slot = open ? &StartP[n] : &EndP[n];
@@ -32,7 +32,7 @@ void TRegexMatcher::MarkGroup(uint8_t op, const char* pos) {
 }
 
 // Whether the rest from the node may go on with the character at pos.
-bool TRegexMatcher::Viable(size_t node, const char* pos) const {
+inline bool TRegexMatcher::Viable(size_t node, const char* pos) const {
     int32_t set = prog_.NodeSet[node];
     return set < 0 || prog_.Sets[static_cast<size_t>(set)][CharAt(pos, end_)];
 }
@@ -194,13 +194,35 @@ bool TRegexMatcher::EnterLoop(size_t scan, size_t& next, const char* pos) {
     return true;
 }
 
+// The text an earlier group matched, again at pos; moves pos past it.
+inline bool TRegexMatcher::MatchBackReference(size_t scan, const char*& pos) {
+    int n = prog_.Code[TRegexProgram::Operand(scan)];
+    if (n < 1 || n > MaxGroups) throw TRegexFault{1001};
+    const char* s = StartP[n];
+    const char* e = EndP[n];
+    if (s == nullptr || e == nullptr || e < s) return false;
+    int64_t len = e - s;
+    if (end_ - pos < len) return false;
+    Step(len);
+    bool ci = prog_.Op(scan) == BSUBEXPCI && syn_.InvertCase;
+    for (int64_t i = 0; i < len; ++i) {
+        if (pos[i] == s[i]) continue;
+        if (!ci || static_cast<unsigned char>(pos[i]) != prog_.CaseMate[static_cast<unsigned char>(s[i])]) return false;
+    }
+    pos += len;
+    return true;
+}
+
 // Runs forward from scan until the match ends (true) or the path fails.
-bool TRegexMatcher::Advance(size_t& scan, const char*& pos) {
+bool TRegexMatcher::Advance(size_t scan, const char* pos) {
+    const uint8_t* code = prog_.Code.data();
+    const size_t size = prog_.Code.size();
     while (scan != 0) {
         Step();
-        if (scan >= prog_.Code.size()) throw TRegexFault{1002};
-        uint8_t op = prog_.Op(scan);
-        size_t next = prog_.Next(scan);
+        if (scan >= size) throw TRegexFault{1002};
+        uint8_t op = code[scan];
+        int32_t offset = ReadInt(code + scan + 1);
+        size_t next = offset == 0 ? 0 : static_cast<size_t>(static_cast<int64_t>(scan) + offset);
         switch (op) {
         case BOL:
             if (pos != start_) return false;
@@ -218,8 +240,14 @@ bool TRegexMatcher::Advance(size_t& scan, const char*& pos) {
         case NOTBOUND:
             if (IsWordBoundary(pos) != (op == BOUND)) return false;
             break;
-        case ANY: case ANYML: case ANYDIGIT: case NOTDIGIT:
-        case ANYOFTINYSET: case ANYBUTTINYSET: case ANYOFFULLSET:
+        case ANYOFFULLSET: {  // the most common one-character node, tested here
+            if (pos >= end_) return false;
+            auto c = static_cast<unsigned char>(*pos);
+            if (((code + TRegexProgram::Operand(scan))[c / 8] & (1u << (c % 8))) == 0) return false;
+            ++pos;
+            break;
+        }
+        case ANY: case ANYML: case ANYDIGIT: case NOTDIGIT: case ANYOFTINYSET: case ANYBUTTINYSET:
             if (pos >= end_ || !MatchOne(scan, pos)) return false;
             ++pos;
             break;

@@ -59,7 +59,7 @@ private:
 
     // backtracking (SrcRegexBacktrack.cpp)
     bool Run(size_t scan, const char* pos);
-    bool Advance(size_t& scan, const char*& pos);
+    bool Advance(size_t scan, const char* pos);
     bool Resume(size_t& scan, const char*& pos);
     void Push(FrameKind kind, size_t scan, const char* pos, int64_t count = 0);
     void SetCounter(int& slot, int value);
@@ -71,12 +71,12 @@ private:
     bool LazyFrom(size_t scan, const char* pos, int64_t n, size_t& next, const char*& at);
     bool EnterLoop(size_t scan, size_t& next, const char* pos);
     void RepeatBounds(size_t scan, size_t& operand, int64_t& min, int64_t& max) const;
+    bool MatchBackReference(size_t scan, const char*& pos);
 
     // single characters and assertions (SrcRegexMatcherChars.cpp)
     bool MatchOne(size_t node, const char* pos) const;
     int64_t CountRepeat(size_t node, const char* pos, int64_t max);
     bool MatchLiteral(size_t scan, const char*& pos) const;
-    bool MatchBackReference(size_t scan, const char*& pos);
     bool AtLineStart(const char* pos) const;
     bool AtLineEnd(const char* pos) const;
     bool IsWordBoundary(const char* pos);

@@ -1,4 +1,4 @@
-// The matcher's one-character nodes, literals, back-references and the
+// The matcher's one-character nodes, literals and the
 // zero-width assertions.
 #include <cstring>
 
@@ -117,23 +117,5 @@ bool TRegexMatcher::MatchLiteral(size_t scan, const char*& pos) const {
             if (p + i >= limit || (p[i] != lit[i] && p[i] != prog_.CaseMate[lit[i]])) return false;
     }
     pos += i;
-    return true;
-}
-
-bool TRegexMatcher::MatchBackReference(size_t scan, const char*& pos) {
-    int n = prog_.Code[TRegexProgram::Operand(scan)];
-    if (n < 1 || n > MaxGroups) throw TRegexFault{1001};
-    const char* s = StartP[n];
-    const char* e = EndP[n];
-    if (s == nullptr || e == nullptr || e < s) return false;
-    int64_t len = e - s;
-    if (end_ - pos < len) return false;
-    Step(len);
-    bool ci = prog_.Op(scan) == BSUBEXPCI && syn_.InvertCase;
-    for (int64_t i = 0; i < len; ++i) {
-        if (pos[i] == s[i]) continue;
-        if (!ci || Uc(pos + i) != prog_.CaseMate[Uc(s + i)]) return false;
-    }
-    pos += len;
     return true;
 }
