@@ -234,7 +234,8 @@ bool TRegex::ExecPrim(int offset) {
         backtrack_.reset();
         Error(fault.Code);
     }
-    if (backtrack_->Frames.capacity() > KeptFrames) backtrack_.reset();  // a rare deep run keeps no memory
+    if (backtrack_->Frames.capacity() > KeptFrames || backtrack_->Marks.capacity() > KeptFrames)
+        backtrack_.reset();  // a rare deep run keeps no memory
     if (!found) return false;
     for (int i = 0; i < SubExpressionCount; ++i) {
         if (matcher.StartP[i] == nullptr || matcher.EndP[i] == nullptr) continue;

@@ -14,24 +14,9 @@ TRegexMatcher::TRegexMatcher(const TRegexProgram& program, const TRegexSyntax& s
       frameLimit_(frameLimit > 0 ? static_cast<size_t>(frameLimit) : 0), stepLimit_(stepLimit) {
 }
 
-bool TRegexMatcher::Search(size_t from) {
-    const char* s = start_ + from;
-    if (!prog_.MustHave.empty() &&
-        std::string_view(s, static_cast<size_t>(end_ - s)).find(prog_.MustHave) == std::string_view::npos)
-        return false;
-    if (prog_.Anchored) return TryAt(s);
-    if (prog_.AtLineStarts) return SearchLineStarts(s);
-    if (prog_.PureLiteral) return SearchLiteral(s);
-    for (const char* p = s; (p = NextCandidate(p)) != nullptr;) {
-        if (TryAt(p)) return true;
-        p = runEnd_ != nullptr && runEnd_ > p + 1 ? runEnd_ : p + 1;
-    }
-    return false;
-}
-
 // The first position from p whose character may begin a match (the end
 // counts as NUL); nullptr when there is none.
-const char* TRegexMatcher::NextCandidate(const char* p) const {
+inline const char* TRegexMatcher::NextCandidate(const char* p) const {
     if (p > end_) return nullptr;
     const char* hit;
     if (prog_.LeadLiteralLength >= 2) {
@@ -46,6 +31,21 @@ const char* TRegexMatcher::NextCandidate(const char* p) const {
         return p < end_ || table[0] ? p : nullptr;
     }
     return hit < end_ ? hit : nullptr;
+}
+
+bool TRegexMatcher::Search(size_t from) {
+    const char* s = start_ + from;
+    if (!prog_.MustHave.empty() &&
+        std::string_view(s, static_cast<size_t>(end_ - s)).find(prog_.MustHave) == std::string_view::npos)
+        return false;
+    if (prog_.Anchored) return TryAt(s);
+    if (prog_.AtLineStarts) return SearchLineStarts(s);
+    if (prog_.PureLiteral) return SearchLiteral(s);
+    for (const char* p = s; (p = NextCandidate(p)) != nullptr;) {
+        if (TryAt(p)) return true;
+        p = runEnd_ != nullptr && runEnd_ > p + 1 ? runEnd_ : p + 1;
+    }
+    return false;
 }
 
 // Only line starts are tried: the start, and after each line separator.
