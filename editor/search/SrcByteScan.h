@@ -48,6 +48,8 @@ public:
         if (end - p <= static_cast<std::ptrdiff_t>(k_)) return end;
         const char* last = end - k_;  // starts lie below it
 #if defined(__SSE2__)
+        for (; last - p >= 32; p += 32)
+            if (unsigned mask = Block(p) | Block(p + 16) << 16) return p + __builtin_ctz(mask);
         for (; last - p >= 16; p += 16)
             if (unsigned mask = Block(p)) return p + __builtin_ctz(mask);
         if (p < last && last - begin >= 16) {  // the rest, in one block that overlaps the last
