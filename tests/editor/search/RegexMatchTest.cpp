@@ -134,6 +134,9 @@ TEST(RegexMatch, AnalysisKeepsResults) {
     EXPECT_EQ(Find("^b.*", "a\r\nbc\nb", "m-s"), "4,2");
     EXPECT_EQ(Find("(?i)SYNC", "xsyNc"), "2,4");
     EXPECT_EQ(Find("public|private", "pub privat private"), "12,7");
+    const std::string longLine = std::string(70, 's') + "xSYNC" + std::string(40, 'p') + "priv" + std::string(30, 'p');
+    EXPECT_EQ(Find("(?i)sYnc", longLine), "72,4");  // past the sixteen-byte blocks
+    EXPECT_EQ(Find("pub|priv", longLine), "116,4");
     TRegex r;
     r.SetExpression("a+bcd");
     EXPECT_NE(r.Dump().find("must have \"bcd\""), std::string::npos);
