@@ -154,6 +154,7 @@ TEST_F(SrcEditWidgetPaintTest, ActiveLineAndSteadyBlockCaret) {
     EXPECT_EQ(image.pixel(Cell(10, 1)), inverted);
     EXPECT_EQ(image.pixel(Cell(10, 1) + QPoint(-widget->CharWidth() / 2, 0)), inverted);
     EXPECT_EQ(image.pixel(Cell(11, 1)), Rgb(clWhite));
+    ASSERT_TRUE(WaitUntil([&] { return Screen().pixel(Cell(10, 1)) == inverted; })) << "no caret on the screen";
     // Steady: the screen keeps the caret for longer than a blink would.
     EXPECT_FALSE(WaitUntil([&] { return Screen().pixel(Cell(10, 1)) != inverted; }, 700));
 }

@@ -13,8 +13,7 @@ protected:
             Save(Screen(), "screen-" + Step);
             Save(Repaint(), "repaint-" + Step);
         }
-        EXPECT_TRUE(settled) << "after " << Step << ": " << DifferentPixels(Screen(), Repaint())
-                             << " pixels differ from a full repaint";
+        EXPECT_TRUE(settled) << "after " << Step << ", from a full repaint: " << Differences(Screen(), Repaint());
     }
 };
 
@@ -22,7 +21,7 @@ TEST_F(SrcEditWidgetScreenTest, ScreenEqualsAFullRepaintAfterAScriptedRun) {
     ThreeStyleHighlighter highlighter;
     widget->SetHighlighter(&highlighter);
     widget->Gutter().SetShowLineNumbers(true);
-    widget->SetActiveLineColor(clCream);
+    widget->SetActiveLineColor(clYellow);
     std::string text;
     for (int i = 1; i <= 300; ++i) {
         text += i % 7 == 0 ? "/* comment " + std::to_string(i) + "\r\n" : "";

@@ -101,18 +101,22 @@ public:
 
     static QRgb Rgb(TColor Color) { return ToQColor(Color).rgb(); }
 
-    // Pixels that differ between two images of the same size.
-    static int DifferentPixels(const QImage& A, const QImage& B) {
+    // How many pixels differ between two images and where the first is.
+    static std::string Differences(const QImage& A, const QImage& B) {
         if (A.size() != B.size()) {
-            return A.width() * A.height() + 1;
+            return "images of different sizes";
         }
         int count = 0;
+        QPoint first;
         for (int y = 0; y < A.height(); ++y) {
             for (int x = 0; x < A.width(); ++x) {
-                count += A.pixel(x, y) != B.pixel(x, y);
+                if (A.pixel(x, y) != B.pixel(x, y) && count++ == 0) {
+                    first = QPoint(x, y);
+                }
             }
         }
-        return count;
+        return std::to_string(count) + " pixels differ, the first at (" + std::to_string(first.x()) + ", " +
+               std::to_string(first.y()) + ")";
     }
 
     std::unique_ptr<TSrcEditWidget> widget;
