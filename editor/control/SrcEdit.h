@@ -113,7 +113,8 @@ public:
     // Invalidates ARect of the window, erasing its background with Erase.
     virtual void InvalidateRect(const TRect& ARect, bool Erase);
 
-    // Painting: everything that intersects AClip, on ACanvas.
+    // Painting: everything that intersects AClip, on ACanvas, whose clip
+    // is AClip while it paints and none afterwards.
     void Paint(TSrcCanvas& ACanvas, const TRect& AClip);
 
     // Window events the platform layer passes on.
@@ -307,6 +308,9 @@ protected:
 
 private:
     friend class TSrcEditPlugin;
+    friend class TTextLinesPainter;
+
+    TColor EditorBackground(int Line) const;
 
     void LinesChanging(TObject* Sender);
     void ListCleared(TObject* Sender);
