@@ -10,8 +10,8 @@ protected:
     void ExpectScreenIsRepaint(const std::string& Step) {
         bool settled = ScreenSettlesToRepaint();
         if (!settled) {
-            Save(Screen(), "screen-" + Step);
-            Save(Repaint(), "repaint-" + Step);
+            SavePng(Screen(), "screen-" + Step);
+            SavePng(Repaint(), "repaint-" + Step);
         }
         EXPECT_TRUE(settled) << "after " << Step << ", from a full repaint: " << Differences(Screen(), Repaint());
     }
@@ -28,7 +28,7 @@ TEST_F(SrcEditWidgetScreenTest, ScreenEqualsAFullRepaintAfterAScriptedRun) {
         text += "int value" + std::to_string(i) + " = " + std::to_string(i * 3) + "; return */\r\n";
     }
     widget->SetText(text);
-    ASSERT_TRUE(Focus()) << "the editor never got the focus";
+    ASSERT_TRUE(Focus());
     ExpectScreenIsRepaint("load");
 
     widget->SetTopLine(2);
