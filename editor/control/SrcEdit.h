@@ -353,8 +353,6 @@ private:
     void SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange);
     int HorizontalScrollRange() const;
     int VerticalScrollRange() const;
-    void HorizontalScrollRequest(TSrcScrollCode Code, int Pos);
-    void VerticalScrollRequest(TSrcScrollCode Code, int Pos);
     std::string ScrollHintText() const;
     void ShowScrollHint(int Pos);
 

@@ -103,16 +103,10 @@ void TTextLinesPainter::LoadRow(int Row) {
         lineEnds_ = true;
         return;
     }
-    TBufferCoord start = e_.wordWrapper_->DisplayToBufferPos(DisplayCoord(1, Row));
-    // The row's first cell in line columns, from the buffer position.
-    const std::string raw = e_.lines_->Get(line_ - 1);
-    int64_t col = 1;
-    for (int i = 0; i < start.Char - 1 && i < static_cast<int>(raw.size()); ++i) {
-        col += raw[static_cast<size_t>(i)] == '\t' ? e_.tabWidth_ - (col - 1) % e_.tabWidth_ : 1;
-    }
-    rowStartCol_ = col;
+    // The wrapper maps rows to the line's display columns.
+    rowStartCol_ = std::max(e_.wordWrapper_->DisplayToBufferPos(DisplayCoord(1, Row)).Char, 1);
     int64_t length = e_.wordWrapper_->GetRowLength(Row);
-    size_t from = static_cast<size_t>(std::min<int64_t>(col - 1, static_cast<int64_t>(expanded.size())));
+    size_t from = static_cast<size_t>(std::min<int64_t>(rowStartCol_ - 1, static_cast<int64_t>(expanded.size())));
     text_ = expanded.substr(from, static_cast<size_t>(std::max<int64_t>(length, 0)));
     lineEnds_ = from + text_.size() >= expanded.size();
 }
