@@ -11,7 +11,9 @@ namespace {
 
 class QtCanvasTest : public ::testing::Test {
 protected:
-    void SetUp() override { image.fill(Qt::white); }
+    void SetUp() override {
+        image.fill(Qt::white);
+    }
     QRgb At(int X, int Y) const { return image.pixel(X, Y) & 0xFFFFFF; }
 
     QImage image{40, 30, QImage::Format_RGB32};
