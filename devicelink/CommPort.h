@@ -52,6 +52,10 @@ public:
     // it is. Never busy-waits. A virtual-time transport advances its clock.
     virtual bool WaitReadable(int32_t timeoutMs) = 0;
 
+    // True when the open line hung up and holds no more input (the far end
+    // is gone); false for a port that cannot tell.
+    virtual bool HungUp() { return false; }
+
     // System error code (errno) of the last failed operation.
     virtual int32_t GetLastError() const = 0;
     // The device behind the selected port, for messages; empty when none.

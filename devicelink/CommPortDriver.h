@@ -34,6 +34,8 @@ public:
     using ReceivePacketEvent =
         std::function<void(TCommPortDriver& sender, const uint8_t* packet, int32_t size, int64_t elapsedMs)>;
     using PathResolver = std::function<std::string(int portIndex)>;
+    // The line failed under a poll: a read error or a hang-up (system code).
+    using LineErrorEvent = std::function<void(TCommPortDriver& sender, int32_t error)>;
 
     // Handles for SetComHandle besides an open descriptor.
     static constexpr int ClosedHandle = -1;   // closes the port
@@ -62,6 +64,7 @@ public:
     void ToggleRTS(bool on) override;
     bool ReadDSR() override;
     bool WaitReadable(int32_t timeoutMs) override;
+    bool HungUp() override;
     int32_t GetLastError() const override { return lastError_.load(); }
     std::string DevicePath() const override { return resolver_(comPort_); }
 
@@ -79,6 +82,8 @@ public:
 
     void SetOnReceiveData(ReceiveDataEvent handler);
     void SetOnReceivePacket(ReceivePacketEvent handler);
+    // Told once when a poll finds the line failed; the port is closed by then.
+    void SetOnLineError(LineErrorEvent handler);
     bool HasReceiveHandler() const;
 
     // Properties.
@@ -117,6 +122,7 @@ private:
     void SetModemLine(const char* name, int bit, bool on, bool& level);
     void PollStream();
     void PollPackets();
+    void LineFailed(int32_t error);
     void FirePacket(int32_t size, int64_t elapsedMs);
 
     SystemClock systemClock_;
@@ -132,6 +138,7 @@ private:
     std::function<void()> pollListener_;
     ReceiveDataEvent onReceiveData_;
     ReceivePacketEvent onReceivePacket_;
+    LineErrorEvent onLineError_;
 
     int comPort_ = pnCOM2;
     TComPortBaudRate speed_ = br9600;

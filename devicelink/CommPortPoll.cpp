@@ -1,6 +1,7 @@
 #include "devicelink/CommPortDriver.h"
 
 #include <algorithm>
+#include <cerrno>
 
 void TCommPortDriver::SetPollListener(std::function<void()> listener)
 {
@@ -42,13 +43,40 @@ void TCommPortDriver::Poll()
         PollPackets();
 }
 
+void TCommPortDriver::SetOnLineError(LineErrorEvent handler)
+{
+    std::lock_guard guard(lock_);
+    onLineError_ = std::move(handler);
+}
+
 void TCommPortDriver::PollStream()
 {
     int32_t got = device_.Read(receiveBuffer_.data(), int32_t(receiveBuffer_.size()));
-    if (got <= 0) return;
-    // A copy of the handler: it may detach itself while it runs.
-    ReceiveDataEvent handler = onReceiveData_;
-    handler(*this, receiveBuffer_.data(), got);
+    if (got > 0) {
+        // A copy of the handler: it may detach itself while it runs.
+        ReceiveDataEvent handler = onReceiveData_;
+        handler(*this, receiveBuffer_.data(), got);
+        return;
+    }
+    const int error = errno;
+    if (error != EAGAIN && error != EWOULDBLOCK)
+        LineFailed(error);
+    else if (device_.HungUp())
+        LineFailed(EIO);
+}
+
+bool TCommPortDriver::HungUp()
+{
+    return Connected() && device_.InputCount() <= 0 && device_.HungUp();
+}
+
+// The port is closed first, so that the failure is told once.
+void TCommPortDriver::LineFailed(int32_t error)
+{
+    Disconnect();
+    lastError_ = error;
+    LineErrorEvent handler = onLineError_;
+    if (handler) handler(*this, error);
 }
 
 void TCommPortDriver::FirePacket(int32_t size, int64_t elapsedMs)

@@ -5,6 +5,7 @@
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "devicelink/Clock.h"
 #include "devicelink/CommPort.h"
@@ -164,6 +165,7 @@ protected:
     void CheckLoopback();
     void CheckSyncEcho();
     bool ReportPortTestError(const EError& error);
+    static bool PortExistsButWasRefused(int32_t error);
     void WaitForStartLoad();
     void WaitForEndLoad(bool run);
 
@@ -174,7 +176,7 @@ protected:
     // Returns once a byte is waiting; IDE-22 once a limit has passed first.
     void WaitForData(std::initializer_list<WaitLimit> limits);
     uint8_t ReadByteOrRaise();
-    void StartPacket(int32_t& count, bool& escape, int64_t& start);
+    void StartPacket(int32_t& count, bool& escape);
 
     ICommPort& port_;
     ILinkHost& host_;
@@ -199,4 +201,12 @@ protected:
     int32_t exchangeDepth_ = 0;
     std::deque<std::function<void()>> deferred_;
     bool sessionEnding_ = false;
+
+    // The last failed opening of a port: system error code and IDE-6 text.
+    struct OpenFailure {
+        int32_t error = 0;
+        std::string description;
+    } openFailure_;
+    // While a search runs: the ports that exist but could not be opened.
+    std::vector<std::string>* unopenedPorts_ = nullptr;
 };

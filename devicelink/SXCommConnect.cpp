@@ -1,5 +1,7 @@
 // Finding the module: the presence test on one port, the choice among the
 // valid ports, and opening the link for use.
+#include <cerrno>
+
 #include "devicelink/LinkCodes.h"
 #include "devicelink/SXComm.h"
 #include "devicelink/SerialTrace.h"
@@ -39,12 +41,21 @@ void TSXComm::ConnectWith(bool (TSXComm::*choose)(), void (TSXComm::*detect)())
     });
 }
 
+// Ports that exist but could not be opened are told about only when no
+// module is found, ahead of IDE-54.
 bool TSXComm::AutoChooseWith(bool (TSXComm::*test)(int))
 {
     if (ComTrace(1)) DebugPrintf("TSXComm::AutoChoosePort");
+    std::vector<std::string> unopened;
+    unopenedPorts_ = &unopened;
+    struct Detach {
+        std::vector<std::string>*& list;
+        ~Detach() { list = nullptr; }
+    } detach{unopenedPorts_};
     for (int i = 0; i < GlobalOptions.NumValidPorts && i < MaxValidPorts; ++i)
         if ((this->*test)(GlobalOptions.ValidPort[size_t(i)] - 1)) return true;
     if (ComTrace(1)) DebugPrintf("TSXComm::AutoChoosePort - unsuccessful");
+    for (const std::string& port : unopened) EError(ecIDE, 6, port.c_str()).Report();
     return false;
 }
 
@@ -76,6 +87,14 @@ bool TSXComm::ReportPortTestError(const EError& error)
     switch (error.Number) {
     case 45:
         return false;
+    case 6:
+        if (PortExistsButWasRefused(openFailure_.error)) {
+            if (unopenedPorts_)
+                unopenedPorts_->push_back(openFailure_.description);
+            else
+                error.Report();
+        }
+        return true;
     case 47:
     case 22:
         EError(ecIDE, 56, portName_.c_str()).Report();
@@ -86,6 +105,12 @@ bool TSXComm::ReportPortTestError(const EError& error)
     default:
         return true;
     }
+}
+
+// Lack of permission, or another program holding the port.
+bool TSXComm::PortExistsButWasRefused(int32_t error)
+{
+    return error == EACCES || error == EPERM || error == EBUSY;
 }
 
 void TSXComm::DetectModule()

@@ -1,8 +1,8 @@
 // The port steps of the presence test: selecting and opening the port, the
 // RTS-to-DSR loop of the cable, and the echo of the sync byte.
-#include <cstring>
 
 #include "devicelink/LinkCodes.h"
+#include "devicelink/PortFailure.h"
 #include "devicelink/SXComm.h"
 #include "devicelink/SerialTrace.h"
 #include "foundation/EError.h"
@@ -27,17 +27,14 @@ void TSXComm::ClearIdentity()
 
 void TSXComm::OpenPort()
 {
-    if (!port_.Connect()) throw EError(ecIDE, 6, DescribeOpenFailure().c_str());
+    if (port_.Connect()) return;
+    openFailure_ = {port_.GetLastError(), DescribeOpenFailure()};
+    throw EError(ecIDE, 6, openFailure_.description.c_str());
 }
 
-// "COM5 (/dev/ttyUSB0: Permission denied)".
 std::string TSXComm::DescribeOpenFailure()
 {
-    const int32_t error = port_.GetLastError();
-    std::string reason = error ? std::strerror(error) : "cannot be opened";
-    const std::string device = port_.DevicePath();
-    if (!device.empty()) reason = device + ": " + reason;
-    return "COM" + std::to_string(port_.ComPort() + 1) + " (" + reason + ")";
+    return DescribePortFailure(port_, port_.GetLastError());
 }
 
 // Nothing sent on this opening yet: whatever waits is stale, and so is any

@@ -1,6 +1,8 @@
 #include <algorithm>
+#include <cerrno>
 
 #include "devicelink/LinkCodes.h"
+#include "devicelink/PortFailure.h"
 #include "devicelink/SXComm.h"
 #include "devicelink/SerialTrace.h"
 #include "foundation/EError.h"
@@ -25,6 +27,8 @@ void TSXComm::WaitForData(std::initializer_list<WaitLimit> limits)
         // after a limit has passed comes too late.
         if ((first || left >= 0) && CharAvailable()) return;
         if (left < 0) throw EError(ecIDE, 22);
+        // A line whose far end is gone answers no more.
+        if (port_.HungUp()) throw LineLostError(port_, EIO);
         // At the limit itself wait one millisecond more: the first moment past it.
         port_.WaitReadable(int32_t(std::max<int64_t>(left, 1)));
     }
@@ -75,11 +79,10 @@ void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
     });
 }
 
-void TSXComm::StartPacket(int32_t& count, bool& escape, int64_t& start)
+void TSXComm::StartPacket(int32_t& count, bool& escape)
 {
     count = 0;
     escape = false;
-    start = clock_.TickCount();
 }
 
 void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
@@ -89,20 +92,30 @@ void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
     const int32_t capacity = length;
     int32_t count;
     bool escape;
-    int64_t packetStart;
-    StartPacket(count, escape, packetStart);
+    StartPacket(count, escape);
+    // The whole-packet limit runs from the first packet's start: packets
+    // thrown away for the bytes behind them, or flags over and over, do not
+    // restart it, and bytes that keep coming do not hold the wait past it.
+    const int64_t packetStart = clock_.TickCount();
+    bool flagSeen = false;
+    auto checkWholeLimit = [&] {
+        if (clock_.TickCount() - packetStart > wholeMs) throw EError(ecIDE, 22);
+    };
     for (;;) {
         WaitForData({{clock_.TickCount(), byteMs}, {packetStart, wholeMs}});
         uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
         if (byte == kPacketFlag && count == 0) {
             if (ComTrace(3)) DebugPrintf("Flag - resetting");
+            if (flagSeen) checkWholeLimit();
+            flagSeen = true;
             continue;
         }
         if (byte == kPacketFlag) {
             if (ComTrace(3)) DebugPrintf("Flag - end");
             if (!CharAvailable()) break;
             DebugPrintf("Discarding packet");
-            StartPacket(count, escape, packetStart);
+            checkWholeLimit();
+            StartPacket(count, escape);
             continue;
         }
         if (byte == kPacketEscape) {

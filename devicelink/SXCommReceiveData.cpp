@@ -74,8 +74,8 @@ void TSXComm::ReceiveWaitingBytes()
         while (n < WaitingChunk && port_.CharCount() > 0 && port_.ReadChar(chunk[n])) ++n;
         if (n > 0)
             ReceiveData(chunk, n, host_.CurrentLinker());
-        else if (!inMessage_ || !port_.WaitReadable(OpenMessageByteMs))
-            return;
+        else if (!inMessage_ || port_.HungUp() || !port_.WaitReadable(OpenMessageByteMs))
+            return;  // a hung-up line is the command's to report
         if (clock_.TickCount() - start >= OpenMessageWholeMs) return;
     }
 }

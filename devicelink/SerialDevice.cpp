@@ -119,3 +119,10 @@ bool SerialDevice::Writable()
     pollfd p{fd_, POLLOUT, 0};
     return ::poll(&p, 1, 0) > 0 && (p.revents & POLLOUT);
 }
+
+bool SerialDevice::HungUp()
+{
+    if (fd_ < 0) return false;
+    pollfd p{fd_, POLLIN, 0};
+    return ::poll(&p, 1, 0) > 0 && (p.revents & (POLLHUP | POLLERR | POLLNVAL));
+}

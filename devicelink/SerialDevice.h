@@ -44,6 +44,9 @@ public:
     bool WaitReadable(int32_t ms);
     // True when the device takes output now.
     bool Writable();
+    // True when the line hung up or failed (POLLHUP, POLLERR): a pseudo-
+    // terminal whose far end closed, a USB adapter unplugged.
+    bool HungUp();
 
 private:
     std::atomic<int> fd_{-1};

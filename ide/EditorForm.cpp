@@ -48,6 +48,7 @@ TEditorForm::~TEditorForm()
     SetSettingsHook(previousSettingsHook_);
     SetMessageSink(previousSink_);
     DebugPort.SetOnReceiveData(nullptr);
+    DebugPort.SetOnLineError(nullptr);
     jvm_.reset();
     linker_.reset();
     debugPortTimer_.reset();
@@ -95,6 +96,7 @@ void TEditorForm::SetUpDebugPort()
     DebugPort.SetOnReceiveData([this](TCommPortDriver& sender, const uint8_t* data, int32_t n) {
         DebugPortReceiveData(sender, data, n);
     });
+    DebugPort.SetOnLineError([this](TCommPortDriver& sender, int32_t error) { DebugPortLineError(sender, error); });
     debugPortTimer_ = std::make_unique<PollTimer>(DebugPort);
 }
 

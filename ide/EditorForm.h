@@ -56,6 +56,9 @@ public:
     void SetErrorBox(ErrorBox box) { errorBox_ = std::move(box); }
 
     void DebugPortReceiveData(TCommPortDriver& sender, const uint8_t* data, int32_t n);
+    // The line failed under the poll (the port is closed): IDE-8 with the
+    // port, its device and the reason, and the session ends.
+    void DebugPortLineError(TCommPortDriver& sender, int32_t error);
 
     // --- opening files
     // Until source pages exist, records the path that would be opened.

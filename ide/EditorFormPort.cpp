@@ -1,8 +1,10 @@
 // The serial-port component's receive handler.
 #include <cstdio>
 
+#include "devicelink/PortFailure.h"
 #include "devicelink/SXComm.h"
 #include "devicelink/SerialTrace.h"
+#include "foundation/EError.h"
 #include "foundation/Messages.h"
 #include "ide/EditorForm.h"
 
@@ -32,4 +34,11 @@ void TEditorForm::DebugPortReceiveData(TCommPortDriver&, const uint8_t* data, in
     if (ComTrace(1)) DebugPrintf("Received data on serial port");
     if (ComTrace(2)) LogHexDump(data, n);
     if (jvm_) jvm_->ReceiveData(data, n, linker_.get());
+}
+
+// In a batch run the error line fails the run.
+void TEditorForm::DebugPortLineError(TCommPortDriver& sender, int32_t error)
+{
+    LineLostError(sender, error).Report();
+    if (jvm_) EndDebug();
 }

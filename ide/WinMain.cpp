@@ -15,6 +15,7 @@
 #include "platform/DisplayPlatform.h"
 #include "platform/HandOverChannel.h"
 #include "platform/InstanceLock.h"
+#include "platform/ProcessSignals.h"
 
 namespace {
 
@@ -83,6 +84,7 @@ int RunFirstInstance(TApplication& app, const std::vector<std::string>& args, bo
 
 int WinMain(int argc, char** argv)
 {
+    IgnoreFileSizeLimitSignal();
     const std::vector<std::string> args(argv, argv + argc);
     const bool batch = IsBatchStart(args);
     ChooseOffscreenWithoutDisplay();

@@ -160,7 +160,9 @@ void CORULinker::WriteInvokeVirtualOperands(CJavaClass* javaClass, const uint8_t
     }
     const TMethodTableEntry& entry = target->MethodTable[index];
     int parameterBytes = 2 * entry.Owner->CountArgumentWords(entry.OwnerIndex);
-    if (parameterBytes > 0xFF) throw EError(ecIDE, 48);
+    if (parameterBytes > 0xFF)
+        RaiseLimit(std::string("call of ") + className + "." + name, unsigned(parameterBytes / 2), "parameter words",
+                   0x7F);
     EmitCode(uint8_t(parameterBytes), Indent + "Object offset = -" + std::to_string(parameterBytes));
     if (entry.RecordOffset > 0xFF) throw EError(ecLNK, 9, className);
     EmitCode(uint8_t(entry.RecordOffset), Indent + std::to_string(entry.RecordOffset));

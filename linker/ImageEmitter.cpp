@@ -2,6 +2,7 @@
 #include <cstring>
 
 #include "foundation/EError.h"
+#include "foundation/Messages.h"
 #include "foundation/Options.h"
 #include "linker/ORULinker.h"
 
@@ -82,4 +83,10 @@ void CORULinker::EmitOperandWord(uint16_t value) {
 void CORULinker::EmitCountByte(unsigned value, const std::string& text) {
     if (value > 0xFF) throw EError(ecIDE, 48);
     EmitValue(uint8_t(value), text);
+}
+
+// "class F: 128 instance field words, at most 127".
+void CORULinker::RaiseLimit(const std::string& what, unsigned count, const char* unit, unsigned limit) {
+    MessagePrintf("%s: %u %s, at most %u", what.c_str(), count, unit, limit);
+    throw EError(ecIDE, 48);
 }

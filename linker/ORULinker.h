@@ -163,6 +163,9 @@ private:
     void EmitCodeWord(uint16_t value, const std::string& hiText, const std::string& loText);
     void EmitOperandWord(uint16_t value);
     void EmitCountByte(unsigned value, const std::string& text);
+    // A program beyond a limit of the image: names what, the count and the
+    // limit in a message line, then raises IDE-48.
+    [[noreturn]] static void RaiseLimit(const std::string& what, unsigned count, const char* unit, unsigned limit);
     void ListingPrintf(const char* format, ...) __attribute__((format(printf, 2, 3)));
     void WriteNativeTableListing();
     void WriteOpcodeListing();

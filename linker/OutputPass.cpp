@@ -78,6 +78,7 @@ void CORULinker::WriteClassRecord(int index) {
     EmitWord(superOffset, "Superclass offset", false);
     unsigned words = 0;
     for (const TInstanceField& field : javaClass->InstanceFields) words += field.Size;
+    if (2 * words > 0xFF) RaiseLimit(std::string("class ") + javaClass->GetClassName(), words, "instance field words", 0x7F);
     EmitCountByte(2 * words, "Number of (non-final, non-static) fields = " + std::to_string(2 * words));
     for (const TMethodTableEntry& entry : javaClass->MethodTable) WriteMethodRecord(entry);
 }
@@ -91,7 +92,10 @@ void CORULinker::WriteMethodRecord(const TMethodTableEntry& entry) {
     bool native = owner->IsMethodNative(m);
     bool hasCode = owner->GetCodeLength(m) > 0;
     int localWords = native || !hasCode ? 0 : owner->GetMaxLocals(m) - parameterWords;
-    if (2 * parameterWords > 0x7F || localWords < 0 || 2 * localWords > 0xFF) throw EError(ecIDE, 48);
+    const std::string method = std::string("method ") + owner->GetClassName() + "." + owner->GetMethodName(m);
+    if (2 * parameterWords > 0x7F) RaiseLimit(method, unsigned(parameterWords), "parameter words", 0x3F);
+    if (2 * localWords > 0xFF) RaiseLimit(method, unsigned(localWords), "local words", 0x7F);
+    if (localWords < 0) throw EError(ecIDE, 48);
     uint8_t parameterByte = uint8_t(2 * parameterWords | (hasHandlers ? 0x80 : 0));
     std::string parameterText = "Number of parameters = " + std::to_string(2 * parameterWords);
     EmitValue(parameterByte, hasHandlers ? parameterText + " (exception table present)" : parameterText);

@@ -4,6 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstring>
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -11,16 +14,31 @@
 
 namespace {
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+
+// Writes all bytes to fd, following short writes until the system names its
+// reason; 0 or that errno.
+int WriteAll(int fd, const std::string& bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return n < 0 ? errno : EIO;
+        done += size_t(n);
+    }
+    return 0;
+}
+
 }  // namespace
 
+// Through the descriptor: the file object's own writes turn a full disk or
+// a file-size limit into "Unknown error" or a file cut short.
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     QSaveFile file(Q(path));
-    if (!file.open(QIODevice::WriteOnly)) throw EFileError(path, file.errorString().toStdString());
-    qint64 size = static_cast<qint64>(bytes.size());
-    if (file.write(bytes.data(), size) != size) {
-        std::string reason = file.errorString().toStdString();
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        throw EFileError(path, file.errorString().toStdString());
+    if (int error = WriteAll(file.handle(), bytes)) {
         file.cancelWriting();
-        throw EFileError(path, reason);
+        throw EFileError(path, std::strerror(error));
     }
     if (!file.commit()) throw EFileError(path, file.errorString().toStdString());
 }

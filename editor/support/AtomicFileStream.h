@@ -5,11 +5,15 @@
 #include "editor/support/SrcStream.h"
 
 // A write-only stream that replaces a file only when Commit succeeds.
-// The bytes go to a temporary file in the target's folder, which Commit
-// flushes to disk, gives the old file's permissions and renames over the
-// target; a symbolic link is followed to the file it names. Where the
-// folder allows no new file, or the target is no regular file, it writes
-// in place instead. A file that may not be written is refused at once
+// The bytes go to an unnamed temporary file in the target's folder
+// (O_TMPFILE), which Commit flushes to disk, gives the old file's
+// permissions, names and renames over the target, so a killed save leaves
+// nothing behind. Where the file system has no unnamed files, a named
+// temporary ".<name>.XXXXXX" is used, and leftovers of that pattern from
+// before this process started are removed. A symbolic link is followed to
+// the file it names. Where the folder allows no new file, or the target is
+// no regular file, the text is collected in memory and Commit writes it in
+// place in one go. A file that may not be written is refused at once
 // (EFCreateError). Without Commit, the old file stays untouched.
 class TAtomicFileStream : public TStream {
 public:
@@ -29,21 +33,30 @@ public:
 
     // The file that is replaced (the symbolic links resolved).
     const std::string& TargetName() const { return target_; }
-    bool InPlace() const { return tempName_.empty(); }
+    bool InPlace() const { return inPlace_; }
+
+    // Tests only: false makes saves use named temporary files, as on a file
+    // system without unnamed ones.
+    static void UseUnnamedTemporaryFiles(bool use);
 
 private:
+    void OpenTemporary(bool exists);
     void OpenInPlace(bool exists);
+    void CommitInPlace();
+    void NameTemporary();
     [[noreturn]] void Fail(const char* what, int error);
     void Discard();
 
     std::string fileName_;
     std::string target_;
     std::string tempName_;
+    std::string pending_;  // the text of an in-place save
     int fd_ = -1;
     mode_t mode_ = 0;
     uid_t owner_ = 0;
     gid_t group_ = 0;
     bool keepOwner_ = false;
+    bool inPlace_ = false;
     int64_t written_ = 0;
 };
 

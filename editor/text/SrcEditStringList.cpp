@@ -58,6 +58,14 @@ std::string TSrcEditStringList::GetTextStr() const {
     return text;
 }
 
+void TSrcEditStringList::SetTextStr(const std::string& Value) {
+    TStringsUpdate update(*this);
+    TStrings::SetTextStr(Value);
+    if (!Value.empty() && (Value.back() == '\r' || Value.back() == '\n')) {
+        Add(std::string());
+    }
+}
+
 void TSrcEditStringList::Put(int Index, const std::string& S) {
     if (Index == count_) {
         Add(S);

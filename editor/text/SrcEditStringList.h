@@ -40,6 +40,8 @@ public:
     int GetCount() const override;
     TObject* GetObject(int Index) const override;
     std::string GetTextStr() const override;
+    // As a file is read: a final line break leaves an empty last line.
+    void SetTextStr(const std::string& Value) override;
     void Put(int Index, const std::string& S) override;
     void PutObject(int Index, TObject* AObject) override;
     void SetCapacity(int NewCapacity) override;

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -211,6 +213,35 @@ TEST_F(CommPortDriverTest, PollReadsOnlyWithAHandlerAttached)
     ASSERT_EQ(WaitForCount(port, 1), 1);
     port.Poll();
     EXPECT_EQ(events, 1);
+}
+
+// The far end gone (a module unplugged, a simulator killed): the poll closes
+// the port and tells it once, instead of finding nothing for ever.
+TEST_F(CommPortDriverTest, AHungUpLineIsToldOnceAndThePortClosed)
+{
+    ASSERT_TRUE(port.Connect());
+    std::string received;
+    std::vector<int32_t> errors;
+    port.SetOnReceiveData([&](TCommPortDriver&, const uint8_t* data, int32_t size) {
+        received.append(reinterpret_cast<const char*>(data), size_t(size));
+    });
+    port.SetOnLineError([&](TCommPortDriver& sender, int32_t error) {
+        EXPECT_FALSE(sender.Connected());
+        errors.push_back(error);
+    });
+    pty.Write("ab");
+    ASSERT_EQ(WaitForCount(port, 2), 2);
+    port.Poll();
+    port.Poll();  // a quiet line is no failure
+    EXPECT_EQ(received, "ab");
+    EXPECT_TRUE(errors.empty());
+
+    pty.HangUp();
+    port.Poll();
+    port.Poll();
+    EXPECT_EQ(errors, std::vector<int32_t>{EIO});
+    EXPECT_FALSE(port.Connected());
+    EXPECT_EQ(port.GetLastError(), EIO);
 }
 
 TEST_F(CommPortDriverTest, PacketModeDeliversWholePacketsAndTimesOutTheRest)

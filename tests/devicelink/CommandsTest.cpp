@@ -151,6 +151,30 @@ TEST_F(CommandsTest, CorruptRepliesRaiseTheirErrors)
     EXPECT_EQ(StatusError(), "[ Error IDE-0022] Error reading from the serial port (timeout).");
 }
 
+// Packet starts that keep coming (7E 41 7E 41 ...) each discard the packet
+// before: the whole-packet limit runs from the first one and ends the query.
+TEST_F(CommandsTest, AStreamOfPacketStartsEndsTheQueryAtTheWholePacketLimit)
+{
+    const std::string timeout = "[ Error IDE-0022] Error reading from the serial port (timeout).";
+    const std::vector<std::pair<bool, std::vector<uint8_t>>> cases{
+        {false, {0x7E, 0x41}}, {true, {0x7E, 0x41}}, {false, {0x7E}}};
+    for (const auto& [running, pattern] : cases) {
+        link.SetRunning(running);
+        FaultReply(0x81, [&pattern = pattern](ReplyFault& f) {
+            f.flood = pattern;
+            f.floodMs = 20000;
+        });
+        const int64_t start = clock.TickCount();
+        EXPECT_EQ(StatusError(), timeout);
+        const int64_t limit = running ? 6000 : 2000;
+        EXPECT_GE(clock.TickCount() - start, limit);
+        EXPECT_LE(clock.TickCount() - start, limit + 2);
+        clock.Advance(20000);
+        link.Port().FlushBuffers(true, false);
+        sink.Clear();
+    }
+}
+
 TEST_F(CommandsTest, BreakpointListBytes)
 {
     sim.log.Clear();

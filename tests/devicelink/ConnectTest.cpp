@@ -98,6 +98,40 @@ TEST_F(ModuleLinkTest, NoModuleOnAnyPortIsIde54)
     EXPECT_FALSE(none.TestPort(3));
 }
 
+// A user outside the port's group, or another program on the port: the
+// search that finds nothing says so first; one that finds a module does not.
+TEST_F(ModuleLinkTest, PortsThatExistButRefuseToOpenAreNamedBeforeIde54)
+{
+    PortTap denied(sim.transport), busy(sim.transport), gone(sim.transport);
+    denied.failOpen = busy.failOpen = gone.failOpen = true;
+    denied.openError = EACCES;
+    busy.openError = EBUSY;
+    gone.openError = ENODEV;
+    PortBank bank;
+    bank.Add(0, denied);
+    bank.Add(1, busy);
+    bank.Add(2, gone);
+    SearchPorts({1, 2, 3, 4});
+    TSXComm search(bank, host, clock);
+    EXPECT_EQ(RaisedMessage([&] { search.Connect(); }), "[ Error IDE-0054] Unable to find a Corvane on any port.");
+    const std::vector<std::string> refused{
+        "[ Error IDE-0006] Could not open the serial port: COM1 (/dev/ttyTEST0: Permission denied).",
+        "[ Error IDE-0006] Could not open the serial port: COM2 (/dev/ttyTEST1: Device or resource busy).",
+    };
+    EXPECT_EQ(sink.lines, refused);
+
+    sink.Clear();
+    EXPECT_FALSE(search.TestPort(0));
+    EXPECT_FALSE(search.TestPort(2));
+    EXPECT_EQ(sink.lines, std::vector<std::string>{refused[0]});
+
+    sink.Clear();
+    bank.Add(3, sim.transport);
+    search.Connect();
+    EXPECT_EQ(search.PortName(), "COM4");
+    EXPECT_TRUE(sink.lines.empty()) << sink.lines.front();
+}
+
 TEST_F(ModuleLinkTest, ConfiguredPortFailuresCarryTheirOwnErrors)
 {
     tap.failOpen = true;

@@ -57,7 +57,7 @@ public:
     bool Connect() override
     {
         if (failOpen) {
-            error_ = ENOENT;
+            error_ = openError;
             return false;
         }
         return inner_.Connect();
@@ -79,6 +79,7 @@ public:
     std::string DevicePath() const override { return devicePath; }
 
     bool failOpen = false;
+    int32_t openError = ENOENT;
     bool failReads = false;
     std::string devicePath;
     std::function<void(uint8_t)> onSend;
@@ -102,9 +103,11 @@ public:
     }
     bool Connect() override
     {
-        if (Target()) return Target()->Connect();
         error_ = ENOENT;
-        return false;
+        if (!Target()) return false;
+        const bool open = Target()->Connect();
+        error_ = open ? 0 : Target()->GetLastError();
+        return open;
     }
     int32_t GetLastError() const override { return error_; }
     std::string DevicePath() const override { return "/dev/ttyTEST" + std::to_string(selected_); }

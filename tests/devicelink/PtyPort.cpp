@@ -32,6 +32,12 @@ PtyPort::PtyPort(int comNumber) : dir_("corvane-pty"), com_(comNumber)
     setenv("CORVANE_PORT_DIR", dir_.Path().c_str(), 1);
 }
 
+void PtyPort::HangUp()
+{
+    if (master_ >= 0) close(master_);
+    master_ = -1;
+}
+
 PtyPort::~PtyPort()
 {
     if (hadPreviousDir_)

@@ -20,6 +20,8 @@ public:
     const std::string& Dir() const { return dir_.Path(); }
 
     void Write(const std::string& bytes);
+    // Closes the master side: the line hangs up.
+    void HangUp();
     // Reads until `count` bytes came or two seconds passed.
     std::string Read(size_t count);
 

@@ -1,5 +1,10 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -12,6 +17,8 @@
 #include "foundation/Options.h"
 #include "foundation/ProjectOptions.h"
 #include "platform/FileError.h"
+#include "platform/ProcessSignals.h"
+#include "tests/support/FileCapabilities.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -228,6 +235,29 @@ TEST(ProjectOptions, SaveFailureCarriesPathAndReason) {
         EXPECT_FALSE(e.Reason.empty());
         EXPECT_NE(std::string(e.what()).find(p.OptionsFile), std::string::npos);
     }
+}
+
+// As on a nearly full disk: the system's reason, and the old file stays.
+TEST(ProjectOptions, SaveBeyondTheFileSizeLimitGivesTheSystemsReason) {
+    TempDir dir;
+    TProjectOptions p;
+    p.OptionsFile = dir.File("A.jpf");
+    TempDir::WriteFile(p.OptionsFile, "old");
+    int result = RunWithoutFileCapabilities([&] {
+        IgnoreFileSizeLimitSignal();
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 8;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        try {
+            SaveProjectOptions(p);
+        } catch (const EFileError& e) {
+            return e.Reason == std::strerror(EFBIG) ? 0 : 1;
+        }
+        return 2;
+    });
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(TempDir::ReadFile(p.OptionsFile), "old");
 }
 
 TEST(ProjectOptions, CorruptedBytesLoadOrRaiseIde50) {

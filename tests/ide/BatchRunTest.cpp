@@ -2,7 +2,13 @@
 // over a pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
 #include <filesystem>
+#include <functional>
 
 #include "tests/ide/IdeProcess.h"
 #include "tests/ide/TestApp.h"
@@ -151,6 +157,27 @@ TEST_F(BatchRun, WithoutAModuleTheRunFailsWithIde54)
     EXPECT_NE(run.err.find("[ Error IDE-0054]"), std::string::npos) << run.err;
 }
 
+// A new user outside the port's group learns why no module was found.
+TEST_F(BatchRun, APortWithoutPermissionIsNamedBeforeIde54)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    ASSERT_GE(master, 0);
+    ASSERT_EQ(::grantpt(master) | ::unlockpt(master), 0);
+    const std::string device = ::ptsname(master);
+    ASSERT_EQ(::chmod(device.c_str(), 0), 0);
+    ASSERT_EQ(::symlink(device.c_str(), (world.Ports() + "/COM3").c_str()), 0);
+
+    IdeProcess ide(world, TestRun("Hello"), false, false, true);
+    const ProcessResult run = ide.Finish();
+    ::close(master);
+    EXPECT_GT(run.exitCode, 0) << run.err;
+    const size_t refused = run.err.find("[ Error IDE-0006] Could not open the serial port: COM3 (");
+    ASSERT_NE(refused, std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("Permission denied).", refused), run.err.find('\n', refused) - 19) << run.err;
+    EXPECT_GT(run.err.find("[ Error IDE-0054]"), refused) << run.err;
+    EXPECT_EQ(run.err.find("IDE-0006", refused + 10), std::string::npos) << "one line for the one port";
+}
+
 TEST_F(BatchRun, AnUnknownBytecodeEndsTheRunFailedWithItsLineInTheLog)
 {
     const ProcessResult run = RunSpinnerUntilTheModuleSays("message 1 ff");
@@ -165,4 +192,65 @@ TEST_F(BatchRun, AnExceptionThatCannotBeResolvedEndsTheRunFailed)
     const ProcessResult run = RunSpinnerUntilTheModuleSays("message 4 ff f0 00 10");
     EXPECT_GT(run.exitCode, 0) << run.err;
     EXPECT_NE(TempDir::ReadFile(Log()).find("[ Error IDE-0042]"), std::string::npos);
+}
+
+// A line that fails while the program runs ends the run failed within a few
+// seconds, with the port's error line; a hang is killed at this deadline.
+namespace {
+
+constexpr int LineFaultDeadlineMs = 15000;
+
+class BatchRunLineFault : public BatchRun {
+protected:
+    // Breaks the line once the spinner runs (the run command acknowledged,
+    // behind its echo) and checks how the run ends.
+    void ExpectIde8AfterBreakingTheLine(const std::function<void(ModuleSimulator&)>& fault)
+    {
+        ProcessResult run;
+        {
+            ModuleSimulator module(world, 3);
+            ASSERT_TRUE(module.Ready());
+            IdeProcess ide(world, TestRun("Spinner"));
+            ASSERT_TRUE(module.WaitForEvent("\"event\":\"command\",\"name\":\"run\"")) << module.Events();
+            ASSERT_TRUE(module.WaitForEvent("\"event\":\"tx\",\"bytes\":\"04 84\"")) << module.Events();
+            fault(module);
+            run = ide.Finish(LineFaultDeadlineMs);
+        }
+        EXPECT_GT(run.exitCode, 0) << "-1: still waiting at the deadline\n" << run.err;
+        const std::string line = "[ Error IDE-0008] Error reading from the serial port (5). COM3 (";
+        EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+        EXPECT_NE(run.err.find(": Input/output error)"), std::string::npos) << run.err;
+        const std::string log = TempDir::ReadFile(Log());
+        EXPECT_EQ(log.rfind(line, 0), 0u) << log;
+    }
+};
+
+}  // namespace
+
+TEST_F(BatchRunLineFault, TheSimulatorKilledMidRun)
+{
+    ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Kill(); });
+}
+
+TEST_F(BatchRunLineFault, TheSimulatorTerminatedMidRun)
+{
+    ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Terminate(); });
+}
+
+TEST_F(BatchRunLineFault, TheModuleUnpluggedMidRun)
+{
+    ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Command("unplug"); });
+}
+
+// The status reply of the presence test is followed by 7E 41 7E 41 ... for a
+// minute: the query gives up at its 2-second limit and the search goes on.
+TEST_F(BatchRunLineFault, AStreamOfPacketStartsEndsTheQueryAtItsLimit)
+{
+    ModuleSimulator module(world, 3, {"--fault", "reply for 81 flood 60000 7e 41"});
+    ASSERT_TRUE(module.Ready());
+    IdeProcess ide(world, TestRun("Spinner"));
+    const ProcessResult run = ide.Finish(LineFaultDeadlineMs);
+    EXPECT_GT(run.exitCode, 0) << "-1: still waiting at the deadline";
+    EXPECT_NE(run.err.find("[ Error IDE-0056] Possible Corvane on COM3 did not respond."), std::string::npos);
+    EXPECT_NE(run.err.find("[ Error IDE-0054]"), std::string::npos);
 }

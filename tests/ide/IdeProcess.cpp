@@ -1,10 +1,12 @@
 #include "tests/ide/IdeProcess.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDeadlineTimer>
 #include <QThread>
 
+#include "tests/support/FileCapabilities.h"
 #include "tests/support/JavaCompile.h"
 
 namespace {
@@ -46,7 +48,7 @@ QProcessEnvironment IdeWorld::Environment(bool privateProgramDir) const
 }
 
 IdeProcess::IdeProcess(const IdeWorld& world, const std::vector<std::string>& args, bool privateProgramDir,
-                       bool logOpens)
+                       bool logOpens, bool withoutFileCapabilities)
     : process_(std::make_unique<QProcess>())
 {
     QProcessEnvironment env = world.Environment(privateProgramDir);
@@ -55,6 +57,10 @@ IdeProcess::IdeProcess(const IdeWorld& world, const std::vector<std::string>& ar
     process_->setWorkingDirectory(QString::fromStdString(world.Work()));
     QStringList arguments;
     for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+    if (withoutFileCapabilities)
+        process_->setChildProcessModifier([] {
+            if (!DropFileCapabilities()) ::_exit(126);
+        });
     process_->start(QString::fromStdString(::ProgramDir() + "/corvane-ide"), arguments);
     started_ = process_->waitForStarted(10000);
 }
@@ -103,11 +109,13 @@ ProcessResult RunIde(const IdeWorld& world, const std::vector<std::string>& args
     return ide.Finish(ms);
 }
 
-ModuleSimulator::ModuleSimulator(const IdeWorld& world, int com) : process_(std::make_unique<QProcess>())
+ModuleSimulator::ModuleSimulator(const IdeWorld& world, int com, const std::vector<std::string>& extraArgs)
+    : process_(std::make_unique<QProcess>())
 {
     process_->setProcessChannelMode(QProcess::SeparateChannels);
-    process_->start(QString::fromStdString(::ProgramDir() + "/orusim"),
-                    {"--port-dir", QString::fromStdString(world.Ports()), "--com", QString::number(com), "--vm"});
+    QStringList args{"--port-dir", QString::fromStdString(world.Ports()), "--com", QString::number(com), "--vm"};
+    for (const std::string& arg : extraArgs) args << QString::fromStdString(arg);
+    process_->start(QString::fromStdString(::ProgramDir() + "/orusim"), args);
     ready_ = process_->waitForStarted(10000) && WaitForEvent("READY COM" + std::to_string(com), 20000);
 }
 
@@ -120,6 +128,18 @@ ModuleSimulator::~ModuleSimulator()
         process_->kill();
         process_->waitForFinished(5000);
     }
+}
+
+void ModuleSimulator::Kill()
+{
+    process_->kill();
+    process_->waitForFinished(5000);
+}
+
+void ModuleSimulator::Terminate()
+{
+    process_->terminate();
+    process_->waitForFinished(5000);
 }
 
 bool ModuleSimulator::WaitForEvent(const std::string& text, int ms)

@@ -33,8 +33,9 @@ struct ProcessResult {
 // The built IDE started in `world`; its output is collected as it comes.
 class IdeProcess {
 public:
+    // withoutFileCapabilities: permissions bind the program even under root.
     IdeProcess(const IdeWorld& world, const std::vector<std::string>& args, bool privateProgramDir = false,
-               bool logOpens = false);
+               bool logOpens = false, bool withoutFileCapabilities = false);
     ~IdeProcess();
 
     bool Started() const { return started_; }
@@ -60,10 +61,14 @@ ProcessResult RunIde(const IdeWorld& world, const std::vector<std::string>& args
 // The module simulator with the virtual machine on COM<n> of the world's port folder.
 class ModuleSimulator {
 public:
-    ModuleSimulator(const IdeWorld& world, int com);
+    // extraArgs: more of orusim's arguments, such as "--fault" and its spec.
+    ModuleSimulator(const IdeWorld& world, int com, const std::vector<std::string>& extraArgs = {});
     ~ModuleSimulator();
 
     bool Ready() const { return ready_; }
+    // Ends the simulator at once (SIGKILL) or asks it to end (SIGTERM).
+    void Kill();
+    void Terminate();
     // Waits until its event output holds `text`; false after `ms`.
     bool WaitForEvent(const std::string& text, int ms = 20000);
     void Command(const std::string& line);

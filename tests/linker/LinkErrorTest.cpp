@@ -121,13 +121,34 @@ TEST(LinkErrors, TooManyClasses) {
     EXPECT_EQ(program.Linker().GetClassCount(), 255);
 }
 
+// A count beyond its byte: the line before IDE-48 names what passed which limit.
 TEST(LinkErrors, CountThatDoesNotFitItsByteIsRefused) {
-    std::string fields;
-    for (int i = 0; i < 128; ++i) fields += "    int f" + std::to_string(i) + ";\n";
-    EXPECT_EQ(LinkMinimal("public class Main {\n" + fields + "    static void main() {}\n}\n"),
-              "[ Error IDE-0048] Internal error.\n");
-    fields.resize(fields.rfind("    int"));
-    EXPECT_EQ(LinkMinimal("public class Main {\n" + fields + "    static void main() {}\n}\n"), "");
+    auto declarations = [](const std::string& before, const std::string& after, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) text += before + std::to_string(i) + after;
+        return text;
+    };
+    auto linkNaming = [](const std::string& source, const std::string& line) {
+        CaptureSink sink;
+        EXPECT_EQ(LinkMinimal(source), "[ Error IDE-0048] Internal error.\n");
+        EXPECT_EQ(sink.lines, std::vector<std::string>{line});
+    };
+    const std::string main = "    static void main() {}\n}\n";
+    linkNaming("public class Main {\n" + declarations("    int f", ";\n", 128) + main,
+               "class Main: 128 instance field words, at most 127");
+    EXPECT_EQ(LinkMinimal("public class Main {\n" + declarations("    int f", ";\n", 127) + main), "");
+
+    auto locals = [&](int count) {
+        return "public class Main {\n    static void main() {\n" + declarations("        int v", " = 0;\n", count) +
+               "    }\n}\n";
+    };
+    linkNaming(locals(128), "method Main.main: 128 local words, at most 127");
+    EXPECT_EQ(LinkMinimal(locals(127)), "");
+
+    std::string parameters = declarations("int p", ", ", 64);
+    parameters.resize(parameters.size() - 2);
+    linkNaming("public class Main {\n    static void f(" + parameters + ") {}\n" + main,
+               "method Main.f: 64 parameter words, at most 63");
 }
 
 TEST(LinkErrors, ExceptionEntryCountThatDoesNotFitItsByte) {

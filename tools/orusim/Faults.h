@@ -30,6 +30,8 @@ struct ReplyFault {
     std::vector<uint8_t> trailing{};    // raw bytes after the end flag
     int delayMs = 0;                 // before the first byte
     int perByteMs = 0;               // between bytes
+    std::vector<uint8_t> flood{};    // after the reply, this pattern again and again
+    int floodMs = 0;                 // for so long
 };
 
 struct AckFault {

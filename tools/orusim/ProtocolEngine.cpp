@@ -30,6 +30,7 @@ void ProtocolEngine::SetPower(bool on) {
         engine_.Stop();
         parser_.Reset();
         output_.Clear();
+        flood_.Stop();
         phase_ = Phase::Off;
         return;
     }
@@ -161,16 +162,21 @@ void ProtocolEngine::HandleByte(uint8_t byte) {
 std::vector<uint8_t> ProtocolEngine::TakeOutput(size_t max) {
     Poll();
     std::vector<uint8_t> bytes = output_.Take(max);
-    if (bytes.empty()) return bytes;
-    Event event;
-    event.timeMs = clock_.TickCount();
-    event.kind = EventKind::BytesOut;
-    event.bytes = bytes;
-    if (!power_ || !cable_ || !portOpen_) {
-        event.name = "lost";
-        bytes.clear();
+    const bool lost = !power_ || !cable_ || !portOpen_;
+    if (!bytes.empty()) {
+        Event event;
+        event.timeMs = clock_.TickCount();
+        event.kind = EventKind::BytesOut;
+        event.bytes = bytes;
+        if (lost) event.name = "lost";
+        log_.Add(std::move(event));
     }
-    log_.Add(std::move(event));
+    // A flood follows the other output at once, in the same write.
+    if (output_.PendingBytes() == 0) {
+        std::vector<uint8_t> burst = flood_.Take(max - bytes.size(), clock_.TickCount());
+        bytes.insert(bytes.end(), burst.begin(), burst.end());
+    }
+    if (lost) bytes.clear();
     return bytes;
 }
 
@@ -179,6 +185,7 @@ int64_t ProtocolEngine::NextWakeTime() {
     auto consider = [&next](int64_t t) {
         if (t >= 0 && (next < 0 || t < next)) next = t;
     };
+    consider(flood_.NextTime(clock_.TickCount()));
     if (phase_ == Phase::Booting || phase_ == Phase::SyncWindow) consider(phaseEnds_);
     if (phase_ == Phase::Ready) consider(engine_.NextWorkTime());
     consider(parser_.Deadline());

@@ -8,6 +8,7 @@
 #include "tools/orusim/EventLog.h"
 #include "tools/orusim/ExecutionEngine.h"
 #include "tools/orusim/Faults.h"
+#include "tools/orusim/LineFlood.h"
 #include "tools/orusim/OutputQueue.h"
 
 namespace orusim {
@@ -51,6 +52,11 @@ public:
     void SendMessage(uint8_t type, const std::vector<uint8_t>& body) override;
     void SendText(const std::string& text);
     void SendInputRequests(int count);
+    // Bytes as they are, outside any frame.
+    void SendRaw(const std::vector<uint8_t>& bytes);
+    // The pattern again and again, once other output is out, for ms
+    // (not logged byte by byte).
+    void Flood(std::vector<uint8_t> pattern, int ms);
 
     Faults& GetFaults() { return faults_; }
     bool Ready() const { return phase_ == Phase::Ready; }
@@ -93,6 +99,7 @@ private:
     BootTiming timing_;
     Faults faults_;
     OutputQueue output_;
+    LineFlood flood_;
     CommandParser parser_;
 
     bool power_ = true;

@@ -141,6 +141,15 @@ void ProtocolEngine::SendReply(std::vector<uint8_t> payload) {
     unit.bytes.insert(unit.bytes.end(), fault->trailing.begin(), fault->trailing.end());
     unit.perByteMs = fault->perByteMs;
     output_.Push(std::move(unit), fault->delayMs);
+    if (!fault->flood.empty()) Flood(fault->flood, fault->delayMs + fault->floodMs);
+}
+
+void ProtocolEngine::SendRaw(const std::vector<uint8_t>& bytes) {
+    if (power_) output_.Push(OutputUnit{bytes});
+}
+
+void ProtocolEngine::Flood(std::vector<uint8_t> pattern, int ms) {
+    flood_.Start(std::move(pattern), clock_.TickCount() + ms);
 }
 
 void ProtocolEngine::ReplyStatus() {

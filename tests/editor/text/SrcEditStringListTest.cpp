@@ -72,6 +72,11 @@ TEST_F(StringListTest, LoadDetectsEachBreakStyleAndSavesTheSameBytes) {
         if (c.sameBytes) {
             EXPECT_EQ(Save(), c.bytes);
         }
+        // Text set gives the lines a load gives, and read back sets them again.
+        lines.Text(lines.Text());
+        EXPECT_EQ(Lines(), c.lines) << c.bytes;
+        lines.Text(c.bytes);
+        EXPECT_EQ(Lines(), c.lines) << c.bytes;
     }
     Load("a\n\rb");
     EXPECT_EQ(Lines(), (Log{"a", "", "b"}));

@@ -41,6 +41,14 @@ bool Apply(const CliCommand& command, PtyTransport& transport) {
     case CliCommand::Kind::Input:
         transport.WithModule([&](ProtocolEngine& m) { m.SendInputRequests(command.count); });
         break;
+    case CliCommand::Kind::Fault:
+        transport.WithModule([&](ProtocolEngine& m) { AddFault(m.GetFaults(), command.fault); });
+        break;
+    case CliCommand::Kind::Garbage: transport.WithModule([&](ProtocolEngine& m) { m.SendRaw(command.body); }); break;
+    case CliCommand::Kind::Flood:
+        transport.WithModule([&](ProtocolEngine& m) { m.Flood(command.body, command.count); });
+        break;
+    case CliCommand::Kind::Unplug: transport.Stop(); break;
     }
     return true;
 }
@@ -106,6 +114,7 @@ int main(int argc, char** argv) {
     if (options->vm) engine = std::make_unique<OruVmEngine>();
     else engine = std::make_unique<ScriptedEngine>();
     ProtocolEngine module(clock, *engine, log);
+    for (const CliFault& fault : options->faults) AddFault(module.GetFaults(), fault);
     PtyTransport transport(module, PtyOptions{options->portDir, options->com, options->paced});
     if (!transport.Start(error)) {
         std::fprintf(stderr, "orusim: %s\n", error.c_str());
