@@ -1,5 +1,5 @@
 #pragma once
-#include <QAction>
+#include <QApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QVBoxLayout>
