@@ -119,7 +119,8 @@ public:
     // Invalidates ARect of the window, erasing its background with Erase.
     virtual void InvalidateRect(const TRect& ARect, bool Erase);
 
-    // Painting: everything that intersects AClip, on ACanvas.
+    // Painting: everything that intersects AClip, on ACanvas, whose clip
+    // is AClip while it paints and none afterwards.
     void Paint(TSrcCanvas& ACanvas, const TRect& AClip);
 
     // Window events the platform layer passes on.
@@ -368,6 +369,9 @@ protected:
 
 private:
     friend class TSrcEditPlugin;
+    friend class TTextLinesPainter;
+
+    TColor EditorBackground(int Line) const;
 
     void LinesChanging(TObject* Sender);
     void ListCleared(TObject* Sender);
@@ -410,8 +414,6 @@ private:
     void SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange);
     int HorizontalScrollRange() const;
     int VerticalScrollRange() const;
-    void HorizontalScrollRequest(TSrcScrollCode Code, int Pos);
-    void VerticalScrollRequest(TSrcScrollCode Code, int Pos);
     std::string ScrollHintText() const;
     void ShowScrollHint(int Pos);
 

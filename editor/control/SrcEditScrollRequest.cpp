@@ -20,67 +20,60 @@ int64_t UnscaledThumb(int Range, int Page, int Pos, int64_t Last) {
     }
     return MulDiv(Range, Pos, SRC_MAX_SCROLL_RANGE);
 }
+
+
+// One bar's view position and what a request needs to move it.
+struct TScrollAxis {
+    int64_t Current;
+    int Window;    // lines or columns in the window
+    int Page;      // what a page request moves
+    int Range;     // the range the bar was set with
+    int64_t Last;  // the last position the view may take
+    int64_t End;   // where the "bottom" request goes
+};
+
+int64_t RequestedPosition(TSrcScrollCode Code, int Pos, const TScrollAxis& Axis) {
+    switch (Code) {
+    case scrLineUp: return Axis.Current - 1;
+    case scrLineDown: return Axis.Current + 1;
+    case scrPageUp: return Axis.Current - Axis.Page;
+    case scrPageDown: return Axis.Current + Axis.Page;
+    case scrThumbPosition:
+    case scrThumbTrack: return UnscaledThumb(Axis.Range, Axis.Window, Pos, Axis.Last);
+    case scrTop: return 1;
+    case scrBottom: return Axis.End;
+    case scrEndScroll: break;
+    }
+    return Axis.Current;
+}
+
+bool IsThumb(TSrcScrollCode Code) { return Code == scrThumbPosition || Code == scrThumbTrack; }
 }  // namespace
 
 void TCustomSrcEdit::ScrollRequest(TSrcScrollBarKind Bar, TSrcScrollCode Code, int Pos) {
+    if (IsThumb(Code)) {
+        scrolling_ = true;
+    } else if (Code == scrEndScroll) {
+        scrolling_ = false;
+    }
+    int less = options_.Contains(eoScrollByOneLess) ? 1 : 0;
     if (Bar == sbHorizontal) {
-        HorizontalScrollRequest(Code, Pos);
+        int64_t end = options_.Contains(eoScrollPastEol) ? int64_t{maxScrollWidth_} - charsInWindow_ + 1
+                                                          : lines_->GetLengthOfLongestLine();
+        TScrollAxis axis{leftChar_, charsInWindow_, charsInWindow_ - less, HorizontalScrollRange(), MaxLeftChar(), end};
+        SetLeftChar(ClampToInt32(RequestedPosition(Code, Pos, axis)));
     } else {
-        VerticalScrollRequest(Code, Pos);
+        TScrollAxis axis{topLine_,           linesInWindow_, linesInWindow_ - less,
+                         VerticalScrollRange(), MaxTopLine(),  GetDisplayLineCount()};
+        SetTopLine(ClampToInt32(RequestedPosition(Code, Pos, axis)));
+        if (Code == scrEndScroll && window_) {
+            window_->HideScrollHint();
+        } else if (IsThumb(Code) && options_.Contains(eoShowScrollHint)) {
+            ShowScrollHint(Pos);
+        }
     }
     if (OnScroll) {
         OnScroll(this, Bar);
-    }
-}
-
-void TCustomSrcEdit::HorizontalScrollRequest(TSrcScrollCode Code, int Pos) {
-    int page = options_.Contains(eoScrollByOneLess) ? charsInWindow_ - 1 : charsInWindow_;
-    int64_t left = leftChar_;
-    switch (Code) {
-    case scrLineUp: --left; break;
-    case scrLineDown: ++left; break;
-    case scrPageUp: left -= page; break;
-    case scrPageDown: left += page; break;
-    case scrThumbPosition:
-    case scrThumbTrack:
-        scrolling_ = true;
-        left = UnscaledThumb(HorizontalScrollRange(), charsInWindow_, Pos, MaxLeftChar());
-        break;
-    case scrTop: left = 1; break;
-    case scrBottom:
-        left = options_.Contains(eoScrollPastEol) ? int64_t{maxScrollWidth_} - charsInWindow_ + 1
-                                                   : lines_->GetLengthOfLongestLine();
-        break;
-    case scrEndScroll: scrolling_ = false; break;
-    }
-    SetLeftChar(ClampToInt32(left));
-}
-
-void TCustomSrcEdit::VerticalScrollRequest(TSrcScrollCode Code, int Pos) {
-    int page = options_.Contains(eoScrollByOneLess) ? linesInWindow_ - 1 : linesInWindow_;
-    int64_t top = topLine_;
-    switch (Code) {
-    case scrLineUp: --top; break;
-    case scrLineDown: ++top; break;
-    case scrPageUp: top -= page; break;
-    case scrPageDown: top += page; break;
-    case scrThumbPosition:
-    case scrThumbTrack:
-        scrolling_ = true;
-        top = UnscaledThumb(VerticalScrollRange(), linesInWindow_, Pos, MaxTopLine());
-        break;
-    case scrTop: top = 1; break;
-    case scrBottom: top = GetDisplayLineCount(); break;
-    case scrEndScroll:
-        scrolling_ = false;
-        if (window_) {
-            window_->HideScrollHint();
-        }
-        break;
-    }
-    SetTopLine(ClampToInt32(top));
-    if ((Code == scrThumbPosition || Code == scrThumbTrack) && options_.Contains(eoShowScrollHint)) {
-        ShowScrollHint(Pos);
     }
 }
 
