@@ -63,7 +63,6 @@ void Flush() { QCoreApplication::processEvents(); }
 // The editor widget with the test highlighter and line numbers, shown.
 struct Editor {
     Editor(int Width, int Height, bool Load) {
-        App();
         widget.SetFont(EditorFont());
         widget.Gutter().SetShowLineNumbers(true);
         widget.SetHighlighter(&highlighter);
@@ -75,18 +74,16 @@ struct Editor {
         Flush();
     }
     ~Editor() { widget.SetHighlighter(nullptr); }
-    void Paint() {
-        widget.Window().Update();
-        Flush();
-    }
+    // Paints what is pending the way the peer does: through the event loop.
+    void Paint() { Flush(); }
 
+    QApplication& app = App();
     ThreeStyleHighlighter highlighter;
     TSrcEditWidget widget;
 };
 
 struct Peer {
     Peer(int Width, int Height, bool Load) {
-        App();
         edit.setFont(QFont("DejaVu Sans Mono", 10));
         edit.resize(Width, Height);
         edit.show();
@@ -95,6 +92,7 @@ struct Peer {
         }
         Flush();
     }
+    QApplication& app = App();
     PeerEditor edit;
 };
 

@@ -56,6 +56,24 @@ bool TQtCaret::Hide() {
     return true;
 }
 
+void TQtCaret::BeginPaint() {
+    painting_ = true;
+    drawnBeforePaint_ = DrawnRect();
+}
+
+void TQtCaret::EndPaint() {
+    painting_ = false;
+    // A paint that moved or showed the caret (or a grab, which paints
+    // elsewhere) may have drawn it only in part on the screen.
+    QRect after = DrawnRect();
+    if (after != drawnBeforePaint_ && !after.isEmpty()) {
+        if (!drawnBeforePaint_.isEmpty()) {
+            repaint_(drawnBeforePaint_);
+        }
+        repaint_(after);
+    }
+}
+
 QRect TQtCaret::DrawnRect() const { return Visible() && on_ ? CellRect() : QRect(); }
 
 void TQtCaret::Draw(QPainter& Painter) const {

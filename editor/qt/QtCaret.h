@@ -23,9 +23,11 @@ public:
     bool Show();
     bool Hide();
 
-    // Called by the widget around its painting.
-    void BeginPaint() { painting_ = true; }
-    void EndPaint() { painting_ = false; }
+    // Called by the widget around its painting. Hiding and showing again
+    // inside schedule nothing; a caret that ends elsewhere has its old and
+    // new cells repainted.
+    void BeginPaint();
+    void EndPaint();
     // Inverts the caret's cell when it is shown and in its on phase.
     void Draw(QPainter& Painter) const;
     // Where the caret is drawn (empty when it is not).
@@ -50,4 +52,5 @@ private:
     bool visible_ = false;
     bool on_ = true;
     bool painting_ = false;
+    QRect drawnBeforePaint_;
 };

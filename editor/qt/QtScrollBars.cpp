@@ -64,10 +64,11 @@ void TQtScrollBars::SetInfo(TSrcScrollBarKind Kind, const TSrcScrollInfo& Info) 
 }
 
 void TQtScrollBars::Show(TSrcScrollBarKind Kind, bool Show) {
+    // Setting a policy lays the area out again, even an unchanged one.
     Qt::ScrollBarPolicy policy = Show ? Qt::ScrollBarAlwaysOn : Qt::ScrollBarAlwaysOff;
-    if (Kind == sbHorizontal) {
+    if (Kind == sbHorizontal && area_.horizontalScrollBarPolicy() != policy) {
         area_.setHorizontalScrollBarPolicy(policy);
-    } else {
+    } else if (Kind == sbVertical && area_.verticalScrollBarPolicy() != policy) {
         area_.setVerticalScrollBarPolicy(policy);
     }
 }

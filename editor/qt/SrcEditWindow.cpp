@@ -112,6 +112,9 @@ void TSrcEditWindow::Update() {
 }
 
 TSrcCanvas* TSrcEditWindow::BeginTransientPaint(bool Clear) {
+    // Paints asked for before now clear what was drawn before now.
+    overlay_.ClearRegion(fresh_);
+    fresh_ = QRegion();
     if (Clear && !overlay_.Empty()) {
         overlay_.Clear();
         area_.viewport()->update();

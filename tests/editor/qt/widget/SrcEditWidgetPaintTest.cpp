@@ -12,7 +12,7 @@ protected:
     }
     QImage Scene(const std::string& Name) {
         QImage image = Repaint();
-        Save(image, Name);
+        SavePng(image, Name);
         return image;
     }
     // The rightmost column of ink (darker than mid-grey) in [Left, Right) of
@@ -146,7 +146,8 @@ TEST_F(SrcEditWidgetPaintTest, ActiveLineAndSteadyBlockCaret) {
     EXPECT_EQ(image.pixel(Cell(20, 2)), Rgb(clYellow));
     EXPECT_EQ(image.pixel(Cell(20, 1)), Rgb(clWhite));
 
-    ASSERT_TRUE(Focus()) << "the editor never got the focus";
+    ASSERT_TRUE(Focus());
+    widget->SetActiveLineColor(clNone);
     widget->SetInsertMode(false);
     widget->SetCaretXY(BufferCoord(10, 1));
     image = Scene("block-caret");
@@ -154,8 +155,9 @@ TEST_F(SrcEditWidgetPaintTest, ActiveLineAndSteadyBlockCaret) {
     EXPECT_EQ(image.pixel(Cell(10, 1)), inverted);
     EXPECT_EQ(image.pixel(Cell(10, 1) + QPoint(-widget->CharWidth() / 2, 0)), inverted);
     EXPECT_EQ(image.pixel(Cell(11, 1)), Rgb(clWhite));
+    ASSERT_TRUE(WaitUntil([&] { return Screen().pixel(Cell(10, 1)) == inverted; }, 5s, "the caret on the screen"));
     // Steady: the screen keeps the caret for longer than a blink would.
-    EXPECT_FALSE(WaitUntil([&] { return Screen().pixel(Cell(10, 1)) != inverted; }, 700));
+    EXPECT_FALSE(WaitUntil([&] { return Screen().pixel(Cell(10, 1)) != inverted; }, 700ms, "the caret to blink off"));
 }
 
 }  // namespace

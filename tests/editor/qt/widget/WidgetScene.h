@@ -1,40 +1,29 @@
 #pragma once
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QDir>
-#include <QElapsedTimer>
 #include <QGuiApplication>
 #include <QImage>
 #include <QScreen>
 #include <QStyleHints>
 #include <QTest>
 
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
 
 #include "editor/qt/QtText.h"
 #include "editor/qt/SrcEditWidget.h"
+#include "tests/support/gui/ScreenProbe.h"
+#include "tests/support/gui/WaitUntil.h"
 
-// The one widgets application of the test run; kept to the end of the
-// process.
-inline void EnsureWidgetApplication() {
-    if (!QApplication::instance()) {
-        static int argc = 1;
-        static char name[] = "test_editor_widget";
-        static char* argv[] = {name, nullptr};
-        static QApplication* app = new QApplication(argc, argv);
-        (void)app;
-    }
-}
+using namespace std::chrono_literals;
 
 // An editor widget shown in a window of its own (DejaVu Sans Mono 10,
 // white, steady caret), with probes at the cells of its grid.
 class WidgetScene {
 public:
     explicit WidgetScene(int Width = 640, int Height = 400) {
-        EnsureWidgetApplication();
         QGuiApplication::styleHints()->setCursorFlashTime(0);
         widget = std::make_unique<TSrcEditWidget>();
         TFont font;
@@ -43,29 +32,14 @@ public:
         widget->SetFont(font);
         widget->Color = clWhite;
         widget->resize(Width, Height);
-        widget->show();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(widget.get(), 5000)) << "the editor window was not exposed";
+        EXPECT_TRUE(ShowExposed(*widget));
     }
 
-    // Waits, at most TimeoutMs, until Condition holds; false when it never
-    // did.
-    static bool WaitUntil(const std::function<bool()>& Condition, int TimeoutMs = 5000) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!Condition()) {
-            if (clock.elapsed() > TimeoutMs) {
-                return false;
-            }
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-        }
-        return true;
-    }
-
-    // Gives the window the keyboard focus; false when it never got it.
-    bool Focus() {
+    // Gives the window the keyboard focus.
+    ::testing::AssertionResult Focus() {
         widget->activateWindow();
         widget->setFocus();
-        return WaitUntil([&] { return widget->hasFocus(); });
+        return WaitUntil([&] { return widget->hasFocus(); }, 5s, "the editor to have the focus");
     }
 
     // The middle of the cell at display Column and Row, in viewport pixels.
@@ -88,31 +62,29 @@ public:
         return window.copy(QRect(origin, widget->viewport()->size())).toImage().convertToFormat(QImage::Format_RGB32);
     }
 
-    // Processes events until the screen holds a full repaint (at most 5 s).
-    bool ScreenSettlesToRepaint() const {
-        return WaitUntil([&] { return Screen() == Repaint(); });
-    }
-
-    // Saves Image as <Name>.png in the test output folder.
-    static void Save(const QImage& Image, const std::string& Name) {
-        QDir().mkpath("widget-scenes");
-        Image.save(QString::fromStdString("widget-scenes/" + Name + ".png"));
+    // Processes events until the screen holds a full repaint.
+    ::testing::AssertionResult ScreenSettlesToRepaint() const {
+        return WaitUntil([&] { return Screen() == Repaint(); }, 5s, "the screen to hold a full repaint");
     }
 
     static QRgb Rgb(TColor Color) { return ToQColor(Color).rgb(); }
 
-    // Pixels that differ between two images of the same size.
-    static int DifferentPixels(const QImage& A, const QImage& B) {
+    // How many pixels differ between two images and where the first is.
+    static std::string Differences(const QImage& A, const QImage& B) {
         if (A.size() != B.size()) {
-            return A.width() * A.height() + 1;
+            return "images of different sizes";
         }
         int count = 0;
+        QPoint first;
         for (int y = 0; y < A.height(); ++y) {
             for (int x = 0; x < A.width(); ++x) {
-                count += A.pixel(x, y) != B.pixel(x, y);
+                if (A.pixel(x, y) != B.pixel(x, y) && count++ == 0) {
+                    first = QPoint(x, y);
+                }
             }
         }
-        return count;
+        return std::to_string(count) + " pixels differ, the first at (" + std::to_string(first.x()) + ", " +
+               std::to_string(first.y()) + ")";
     }
 
     std::unique_ptr<TSrcEditWidget> widget;
