@@ -6,14 +6,12 @@
 
 #include "editor/qt/FontsInfoManager.h"
 #include "editor/qt/QtCanvas.h"
-#include "tests/editor/qt/QtTestApp.h"
 
 namespace {
 
 class QtCanvasTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureGuiApplication();
         image.fill(Qt::white);
     }
     QRgb At(int X, int Y) const { return image.pixel(X, Y) & 0xFFFFFF; }
