@@ -167,7 +167,6 @@ public:
     void RemoveMouseUpHandler(const TMouseEvent& H) { kbdHandler_->RemoveMouseUpHandler(H); }
     void AddMouseCursorHandler(const TMouseCursorEvent& H) { kbdHandler_->AddMouseCursorHandler(H); }
     void RemoveMouseCursorHandler(const TMouseCursorEvent& H) { kbdHandler_->RemoveMouseCursorHandler(H); }
-    TSrcEditKbdHandler& KbdHandler() const { return *kbdHandler_; }
 
     // Windows of the platform layer that may take the focus while the
     // control keeps showing its caret and selection.

@@ -41,9 +41,6 @@ public:
     void ExecuteMouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void ExecuteMouseCursor(TObject* Sender, const TBufferCoord& Position, TCursor& Cursor);
 
-    int KeyDownCount() const { return keyDown_.Count(); }
-    int KeyPressCount() const { return keyPress_.Count(); }
-
 private:
     TMethodList keyPress_, keyDown_, keyUp_, mouseDown_, mouseUp_, mouseCursor_;
     bool inKeyPress_ = false, inKeyDown_ = false, inKeyUp_ = false;
