@@ -73,4 +73,7 @@ function(corvane_benchmark name)
   add_executable(${name} ${srcs})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/benchmarks)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
+  # The program directory and the sources of the build it belongs to.
+  target_compile_definitions(${name} PRIVATE
+    CORVANE_BUILD_PROGRAM_DIR="${CORVANE_PROGRAM_DIR}" CORVANE_BUILD_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
 endfunction()
