@@ -59,17 +59,22 @@ bool TQtCaret::Hide() {
 void TQtCaret::BeginPaint() {
     painting_ = true;
     drawnBeforePaint_ = DrawnRect();
+    stateBeforePaint_ = State();
 }
 
 void TQtCaret::EndPaint() {
     painting_ = false;
+    if (State() == stateBeforePaint_) {
+        return;  // hidden and shown again: the blink goes on
+    }
     // A paint that moved or showed the caret (or a grab, which paints
     // elsewhere) may have drawn it only in part on the screen.
+    RestartBlink();
     QRect after = DrawnRect();
-    if (after != drawnBeforePaint_ && !after.isEmpty()) {
-        if (!drawnBeforePaint_.isEmpty()) {
-            repaint_(drawnBeforePaint_);
-        }
+    if (!drawnBeforePaint_.isEmpty()) {
+        repaint_(drawnBeforePaint_);
+    }
+    if (!after.isEmpty()) {
         repaint_(after);
     }
 }
@@ -96,10 +101,10 @@ void TQtCaret::Scrolled(int DX, int DY) {
 }
 
 void TQtCaret::Changed(const QRect& Before) {
-    RestartBlink();
     if (painting_) {
         return;  // the paint under way draws the caret last
     }
+    RestartBlink();
     QRect after = DrawnRect();
     if (Before != after) {
         if (!Before.isEmpty()) {

@@ -24,8 +24,8 @@ public:
     bool Hide();
 
     // Called by the widget around its painting. Hiding and showing again
-    // inside schedule nothing; a caret that ends elsewhere has its old and
-    // new cells repainted.
+    // inside schedule nothing; a caret that ends in another state has its
+    // old and new cells repainted.
     void BeginPaint();
     void EndPaint();
     // Inverts the caret's cell when it is shown and in its on phase.
@@ -40,6 +40,14 @@ public:
     bool Visible() const { return exists_ && visible_; }
 
 private:
+    struct TState {
+        QPoint pos;
+        QSize size;
+        bool exists;
+        bool visible;
+        bool operator==(const TState&) const = default;
+    };
+    TState State() const { return {pos_, size_, exists_, visible_}; }
     void Changed(const QRect& Before);
     void RestartBlink();
     void Blink();
@@ -53,4 +61,5 @@ private:
     bool on_ = true;
     bool painting_ = false;
     QRect drawnBeforePaint_;
+    TState stateBeforePaint_{};
 };

@@ -1,11 +1,10 @@
 #pragma once
 #include <QColor>
+#include <QLabel>
 #include <QPoint>
+#include <QPointer>
 #include <QSize>
 #include <QString>
-
-class QLabel;
-class QWidget;
 
 // The one scroll hint of the process: a tool-tip window with a text on a
 // given colour, made on first use.
@@ -24,5 +23,5 @@ public:
 private:
     QLabel& Label();
 
-    QLabel* label_ = nullptr;
+    QPointer<QLabel> label_;  // nil again once Qt has deleted it
 };

@@ -3,6 +3,7 @@
 #include <QFocusEvent>
 
 #include "editor/qt/QtFontServices.h"
+#include "editor/qt/QtGuardedCall.h"
 #include "editor/support/SrcExceptions.h"
 
 namespace {
@@ -42,15 +43,15 @@ void TSrcEditWidget::paintEvent(QPaintEvent* Event) { window_->PaintEvent(*Event
 
 void TSrcEditWidget::resizeEvent(QResizeEvent*) {
     window_->Resized();
-    SizeOrFontChanged(false);
+    QtGuardedCall("resize", [this] { SizeOrFontChanged(false); });
 }
 
 void TSrcEditWidget::focusInEvent(QFocusEvent* Event) {
     QAbstractScrollArea::focusInEvent(Event);
-    FocusIn();
+    QtGuardedCall("focus in", [this] { FocusIn(); });
 }
 
 void TSrcEditWidget::focusOutEvent(QFocusEvent* Event) {
     QAbstractScrollArea::focusOutEvent(Event);
-    FocusOut();
+    QtGuardedCall("focus out", [this] { FocusOut(); });
 }

@@ -6,31 +6,20 @@
 #include <QStyle>
 
 #include "editor/control/SrcEdit.h"
+#include "editor/qt/QtGuardedCall.h"
 #include "editor/qt/QtRects.h"
 #include "editor/qt/QtText.h"
 #include "editor/qt/ScrollHintWindow.h"
 
-namespace {
-// Runs Call from a Qt event; an error of the control is reported, not
-// thrown through Qt.
-template <typename F>
-void GuardedCall(const char* What, F&& Call) {
-    try {
-        Call();
-    } catch (const std::exception& e) {
-        qWarning("Editor %s failed: %s", What, e.what());
-    }
-}
-}  // namespace
 
 TSrcEditWindow::TSrcEditWindow(QAbstractScrollArea& Area, TCustomSrcEdit& Control)
     : area_(Area),
       control_(Control),
       caret_([this](const QRect& r) { Repaint(r); }),
       scrollBars_(Area, [this](TSrcScrollBarKind Bar, TSrcScrollCode Code, int Pos) {
-          GuardedCall("scroll request", [&] { control_.ScrollRequest(Bar, Code, Pos); });
+          QtGuardedCall("scroll request", [&] { control_.ScrollRequest(Bar, Code, Pos); });
       }),
-      timers_([this](int Id) { GuardedCall("timer", [&] { control_.TimerFired(Id); }); }) {
+      timers_([this](int Id) { QtGuardedCall("timer", [&] { control_.TimerFired(Id); }); }) {
     overlay_.Resize(area_.viewport()->size());
 }
 
@@ -45,7 +34,7 @@ void TSrcEditWindow::PaintEvent(QPaintEvent& Event) {
     pending_ -= region;
     QPainter painter(area_.viewport());
     TQtCanvas canvas(painter);
-    GuardedCall("paint", [&] {
+    QtGuardedCall("paint", [&] {
         for (const QRect& r : region) {
             painter.setClipRect(r);
             control_.Paint(canvas, ToTRect(r));

@@ -124,4 +124,40 @@ TEST_F(SrcEditWidgetWindowTest, TransientPaintingStaysUntilClearedOrPaintedAfres
     widget->OnPaintTransient = nullptr;
 }
 
+TEST_F(SrcEditWidgetWindowTest, TransientPaintingScrollsWithTheText) {
+    for (int i = 0; i < 60; ++i) {
+        widget->Lines().Add("line");
+    }
+    widget->OnPaintTransient = TPaintTransient::Of<&SrcEditWidgetWindowTest::MarkCell>(this);
+    marking = true;
+    Open().DoOnPaintTransient(ttAfter);
+    marking = false;
+    widget->OnPaintTransient = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return Screen().pixel(Cell(2, 2)) == Rgb(clRed); }, 5s, "the mark on the screen"));
+    widget->SetTopLine(2);  // line 2, and its mark, one row up
+    ASSERT_TRUE(ScreenSettlesToRepaint());
+    EXPECT_EQ(Screen().pixel(Cell(2, 2)), Rgb(clRed));
+    EXPECT_NE(Screen().pixel(Cell(2, 3)), Rgb(clRed));
+}
+
+TEST_F(SrcEditWidgetWindowTest, UpdatePaintsWhatIsPendingAtOnce) {
+    ASSERT_TRUE(ScreenSettlesToRepaint());
+    widget->SetSelectionMode(smLine);
+    widget->SetBlockBegin(BufferCoord(1, 3));
+    widget->SetBlockEnd(BufferCoord(2, 3));
+    widget->Window().Update();  // no events processed after this
+    EXPECT_EQ(Screen().pixel(Cell(20, 3)), Rgb(widget->SelectedColor().Background()));
+}
+
+TEST_F(SrcEditWidgetWindowTest, TheCaretBlinksWithTheFlashTime) {
+    QGuiApplication::styleHints()->setCursorFlashTime(100);
+    ASSERT_TRUE(Focus());
+    widget->SetCaretXY(BufferCoord(6, 2));
+    QPoint caret = Cell(6, 2) - QPoint(widget->CharWidth() / 2, 0);
+    EXPECT_TRUE(WaitUntil([&] { return Screen().pixel(caret) == qRgb(0, 0, 0); }, 5s, "the caret shown"));
+    EXPECT_TRUE(WaitUntil([&] { return Screen().pixel(caret) == Rgb(clWhite); }, 5s, "the caret blinked off"));
+    EXPECT_TRUE(WaitUntil([&] { return Screen().pixel(caret) == qRgb(0, 0, 0); }, 5s, "the caret blinked on"));
+    QGuiApplication::styleHints()->setCursorFlashTime(0);
+}
+
 }  // namespace
