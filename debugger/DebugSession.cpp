@@ -16,7 +16,8 @@ TDebugSession::~TDebugSession()
 
 void TDebugSession::SetJVM(std::unique_ptr<TSXComm> jvm)
 {
-    if (!jvm) dataView_.Attach(nullptr);
+    // The data window reads through the link: never through a deleted one.
+    dataView_.Attach(nullptr);
     jvm_ = std::move(jvm);
     ++linkGeneration_;
 }
@@ -75,7 +76,7 @@ void TDebugSession::EndDebugOfLink(uint64_t linkGeneration)
 
 bool TDebugSession::ConfirmAbortDebug()
 {
-    if (!jvm_) return true;
+    if (!HasLink()) return true;
     if (host_.Confirm("A debug session is in progress. Abort debugging?") != TConfirmAnswer::Yes) return false;
     EndDebug();
     return true;

@@ -6,14 +6,6 @@
 
 namespace {
 
-const char* kSpin =
-    "public class Spin {\n"
-    "    static void main() {\n"
-    "        int i = 0;\n"
-    "        while (true) { i++; }\n"
-    "    }\n"
-    "}\n";
-
 class RunControl : public ::testing::Test {
 protected:
     void StartStepping()
@@ -111,10 +103,10 @@ TEST_F(RunControl, JoggingStepsOncePerTickAndEnds)
 
 TEST_F(RunControl, AJogStepThatFailsStopsJoggingWithOneReport)
 {
-    folder = CompiledProgram("spin", {{"Spin.java", kSpin}});
+    folder = SpinProgram();
     page = rig.host.OpenPage(rig.Source(folder, "Spin.java"));
     rig.Start(rig.Link(folder, "Spin"));
-    RunTo(4);
+    RunTo(SpinLoopLine);
     rig.session.JogInto();
     rig.sink.Clear();
     rig.session.JogTimerTimer();

@@ -39,6 +39,11 @@ std::string SteppingProgram()
     return ExampleProgram("stepping", {"Counter.java", "Stepping.java"});
 }
 
+std::string SpinProgram()
+{
+    return CompiledProgram("spin", {{"Spin.java", TempDir::ReadFile(SourceDir() + "/tests/debugger/programs/Spin.java")}});
+}
+
 // --- RecordingHost
 
 std::string RecordingHost::PageFileName(TPageHandle page)

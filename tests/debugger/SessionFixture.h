@@ -30,6 +30,9 @@ std::string CompiledProgram(const std::string& key, const std::vector<std::pair<
 std::string ExampleProgram(const std::string& key, const std::vector<std::string>& files);
 // The examples Stepping.java and Counter.java.
 std::string SteppingProgram();
+// tests/debugger/programs/Spin.java: its loop stays on one line.
+std::string SpinProgram();
+constexpr int SpinLoopLine = 5;
 
 // The main window as the session sees it, recorded: pages by handle, marks,
 // the execution line, caption, jog timer, box answers, the data window; and

@@ -6,14 +6,6 @@
 
 namespace {
 
-const char* kSpin =
-    "public class Spin {\n"               // 1
-    "    static void main() {\n"          // 2
-    "        int i = 0;\n"                // 3
-    "        while (true) { i++; }\n"     // 4
-    "    }\n"                             // 5
-    "}\n";
-
 const char* kCaller =
     "public class Caller {\n"             // 1
     "    static void main() {\n"          // 2
@@ -112,7 +104,7 @@ TEST_F(Stepping, StepOverRunsEachCallToTheInstructionAfterIt)
 
 TEST_F(Stepping, AnEndlessLineStopsAfterFiveHundredAndOneSteps)
 {
-    StopAt(CompiledProgram("spin", {{"Spin.java", kSpin}}), "Spin", 4);
+    StopAt(SpinProgram(), "Spin", SpinLoopLine);
     const int shows = rig.host.executionShows;
     const int refreshes = rig.host.stackRefreshes;
     const size_t mark = rig.Commands().size();
