@@ -33,6 +33,8 @@ public:
     // Refreshes the debug display: queries the status through the link and
     // shows the current line. Raises EError.
     virtual void UpdateDebug() = 0;
+    // A stop or end message (or an unknown bytecode) ended a run.
+    virtual void RunStopped() {}
     // Ends the debug session, which deletes this link and the linker. Called
     // from inside the link while it handles received bytes: the host must end
     // the session only after the current command or poll has returned (queued

@@ -88,6 +88,7 @@ void TSXComm::DispatchMessage(CORULinker* linker)
 void TSXComm::HandleUnknownBytecode(CORULinker* linker)
 {
     SetRunning(false);
+    host_.RunStopped();
     const bool refresh = CanRefresh(linker);
     const EError error(ecIDE, 24, JvmOpcodeName(CORULinker::OruToJvmOpcode(MessageByte(1))));
     RunOrDefer([this, refresh, error] {
@@ -110,6 +111,7 @@ void TSXComm::HandleStopOrEnd(CORULinker* linker)
     }
     if (!running_) return;
     SetRunning(false);
+    host_.RunStopped();
     if (CanRefresh(linker)) RunOrDefer([this] { host_.UpdateDebug(); });
 }
 
