@@ -40,7 +40,10 @@ public:
     void SetCharset(uint8_t Value) { charset_ = Value; }
     void SetPitch(TFontPitch Value) { pitch_ = Value; }
 
-    bool operator==(const TSrcPrintFont&) const = default;
+    bool operator==(const TSrcPrintFont& o) const {
+        return name_ == o.name_ && height_ == o.height_ && pixelsPerInch_ == o.pixelsPerInch_ && style_ == o.style_ &&
+               color_ == o.color_ && charset_ == o.charset_ && pitch_ == o.pitch_;
+    }
 
 private:
     std::string name_;

@@ -24,3 +24,23 @@ QColor ToQColor(TColor Color) {
     auto rgb = static_cast<uint32_t>(ColorToRGB(Color));
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);
 }
+
+std::string QStringToCp1252(const QString& Text) {
+    std::string result;
+    result.reserve(static_cast<size_t>(Text.size()));
+    for (QChar c : Text) {
+        char16_t code = c.unicode();
+        char byte = '?';
+        if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+            byte = static_cast<char>(code);
+        } else {
+            for (int i = 0; i < 32; ++i) {
+                if (kHigh[i] == code) {
+                    byte = static_cast<char>(0x80 + i);
+                }
+            }
+        }
+        result += byte;
+    }
+    return result;
+}

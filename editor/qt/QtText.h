@@ -1,6 +1,7 @@
 #pragma once
 #include <QColor>
 #include <QString>
+#include <string>
 
 #include "editor/support/SrcColor.h"
 
@@ -9,3 +10,7 @@ QString Cp1252ToQString(const char* Text, int Length);
 
 // A colour of the editor (system colours resolved) as a Qt colour.
 QColor ToQColor(TColor Color);
+
+// Unicode text as Windows-1252 bytes; characters outside the code page
+// become '?'.
+std::string QStringToCp1252(const QString& Text);
