@@ -10,14 +10,12 @@
 #include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/qt/QtCanvas.h"
 #include "editor/qt/TextDrawer.h"
-#include "tests/editor/qt/QtTestApp.h"
 
 namespace {
 
 class JavaSampleOnScreenTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureGuiApplication();
         font.SetName("Courier New");
         font.SetSize(10);
         drawer = std::make_unique<TTextDrawer>(TFontStyles{fsBold}, &font);
