@@ -115,7 +115,8 @@ void TSrcEditPrint::SetTokenLook(TSrcHighlighterAttributes* Attribute) {
     }
     look.SetColor(foreground);
     canvas_->SetFont(look);
-    canvas_->Brush = {background, bsSolid};
+    // The page inside the margins is already filled with Color.
+    canvas_->Brush = {background, background == Color ? bsClear : bsSolid};
 }
 
 void TSrcEditPrint::WritePiece(int X, int Y, const char* Text, int Length) {

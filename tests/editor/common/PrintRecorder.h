@@ -5,6 +5,7 @@
 // line 49). The printer is the test device: A4 at 300 dpi with unprintable
 // edges of 75, 50, 50 and 50 pixels (left, top, right, bottom).
 #include <cmath>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,10 @@ struct PrintCall {
                Cell == o.Cell && Font == o.Font && Pen == o.Pen && Brush == o.Brush && FillColor == o.FillColor;
     }
 };
+
+inline void PrintTo(const PrintCall& c, std::ostream* os) {
+    *os << c.Kind << " " << c.X << "," << c.Y << " " << c.X2 << "," << c.Y2 << " '" << c.Text << "'";
+}
 
 class RecordingPrintCanvas : public TSrcPrintCanvas {
 public:
@@ -66,8 +71,14 @@ public:
     }
 
 private:
+    // Keeps the state that the call uses.
     void Record(const char* kind, int x, int y, int x2, int y2, const std::string& text, int cell, TColor fill) {
-        Calls.push_back({kind, x, y, x2, y2, text, cell, Font(), Pen, Brush, fill});
+        PrintCall call{kind, x, y, x2, y2, text, cell, {}, {}, {}, fill};
+        const std::string k = kind;
+        if (k == "cells" || k == "base") call.Font = Font();
+        if (k == "cells" || k == "base" || k == "rect") call.Brush = Brush;
+        if (k == "rect" || k == "line") call.Pen = Pen;
+        Calls.push_back(call);
     }
 };
 

@@ -124,8 +124,12 @@ TEST_F(PrintEngineTest, ColoursComeFromTheHighlighterWhenAskedFor) {
     EXPECT_EQ(calls["/* A greeting */"].Font.Color(), clGray);
     EXPECT_EQ(calls["\"hi, there\""].Font.Color(), clMaroon);
     EXPECT_EQ(calls["main"].Font.Color(), clBlack);
-    EXPECT_EQ(calls["main"].Brush, (TSrcBrush{clWhite, bsSolid}));
-    auto fills = RecordingPrintCanvas().Of("fill");
+    EXPECT_EQ(calls["main"].Brush.Color, clWhite);
+    java.StringAttri->SetBackground(clYellow);
+    print.Print();
+    for (const auto& c : printer.pages[0]) {
+        if (c.Text == "\"hi, there\"") EXPECT_EQ(c.Brush, (TSrcBrush{clYellow, bsSolid}));
+    }
     bool filled = false;
     for (const auto& c : printer.pages[0]) {
         if (c.Kind == "fill") filled = c.X == 102 && c.Y == 127 && c.X2 == 2227 && c.Y2 == 3281 && c.FillColor == clWhite;
