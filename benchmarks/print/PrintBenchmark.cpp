@@ -16,6 +16,7 @@
 #include "editor/print/SrcEditPrint.h"
 #include "editor/qt/QtPrinter.h"
 #include "editor/support/StringList.h"
+#include "tests/editor/common/PrintSettings.h"
 
 namespace {
 
@@ -63,14 +64,8 @@ struct Setup {
         TQtPrinter::UsePdf(printer, path);
         printer.setPageMargins(QMarginsF(18, 12, 12, 12), QPageLayout::Point);
         print.SetPrinter(&qt);
-        TFont font;
-        font.SetName("Courier New");
-        font.SetSize(10);
-        print.SetFont(font);
+        UseCourierAndJava(print, java);
         print.Colors = true;
-        java.CommentAttri->SetForeground(clGray);
-        java.StringAttri->SetForeground(clMaroon);
-        print.SetHighlighter(&java);
     }
     ~Setup() { QFile::remove(path); }
 

@@ -1,6 +1,7 @@
 #include "editor/print/SrcEditPrint.h"
 
 #include <algorithm>
+#include <climits>
 
 #include "editor/control/SrcEdit.h"
 #include "editor/highlight/SrcCustomHighlighter.h"
@@ -148,6 +149,8 @@ void TSrcEditPrint::PrintRange(int StartPage, int EndPage) {
     if (selectedOnly_ && !selAvail_) {
         return;
     }
+    // Counted afresh: the margins may have been changed in place.
+    pagesCounted_ = false;
     int count = GetPageCount();
     int first = std::max(StartPage, 1);
     int last = EndPage < 0 ? count : std::min(EndPage, count);
@@ -160,7 +163,7 @@ void TSrcEditPrint::PrintRange(int StartPage, int EndPage) {
     printer.SetTitle(DocTitle.empty() ? Title : DocTitle);
     try {
         printer.BeginDoc();
-        RunJob(first, last);
+        RunJob(first, EndPage < 0 ? INT_MAX : last);
     } catch (...) {
         printing_ = false;
         if (printer.Printing()) {
@@ -187,7 +190,7 @@ void TSrcEditPrint::RunJob(int StartPage, int EndPage) {
         }
     }
     if (!abort_) {
-        Status(psEnd, EndPage);
+        Status(psEnd, std::min(EndPage, static_cast<int>(pages_.size())));
     }
     if (!abort_) {
         printer.EndDoc();

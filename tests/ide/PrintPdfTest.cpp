@@ -19,6 +19,7 @@
 #include "editor/qt/QtText.h"
 #include "editor/support/StringList.h"
 #include "ide/PrintSetup.h"
+#include "tests/editor/common/PrintSettings.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -98,23 +99,14 @@ protected:
         TQtPrintClock::SetTimeSource([] { return QDateTime(QDate(2026, 12, 6), QTime(21, 45)); });
         SetUpSrcEditPrint1(print);
         print.SetPrinter(&qtPrinter);
-        TFont font;
-        font.SetName("Courier New");
-        font.SetSize(10);
-        font.SetColor(clBlack);
-        print.SetFont(font);
-        java.CommentAttri->SetForeground(clGray);
-        java.StringAttri->SetForeground(clMaroon);
-        print.SetHighlighter(&java);
+        UseCourierAndJava(print, java);
         SetText(JavaSample());
     }
     ~PrintPdfTest() override { TQtPrintClock::SetTimeSource({}); }
 
     void SetText(const std::vector<std::string>& lines) {
         text = lines;
-        TStringList list;
-        for (const auto& line : lines) list.Add(line);
-        print.SetLines(list);
+        print.SetLines(StringListOf(lines));
     }
     double X(int pixels) const { return (pixels + kLeftEdge) * kPoint; }
 

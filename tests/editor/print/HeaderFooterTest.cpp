@@ -148,6 +148,20 @@ TEST(HeaderFooterText, AsStringRoundTripsEscapes) {
     EXPECT_THROW(copy.SetAsString(footer.Get(0).GetAsString() + "x"), EConvertError);
     copy.SetAsString("");
     EXPECT_EQ(copy.Count(), 0);
+
+    std::mt19937 random(11);
+    const std::string pieces[] = {"/", "\\", "\\.", "1", "-13", "x", "", "Arial", "99999999999"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = round % 2 ? text : "";
+        for (int k = random() % 6; k > 0; --k) {
+            damaged.insert(random() % (damaged.size() + 1), pieces[random() % 9]);
+        }
+        try {
+            copy.SetAsString(damaged);
+            copy.AsString();
+        } catch (const EConvertError&) {
+        }
+    }
 }
 
 TEST(HeaderFooterStream, BytesRoundTripsAndDamage) {

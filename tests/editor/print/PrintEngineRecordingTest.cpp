@@ -11,6 +11,7 @@
 #include "editor/print/SrcPrintClock.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 #include "tests/editor/common/PrintRecorder.h"
+#include "tests/editor/common/PrintSettings.h"
 
 namespace {
 
@@ -38,28 +39,13 @@ protected:
         SetSrcPrintClock(&clock);
         print.SetPrinter(&printer);
         TSrcEditPrintMargins margins;
-        for (auto set : {&TSrcEditPrintMargins::SetLeft, &TSrcEditPrintMargins::SetRight,
-                         &TSrcEditPrintMargins::SetTop, &TSrcEditPrintMargins::SetBottom,
-                         &TSrcEditPrintMargins::SetHeader, &TSrcEditPrintMargins::SetFooter}) {
-            (margins.*set)(15);
-        }
+        SetMarginsTo15(margins);
         print.SetMargins(margins);
-        TFont font;
-        font.SetName("Courier New");
-        font.SetSize(10);
-        font.SetColor(clBlack);
-        print.SetFont(font);
-        java.CommentAttri->SetForeground(clGray);
-        java.StringAttri->SetForeground(clMaroon);
-        print.SetHighlighter(&java);
+        UseCourierAndJava(print, java);
     }
     ~PrintEngineTest() override { SetSrcPrintClock(nullptr); }
 
-    void SetText(const std::vector<std::string>& lines) {
-        TStringList list;
-        for (const auto& line : lines) list.Add(line);
-        print.SetLines(list);
-    }
+    void SetText(const std::vector<std::string>& lines) { print.SetLines(StringListOf(lines)); }
     void SetJava() { SetText(std::vector<std::string>(std::begin(kJava), std::end(kJava))); }
     void SetNumbered(int count, const std::string& text = "x") {
         std::vector<std::string> lines;
@@ -209,6 +195,11 @@ TEST_F(PrintEngineTest, CopiesPagesAndRanges) {
 
     print.Copies = 1;
     printer.newPages = 0;
+    print.Margins().SetTop(80);  // changed in place after the count: fewer lines a page
+    print.Print();
+    EXPECT_EQ(printer.PageCount(), 4);
+    print.Margins().SetTop(15);
+
     print.PrintRange(2, 99);
     EXPECT_EQ(printer.PageCount(), 2);
     EXPECT_EQ(Rows(printer.pages[1], 102).begin()->second, "x128");

@@ -6,18 +6,7 @@
 #include "editor/support/SrcExceptions.h"
 #include "editor/support/SrcStream.h"
 #include "tests/editor/common/PrintRecorder.h"
-
-namespace {
-
-void SetAll15(TSrcEditPrintMargins& m) {
-    for (auto set : {&TSrcEditPrintMargins::SetLeft, &TSrcEditPrintMargins::SetRight, &TSrcEditPrintMargins::SetTop,
-                     &TSrcEditPrintMargins::SetBottom, &TSrcEditPrintMargins::SetHeader,
-                     &TSrcEditPrintMargins::SetFooter}) {
-        (m.*set)(15);
-    }
-}
-
-}  // namespace
+#include "tests/editor/common/PrintSettings.h"
 
 TEST(PrintMargins, UnitsAreStoredInMillimetres) {
     TSrcEditPrintMargins m;
@@ -55,7 +44,7 @@ TEST(PrintMargins, PageSetUpOnTheTestDeviceWithLineNumbersAndMirroring) {
     EXPECT_EQ(info.RightGutter(), 50);
     EXPECT_EQ(info.BottomGutter(), 50);
     TSrcEditPrintMargins m;
-    SetAll15(m);
+    SetMarginsTo15(m);
     RecordingPrintCanvas canvas;
     m.InitPage(canvas, 1, info, false, false, 0);
     EXPECT_EQ(m.PLeft, 102);
