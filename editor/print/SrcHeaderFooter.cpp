@@ -174,6 +174,9 @@ void THeaderFooter::Print(TSrcPrintCanvas& Canvas, int PageNum) {
     int y = (type_ == hftFooter ? m.PFooter : m.PHeader - frameHeight_) + m.PHFInternalMargin;
     int currentLine = 1;
     for (auto& item : items_) {
+        if (item->LineNumber < 1 || item->LineNumber > static_cast<int>(lineInfo_.size())) {
+            continue;  // changed since InitPrint
+        }
         Canvas.SetFont(item->Font);
         if (item->LineNumber != currentLine) {
             y += lineInfo_[static_cast<size_t>(currentLine - 1)].LineHeight;

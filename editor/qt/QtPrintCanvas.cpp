@@ -85,10 +85,18 @@ void TQtPrintCanvas::TextOutCells(int X, int Y, const std::string& Text, int Cel
         return;
     }
     FillTextBackground(X, Y, CellWidth * static_cast<int>(text.size()), entry);
+    const double baseline = Y + entry.Metrics.ascent();
+    painter_->setPen(ToQColor(Font().Color()));
+    if (!entry.Raw.isValid()) {
+        painter_->setFont(entry.Font);
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            painter_->drawText(QPointF(X + static_cast<double>(i) * CellWidth, baseline), QString(text[i]));
+        }
+        return;
+    }
     QList<quint32> indexes = entry.Raw.glyphIndexesForString(text);
     QList<quint32> glyphs;
     QList<QPointF> positions;
-    const double baseline = Y + entry.Metrics.ascent();
     for (qsizetype i = 0; i < text.size() && i < indexes.size(); ++i) {
         if (text[i] != QLatin1Char(' ')) {
             glyphs.append(indexes[i]);
@@ -101,7 +109,6 @@ void TQtPrintCanvas::TextOutCells(int X, int Y, const std::string& Text, int Cel
     run.setPositions(positions);
     run.setUnderline(entry.Font.underline());
     run.setStrikeOut(entry.Font.strikeOut());
-    painter_->setPen(ToQColor(Font().Color()));
     painter_->drawGlyphRun(QPointF(0, 0), run);
 }
 

@@ -84,6 +84,11 @@ TEST_F(FooterBench, LinesAreRenumberedAndStackedInTheFrame) {
     EXPECT_EQ(lines[0].Pen, (TSrcPen{clBlack, psSolid}));
     EXPECT_TRUE(canvas.Of("rect").empty());
     EXPECT_EQ(canvas.Font(), TSrcPrintFont()) << "the canvas is restored";
+
+    footer.Get(0).LineNumber = 9;  // changed after InitPrint
+    canvas.Calls.clear();
+    footer.Print(canvas, 3);
+    EXPECT_EQ(canvas.Of("base").size(), 2u);
 }
 
 TEST_F(FooterBench, FramesMirroringAndRomanNumbers) {
