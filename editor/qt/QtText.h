@@ -1,7 +1,6 @@
 #pragma once
 #include <QColor>
 #include <QString>
-
 #include <string>
 
 #include "editor/support/SrcColor.h"

@@ -1,0 +1,214 @@
+// Header and footer: layout of lines and frames, string forms and streams.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "editor/print/SrcEditPrintMargins.h"
+#include "editor/print/SrcEditPrinterInfo.h"
+#include "editor/print/SrcHeaderFooter.h"
+#include "editor/print/SrcPrintClock.h"
+#include "editor/support/SrcExceptions.h"
+#include "editor/support/SrcStream.h"
+#include "tests/editor/common/PrintRecorder.h"
+
+namespace {
+
+class FixedClock : public TSrcPrintClock {
+public:
+    TSrcPrintDateTime Now() override { return {"06/12/2026", "21:45"}; }
+};
+
+TSrcPrintFont Font(const std::string& name, int height, TFontStyles style = {}) {
+    TSrcPrintFont font;
+    font.SetName(name);
+    font.SetPixelsPerInch(300);
+    font.SetHeight(height);
+    font.SetStyle(style);
+    return font;
+}
+
+struct FooterBench : ::testing::Test {
+    FooterBench() {
+        SetSrcPrintClock(&clock);
+        info.UpdatePrinter();
+        margins.InitPage(canvas, 1, info, false, false, 0);
+    }
+    ~FooterBench() override { SetSrcPrintClock(nullptr); }
+
+    FixedClock clock;
+    RecordingPrinter printer;
+    TSrcEditPrinterInfo info{&printer};
+    TSrcEditPrintMargins margins;
+    RecordingPrintCanvas canvas;
+};
+
+std::string Saved(const THeaderFooter& h) {
+    TMemoryStream stream;
+    h.SaveToStream(stream);
+    return stream.Data();
+}
+
+}  // namespace
+
+TEST_F(FooterBench, LinesAreRenumberedAndStackedInTheFrame) {
+    TFooter footer;
+    footer.SetDefaultFont(Font("Arial", -42));
+    footer.Add("second $PAGENUM$/$PAGECOUNT$", nullptr, taLeftJustify, 7);
+    TSrcPrintFont big = Font("Big", -60);
+    footer.Add("first", &big, taCenter, 3);
+    footer.Add("$TITLE$ $DATETIME$", nullptr, taRightJustify, 3);
+    footer.InitPrint(canvas, 12, "A.java", margins);
+    const int h1 = 54 + 15, h2 = 38 + 11;  // the Big line, then the default 10 pt
+    EXPECT_EQ(footer.FrameHeight(), h1 + h2 + 2 * 6);
+    EXPECT_EQ(footer.Get(0).LineNumber, 1);
+    EXPECT_EQ(footer.Get(2).LineNumber, 2);
+
+    canvas.Calls.clear();
+    footer.Print(canvas, 3);
+    auto texts = canvas.Of("base");
+    ASSERT_EQ(texts.size(), 3u);
+    EXPECT_EQ(texts[0].Text, "first");
+    EXPECT_EQ(texts[0].X, (margins.PLeftHFTextIndent + margins.PRightHFTextIndent - 5 * 36) / 2);
+    EXPECT_EQ(texts[0].Y, margins.PFooter + 6 + 54);
+    EXPECT_EQ(texts[1].Text, "A.java 06/12/2026 21:45");
+    EXPECT_EQ(texts[1].X, margins.PRightHFTextIndent - 23 * 25);
+    EXPECT_EQ(texts[1].Y, margins.PFooter + 6 + 54);
+    EXPECT_EQ(texts[2].Text, "second 3/12");
+    EXPECT_EQ(texts[2].Y, margins.PFooter + 6 + h1 + 38);
+    EXPECT_EQ(texts[2].Brush.Style, bsClear);
+    auto lines = canvas.Of("line");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].Y, margins.PFooter);
+    EXPECT_EQ(lines[0].X, margins.PLeft);
+    EXPECT_EQ(lines[0].X2, margins.PRight);
+    EXPECT_EQ(lines[0].Pen, (TSrcPen{clBlack, psSolid}));
+    EXPECT_TRUE(canvas.Of("rect").empty());
+    EXPECT_EQ(canvas.Font(), TSrcPrintFont()) << "the canvas is restored";
+
+    footer.Get(0).LineNumber = 9;  // changed after InitPrint
+    canvas.Calls.clear();
+    footer.Print(canvas, 3);
+    EXPECT_EQ(canvas.Of("base").size(), 2u);
+}
+
+TEST_F(FooterBench, FramesMirroringAndRomanNumbers) {
+    THeader header;
+    header.Add("$PAGENUM$", nullptr, taRightJustify, 1);
+    header.FrameTypes = {ftBox, ftShaded, ftLine};
+    header.LineColor = clRed;
+    header.MirrorPosition = true;
+    header.RomanNumbers = true;
+    header.SetPixPrInch(300);
+    header.InitPrint(canvas, 4, "", margins);
+    const int frame = header.FrameHeight();
+    header.Print(canvas, 2);
+    auto rects = canvas.Of("rect");
+    ASSERT_EQ(rects.size(), 1u);
+    EXPECT_EQ(rects[0].Y, margins.PHeader - frame);
+    EXPECT_EQ(rects[0].Y2, margins.PHeader);
+    EXPECT_EQ(rects[0].Brush, (TSrcBrush{clSilver, bsSolid}));
+    EXPECT_EQ(rects[0].Pen, (TSrcPen{clRed, psSolid}));
+    auto lines = canvas.Of("line");
+    ASSERT_EQ(lines.size(), 1u);
+    EXPECT_EQ(lines[0].Y, margins.PHeader);
+    auto texts = canvas.Of("base");
+    ASSERT_EQ(texts.size(), 1u);
+    EXPECT_EQ(texts[0].Text, "II");
+    EXPECT_EQ(texts[0].X, margins.PLeftHFTextIndent) << "right-aligned prints on the left of even pages";
+    canvas.Calls.clear();
+    header.Print(canvas, 3);
+    EXPECT_EQ(canvas.Of("base")[0].X, margins.PRightHFTextIndent - 3 * 25);
+
+    THeader empty;
+    empty.InitPrint(canvas, 1, "", margins);
+    canvas.Calls.clear();
+    empty.Print(canvas, 1);
+    EXPECT_TRUE(canvas.Calls.empty());
+    EXPECT_EQ(empty.FrameHeight(), -1);
+}
+
+TEST(HeaderFooterText, AsStringRoundTripsEscapes) {
+    TFooter footer;
+    TSrcPrintFont odd = Font("We/ird\\Font", -21, {fsBold, fsUnderline});
+    odd.SetColor(clMaroon);
+    footer.Add("a/b\\c\\.d$TITLE$", &odd, taCenter, 2);
+    footer.Add("", nullptr, taRightJustify, 1);
+    std::string text = footer.AsString();
+
+    TFooter copy;
+    copy.SetAsString(text);
+    ASSERT_EQ(copy.Count(), 2);
+    EXPECT_EQ(copy.Get(1).Text, "a/b\\c\\.d$TITLE$");
+    EXPECT_EQ(copy.Get(1).Font.Name(), "We/ird\\Font");
+    EXPECT_EQ(copy.Get(1).Font.Height(), -21);
+    EXPECT_EQ(copy.Get(1).Font.Size(), 5);
+    EXPECT_EQ(copy.Get(1).Font.Style(), (TFontStyles{fsBold, fsUnderline}));
+    EXPECT_EQ(copy.Get(1).Font.Color(), clMaroon);
+    EXPECT_EQ(copy.Get(1).Alignment, taCenter);
+    EXPECT_EQ(copy.Get(0).Text, "");
+    EXPECT_EQ(copy.AsString(), text);
+    EXPECT_EQ(Saved(copy), Saved(footer));
+
+    EXPECT_THROW(copy.SetAsString("x/1/2"), EConvertError);
+    EXPECT_THROW(copy.SetAsString(footer.Get(0).GetAsString() + "x"), EConvertError);
+    copy.SetAsString("");
+    EXPECT_EQ(copy.Count(), 0);
+
+    std::mt19937 random(11);
+    const std::string pieces[] = {"/", "\\", "\\.", "1", "-13", "x", "", "Arial", "99999999999"};
+    for (int round = 0; round < 3000; ++round) {
+        std::string damaged = round % 2 ? text : "";
+        for (int k = random() % 6; k > 0; --k) {
+            damaged.insert(random() % (damaged.size() + 1), pieces[random() % 9]);
+        }
+        try {
+            copy.SetAsString(damaged);
+            copy.AsString();
+        } catch (const EConvertError&) {
+        }
+    }
+}
+
+TEST(HeaderFooterStream, BytesRoundTripsAndDamage) {
+    THeader header;
+    header.FrameTypes = {ftBox};
+    header.RomanNumbers = true;
+    header.Add("Page $PAGENUM$", nullptr, taLeftJustify, 1);
+    std::string bytes = Saved(header);
+    const std::string defaultFont = std::string("\x01\0\0\0\0", 5) + std::string("\xF3\xFF\xFF\xFF", 4) +
+                                    std::string("\x05\0\0\0Arial", 9) + std::string("\0", 1) +
+                                    std::string("\x0A\0\0\0", 4) + std::string("\0", 1);
+    std::string want = std::string("\x02", 1) + std::string("\xC0\xC0\xC0\0", 4) + std::string("\0\0\0\0", 4) +
+                       "\x01" + std::string("\0", 1) + defaultFont + std::string("\x01\0\0\0", 4) +
+                       std::string("\x0E\0\0\0Page $PAGENUM$", 18) + std::string("\x01\0\0\0", 4) + defaultFont +
+                       std::string("\0", 1);
+    EXPECT_EQ(bytes, want);
+
+    THeader read;
+    TMemoryStream stream;
+    stream.SetData(bytes);
+    read.LoadFromStream(stream);
+    EXPECT_EQ(Saved(read), bytes);
+
+    for (size_t cut = 0; cut < bytes.size(); ++cut) {
+        TMemoryStream shorter;
+        shorter.SetData(bytes.substr(0, cut));
+        THeader target;
+        EXPECT_THROW(target.LoadFromStream(shorter), EReadError) << cut;
+        EXPECT_EQ(target.Count(), 0);
+    }
+    std::mt19937 random(2027);
+    for (int round = 0; round < 4000; ++round) {
+        std::string damaged = bytes;
+        for (int k = 1 + random() % 3; k > 0; --k) {
+            damaged[random() % damaged.size()] = static_cast<char>(random());
+        }
+        TMemoryStream in;
+        in.SetData(damaged);
+        THeader target;
+        try {
+            target.LoadFromStream(in);
+        } catch (const EReadError&) {
+        }
+    }
+}
