@@ -14,6 +14,7 @@
 #include "editor/control/SrcEditTypes.h"
 #include "editor/text/SrcEditUndoList.h"
 #include "editor/support/SrcFont.h"
+#include "editor/text/SrcMiscProcs.h"
 #include "editor/control/SrcGlyph.h"
 #include "editor/control/SrcGutter.h"
 #include "editor/control/SrcSelectedColor.h"
@@ -203,6 +204,10 @@ public:
     // The word-wrap plug-in (not owned); nil turns word wrap off.
     void SetWordWrapper(TSrcEditWordWrapper* Value);
     bool WordWrap() const { return wordWrapper_ != nullptr; }
+    // Turns word wrap on with a plug-in of the control's own, or off.
+    void SetWordWrap(bool Value);
+    // The characters of words, and all other characters 1..255.
+    void PrepareIdentChars(TSrcCharSet& IdentChars, TSrcCharSet& WhiteChars) const;
 
     bool WantReturns = true;
     bool WantTabs = false;
@@ -270,6 +275,7 @@ private:
 
     TSrcWindowServices* window_ = nullptr;
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
+    std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;
     bool destroying_ = false;
 
