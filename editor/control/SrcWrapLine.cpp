@@ -22,11 +22,15 @@ size_t RowEnd(std::string_view Line, size_t Start, size_t Max, size_t Min, const
         ++end;
     }
     if (end - Start > static_cast<size_t>(kSrcMaxRowLength)) {
-        end = Start + kSrcMaxRowLength;
-        // Back up to a tab stop, keeping at least one character.
+        size_t cut = Start + kSrcMaxRowLength;
+        // Back up to a tab stop, unless the row is all tab.
+        end = cut;
         int backUp = kSrcMaxRowLength % std::max(Limits.TabWidth, 1);
-        while (backUp-- > 0 && end - 1 > Start && Line[end - 1] == '\t') {
+        while (backUp-- > 0 && end > Start && Line[end - 1] == '\t') {
             --end;
+        }
+        if (end == Start) {
+            end = cut;
         }
     }
     return end;

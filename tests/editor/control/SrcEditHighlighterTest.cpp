@@ -108,3 +108,37 @@ TEST_F(SrcEditHighlighterTest, AFreedHighlighterIsUnassigned) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SrcEditHighlighterTest, WordCharactersComeFromTheHighlighterLessItsBreakCharacters) {
+    TSrcCharSet ident;
+    TSrcCharSet white;
+    edit->PrepareIdentChars(ident, white);
+    for (int c : {int{'0'}, int{'Z'}, int{'_'}, int{'z'}, 192, 233, 255}) {
+        EXPECT_TRUE(ident.test(c)) << c;
+    }
+    for (int c : {int{'$'}, int{'.'}, int{' '}, int{'\t'}, 215, 247, 128}) {
+        EXPECT_FALSE(ident.test(c)) << c;
+    }
+    EXPECT_EQ(white, CharRange(1, 255) & ~ident);
+
+    // A wrapped line breaks after '$' only while it is not a word character.
+    SetLines({"aaaaaaaaaaaaaaaaaaaaaaaaa$bbbbbbbbbbbbbbbb"});
+    window.client.Right = edit->GutterWidth() + 2 + 30 * 8;
+    edit->SizeOrFontChanged(false);
+    edit->SetWordWrap(true);
+    EXPECT_EQ(edit->BufferToDisplayPos(BufferCoord(27, 1)), DisplayCoord(1, 2));
+    CommentHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    edit->PrepareIdentChars(ident, white);
+    EXPECT_EQ(ident, CharRange(33, 255) & ~SrcDefaultWordBreakChars());
+    window.client.Right = edit->GutterWidth() + 2 + 30 * edit->CharWidth();
+    edit->SizeOrFontChanged(false);
+    ASSERT_EQ(edit->CharsInWindow(), 30);
+    EXPECT_EQ(edit->BufferToDisplayPos(BufferCoord(27, 1)), DisplayCoord(27, 1));
+    edit->SetWordWrap(false);
+    edit->SetHighlighter(nullptr);
+}
+
+}  // namespace
