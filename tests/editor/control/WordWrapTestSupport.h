@@ -1,4 +1,8 @@
 #pragma once
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <future>
 #include <random>
 #include <string>
 #include <vector>
@@ -10,6 +14,18 @@
 inline void SetColumns(SrcEditTestBase& Base, int Columns) {
     Base.window.client.Right = Base.edit->GutterWidth() + 2 + Columns * 8;
     Base.edit->SizeOrFontChanged(false);
+}
+
+// Runs Work on another thread and returns its result; a run that is not
+// done within Seconds cannot be stopped, so the test program ends there.
+template <class Work>
+auto WithinSeconds(int Seconds, const char* WaitedFor, Work work) {
+    auto result = std::async(std::launch::async, work);
+    if (result.wait_for(std::chrono::seconds(Seconds)) != std::future_status::ready) {
+        std::fprintf(stderr, "timed out after %d s waiting for %s\n", Seconds, WaitedFor);
+        std::abort();
+    }
+    return result.get();
 }
 
 // What a plug-in holds: every row's length and every line's first row.
