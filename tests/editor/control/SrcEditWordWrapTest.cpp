@@ -79,16 +79,20 @@ TEST_F(SrcEditWordWrapTest, TurningWordWrapOnAndOffKeepsTheTopLineAndTheCaret) {
     EXPECT_EQ(edit->TopLine(), 40);
 }
 
-TEST_F(SrcEditWordWrapTest, ANarrowerWindowReWraps) {
+TEST_F(SrcEditWordWrapTest, WidthAndTabWidthChangesReWrap) {
     FillTwoRowLines(3);
+    edit->Lines().Add("\tx");
     edit->SetWordWrap(true);
-    EXPECT_EQ(edit->GetDisplayLineCount(), 6);
+    EXPECT_EQ(edit->GetDisplayLineCount(), 7);
+    edit->SetTabWidth(40);  // the tab alone now needs more than a row
+    EXPECT_EQ(edit->GetDisplayLineCount(), 8);
+    edit->SetTabWidth(8);
     SetColumns(*this, 50);
-    EXPECT_EQ(edit->GetDisplayLineCount(), 3);
+    EXPECT_EQ(edit->GetDisplayLineCount(), 4);
     SetColumns(*this, 0);
-    EXPECT_EQ(edit->GetDisplayLineCount(), 3);
+    EXPECT_EQ(edit->GetDisplayLineCount(), 4);
     SetColumns(*this, 10);
-    EXPECT_EQ(edit->GetDisplayLineCount(), 15);
+    EXPECT_EQ(edit->GetDisplayLineCount(), 16);
 }
 
 }  // namespace

@@ -107,30 +107,14 @@ TEST_F(SrcWordWrapPluginTest, PositionsMapToTheDisplayAndBack) {
                 }
                 previous = shown;
             }
+            // the first row's owner is the line
+            ASSERT_EQ(plugin.DisplayToBufferPos(plugin.BufferToDisplayPos(BufferCoord(1, line))).Line, line);
         }
+        int rows = plugin.GetRowCount();
+        int lines = edit->Lines().Count();
+        EXPECT_EQ(plugin.BufferToDisplayPos(BufferCoord(1, lines + 2)).Row, rows + 2);  // below the text
+        EXPECT_EQ(plugin.DisplayToBufferPos(DisplayCoord(1, rows + 2)).Line, lines + 2);
     }
-}
-
-TEST_F(SrcWordWrapPluginTest, FirstRowsAndOwningLinesAgree) {
-    RandomLines random(5);
-    edit->SetText(random.Text(80));
-    TSrcWordWrapPlugin plugin(edit.get());
-    edit->SetWordWrapper(&plugin);
-    int line = 0;
-    for (int row = 1; row <= edit->GetDisplayLineCount(); ++row) {
-        int owner = edit->RowToLine(row);
-        if (owner != line) {
-            ASSERT_EQ(owner, line + 1) << "row " << row;
-            ASSERT_EQ(edit->LineToRow(owner), row);
-            line = owner;
-        }
-    }
-    EXPECT_EQ(line, edit->Lines().Count());
-    // below the text, one row a line in both directions
-    int rows = edit->GetDisplayLineCount();
-    EXPECT_EQ(edit->LineToRow(line + 2), rows + 2);
-    EXPECT_EQ(edit->RowToLine(rows + 2), line + 2);
-    edit->SetWordWrapper(nullptr);
 }
 
 TEST_F(SrcWordWrapPluginTest, ColumnsAreLimitedOnEachRow) {
@@ -151,19 +135,6 @@ TEST_F(SrcWordWrapPluginTest, APutReportsOnlyAChangedRowCount) {
     EXPECT_GT(plugin.LinesPutted(1, 1), 0);
     EXPECT_EQ(plugin.GetRowCount(), 4);
     EXPECT_EQ(plugin.BufferToDisplayPos(BufferCoord(1, 3)), DisplayCoord(1, 4));
-}
-
-TEST_F(SrcWordWrapPluginTest, DisplayChangesReWrapOnlyWhenTheLayoutRulesChange) {
-    SetLines({"one two three four five six seven eight nine ten", "\tx"});
-    TSrcWordWrapPlugin plugin(edit.get());
-    edit->SetWordWrapper(&plugin);
-    EXPECT_EQ(edit->GetDisplayLineCount(), 3);
-    edit->SetTabWidth(40);  // the tab alone now needs more than a row
-    EXPECT_EQ(edit->GetDisplayLineCount(), 4);
-    edit->SetTabWidth(8);
-    SetColumns(*this, 60);
-    EXPECT_EQ(edit->GetDisplayLineCount(), 2);
-    edit->SetWordWrapper(nullptr);
 }
 
 }  // namespace
