@@ -1,5 +1,11 @@
 #include <benchmark/benchmark.h>
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
+#include <QGuiApplication>
+#include <QTextLayout>
+#include <algorithm>
+#include <memory>
 #include <random>
 #include <string>
 
@@ -84,6 +90,43 @@ void BM_Reset(benchmark::State& state) {
     state.counters["rows"] = plugin.GetRowCount();
 }
 BENCHMARK(BM_Reset)->Arg(80)->Arg(60)->Arg(40)->Arg(20)->Unit(benchmark::kMillisecond);
+
+// The peer: the platform's text layout breaking every line at the same
+// width in a fixed-pitch font.
+void BM_ResetPeerTextLayout(benchmark::State& state) {
+    static int argc = 1;
+    static char name[] = "bench_wordwrap";
+    static char* argv[] = {name, nullptr};
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static auto app = std::make_unique<QGuiApplication>(argc, argv);
+    JavaFile file(80);
+    std::vector<QString> lines;
+    for (int i = 0; i < kLines; ++i) {
+        std::string expanded = file.edit->Lines().ExpandedStrings(i);
+        std::replace(expanded.begin(), expanded.end(), '\t', ' ');  // tab cells as blanks
+        lines.push_back(QString::fromLatin1(expanded));
+    }
+    QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    qreal width = QFontMetricsF(font).horizontalAdvance(QLatin1Char('x')) * static_cast<qreal>(state.range(0));
+    QTextOption option;
+    option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    int64_t rows = 0;
+    for (auto _ : state) {
+        rows = 0;
+        for (const QString& line : lines) {
+            QTextLayout layout(line, font);
+            layout.setTextOption(option);
+            layout.beginLayout();
+            for (QTextLine row = layout.createLine(); row.isValid(); row = layout.createLine()) {
+                row.setLineWidth(width);
+                ++rows;
+            }
+            layout.endLayout();
+        }
+    }
+    state.counters["rows"] = static_cast<double>(rows);
+}
+BENCHMARK(BM_ResetPeerTextLayout)->Arg(80)->Arg(20)->Unit(benchmark::kMillisecond);
 
 // Goal: 15 ms.
 void BM_ResizeThroughTheControl(benchmark::State& state) {
