@@ -107,6 +107,8 @@ public:
     int LeftSpaces(const std::string& Line) const { return LeftSpacesEx(Line, false); }
     int LeftSpacesEx(const std::string& Line, bool WantTabs) const;
     std::string GetLeftSpacing(int CharCount, bool WantTabs) const;
+    // The characters of words, and all other characters 1..255.
+    void PrepareIdentChars(TSrcCharSet& IdentChars, TSrcCharSet& WhiteChars) const;
 
     // Caret.
     int CaretX() const { return caretX_; }
@@ -206,8 +208,6 @@ public:
     bool WordWrap() const { return wordWrapper_ != nullptr; }
     // Turns word wrap on with a plug-in of the control's own, or off.
     void SetWordWrap(bool Value);
-    // The characters of words, and all other characters 1..255.
-    void PrepareIdentChars(TSrcCharSet& IdentChars, TSrcCharSet& WhiteChars) const;
 
     bool WantReturns = true;
     bool WantTabs = false;
