@@ -118,6 +118,10 @@ TEST_F(SrcWordWrapRowsTest, NoRowIsLongerThan255) {
     EXPECT_EQ(PluginRows(plugin, 1), (std::vector<int>{100, 100, 100}));
     // White space from 1 to 416, cut at 255 and backed up to the stop at 248
     EXPECT_EQ(PluginRows(plugin, 2), (std::vector<int>{248, 168, 3}));
+    SetColumns(*this, 300);
+    TSrcWordWrapPlugin wide(edit.get());
+    EXPECT_EQ(wide.MaxRowLength(), 255);
+    EXPECT_EQ(PluginRows(wide, 1), (std::vector<int>{255, 45}));
 }
 
 TEST_F(SrcWordWrapRowsTest, TheWidestTabNeverLeavesAnEmptyRow) {
