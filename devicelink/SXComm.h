@@ -139,6 +139,11 @@ protected:
     // Runs body as one exchange; what messages deferred runs once the
     // outermost exchange has returned.
     void Exchange(const std::function<void()>& body);
+    // An exchange that sends a command. Bytes already waiting cannot be its
+    // echo: the receive path gets them first. When a message there ended the
+    // session, nothing is sent and body does not run (results stay as they were).
+    void CommandExchange(const std::function<void()>& body);
+    void ReceiveWaitingBytes();
     // Runs action now outside an exchange, else after it. Errors are reported.
     void RunOrDefer(std::function<void()> action);
     void RunDeferred();

@@ -19,7 +19,7 @@ constexpr uint8_t ImageFillByte = 0x00;  // past the image's end in the last blo
 
 void TSXComm::DownloadBreakpoints(const uint32_t* list, int32_t n, uint32_t extra)
 {
-    Exchange([&] {
+    CommandExchange([&] {
         if (ComTrace(1)) DebugPrintf("TSXComm::DownloadBreakpoints(%d)", int(n));
         SendSimpleCommand(kComBeginLoad);
         std::vector<uint32_t> addresses(list, list + std::max(n, 0));

@@ -44,7 +44,7 @@ int32_t LowHigh(const uint8_t* bytes)
 
 void TSXComm::QueryStatus(int32_t& pc, int32_t& activity, uint8_t& bytecode)
 {
-    Exchange([&] {
+    CommandExchange([&] {
         if (ComTrace(1)) DebugPrintf("TSXComm::QueryStatus");
         SendCommand(kComQueryStatus);
         uint8_t reply[SmallReplyCapacity];
@@ -61,7 +61,7 @@ void TSXComm::QueryStatus(int32_t& pc, int32_t& activity, uint8_t& bytecode)
 
 void TSXComm::QueryConfig(int32_t& a, int32_t& b, int32_t& c)
 {
-    Exchange([&] {
+    CommandExchange([&] {
         if (ComTrace(1)) DebugPrintf("TSXComm::QueryConfig");
         SendCommand(kComQueryConfig);
         uint8_t reply[SmallReplyCapacity];
@@ -78,7 +78,7 @@ void TSXComm::QueryConfig(int32_t& a, int32_t& b, int32_t& c)
 
 void TSXComm::QueryStack(TJVMStack& stack)
 {
-    Exchange([&] {
+    CommandExchange([&] {
         if (ComTrace(1)) DebugPrintf("TSXComm::QueryStack");
         SendCommand(kComQueryStack);
         std::vector<uint8_t> reply(StackReplyCapacity);
@@ -97,7 +97,7 @@ void TSXComm::QueryStack(TJVMStack& stack)
 
 void TSXComm::QueryHeap(uint16_t address, uint16_t length, int32_t& value, uint8_t* destination)
 {
-    Exchange([&] {
+    CommandExchange([&] {
         if (ComTrace(1)) DebugPrintf("TSXComm::QueryHeap");
         const int32_t capacity = int32_t(length) + HeapBufferSlack;
         std::vector<uint8_t> reply;

@@ -45,3 +45,37 @@ void TSXComm::HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker)
         }
     }
 }
+
+namespace {
+
+constexpr int32_t WaitingChunk = 256;
+// A message under way is read to its end before a command goes out, while
+// its bytes keep coming.
+constexpr int32_t OpenMessageByteMs = 1000;
+constexpr int64_t OpenMessageWholeMs = 5000;
+
+}  // namespace
+
+void TSXComm::CommandExchange(const std::function<void()>& body)
+{
+    Exchange([&] {
+        ReceiveWaitingBytes();
+        // No command goes out on a link that is being deleted.
+        if (!sessionEnding_) body();
+    });
+}
+
+void TSXComm::ReceiveWaitingBytes()
+{
+    const int64_t start = clock_.TickCount();
+    while (!sessionEnding_) {
+        uint8_t chunk[WaitingChunk];
+        int32_t n = 0;
+        while (n < WaitingChunk && port_.CharCount() > 0 && port_.ReadChar(chunk[n])) ++n;
+        if (n > 0)
+            ReceiveData(chunk, n, host_.CurrentLinker());
+        else if (!inMessage_ || !port_.WaitReadable(OpenMessageByteMs))
+            return;
+        if (clock_.TickCount() - start >= OpenMessageWholeMs) return;
+    }
+}

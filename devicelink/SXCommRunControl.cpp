@@ -4,7 +4,7 @@
 
 void TSXComm::Run()
 {
-    Exchange([&] {
+    CommandExchange([&] {
         SendSimpleCommand(kComRun);
         SetRunning(true);
     });
@@ -12,7 +12,7 @@ void TSXComm::Run()
 
 void TSXComm::Step()
 {
-    Exchange([&] {
+    CommandExchange([&] {
         SendSimpleCommand(kComStep);
         WaitForAck(kComStepDone, StepDoneMs);
     });
@@ -20,7 +20,7 @@ void TSXComm::Step()
 
 void TSXComm::Stop()
 {
-    Exchange([&] {
+    CommandExchange([&] {
         SendCommand(kComStop);
         SetRunning(false);
         WaitForAck(kComStop, StopAckMs);

@@ -59,7 +59,6 @@ CJavaClass* CORULinker::LoadNeededClass(const char* name) {
 
 void CORULinker::ResolveClass(CJavaClass* javaClass) {
     if (GlobalOptions.debugLinker) DebugPrintf("Linker: resolving class %s.", javaClass->GetClassName());
-    if (javaClass->SuperClass != 0) LoadNeededClass(javaClass->GetSuperClassName());
     for (int m = 0; m < javaClass->GetMethodCount(); ++m) {
         const uint8_t* code = javaClass->GetCode(m);
         uint32_t pc = 0;
@@ -82,6 +81,8 @@ void CORULinker::ResolveClass(CJavaClass* javaClass) {
             }
         }
     }
+    // After the code, so that classes the code reaches keep the code's order.
+    if (javaClass->SuperClass != 0) LoadNeededClass(javaClass->GetSuperClassName());
 }
 
 void CORULinker::ResolveInstruction(CJavaClass* javaClass, int method, const uint8_t* code, uint32_t pc) {

@@ -1,15 +1,32 @@
 #!/bin/sh
-# Installs the Debian packages the build and the tests need; only what is missing.
+# Installs the missing Debian packages: the runtime set (what the IDE needs to
+# build and run) and, with --tests, the test set on top of it.
+#   scripts/install-deps.sh            # the IDE only
+#   scripts/install-deps.sh --tests    # the IDE, its tests and benchmarks
 set -e
-PACKAGES="
+RUNTIME="
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libjpeg-dev
   ecj
-  libjpeg-dev libpcre2-dev
-  fonts-dejavu-core
-  perl
 "
+# GoogleTest and Google Benchmark; an X server and its tools for the display
+# tests; the test font; PCRE2 and perl for the regular-expression benchmark
+# and differential test; PDF text for the printing tests; the Java runtime
+# sources and unzip for the tests that read them.
+TESTS="
+  libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth xdotool
+  fonts-dejavu-core
+  libpcre2-dev perl
+  poppler-utils
+  openjdk-17-source unzip
+"
+case "$1" in
+  "") PACKAGES="$RUNTIME" ;;
+  --tests) PACKAGES="$RUNTIME $TESTS" ;;
+  *) echo "usage: $0 [--tests]" >&2; exit 2 ;;
+esac
 missing=""
 for p in $PACKAGES; do
   dpkg -s "$p" >/dev/null 2>&1 || missing="$missing $p"

@@ -1,8 +1,9 @@
 #!/bin/sh
-# Installs what is missing, builds the IDE and starts it.
+# Installs what the IDE needs, builds it (without tests and benchmarks) and
+# starts it.
 set -e
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCORVANE_TESTS=OFF -DCORVANE_BENCHMARKS=OFF
 cmake --build build
 exec build/bin/corvane-ide "$@"

@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "foundation/EError.h"
 #include "foundation/Options.h"
 #include "linker/ORULinker.h"
 #include "tests/support/JavaCompile.h"
@@ -69,13 +70,17 @@ const std::vector<TProgram>& Programs() {
 
 void BM_LinkExamples(benchmark::State& state) {
     int64_t links = 0;
-    for (auto _ : state) {
-        for (const TProgram& program : Programs()) {
-            CORULinker linker;
-            linker.Link(program.Main, program.ClassPath.c_str());
-            benchmark::DoNotOptimize(linker.GetImage());
-            ++links;
+    try {
+        for (auto _ : state) {
+            for (const TProgram& program : Programs()) {
+                CORULinker linker;
+                linker.Link(program.Main, program.ClassPath.c_str());
+                benchmark::DoNotOptimize(linker.GetImage());
+                ++links;
+            }
         }
+    } catch (const EError& e) {
+        return state.SkipWithError(e.Message.c_str());
     }
     state.SetItemsProcessed(links);
     state.counters["links/s"] = benchmark::Counter(double(links), benchmark::Counter::kIsRate);
@@ -84,11 +89,15 @@ BENCHMARK(BM_LinkExamples)->Unit(benchmark::kMillisecond);
 
 void BM_LinkPassShares(benchmark::State& state) {
     double seconds[3] = {0, 0, 0};
-    for (auto _ : state) {
-        for (const TProgram& program : Programs()) {
-            CORULinker linker;
-            CORULinkerPasses::Run(linker, program.Main, program.ClassPath, seconds);
+    try {
+        for (auto _ : state) {
+            for (const TProgram& program : Programs()) {
+                CORULinker linker;
+                CORULinkerPasses::Run(linker, program.Main, program.ClassPath, seconds);
+            }
         }
+    } catch (const EError& e) {
+        return state.SkipWithError(e.Message.c_str());
     }
     double total = seconds[0] + seconds[1] + seconds[2];
     state.counters["loading+resolution %"] = 100 * seconds[0] / total;

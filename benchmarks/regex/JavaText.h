@@ -2,6 +2,10 @@
 #include <string>
 #include <vector>
 
-// About 1 MB of Java-like source text, the same on every run.
-std::string JavaText();
+// The first MB of real Java source: the JDK's java.base/java/util sources
+// in path order, or the project's own tracked sources where the JDK's are
+// not installed. Built once, at the first call.
+const std::string& JavaText();
 std::vector<std::string> JavaLines();
+// Where the text came from.
+const std::string& JavaTextOrigin();

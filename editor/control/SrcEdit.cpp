@@ -4,6 +4,7 @@
 #include "editor/control/SrcEditWordWrapper.h"
 #include "editor/control/SrcFontServices.h"
 #include "editor/control/SrcWindowServices.h"
+#include "editor/support/SrcInternalImage.h"
 
 TCustomSrcEdit::TCustomSrcEdit(TComponent* AOwner) : TComponent(AOwner) {
     ownLines_ = std::make_unique<TSrcEditStringList>();
@@ -15,9 +16,11 @@ TCustomSrcEdit::TCustomSrcEdit(TComponent* AOwner) : TComponent(AOwner) {
     lines_->OnInserted = TStringListChangeEvent::Of<&TCustomSrcEdit::ListInserted>(this);
     lines_->OnPutted = TStringListChangeEvent::Of<&TCustomSrcEdit::ListPutted>(this);
 
-    undoList_ = std::make_unique<TSrcEditUndoList>();
+    ownUndoList_ = std::make_unique<TSrcEditUndoList>();
+    undoList_ = ownUndoList_.get();
     undoList_->OnAddedUndo = TNotifyEvent::Of<&TCustomSrcEdit::UndoRedoAdded>(this);
-    redoList_ = std::make_unique<TSrcEditUndoList>();
+    ownRedoList_ = std::make_unique<TSrcEditUndoList>();
+    redoList_ = ownRedoList_.get();
     redoList_->OnAddedUndo = TNotifyEvent::Of<&TCustomSrcEdit::UndoRedoAdded>(this);
     selectedColor_ = std::make_unique<TSrcSelectedColor>();
     selectedColor_->OnChange = TNotifyEvent::Of<&TCustomSrcEdit::SelectedColorChanged>(this);
@@ -48,6 +51,8 @@ TCustomSrcEdit::TCustomSrcEdit(TComponent* AOwner) : TComponent(AOwner) {
 
 TCustomSrcEdit::~TCustomSrcEdit() {
     destroying_ = true;
+    Destroying();  // sharers of the buffer leave while it is whole
+    UnHookTextBuffer();
     SetHighlighter(nullptr);
     while (!plugins_.empty()) {
         delete plugins_.back();  // its destructor leaves the list
@@ -56,6 +61,7 @@ TCustomSrcEdit::~TCustomSrcEdit() {
         bookmark = nullptr;  // the mark list frees them
     }
     if (ownLines_) {
+        lines_ = ownLines_.get();
         lines_->OnChange = nullptr;
         lines_->OnChanging = nullptr;
         lines_->OnCleared = nullptr;
@@ -72,6 +78,7 @@ void TCustomSrcEdit::SetWindowServices(TSrcWindowServices* Value) {
     }
     window_ = Value;
     if (window_) {
+        window_->SetBorderStyle(borderStyle_);
         SizeOrFontChanged(true);
         UpdateScrollBars();
     }
@@ -106,14 +113,14 @@ void TCustomSrcEdit::SetLineText(const std::string& Value) {
 
 void TCustomSrcEdit::UndoRedoAdded(TObject* Sender) {
     auto* list = static_cast<TSrcEditUndoList*>(Sender);
-    if (list == undoList_.get() && !list->InsideRedo) {
+    if (list == undoList_ && !list->InsideRedo) {
         TSrcEditUndoItem* item = list->PeekItem();
         if (item && item->ChangeReason != crGroupBreak) {
             redoList_->Clear();
         }
     }
-    if (list->BlockCount() == 0 && OnChange) {
-        OnChange(this);
+    if (list->BlockCount() == 0) {
+        DoChange();
     }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -22,12 +23,25 @@
 
 class TSrcCanvas;
 class TSrcCustomHighlighter;
+class TSrcHighlighterAttributes;
 class TSrcEditPlugin;
+class TSrcInternalImage;
 class TSrcEditWordWrapper;
 class TSrcTextDrawerBase;
 
 using TStatusChangeEvent = TEvent<TObject*, TSrcStatusChanges>;
 using TPlaceMarkEvent = TEvent<TObject*, TSrcEditMark*&>;
+// (Sender, Line, Special, Foreground, Background).
+using TSpecialLineColorsEvent = TEvent<TObject*, int, bool&, TColor&, TColor&>;
+// (Sender, Line, Text).
+using TGutterGetTextEvent = TEvent<TObject*, int, std::string&>;
+// (Sender, Line, X, Y).
+using TGutterPaintEvent = TEvent<TObject*, int, int, int>;
+using TPaintEvent = TEvent<TObject*, TSrcCanvas*>;
+using TPaintTransient = TEvent<TObject*, TSrcCanvas*, TTransientType>;
+using TScrollEvent = TEvent<TObject*, TSrcScrollBarKind>;
+// Sees one token: its 0-based start, text and attribute; false stops the walk.
+using TTokenVisitor = std::function<bool(int Start, const std::string& Token, TSrcHighlighterAttributes* Attri)>;
 
 // The source text control's model: the line buffer with caret, selection,
 // view position, marks and plug-ins. It reaches its window only through
@@ -97,6 +111,20 @@ public:
     void InvalidateGutterLine(int Line);
     void InvalidateGutterLines(int FirstLine, int LastLine);
     void InvalidateSelection();
+    // Invalidates ARect of the window, erasing its background with Erase.
+    virtual void InvalidateRect(const TRect& ARect, bool Erase);
+
+    // Painting: everything that intersects AClip, on ACanvas, whose clip
+    // is AClip while it paints and none afterwards.
+    void Paint(TSrcCanvas& ACanvas, const TRect& AClip);
+
+    // Window events the platform layer passes on.
+    virtual void TimerFired(int Id);
+    // A scroll bar request; Pos is in the units the bar was set with.
+    // OnScroll follows.
+    void ScrollRequest(TSrcScrollBarKind Bar, TSrcScrollCode Code, int Pos);
+    void FocusIn();
+    void FocusOut();
 
     // Coordinates.
     TDisplayCoord BufferToDisplayPos(const TBufferCoord& p) const;
@@ -164,6 +192,33 @@ public:
     TSrcSelectionMode ActiveSelectionMode() const { return activeSelectionMode_; }
     void SetActiveSelectionMode(TSrcSelectionMode Value);
 
+    // Selection as character offsets; a line break counts two characters.
+    int SelStart() const;
+    void SetSelStart(int Value);
+    int SelEnd() const;
+    void SetSelEnd(int Value);
+    int SelLength() const;
+    void SetSelLength(int Value);
+    TBufferCoord CharIndexToRowCol(int Index) const;
+    int RowColToCharIndex(TBufferCoord RowCol) const;
+
+    // Queries at a position.
+    virtual void FindMatchingBracket();
+    virtual TBufferCoord GetMatchingBracket();
+    virtual TBufferCoord GetMatchingBracketEx(const TBufferCoord& APoint);
+    bool GetHighlighterAttriAtRowCol(const TBufferCoord& XY, std::string& Token, TSrcHighlighterAttributes*& Attri);
+    bool GetHighlighterAttriAtRowColEx(const TBufferCoord& XY, std::string& Token, int& TokenType, int& Start,
+                                       TSrcHighlighterAttributes*& Attri);
+    std::string GetWordAtRowCol(const TBufferCoord& XY);
+    // Walks the highlighter's tokens of Line; nothing without a highlighter.
+    void ForEachToken(int Line, const TTokenVisitor& Visit);
+
+    // A buffer shared with another control.
+    void SetLinesPointer(TCustomSrcEdit* ASrcEdit);
+    void RemoveLinesPointer();
+    void HookTextBuffer(TSrcEditStringList* ALines, TSrcEditUndoList* AUndoList, TSrcEditUndoList* ARedoList);
+    void UnHookTextBuffer();
+
     // Edit primitives.
     void SetSelTextPrimitive(const std::string& Value);
     void SetSelTextPrimitiveEx(TSrcSelectionMode PasteMode, const std::string& Value, bool AddToUndoList);
@@ -198,6 +253,7 @@ public:
     TColor ActiveLineColor() const { return activeLineColor_; }
     void SetActiveLineColor(TColor Value);
     TSrcGutter& Gutter() const { return *gutter_; }
+    void SetGutter(const TSrcGutter& Value);
     TSrcSelectedColor& SelectedColor() const { return *selectedColor_; }
     TSrcBookMarkOpt& BookMarkOptions() const { return *bookMarkOptions_; }
     TSrcGlyph& WordWrapGlyph() const { return *wordWrapGlyph_; }
@@ -209,10 +265,14 @@ public:
     // Turns word wrap on with a plug-in of the control's own, or off.
     void SetWordWrap(bool Value);
 
-    bool WantReturns = true;
-    bool WantTabs = false;
-    bool HideSelection = false;
-    TBorderStyle BorderStyle = bsSingle;
+    bool WantReturns() const { return wantReturns_; }
+    void SetWantReturns(bool Value) { wantReturns_ = Value; }
+    bool WantTabs() const { return wantTabs_; }
+    void SetWantTabs(bool Value) { wantTabs_ = Value; }
+    bool HideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool Value);
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle Value);
     TColor ScrollHintColor = clInfoBk;
     TScrollHintFormat ScrollHintFormat = shfTopLineOnly;
     TColor Color = clWindow;
@@ -221,17 +281,41 @@ public:
     TPlaceMarkEvent OnPlaceBookmark;
     TPlaceMarkEvent OnClearBookmark;
     TStatusChangeEvent OnStatusChange;
+    TSpecialLineColorsEvent OnSpecialLineColors;
+    TGutterGetTextEvent OnGutterGetText;
+    TGutterPaintEvent OnGutterPaint;
+    TPaintEvent OnPaint;
+    TPaintTransient OnPaintTransient;
+    TScrollEvent OnScroll;
 
 protected:
     virtual void DoOnStatusChange(TSrcStatusChanges Changes);
     virtual void DoOnPaintTransientEx(TTransientType TransientType, bool Lock);
     void DoOnPaintTransient(TTransientType TransientType) { DoOnPaintTransientEx(TransientType, false); }
+    virtual void DoChange();
+    virtual void DoOnPaint(TSrcCanvas& ACanvas);
+    virtual bool DoOnSpecialLineColors(int Line, TColor& Foreground, TColor& Background);
+    void PaintGutter(TSrcCanvas& ACanvas, const TRect& AClip, int FirstRow, int LastRow);
+    void PaintTextLines(TSrcCanvas& ACanvas, const TRect& AClip, int FirstRow, int LastRow, int FirstCol,
+                        int LastCol);
+    void LinesHookChanged();
+
+private:
+    void PaintLineNumbers(TSrcCanvas& ACanvas, const TRect& AClip, int FirstRow, int LastRow);
+    void PaintGutterBorder(TSrcCanvas& ACanvas, const TRect& AClip);
+    void PaintMarks(TSrcCanvas& ACanvas, int FirstRow, int LastRow);
+    void PaintMark(TSrcCanvas& ACanvas, const TSrcEditMark& Mark, int Row, int& Offset);
+
+protected:
     virtual void LinesChanged(TObject* Sender);
     void Loaded() override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
     friend class TSrcEditPlugin;
+    friend class TTextLinesPainter;
+
+    TColor EditorBackground(int Line) const;
 
     void LinesChanging(TObject* Sender);
     void ListCleared(TObject* Sender);
@@ -246,10 +330,20 @@ private:
     void MarkListChange(TObject* Sender);
     void SrcFontChanged(TObject* Sender);
     void FontDummyChanged(TObject*) {}
+    void ChainLinesChanging(TObject* Sender);
+    void ChainLinesChanged(TObject* Sender);
+    void ChainListCleared(TObject* Sender);
+    void ChainListDeleted(TObject* Sender, int Index, int Count);
+    void ChainListInserted(TObject* Sender, int Index, int Count);
+    void ChainListPutted(TObject* Sender, int Index, int Count);
+    void ChainUndoAdded(TObject* Sender);
+    void ChainRedoAdded(TObject* Sender);
+    void ReleaseHandlers();
     void HighlighterAttrChanged(TObject* Sender);
 
     std::vector<TFontStyles> StylesInUse() const;
     int ScanFrom(int Index);
+    void HighlighterStartLine(int Line);
     void ScanRanges();
 
     void UpdateLastCaretX();
@@ -258,11 +352,14 @@ private:
     int MaxLeftChar() const;
     int MaxTopLine() const;
     TRect ClientRect() const;
-    void InvalidateRect(const TRect& ARect, bool Erase);
     void AddInvalidRect(const TRect& ARect);
     void InvalidateLineStrip(int FirstLine, int LastLine, int Left, int Right);
     void ClampBufferCoord(TBufferCoord& Value) const;
     void SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange);
+    int HorizontalScrollRange() const;
+    int VerticalScrollRange() const;
+    std::string ScrollHintText() const;
+    void ShowScrollHint(int Pos);
 
     void DeleteSelection(TBufferCoord& BB, TBufferCoord& BE);
     int InsertNormal(const std::string& Value);
@@ -289,8 +386,24 @@ private:
     bool insertMode_ = true;
     TFont fontDummy_;
     TFont font_;
-    std::unique_ptr<TSrcEditUndoList> undoList_;
-    std::unique_ptr<TSrcEditUndoList> redoList_;
+    std::unique_ptr<TSrcEditUndoList> ownUndoList_;
+    std::unique_ptr<TSrcEditUndoList> ownRedoList_;
+    TSrcEditUndoList* undoList_;
+    TSrcEditUndoList* redoList_;
+    // A shared buffer: its previous handlers, called before this control's.
+    struct TSavedHandlers {
+        TNotifyEvent Changing;
+        TNotifyEvent Changed;
+        TNotifyEvent Cleared;
+        TStringListChangeEvent Deleted;
+        TStringListChangeEvent Inserted;
+        TStringListChangeEvent Putted;
+        TNotifyEvent UndoAdded;
+        TNotifyEvent RedoAdded;
+    };
+    TSavedHandlers saved_;
+    bool hooked_ = false;
+    TCustomSrcEdit* linesOwner_ = nullptr;  // whose buffer SetLinesPointer took
     int32_t charsInWindow_ = 0;
     int32_t linesInWindow_ = 0;
     int32_t charWidth_ = 0;
@@ -301,6 +414,7 @@ private:
     int32_t maxScrollWidth_ = 1024;
     int32_t paintLock_ = 0;
     int32_t transientLock_ = 0;
+    TSrcCanvas* paintCanvas_ = nullptr;  // set while painting
     int32_t rightEdge_ = 80;
     TColor rightEdgeColor_ = clSilver;
     TScrollStyle scrollBars_ = ssBoth;
@@ -317,6 +431,7 @@ private:
     TSrcSelectionMode activeSelectionMode_ = smNormal;
     std::unique_ptr<TSrcGlyph> wordWrapGlyph_;
     std::unique_ptr<TSrcGutter> gutter_;
+    std::unique_ptr<TSrcInternalImage> internalImages_;  // made on first use
     int32_t gutterWidth_ = 0;
     int32_t tabWidth_ = 8;
     std::unique_ptr<TSrcTextDrawerBase> textDrawer_;
@@ -326,6 +441,11 @@ private:
     TSrcStatusChanges statusChanges_;
     std::vector<TSrcEditPlugin*> plugins_;
     bool alwaysShowCaret_ = false;
+    bool wantReturns_ = true;
+    bool wantTabs_ = false;
+    bool hideSelection_ = false;
+    TBorderStyle borderStyle_ = bsSingle;
+    bool scrolling_ = false;  // the thumb is being moved
     bool caretAtEndOfRow_ = false;
 };
 

@@ -32,13 +32,6 @@ void TCustomSrcEdit::HighlighterAttrChanged(TObject* Sender) {
     SizeOrFontChanged(true);
 }
 
-void TCustomSrcEdit::Notification(TComponent* AComponent, TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && highlighter_ && AComponent == highlighter_) {
-        SetHighlighter(nullptr);
-    }
-}
-
 std::vector<TFontStyles> TCustomSrcEdit::StylesInUse() const {
     const TFontStyles boldItalic{fsBold, fsItalic};
     std::vector<TFontStyles> styles;
@@ -85,5 +78,27 @@ void TCustomSrcEdit::ScanRanges() {
         highlighter_->SetLine(lines_->Get(i), i);
         highlighter_->NextToEol();
         lines_->Ranges(i, highlighter_->GetRange());
+    }
+}
+
+void TCustomSrcEdit::HighlighterStartLine(int Line) {
+    if (Line <= 1) {
+        highlighter_->ResetRange();
+    } else {
+        highlighter_->SetRange(lines_->Ranges(Line - 2));
+    }
+    highlighter_->SetLine(lines_->Get(Line - 1), Line - 1);
+}
+
+void TCustomSrcEdit::ForEachToken(int Line, const TTokenVisitor& Visit) {
+    if (!highlighter_ || Line < 1 || Line > lines_->Count()) {
+        return;
+    }
+    HighlighterStartLine(Line);
+    while (!highlighter_->GetEol()) {
+        if (!Visit(highlighter_->GetTokenPos(), highlighter_->GetToken(), highlighter_->GetTokenAttribute())) {
+            return;
+        }
+        highlighter_->Next();
     }
 }

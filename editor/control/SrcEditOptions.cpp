@@ -1,5 +1,6 @@
 #include "editor/control/SrcEdit.h"
 #include "editor/control/SrcEditWordWrapper.h"
+#include "editor/control/SrcWindowServices.h"
 
 void TCustomSrcEdit::SetOptions(TSrcEditorOptions Value) {
     if (Value == options_) {
@@ -94,3 +95,21 @@ void TCustomSrcEdit::SetWordWrapper(TSrcEditWordWrapper* Value) {
         EnsureCursorPosVisible();
     }
 }
+
+void TCustomSrcEdit::SetHideSelection(bool Value) {
+    if (Value != hideSelection_) {
+        hideSelection_ = Value;
+        InvalidateSelection();
+    }
+}
+
+void TCustomSrcEdit::SetBorderStyle(TBorderStyle Value) {
+    if (Value != borderStyle_) {
+        borderStyle_ = Value;
+        if (window_) {
+            window_->SetBorderStyle(Value);
+        }
+    }
+}
+
+void TCustomSrcEdit::SetGutter(const TSrcGutter& Value) { gutter_->Assign(&Value); }

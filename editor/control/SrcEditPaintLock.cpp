@@ -50,15 +50,3 @@ void TCustomSrcEdit::DoOnStatusChange(TSrcStatusChanges Changes) {
         statusChanges_ = TSrcStatusChanges();
     }
 }
-
-void TCustomSrcEdit::DoOnPaintTransientEx(TTransientType TransientType, bool Lock) {
-    // Counts the nesting only; transient painting itself comes with the
-    // painting of the control.
-    if (Lock) {
-        if (TransientType == ttBefore) {
-            ++transientLock_;
-        } else if (transientLock_ > 0) {
-            --transientLock_;
-        }
-    }
-}

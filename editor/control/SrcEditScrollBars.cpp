@@ -3,8 +3,6 @@
 #include "editor/control/SrcWindowServices.h"
 
 namespace {
-constexpr int32_t kMaxScrollRange = 32767;
-
 TSrcScrollArrows ArrowsFor(int Range, int Page, int Pos) {
     bool atStart = Pos <= 1;
     bool atEnd = int64_t{Pos} + Page > Range;
@@ -22,12 +20,12 @@ TSrcScrollArrows ArrowsFor(int Range, int Page, int Pos) {
 void TCustomSrcEdit::SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange) {
     TSrcScrollInfo info;
     info.DisableNoScroll = !options_.Contains(eoHideShowScrollbars);
-    bool scaled = Range > kMaxScrollRange;
+    bool scaled = Range > SRC_MAX_SCROLL_RANGE;
     if (scaled) {
         info.Min = 0;
-        info.Max = kMaxScrollRange;
-        info.Page = MulDiv(Page, kMaxScrollRange, Range);
-        info.Pos = MulDiv(Pos, kMaxScrollRange, Range);
+        info.Max = SRC_MAX_SCROLL_RANGE;
+        info.Page = MulDiv(Page, SRC_MAX_SCROLL_RANGE, Range);
+        info.Pos = MulDiv(Pos, SRC_MAX_SCROLL_RANGE, Range);
     } else {
         info.Min = 1;
         info.Max = std::max(Range, MinRange);
@@ -55,19 +53,25 @@ void TCustomSrcEdit::UpdateScrollBars() {
     bool horizontal = (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) && !WordWrap();
     bool vertical = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
     if (horizontal) {
-        int range = options_.Contains(eoScrollPastEol) ? maxScrollWidth_
-                                                       : std::max(lines_->GetLengthOfLongestLine(), 1);
-        SetScrollBar(sbHorizontal, range, charsInWindow_, leftChar_, 0);
+        SetScrollBar(sbHorizontal, HorizontalScrollRange(), charsInWindow_, leftChar_, 0);
     } else {
         window_->ShowScrollBar(sbHorizontal, false);
     }
     if (vertical) {
-        int64_t range = GetDisplayLineCount();
-        if (options_.Contains(eoScrollPastEof)) {
-            range += linesInWindow_ - 1;
-        }
-        SetScrollBar(sbVertical, ClampToInt32(range), linesInWindow_, topLine_, 1);
+        SetScrollBar(sbVertical, VerticalScrollRange(), linesInWindow_, topLine_, 1);
     } else {
         window_->ShowScrollBar(sbVertical, false);
     }
+}
+
+int TCustomSrcEdit::HorizontalScrollRange() const {
+    return options_.Contains(eoScrollPastEol) ? maxScrollWidth_ : std::max(lines_->GetLengthOfLongestLine(), 1);
+}
+
+int TCustomSrcEdit::VerticalScrollRange() const {
+    int64_t range = GetDisplayLineCount();
+    if (options_.Contains(eoScrollPastEof)) {
+        range += linesInWindow_ - 1;
+    }
+    return ClampToInt32(range);
 }

@@ -1,9 +1,32 @@
 #pragma once
 #include <cstdint>
 
+#include <string>
+
+#include "editor/support/SrcColor.h"
 #include "editor/support/SrcCoord.h"
+#include "editor/control/SrcEditTypes.h"
+
+class TSrcCanvas;
+
+// The largest range a scroll bar is given; longer ranges are scaled.
+constexpr int32_t SRC_MAX_SCROLL_RANGE = 32767;
 
 enum TSrcScrollBarKind : uint8_t { sbHorizontal, sbVertical };
+
+// A request of a scroll bar; for the horizontal bar "up" is left and
+// "down" is right.
+enum TSrcScrollCode : uint8_t {
+    scrLineUp,
+    scrLineDown,
+    scrPageUp,
+    scrPageDown,
+    scrThumbPosition,
+    scrThumbTrack,
+    scrTop,
+    scrBottom,
+    scrEndScroll,
+};
 
 // One scroll bar's settings. DisableNoScroll keeps a bar that has nothing
 // to scroll visible and disabled.
@@ -39,10 +62,30 @@ public:
     virtual void InvalidateRect(const TRect* Rect, bool Erase) = 0;
     // Moves the pixels of Area by (DX, DY) and repaints what was uncovered.
     virtual void ScrollWindow(int DX, int DY, const TRect& Area) = 0;
+    // The frame drawn around the window.
+    virtual void SetBorderStyle(TBorderStyle Value) = 0;
+    // Paints what is pending now.
+    virtual void Update() = 0;
+
+    // Transient painting outside a paint: a canvas over an overlay of the
+    // client area that each paint composes last; Clear empties the overlay
+    // first. Nil when there is nothing to draw on. Every Begin that gave a
+    // canvas is followed by one End, which shows what was drawn.
+    virtual TSrcCanvas* BeginTransientPaint(bool Clear) = 0;
+    virtual void EndTransientPaint() = 0;
 
     virtual void SetScrollInfo(TSrcScrollBarKind Bar, const TSrcScrollInfo& Info) = 0;
     virtual void ShowScrollBar(TSrcScrollBarKind Bar, bool Show) = 0;
     virtual void EnableScrollBarArrows(TSrcScrollBarKind Bar, TSrcScrollArrows Arrows) = 0;
+    // Height of a scroll bar arrow button.
+    virtual int ScrollArrowHeight() const = 0;
+
+    // The scroll hint: a small window holding Text. ScrollHintSize measures it
+    // for at most MaxWidth pixels; ShowScrollHint places its top left
+    // corner at Pos (client coordinates) in the colour Color.
+    virtual TPoint ScrollHintSize(const std::string& Text, int MaxWidth) = 0;
+    virtual void ShowScrollHint(const std::string& Text, const TPoint& Pos, TColor Color) = 0;
+    virtual void HideScrollHint() = 0;
 
     virtual void CreateCaret(int Width, int Height) = 0;
     virtual void DestroyCaret() = 0;

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "editor/highlight/SrcBuiltInHighlighters.h"
+
 int TSrcHighlighterList::FindByClass(const TComponent* Comp) const {
     for (int i = 0; i < Count(); ++i) {
         if (classes_[static_cast<size_t>(i)]->IsInstance(Comp)) {
@@ -26,7 +28,11 @@ int TSrcHighlighterList::IndexOf(const TSrcHighlighterClass* Class) const {
 }
 
 TSrcHighlighterList& GetPlaceableHighlighters() {
-    static TSrcHighlighterList list;
+    static TSrcHighlighterList list = [] {
+        TSrcHighlighterList builtIn;
+        RegisterBuiltInHighlighters(builtIn);
+        return builtIn;
+    }();
     return list;
 }
 

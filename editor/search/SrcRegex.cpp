@@ -24,6 +24,8 @@ TRegexInvertCaseFunction RegexInvertCaseFunction = &TRegex::InvertCaseFunction;
 namespace {
 const char ModifierLetters[] = "irsgmx";
 
+constexpr size_t KeptFrames = 4096;
+
 uint32_t IndexBit(int index) { return index >= 1 && index <= 6 ? 1u << (index - 1) : 0; }
 }  // namespace
 
@@ -223,13 +225,17 @@ bool TRegex::ExecPrim(int offset) {
     if (static_cast<size_t>(offset) > input_.size() + 1) return false;
     const TRegexSyntax& syntax = Syntax();
     const char* start = input_.c_str();
-    TRegexMatcher matcher(*program_, syntax, start, start + input_.size(), RecursionLimit, StepLimit);
+    if (!backtrack_) backtrack_ = std::make_unique<TRegexBacktrack>();
+    TRegexMatcher matcher(*program_, syntax, *backtrack_, start, start + input_.size(), RecursionLimit, StepLimit);
     bool found;
     try {
         found = matcher.Search(static_cast<size_t>(offset - 1));
     } catch (const TRegexFault& fault) {
+        backtrack_.reset();
         Error(fault.Code);
     }
+    if (backtrack_->Frames.capacity() > KeptFrames || backtrack_->Marks.capacity() > KeptFrames)
+        backtrack_.reset();  // a rare deep run keeps no memory
     if (!found) return false;
     for (int i = 0; i < SubExpressionCount; ++i) {
         if (matcher.StartP[i] == nullptr || matcher.EndP[i] == nullptr) continue;

@@ -24,11 +24,12 @@
 //   compilation stopped (length + 1 when it stopped at the end).
 // - A change of InvertCase, like a change of modifiers, makes the next run
 //   recompile, so that classes and the first-character set follow it.
-// - Matching is bounded: RecursionLimit nested match calls (1016) and
-//   StepLimit matcher steps per run (1017), both settable. Group marks do
-//   not nest; a complex repeat such as "(a|b)*" nests twice per round, so
-//   the default allows about 3000 rounds in some 3 MB of stack even under
-//   AddressSanitizer. Simple repeats ("[ab]*") do not nest at all.
+// - Matching is bounded: RecursionLimit points to go back to (1016), kept
+//   on the heap, and StepLimit matcher steps per run (1017), both settable.
+//   A repeat keeps a point only where what follows may also match what it
+//   consumed, so ordinary patterns stay far below both on any line; a run
+//   of "(ab)*" keeps one point per round. The limits stop patterns that
+//   backtrack without end, such as "(a+)+b" or "a*a*a*b" on "aaa...c".
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -66,13 +67,14 @@ extern TRegexInvertCaseFunction RegexInvertCaseFunction;
 
 struct TRegexProgram;
 struct TRegexSyntax;
+struct TRegexBacktrack;
 
 class TRegex {
 public:
     static constexpr int VersionMajor = 0;
     static constexpr int VersionMinor = 952;
     static constexpr int SubExpressionCount = 15;  // group 0 and groups 1..14
-    static constexpr int DefaultRecursionLimit = 6000;
+    static constexpr int DefaultRecursionLimit = 4000000;
     static constexpr int64_t DefaultStepLimit = 50000000;
 
     TRegex();
@@ -149,6 +151,7 @@ private:
 
     std::unique_ptr<TRegexProgram> program_;
     std::unique_ptr<TRegexSyntax> syntax_;  // reused from run to run
+    std::unique_ptr<TRegexBacktrack> backtrack_;
     std::string input_;
     bool hasInput_ = false;
     long startp_[SubExpressionCount];

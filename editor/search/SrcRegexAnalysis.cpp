@@ -1,119 +1,12 @@
 // Compile-time analysis: the characters that can begin a match, the start
 // character, the anchored flag and the must-have string. Each result may only
 // narrow where a match is tried, never change what matches.
-#include "editor/search/SrcRegexProgram.h"
+#include <cstring>
+
+#include "editor/search/SrcRegexFirstChars.h"
 
 namespace regex_program {
 namespace {
-
-constexpr int MaxWalkDepth = 200;
-
-class FirstChars {
-public:
-    FirstChars(const TRegexProgram& prog, const TRegexSyntax& syntax, CharSet& set)
-        : prog_(prog), syn_(syntax), set_(set) {}
-
-    // Adds the characters that can begin a match of the chain from scan.
-    void Walk(size_t scan, int depth) {
-        size_t budget = prog_.Code.size() + 1;
-        if (depth > MaxWalkDepth) {
-            set_.set();
-            return;
-        }
-        while (scan != 0) {
-            if (budget-- == 0) {
-                set_.set();
-                return;
-            }
-            uint8_t op = prog_.Op(scan);
-            size_t next = prog_.Next(scan);
-            switch (op) {
-            case BOL: case BOLML: case BOUND: case NOTBOUND: case NOTHING: case COMMENT: case BACK:
-            case LOOP: case LOOPNG:
-                break;
-            case EOL:
-                set_.set(0);
-                return;
-            case EOLML:
-                set_.set(0);
-                for (char c : syn_.LineSeparators) set_.set(static_cast<unsigned char>(c));
-                if (syn_.Paired) set_.set(static_cast<unsigned char>(syn_.PairFirst));
-                return;
-            case STAR: case STARNG: case PLUS: case PLUSNG:
-                Single(TRegexProgram::Operand(scan));
-                if (op == PLUS || op == PLUSNG) return;
-                break;
-            case BRACES: case BRACESNG:
-                Single(TRegexProgram::Operand(scan) + 8);
-                if (ReadInt(prog_.Node(TRegexProgram::Operand(scan))) > 0) return;
-                break;
-            case BRANCH:
-                if (prog_.Op(next) != BRANCH) {
-                    next = TRegexProgram::Operand(scan);
-                    break;
-                }
-                for (size_t b = scan; b != 0 && prog_.Op(b) == BRANCH; b = prog_.Next(b))
-                    Walk(TRegexProgram::Operand(b), depth + 1);
-                return;
-            case LOOPENTRY:
-                Walk(TRegexProgram::Operand(scan), depth + 1);
-                if (ReadInt(prog_.Node(TRegexProgram::Operand(next))) > 0) return;
-                next = prog_.Next(next);
-                break;
-            default:
-                if ((op > OPEN && op <= OPEN + MaxGroups) || (op > CLOSE && op <= CLOSE + MaxGroups)) break;
-                if (!Single(scan)) set_.set();  // END, back-references, anything else
-                return;
-            }
-            scan = next;
-        }
-    }
-
-private:
-    const TRegexProgram& prog_;
-    const TRegexSyntax& syn_;
-    CharSet& set_;
-
-    // Adds the characters a one-character node accepts; false for other nodes.
-    bool Single(size_t node) {
-        const uint8_t* operand = prog_.Node(TRegexProgram::Operand(node));
-        switch (prog_.Op(node)) {
-        case ANY: case ANYML:
-            set_.set();
-            return true;
-        case EXACTLY:
-            set_.set(operand[0]);
-            return true;
-        case EXACTLYCI:
-            set_.set(operand[0]);
-            if (syn_.InvertCase) set_.set(syn_.InvertCase(operand[0]));
-            return true;
-        case ANYOFTINYSET:
-            for (int i = 0; i < 3; ++i) set_.set(operand[i]);
-            return true;
-        case ANYBUTTINYSET: {
-            CharSet but;
-            but.set();
-            for (int i = 0; i < 3; ++i) but.reset(operand[i]);
-            set_ |= but;
-            return true;
-        }
-        case ANYOFFULLSET:
-            for (int c = 0; c < 256; ++c)
-                if (operand[c / 8] & (1u << (c % 8))) set_.set(c);
-            return true;
-        case ANYDIGIT:
-            for (int c = '0'; c <= '9'; ++c) set_.set(c);
-            return true;
-        case NOTDIGIT:
-            for (int c = 0; c < 256; ++c)
-                if (c < '0' || c > '9') set_.set(c);
-            return true;
-        default:
-            return false;
-        }
-    }
-};
 
 // The longest literal on the top-level chain (the last of equally long ones).
 std::string LongestLiteral(const TRegexProgram& prog, size_t scan) {
@@ -127,24 +20,86 @@ std::string LongestLiteral(const TRegexProgram& prog, size_t scan) {
     return best;
 }
 
+// The literal node every match begins with, looking past zero-width nodes; 0
+// for none.
+size_t LeadLiteral(const TRegexProgram& prog, size_t scan) {
+    for (; scan != 0; scan = prog.Next(scan)) {
+        uint8_t op = prog.Op(scan);
+        if (op == EXACTLY || op == EXACTLYCI) return scan;
+        bool zeroWidth = op == BOUND || op == NOTBOUND || op == COMMENT || op == NOTHING ||
+                         (op > OPEN && op <= OPEN + MaxGroups) || (op > CLOSE && op <= CLOSE + MaxGroups);
+        if (!zeroWidth) return 0;
+    }
+    return 0;
+}
+
+bool AddByte(unsigned char* pair, int& count, unsigned char c) {
+    for (int i = 0; i < count; ++i)
+        if (pair[i] == c) return true;
+    if (count == 2) return false;
+    pair[count++] = c;
+    return true;
+}
+
+// The lead literal of one alternative, or the first two bytes of the literals
+// that start every alternative, when they come down to two bytes a position.
+void SetLeadLiteral(TRegexProgram& prog) {
+    prog.LeadLiteralLength = 0;
+    bool single = prog.Op(prog.Next(1)) == END;
+    unsigned char bytes[2][2];
+    int counts[2] = {0, 0};
+    size_t length = 0;
+    for (size_t branch = 1; branch != 0 && prog.Op(branch) == BRANCH; branch = prog.Next(branch)) {
+        size_t node = LeadLiteral(prog, TRegexProgram::Operand(branch));
+        if (node == 0) return;
+        const uint8_t* text = prog.Node(TRegexProgram::Operand(node));
+        size_t n = std::strlen(reinterpret_cast<const char*>(text));
+        if (n < 2) return;
+        length = single ? n : 2;
+        bool ci = prog.Op(node) == EXACTLYCI;
+        for (int i = 0; i < 2; ++i) {
+            unsigned char c = text[i == 0 ? 0 : length - 1];
+            if (!AddByte(bytes[i], counts[i], c) || (ci && !AddByte(bytes[i], counts[i], prog.CaseMate[c]))) return;
+        }
+    }
+    if (length < 2) return;
+    prog.LeadLiteralFinder =
+        TLiteralStartFinder(bytes[0][0], bytes[0][counts[0] - 1], bytes[1][0], bytes[1][counts[1] - 1], length - 1);
+    prog.LeadLiteralLength = length;
+}
+
 }  // namespace
 
 void AnalyseProgram(TRegexProgram& program, const TRegexSyntax& syntax) {
-    program.FirstCharSet.reset();
-    FirstChars(program, syntax, program.FirstCharSet).Walk(1, 0);
-    for (int c = 0; c < 256; ++c) program.FirstCharTable[static_cast<size_t>(c)] = program.FirstCharSet.test(c);
+    program.FirstCharSet = FirstCharsOf(program, syntax, 1);
+    program.FirstByteCount = 0;
+    for (int c = 0; c < 256; ++c) {
+        program.FirstCharTable[static_cast<size_t>(c)] = program.FirstCharSet.test(c);
+        program.CaseMate[static_cast<size_t>(c)] =
+            syntax.InvertCase ? syntax.InvertCase(static_cast<unsigned char>(c)) : static_cast<unsigned char>(c);
+    }
+    if (!program.FirstCharSet.test(0) && program.FirstCharSet.count() <= 2)
+        for (int c = 1; c < 256; ++c)
+            if (program.FirstCharSet.test(c)) program.FirstBytes[program.FirstByteCount++] = static_cast<unsigned char>(c);
     program.Separators.fill(false);
     for (char c : syntax.LineSeparators) program.Separators[static_cast<unsigned char>(c)] = true;
+    AnalyseContinuations(program, syntax);
     program.HasStartChar = false;
     program.Anchored = false;
+    program.AtLineStarts = false;
+    program.PureLiteral = false;
     program.MustHave.clear();
+    SetLeadLiteral(program);
     if (program.Op(program.Next(1)) != END) return;  // more than one alternative
     size_t scan = TRegexProgram::Operand(1);
     if (program.Op(scan) == EXACTLY) {
         program.HasStartChar = true;
         program.StartChar = static_cast<char>(program.Code[TRegexProgram::Operand(scan)]);
+        program.PureLiteral = program.Op(program.Next(scan)) == END;
     } else if (program.Op(scan) == BOL) {
         program.Anchored = true;
+    } else if (program.Op(scan) == BOLML) {
+        program.AtLineStarts = true;
     }
     if (program.FirstPieceRepeats) program.MustHave = LongestLiteral(program, scan);
 }

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "editor/search/SrcByteScan.h"
+
 namespace regex_program {
 
 enum Opcode : uint8_t {
@@ -58,6 +60,26 @@ struct TRegexProgram {
     regex_program::CharSet FirstCharSet;
     std::array<bool, 256> FirstCharTable{};  // FirstCharSet as a plain table
     std::array<bool, 256> Separators{};      // LineSeparators as a table
+    std::array<unsigned char, 256> CaseMate{};  // InvertCase as a table
+    // Search shortcuts: the one or two bytes every match begins with (no NUL),
+    // a match only at line starts, a pattern that is one literal.
+    int FirstByteCount = 0;
+    unsigned char FirstBytes[2] = {};
+    bool AtLineStarts = false;
+    bool PureLiteral = false;
+    // Literals that start every match (LeadLiteralLength 0 = none), found
+    // by their first bytes and their bytes at LeadLiteralLength - 1.
+    size_t LeadLiteralLength = 0;
+    TLiteralStartFinder LeadLiteralFinder;
+    // A greedy repeat at the start that gives nothing back: a failed try
+    // resumes after the run it consumed (0 = none).
+    size_t LeadRepeat = 0;
+    // Per node (indexed by its offset): the characters that may come next
+    // where a BRANCH alternative or the rest after a repeat begins, as an
+    // index into Sets (-1 = any), and whether a repeat gives nothing back.
+    std::vector<int32_t> NodeSet;
+    std::vector<uint8_t> Possessive;
+    std::vector<std::array<bool, 256>> Sets;
 
     const uint8_t* Node(size_t at) const { return Code.data() + at; }
     uint8_t Op(size_t at) const { return Code[at]; }
@@ -88,5 +110,7 @@ constexpr uint32_t ModI = 1, ModR = 2, ModS = 4, ModG = 8, ModM = 16, ModX = 32;
 void CompileProgram(const std::string& expression, const TRegexSyntax& syntax, TRegexProgram& program,
                     int& errorPos);
 void AnalyseProgram(TRegexProgram& program, const TRegexSyntax& syntax);
+// Fills NodeSet, Possessive and LeadRepeat.
+void AnalyseContinuations(TRegexProgram& program, const TRegexSyntax& syntax);
 const char* OpcodeName(uint8_t op, char* buffer, size_t size);
 }  // namespace regex_program

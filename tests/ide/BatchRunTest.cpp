@@ -23,8 +23,24 @@ protected:
                                                 "        while (true) { i++; }\n"
                                                 "    }\n"
                                                 "}\n");
-        compiled_ = new JavaCompileResult(CompileJava(
-            {SourceDir() + "/examples/Hello.java", SourceDir() + "/examples/Uncaught.java", spinner},
+        const std::string nullStore = WriteSource(classes_->Path(), "src/NullStore.java",
+                                                  "public class NullStore {\n"
+                                                  "    static void main() {\n"
+                                                  "        int[] a = null;\n"
+                                                  "        a[0] = 1;\n"
+                                                  "    }\n"
+                                                  "}\n");
+        const std::string sayThenThrow = WriteSource(classes_->Path(), "src/SayThenThrow.java",
+                                                     "public class SayThenThrow {\n"
+                                                     "    static void main() {\n"
+                                                     "        System.out.println(\"last words\");\n"
+                                                     "        int[] a = null;\n"
+                                                     "        a[0] = 1;\n"
+                                                     "    }\n"
+                                                     "}\n");
+        compiled_ = new JavaCompileResult(CompileJava({SourceDir() + "/examples/Hello.java",
+                                                       SourceDir() + "/examples/Uncaught.java", spinner, nullStore,
+                                                       sayThenThrow},
             classes_->Path(), ClassLibraryDir()));
     }
     static void TearDownTestSuite()
@@ -82,6 +98,32 @@ TEST_F(BatchRun, AnUncaughtExceptionIsLoggedAndTheRunStillSucceeds)
     const ProcessResult run = RunIde(world, TestRun("Uncaught"));
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(TempDir::ReadFile(Log()), "Exception: java.lang.ArithmeticException\n");
+}
+
+// The program runs as soon as the reset ends, before the IDE's first command.
+TEST_F(BatchRun, AnExceptionAtTheFirstInstructionIsLoggedInEveryRun)
+{
+    ModuleSimulator module(world, 4);
+    ASSERT_TRUE(module.Ready());
+    for (int run = 0; run < 3; ++run) {
+        SCOPED_TRACE(run);
+        const ProcessResult result = RunIde(world, TestRun("NullStore"));
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(TempDir::ReadFile(Log()), "Exception: java.lang.NullPointerException\n");
+        // Reads the run's events, so that the simulator never waits for room to write them.
+        EXPECT_TRUE(module.WaitForEvent("\"event\":\"message\",\"values\":[4]")) << module.Events();
+        module.ClearEvents();
+    }
+}
+
+TEST_F(BatchRun, TextFollowedAtOnceByAnExceptionLeavesTheExceptionInTheLog)
+{
+    ModuleSimulator module(world, 4);
+    ASSERT_TRUE(module.Ready());
+    const ProcessResult run = RunIde(world, TestRun("SayThenThrow"));
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_TRUE(module.WaitForEvent("\"text\":\"last words\"")) << module.Events();
+    EXPECT_EQ(TempDir::ReadFile(Log()), "Exception: java.lang.NullPointerException\n");
 }
 
 TEST_F(BatchRun, AClassThatFailsToLinkFailsBeforeTheLogExists)

@@ -68,6 +68,8 @@ public:
     bool WaitForEvent(const std::string& text, int ms = 20000);
     void Command(const std::string& line);
     const std::string& Events() const { return out_; }
+    // Forgets the events read so far: a later wait sees only newer ones.
+    void ClearEvents() { out_.clear(); }
 
 private:
     std::unique_ptr<QProcess> process_;

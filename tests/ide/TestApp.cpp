@@ -1,32 +1,11 @@
 #include "tests/ide/TestApp.h"
 
-#include <gtest/gtest.h>
+#include "tests/support/gui/GuiTestApplication.h"
 
-#include <memory>
-
-namespace {
-
-std::unique_ptr<TApplication>& AppSlot()
+// The GUI test main makes the IDE's application object.
+std::unique_ptr<QApplication> CreateGuiTestApplication(int& argc, char** argv)
 {
-    static std::unique_ptr<TApplication> app;
-    return app;
+    return std::make_unique<TApplication>(argc, argv);
 }
 
-// The application goes before the program's static objects do.
-class AppEnvironment : public ::testing::Environment {
-public:
-    void TearDown() override { AppSlot().reset(); }
-};
-
-const auto* const registered = ::testing::AddGlobalTestEnvironment(new AppEnvironment);
-
-}  // namespace
-
-TApplication& TestApp()
-{
-    static int argc = 1;
-    static char name[] = "test_ide";
-    static char* argv[] = {name, nullptr};
-    if (!AppSlot()) AppSlot() = std::make_unique<TApplication>(argc, argv);
-    return *AppSlot();
-}
+TApplication& TestApp() { return *TApplication::Instance(); }

@@ -6,7 +6,7 @@
 
 #include "ide/Application.h"
 
-// The one application object of the test program.
+// The one application object of the test program (made by the GUI test main).
 TApplication& TestApp();
 
 // Runs the application's event loop until something exits it; 99 after `ms`.

@@ -41,15 +41,72 @@ const std::vector<uint8_t> GoldenImage = {
     // (117) string index table, (119) "hi": String, length, pointer, Object, length, text
     0, 119, 0, 64, 0, 2, 0, 125, 0, 54, 0, 2, 'h', 'i',
 };
+
+// Worked out by hand: Zoo's main (declared before its constructor) makes a
+// Cat, whose superclass Animal only Cat's constructor reaches. Classes in the
+// order the code reaches them: Zoo, Throwable, Cat, Object, Animal, then
+// OutOfMemoryError for the header; no statics, no strings.
+const std::vector<uint8_t> GoldenHierarchyImage = {
+    0xA4, 20, 0x01, 0,
+    0, 23,   // main: Zoo's record 0
+    0, 64,   // Object
+    0, 0,    // no strings
+    0, 40,   // Throwable.throwVMException record
+    0, 137,  // string table: the end of the code
+    0, 0,    // callback
+    0, 84,   // OutOfMemoryError
+    0, 144,  // stack base
+    // (20) Zoo: superclass Object; main (one local, code at 101), <init> (code at 110)
+    0, 64, 0, 0, 2, 0, 0, 101, 0, 0, 2, 0, 0, 0, 110, 0, 0,
+    // (37) Throwable: throwVMException (code at 120), <init> (code at 115)
+    0, 64, 0, 2, 0, 0, 0, 120, 0, 0, 2, 0, 0, 0, 115, 0, 0,
+    // (54) Cat: superclass Animal; <init>
+    0, 74, 0, 2, 0, 0, 0, 121, 0, 0,
+    // (64) Object: <init>
+    0xFF, 0xFF, 0, 2, 0, 0, 0, 126, 0, 0,
+    // (74) Animal: superclass Object; <init>
+    0, 64, 0, 2, 0, 0, 0, 127, 0, 0,
+    // (84) OutOfMemoryError: inherited throwVMException, <init>
+    0, 37, 0, 2, 0, 0, 0, 120, 0, 0, 2, 0, 0, 0, 132, 0, 0,
+    // (101) Zoo.main: new Cat, dup, invokespecial Cat.<init> record, astore_0, return
+    87, 0, 54, 42, 0x25, 0, 57, 0x10, 0x23,
+    // (110) Zoo.<init>: aload_0, invokespecial Object.<init> record, return
+    0x0B, 0x25, 0, 67, 0x23,
+    // (115) Throwable.<init>, (120) throwVMException
+    0x0B, 0x25, 0, 67, 0x23, 0x23,
+    // (121) Cat.<init>: invokespecial Animal.<init> record
+    0x0B, 0x25, 0, 77, 0x23,
+    // (126) Object.<init>, (127) Animal.<init>
+    0x23, 0x0B, 0x25, 0, 67, 0x23,
+    // (132) OutOfMemoryError.<init>: invokespecial Throwable.<init> record
+    0x0B, 0x25, 0, 47, 0x23,
+};
 // clang-format on
+
+TSources HierarchyProgram() {
+    TSources sources = TinyProgram();
+    sources.erase("Tiny.java");
+    sources["Zoo.java"] =
+        "public class Zoo {\n    static void main() {\n        Cat c = new Cat();\n    }\n\n"
+        "    public Zoo() {\n    }\n}\n";
+    sources["Cat.java"] = "public class Cat extends Animal {\n    public Cat() {\n    }\n}\n";
+    sources["Animal.java"] = "public class Animal {\n    public Animal() {\n    }\n}\n";
+    return sources;
+}
+
+// Links mainClass and compares the image with golden byte for byte.
+void ExpectGoldenImage(LinkedProgram& program, const char* mainClass, const std::vector<uint8_t>& golden) {
+    ASSERT_EQ(program.Link(mainClass), "");
+    std::vector<uint8_t> image = program.Image();
+    ASSERT_EQ(image.size(), golden.size());
+    for (size_t i = 0; i < image.size(); ++i) EXPECT_EQ(int(image[i]), int(golden[i])) << "byte " << i;
+}
 }  // namespace
 
 TEST(GoldenImage, TinyProgramByteForByte) {
     LinkedProgram program(TinyProgram(), "");
-    ASSERT_EQ(program.Link("Tiny"), "");
-    std::vector<uint8_t> image = program.Image();
-    ASSERT_EQ(image.size(), GoldenImage.size());
-    for (size_t i = 0; i < image.size(); ++i) EXPECT_EQ(int(image[i]), int(GoldenImage[i])) << "byte " << i;
+    ExpectGoldenImage(program, "Tiny", GoldenImage);
+    if (HasFatalFailure()) return;
 
     TOruImage parsed = program.Check();
     ASSERT_EQ(parsed.Classes.size(), 5u);
@@ -67,6 +124,13 @@ TEST(GoldenImage, TinyProgramByteForByte) {
     EXPECT_EQ(linker.GetClassCodeSize(0), 17u + 5 + 4);
     EXPECT_EQ(linker.GetClassStringsSize(0), 12u);
     EXPECT_EQ(linker.GetClassStringsSize(3), 0u);
+}
+
+TEST(GoldenImage, ClassHierarchyInTheOrderTheCodeReachesIt) {
+    LinkedProgram program(HierarchyProgram(), "");
+    ExpectGoldenImage(program, "Zoo", GoldenHierarchyImage);
+    EXPECT_EQ(program.Linker().GetClassCount(), 6);
+    EXPECT_STREQ(program.Linker().GetClass(2)->GetClassName(), "Cat");
 }
 
 TEST(GoldenImage, ZeroStackBaseSwitch) {

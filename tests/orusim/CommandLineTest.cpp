@@ -6,6 +6,9 @@
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 #include "tools/orusim/CliCommands.h"
+#include "tools/orusim/PtyTransport.h"
+#include "tools/orusim/ScriptedEngine.h"
+#include "tools/orusim/SteadyClock.h"
 
 using namespace orusim;
 
@@ -72,4 +75,20 @@ TEST(OrusimProgram, AnnouncesItsPortLogsEventsAndCleansUp) {
     auto bad = RunProgram({program, "--com", "1"});
     EXPECT_EQ(bad.exitCode, 2);
     EXPECT_NE(bad.output.find("usage: orusim --port-dir DIR --com N"), std::string::npos);
+}
+
+TEST(OrusimProgram, ASecondSimulatorOnALivePortEndsWithCodeOne) {
+    TempDir dir("orusim-cli");
+    SteadyClock clock;
+    ScriptedEngine engine;
+    EventLog log;
+    ProtocolEngine module{clock, engine, log};
+    PtyTransport first{module, PtyOptions{dir.Path(), 9, false}};
+    std::string error;
+    ASSERT_TRUE(first.Start(error)) << error;
+
+    auto second = RunProgram({OrusimPath(), "--port-dir", dir.Path(), "--com", "9"});
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_EQ(second.output, "orusim: COM9 in " + dir.Path() + " is served by another simulator\n");
+    EXPECT_TRUE(std::filesystem::is_socket(dir.File("COM9.modem")));
 }

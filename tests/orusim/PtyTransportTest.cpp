@@ -76,6 +76,17 @@ private:
     int modem_ = -1;
 };
 
+// A socket bound at path that nobody listens on.
+int BoundSocket(const std::string& path) {
+    int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
+    close(fd);
+    return -1;
+}
+
 class PtyModule : public ::testing::Test {
 protected:
     explicit PtyModule(bool paced = false) : transport{module, PtyOptions{dir.Path(), 7, paced}} {}
@@ -188,4 +199,51 @@ TEST_F(PtyModule, APortClosedAndOpenedAtOnceKeepsWhatTheNewDriverSent) {
     EXPECT_EQ(second.Read(1), Bytes{0x42}) << "the echo of the new driver's byte";
     second.Line("RTS 1");
     EXPECT_EQ(second.Dsr(), "DSR 1") << "the new driver is the one served";
+}
+
+TEST_F(PtyModule, ASecondModuleOnALivePortRefusesAndLeavesTheFirstItsPort) {
+    ScriptedEngine otherEngine;
+    EventLog otherLog;
+    ProtocolEngine other{clock, otherEngine, otherLog};
+    PtyTransport second{other, PtyOptions{dir.Path(), 7, false}};
+    std::string error;
+    EXPECT_FALSE(second.Start(error));
+    EXPECT_EQ(error, "COM7 in " + dir.Path() + " is served by another simulator");
+    second.Stop();
+
+    EXPECT_EQ(std::filesystem::read_symlink(dir.File("COM7")).string(), transport.PtyPath());
+    PcSide pc;
+    ASSERT_TRUE(pc.Open(transport.LinkPath()));
+    pc.Line("RTS 1");
+    EXPECT_EQ(pc.Dsr(), "DSR 1");
+}
+
+TEST_F(PtyModule, StoppingRemovesOnlyTheLinkAndTheSocketStillItsOwn) {
+    // Someone else's port took the place of ours.
+    std::filesystem::remove(dir.File("COM7"));
+    std::filesystem::remove(dir.File("COM7.modem"));
+    std::filesystem::create_symlink("/dev/null", dir.File("COM7"));
+    const std::string path = dir.File("COM7.modem");
+    int socketFd = BoundSocket(path);
+    ASSERT_GE(socketFd, 0);
+
+    transport.Stop();
+    EXPECT_EQ(std::filesystem::read_symlink(dir.File("COM7")).string(), "/dev/null");
+    EXPECT_TRUE(std::filesystem::is_socket(path));
+    close(socketFd);
+}
+
+TEST_F(PtyModule, AStaleSocketOfAModuleThatDiedIsReplaced) {
+    transport.Stop();
+    const std::string path = dir.File("COM7.modem");
+    int socketFd = BoundSocket(path);
+    ASSERT_GE(socketFd, 0);
+    close(socketFd);  // left behind, nobody listens
+
+    std::string error;
+    ASSERT_TRUE(transport.Start(error)) << error;
+    PcSide pc;
+    ASSERT_TRUE(pc.Open(transport.LinkPath()));
+    pc.Line("RTS 1");
+    EXPECT_EQ(pc.Dsr(), "DSR 1");
 }

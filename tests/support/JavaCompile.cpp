@@ -68,6 +68,13 @@ static std::string EnvOr(const char* name, const char* fallback) {
     return v && *v ? v : fallback;
 }
 
-std::string ProgramDir() { return EnvOr("CORVANE_PROGRAM_DIR", "."); }
+#ifndef CORVANE_BUILD_PROGRAM_DIR
+#define CORVANE_BUILD_PROGRAM_DIR "."
+#endif
+#ifndef CORVANE_BUILD_SOURCE_DIR
+#define CORVANE_BUILD_SOURCE_DIR "."
+#endif
+
+std::string ProgramDir() { return EnvOr("CORVANE_PROGRAM_DIR", CORVANE_BUILD_PROGRAM_DIR); }
 std::string ClassLibraryDir() { return ProgramDir() + "/lib"; }
-std::string SourceDir() { return EnvOr("CORVANE_SOURCE_DIR", "."); }
+std::string SourceDir() { return EnvOr("CORVANE_SOURCE_DIR", CORVANE_BUILD_SOURCE_DIR); }

@@ -18,11 +18,11 @@ JavaCompileResult CompileJava(const std::vector<std::string>& sources, const std
 std::string WriteSource(const std::string& dir, const std::string& relativePath,
                         const std::string& source);
 
-// The program directory of this build (the executable's folder), and its
+// The program directory ($CORVANE_PROGRAM_DIR, else this build's), and its
 // compiled class library "<program directory>/lib".
 std::string ProgramDir();
 std::string ClassLibraryDir();
-// The project's source tree.
+// The project's source tree ($CORVANE_SOURCE_DIR, else this build's).
 std::string SourceDir();
 
 // Runs a program with arguments, capturing standard output and error.

@@ -2,6 +2,7 @@
 
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -10,32 +11,58 @@
 
 namespace orusim {
 
+namespace {
+bool SocketAddress(const std::string& path, sockaddr_un& address) {
+    address = {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= sizeof address.sun_path) return false;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return true;
+}
+}  // namespace
+
+bool ModemLineServer::Served(const std::string& path) {
+    sockaddr_un address;
+    if (!SocketAddress(path, address)) return false;
+    int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
+    if (fd < 0) return false;
+    bool live = connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return live;
+}
+
 bool ModemLineServer::Listen(const std::string& path, std::string& error) {
     Close();
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    if (path.size() >= sizeof address.sun_path) {
+    sockaddr_un address;
+    if (!SocketAddress(path, address)) {
         error = "socket path too long: " + path;
         return false;
     }
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     unlink(path.c_str());
     listenFd_ = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
+    struct stat made {};
     if (listenFd_ < 0 || bind(listenFd_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-        listen(listenFd_, 4) != 0) {
+        listen(listenFd_, 4) != 0 || stat(path.c_str(), &made) != 0) {
         error = "cannot serve " + path + ": " + std::strerror(errno);
         Close();
         return false;
     }
     path_ = path;
+    device_ = made.st_dev;
+    inode_ = made.st_ino;
     return true;
+}
+
+bool ModemLineServer::StillOurs() const {
+    struct stat now {};
+    return !path_.empty() && lstat(path_.c_str(), &now) == 0 && now.st_dev == device_ && now.st_ino == inode_;
 }
 
 void ModemLineServer::Close() {
     DropClient();
     if (listenFd_ >= 0) close(listenFd_);
     listenFd_ = -1;
-    if (!path_.empty()) unlink(path_.c_str());
+    if (StillOurs()) unlink(path_.c_str());
     path_.clear();
 }
 

@@ -1,4 +1,6 @@
 #pragma once
+#include <sys/types.h>
+
 #include <string>
 
 namespace orusim {
@@ -16,8 +18,12 @@ public:
     ModemLineServer(const ModemLineServer&) = delete;
     ModemLineServer& operator=(const ModemLineServer&) = delete;
 
+    // True when a live server listens on the socket at path.
+    static bool Served(const std::string& path);
+
     // Replaces a stale socket at path. False with a reason on failure.
     bool Listen(const std::string& path, std::string& error);
+    // Removes the socket only while it is still the one Listen made.
     void Close();
 
     int ListenFd() const { return listenFd_; }
@@ -35,7 +41,11 @@ public:
     void DropClient();
 
 private:
+    bool StillOurs() const;
+
     std::string path_;
+    dev_t device_ = 0;
+    ino_t inode_ = 0;
     int listenFd_ = -1;
     int clientFd_ = -1;
 };

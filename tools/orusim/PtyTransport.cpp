@@ -4,13 +4,13 @@
 #include <poll.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <limits>
 
 #include "tools/orusim/SteadyClock.h"
+#include "tools/orusim/WakeTimeout.h"
 
 namespace orusim {
 
@@ -37,6 +37,12 @@ std::string PtyTransport::LinkPath() const {
 bool PtyTransport::Start(std::string& error) {
     std::error_code ec;
     std::filesystem::create_directories(options_.portDir, ec);
+    // A live simulator keeps its port: nothing of it is replaced.
+    if (ModemLineServer::Served(ModemPath())) {
+        error = "COM" + std::to_string(options_.com) + " in " + options_.portDir +
+                " is served by another simulator";
+        return false;
+    }
     if (!pty_.Open(kLineBaud, error)) return false;
     std::string link = LinkPath();
     std::filesystem::remove(link, ec);
@@ -92,15 +98,8 @@ void PtyTransport::Wake() {
 
 int PtyTransport::PollTimeoutMs() {
     if (!pending_.empty()) return kIdlePollMs;  // waits for room in the pty
-    int64_t now = module_.Clock().TickCount();
-    int64_t next = module_.NextWakeTime();
-    if (options_.paced) {
-        int64_t lineFree = (pacer_.NextFreeUs() + 999) / 1000;
-        if (next >= 0 && next <= now) next = lineFree;
-        if (!pacer_.Idle() && (next < 0 || lineFree < next)) next = lineFree;
-    }
-    if (next < 0) return kIdlePollMs;
-    return static_cast<int>(std::clamp<int64_t>(next - now, 1, kIdlePollMs));
+    return WakeTimeoutMs(module_.Clock().TickCount(), module_.NextWakeTime(), options_.paced ? &pacer_ : nullptr,
+                         kIdlePollMs);
 }
 
 void PtyTransport::Serve() {

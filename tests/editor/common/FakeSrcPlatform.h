@@ -9,25 +9,42 @@
 #include "editor/control/SrcWindowServices.h"
 
 // A text drawer with a cell of 8 x 16 pixels, one pixel wider for a bold
-// base style.
+// base style. It records what it draws as "X Y text style fg bg rect"
+// lines (style: the bits of the font style; "o" marks an opaque output).
 class FakeTextDrawer : public TSrcTextDrawerBase {
 public:
     int GetCharWidth() const override { return (baseStyle_.Contains(fsBold) ? 9 : 8) + extra_; }
     int GetCharHeight() const override { return 16; }
-    void SetBaseFont(const TFont*) override {}
+    void SetBaseFont(const TFont* Value) override {
+        baseFont = Value ? Value->Name() : std::string();
+    }
     void SetBaseStyle(TFontStyles Value) override { baseStyle_ = Value; }
-    void SetStyle(TFontStyles) override {}
-    void SetForeColor(TColor) override {}
-    void SetBackColor(TColor) override {}
+    void SetStyle(TFontStyles Value) override { style_ = Value; }
+    void SetForeColor(TColor Value) override { fore_ = Value; }
+    void SetBackColor(TColor Value) override { back_ = Value; }
     void SetCharExtra(int Value) override { extra_ = Value; }
-    void BeginDrawing(TSrcCanvas&) override {}
-    void EndDrawing() override {}
-    void TextOut(int, int, const char*, int) override {}
-    void ExtTextOut(int, int, uint32_t, const TRect&, const char*, int) override {}
+    void BeginDrawing(TSrcCanvas&) override { ++depth; }
+    void EndDrawing() override { --depth; }
+    void TextOut(int X, int Y, const char* Text, int Length) override {
+        ExtTextOut(X, Y, 0, Rect(0, 0, 0, 0), Text, Length);
+    }
+    void ExtTextOut(int X, int Y, uint32_t Options, const TRect& R, const char* Text, int Length) override {
+        Calls.push_back(std::to_string(X) + " " + std::to_string(Y) + " " + std::string(Text, Length) + " " +
+                        std::to_string(style_.ToBits()) + " " + std::to_string(fore_) + " " +
+                        std::to_string(back_) + ((Options & ETO_OPAQUE) ? " o " : " - ") +
+                        std::to_string(R.Left) + "-" + std::to_string(R.Right));
+    }
     void ReleaseTemporaryResources() override {}
+
+    std::vector<std::string> Calls;
+    std::string baseFont;
+    int depth = 0;
 
 private:
     TFontStyles baseStyle_;
+    TFontStyles style_;
+    TColor fore_ = clNone;
+    TColor back_ = clNone;
     int extra_ = 0;
 };
 
@@ -56,14 +73,41 @@ public:
         invalidated.push_back(R ? *R : client);
     }
     void ScrollWindow(int DX, int DY, const TRect&) override { scrolls.push_back(Point(DX, DY)); }
+    void SetBorderStyle(TBorderStyle Value) override { borderStyle = Value; }
+    void Update() override { ++updates; }
+    TSrcCanvas* BeginTransientPaint(bool Clear) override {
+        transientLog.push_back(Clear ? "begin clear" : "begin");
+        return transientCanvas;
+    }
+    void EndTransientPaint() override { transientLog.push_back("end"); }
+    int ScrollArrowHeight() const override { return 16; }
+    TPoint ScrollHintSize(const std::string& Text, int) override {
+        return Point(static_cast<int>(Text.size()) * 6 + 8, 18);
+    }
+    void ShowScrollHint(const std::string& Text, const TPoint& Pos, TColor Color) override {
+        hintText = Text;
+        hintPos = Pos;
+        hintColor = Color;
+        hintShown = true;
+    }
+    void HideScrollHint() override { hintShown = false; }
     void SetScrollInfo(TSrcScrollBarKind Bar, const TSrcScrollInfo& Info) override { scrollInfo[Bar] = Info; }
     void ShowScrollBar(TSrcScrollBarKind Bar, bool Show) override { shown[Bar] = Show; }
     void EnableScrollBarArrows(TSrcScrollBarKind Bar, TSrcScrollArrows Arrows) override { arrows[Bar] = Arrows; }
-    void CreateCaret(int Width, int Height) override { caretSize = Point(Width, Height); }
-    void DestroyCaret() override {}
+    void CreateCaret(int Width, int Height) override {
+        caretSize = Point(Width, Height);
+        caretExists = true;
+    }
+    void DestroyCaret() override { caretExists = false; }
     void SetCaretPos(int X, int Y) override { caretPos = Point(X, Y); }
-    bool ShowCaret() override { return true; }
-    bool HideCaret() override { return true; }
+    bool ShowCaret() override {
+        caretShown = caretExists;
+        return caretExists;
+    }
+    bool HideCaret() override {
+        caretShown = false;
+        return caretExists;
+    }
     bool KeyDown(TSrcStateKey) const override { return false; }
     void StartTimer(int, int) override {}
     void StopTimer(int) override {}
@@ -77,6 +121,16 @@ public:
     TSrcScrollArrows arrows[2] = {saEnableBoth, saEnableBoth};
     TPoint caretSize;
     TPoint caretPos;
+    bool caretExists = false;
+    bool caretShown = false;
+    TBorderStyle borderStyle = bsSingle;
+    int updates = 0;
+    TSrcCanvas* transientCanvas = nullptr;
+    std::vector<std::string> transientLog;
+    std::string hintText;
+    TPoint hintPos;
+    TColor hintColor = clNone;
+    bool hintShown = false;
 };
 
 // An editor over a fake window of 80 columns by 20 rows (gutter 30,

@@ -8,6 +8,7 @@
 #include "editor/highlight/SrcRegistryStore.h"
 #include "platform/Registry.h"
 #include "tests/editor/common/EventRecorder.h"
+#include "tests/editor/common/TestSettingsStore.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -74,42 +75,6 @@ public:
     using WordHighlighter::WordHighlighter;
     static std::string ClassLanguageName() { return "Other"; }
     std::string GetLanguageName() const override { return ClassLanguageName(); }
-};
-
-// The program's registry in a file of its own, with values set by absolute path.
-class TestSettingsStore : public TSrcRegistryStore {
-public:
-    TestSettingsStore() : TSrcRegistryStore(registry_) {}
-
-    void Put(const std::string& path, const std::string& name, const std::string& text) {
-        AtRoot([&] {
-            registry_.OpenKey(path, true);
-            registry_.WriteString(name, text);
-        });
-    }
-    void Put(const std::string& path, const std::string& name, int32_t value) {
-        AtRoot([&] {
-            registry_.OpenKey(path, true);
-            registry_.WriteInteger(name, static_cast<uint32_t>(value));
-        });
-    }
-    bool HasKey(const std::string& path) {
-        bool found = false;
-        AtRoot([&] { found = registry_.KeyExists(path); });
-        return found;
-    }
-
-private:
-    template <typename Action>
-    void AtRoot(Action action) {
-        std::string current = registry_.CurrentPath();
-        registry_.CloseKey();
-        action();
-        registry_.OpenKey("/" + current, false);
-    }
-
-    TempDir dir_;
-    TRegistry registry_{dir_.File("settings.conf")};
 };
 
 struct Editor {
@@ -311,6 +276,7 @@ TEST(SrcHighlighterAttributes, LegacySettingsInBothLayouts) {
 }
 
 TEST(SrcHighlighterList, RegistersOnceAndFindsByClassAndExactName) {
+    const int builtIn = GetPlaceableHighlighters().Count();
     RegisterPlaceableHighlighter(TSrcHighlighterClassOf<WordHighlighter>::Instance());
     RegisterPlaceableHighlighter(TSrcHighlighterClassOf<WordHighlighter>::Instance());
     RegisterPlaceableHighlighter(TSrcHighlighterClassOf<OtherHighlighter>::Instance());
@@ -318,7 +284,7 @@ TEST(SrcHighlighterList, RegistersOnceAndFindsByClassAndExactName) {
     int words = list.FindByName("Words");
     ASSERT_GE(words, 0);
     EXPECT_EQ(list.FindByName("words"), -1);
-    EXPECT_EQ(list.Count(), 2);
+    EXPECT_EQ(list.Count(), builtIn + 2);
     OtherHighlighter other;
     EXPECT_EQ(list.FindByClass(&other), words);  // an Other is a Words too
     auto made = list.Items(list.FindByName("Other"))->Create(nullptr);

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include "tests/editor/qt/QtTestApp.h"
 #include "editor/control/SrcEdit.h"
 #include "editor/qt/QtFontServices.h"
 
@@ -9,7 +8,6 @@ namespace {
 class QtEditorFontsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureGuiApplication();
         SetSrcFontServices(&services);
     }
     void TearDown() override { SetSrcFontServices(nullptr); }

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QPainter>
 
-#include "tests/editor/qt/QtTestApp.h"
 #include "editor/qt/FontsInfoManager.h"
 #include "editor/qt/QtCanvas.h"
 #include "editor/qt/QtFontServices.h"
@@ -17,7 +16,6 @@ namespace {
 class TextDrawerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        EnsureGuiApplication();
         font.SetName("Courier New");
         font.SetSize(10);
     }

@@ -171,39 +171,4 @@ TEST(RegexError, LoopStackIsBounded) {
     EXPECT_TRUE(r.Exec("a"));
 }
 
-// Long subjects must not exhaust the stack, and runaway backtracking must stop.
-TEST(RegexError, RecursionAndStepLimits) {
-    const std::string longLine(1 << 20, 'a');
-    TRegex r;
-    r.SetExpression("(a|b)*c");
-    try {
-        r.Exec(longLine + "c");
-        FAIL() << "expected a recursion error";
-    } catch (const ERegex& e) {
-        EXPECT_EQ(e.ErrorCode, 1016);
-        EXPECT_STREQ(e.what(), "TRegex(exec): Recursion Too Deep");
-    }
-    r.SetExpression("(.)*x");
-    EXPECT_THROW(r.Exec(longLine + "x"), ERegex);
-    EXPECT_EQ(r.LastError(), 1016);
-    // simple repeats need no recursion at all
-    r.SetExpression("a*c");
-    EXPECT_FALSE(r.Exec(longLine));
-    r.SetExpression("[ab]+$");
-    EXPECT_TRUE(r.Exec(longLine));
-    EXPECT_EQ(r.GetMatchLen(0), 1 << 20);
-
-    r.SetExpression("(a|aa)+$");
-    r.StepLimit = 100000;
-    EXPECT_THROW(r.Exec(std::string(60, 'a') + "b"), ERegex);
-    EXPECT_EQ(r.LastError(), 1017);
-    r.StepLimit = TRegex::DefaultStepLimit;
-    EXPECT_TRUE(r.Exec("aaaa"));
-    r.SetExpression("(a|b)*c");
-    EXPECT_TRUE(r.Exec(std::string(2500, 'a') + "c"));
-    r.RecursionLimit = 10;
-    EXPECT_THROW(r.Exec("aaaaaaaaaac"), ERegex);
-    EXPECT_EQ(r.LastError(), 1016);
-}
-
 }  // namespace

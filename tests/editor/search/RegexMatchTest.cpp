@@ -33,6 +33,13 @@ TEST(RegexMatch, LiteralsClassesAndAnchors) {
     EXPECT_EQ(Find("a{x}", "a{x}"), "1,4");
 }
 
+// Like every negated class, \\D never matches a NUL in the input.
+TEST(RegexMatch, NegatedClassesSkipNul) {
+    const std::string subject("\0\x31x", 3);
+    for (const char* pattern : {"\\D", "[\\D]", "[^0-9]", "\\W|x", "\\D*x"})
+        EXPECT_EQ(Find(pattern, subject), "3,1") << pattern;
+}
+
 TEST(RegexMatch, RepeatsAndAlternation) {
     EXPECT_EQ(Find("a{2,3}", "a aaaa"), "3,3");
     EXPECT_EQ(Find("a{2,3}?", "aaaa"), "1,2");
@@ -118,6 +125,18 @@ TEST(RegexMatch, AnalysisKeepsResults) {
     EXPECT_EQ(Find("x*foo", "fofoo"), "3,3");
     EXPECT_EQ(Find("(ab){0,2}c", "abac"), "4,1");
     EXPECT_EQ(Find("(ab)??c", "abc"), "1,3");
+    // skipping a failed leading run, repeats that give nothing back, pruned alternatives
+    EXPECT_EQ(Find("[a-z][a-z0-9]*\\(", "abc d2e(x"), "5,4");
+    EXPECT_EQ(Find("a+b", "aacaab"), "4,3");
+    EXPECT_EQ(Find("a*?b", "xaab"), "2,3");
+    EXPECT_EQ(Find("a{1,2}b", "aaab"), "2,3");
+    EXPECT_EQ(Find("(ab|ac|b)+c", "abacbd acc"), "8,3");
+    EXPECT_EQ(Find("^b.*", "a\r\nbc\nb", "m-s"), "4,2");
+    EXPECT_EQ(Find("(?i)SYNC", "xsyNc"), "2,4");
+    EXPECT_EQ(Find("public|private", "pub privat private"), "12,7");
+    const std::string longLine = std::string(70, 's') + "xSYNC" + std::string(40, 'p') + "priv" + std::string(30, 'p');
+    EXPECT_EQ(Find("(?i)sYnc", longLine), "72,4");  // past the sixteen-byte blocks
+    EXPECT_EQ(Find("pub|priv", longLine), "116,4");
     TRegex r;
     r.SetExpression("a+bcd");
     EXPECT_NE(r.Dump().find("must have \"bcd\""), std::string::npos);

@@ -1,0 +1,80 @@
+# Only the GUI folders (GuiFolders.cmake) may use Qt Widgets. The test build
+# checks both halves of that rule: no target outside them links Qt Widgets,
+# directly or through its dependencies (checked here when configuring), and
+# no source there includes a header of the Qt Widgets module (the ctest
+# `widget_free_sources`).
+include(${CMAKE_CURRENT_LIST_DIR}/GuiFolders.cmake)
+
+# Sets `out` to the chain of targets by which `target` reaches Qt Widgets,
+# or to "" when it does not. `_corvane_seen` holds the targets already walked.
+function(_corvane_widgets_path target out)
+  if(target MATCHES "^Qt[0-9]*::Widgets")
+    set(${out} ${target} PARENT_SCOPE)
+    return()
+  endif()
+  if(NOT TARGET ${target} OR target IN_LIST _corvane_seen)
+    set(${out} "" PARENT_SCOPE)
+    return()
+  endif()
+  list(APPEND _corvane_seen ${target})
+  set(_corvane_seen ${_corvane_seen} PARENT_SCOPE)
+  get_target_property(type ${target} TYPE)
+  set(deps "")
+  if(NOT type STREQUAL "INTERFACE_LIBRARY")
+    get_target_property(direct ${target} LINK_LIBRARIES)
+    if(direct)
+      list(APPEND deps ${direct})
+    endif()
+  endif()
+  get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+  if(interface)
+    list(APPEND deps ${interface})
+  endif()
+  foreach(dep ${deps})
+    string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" dep "${dep}")
+    _corvane_widgets_path(${dep} path)
+    set(_corvane_seen ${_corvane_seen} PARENT_SCOPE)
+    if(path)
+      set(${out} "${target} -> ${path}" PARENT_SCOPE)
+      return()
+    endif()
+  endforeach()
+  set(${out} "" PARENT_SCOPE)
+endfunction()
+
+# Every target defined in `dir` and the folders below it.
+function(_corvane_targets_below dir out)
+  get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+  get_property(subdirs DIRECTORY ${dir} PROPERTY SUBDIRECTORIES)
+  foreach(sub ${subdirs})
+    _corvane_targets_below(${sub} more)
+    list(APPEND targets ${more})
+  endforeach()
+  set(${out} ${targets} PARENT_SCOPE)
+endfunction()
+
+function(corvane_check_widget_free)
+  list(JOIN CORVANE_GUI_FOLDERS ", " gui_text)
+  foreach(folder ${CORVANE_WIDGET_FREE_FOLDERS})
+    _corvane_targets_below(${PROJECT_SOURCE_DIR}/${folder} targets)
+    foreach(target ${targets})
+      get_target_property(dir ${target} SOURCE_DIR)
+      file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR} ${dir})
+      corvane_in_gui_folder(${rel} gui)
+      if(gui)
+        continue()
+      endif()
+      set(_corvane_seen "")
+      _corvane_widgets_path(${target} path)
+      if(path)
+        message(FATAL_ERROR "${target} (${dir}) links Qt Widgets: ${path}. "
+                            "Only ${gui_text} may use Qt Widgets.")
+      endif()
+    endforeach()
+  endforeach()
+
+  get_target_property(widgets_include Qt6::Widgets INTERFACE_INCLUDE_DIRECTORIES)
+  add_test(NAME widget_free_sources
+           COMMAND ${CMAKE_COMMAND} -DROOT=${PROJECT_SOURCE_DIR} "-DWIDGETS_INCLUDE=${widgets_include}"
+                   -P ${PROJECT_SOURCE_DIR}/cmake/CheckWidgetFreeSources.cmake)
+endfunction()

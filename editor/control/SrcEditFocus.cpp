@@ -1,0 +1,23 @@
+#include "editor/control/SrcEdit.h"
+#include "editor/control/SrcWindowServices.h"
+
+void TCustomSrcEdit::FocusIn() {
+    InitializeCaret();
+    if (hideSelection_ && SelAvail()) {
+        InvalidateSelection();
+    }
+}
+
+void TCustomSrcEdit::FocusOut() {
+    if (window_ && !window_->Focused() && !alwaysShowCaret_) {
+        HideCaret();
+        window_->DestroyCaret();
+        stateFlags_.Exclude(sfCaretVisible);
+    }
+    if (hideSelection_ && SelAvail()) {
+        InvalidateSelection();
+    }
+}
+
+// No timer of the control's own runs yet.
+void TCustomSrcEdit::TimerFired(int) {}

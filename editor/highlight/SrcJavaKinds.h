@@ -1,0 +1,70 @@
+#pragma once
+#include <cstdint>
+
+// Token kinds of the Java highlighter, the integers GetTokenKind answers.
+enum TtkTokenKind : uint8_t {
+    tkComment,
+    tkDocument,
+    tkIdentifier,
+    tkInvalid,
+    tkKey,
+    tkNull,
+    tkNumber,
+    tkSpace,
+    tkString,
+    tkSymbol,
+    tkUnknown,
+};
+
+// Symbol kinds, reported for tkSymbol tokens.
+enum TxtkTokenKind : uint8_t {
+    xtkAdd,
+    xtkAddAssign,
+    xtkAnd,
+    xtkAndAssign,
+    xtkAssign,
+    xtkBitComplement,
+    xtkBraceClose,
+    xtkBraceOpen,
+    xtkColon,
+    xtkCondAnd,
+    xtkCondOr,
+    xtkDecrement,
+    xtkDivide,
+    xtkDivideAssign,
+    xtkGreaterThan,
+    xtkGreaterThanEqual,
+    xtkIncOr,
+    xtkIncOrAssign,
+    xtkIncrement,
+    xtkLessThan,
+    xtkLessThanEqual,
+    xtkLogComplement,
+    xtkLogEqual,
+    xtkMultiply,
+    xtkMultiplyAssign,
+    xtkNotEqual,
+    xtkPoint,
+    xtkQuestion,
+    xtkRemainder,
+    xtkRemainderAssign,
+    xtkRoundClose,
+    xtkRoundOpen,
+    xtkSemiColon,
+    xtkShiftLeft,
+    xtkShiftLeftAssign,
+    xtkShiftRight,
+    xtkShiftRightAssign,
+    xtkSquareClose,
+    xtkSquareOpen,
+    xtkSubtract,
+    xtkSubtractAssign,
+    xtkUnsignShiftRight,
+    xtkUnsignShiftRightAssign,
+    xtkXor,
+    xtkXorAssign,
+    xtkComma,
+};
+
+// The state carried from one line to the next, the integers GetRange answers.
+enum TRangeState : uint8_t { rsANil, rsComment, rsDocument, rsUnknown };

@@ -1,0 +1,28 @@
+#pragma once
+#include <QAbstractScrollArea>
+
+#include <memory>
+
+#include "editor/control/SrcEdit.h"
+#include "editor/qt/SrcEditWindow.h"
+
+// The editor control as a Qt widget: a scroll area whose viewport is the
+// control's window. Keyboard and mouse input are passed on elsewhere.
+class TSrcEditWidget : public QAbstractScrollArea, public TSrcEdit {
+public:
+    explicit TSrcEditWidget(QWidget* Parent = nullptr, TComponent* AOwner = nullptr);
+    ~TSrcEditWidget() override;
+
+    TSrcEditWindow& Window() const { return *window_; }
+
+protected:
+    void paintEvent(QPaintEvent* Event) override;
+    void resizeEvent(QResizeEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
+    // The control scrolls the view itself.
+    void scrollContentsBy(int, int) override {}
+
+private:
+    std::unique_ptr<TSrcEditWindow> window_;
+};

@@ -1,0 +1,92 @@
+// Compile-time analysis of what may follow each choice: the characters that
+// can begin a BRANCH alternative or the rest after a simple repeat, whether a
+// repeat can ever give back what it consumed, and a leading repeat whose
+// failed try lets the search skip the whole run.
+#include <cstring>
+
+#include "editor/search/SrcRegexFirstChars.h"
+
+namespace regex_program {
+namespace {
+
+size_t OperandSize(const TRegexProgram& prog, size_t node) {
+    const uint8_t* operand = prog.Node(TRegexProgram::Operand(node));
+    size_t room = prog.Code.size() - TRegexProgram::Operand(node);
+    switch (prog.Op(node)) {
+    case ANYOF: case ANYBUT: case EXACTLY: case EXACTLYCI: case ANYOFCI: case ANYBUTCI:
+        return strnlen(reinterpret_cast<const char*>(operand), room) + 1;
+    case ANYOFTINYSET: case ANYBUTTINYSET: return 3;
+    case ANYOFFULLSET: return 32;
+    case BSUBEXP: case BSUBEXPCI: return 1;
+    case BRACES: case BRACESNG: return 8;
+    case LOOP: case LOOPNG: return 12;
+    default: return 0;
+    }
+}
+
+bool IsRepeat(uint8_t op) {
+    return op == STAR || op == STARNG || op == PLUS || op == PLUSNG || op == BRACES || op == BRACESNG;
+}
+
+size_t RepeatOperand(const TRegexProgram& prog, size_t node) {
+    size_t operand = TRegexProgram::Operand(node);
+    return prog.Op(node) == BRACES || prog.Op(node) == BRACESNG ? operand + 8 : operand;
+}
+
+bool Unbounded(const TRegexProgram& prog, size_t node) {
+    uint8_t op = prog.Op(node);
+    return !(op == BRACES || op == BRACESNG) || ReadInt(prog.Node(TRegexProgram::Operand(node) + 4)) == InfiniteCount;
+}
+
+int32_t AddSet(TRegexProgram& prog, const CharSet& set) {
+    if (set.all()) return -1;
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) table[static_cast<size_t>(c)] = set.test(c);
+    prog.Sets.push_back(table);
+    return static_cast<int32_t>(prog.Sets.size() - 1);
+}
+
+// A possessive unbounded repeat that starts every match, alone or after one
+// character of its own set; 0 when there is none.
+size_t FindLeadRepeat(const TRegexProgram& prog, const TRegexSyntax& syntax, bool hasBackReference) {
+    if (prog.Op(prog.Next(1)) != END) return 0;
+    size_t scan = TRegexProgram::Operand(1);
+    while (!hasBackReference && prog.Op(scan) > OPEN && prog.Op(scan) <= OPEN + MaxGroups) scan = prog.Next(scan);
+    size_t repeat = scan;
+    CharSet first;
+    if (!IsRepeat(prog.Op(scan))) {
+        if (!SingleChars(prog, syntax, scan, first)) return 0;
+        repeat = prog.Next(scan);
+    }
+    if (repeat == 0 || !IsRepeat(prog.Op(repeat)) || !prog.Possessive[repeat] || !Unbounded(prog, repeat)) return 0;
+    CharSet runs;
+    SingleChars(prog, syntax, RepeatOperand(prog, repeat), runs);
+    return (first & ~runs).none() ? repeat : 0;
+}
+
+}  // namespace
+
+void AnalyseContinuations(TRegexProgram& program, const TRegexSyntax& syntax) {
+    program.NodeSet.assign(program.Code.size(), -1);
+    program.Possessive.assign(program.Code.size(), 0);
+    program.Sets.clear();
+    bool hasBackReference = false;
+    for (size_t scan = 1; scan + HeaderSize <= program.Code.size();) {
+        uint8_t op = program.Op(scan);
+        if (op == BSUBEXP || op == BSUBEXPCI) hasBackReference = true;
+        if (op == BRANCH) {
+            program.NodeSet[scan] = AddSet(program, FirstCharsOf(program, syntax, TRegexProgram::Operand(scan)));
+        } else if (IsRepeat(op)) {
+            CharSet follow = FirstCharsOf(program, syntax, program.Next(scan));
+            CharSet runs;
+            SingleChars(program, syntax, RepeatOperand(program, scan), runs);
+            program.NodeSet[scan] = AddSet(program, follow);
+            program.Possessive[scan] = (follow & runs).none();
+        }
+        if (op == END) break;
+        scan += HeaderSize + OperandSize(program, scan);
+    }
+    program.LeadRepeat = FindLeadRepeat(program, syntax, hasBackReference);
+}
+
+}  // namespace regex_program

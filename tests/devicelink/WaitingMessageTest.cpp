@@ -1,0 +1,133 @@
+// A program's message that is already waiting when the PC sends a command:
+// it is no echo of the command and reaches the host whole.
+#include <functional>
+#include <utility>
+
+#include "devicelink/JVMStack.h"
+#include "tests/devicelink/MessageTestSupport.h"
+#include "tests/devicelink/ModuleLinkTestSupport.h"
+
+using orusim::ScriptItem;
+
+namespace {
+
+using Command = std::function<void(TSXComm&)>;
+
+// The commands the IDE sends while a program runs.
+std::vector<std::pair<std::string, Command>> Commands()
+{
+    return {
+        {"run", [](TSXComm& link) { link.Run(); }},
+        {"step", [](TSXComm& link) { link.Step(); }},
+        {"stop", [](TSXComm& link) { link.Stop(); }},
+        {"status",
+         [](TSXComm& link) {
+             int32_t pc = 0, activity = 0;
+             uint8_t bytecode = 0;
+             link.QueryStatus(pc, activity, bytecode);
+         }},
+        {"config",
+         [](TSXComm& link) {
+             int32_t a = 0, b = 0, c = 0;
+             link.QueryConfig(a, b, c);
+         }},
+        {"stack",
+         [](TSXComm& link) {
+             TJVMStack stack;
+             link.QueryStack(stack);
+         }},
+        {"heap",
+         [](TSXComm& link) {
+             uint8_t bytes[4];
+             int32_t value = 0;
+             link.QueryHeap(0x100, 4, value, bytes);
+         }},
+        {"breakpoints", [](TSXComm& link) { link.DownloadBreakpoints(nullptr, 0, 0); }},
+    };
+}
+
+class WaitingMessageTest : public ModuleLinkTest {
+protected:
+    // A debug session whose program runs and has just sent what `items` hold,
+    // not yet polled.
+    void RunningWithOutput(std::vector<ScriptItem> items)
+    {
+        ConnectAndReset(false);
+        sim.engine.QueueRun(std::move(items));
+        link.Run();
+        clock.Advance(20);
+        ASSERT_GT(tap.CharCount(), 0);
+    }
+};
+
+}  // namespace
+
+TEST_F(WaitingMessageTest, TheFirstMessageOfAProgramStartedByResetIsNotLost)
+{
+    link.Connect();
+    std::vector<uint8_t> image(32, 0x23);
+    link.DownloadOruFile(image.data(), int32_t(image.size()), false);
+    sim.engine.QueueRun({ScriptItem::Text("Hello"), ScriptItem::Text("\n")});
+    link.Reset(true);
+    clock.Advance(1);
+    link.Run();
+    EXPECT_EQ(host.texts, (std::vector<std::string>{"Hello", "\n"}));
+    EXPECT_EQ(link.EchoCount(), 0);
+    EXPECT_TRUE(sink.lines.empty());
+}
+
+TEST_F(WaitingMessageTest, EveryCommandHandsWaitingMessagesToTheReceivePathFirst)
+{
+    for (const auto& [name, command] : Commands()) {
+        SCOPED_TRACE(name);
+        host.texts.clear();
+        RunningWithOutput({ScriptItem::Text("one"), ScriptItem::Text("two")});
+        EXPECT_NO_THROW(command(link));
+        EXPECT_EQ(host.texts, (std::vector<std::string>{"one", "two"}));
+        EXPECT_EQ(link.EchoCount(), 0);
+        EXPECT_TRUE(sink.lines.empty()) << sink.lines.front();
+    }
+}
+
+class MessageUnderWayTest : public LinkTest {};
+
+TEST_F(MessageUnderWayTest, AMessageUnderWayIsReadToItsEndBeforeTheCommand)
+{
+    // The first bytes came; the rest is still on the line.
+    const Bytes message = Framed(3, {'h', 'a', 'l', 'f'});
+    port.Arrive(0, Bytes(message.begin(), message.begin() + 3));
+    port.Arrive(30, Bytes(message.begin() + 3, message.end()));
+    port.onSend = [&](uint8_t byte) {
+        if (byte == kComStop) port.Arrive(1, {kComStop | kAckBit});
+    };
+    link.Stop();
+    EXPECT_EQ(host.texts, (std::vector<std::string>{"half"}));
+    EXPECT_EQ(link.EchoCount(), 0);
+    EXPECT_EQ(port.CharCount(), 0);
+}
+
+TEST_F(WaitingMessageTest, AnExceptionWaitingBeforeACommandEndsTheSessionAndNothingIsSent)
+{
+    BoomProgram& boom = BoomProgram::Get();
+    for (const auto& [name, command] : Commands()) {
+        SCOPED_TRACE(name);
+        TestHost fresh;
+        fresh.debugging = true;
+        fresh.linker = &boom.Linker();
+        TSXComm session(tap, fresh, clock);
+        sink.lines.clear();
+        session.Connect();
+        session.Reset(false);
+        sim.engine.QueueRun({ScriptItem::Exception(uint16_t(boom.ClassOffset()), uint16_t(boom.MainStart()))});
+        session.Run();
+        clock.Advance(20);
+        sim.log.Clear();
+
+        EXPECT_NO_THROW(command(session));
+        EXPECT_EQ(fresh.endDebugs, 1);
+        EXPECT_TRUE(session.SessionEnding());
+        EXPECT_TRUE(sim.BytesIn().empty());
+        ASSERT_EQ(sink.lines.size(), 2u);
+        EXPECT_EQ(sink.lines[0], "[Error IDE-0028] Unhandled exception in JVM: Boom");
+    }
+}

@@ -1,0 +1,132 @@
+// What an edit costs the highlighters: the lines scanned again, through an
+// editor over a fake window.
+#include <gtest/gtest.h>
+
+#include "editor/highlight/SrcHighlighterAttributes.h"
+#include "editor/highlight/SrcHighlighterJava.h"
+#include "editor/highlight/SrcHighlighterMulti.h"
+#include "tests/editor/common/FakeSrcPlatform.h"
+#include "tests/editor/common/MultiSetup.h"
+
+namespace {
+
+template <typename Base>
+class Counting : public Base {
+public:
+    void SetLine(const std::string& NewValue, int LineNumber) override {
+        ++linesScanned;
+        Base::SetLine(NewValue, LineNumber);
+    }
+    int linesScanned = 0;
+};
+
+// A class of Count lines, methods of ten lines each; line 150 (0-based)
+// holds a "*/" outside any comment.
+void FillJava(TSrcEditStringList& lines, int Count, const std::string& RegionStart = "",
+              const std::string& RegionEnd = "") {
+    lines.BeginUpdate();
+    lines.Add("public class Big {");
+    while (lines.Count() < Count - 1) {
+        int n = lines.Count();
+        switch (n % 10) {
+        case 1: lines.Add("  int method" + std::to_string(n) + "(int a) {"); break;
+        case 9: lines.Add("  }"); break;
+        default: lines.Add("    a = a * " + std::to_string(n) + " + 1; // step"); break;
+        }
+    }
+    lines.Add("}");
+    lines.Put(150, "    x = y; */ z++;");
+    if (!RegionStart.empty()) {
+        lines.Put(99, lines[99] + RegionStart);
+        lines.Put(300, RegionEnd);
+    }
+    lines.EndUpdate();
+}
+
+class HighlighterRescanTest : public ::testing::Test, public SrcEditTestBase {
+protected:
+    std::vector<TSrcEditRange> Ranges(int From, int To) const {
+        std::vector<TSrcEditRange> ranges;
+        for (int i = From; i < To; ++i) ranges.push_back(edit->Lines().Ranges(i));
+        return ranges;
+    }
+    void TypeAt(int Line, const std::string& Text) {
+        edit->SetCaretXY(BufferCoord(5, Line + 1));
+        edit->SetSelTextPrimitive(Text);
+    }
+};
+
+TEST_F(HighlighterRescanTest, AnEditInsideAMethodScansOneLine) {
+    Counting<TSrcJavaSrc> java;
+    FillJava(edit->Lines(), 100000);
+    edit->SetHighlighter(&java);
+    EXPECT_EQ(java.linesScanned, 100000);
+    java.linesScanned = 0;
+    TypeAt(5004, "b = 2; ");
+    EXPECT_EQ(java.linesScanned, 1);
+    EXPECT_EQ(edit->Lines()[5004].substr(0, 11), "    b = 2; ");
+}
+
+TEST_F(HighlighterRescanTest, OpeningACommentScansUpToTheLineWhoseEndStateComesBack) {
+    Counting<TSrcJavaSrc> java;
+    FillJava(edit->Lines(), 1000);
+    edit->SetHighlighter(&java);
+    java.linesScanned = 0;
+    TypeAt(100, "/*");
+    EXPECT_EQ(java.linesScanned, 51);  // lines 100 to 150
+    EXPECT_EQ(Ranges(99, 152), [] {
+        std::vector<TSrcEditRange> expected(53, rsComment);
+        expected.front() = expected[51] = expected[52] = rsUnknown;
+        return expected;
+    }());
+    java.linesScanned = 0;
+    TypeAt(100, "*/");  // closes it again at once
+    EXPECT_EQ(java.linesScanned, 51);
+    EXPECT_EQ(Ranges(99, 152), std::vector<TSrcEditRange>(53, rsUnknown));
+}
+
+TEST_F(HighlighterRescanTest, TheSameHoldsInsideAMultiHighlighterRegion) {
+    Counting<TSrcMultiSrc> multi;
+    TSrcJavaSrc outer;
+    TSrcJavaSrc inner;
+    multi.SetDefaultHighlighter(&outer);
+    TScheme* jsp = multi.Schemes().Add();
+    jsp->SetStartExpr("<%");
+    jsp->SetEndExpr("%>");
+    jsp->SetHighlighter(&inner);
+    FillJava(edit->Lines(), 1000, "<%", "%>");
+    edit->SetHighlighter(&multi);
+    const TSrcEditRange inRegion = (TSrcEditRange{rsUnknown} << 7) | (rsUnknown << 3) | 1;
+    EXPECT_EQ(edit->Lines().Ranges(120), inRegion);
+    multi.linesScanned = 0;
+    TypeAt(120, "q = 3; ");
+    EXPECT_EQ(multi.linesScanned, 1);
+    multi.linesScanned = 0;
+    TypeAt(120, "/*");
+    EXPECT_EQ(multi.linesScanned, 31);  // lines 120 to 150
+    EXPECT_EQ(edit->Lines().Ranges(149), (TSrcEditRange{rsUnknown} << 7) | (rsComment << 3) | 1);
+    EXPECT_EQ(edit->Lines().Ranges(150), inRegion);
+    EXPECT_EQ(edit->Lines().Ranges(300), TSrcEditRange{rsUnknown} << 3);
+}
+
+TEST_F(HighlighterRescanTest, SubHighlighterAttributeChangesReachTheEditor) {
+    MultiSetup setup;
+    FillJava(edit->Lines(), 400);
+    edit->SetHighlighter(&setup.multi);
+    window.invalidated.clear();
+    setup.inner.StringAttri->SetForeground(clRed);
+    EXPECT_FALSE(window.invalidated.empty());
+    window.invalidated.clear();
+    setup.script->MarkerAttri()->SetBackground(clRed);
+    EXPECT_FALSE(window.invalidated.empty());
+    // Replacing a sub-highlighter rescans the text.
+    setup.lang.linesScanned = 0;
+    edit->Lines().Put(3, "<script>;");
+    const int before = setup.lang.linesScanned;
+    setup.jsp->SetHighlighter(nullptr);
+    EXPECT_GT(setup.lang.linesScanned, before);
+    EXPECT_EQ(edit->Lines().Ranges(3) & 7, 2);
+    edit->SetHighlighter(nullptr);
+}
+
+}  // namespace
