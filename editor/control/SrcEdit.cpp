@@ -1,6 +1,7 @@
 #include "editor/control/SrcEdit.h"
 
 #include "editor/control/SrcEditPlugin.h"
+#include "editor/control/SrcEditWordWrapper.h"
 #include "editor/control/SrcFontServices.h"
 #include "editor/control/SrcWindowServices.h"
 #include "editor/support/SrcInternalImage.h"

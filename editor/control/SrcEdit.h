@@ -17,6 +17,7 @@
 #include "editor/control/SrcEditTypes.h"
 #include "editor/text/SrcEditUndoList.h"
 #include "editor/support/SrcFont.h"
+#include "editor/text/SrcMiscProcs.h"
 #include "editor/control/SrcGlyph.h"
 #include "editor/control/SrcGutter.h"
 #include "editor/control/SrcSelectedColor.h"
@@ -183,6 +184,8 @@ public:
     int LeftSpaces(const std::string& Line) const { return LeftSpacesEx(Line, false); }
     int LeftSpacesEx(const std::string& Line, bool WantTabs) const;
     std::string GetLeftSpacing(int CharCount, bool WantTabs) const;
+    // The characters of words, and all other characters 1..255.
+    void PrepareIdentChars(TSrcCharSet& IdentChars, TSrcCharSet& WhiteChars) const;
 
     // Caret.
     int CaretX() const { return caretX_; }
@@ -308,6 +311,8 @@ public:
     // The word-wrap plug-in (not owned); nil turns word wrap off.
     void SetWordWrapper(TSrcEditWordWrapper* Value);
     bool WordWrap() const { return wordWrapper_ != nullptr; }
+    // Turns word wrap on with a plug-in of the control's own, or off.
+    void SetWordWrap(bool Value);
 
     bool WantReturns() const { return wantReturns_; }
     void SetWantReturns(bool Value) { wantReturns_ = Value; }
@@ -427,6 +432,7 @@ private:
 
     TSrcWindowServices* window_ = nullptr;
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
+    std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;
     bool destroying_ = false;
 

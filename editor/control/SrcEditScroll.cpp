@@ -121,10 +121,11 @@ int TCustomSrcEdit::GetDisplayLineCount() const {
     return lines_->Count() == 0 ? 0 : wordWrapper_->GetRowCount();
 }
 
+// Column 1 is character 1 on every line, so only the plug-in is asked.
 int TCustomSrcEdit::LineToRow(int Line) const {
-    return wordWrapper_ ? BufferToDisplayPos(BufferCoord(1, Line)).Row : Line;
+    return wordWrapper_ ? wordWrapper_->BufferToDisplayPos(BufferCoord(1, Line)).Row : Line;
 }
 
 int TCustomSrcEdit::RowToLine(int Row) const {
-    return wordWrapper_ ? DisplayToBufferPos(DisplayCoord(1, Row)).Line : Row;
+    return wordWrapper_ ? wordWrapper_->DisplayToBufferPos(DisplayCoord(1, Row)).Line : Row;
 }

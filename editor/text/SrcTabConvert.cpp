@@ -1,5 +1,7 @@
 #include "editor/text/SrcTabConvert.h"
 
+#include <string.h>
+
 namespace {
 
 constexpr char kTab = '\t';
@@ -16,15 +18,18 @@ std::string Expand(const std::string& Line, int TabWidth, bool& HasTabs) {
     if (!HasTabs) {
         return Line;
     }
-    // Measure first, so the result is sized once.
+    // Measure first, so the result is sized once; text after the last tab
+    // counts one cell a character.
+    // memrchr: the string's own rfind goes one byte a step.
+    const void* last = memrchr(Line.data(), kTab, Line.size());
+    size_t lastTab = static_cast<size_t>(static_cast<const char*>(last) - Line.data());
     int width = static_cast<int>(firstTab);
-    for (size_t i = firstTab; i < Line.size(); ++i) {
+    for (size_t i = firstTab; i <= lastTab; ++i) {
         width += Line[i] == kTab ? Span(width, TabWidth) : 1;
     }
     std::string result;
-    result.reserve(static_cast<size_t>(width));
+    result.reserve(static_cast<size_t>(width) + (Line.size() - lastTab - 1));
     result.append(Line, 0, firstTab);
-    size_t lastTab = Line.rfind(kTab);
     for (size_t i = firstTab; i <= lastTab; ++i) {
         if (Line[i] == kTab) {
             result.append(static_cast<size_t>(Span(static_cast<int>(result.size()), TabWidth)), Fill);

@@ -108,3 +108,33 @@ TEST_F(SrcEditHighlighterTest, AFreedHighlighterIsUnassigned) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SrcEditHighlighterTest, WordCharactersComeFromTheHighlighterLessItsBreakCharacters) {
+    TSrcCharSet ident;
+    TSrcCharSet white;
+    edit->PrepareIdentChars(ident, white);
+    EXPECT_EQ(ident, CharSetOf("0123456789_") | CharRange('A', 'Z') | CharRange('a', 'z') | CharRange(192, 214) |
+                         CharRange(216, 246) | CharRange(248, 255));
+    EXPECT_EQ(white, CharRange(1, 255) & ~ident);
+
+    // A wrapped line breaks after '$' only while it is not a word character.
+    SetLines({"aaaaaaaaaaaaaaaaaaaaaaaaa$bbbbbbbbbbbbbbbb"});
+    window.client.Right = edit->GutterWidth() + 2 + 30 * 8;
+    edit->SizeOrFontChanged(false);
+    edit->SetWordWrap(true);
+    EXPECT_EQ(edit->BufferToDisplayPos(BufferCoord(27, 1)), DisplayCoord(1, 2));
+    CommentHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    edit->PrepareIdentChars(ident, white);
+    EXPECT_EQ(ident, CharRange(33, 255) & ~SrcDefaultWordBreakChars());
+    window.client.Right = edit->GutterWidth() + 2 + 30 * edit->CharWidth();
+    edit->SizeOrFontChanged(false);
+    ASSERT_EQ(edit->CharsInWindow(), 30);
+    EXPECT_EQ(edit->BufferToDisplayPos(BufferCoord(27, 1)), DisplayCoord(27, 1));
+    edit->SetWordWrap(false);
+    edit->SetHighlighter(nullptr);
+}
+
+}  // namespace
