@@ -15,6 +15,7 @@
 #include "devicelink/SXComm.h"
 #include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
+#include "editor/search/SrcEditSearch.h"
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
 #include "ide/MainSettingsHook.h"
@@ -45,6 +46,7 @@ void SetJavaColours(TSrcJavaSrc& java)
 TEditorForm::TEditorForm()
     : dialogs_(std::make_unique<TQtEditorDialogs>(this)),
       javaHighlighter_(std::make_unique<TSrcJavaSrc>()),
+      search_(std::make_unique<TSrcEditSearch>()),
       images_(std::make_unique<TEditorImages>())
 {
     setWindowTitle("Corvane Torve IDE");
@@ -124,6 +126,9 @@ void TEditorForm::BuildLayout()
     Splitter1->setSizes({ClientHeight - MessagePanelMinimum, MessagePanelMinimum});
     layout->addWidget(Splitter1);
     setCentralWidget(panel1);
+    TemplateList = new QListWidget(panel1);
+    TemplateList->setSortingEnabled(true);
+    TemplateList->hide();
 
     // The height the panel had when the user collapsed it is the one it comes back to.
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] {

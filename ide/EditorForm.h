@@ -31,6 +31,7 @@ class TMainSettingsHook;
 class TProjectOptions;
 class TProjectOptionsForm;
 class TSrcCanvas;
+class TSrcEditSearch;
 class TSrcJavaSrc;
 class TSXComm;
 class TZARNTabControl;
@@ -60,8 +61,10 @@ public:
     QMenu* FileMenu = nullptr;
     QMenu* ReopenMenu = nullptr;
     QTimer* JogTimer = nullptr;
+    QListWidget* TemplateList = nullptr;  // hidden, sorted
     TCommPortDriver DebugPort;
     TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
+    TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
     TEditorImages& Images() const { return *images_; }
 
@@ -289,6 +292,7 @@ private:
     std::unique_ptr<TMainSettingsHook> settingsHook_;
     std::unique_ptr<IEditorDialogs> dialogs_;
     std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
+    std::unique_ptr<TSrcEditSearch> search_;
     std::unique_ptr<TEditorImages> images_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
 
