@@ -74,17 +74,22 @@ TEditorForm::TEditorForm()
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });
+    // The actions are updated once after each batch of events: any event
+    // but the update's own arms a zero timer, which fires when the batch is done.
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setSingleShot(true);
+    updateTimer_->setInterval(0);
+    connect(updateTimer_, &QTimer::timeout, this, [this] { ActionList1Update(); });
+    qApp->installEventFilter(this);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
-            AppIdle();
-            ActionList1Update();
-        });
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { AppIdle(); });
     NewFileExecute();
     setAcceptDrops(true);
 }
 
 TEditorForm::~TEditorForm()
 {
+    qApp->removeEventFilter(this);
     // Pages go first: closing one may report on the message list.
     while (PageCount() > 0) {
         CZARNSource* page = SourceAt(0);
@@ -99,6 +104,12 @@ TEditorForm::~TEditorForm()
     jvm_.reset();
     linker_.reset();
     debugPortTimer_.reset();
+}
+
+bool TEditorForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != updateTimer_ && !updateTimer_->isActive()) updateTimer_->start();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TEditorForm::BuildLayout()

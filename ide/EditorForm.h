@@ -250,6 +250,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void BuildLayout();
@@ -262,7 +263,7 @@ private:
     void MessageLineAdded(const std::string& text, const TLinInfo* info);
     void RaiseMessagePanel();
     void BringToFront();
-    void ScheduleUpdate();
+    void TriggerFirstEnabled(const char* first, const char* second);
     void UpdateDebugActions();
     void UpdateStatusPanels(bool saveEnabled);
     void EndDebugNow();
@@ -278,7 +279,6 @@ private:
     bool FindClassFile(const std::string& folder, const std::string& fileName);
     void SelectPage(int i);
     void CloseLoneUntitledPage();
-    bool Confirmed(TBoxAnswer answer) const { return answer == TBoxAnswer::Yes; }
     void UpdateTabImages();
 
     SystemClock clock_;
@@ -313,7 +313,6 @@ private:
 
     bool batchFailed_ = false;
     bool batchEnding_ = false;
-    bool closing_ = false;
     ErrorBox errorBox_;
     std::string terminalText_;
 };

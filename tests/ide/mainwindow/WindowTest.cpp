@@ -220,3 +220,10 @@ TEST_F(MainWindowTest, ClosingWithTwoModifiedPagesAsksTwiceAndCancelKeepsTheSeco
     EXPECT_EQ(form->PageCount(), 1);
     EXPECT_EQ(Page()->LineText(), "b");
 }
+
+TEST_F(MainWindowTest, TheActionsFollowTheEventsWithoutBeingAsked)
+{
+    Page()->SetSelTextPrimitive("x");
+    EXPECT_TRUE(WaitUntil([&] { return form->PanelText(1) == "Modified"; }, 2s, "\"Modified\" in panel 1"));
+    EXPECT_TRUE(form->Action("SaveFile")->isEnabled());
+}
