@@ -4,12 +4,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMetaObject>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "devicelink/SXComm.h"
@@ -57,8 +55,7 @@ TEditorForm::TEditorForm()
     BuildTabMenu();
     BuildLayout();
     BuildStatusBar();
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height() + ToolBar3->sizeHint().height() +
-                            StatusBarHeight);
+    resize(ClientWidth, ClientHeight);
     SetUpDebugPort();
     JogTimer = new QTimer(this);
     JogTimer->setInterval(JogInterval);

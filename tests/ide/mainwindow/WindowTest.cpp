@@ -84,6 +84,7 @@ std::vector<std::string> Entries(const QWidget& menu)
 TEST_F(MainWindowTest, StartsWithOneUntitledPageAndItsCaretInPanelZero)
 {
     EXPECT_EQ(form->windowTitle().toStdString(), "Corvane Torve IDE");
+    EXPECT_EQ(form->size(), QSize(710, 544));
     EXPECT_EQ(Tabs(), std::vector<std::string>{"Untitled.java"});
     form->ActionList1Update();
     EXPECT_EQ(form->PanelText(0), "1 : 1");
