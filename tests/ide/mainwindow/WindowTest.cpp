@@ -228,3 +228,17 @@ TEST_F(MainWindowTest, TheActionsFollowTheEventsWithoutBeingAsked)
     EXPECT_TRUE(WaitUntil([&] { return form->PanelText(1) == "Modified"; }, 2s, "\"Modified\" in panel 1"));
     EXPECT_TRUE(form->Action("SaveFile")->isEnabled());
 }
+
+TEST_F(MainWindowTest, SaveDesktopWritesTheTwelveWindowValues)
+{
+    form->setGeometry(40, 50, 720, 600);
+    form->SaveDesktopExecute();
+    const QRect frame = form->frameGeometry();
+    EXPECT_EQ(settings->Stored("MainLeft"), std::to_string(frame.left()));
+    EXPECT_EQ(settings->Stored("MainTop"), std::to_string(frame.top()));
+    EXPECT_EQ(settings->Stored("MainWidth"), std::to_string(frame.width()));
+    EXPECT_EQ(settings->Stored("MainHeight"), std::to_string(frame.height()));
+    for (const char* name : {"DebugLeft", "DebugTop", "DebugWidth", "DebugHeight", "MessageLeft", "MessageTop",
+                             "MessageWidth", "MessageHeight"})
+        EXPECT_NE(settings->Stored(name), "") << name;
+}
