@@ -38,6 +38,9 @@ TCustomSrcEdit::TCustomSrcEdit(TComponent* AOwner) : TComponent(AOwner) {
     font_.Assign(&fontDummy_);
     font_.OnChange = TNotifyEvent::Of<&TCustomSrcEdit::SrcFontChanged>(this);
 
+    kbdHandler_ = std::make_unique<TSrcEditKbdHandler>();
+    keystrokes_ = std::make_unique<TSrcEditKeyStrokes>(this);
+    SetDefaultKeystrokes();
     marks_ = std::make_unique<TSrcEditMarkList>(this);
     marks_->OnChange = TNotifyEvent::Of<&TCustomSrcEdit::MarkListChange>(this);
 

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "editor/control/SrcBookMarkOpt.h"
+#include "editor/control/SrcEditKbdHandler.h"
+#include "editor/control/SrcEditKeyCmds.h"
 #include "editor/support/SrcComponent.h"
 #include "editor/support/SrcCoord.h"
 #include "editor/control/SrcEditMark.h"
@@ -39,6 +41,10 @@ using TGutterPaintEvent = TEvent<TObject*, int, int, int>;
 using TPaintEvent = TEvent<TObject*, TSrcCanvas*>;
 using TPaintTransient = TEvent<TObject*, TSrcCanvas*, TTransientType>;
 using TScrollEvent = TEvent<TObject*, TSrcScrollBarKind>;
+// (Sender, Command, AChar, Data); Command may be changed, or set to ecNone.
+using TProcessCommandEvent = TEvent<TObject*, TSrcEditorCommand&, char&, void*>;
+// (Sender, AfterProcessing, Handled, Command, AChar, Data, HandlerData).
+using THookedCommandEvent = TEvent<TObject*, bool, bool&, TSrcEditorCommand&, char&, void*, void*>;
 // Sees one token: its 0-based start, text and attribute; false stops the walk.
 using TTokenVisitor = std::function<bool(int Start, const std::string& Token, TSrcHighlighterAttributes* Attri)>;
 
@@ -124,6 +130,49 @@ public:
     void ScrollRequest(TSrcScrollBarKind Bar, TSrcScrollCode Code, int Pos);
     void FocusIn();
     void FocusOut();
+
+    // Keyboard input, as the platform layer delivers it: a key-down, the
+    // characters it produced, a key-up.
+    virtual void KeyDown(uint16_t& Key, TShiftState Shift);
+    virtual void KeyPress(char& Key);
+    virtual void KeyUp(uint16_t& Key, TShiftState Shift);
+    // An input method's result: ecImeStr with the text; the next
+    // RepeatedChars characters are the same text again and are dropped.
+    void ImeResult(const std::string& Text, int RepeatedChars);
+
+    // Key bindings and commands.
+    TSrcEditKeyStrokes& Keystrokes() const { return *keystrokes_; }
+    void SetKeystrokes(const TSrcEditKeyStrokes* Value);
+    virtual void SetDefaultKeystrokes();
+    void AddKey(TSrcEditorCommand Command, uint16_t Key1, TShiftState SS1, uint16_t Key2 = 0, TShiftState SS2 = {});
+    TSrcEditorCommand TranslateKeyCode(uint16_t Code, TShiftState Shift, void*& Data);
+    virtual void CommandProcessor(TSrcEditorCommand Command, char AChar, void* Data);
+    // Carries out one command; Data of ecImeStr is the NUL-terminated text.
+    virtual void ExecuteCommand(TSrcEditorCommand Command, char AChar, void* Data);
+    void RegisterCommandHandler(const THookedCommandEvent& AHandlerProc, void* AHandlerData);
+    void UnregisterCommandHandler(const THookedCommandEvent& AHandlerProc);
+    int GetHookedCommandHandlersCount() const { return static_cast<int>(hookedCommands_.size()); }
+    int FindHookedCmdEvent(const THookedCommandEvent& AHandlerProc) const;
+
+    // Handler chains, newest first.
+    void AddKeyDownHandler(const TKeyEvent& H) { kbdHandler_->AddKeyDownHandler(H); }
+    void RemoveKeyDownHandler(const TKeyEvent& H) { kbdHandler_->RemoveKeyDownHandler(H); }
+    void AddKeyUpHandler(const TKeyEvent& H) { kbdHandler_->AddKeyUpHandler(H); }
+    void RemoveKeyUpHandler(const TKeyEvent& H) { kbdHandler_->RemoveKeyUpHandler(H); }
+    void AddKeyPressHandler(const TKeyPressEvent& H) { kbdHandler_->AddKeyPressHandler(H); }
+    void RemoveKeyPressHandler(const TKeyPressEvent& H) { kbdHandler_->RemoveKeyPressHandler(H); }
+    void AddMouseDownHandler(const TMouseEvent& H) { kbdHandler_->AddMouseDownHandler(H); }
+    void RemoveMouseDownHandler(const TMouseEvent& H) { kbdHandler_->RemoveMouseDownHandler(H); }
+    void AddMouseUpHandler(const TMouseEvent& H) { kbdHandler_->AddMouseUpHandler(H); }
+    void RemoveMouseUpHandler(const TMouseEvent& H) { kbdHandler_->RemoveMouseUpHandler(H); }
+    void AddMouseCursorHandler(const TMouseCursorEvent& H) { kbdHandler_->AddMouseCursorHandler(H); }
+    void RemoveMouseCursorHandler(const TMouseCursorEvent& H) { kbdHandler_->RemoveMouseCursorHandler(H); }
+
+    // Windows of the platform layer that may take the focus while the
+    // control keeps showing its caret and selection.
+    void AddFocusControl(const void* AControl);
+    void RemoveFocusControl(const void* AControl);
+    bool IsFocusControl(const void* AControl) const;
 
     // Coordinates.
     TDisplayCoord BufferToDisplayPos(const TBufferCoord& p) const;
@@ -282,8 +331,19 @@ public:
     TPaintEvent OnPaint;
     TPaintTransient OnPaintTransient;
     TScrollEvent OnScroll;
+    TKeyEvent OnKeyDown;
+    TKeyEvent OnKeyUp;
+    TKeyPressEvent OnKeyPress;
+    TProcessCommandEvent OnProcessCommand;
+    TProcessCommandEvent OnProcessUserCommand;
+    TProcessCommandEvent OnCommandProcessed;
+    TMouseCursorEvent OnMouseCursor;
 
 protected:
+    virtual void DoOnProcessCommand(TSrcEditorCommand& Command, char& AChar, void* Data);
+    virtual void DoOnCommandProcessed(TSrcEditorCommand Command, char AChar, void* Data);
+    virtual void NotifyHookedCommandHandlers(bool AfterProcessing, TSrcEditorCommand& Command, char& AChar,
+                                             void* Data);
     virtual void DoOnStatusChange(TSrcStatusChanges Changes);
     virtual void DoOnPaintTransientEx(TTransientType TransientType, bool Lock);
     void DoOnPaintTransient(TTransientType TransientType) { DoOnPaintTransientEx(TransientType, false); }
@@ -441,6 +501,22 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool scrolling_ = false;  // the thumb is being moved
     bool caretAtEndOfRow_ = false;
+
+    std::unique_ptr<TSrcEditKeyStrokes> keystrokes_;
+    std::unique_ptr<TSrcEditKbdHandler> kbdHandler_;
+    // A registration keeps an identity, so that a walk skips entries
+    // removed by the handlers before them.
+    struct THookedCommandHandlerEntry {
+        THookedCommandEvent Event;
+        void* Data;
+        uint64_t Identity;
+    };
+    std::vector<THookedCommandHandlerEntry> hookedCommands_;
+    uint64_t nextHookIdentity_ = 1;
+    std::vector<const void*> focusControls_;
+    uint16_t lastKey_ = 0;  // the unmatched first stroke of a two-stroke binding
+    TShiftState lastShiftState_;
+    int32_t imeCount_ = 0;  // input-method characters still to drop
 };
 
 // The control as the IDE uses it.

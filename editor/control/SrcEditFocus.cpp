@@ -2,6 +2,7 @@
 #include "editor/control/SrcWindowServices.h"
 
 void TCustomSrcEdit::FocusIn() {
+    CommandProcessor(ecGotFocus, '\0', nullptr);
     InitializeCaret();
     if (hideSelection_ && SelAvail()) {
         InvalidateSelection();
@@ -9,6 +10,7 @@ void TCustomSrcEdit::FocusIn() {
 }
 
 void TCustomSrcEdit::FocusOut() {
+    CommandProcessor(ecLostFocus, '\0', nullptr);
     if (window_ && !window_->Focused() && !alwaysShowCaret_) {
         HideCaret();
         window_->DestroyCaret();

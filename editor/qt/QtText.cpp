@@ -20,6 +20,30 @@ QString Cp1252ToQString(const char* Text, int Length) {
     return result;
 }
 
+std::string QStringToCp1252(const QString& Text) {
+    std::string result;
+    result.reserve(static_cast<size_t>(Text.size()));
+    for (qsizetype at = 0; at < Text.size(); ++at) {
+        char16_t u = Text[at].unicode();
+        char byte = '?';
+        if (QChar::isHighSurrogate(u) && at + 1 < Text.size() && Text[at + 1].isLowSurrogate()) {
+            ++at;  // one character outside the code page
+        }
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            byte = static_cast<char>(u);
+        } else {
+            for (int i = 0; i < 32; ++i) {
+                if (kHigh[i] == u) {
+                    byte = static_cast<char>(0x80 + i);
+                    break;
+                }
+            }
+        }
+        result += byte;
+    }
+    return result;
+}
+
 QColor ToQColor(TColor Color) {
     auto rgb = static_cast<uint32_t>(ColorToRGB(Color));
     return QColor(rgb & 0xFF, (rgb >> 8) & 0xFF, (rgb >> 16) & 0xFF);

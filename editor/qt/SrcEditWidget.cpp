@@ -28,6 +28,7 @@ TSrcEditWidget::TSrcEditWidget(QWidget* Parent, TComponent* AOwner)
     port->setAutoFillBackground(false);
     port->setCursor(Qt::IBeamCursor);
     setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_InputMethodEnabled);
     window_ = std::make_unique<TSrcEditWindow>(*this, *this);
     window_->SetBorderStyle(BorderStyle());
     SetWindowServices(window_.get());

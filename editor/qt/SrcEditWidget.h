@@ -7,19 +7,26 @@
 #include "editor/qt/SrcEditWindow.h"
 
 // The editor control as a Qt widget: a scroll area whose viewport is the
-// control's window. Keyboard and mouse input are passed on elsewhere.
+// control's window. Mouse input is passed on elsewhere.
 class TSrcEditWidget : public QAbstractScrollArea, public TSrcEdit {
 public:
     explicit TSrcEditWidget(QWidget* Parent = nullptr, TComponent* AOwner = nullptr);
     ~TSrcEditWidget() override;
 
     TSrcEditWindow& Window() const { return *window_; }
+    // The caret cell and the editor font for the input method.
+    QVariant inputMethodQuery(Qt::InputMethodQuery Query) const override;
 
 protected:
     void paintEvent(QPaintEvent* Event) override;
     void resizeEvent(QResizeEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
     void focusOutEvent(QFocusEvent* Event) override;
+    // Keyboard and input method (SrcEditWidgetKeys.cpp).
+    bool event(QEvent* Event) override;
+    void keyPressEvent(QKeyEvent* Event) override;
+    void keyReleaseEvent(QKeyEvent* Event) override;
+    void inputMethodEvent(QInputMethodEvent* Event) override;
     // The control scrolls the view itself.
     void scrollContentsBy(int, int) override {}
 

@@ -1,0 +1,16 @@
+#pragma once
+#include <cstdint>
+
+#include "editor/support/SmallSet.h"
+
+// The modifier and button state of an input event; bit 0 Shift, bit 1 Alt,
+// bit 2 Ctrl, then the mouse buttons and the double click.
+enum TShiftStateFlag : uint8_t { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
+using TShiftState = TSmallSet<TShiftStateFlag, uint8_t>;
+
+enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
+
+// A mouse cursor number; crDefault 0, the arrow -2.
+using TCursor = int16_t;
+constexpr TCursor crDefault = 0;
+constexpr TCursor crArrow = -2;
