@@ -96,17 +96,19 @@ void TCustomSrcEdit::DoBlockUnindent() {
         }
     }
     undoList_->AddChange(crUnindent, bb, be, removed, mode);
+    bool caretAtBegin = caret == bb;
+    TSrcSelectionMode savedMode = selectionMode_;
+    selectionMode_ = mode;
     if (mode == smColumn) {
+        SetCaretAndSelection(caret, caretAtBegin ? be : bb, caretAtBegin ? bb : be);
+        selectionMode_ = savedMode;
         return;
     }
-    bool caretAtBegin = caret == bb;
     TBufferCoord newBB = Shifted(bb, -widths.front());
     TBufferCoord newBE = lastLine == be.Line ? Shifted(be, -widths.back()) : be;
     if (caret.Char > 1 && caret.Line >= bb.Line && caret.Line <= lastLine) {
         caret = Shifted(caret, -widths[static_cast<size_t>(caret.Line - bb.Line)]);
     }
-    TSrcSelectionMode savedMode = selectionMode_;
-    selectionMode_ = mode;
     SetCaretAndSelection(caret, caretAtBegin ? newBE : newBB, caretAtBegin ? newBB : newBE);
     selectionMode_ = savedMode;
 }

@@ -54,7 +54,7 @@ void TCustomSrcEdit::TypeChar(char AChar) {
             start.Char = 1;
         }
         undoList_->AddChange(crDelete, blockBegin_, blockEnd_, GetSelText(), mode);
-        SetSelTextPrimitiveEx(mode, std::string(1, AChar), false);
+        SetSelTextPrimitive(std::string(1, AChar));
         if (mode != smColumn) {
             undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
         }
@@ -109,7 +109,7 @@ void TCustomSrcEdit::InsertImeString(const std::string& S) {
         TBufferCoord start = BlockBegin();
         TSrcSelectionMode mode = activeSelectionMode_;
         undoList_->AddChange(crDelete, blockBegin_, blockEnd_, GetSelText(), mode);
-        SetSelTextPrimitiveEx(mode, S, false);
+        SetSelTextPrimitive(S);
         undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
         SetCaretXY(CaretXY());
         InvalidateGutter();
