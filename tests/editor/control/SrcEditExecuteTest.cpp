@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <stdexcept>
 
 #include "tests/editor/common/CommandRun.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
@@ -576,6 +577,21 @@ TEST_F(SrcEditExecuteTest, TransientPaintsAndCommandsWithoutACase) {
     EXPECT_TRUE(window.transientLog.empty());
     EXPECT_EQ(AllLines(), (Lines{"abx"}));
     EXPECT_EQ(edit->CaretXY(), P(4, 1));
+}
+
+TEST_F(SrcEditExecuteTest, ACommandThatRaisesReleasesThePaintLock) {
+    struct Thrower {
+        void Changed(TObject*) { throw std::runtime_error("change refused"); }
+    } thrower;
+    SetLines({"ab"});
+    edit->SetCaretXY(P(3, 1));
+    edit->OnChange = TNotifyEvent::Of<&Thrower::Changed>(&thrower);
+    EXPECT_THROW(edit->CommandProcessor(ecChar, 'x', nullptr), std::runtime_error);
+    EXPECT_EQ(edit->PaintLock(), 0);
+    EXPECT_EQ(edit->UndoList().BlockCount(), 0);
+    edit->OnChange = nullptr;
+    edit->CommandProcessor(ecLineBreak, 0, nullptr);
+    EXPECT_EQ(edit->Lines().Count(), 2);
 }
 
 }  // namespace
