@@ -2,6 +2,7 @@
 #include <QKeyEvent>
 
 #include "editor/qt/FontsInfoManager.h"
+#include "editor/qt/QtGuardedCall.h"
 #include "editor/qt/QtKeyMap.h"
 #include "editor/qt/QtText.h"
 #include "editor/qt/SrcEditWidget.h"
@@ -32,10 +33,12 @@ void TSrcEditWidget::keyPressEvent(QKeyEvent* Event) {
         return;
     }
     TQtKeyStroke stroke = TranslateQtKey(*Event);
-    KeyDown(stroke.Key, stroke.Shift);
-    for (char c : stroke.Chars) {
-        KeyPress(c);
-    }
+    QtGuardedCall("key press", [&] {
+        KeyDown(stroke.Key, stroke.Shift);
+        for (char c : stroke.Chars) {
+            KeyPress(c);
+        }
+    });
     Event->accept();
 }
 
@@ -44,14 +47,14 @@ void TSrcEditWidget::keyReleaseEvent(QKeyEvent* Event) {
         return;
     }
     TQtKeyStroke stroke = TranslateQtKey(*Event);
-    KeyUp(stroke.Key, stroke.Shift);
+    QtGuardedCall("key release", [&] { KeyUp(stroke.Key, stroke.Shift); });
     Event->accept();
 }
 
 // Qt does not repeat a commit as key events: nothing to drop afterwards.
 void TSrcEditWidget::inputMethodEvent(QInputMethodEvent* Event) {
     if (!Event->commitString().isEmpty()) {
-        ImeResult(QStringToCp1252(Event->commitString()), 0);
+        QtGuardedCall("input method", [&] { ImeResult(QStringToCp1252(Event->commitString()), 0); });
     }
     Event->accept();
 }

@@ -135,6 +135,23 @@ TEST_F(SrcEditWidgetKeysTest, AutoRepeatPressesRepeatAndTheirReleasesAreDropped)
     scene.editor->RemoveKeyUpHandler(TKeyEvent::Of<&Counter::Up>(&counter));
 }
 
+TEST_F(SrcEditWidgetKeysTest, AFailingKeyHandlerIsReportedAndTheNextKeyStillWorks) {
+    struct Failing {
+        bool Armed = true;
+        void Down(TObject*, uint16_t&, TShiftState) {
+            if (Armed) {
+                Armed = false;
+                throw Exception("handler failed");
+            }
+        }
+    } failing;
+    scene.editor->AddKeyDownHandler(TKeyEvent::Of<&Failing::Down>(&failing));
+    QTest::keyClick(scene.editor, Qt::Key_Left);
+    QTest::keyClick(scene.editor, Qt::Key_Right);
+    EXPECT_EQ(Take(), (Log{"ecRight"}));
+    scene.editor->RemoveKeyDownHandler(TKeyEvent::Of<&Failing::Down>(&failing));
+}
+
 TEST(QtKeyMapTest, VirtualKeysOfTheKeyboard) {
     EXPECT_EQ(QtVirtualKey(Qt::Key_Backspace, false, 0), 8);
     EXPECT_EQ(QtVirtualKey(Qt::Key_F24, false, 0), 135);
