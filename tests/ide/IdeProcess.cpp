@@ -103,11 +103,13 @@ ProcessResult RunIde(const IdeWorld& world, const std::vector<std::string>& args
     return ide.Finish(ms);
 }
 
-ModuleSimulator::ModuleSimulator(const IdeWorld& world, int com) : process_(std::make_unique<QProcess>())
+ModuleSimulator::ModuleSimulator(const IdeWorld& world, int com, const std::vector<std::string>& options)
+    : process_(std::make_unique<QProcess>())
 {
     process_->setProcessChannelMode(QProcess::SeparateChannels);
-    process_->start(QString::fromStdString(::ProgramDir() + "/orusim"),
-                    {"--port-dir", QString::fromStdString(world.Ports()), "--com", QString::number(com), "--vm"});
+    QStringList args{"--port-dir", QString::fromStdString(world.Ports()), "--com", QString::number(com), "--vm"};
+    for (const std::string& option : options) args << QString::fromStdString(option);
+    process_->start(QString::fromStdString(::ProgramDir() + "/orusim"), args);
     ready_ = process_->waitForStarted(10000) && WaitForEvent("READY COM" + std::to_string(com), 20000);
 }
 
@@ -128,6 +130,12 @@ bool ModuleSimulator::WaitForEvent(const std::string& text, int ms)
         out_ += process_->readAllStandardOutput().toStdString();
         return out_.find(text) != std::string::npos;
     });
+}
+
+bool ModuleSimulator::HasEvent(const std::string& text)
+{
+    out_ += process_->readAllStandardOutput().toStdString();
+    return out_.find(text) != std::string::npos;
 }
 
 void ModuleSimulator::Command(const std::string& line)

@@ -60,12 +60,16 @@ ProcessResult RunIde(const IdeWorld& world, const std::vector<std::string>& args
 // The module simulator with the virtual machine on COM<n> of the world's port folder.
 class ModuleSimulator {
 public:
-    ModuleSimulator(const IdeWorld& world, int com);
+    // `options`: more words for orusim, such as "--paced".
+    ModuleSimulator(const IdeWorld& world, int com, const std::vector<std::string>& options = {});
     ~ModuleSimulator();
 
     bool Ready() const { return ready_; }
     // Waits until its event output holds `text`; false after `ms`.
     bool WaitForEvent(const std::string& text, int ms = 20000);
+    // Reads what has come without waiting; true when the events hold `text`
+    // (for waits that keep the caller's event loop turning).
+    bool HasEvent(const std::string& text);
     void Command(const std::string& line);
     const std::string& Events() const { return out_; }
     // Forgets the events read so far: a later wait sees only newer ones.
