@@ -40,7 +40,7 @@ QProcessEnvironment IdeWorld::Environment(bool privateProgramDir) const
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(dir_.File("config")));
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(Runtime()));
     env.insert("CORVANE_PORT_DIR", QString::fromStdString(Ports()));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", QString::fromStdString(Platform));
     if (privateProgramDir) env.insert("CORVANE_PROGRAM_DIR", QString::fromStdString(ProgramDir()));
     return env;
 }

@@ -18,6 +18,7 @@ public:
     std::string Work() const { return dir_.File("work"); }
     std::string ProgramDir() const { return dir_.File("program"); }
     QProcessEnvironment Environment(bool privateProgramDir = false) const;
+    std::string Platform = "offscreen";  // the started programs' Qt platform
 
 private:
     TempDir dir_{"corvane-ide-world"};
