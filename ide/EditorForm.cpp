@@ -1,4 +1,6 @@
 #include "ide/EditorForm.h"
+#include "ide/LinkHostRelay.h"
+#include "ide/ProgressForm.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -69,6 +71,7 @@ TEditorForm::TEditorForm()
     });
     previousSink_ = SetMessageSink(messageSink_.get());
     settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
+    InitBuild();
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });
@@ -83,6 +86,7 @@ TEditorForm::TEditorForm()
 
 TEditorForm::~TEditorForm()
 {
+    CancelWorker();
     // Pages go first: closing one may report on the message list.
     while (PageCount() > 0) {
         CZARNSource* page = SourceAt(0);

@@ -36,7 +36,7 @@ void TEditorForm::SelectAllClick()
 void TEditorForm::CompileFileExecute()
 {
     if (!currentEditor_) return;
-    StatusList->clear();
+    ClearMessages();
     Guarded([this] {
         CZARNSource& page = *currentEditor_;
         SaveSource(page);
@@ -65,6 +65,7 @@ bool TEditorForm::FormCloseQuery()
 
 void TEditorForm::closeEvent(QCloseEvent* event)
 {
+    CancelWorker();
     if (FormCloseQuery())
         event->accept();
     else
