@@ -17,7 +17,8 @@ namespace {
 // Message lines and synchronised calls, as the GUI thread saw them.
 class GuiLog : public IMessageSink {
 public:
-    GuiLog() : queue(*this, [this] { QMetaObject::invokeMethod(qApp, [this] { queue.Deliver(); }); })
+    // Posted to `context`, so that nothing arrives once the log is gone.
+    GuiLog() : queue(*this, [this] { QMetaObject::invokeMethod(&context, [this] { queue.Deliver(); }); })
     {
         previous = SetMessageSink(&queue);
     }
@@ -25,6 +26,7 @@ public:
     void AddLine(std::string text, std::unique_ptr<TLinInfo>) override { events.push_back("line " + text); }
 
     std::vector<std::string> events;
+    QObject context;
     TQueuedMessageSink queue;
     IMessageSink* previous = nullptr;
 };
