@@ -11,6 +11,7 @@
 
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
+#include "foundation/Messages.h"
 #include "ide/EditorForm.h"
 #include "ide/ErrorWindow.h"
 #include "ide/LinkThread.h"
@@ -251,6 +252,58 @@ TEST_F(BuildCommands, DoubleClickOnAnErrorLineShowsItsTexts)
     form->StatusListDblClick();
     EXPECT_EQ(shown, (std::vector<std::string>{"Action terminated by user.", "The user terminated the current action.",
                                                ""}));
+}
+
+TEST_F(BuildCommands, ADiagnosticOfAFileThatCannotBeOpenedLeavesThePageAlone)
+{
+    CZARNSource& page = OpenHello();
+    page.SetCaretXY(BufferCoord(1, 2));
+    MessagePrintfObject(std::make_unique<TLinInfo>(work.File("Gone.java"), 4, 9, 4, 14), "%s", "gone");
+    ASSERT_TRUE(WaitUntil([&] { return form->StatusList->count() == 1; }, 2s, "the diagnostic line"));
+    form->StatusList->setCurrentRow(0);
+    form->StatusListDblClick();
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"File not found"});
+    EXPECT_EQ(form->CurrentEditor(), &page);
+    EXPECT_EQ(page.CaretXY().Line, 2);
+    EXPECT_TRUE(page.SelText().empty());
+}
+
+TEST_F(BuildCommands, LinkAsksBeforeItEndsASessionAndKeepsItOnNo)
+{
+    ModuleSimulator module(world, 3);
+    ASSERT_TRUE(module.Ready());
+    OpenHello();
+    form->ProgramExecute();
+    ASSERT_TRUE(WorkerEnded());
+    TSXComm* link = form->JVM();
+    CORULinker* linker = form->Linker();
+    ASSERT_NE(link, nullptr) << ::testing::PrintToString(Lines());
+
+    dialogs->boxAnswers = {TBoxAnswer::No};
+    form->Link1Click();
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"A debug session is in progress. Abort debugging?"});
+    EXPECT_EQ(form->JVM(), link);
+    EXPECT_EQ(form->Linker(), linker);
+
+    dialogs->boxAnswers = {TBoxAnswer::Yes};
+    form->Link1Click();
+    EXPECT_EQ(form->JVM(), nullptr);
+    EXPECT_NE(form->Linker(), nullptr);
+    EXPECT_EQ(form->PanelText(3), "Compile Successful");
+}
+
+TEST_F(BuildCommands, ClosingTheWindowCancelsTheWorkerFirst)
+{
+    ModuleSimulator module(world, 3, {"--paced"});
+    ASSERT_TRUE(module.Ready());
+    OpenHello();
+    form->ProgramExecute();
+    ASSERT_TRUE(WaitUntil([&] { return form->ProgressForm().ProgressText->text() == "Downloading Program"; }, 60s,
+                          "the download to start"));
+    form->close();
+    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(form->JVM(), nullptr);
+    EXPECT_TRUE(HasLine("[ Error IDE-0045] Action terminated by user.")) << ::testing::PrintToString(Lines());
 }
 
 }  // namespace
