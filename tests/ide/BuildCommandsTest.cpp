@@ -96,6 +96,25 @@ protected:
             if (line.find(fragment) != std::string::npos) return true;
         return false;
     }
+    void DoubleClickFirstLine()
+    {
+        form->StatusList->setCurrentRow(0);
+        form->StatusListDblClick();
+    }
+    // Opens the example and programs it; true once a link to it stays.
+    ::testing::AssertionResult ProgramHello()
+    {
+        OpenHello();
+        form->ProgramExecute();
+        if (::testing::AssertionResult ended = WorkerEnded(); !ended) return ended;
+        if (!form->JVM()) return ::testing::AssertionFailure() << "no link: " << ::testing::PrintToString(Lines());
+        return ::testing::AssertionSuccess();
+    }
+    ::testing::AssertionResult DownloadStarted()
+    {
+        return WaitUntil([&] { return form->ProgressForm().ProgressText->text() == "Downloading Program"; }, 60s,
+                         "the download to start");
+    }
     ::testing::AssertionResult WorkerEnded(std::chrono::milliseconds deadline = 60s)
     {
         return WaitUntil([&] { return form->Worker == nullptr; }, deadline, "the link worker to end");
@@ -149,8 +168,7 @@ TEST_F(BuildCommands, CancelDuringTheDownloadLeavesNoLinkAndSendsNothingMore)
     ASSERT_TRUE(module.Ready());
     OpenHello();
     form->ProgramExecute();
-    ASSERT_TRUE(WaitUntil([&] { return form->ProgressForm().ProgressText->text() == "Downloading Program"; }, 60s,
-                          "the download to start"));
+    ASSERT_TRUE(DownloadStarted());
     QTest::mouseClick(form->ProgressForm().Cancel, Qt::LeftButton);
     ASSERT_TRUE(WorkerEnded());
     EXPECT_TRUE(HasLine("[ Error IDE-0045] Action terminated by user.")) << ::testing::PrintToString(Lines());
@@ -169,10 +187,8 @@ TEST_F(BuildCommands, ACompileErrorStartsNoWorkerAndKeepsTheOldLink)
 {
     ModuleSimulator module(world, 3);
     ASSERT_TRUE(module.Ready());
-    CZARNSource& page = OpenHello();
-    form->ProgramExecute();
-    ASSERT_TRUE(WorkerEnded());
-    ASSERT_NE(form->JVM(), nullptr) << ::testing::PrintToString(Lines());
+    ASSERT_TRUE(ProgramHello());
+    CZARNSource& page = *form->CurrentEditor();
     TSXComm* link = form->JVM();
     CORULinker* linker = form->Linker();
 
@@ -186,8 +202,7 @@ TEST_F(BuildCommands, ACompileErrorStartsNoWorkerAndKeepsTheOldLink)
     EXPECT_EQ(form->Linker(), linker);
 
     // A double click on the diagnostic selects its range in the page.
-    form->StatusList->setCurrentRow(0);
-    form->StatusListDblClick();
+    DoubleClickFirstLine();
     EXPECT_EQ(page.CaretXY().Line, 4);
     EXPECT_FALSE(page.SelText().empty());
 }
@@ -248,8 +263,7 @@ TEST_F(BuildCommands, DoubleClickOnAnErrorLineShowsItsTexts)
                  window.SolutionMessage->toPlainText().toStdString()};
         return true;
     };
-    form->StatusList->setCurrentRow(0);
-    form->StatusListDblClick();
+    DoubleClickFirstLine();
     EXPECT_EQ(shown, (std::vector<std::string>{"Action terminated by user.", "The user terminated the current action.",
                                                ""}));
 }
@@ -260,8 +274,7 @@ TEST_F(BuildCommands, ADiagnosticOfAFileThatCannotBeOpenedLeavesThePageAlone)
     page.SetCaretXY(BufferCoord(1, 2));
     MessagePrintfObject(std::make_unique<TLinInfo>(work.File("Gone.java"), 4, 9, 4, 14), "%s", "gone");
     ASSERT_TRUE(WaitUntil([&] { return form->StatusList->count() == 1; }, 2s, "the diagnostic line"));
-    form->StatusList->setCurrentRow(0);
-    form->StatusListDblClick();
+    DoubleClickFirstLine();
     EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"File not found"});
     EXPECT_EQ(form->CurrentEditor(), &page);
     EXPECT_EQ(page.CaretXY().Line, 2);
@@ -272,12 +285,9 @@ TEST_F(BuildCommands, LinkAsksBeforeItEndsASessionAndKeepsItOnNo)
 {
     ModuleSimulator module(world, 3);
     ASSERT_TRUE(module.Ready());
-    OpenHello();
-    form->ProgramExecute();
-    ASSERT_TRUE(WorkerEnded());
+    ASSERT_TRUE(ProgramHello());
     TSXComm* link = form->JVM();
     CORULinker* linker = form->Linker();
-    ASSERT_NE(link, nullptr) << ::testing::PrintToString(Lines());
 
     dialogs->boxAnswers = {TBoxAnswer::No};
     form->Link1Click();
@@ -298,8 +308,7 @@ TEST_F(BuildCommands, ClosingTheWindowCancelsTheWorkerFirst)
     ASSERT_TRUE(module.Ready());
     OpenHello();
     form->ProgramExecute();
-    ASSERT_TRUE(WaitUntil([&] { return form->ProgressForm().ProgressText->text() == "Downloading Program"; }, 60s,
-                          "the download to start"));
+    ASSERT_TRUE(DownloadStarted());
     form->close();
     EXPECT_EQ(form->Worker, nullptr);
     EXPECT_EQ(form->JVM(), nullptr);
