@@ -34,6 +34,7 @@ class TMainSettingsHook;
 class TProjectOptions;
 class TProjectOptionsForm;
 class TSrcCanvas;
+class TSrcEditSearch;
 class TSrcJavaSrc;
 class TSXComm;
 class TZARNTabControl;
@@ -63,8 +64,10 @@ public:
     QMenu* FileMenu = nullptr;
     QMenu* ReopenMenu = nullptr;
     QTimer* JogTimer = nullptr;
+    QListWidget* TemplateList = nullptr;  // hidden, sorted
     TCommPortDriver DebugPort;
     TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
+    TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
     TEditorImages& Images() const { return *images_; }
 
@@ -270,6 +273,7 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void InitBuild();
@@ -293,7 +297,7 @@ private:
     void MessageLineAdded(const std::string& text, const TLinInfo* info);
     void RaiseMessagePanel();
     void BringToFront();
-    void ScheduleUpdate();
+    void TriggerFirstEnabled(const char* first, const char* second);
     void UpdateDebugActions();
     void UpdateStatusPanels(bool saveEnabled);
     void EndDebugNow();
@@ -309,7 +313,6 @@ private:
     bool FindClassFile(const std::string& folder, const std::string& fileName);
     void SelectPage(int i);
     void CloseLoneUntitledPage();
-    bool Confirmed(TBoxAnswer answer) const { return answer == TBoxAnswer::Yes; }
     void UpdateTabImages();
 
     SystemClock clock_;
@@ -323,6 +326,7 @@ private:
     std::unique_ptr<TMainSettingsHook> settingsHook_;
     std::unique_ptr<IEditorDialogs> dialogs_;
     std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
+    std::unique_ptr<TSrcEditSearch> search_;
     std::unique_ptr<TEditorImages> images_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
 
@@ -343,7 +347,6 @@ private:
 
     bool batchFailed_ = false;
     bool batchEnding_ = false;
-    bool closing_ = false;
     ErrorBox errorBox_;
     std::string terminalText_;
 };

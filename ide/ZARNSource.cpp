@@ -25,20 +25,22 @@ CZARNSource::CZARNSource(const std::string& path, TDebugSupportPlugin::PaintMark
       filePath_(path.empty() ? UntitledName : path)
 {
     SetWantTabs(true);
-    LoadProject();
+    if (!path.empty()) LoadProject();  // an unnamed page has none
     new TDebugSupportPlugin(*this, std::move(paintMarks));  // the control frees it
-}
-
-bool CZARNSource::Modified() const
-{
-    return !UndoList().InitialState();
 }
 
 void CZARNSource::SetModified(bool value)
 {
-    if (Modified() == value) return;
+    if (modified_ == value) return;
+    modified_ = value;
     UndoList().SetInitialState(!value);
     StatusChanged(TSrcStatusChanges{scModified});
+}
+
+void CZARNSource::LinesChanged(TObject* Sender)
+{
+    TSrcEditWidget::LinesChanged(Sender);
+    SetModified(true);
 }
 
 void CZARNSource::SetReadOnly(bool value)

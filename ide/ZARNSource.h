@@ -42,8 +42,9 @@ public:
     void SetFilePath(const std::string& path) { filePath_ = path; }
     void SetFileName(const std::string& name) { fileName_ = name; }
 
-    // Text changed since the last load or save.
-    bool Modified() const;
+    // Text changed since the last load or save. (Kept here until the control
+    // keeps it along its undo list.)
+    bool Modified() const { return modified_; }
     void SetModified(bool value);
     // Edits through the control's commands are refused.
     bool ReadOnly() const { return readOnly_; }
@@ -66,6 +67,9 @@ public:
     void ClearCurrentLine();
     int ExecutionLine() const { return executionLine_; }
 
+protected:
+    void LinesChanged(TObject* Sender) override;
+
 private:
     std::string fileName_;
     std::string filePath_;
@@ -73,6 +77,7 @@ private:
     std::unique_ptr<TProjectOptions> project_;
     int executionLine_ = 0;
     bool readOnly_ = false;
+    bool modified_ = false;
 };
 
 // The name and extension of a path.
