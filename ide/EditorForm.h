@@ -171,10 +171,11 @@ public:
     std::unique_ptr<CORULinker> LinkSource(CZARNSource& page);
     void LinkAndDownload(LinkThread& worker, bool debug, bool skipDownload);
     void ConnectOnly(LinkThread& worker);
-    // Waits for the worker (running its synchronised calls) and deletes it.
-    void WaitForWorker();
+    // Waits for the worker (running its synchronised calls) and deletes it;
+    // false, doing nothing, from inside one of its calls.
+    bool WaitForWorker();
     // Asks the worker to stop and waits for it.
-    void CancelWorker();
+    bool CancelWorker();
     TProgressForm& ProgressForm();
     // The host of the links this window makes.
     ILinkHost& LinkHost();

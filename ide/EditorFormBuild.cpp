@@ -90,8 +90,7 @@ std::unique_ptr<CORULinker> TEditorForm::LinkSource(CZARNSource& page)
 
 void TEditorForm::Link1Click()
 {
-    if (!currentEditor_) return;
-    WaitForWorker();
+    if (!currentEditor_ || !WaitForWorker()) return;
     // The session's linker goes: ask first.
     if (!ConfirmAbortDebug()) return;
     ClearMessages();
@@ -117,8 +116,7 @@ void TEditorForm::ToolButton1Click()
 void TEditorForm::TestConExecute()
 {
     // Two users of one port spoil a download: a running worker ends first.
-    WaitForWorker();
-    if (!ConfirmAbortDebug()) return;
+    if (!WaitForWorker() || !ConfirmAbortDebug()) return;
     ClearMessages();
     TComLevelScope traceCommands(1);
     std::string found;

@@ -65,7 +65,12 @@ bool TEditorForm::FormCloseQuery()
 
 void TEditorForm::closeEvent(QCloseEvent* event)
 {
-    CancelWorker();
+    // The worker goes before any window; from inside one of its calls the
+    // window stays.
+    if (!CancelWorker()) {
+        event->ignore();
+        return;
+    }
     if (FormCloseQuery())
         event->accept();
     else

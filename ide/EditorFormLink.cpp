@@ -64,7 +64,7 @@ void TEditorForm::ClearMessages()
 
 void TEditorForm::StartWorker(int mode, bool debug, bool skipDownload)
 {
-    WaitForWorker();
+    if (!WaitForWorker()) return;
     EndDebugNow();
     ModifiedSinceDownload = false;
     auto* worker = new LinkThread([this](LinkThread& self) { LinkThreadExecute(self); },
@@ -83,19 +83,21 @@ void TEditorForm::ReleaseWorker(LinkThread* worker)
     worker->deleteLater();
 }
 
-void TEditorForm::WaitForWorker()
+bool TEditorForm::WaitForWorker()
 {
     LinkThread* worker = Worker;
-    if (!worker) return;
+    if (!worker) return true;
+    if (worker->CallInProgress()) return false;
     worker->WaitFor();
     Worker = nullptr;
     delete worker;
+    return true;
 }
 
-void TEditorForm::CancelWorker()
+bool TEditorForm::CancelWorker()
 {
     if (Worker) Worker->Terminate();
-    WaitForWorker();
+    return WaitForWorker();
 }
 
 TProgressForm& TEditorForm::ProgressForm()

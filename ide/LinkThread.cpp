@@ -76,8 +76,9 @@ void LinkThread::RunPendingCall()
     const std::function<void()>* call = nullptr;
     {
         std::lock_guard lock(mutex_);
-        if (!pending_ || pendingDone_) return;
+        if (!pending_ || pendingDone_ || calling_) return;
         call = pending_;
+        calling_ = true;
     }
     std::exception_ptr error;
     try {
@@ -86,9 +87,16 @@ void LinkThread::RunPendingCall()
         error = std::current_exception();
     }
     std::lock_guard lock(mutex_);
+    calling_ = false;
     pendingError_ = error;
     pendingDone_ = true;
     changed_.notify_all();
+}
+
+bool LinkThread::CallInProgress() const
+{
+    std::lock_guard lock(mutex_);
+    return calling_;
 }
 
 void LinkThread::WaitFor()

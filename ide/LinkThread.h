@@ -38,6 +38,9 @@ public:
     // and nothing else, until the body has ended.
     void WaitFor();
     bool Ended() const;
+    // True while the GUI thread runs one of the worker's calls: from inside
+    // one (a dialog's event loop) the worker cannot be waited for.
+    bool CallInProgress() const;
 
 protected:
     void run() override;
@@ -57,5 +60,6 @@ private:
     const std::function<void()>* pending_ = nullptr;
     std::exception_ptr pendingError_;
     bool pendingDone_ = false;
+    bool calling_ = false;
     bool ended_ = false;
 };

@@ -252,6 +252,22 @@ TEST_F(BuildCommands, TestConnectionFindsTheModuleAndKeepsNoLink)
     EXPECT_EQ(form->JVM(), nullptr);
 }
 
+TEST_F(BuildCommands, TestConnectionWaitsForARunningWorker)
+{
+    ModuleSimulator module(world, 3, {"--paced"});
+    ASSERT_TRUE(module.Ready());
+    OpenHello();
+    form->ProgramExecute();
+    ASSERT_TRUE(DownloadStarted());
+    dialogs->boxAnswers = {TBoxAnswer::Yes};
+    form->TestConExecute();
+    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(dialogs->BoxTexts(), (std::vector<std::string>{"A debug session is in progress. Abort debugging?",
+                                                             "Corvane found on COM3."}));
+    EXPECT_FALSE(HasLine("IDE-0045")) << ::testing::PrintToString(Lines());
+    EXPECT_EQ(form->JVM(), nullptr);
+}
+
 TEST_F(BuildCommands, DoubleClickOnAnErrorLineShowsItsTexts)
 {
     EError(ecIDE, 45).Report();

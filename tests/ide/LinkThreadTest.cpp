@@ -41,7 +41,7 @@ TEST(LinkThread, CallsRunOnTheGuiThreadInOrderWithLines)
             for (int i = 0; i < 20; ++i) {
                 MessagePrintf("line %d", i);
                 self.Synchronize([&, i] {
-                    allOnGui = allOnGui && QThread::currentThread() == gui;
+                    allOnGui = allOnGui && QThread::currentThread() == gui && self.CallInProgress();
                     log.events.push_back("call " + std::to_string(i));
                 });
             }
@@ -51,6 +51,7 @@ TEST(LinkThread, CallsRunOnTheGuiThreadInOrderWithLines)
     worker.Start(0, false, false);
     worker.WaitFor();
     EXPECT_TRUE(worker.isFinished());
+    EXPECT_FALSE(worker.CallInProgress());
     ASSERT_EQ(log.events.size(), 41u);
     for (int i = 0; i < 20; ++i) {
         EXPECT_EQ(log.events[2 * i], "line line " + std::to_string(i));
