@@ -6,12 +6,10 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMetaObject>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "devicelink/SXComm.h"
@@ -59,8 +57,7 @@ TEditorForm::TEditorForm()
     BuildTabMenu();
     BuildLayout();
     BuildStatusBar();
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height() + ToolBar3->sizeHint().height() +
-                            StatusBarHeight);
+    resize(ClientWidth, ClientHeight);
     SetUpDebugPort();
     JogTimer = new QTimer(this);
     JogTimer->setInterval(JogInterval);
