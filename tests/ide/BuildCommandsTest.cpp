@@ -16,6 +16,7 @@
 #include "ide/ErrorWindow.h"
 #include "ide/LinkThread.h"
 #include "ide/ProgressForm.h"
+#include "ide/SplashForm.h"
 #include "ide/ZARNSource.h"
 #include "linker/ORULinker.h"
 #include "tests/ide/BuildSettings.h"
@@ -266,6 +267,21 @@ TEST_F(BuildCommands, TestConnectionWaitsForARunningWorker)
                                                              "Corvane found on COM3."}));
     EXPECT_FALSE(HasLine("IDE-0045")) << ::testing::PrintToString(Lines());
     EXPECT_EQ(form->JVM(), nullptr);
+}
+
+TEST_F(BuildCommands, AboutShowsTheBoxWithThisVersion)
+{
+    std::string version;
+    bool pictured = false;
+    dialogs->modal = [&](QDialog& dialog) {
+        auto& box = dynamic_cast<TSplashForm&>(dialog);
+        version = box.Version->text().toStdString();
+        pictured = !box.Image1->pixmap().isNull();
+        return true;
+    };
+    form->About1Click();
+    EXPECT_EQ(version, "Version: " + ProgramVersion() + " for Torve version $5x");
+    EXPECT_TRUE(pictured);
 }
 
 TEST_F(BuildCommands, DoubleClickOnAnErrorLineShowsItsTexts)

@@ -1,6 +1,7 @@
 #include "tests/ide/BuildSettings.h"
 
 #include "foundation/Options.h"
+#include "foundation/Settings.h"
 #include "tests/support/JavaCompile.h"
 
 void UseBuildSettings(int32_t port)
@@ -18,4 +19,9 @@ void SetDebugPort(int32_t port)
 void ResetSettings()
 {
     GlobalOptions = tOptions();
+}
+
+std::string ProgramVersion()
+{
+    return GetVersionString();
 }

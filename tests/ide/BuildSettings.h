@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 // Settings for build tests, kept apart from the editor's headers (whose
 // colour names the settings' header defines otherwise): the built compiler
@@ -7,3 +8,5 @@
 void UseBuildSettings(int32_t port);
 void SetDebugPort(int32_t port);
 void ResetSettings();
+// The program's version text ("1.2.3 build 4").
+std::string ProgramVersion();
