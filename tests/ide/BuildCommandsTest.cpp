@@ -269,6 +269,24 @@ TEST_F(BuildCommands, TestConnectionWaitsForARunningWorker)
     EXPECT_EQ(form->JVM(), nullptr);
 }
 
+TEST_F(BuildCommands, TheResetButtonRestartsTheProgramOnlyWithALink)
+{
+    OpenHello();
+    form->ToolButton1Click();  // no link: nothing
+    EXPECT_EQ(form->JVM(), nullptr);
+
+    ModuleSimulator module(world, 3);
+    ASSERT_TRUE(module.Ready());
+    ASSERT_TRUE(ProgramHello());
+    ASSERT_TRUE(ModuleSays(module, "\"command\",\"name\":\"no-input\""));
+    module.ClearEvents();
+    form->ToolButton1Click();
+    EXPECT_TRUE(ModuleSays(module, "\"boot\",\"name\":\"run\""));
+    EXPECT_TRUE(WaitUntil([&] { return form->TerminalText().find("Hello, world!\nHello, world!") != std::string::npos; },
+                          20s, "the greeting a second time"))
+        << form->TerminalText();
+}
+
 TEST_F(BuildCommands, AboutShowsTheBoxWithThisVersion)
 {
     std::string version;
