@@ -1,6 +1,4 @@
 #include "ide/EditorForm.h"
-#include "ide/LinkHostRelay.h"
-#include "ide/ProgressForm.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
@@ -18,7 +16,9 @@
 #include "editor/search/SrcEditSearch.h"
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
+#include "ide/LinkHostRelay.h"
 #include "ide/MainSettingsHook.h"
+#include "ide/ProgressForm.h"
 #include "ide/ProjectOptionsForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
