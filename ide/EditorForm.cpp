@@ -16,7 +16,9 @@
 #include "editor/search/SrcEditSearch.h"
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
+#include "ide/LinkHostRelay.h"
 #include "ide/MainSettingsHook.h"
+#include "ide/ProgressForm.h"
 #include "ide/ProjectOptionsForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
@@ -68,6 +70,7 @@ TEditorForm::TEditorForm()
     });
     previousSink_ = SetMessageSink(messageSink_.get());
     settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
+    InitBuild();
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });
@@ -86,6 +89,7 @@ TEditorForm::TEditorForm()
 
 TEditorForm::~TEditorForm()
 {
+    CancelWorker();
     qApp->removeEventFilter(this);
     // Pages go first: closing one may report on the message list.
     while (PageCount() > 0) {

@@ -13,10 +13,13 @@
 #include "foundation/QueuedMessageSink.h"
 #include "ide/EditorDialogs.h"
 #include "ide/MessageList.h"
+#include "ide/RunProgram.h"
 
 class CORULinker;
 class CZARNSource;
 class LinkThread;
+class TLinkHostRelay;
+class TProgressForm;
 class PollTimer;
 class QAction;
 class QLabel;
@@ -162,6 +165,25 @@ public:
     bool SomePageModified() const { return modified_; }
     void SetDebugging(bool on) { debugging_ = on; }
 
+    // --- the build: compiler, message list, link worker and its jobs
+    // (EditorFormBuild.cpp, EditorFormLink.cpp)
+    void StatusListDblClick();
+    // Opens the position's file and selects its range.
+    void GotoLine(const TLinInfo& position);
+    void ClearMessages();
+    std::unique_ptr<CORULinker> LinkSource(CZARNSource& page);
+    void LinkAndDownload(LinkThread& worker, bool debug, bool skipDownload);
+    void ConnectOnly(LinkThread& worker);
+    // Waits for the worker (running its synchronised calls) and deletes it;
+    // false, doing nothing, from inside one of its calls.
+    bool WaitForWorker();
+    // Asks the worker to stop and waits for it.
+    bool CancelWorker();
+    TProgressForm& ProgressForm();
+    // The host of the links this window makes.
+    ILinkHost& LinkHost();
+    void SetCompilerTimeLimit(std::chrono::milliseconds limit) { compilerTimeLimit_ = limit; }
+
     // --- the batch run
     // Ends the application once control is back in its event loop: with a
     // non-zero status when the run failed.
@@ -224,16 +246,18 @@ public:
     void HideTemplateList();
     void JogTimerTimer();
     void VirtualProgramExecute();
-    void CompileSource(CZARNSource& page);
+    // True when the compile failed.
+    bool CompileSource(CZARNSource& page);
+    void StartDebug();
     // F9 and F8: the first enabled of their two actions.
     void F9Pressed();
     void F8Pressed();
 
     // --- ILinkHost (no link worker or terminal window yet)
     bool HasLinkWorker() override { return Worker != nullptr; }
-    void CheckCancel() override {}
-    void SetProgressMax(int32_t) override {}
-    void SetProgress(int32_t) override {}
+    void CheckCancel() override;
+    void SetProgressMax(int32_t blocks) override;
+    void SetProgress(int32_t block) override;
     void StopJog() override;
     CORULinker* CurrentLinker() override { return linker_.get(); }
     bool Debugging() override { return debugging_; }
@@ -256,6 +280,17 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void InitBuild();
+    static std::string PageClassPath(const CZARNSource& page);
+    void StartWorker(int mode, bool debug, bool skipDownload);
+    void ReleaseWorker(LinkThread* worker);
+    void LinkThreadExecute(LinkThread& worker);
+    void SetProgressText(LinkThread& worker, const char* text);
+    void AttachReceiveHandler();
+    std::unique_ptr<TProgressForm> progressForm_;
+    std::unique_ptr<TLinkHostRelay> linkHostRelay_;
+    std::chrono::milliseconds compilerTimeLimit_ = ProgramTimeLimit;
+
     void BuildLayout();
     void BuildStatusBar();
     void BuildActions();
