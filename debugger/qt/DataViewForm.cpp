@@ -41,7 +41,8 @@ TDataViewForm::TDataViewForm(LinkerSource linker, QWidget* parent) : QWidget(par
 
     stackLines_ = std::make_unique<TQtDebugTree>(*stackTree_);
     staticLines_ = std::make_unique<TQtDebugTree>(*staticTree_);
-    window_ = std::make_unique<TDataWindow>(*stackLines_, *staticLines_, *this, std::move(linker));
+    IMemoryPage& page = *this;
+    window_ = std::make_unique<TDataWindow>(*stackLines_, *staticLines_, page, std::move(linker));
 
     connect(debugTabs_, &QTabWidget::currentChanged, this, [this] { Guarded([this] { window_->DebugTabsChange(); }); });
     for (auto [tree, lines] : {std::pair{stackTree_, stackLines_.get()}, std::pair{staticTree_, staticLines_.get()}}) {

@@ -58,7 +58,9 @@ TMemoryUsagePage::TMemoryUsagePage(QWidget* parent) : QWidget(parent)
     classSizes_->setObjectName("ClassSizes");
     classSizes_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     classSizes_->verticalHeader()->hide();
+    classSizes_->verticalHeader()->setMinimumSectionSize(ClassRowHeight);
     classSizes_->verticalHeader()->setDefaultSectionSize(ClassRowHeight);
+    classSizes_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     classSizes_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     classSizes_->setHorizontalHeaderLabels({"Class", "Code Size", "Strings Size"});
     for (int i = 0; i < 3; ++i) classSizes_->setColumnWidth(i, ColumnWidths[i]);

@@ -29,7 +29,11 @@ protected:
         form.resize(420, 520);
         data.rig.host.dataView = &form;
     }
-    ~DataViewFormTest() override { data.rig.session.SetJVM(nullptr); }
+    ~DataViewFormTest() override
+    {
+        data.rig.session.SetJVM(nullptr);
+        data.rig.host.dataView = nullptr;
+    }
 
     void RunTo(const std::string& program, const std::string& marker)
     {
