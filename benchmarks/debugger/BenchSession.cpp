@@ -6,10 +6,13 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "devicelink/Clock.h"
+#include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "linker/ORULinker.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
+#include "tools/orusim/MemoryTransport.h"
 
 void UseBuildFolders()
 {
@@ -39,4 +42,22 @@ std::unique_ptr<CORULinker> LinkTestProgram(const std::string& folder, const std
     }
     if (chdir(previous) != 0) return nullptr;
     return linker;
+}
+
+void RunToLine(TDebugSession& session, QuietHost& host, orusim::MemoryTransport& port, VirtualClock& clock,
+               std::unique_ptr<CORULinker> linker, int line)
+{
+    std::vector<uint8_t> image(linker->GetImage(), linker->GetImage() + linker->GetImageSize());
+    session.SetLinker(std::move(linker));
+    session.SetJVM(std::make_unique<TSXComm>(port, host, clock));
+    session.JVM()->Connect();
+    session.JVM()->DownloadOruFile(image.data(), int32_t(image.size()), true);
+    session.JVM()->Reset(false);
+    session.StartDebug();
+    session.ToggleBreakpointAt(line);
+    session.Run();
+    while (session.JVM()->IsRunning() && port.WaitReadable(100)) {
+        uint8_t byte = 0;
+        if (port.ReadChar(byte)) session.JVM()->ReceiveData(&byte, 1, session.Linker());
+    }
 }

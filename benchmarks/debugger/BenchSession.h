@@ -7,6 +7,10 @@
 #include "foundation/MessageSink.h"
 
 class CORULinker;
+class VirtualClock;
+namespace orusim {
+class MemoryTransport;
+}
 
 // Drops every message line.
 class SilentSink : public IMessageSink {
@@ -42,3 +46,8 @@ void UseBuildFolders();
 // Compiles tests/debugger/programs/<mainClass>.java into folder and links it;
 // null (with the reason on stderr) on failure.
 std::unique_ptr<CORULinker> LinkTestProgram(const std::string& folder, const std::string& mainClass);
+// Gives the session the linker and a link to the module behind port,
+// downloads the image, starts the session and runs to the line of the host's
+// page. Raises EError.
+void RunToLine(TDebugSession& session, QuietHost& host, orusim::MemoryTransport& port, VirtualClock& clock,
+               std::unique_ptr<CORULinker> linker, int line);

@@ -79,21 +79,9 @@ void BM_DataViewRefresh(benchmark::State& state)
     host.session = &session;
     host.file = dir.Path() + "/Deep.java";
     form.DebugTabs()->setCurrentIndex(0);
-    std::vector<uint8_t> image(linker->GetImage(), linker->GetImage() + linker->GetImageSize());
-    session.SetLinker(std::move(linker));
-    session.SetJVM(std::make_unique<TSXComm>(port, host, clock));
     int pc = 0;
     try {
-        session.JVM()->Connect();
-        session.JVM()->DownloadOruFile(image.data(), int32_t(image.size()), true);
-        session.JVM()->Reset(false);
-        session.StartDebug();
-        session.ToggleBreakpointAt(MarkedLine(host.file, "// bottom"));
-        session.Run();
-        while (session.JVM()->IsRunning() && port.WaitReadable(100)) {
-            uint8_t byte = 0;
-            if (port.ReadChar(byte)) session.JVM()->ReceiveData(&byte, 1, session.Linker());
-        }
+        RunToLine(session, host, port, clock, std::move(linker), MarkedLine(host.file, "// bottom"));
         int line = 0;
         session.Linker()->TranslatePC(session.LastPC(), line, pc);
         OpenEveryLine(*form.StackTree());

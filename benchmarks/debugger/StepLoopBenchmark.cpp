@@ -47,20 +47,8 @@ void StepLoop(benchmark::State& state, bool paced)
     TDebugSession session(host, dataView);
     host.session = &session;
     host.file = dir.Path() + "/Spin.java";
-    std::vector<uint8_t> image(linker->GetImage(), linker->GetImage() + linker->GetImageSize());
-    session.SetLinker(std::move(linker));
-    session.SetJVM(std::make_unique<TSXComm>(port, host, clock));
     try {
-        session.JVM()->Connect();
-        session.JVM()->DownloadOruFile(image.data(), int32_t(image.size()), true);
-        session.JVM()->Reset(false);
-        session.StartDebug();
-        session.ToggleBreakpointAt(kLoopLine);
-        session.Run();
-        while (session.JVM()->IsRunning() && port.WaitReadable(100)) {
-            uint8_t byte = 0;
-            if (port.ReadChar(byte)) session.JVM()->ReceiveData(&byte, 1, session.Linker());
-        }
+        RunToLine(session, host, port, clock, std::move(linker), kLoopLine);
     } catch (const EError& e) {
         SetMessageSink(previousSink);
         return state.SkipWithError(e.Message.c_str());
