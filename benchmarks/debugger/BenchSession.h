@@ -3,14 +3,16 @@
 #include <string>
 
 #include "debugger/DebugSession.h"
+#include "devicelink/Clock.h"
 #include "devicelink/LinkHost.h"
 #include "foundation/MessageSink.h"
+#include "foundation/Options.h"
+#include "tools/orusim/EventLog.h"
+#include "tools/orusim/MemoryTransport.h"
+#include "tools/orusim/ProtocolEngine.h"
+#include "tools/orusim/vm/OruVmEngine.h"
 
 class CORULinker;
-class VirtualClock;
-namespace orusim {
-class MemoryTransport;
-}
 
 // Drops every message line.
 class SilentSink : public IMessageSink {
@@ -46,6 +48,26 @@ void UseBuildFolders();
 // Compiles tests/debugger/programs/<mainClass>.java into folder and links it;
 // null (with the reason on stderr) on failure.
 std::unique_ptr<CORULinker> LinkTestProgram(const std::string& folder, const std::string& mainClass);
+// The simulated machine behind the in-memory transport on a virtual clock,
+// a quiet main window, and no message lines while it lives.
+struct TBenchModule {
+    explicit TBenchModule(bool paced = false) : port(module, paced)
+    {
+        previousSink = SetMessageSink(&sink);
+        GlobalOptions.DebugPort = 1;
+    }
+    ~TBenchModule() { SetMessageSink(previousSink); }
+
+    SilentSink sink;
+    IMessageSink* previousSink = nullptr;
+    VirtualClock clock{0};
+    orusim::OruVmEngine engine;
+    orusim::EventLog log;
+    orusim::ProtocolEngine module{clock, engine, log};
+    orusim::MemoryTransport port;
+    QuietHost host;
+};
+
 // Gives the session the linker and a link to the module behind port,
 // downloads the image, starts the session and runs to the line of the host's
 // page. Raises EError.

@@ -62,16 +62,8 @@ void BM_DataViewRefresh(benchmark::State& state)
     TempDir dir("corvane-bench-data");
     std::unique_ptr<CORULinker> linker = LinkTestProgram(dir.Path(), "Deep");
     if (!linker) return state.SkipWithError("no program");
-    SilentSink sink;
-    IMessageSink* previousSink = SetMessageSink(&sink);
-    GlobalOptions.DebugPort = 1;
-
-    VirtualClock clock(0);
-    orusim::OruVmEngine engine;
-    orusim::EventLog log;
-    orusim::ProtocolEngine module(clock, engine, log);
-    orusim::MemoryTransport port(module);
-    QuietHost host;
+    TBenchModule bench;
+    QuietHost& host = bench.host;
     TDebugSession* current = nullptr;
     TDataViewForm form([&] { return current ? current->Linker() : nullptr; });
     TDebugSession session(host, form);
@@ -81,29 +73,27 @@ void BM_DataViewRefresh(benchmark::State& state)
     form.DebugTabs()->setCurrentIndex(0);
     int pc = 0;
     try {
-        RunToLine(session, host, port, clock, std::move(linker), MarkedLine(host.file, "// bottom"));
+        RunToLine(session, host, bench.port, bench.clock, std::move(linker), MarkedLine(host.file, "// bottom"));
         int line = 0;
         session.Linker()->TranslatePC(session.LastPC(), line, pc);
         OpenEveryLine(*form.StackTree());
         OpenEveryLine(*form.StaticTree());
         form.RefreshStack(pc);
     } catch (const EError& e) {
-        SetMessageSink(previousSink);
         return state.SkipWithError(e.Message.c_str());
     }
 
-    const size_t queriesBefore = log.OfKind(orusim::EventKind::HeapQuery).size();
+    const size_t queriesBefore = bench.log.OfKind(orusim::EventKind::HeapQuery).size();
     int64_t refreshes = 0;
     for (auto _ : state) {
         form.RefreshStack(pc);
         ++refreshes;
     }
-    const size_t queries = log.OfKind(orusim::EventKind::HeapQuery).size() - queriesBefore;
+    const size_t queries = bench.log.OfKind(orusim::EventKind::HeapQuery).size() - queriesBefore;
     state.counters["frames"] = form.StackTree()->topLevelItemCount();
     state.counters["classes"] = form.StaticTree()->topLevelItem(0)->childCount();
     state.counters["heap_queries_per_refresh"] = refreshes ? double(queries) / double(refreshes) : 0;
     session.SetJVM(nullptr);
-    SetMessageSink(previousSink);
 }
 
 }  // namespace

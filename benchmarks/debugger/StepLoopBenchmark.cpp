@@ -32,30 +32,21 @@ void StepLoop(benchmark::State& state, bool paced)
     TempDir dir("corvane-bench-step");
     std::unique_ptr<CORULinker> linker = LinkTestProgram(dir.Path(), "Spin");
     if (!linker) return state.SkipWithError("no program");
-    SilentSink sink;
-    IMessageSink* previousSink = SetMessageSink(&sink);
-    GlobalOptions.DebugPort = 1;
-
-    VirtualClock clock(0);
-    orusim::OruVmEngine engine;
-    orusim::EventLog log;
-    log.SetRetain(false);
-    orusim::ProtocolEngine module(clock, engine, log);
-    orusim::MemoryTransport port(module, paced);
-    QuietHost host;
+    TBenchModule bench(paced);
+    bench.log.SetRetain(false);
+    QuietHost& host = bench.host;
     NullDataView dataView;
     TDebugSession session(host, dataView);
     host.session = &session;
     host.file = dir.Path() + "/Spin.java";
     try {
-        RunToLine(session, host, port, clock, std::move(linker), kLoopLine);
+        RunToLine(session, host, bench.port, bench.clock, std::move(linker), kLoopLine);
     } catch (const EError& e) {
-        SetMessageSink(previousSink);
         return state.SkipWithError(e.Message.c_str());
     }
 
     int64_t passes = 0;
-    const int64_t virtualStart = clock.TickCount();
+    const int64_t virtualStart = bench.clock.TickCount();
     for (auto _ : state) {
         try {
             session.StepInto();
@@ -68,9 +59,8 @@ void StepLoop(benchmark::State& state, bool paced)
     state.counters["time_per_pass"] =
         benchmark::Counter(double(passes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     if (paced && passes > 0)
-        state.counters["line_ms_per_pass"] = double(clock.TickCount() - virtualStart) / double(passes);
+        state.counters["line_ms_per_pass"] = double(bench.clock.TickCount() - virtualStart) / double(passes);
     session.SetJVM(nullptr);
-    SetMessageSink(previousSink);
 }
 
 void BM_StepLoopPass(benchmark::State& state) { StepLoop(state, false); }
