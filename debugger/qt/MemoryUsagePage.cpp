@@ -11,8 +11,8 @@ constexpr int LabelX = 8;
 constexpr int NumberX = 170;
 constexpr int NumberWidth = 64;
 constexpr int RowHeight = 20;
-constexpr int BarY = 172;
-constexpr int AreaHeight = 216;
+constexpr int BarY = 190;
+constexpr int AreaHeight = 226;
 constexpr int ClassRowHeight = 17;
 constexpr int ColumnWidths[] = {166, 64, 64};
 
@@ -21,15 +21,22 @@ struct TFixedLabel {
     const char* text;
     int x;
     int y;
+    int width;
 };
 
 // Fixed texts, and the names of the numbers beside them in row order.
+constexpr int RowLabel = 140;
 constexpr TFixedLabel FixedLabels[] = {
-    {"Label1", "Total Memory", LabelX, 8},  {"Label2", "Used:", LabelX, 28},
-    {"Label3", "Code", 24, 48},             {"Label4", "Static Variables", 24, 68},
-    {"Label5", "Strings", 24, 88},          {"Label6", "Heap", 24, 108},
-    {"Label7", "Stack", 24, 128},           {"Label8", "Free", LabelX, 148},
-    {"Label9", "Proportions:", LabelX, BarY - 2}, {"Label10", "(in bytes)", NumberX + NumberWidth + 8, 8},
+    {"Label1", "Total Memory", LabelX, 8, RowLabel},
+    {"Label2", "Used:", LabelX, 28, RowLabel},
+    {"Label3", "Code", 24, 48, RowLabel},
+    {"Label4", "Static Variables", 24, 68, RowLabel},
+    {"Label5", "Strings", 24, 88, RowLabel},
+    {"Label6", "Heap", 24, 108, RowLabel},
+    {"Label7", "Stack", 24, 128, RowLabel},
+    {"Label8", "Free", LabelX, 148, RowLabel},
+    {"Label9", "Proportions:", LabelX, 168, RowLabel},
+    {"Label10", "(in bytes)", NumberX + NumberWidth + 8, 8, 80},
 };
 constexpr const char* NumberNames[] = {"MemoryTotal",  "MemoryUsed", "MemoryCode",  "MemoryStatic",
                                        "MemoryStrings", "MemoryHeap", "MemoryStack", "MemoryFree"};
@@ -41,7 +48,7 @@ TMemoryUsagePage::TMemoryUsagePage(QWidget* parent) : QWidget(parent)
     auto* area = new QWidget(this);
     area->setMinimumHeight(AreaHeight);
     for (const TFixedLabel& label : FixedLabels)
-        AddLabel(area, label.name, label.text, label.x, label.y, 150, Qt::AlignLeft | Qt::AlignVCenter);
+        AddLabel(area, label.name, label.text, label.x, label.y, label.width, Qt::AlignLeft | Qt::AlignVCenter);
     for (int i = 0; i < 8; ++i)
         numbers_[i] = AddLabel(area, NumberNames[i], "0", NumberX, 8 + RowHeight * i, NumberWidth,
                                Qt::AlignRight | Qt::AlignVCenter);

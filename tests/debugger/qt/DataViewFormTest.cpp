@@ -78,7 +78,7 @@ TEST_F(DataViewFormTest, TheFormAsDesigned)
     EXPECT_EQ(sizes->columnWidth(1), 64);
     EXPECT_EQ(sizes->columnWidth(2), 64);
     EXPECT_EQ(sizes->verticalHeader()->defaultSectionSize(), 17);
-    EXPECT_EQ(form.findChild<QFrame*>("MemoryBar")->geometry(), QRect(98, 172, 175, 12));
+    EXPECT_EQ(form.findChild<QFrame*>("MemoryBar")->geometry(), QRect(98, 190, 175, 12));
     EXPECT_EQ(Label("Label4")->text(), "Static Variables");
     EXPECT_EQ(Label("MemoryTotal")->alignment() & Qt::AlignRight, Qt::AlignRight);
 }
@@ -121,6 +121,19 @@ TEST_F(DataViewFormTest, LinesOpenByRightPlusAndDoubleClick)
     EXPECT_EQ(bytes->childCount(), 1);
     EXPECT_TRUE(bytes->child(0)->text(0).isEmpty());
     data.rig.session.Stop();
+}
+
+TEST_F(DataViewFormTest, AnErrorWhileTheUserOpensALineIsReportedWithTheLinesSoFar)
+{
+    RunTo("Edges", "// floats");
+    QTreeWidget* tree = Shown(form.StackTree());
+    QTreeWidgetItem* object = Item(tree, "WithFloat w = ");
+    tree->setCurrentItem(object);
+    data.rig.sink.Clear();
+    QTest::keyClick(tree, Qt::Key_Right);
+    EXPECT_TRUE(data.rig.sink.Contains("Type not implemented in debugger (F).")) << "reported on the message list";
+    ASSERT_EQ(object->childCount(), 1);
+    EXPECT_EQ(object->child(0)->text(0), "int before = 0 0x0000 '..'");
 }
 
 TEST_F(DataViewFormTest, EachKindOfLineHasItsIcon)
