@@ -17,6 +17,7 @@
 #include "editor/control/SrcEditTypes.h"
 #include "editor/text/SrcEditUndoList.h"
 #include "editor/support/SrcFont.h"
+#include "editor/text/SrcMiscProcs.h"
 #include "editor/control/SrcGlyph.h"
 #include "editor/control/SrcGutter.h"
 #include "editor/control/SrcSelectedColor.h"
@@ -41,6 +42,8 @@ using TGutterPaintEvent = TEvent<TObject*, int, int, int>;
 using TPaintEvent = TEvent<TObject*, TSrcCanvas*>;
 using TPaintTransient = TEvent<TObject*, TSrcCanvas*, TTransientType>;
 using TScrollEvent = TEvent<TObject*, TSrcScrollBarKind>;
+// (Sender, the word at the caret).
+using TContextHelpEvent = TEvent<TObject*, std::string>;
 // (Sender, Command, AChar, Data); Command may be changed, or set to ecNone.
 using TProcessCommandEvent = TEvent<TObject*, TSrcEditorCommand&, char&, void*>;
 // (Sender, AfterProcessing, Handled, Command, AChar, Data, HandlerData).
@@ -183,6 +186,8 @@ public:
     int LeftSpaces(const std::string& Line) const { return LeftSpacesEx(Line, false); }
     int LeftSpacesEx(const std::string& Line, bool WantTabs) const;
     std::string GetLeftSpacing(int CharCount, bool WantTabs) const;
+    // The characters of words, and all other characters 1..255.
+    void PrepareIdentChars(TSrcCharSet& IdentChars, TSrcCharSet& WhiteChars) const;
 
     // Caret.
     int CaretX() const { return caretX_; }
@@ -256,6 +261,46 @@ public:
     bool GetHighlighterAttriAtRowColEx(const TBufferCoord& XY, std::string& Token, int& TokenType, int& Start,
                                        TSrcHighlighterAttributes*& Attri);
     std::string GetWordAtRowCol(const TBufferCoord& XY);
+    // The caret line's text from WordStart to WordEnd.
+    std::string GetWordAtCursor() const;
+
+    // Word navigation; positions outside the buffer come back unchanged.
+    virtual TBufferCoord NextWordPos() const { return NextWordPosEx(CaretXY()); }
+    virtual TBufferCoord PrevWordPos() const { return PrevWordPosEx(CaretXY()); }
+    virtual TBufferCoord WordStart() const { return WordStartEx(CaretXY()); }
+    virtual TBufferCoord WordEnd() const { return WordEndEx(CaretXY()); }
+    virtual TBufferCoord NextWordPosEx(const TBufferCoord& XY) const;
+    virtual TBufferCoord PrevWordPosEx(const TBufferCoord& XY) const;
+    virtual TBufferCoord WordStartEx(const TBufferCoord& XY) const;
+    virtual TBufferCoord WordEndEx(const TBufferCoord& XY) const;
+
+    // Caret moves of the commands.
+    void MoveCaretHorz(int DX, bool SelectionCommand);
+    void MoveCaretVert(int DY, bool SelectionCommand);
+    void MoveCaretAndSelection(const TBufferCoord& ptBefore, const TBufferCoord& ptAfter, bool SelectionCommand);
+    void DoHomeKey(bool Selection);
+    void DoEndKey(bool Selection);
+    // Repaints what is invalid at once.
+    void Update();
+
+    // Editing operations of the commands.
+    void DoTabKey();
+    void DoShiftTabKey();
+    void DoBlockIndent();
+    void DoBlockUnindent();
+    void DoCaseChange(TSrcEditorCommand Cmd);
+    // Replaces the selection as one undoable step (the SelText setter).
+    void SetSelTextExternal(const std::string& Value);
+    void SetSelText(const std::string& Value) { SetSelTextExternal(Value); }
+    void ClearSelection();
+    void InsertBlock(const TBufferCoord& BB, const TBufferCoord& BE, const std::string& ChangeStr,
+                     bool AddToUndoList);
+
+    // Read-only state and undo grouping.
+    virtual bool ReadOnly() const { return readOnly_; }
+    virtual void SetReadOnly(bool Value);
+    void BeginUndoBlock() { undoList_->BeginBlock(); }
+    void EndUndoBlock() { undoList_->EndBlock(); }
     // Walks the highlighter's tokens of Line; nothing without a highlighter.
     void ForEachToken(int Line, const TTokenVisitor& Visit);
 
@@ -338,6 +383,7 @@ public:
     TProcessCommandEvent OnProcessUserCommand;
     TProcessCommandEvent OnCommandProcessed;
     TMouseCursorEvent OnMouseCursor;
+    TContextHelpEvent OnContextHelp;
 
 protected:
     virtual void DoOnProcessCommand(TSrcEditorCommand& Command, char& AChar, void* Data);
@@ -422,6 +468,29 @@ private:
     int InsertLine(const std::string& Value);
     void InsertText(TSrcSelectionMode PasteMode, const std::string& Value, bool AddToUndoList);
 
+    void ExecuteMoveCommand(TSrcEditorCommand Command, void* Data);
+    void ExecuteEditCommand(TSrcEditorCommand Command, char AChar, void* Data);
+    void ExecuteOtherCommand(TSrcEditorCommand Command, void* Data);
+    void MovePage(TSrcEditorCommand Command);
+    void MovePageEdge(TSrcEditorCommand Command);
+    void ScrollByCommand(TSrcEditorCommand Command);
+    void SetMarkerByCommand(int Index, void* Data);
+    void DeleteSelectionRecorded();
+    void DeleteLastChar();
+    void DeleteChar();
+    void DeleteToWordOrLineEnd(bool WholeLine);
+    void DeleteToWordOrLineStart(bool WholeLine);
+    void DeleteLine();
+    void LineBreak(bool MoveCaret);
+    void TypeChar(char AChar);
+    void InsertImeString(const std::string& S);
+    void PadCaretLine(bool InsertMode, std::string& Filler);
+    void JumpLeftCharAfterTyping();
+    int SmartBackspaceColumn(int Column) const;
+    int SmartTabWidth() const;
+    int UnindentWidth(const std::string& Line, int FromChar) const;
+    void WithScrollPastEol(const std::function<void()>& Action);
+
     void InstallPlugin(TSrcEditPlugin* APlugin);
     void RemovePlugin(TSrcEditPlugin* APlugin);
 
@@ -501,6 +570,7 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool scrolling_ = false;  // the thumb is being moved
     bool caretAtEndOfRow_ = false;
+    bool readOnly_ = false;
 
     std::unique_ptr<TSrcEditKeyStrokes> keystrokes_;
     std::unique_ptr<TSrcEditKbdHandler> kbdHandler_;

@@ -12,9 +12,11 @@ const char kWordBreakChars[] = "!\"'()*+,-./:;=?[\\]^{|}";
 
 }  // namespace
 
+TSrcCharSet SrcDefaultWordBreakChars() { return CharSetOf(kWordBreakChars); }
+
 TSrcCustomHighlighter::TSrcCustomHighlighter(TComponent* AOwner)
     : TComponent(AOwner), attrChangeHooks_(this) {
-    wordBreakChars_ = CharSetOf(kWordBreakChars);
+    wordBreakChars_ = SrcDefaultWordBreakChars();
     attributeList_.Duplicates = dupError;
     attributeList_.SetSorted(true);
     defaultFilter_.clear();

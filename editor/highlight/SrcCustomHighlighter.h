@@ -14,6 +14,9 @@
 class TSrcHighlighterAttributes;
 class TSrcSettingsStore;
 
+// The word-break characters a highlighter starts with.
+TSrcCharSet SrcDefaultWordBreakChars();
+
 enum TSrcHighlighterCapability : uint8_t { hcUserSettings, hcRegistry };
 using TSrcHighlighterCapabilities = TSmallSet<TSrcHighlighterCapability, uint8_t>;
 
