@@ -529,10 +529,11 @@ private:
     void RedoDelete(const TSrcEditUndoItem& Item);
     void RedoUnindent(const TSrcEditUndoItem& Item);
     void RedoWhiteSpaceAdd(const TSrcEditUndoItem& Item);
+    // Sets caret and selection with Mode as the active selection mode.
+    void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
+                  const TBufferCoord& After);
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
-    void ReplaceRange(const TBufferCoord& Start, const TBufferCoord& End, TSrcSelectionMode Mode,
-                      const std::string& Text);
 
     void InstallPlugin(TSrcEditPlugin* APlugin);
     void RemovePlugin(TSrcEditPlugin* APlugin);

@@ -24,12 +24,12 @@ void TCustomSrcEdit::RedoItem() {
             RedoDelete(it);
             break;
         case crLineBreak:
-            SetCaretAndSelection(it.ChangeStartPos, it.ChangeStartPos, it.ChangeStartPos);
+            SelectIn(activeSelectionMode_, it.ChangeStartPos, it.ChangeStartPos, it.ChangeStartPos);
             CommandProcessor(ecLineBreak, '\r', nullptr);
             break;
         case crIndent:
             undoList_->AddChange(crIndent, it.ChangeStartPos, it.ChangeEndPos, it.ChangeStr, it.ChangeSelMode);
-            SetCaretAndSelection(it.ChangeEndPos, it.ChangeStartPos, it.ChangeEndPos);
+            SelectIn(activeSelectionMode_, it.ChangeEndPos, it.ChangeStartPos, it.ChangeEndPos);
             break;
         case crUnindent:
             RedoUnindent(it);
@@ -40,8 +40,7 @@ void TCustomSrcEdit::RedoItem() {
             break;
         case crSelection:
             undoList_->AddChange(crSelection, BlockBegin(), BlockEnd(), std::string(), it.ChangeSelMode);
-            SetBlockBegin(it.ChangeStartPos);
-            SetBlockEnd(it.ChangeEndPos);
+            SelectIn(activeSelectionMode_, CaretXY(), it.ChangeStartPos, it.ChangeEndPos);
             break;
         case crWhiteSpaceAdd:
             RedoWhiteSpaceAdd(it);
@@ -58,10 +57,10 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
     const TBufferCoord& start = Item.ChangeStartPos;
     std::string replaced;
     if (Item.ChangeEndPos != start && Item.ChangeSelMode != smLine) {
-        SetCaretAndSelection(start, start, Item.ChangeEndPos);
+        SelectIn(activeSelectionMode_, start, start, Item.ChangeEndPos);
         replaced = GetSelText();
     } else {
-        SetCaretAndSelection(start, start, start);
+        SelectIn(activeSelectionMode_, start, start, start);
     }
     activeSelectionMode_ = Item.ChangeSelMode;
     {
@@ -74,22 +73,22 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
         undoList_->AddChange(Item.ChangeReason, start, CaretXY(), replaced, Item.ChangeSelMode);
     }
     if (Item.ChangeReason == crDragDropInsert) {
-        SetCaretAndSelection(CaretXY(), start, CaretXY());
+        SelectIn(activeSelectionMode_, CaretXY(), start, CaretXY());
     } else {
-        SetCaretAndSelection(CaretXY(), CaretXY(), CaretXY());
+        SelectIn(activeSelectionMode_, CaretXY(), CaretXY(), CaretXY());
     }
 }
 
 // The caret stays where the deletion started (the Backspace's new
 // position, the Delete's own).
 void TCustomSrcEdit::RedoDelete(const TSrcEditUndoItem& Item) {
-    SetCaretAndSelection(Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
+    SelectIn(activeSelectionMode_, Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
     std::string deleted = GetSelText();
     TBufferCoord bb = BlockBegin();
     SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     undoList_->AddChange(Item.ChangeReason, Item.ChangeStartPos, Item.ChangeEndPos, deleted, Item.ChangeSelMode);
     TBufferCoord caret = Item.ChangeSelMode == smColumn ? CaretXY() : bb;
-    SetCaretAndSelection(caret, caret, caret);
+    SelectIn(activeSelectionMode_, caret, caret, caret);
 }
 
 void TCustomSrcEdit::RedoUnindent(const TSrcEditUndoItem& Item) {
@@ -110,13 +109,13 @@ void TCustomSrcEdit::RedoUnindent(const TSrcEditUndoItem& Item) {
         ++line;
     }
     if (column) {
-        SetCaretAndSelection(Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
+        SelectIn(activeSelectionMode_, Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
         return;
     }
     TBufferCoord first = BufferCoord(std::max(1, Item.ChangeStartPos.Char - tabWidth_), Item.ChangeStartPos.Line);
     int lastWidth = widths.empty() ? 0 : static_cast<int>(widths.back().size());
     TBufferCoord last = BufferCoord(std::max(1, Item.ChangeEndPos.Char - lastWidth), Item.ChangeEndPos.Line);
-    SetCaretAndSelection(last, first, last);
+    SelectIn(activeSelectionMode_, last, first, last);
 }
 
 // Undo kept the blanks and the record's ends (start past them, end before);

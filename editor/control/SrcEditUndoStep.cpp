@@ -28,16 +28,16 @@ void TCustomSrcEdit::WithItemState(TSrcSelectionMode Mode, const std::function<v
     WithScrollPastEol(Action);
 }
 
-void TCustomSrcEdit::InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text) {
-    SetCaretAndSelection(At, At, At);
-    activeSelectionMode_ = Mode;
-    SetSelTextPrimitiveEx(Mode, Text, false);
+void TCustomSrcEdit::SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
+                              const TBufferCoord& After) {
+    TSrcSelectionMode saved = selectionMode_;
+    selectionMode_ = Mode;
+    SetCaretAndSelection(Caret, Before, After);
+    selectionMode_ = saved;
 }
 
-void TCustomSrcEdit::ReplaceRange(const TBufferCoord& Start, const TBufferCoord& End, TSrcSelectionMode Mode,
-                                  const std::string& Text) {
-    SetCaretAndSelection(Start, Start, End);
-    activeSelectionMode_ = Mode;
+void TCustomSrcEdit::InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text) {
+    SelectIn(Mode, At, At, At);
     SetSelTextPrimitiveEx(Mode, Text, false);
 }
 
@@ -68,7 +68,7 @@ void TCustomSrcEdit::UndoItem() {
             break;
         case crIndent:
             redoList_->AddChange(it.ChangeReason, it.ChangeStartPos, it.ChangeEndPos, it.ChangeStr, it.ChangeSelMode);
-            SetCaretAndSelection(it.ChangeEndPos, it.ChangeStartPos, it.ChangeEndPos);
+            SelectIn(activeSelectionMode_, it.ChangeEndPos, it.ChangeStartPos, it.ChangeEndPos);
             break;
         case crUnindent:
             UndoUnindent(it);
@@ -79,8 +79,7 @@ void TCustomSrcEdit::UndoItem() {
             break;
         case crSelection:
             redoList_->AddChange(crSelection, BlockBegin(), BlockEnd(), std::string(), it.ChangeSelMode);
-            SetBlockBegin(it.ChangeStartPos);
-            SetBlockEnd(it.ChangeEndPos);
+            SelectIn(activeSelectionMode_, CaretXY(), it.ChangeStartPos, it.ChangeEndPos);
             break;
         default:
             break;
@@ -92,7 +91,7 @@ void TCustomSrcEdit::UndoItem() {
 // replaces that text (an overwrite) instead of inserting before it.
 void TCustomSrcEdit::UndoInsert(const TSrcEditUndoItem& Item) {
     const TBufferCoord& start = Item.ChangeStartPos;
-    SetCaretAndSelection(start, start, Item.ChangeEndPos);
+    SelectIn(activeSelectionMode_, start, start, Item.ChangeEndPos);
     std::string inserted = GetSelText();
     SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     TBufferCoord restoredEnd = Item.ChangeStr.empty() ? start : CaretXY();
@@ -100,7 +99,7 @@ void TCustomSrcEdit::UndoInsert(const TSrcEditUndoItem& Item) {
         restoredEnd = Item.ChangeEndPos;
     }
     redoList_->AddChange(Item.ChangeReason, start, restoredEnd, inserted, Item.ChangeSelMode);
-    SetCaretAndSelection(start, start, start);
+    SelectIn(activeSelectionMode_, start, start, start);
 }
 
 void TCustomSrcEdit::UndoDelete(const TSrcEditUndoItem& Item) {
@@ -111,21 +110,21 @@ void TCustomSrcEdit::UndoDelete(const TSrcEditUndoItem& Item) {
     InsertAt(at, Item.ChangeSelMode, Item.ChangeStr);
     TBufferCoord caret = IsAfterCursor(Item.ChangeReason) ? Item.ChangeStartPos : Item.ChangeEndPos;
     if (IsSilent(Item.ChangeReason)) {
-        SetCaretAndSelection(caret, caret, caret);
+        SelectIn(activeSelectionMode_, caret, caret, caret);
     } else {
-        SetCaretAndSelection(caret, Item.ChangeStartPos, Item.ChangeEndPos);
+        SelectIn(activeSelectionMode_, caret, Item.ChangeStartPos, Item.ChangeEndPos);
     }
     redoList_->AddChange(Item.ChangeReason, Item.ChangeStartPos, Item.ChangeEndPos, std::string(),
                          Item.ChangeSelMode);
     if (Item.ChangeReason == crDeleteAll) {
-        SetCaretAndSelection(BufferCoord(1, 1), BlockBegin(), BufferCoord(1, 1));
+        SelectIn(activeSelectionMode_, BufferCoord(1, 1), BlockBegin(), BufferCoord(1, 1));
     }
     EnsureCursorPosVisible();
 }
 
 void TCustomSrcEdit::UndoLineBreak(const TSrcEditUndoItem& Item) {
     const TBufferCoord& start = Item.ChangeStartPos;
-    SetCaretAndSelection(start, start, start);
+    SelectIn(activeSelectionMode_, start, start, start);
     redoList_->AddChange(crLineBreak, start, Item.ChangeEndPos, std::string(), Item.ChangeSelMode);
     std::string line = LineAt(start.Line);
     bool leadingBlank = !Item.ChangeStr.empty() && (Item.ChangeStr[0] == ' ' || Item.ChangeStr[0] == '\t');
@@ -148,5 +147,5 @@ void TCustomSrcEdit::UndoUnindent(const TSrcEditUndoItem& Item) {
     InsertBlock(BufferCoord(column, Item.ChangeStartPos.Line), BufferCoord(column, Item.ChangeEndPos.Line),
                 Item.ChangeStr, false);
     activeSelectionMode_ = Item.ChangeSelMode;
-    SetCaretAndSelection(Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
+    SelectIn(activeSelectionMode_, Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
 }
