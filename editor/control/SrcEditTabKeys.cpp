@@ -73,9 +73,7 @@ void TCustomSrcEdit::DoTabKey() {
     TBufferCoord start = CaretXY();
     WithScrollPastEol([&] {
         SetSelTextPrimitiveEx(smNormal, inserted, false);
-        if (activeSelectionMode_ != smColumn) {
-            undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
-        }
+        undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
         SetCaretXY(CaretXY());
     });
 }

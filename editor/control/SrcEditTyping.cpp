@@ -54,7 +54,7 @@ void TCustomSrcEdit::TypeChar(char AChar) {
             start.Char = 1;
         }
         undoList_->AddChange(crDelete, blockBegin_, blockEnd_, GetSelText(), mode);
-        SetSelTextPrimitiveEx(mode, std::string(1, AChar), false);
+        SetSelTextPrimitiveEx(mode, std::string(1, AChar), mode == smColumn);  // a column records itself
         if (mode != smColumn) {
             undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
         }
