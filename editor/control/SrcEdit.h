@@ -510,6 +510,7 @@ private:
     void DeleteLine();
     void LineBreak(bool MoveCaret);
     void TypeChar(char AChar);
+    void ReplaceSelectionTyped(const std::string& S);
     void InsertImeString(const std::string& S);
     void PadCaretLine(bool InsertMode, std::string& Filler);
     void JumpLeftCharAfterTyping();

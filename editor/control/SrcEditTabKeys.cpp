@@ -72,8 +72,10 @@ void TCustomSrcEdit::DoTabKey() {
     }
     TBufferCoord start = CaretXY();
     WithScrollPastEol([&] {
-        SetSelTextPrimitiveEx(smNormal, inserted, false);
-        undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
+        SetSelTextPrimitiveEx(activeSelectionMode_ == smColumn ? smColumn : smNormal, inserted, true);
+        if (activeSelectionMode_ != smColumn) {
+            undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
+        }
         SetCaretXY(CaretXY());
     });
 }
