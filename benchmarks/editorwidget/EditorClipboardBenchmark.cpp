@@ -100,8 +100,8 @@ void BM_UndoPaste10kLines_Peer(benchmark::State& state) {
     }
 }
 
-// Undo of a typed run, then Redo of it: each step timed on its own.
-void BM_UndoRedoTypingRun_Editor(benchmark::State& state) {
+// Undo of a typed run and Redo of it, each timed with the other untimed.
+void TypingRun_Editor(benchmark::State& state, bool TimeRedo) {
     Editor editor(1920, 1080, true);
     editor.widget.SetCaretXY(BufferCoord(1, kLines / 2));
     for (int i = 0; i < kRun; ++i) {
@@ -109,15 +109,25 @@ void BM_UndoRedoTypingRun_Editor(benchmark::State& state) {
     }
     editor.Paint();
     for (auto _ : state) {
+        if (TimeRedo) {
+            state.PauseTiming();
+        }
         editor.widget.Undo();
         editor.Paint();
+        if (TimeRedo) {
+            state.ResumeTiming();
+        } else {
+            state.PauseTiming();
+        }
         editor.widget.Redo();
         editor.Paint();
+        if (!TimeRedo) {
+            state.ResumeTiming();
+        }
     }
-    state.counters["steps"] = benchmark::Counter(2 * static_cast<double>(state.iterations()));
 }
 
-void BM_UndoRedoTypingRun_Peer(benchmark::State& state) {
+void TypingRun_Peer(benchmark::State& state, bool TimeRedo) {
     Peer peer(1920, 1080, true);
     PeerCursorTo(peer.edit, kLines / 2);
     for (int i = 0; i < kRun; ++i) {
@@ -125,12 +135,28 @@ void BM_UndoRedoTypingRun_Peer(benchmark::State& state) {
     }
     Flush();
     for (auto _ : state) {
+        if (TimeRedo) {
+            state.PauseTiming();
+        }
         peer.edit.undo();
         Flush();
+        if (TimeRedo) {
+            state.ResumeTiming();
+        } else {
+            state.PauseTiming();
+        }
         peer.edit.redo();
         Flush();
+        if (!TimeRedo) {
+            state.ResumeTiming();
+        }
     }
 }
+
+void BM_UndoTypingRun_Editor(benchmark::State& state) { TypingRun_Editor(state, false); }
+void BM_RedoTypingRun_Editor(benchmark::State& state) { TypingRun_Editor(state, true); }
+void BM_UndoTypingRun_Peer(benchmark::State& state) { TypingRun_Peer(state, false); }
+void BM_RedoTypingRun_Peer(benchmark::State& state) { TypingRun_Peer(state, true); }
 
 }  // namespace
 
@@ -140,5 +166,7 @@ BENCHMARK(BM_Paste10kLines_Editor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Paste10kLines_Peer)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoPaste10kLines_Editor)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_UndoPaste10kLines_Peer)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_UndoRedoTypingRun_Editor)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_UndoRedoTypingRun_Peer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoTypingRun_Editor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_UndoTypingRun_Peer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedoTypingRun_Editor)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RedoTypingRun_Peer)->Unit(benchmark::kMillisecond);
