@@ -67,9 +67,20 @@ std::string ReadFile(const QString& Path) {
     return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-class SrcEditWidgetClipboardProcessTest : public ::testing::Test, public WidgetScene {};
+class SrcEditWidgetClipboardProcessTest : public ::testing::Test, public WidgetScene {
+protected:
+    void BlockPastesInAnotherProcess();
+    void PlainTextOfAnotherProcessPastesInTheSelectionMode();
+};
 
-TEST_F(SrcEditWidgetClipboardProcessTest, AnotherProcessPastesTheCopiedBlock) {
+// One test for both directions: the clipboard is the display's, so two
+// such tests running at once would take it from each other.
+TEST_F(SrcEditWidgetClipboardProcessTest, BlocksAndPlainTextPassBetweenProcesses) {
+    BlockPastesInAnotherProcess();
+    PlainTextOfAnotherProcessPastesInTheSelectionMode();
+}
+
+void SrcEditWidgetClipboardProcessTest::BlockPastesInAnotherProcess() {
     QTemporaryDir dir;
     widget->Lines().Add("ab\x80\xe9");
     widget->Lines().Add("cd");
@@ -82,7 +93,8 @@ TEST_F(SrcEditWidgetClipboardProcessTest, AnotherProcessPastesTheCopiedBlock) {
     EXPECT_EQ(ReadFile(dir.path() + "/pasted"), std::string("xb\x80y\r\nzd "));
 }
 
-TEST_F(SrcEditWidgetClipboardProcessTest, PlainTextOfAnotherProcessPastesInTheSelectionMode) {
+void SrcEditWidgetClipboardProcessTest::PlainTextOfAnotherProcessPastesInTheSelectionMode() {
+    widget->Lines().Clear();
     QTemporaryDir dir;
     PeerProcess peer("OfferPlainText", "offer", dir.path());
     QClipboard* clipboard = QGuiApplication::clipboard();
