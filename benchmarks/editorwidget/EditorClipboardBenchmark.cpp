@@ -43,62 +43,63 @@ void BM_SelectAllCopy_Peer(benchmark::State& state) {
     }
 }
 
-// The paste is timed; its Undo is not (and the other way round below).
-void BM_Paste10kLines_Editor(benchmark::State& state) {
+// Times one step of a pair (First, then Second) with the other untimed.
+template <typename TFirst, typename TSecond>
+void TimeOneOfPair(benchmark::State& state, bool TimeSecond, TFirst First, TSecond Second) {
+    for (auto _ : state) {
+        if (TimeSecond) {
+            state.PauseTiming();
+        }
+        First();
+        if (TimeSecond) {
+            state.ResumeTiming();
+        } else {
+            state.PauseTiming();
+        }
+        Second();
+        if (!TimeSecond) {
+            state.ResumeTiming();
+        }
+    }
+}
+
+// A paste of 10,000 lines in the middle and its Undo.
+void PasteRun_Editor(benchmark::State& state, bool TimeUndo) {
     Editor editor(1920, 1080, true);
     QGuiApplication::clipboard()->setText(PasteText());
-    for (auto _ : state) {
-        editor.widget.SetCaretXY(BufferCoord(1, kLines / 2));
-        editor.widget.PasteFromClipboard();
-        editor.Paint();
-        state.PauseTiming();
-        editor.widget.Undo();
-        editor.Paint();
-        state.ResumeTiming();
-    }
+    TimeOneOfPair(
+        state, TimeUndo,
+        [&] {
+            editor.widget.SetCaretXY(BufferCoord(1, kLines / 2));
+            editor.widget.PasteFromClipboard();
+            editor.Paint();
+        },
+        [&] {
+            editor.widget.Undo();
+            editor.Paint();
+        });
 }
 
-void BM_Paste10kLines_Peer(benchmark::State& state) {
+void PasteRun_Peer(benchmark::State& state, bool TimeUndo) {
     Peer peer(1920, 1080, true);
     QGuiApplication::clipboard()->setText(PasteText());
-    for (auto _ : state) {
-        PeerCursorTo(peer.edit, kLines / 2);
-        peer.edit.paste();
-        Flush();
-        state.PauseTiming();
-        peer.edit.undo();
-        Flush();
-        state.ResumeTiming();
-    }
+    TimeOneOfPair(
+        state, TimeUndo,
+        [&] {
+            PeerCursorTo(peer.edit, kLines / 2);
+            peer.edit.paste();
+            Flush();
+        },
+        [&] {
+            peer.edit.undo();
+            Flush();
+        });
 }
 
-void BM_UndoPaste10kLines_Editor(benchmark::State& state) {
-    Editor editor(1920, 1080, true);
-    QGuiApplication::clipboard()->setText(PasteText());
-    for (auto _ : state) {
-        state.PauseTiming();
-        editor.widget.SetCaretXY(BufferCoord(1, kLines / 2));
-        editor.widget.PasteFromClipboard();
-        editor.Paint();
-        state.ResumeTiming();
-        editor.widget.Undo();
-        editor.Paint();
-    }
-}
-
-void BM_UndoPaste10kLines_Peer(benchmark::State& state) {
-    Peer peer(1920, 1080, true);
-    QGuiApplication::clipboard()->setText(PasteText());
-    for (auto _ : state) {
-        state.PauseTiming();
-        PeerCursorTo(peer.edit, kLines / 2);
-        peer.edit.paste();
-        Flush();
-        state.ResumeTiming();
-        peer.edit.undo();
-        Flush();
-    }
-}
+void BM_Paste10kLines_Editor(benchmark::State& state) { PasteRun_Editor(state, false); }
+void BM_Paste10kLines_Peer(benchmark::State& state) { PasteRun_Peer(state, false); }
+void BM_UndoPaste10kLines_Editor(benchmark::State& state) { PasteRun_Editor(state, true); }
+void BM_UndoPaste10kLines_Peer(benchmark::State& state) { PasteRun_Peer(state, true); }
 
 // Undo of a typed run and Redo of it, each timed with the other untimed.
 void TypingRun_Editor(benchmark::State& state, bool TimeRedo) {
@@ -108,23 +109,16 @@ void TypingRun_Editor(benchmark::State& state, bool TimeRedo) {
         editor.widget.CommandProcessor(ecChar, static_cast<char>('a' + i % 26), nullptr);
     }
     editor.Paint();
-    for (auto _ : state) {
-        if (TimeRedo) {
-            state.PauseTiming();
-        }
-        editor.widget.Undo();
-        editor.Paint();
-        if (TimeRedo) {
-            state.ResumeTiming();
-        } else {
-            state.PauseTiming();
-        }
-        editor.widget.Redo();
-        editor.Paint();
-        if (!TimeRedo) {
-            state.ResumeTiming();
-        }
-    }
+    TimeOneOfPair(
+        state, TimeRedo,
+        [&] {
+            editor.widget.Undo();
+            editor.Paint();
+        },
+        [&] {
+            editor.widget.Redo();
+            editor.Paint();
+        });
 }
 
 void TypingRun_Peer(benchmark::State& state, bool TimeRedo) {
@@ -134,23 +128,16 @@ void TypingRun_Peer(benchmark::State& state, bool TimeRedo) {
         peer.edit.insertPlainText(QString(QChar('a' + i % 26)));
     }
     Flush();
-    for (auto _ : state) {
-        if (TimeRedo) {
-            state.PauseTiming();
-        }
-        peer.edit.undo();
-        Flush();
-        if (TimeRedo) {
-            state.ResumeTiming();
-        } else {
-            state.PauseTiming();
-        }
-        peer.edit.redo();
-        Flush();
-        if (!TimeRedo) {
-            state.ResumeTiming();
-        }
-    }
+    TimeOneOfPair(
+        state, TimeRedo,
+        [&] {
+            peer.edit.undo();
+            Flush();
+        },
+        [&] {
+            peer.edit.redo();
+            Flush();
+        });
 }
 
 void BM_UndoTypingRun_Editor(benchmark::State& state) { TypingRun_Editor(state, false); }
