@@ -97,8 +97,9 @@ TBufferCoord TCustomSrcEdit::PasteStart() {
         return CaretXY();
     }
     TBufferCoord start = BlockBegin();
+    TBufferCoord end = BlockEnd();
     blockBegin_ = start;
-    blockEnd_ = BlockEnd();
+    blockEnd_ = end;
     if (activeSelectionMode_ == smLine) {
         start.Char = 1;
     }
