@@ -198,4 +198,15 @@ TEST_F(ClipboardTest, PasteReplacesASelectionMadeUpwards) {
     EXPECT_EQ(AllLines(), (Lines{"((", "", "", "bX", "cc"}));
 }
 
+// Normal text over a line selection goes where the lines were.
+TEST_F(ClipboardTest, NormalBlockOverALineSelectionStartsAtColumnOne) {
+    SetLines({"abcdef", "xy("});
+    Select(smLine, BufferCoord(4, 1), BufferCoord(5, 1));
+    clipboard.PutBlock(0, "PQ");
+    edit->PasteFromClipboard();
+    EXPECT_EQ(AllLines(), (Lines{"PQxy("}));
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "xy("}));
+}
+
 }  // namespace
