@@ -22,6 +22,7 @@
 #include "editor/control/SrcGutter.h"
 #include "editor/control/SrcSelectedColor.h"
 #include "editor/control/SrcWindowServices.h"
+#include "editor/search/SrcSearchTypes.h"
 
 class TSrcCanvas;
 class TSrcCustomHighlighter;
@@ -30,6 +31,7 @@ class TSrcEditPlugin;
 class TSrcInternalImage;
 class TSrcEditWordWrapper;
 class TSrcTextDrawerBase;
+class TSrcEditSearchCustom;
 
 using TStatusChangeEvent = TEvent<TObject*, TSrcStatusChanges>;
 using TPlaceMarkEvent = TEvent<TObject*, TSrcEditMark*&>;
@@ -48,6 +50,8 @@ using TContextHelpEvent = TEvent<TObject*, std::string>;
 using TProcessCommandEvent = TEvent<TObject*, TSrcEditorCommand&, char&, void*>;
 // (Sender, AfterProcessing, Handled, Command, AChar, Data, HandlerData).
 using THookedCommandEvent = TEvent<TObject*, bool, bool&, TSrcEditorCommand&, char&, void*, void*>;
+// (Sender, ASearch, AReplace, Line, Column, Action); Action comes in raCancel.
+using TReplaceTextEvent = TEvent<TObject*, const std::string&, const std::string&, int, int, TSrcReplaceAction&>;
 // Sees one token: its 0-based start, text and attribute; false stops the walk.
 using TTokenVisitor = std::function<bool(int Start, const std::string& Token, TSrcHighlighterAttributes* Attri)>;
 
@@ -296,6 +300,14 @@ public:
     void InsertBlock(const TBufferCoord& BB, const TBufferCoord& BE, const std::string& ChangeStr,
                      bool AddToUndoList);
 
+    // Search and replace through the search engine (not owned; a freed
+    // engine is unassigned). The number of occurrences found or handled.
+    int SearchReplace(const std::string& ASearch, const std::string& AReplace, TSrcSearchOptions AOptions);
+    TSrcEditSearchCustom* SearchEngine() const { return searchEngine_; }
+    void SetSearchEngine(TSrcEditSearchCustom* Value);
+    virtual TSrcReplaceAction DoOnReplaceText(const std::string& ASearch, const std::string& AReplace, int Line,
+                                              int Column);
+
     // Read-only state and undo grouping.
     virtual bool ReadOnly() const { return readOnly_; }
     virtual void SetReadOnly(bool Value);
@@ -384,6 +396,7 @@ public:
     TProcessCommandEvent OnCommandProcessed;
     TMouseCursorEvent OnMouseCursor;
     TContextHelpEvent OnContextHelp;
+    TReplaceTextEvent OnReplaceText;
 
 protected:
     virtual void DoOnProcessCommand(TSrcEditorCommand& Command, char& AChar, void* Data);
@@ -415,6 +428,7 @@ protected:
 private:
     friend class TSrcEditPlugin;
     friend class TTextLinesPainter;
+    friend class TSrcSearchReplaceRun;
 
     TColor EditorBackground(int Line) const;
 
@@ -497,6 +511,7 @@ private:
     TSrcWindowServices* window_ = nullptr;
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     TSrcCustomHighlighter* highlighter_ = nullptr;
+    TSrcEditSearchCustom* searchEngine_ = nullptr;
     bool destroying_ = false;
 
     std::unique_ptr<TSrcEditStringList> ownLines_;
