@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/control/SrcBookMarkOpt.h"
+#include "editor/control/SrcClipboard.h"
 #include "editor/control/SrcEditKbdHandler.h"
 #include "editor/control/SrcEditKeyCmds.h"
 #include "editor/support/SrcComponent.h"
@@ -346,6 +347,32 @@ public:
     virtual TSrcReplaceAction DoOnReplaceText(const std::string& ASearch, const std::string& AReplace, int Line,
                                               int Column);
 
+    // Clipboard (not owned); without one nothing can be copied or pasted.
+    TSrcClipboard* Clipboard() const { return clipboard_; }
+    void SetClipboard(TSrcClipboard* Value) { clipboard_ = Value; }
+    void DoCopyToClipboard(const std::string& SText);
+    void CopyToClipboard();
+    void CutToClipboard();
+    bool CanPaste() const;
+    void PasteFromClipboard();
+
+    // Undo and redo.
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return !ReadOnly() && undoList_->CanUndo(); }
+    bool CanRedo() const { return !ReadOnly() && redoList_->CanUndo(); }
+    void ClearUndo();
+    void ClearAll();
+    void LockUndo();
+    void UnlockUndo();
+    int MaxUndo() const { return undoList_->MaxUndoActions(); }
+    void SetMaxUndo(int Value);
+    bool Modified() const { return modified_; }
+    void SetModified(bool Value);
+    void UndoItem();
+    void RedoItem();
+    void UpdateModifiedStatus();
+
     // Read-only state and undo grouping.
     virtual bool ReadOnly() const { return readOnly_; }
     virtual void SetReadOnly(bool Value);
@@ -550,6 +577,23 @@ private:
     int SmartTabWidth() const;
     int UnindentWidth(const std::string& Line, int FromChar) const;
     void WithScrollPastEol(const std::function<void()>& Action);
+    void PasteBlock(const std::string& Block);
+    void PastePlainText(const std::string& Text);
+    void AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start, const TBufferCoord& End);
+    TBufferCoord PasteStart();
+    void UndoInsert(const TSrcEditUndoItem& Item);
+    void UndoDelete(const TSrcEditUndoItem& Item);
+    void UndoLineBreak(const TSrcEditUndoItem& Item);
+    void UndoUnindent(const TSrcEditUndoItem& Item);
+    void RedoInsert(const TSrcEditUndoItem& Item);
+    void RedoDelete(const TSrcEditUndoItem& Item);
+    void RedoUnindent(const TSrcEditUndoItem& Item);
+    void RedoWhiteSpaceAdd(const TSrcEditUndoItem& Item);
+    // Sets caret and selection with Mode as the active selection mode.
+    void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
+                  const TBufferCoord& After);
+    void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
+    void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 
     void ScrollTimerHandler();
     bool MouseCaptured() const;
@@ -561,6 +605,8 @@ private:
     void RemovePlugin(TSrcEditPlugin* APlugin);
 
     TSrcWindowServices* window_ = nullptr;
+    TSrcClipboard* clipboard_ = nullptr;
+    bool modified_ = false;
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     TSrcCustomHighlighter* highlighter_ = nullptr;
     TSrcEditSearchCustom* searchEngine_ = nullptr;

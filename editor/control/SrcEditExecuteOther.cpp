@@ -26,6 +26,26 @@ void TCustomSrcEdit::ExecuteOtherCommand(TSrcEditorCommand Command, void* Data) 
     case ecLineSelect:
         SetSelectionMode(smLine);
         break;
+    case ecUndo:
+        Undo();
+        break;
+    case ecRedo:
+        Redo();
+        break;
+    case ecCut:
+        CutToClipboard();
+        break;
+    case ecCopy:
+        CopyToClipboard();
+        break;
+    case ecPaste:
+        PasteFromClipboard();
+        break;
+    case ecClearAll:
+        if (!ReadOnly()) {
+            ClearAll();
+        }
+        break;
     case ecMatchBracket:
         FindMatchingBracket();
         break;
