@@ -177,6 +177,12 @@ public:
     bool GetPositionOfMouse(TBufferCoord& aPos) const;
     std::string GetWordAtMouse();
 
+    // The standard edit actions: ExecuteAction runs one; UpdateAction tells,
+    // while the control has the focus, whether it is enabled (false when
+    // the control does not handle it).
+    bool ExecuteAction(TSrcEditAction Action);
+    bool UpdateAction(TSrcEditAction Action, bool& Enabled) const;
+
     // Drag and drop of text between editor controls; Shift is the key state.
     void DragOver(TCustomSrcEdit* Source, int X, int Y, TDragState State, TShiftState Shift, bool& Accept);
     void DragDrop(TCustomSrcEdit* Source, int X, int Y, TShiftState Shift);

@@ -20,3 +20,6 @@ constexpr TCursor crMultiDrag = -16;
 
 // Where a dragged pointer is relative to a drop target.
 enum TDragState : uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+
+// The standard edit actions of an application.
+enum TSrcEditAction : uint8_t { eaCut, eaCopy, eaPaste, eaDelete, eaUndo, eaSelectAll };

@@ -64,6 +64,8 @@ TEST_F(SrcEditDragDropTest, WithinOneEditorAMoveIsOneUndoStepAndEndsSelected) {
     EXPECT_EQ(UndoSteps(*edit), 1);
     EXPECT_TRUE(Recorded(*edit, crDragDropInsert));
     EXPECT_EQ(edit->PaintLock(), 0);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"abc def ghi"});
 }
 
 TEST_F(SrcEditDragDropTest, AMoveAfterAMultiLineBlockIsCorrectedByLinesAndColumns) {
@@ -89,6 +91,8 @@ TEST_F(SrcEditDragDropTest, ControlCopiesAndADropInsideTheSelectionDoesNothing) 
     EXPECT_EQ(edit->SelText(), "def");
     EXPECT_EQ(edit->BlockBegin(), BufferCoord(8, 1));
     EXPECT_EQ(UndoSteps(*edit), 1);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"abc def ghi"});
 }
 
 TEST_F(SrcEditDragDropTest, BetweenEditorsShiftMovesAndEachUndoesItsOwnHalf) {
@@ -107,6 +111,11 @@ TEST_F(SrcEditDragDropTest, BetweenEditorsShiftMovesAndEachUndoesItsOwnHalf) {
     EXPECT_EQ(UndoSteps(*other), 1);
     EXPECT_TRUE(Recorded(*other, crDelete));
     EXPECT_EQ(UndoSteps(*edit), 2);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"targetfrom "});
+    EXPECT_EQ(other->Lines()[0], "here");
+    other->Undo();
+    EXPECT_EQ(other->Lines()[0], "from here");
 }
 
 TEST_F(SrcEditDragDropTest, AReadOnlySourceIsCopiedAndAReadOnlyTargetRefuses) {

@@ -130,6 +130,8 @@ TEST_F(SrcEditSearchReplaceTest, ReplaceAllIsOneUndoStepUnderOnePaintLock) {
     EXPECT_EQ(UndoSteps(), 1);
     EXPECT_EQ(edit->PaintLock(), 0);
     EXPECT_EQ(edit->UndoList().BlockCount(), 0);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"xaxaxa", "a"}));
 }
 
 TEST_F(SrcEditSearchReplaceTest, PromptsSkipSkipThenReplaceAll) {
@@ -162,9 +164,12 @@ TEST_F(SrcEditSearchReplaceTest, AnEngineThatRaisesLeavesNoLockOrBlockOpen) {
     EXPECT_EQ(edit->PaintLock(), 0);
     EXPECT_EQ(edit->UndoList().BlockCount(), 0);
     EXPECT_EQ(AllLines(), (std::vector<std::string>{"X", "X", "boom", "ab"}));
-    edit->SetCaretXY(BufferCoord(1, 4));
+    TBufferCoord typeAt = BufferCoord(1, 4);
+    edit->CommandProcessor(ecGotoXY, '\0', &typeAt);
     edit->CommandProcessor(ecChar, 'q', nullptr);
-    EXPECT_EQ(UndoSteps(), 2);  // the typed character is its own step
+    EXPECT_EQ(UndoSteps(), 3);  // the typed character is its own step
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"X", "X", "boom", "ab"}));
 }
 
 TEST_F(SrcEditSearchReplaceTest, RegexResultsOfOtherLengthsShiftTheLaterOnes) {
