@@ -97,6 +97,9 @@ void TCustomSrcEdit::DragCanceled() {
 void TCustomSrcEdit::DragEnded(bool Dropped) {
     dragging_ = false;
     SetMouseCapture(false);
+    if (window_) {
+        window_->StopTimer(SRCEDIT_SCROLL_TIMER);
+    }
     if (!Dropped) {
         DragCanceled();
     }
