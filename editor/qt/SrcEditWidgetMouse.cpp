@@ -29,14 +29,24 @@ bool ToMouseButton(Qt::MouseButton Button, TMouseButton& Result) {
 }
 }  // namespace
 
-void TSrcEditWidget::mousePressEvent(QMouseEvent* Event) {
-    QPoint pos = Event->position().toPoint();
-    window_->SetPointer(pos);
+namespace {
+// Call(Button, Shift, X, Y) for a button the control knows; the event's
+// position is the window's pointer from now on.
+template <typename F>
+void ButtonEvent(TSrcEditWindow& Window, QMouseEvent& Event, const char* What, F&& Call) {
+    QPoint pos = Event.position().toPoint();
+    Window.SetPointer(pos);
     TMouseButton button;
-    if (ToMouseButton(Event->button(), button)) {
-        QtGuardedCall("mouse press", [&] { MouseDown(button, MouseShift(*Event), pos.x(), pos.y()); });
+    if (ToMouseButton(Event.button(), button)) {
+        QtGuardedCall(What, [&] { Call(button, MouseShift(Event), pos.x(), pos.y()); });
     }
-    Event->accept();
+    Event.accept();
+}
+}  // namespace
+
+void TSrcEditWidget::mousePressEvent(QMouseEvent* Event) {
+    ButtonEvent(*window_, *Event, "mouse press",
+                [this](TMouseButton Button, TShiftState Shift, int X, int Y) { MouseDown(Button, Shift, X, Y); });
 }
 
 void TSrcEditWidget::mouseMoveEvent(QMouseEvent* Event) {
@@ -47,29 +57,17 @@ void TSrcEditWidget::mouseMoveEvent(QMouseEvent* Event) {
 }
 
 void TSrcEditWidget::mouseReleaseEvent(QMouseEvent* Event) {
-    QPoint pos = Event->position().toPoint();
-    window_->SetPointer(pos);
-    TMouseButton button;
-    if (ToMouseButton(Event->button(), button)) {
-        QtGuardedCall("mouse release", [&] { MouseUp(button, MouseShift(*Event), pos.x(), pos.y()); });
-    }
-    Event->accept();
+    ButtonEvent(*window_, *Event, "mouse release",
+                [this](TMouseButton Button, TShiftState Shift, int X, int Y) { MouseUp(Button, Shift, X, Y); });
 }
 
 // The second press of a double click; a third is an ordinary press.
 void TSrcEditWidget::mouseDoubleClickEvent(QMouseEvent* Event) {
-    QPoint pos = Event->position().toPoint();
-    window_->SetPointer(pos);
-    TMouseButton button;
-    if (ToMouseButton(Event->button(), button)) {
-        QtGuardedCall("double click", [&] {
-            DblClick();
-            TShiftState shift = MouseShift(*Event);
-            shift.Include(ssDouble);
-            MouseDown(button, shift, pos.x(), pos.y());
-        });
-    }
-    Event->accept();
+    ButtonEvent(*window_, *Event, "double click", [this](TMouseButton Button, TShiftState Shift, int X, int Y) {
+        DblClick();
+        Shift.Include(ssDouble);
+        MouseDown(Button, Shift, X, Y);
+    });
 }
 
 // The control scrolls; the scroll bar is not moved by the base class.
