@@ -576,6 +576,7 @@ private:
     void DeleteLine();
     void LineBreak(bool MoveCaret);
     void TypeChar(char AChar);
+    void ReplaceSelectionTyped(const std::string& S);
     void InsertImeString(const std::string& S);
     void PadCaretLine(bool InsertMode, std::string& Filler);
     void JumpLeftCharAfterTyping();
@@ -598,6 +599,7 @@ private:
     // Sets caret and selection with Mode as the active selection mode.
     void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
                   const TBufferCoord& After);
+    void ReplayUndoGroup(bool Redoing);
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 
@@ -613,6 +615,7 @@ private:
     TSrcWindowServices* window_ = nullptr;
     TSrcClipboard* clipboard_ = nullptr;
     bool modified_ = false;
+    bool replayingUndo_ = false;  // the caret is scrolled into view once, after the group
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     TSrcCustomHighlighter* highlighter_ = nullptr;
     TSrcEditSearchCustom* searchEngine_ = nullptr;

@@ -8,18 +8,27 @@ TBufferCoord Shifted(TBufferCoord P, int DX) {
     P.Char = std::max(1, P.Char + DX);
     return P;
 }
+
+// The lines a block indent or unindent works on: from the block's first
+// line to its last, less a last line that the block ends before.
+struct TIndentBlock {
+    explicit TIndentBlock(const TCustomSrcEdit& Edit)
+        : Mode(Edit.ActiveSelectionMode()), Begin(Edit.BlockBegin()), End(Edit.BlockEnd()), Caret(Edit.CaretXY()),
+          LastLine(End.Char == 1 && End.Line > Begin.Line ? End.Line - 1 : End.Line) {}
+    TSrcSelectionMode Mode;
+    TBufferCoord Begin;
+    TBufferCoord End;
+    TBufferCoord Caret;
+    int LastLine;
+};
 }  // namespace
 
 void TCustomSrcEdit::DoBlockIndent() {
     if (!SelAvail()) {
         return;
     }
-    TSrcSelectionMode mode = activeSelectionMode_;
-    TBufferCoord bb = BlockBegin();
-    TBufferCoord be = BlockEnd();
-    TBufferCoord caret = CaretXY();
+    auto [mode, bb, be, caret, lastLine] = TIndentBlock(*this);
     bool caretAtBegin = caret == bb;
-    int lastLine = be.Char == 1 && be.Line > bb.Line ? be.Line - 1 : be.Line;
     std::string unit = options_.Contains(eoTabsToSpaces) ? std::string(static_cast<size_t>(tabWidth_), ' ') : "\t";
     int unitLen = LengthOf(unit);
     std::string block = unit;
@@ -66,11 +75,7 @@ void TCustomSrcEdit::DoBlockUnindent() {
     if (!SelAvail()) {
         return;
     }
-    TSrcSelectionMode mode = activeSelectionMode_;
-    TBufferCoord bb = BlockBegin();
-    TBufferCoord be = BlockEnd();
-    TBufferCoord caret = CaretXY();
-    int lastLine = be.Char == 1 && be.Line > bb.Line ? be.Line - 1 : be.Line;
+    auto [mode, bb, be, caret, lastLine] = TIndentBlock(*this);
     int from = mode == smColumn ? std::min(bb.Char, be.Char) : 1;
     std::vector<int> widths;
     std::string removed;
@@ -96,17 +101,19 @@ void TCustomSrcEdit::DoBlockUnindent() {
         }
     }
     undoList_->AddChange(crUnindent, bb, be, removed, mode);
+    bool caretAtBegin = caret == bb;
+    TSrcSelectionMode savedMode = selectionMode_;
+    selectionMode_ = mode;
     if (mode == smColumn) {
+        SetCaretAndSelection(caret, caretAtBegin ? be : bb, caretAtBegin ? bb : be);
+        selectionMode_ = savedMode;
         return;
     }
-    bool caretAtBegin = caret == bb;
     TBufferCoord newBB = Shifted(bb, -widths.front());
     TBufferCoord newBE = lastLine == be.Line ? Shifted(be, -widths.back()) : be;
     if (caret.Char > 1 && caret.Line >= bb.Line && caret.Line <= lastLine) {
         caret = Shifted(caret, -widths[static_cast<size_t>(caret.Line - bb.Line)]);
     }
-    TSrcSelectionMode savedMode = selectionMode_;
-    selectionMode_ = mode;
     SetCaretAndSelection(caret, caretAtBegin ? newBE : newBB, caretAtBegin ? newBB : newBE);
     selectionMode_ = savedMode;
 }

@@ -52,8 +52,10 @@ void TCustomSrcEdit::DoCaseChange(TSrcEditorCommand Cmd) {
         selectionMode_ = savedMode;
     } else if (!hadSelection) {
         if (caretX_ <= static_cast<int64_t>(LineText().size())) {
+            selectionMode_ = smNormal;
             SetBlockBegin(CaretXY());
             SetBlockEnd(BufferCoord(caretX_ + 1, caretY_));
+            selectionMode_ = savedMode;
         } else if (caretY_ < lines_->Count()) {
             SetCaretXY(BufferCoord(1, caretY_ + 1));
             return;

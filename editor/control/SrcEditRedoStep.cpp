@@ -67,6 +67,12 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
         TSrcUndoListLock quiet(*undoList_);
         SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     }
+    // The command stored its lines trimmed.
+    if (options_.Contains(eoTrimTrailingSpaces)) {
+        for (int line = std::min(start.Line, caretY_); line <= std::min(caretY_, lines_->Count()); ++line) {
+            ProperSetLine(line - 1, lines_->Get(line - 1));
+        }
+    }
     if (Item.ChangeSelMode == smLine) {
         AddPasteRecord(Item.ChangeReason, smLine, start, CaretXY());
     } else {
@@ -82,6 +88,15 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
 // The caret stays where the deletion started (the Backspace's new
 // position, the Delete's own).
 void TCustomSrcEdit::RedoDelete(const TSrcEditUndoItem& Item) {
+    // A deletion past a line's end padded the line first, as the command did.
+    const TBufferCoord& start = Item.ChangeStartPos;
+    if (Item.ChangeSelMode == smNormal && start.Line >= 1 && start.Line <= lines_->Count() &&
+        lines_->Get(start.Line - 1).size() < static_cast<size_t>(std::max(start.Char - 1, 0)) &&
+        Item.ChangeEndPos.Line > start.Line) {
+        std::string line = lines_->Get(start.Line - 1);
+        line.resize(static_cast<size_t>(start.Char - 1), ' ');
+        lines_->Put(start.Line - 1, line);
+    }
     SelectIn(activeSelectionMode_, Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
     std::string deleted = GetSelText();
     TBufferCoord bb = BlockBegin();

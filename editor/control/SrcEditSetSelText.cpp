@@ -16,11 +16,8 @@ void TCustomSrcEdit::SetSelTextExternal(const std::string& Value) {
     blockBegin_ = bb;
     blockEnd_ = be;
     SetSelTextPrimitive(Value);
-    if (!Value.empty() && mode != smColumn) {
-        if (mode == smLine) {
-            bb.Char = 1;
-        }
-        undoList_->AddChange(crInsert, bb, CaretXY(), std::string(), mode);
+    if (!Value.empty()) {
+        AddPasteRecord(crInsert, mode, bb, CaretXY());
     }
     activeSelectionMode_ = mode;
     blockBegin_ = CaretXY();

@@ -72,7 +72,7 @@ void TCustomSrcEdit::DoTabKey() {
     }
     TBufferCoord start = CaretXY();
     WithScrollPastEol([&] {
-        SetSelTextPrimitiveEx(smNormal, inserted, false);
+        SetSelTextPrimitiveEx(activeSelectionMode_ == smColumn ? smColumn : smNormal, inserted, true);
         if (activeSelectionMode_ != smColumn) {
             undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
         }

@@ -45,20 +45,26 @@ void TCustomSrcEdit::WithScrollPastEol(const std::function<void()>& Action) {
     }
 }
 
+// Typed text over a selection: the deletion and the insertion form one
+// change; a column insertion records itself.
+void TCustomSrcEdit::ReplaceSelectionTyped(const std::string& S) {
+    TSrcUndoBlockGuard block(*this);
+    TBufferCoord start = BlockBegin();
+    TSrcSelectionMode mode = activeSelectionMode_;
+    if (mode == smLine) {
+        start.Char = 1;
+    }
+    undoList_->AddChange(crDelete, blockBegin_, blockEnd_, GetSelText(), mode);
+    SetSelTextPrimitive(S);
+    if (mode != smColumn) {
+        undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
+    }
+    SetCaretXY(CaretXY());
+}
+
 void TCustomSrcEdit::TypeChar(char AChar) {
     if (SelAvail()) {
-        TSrcUndoBlockGuard block(*this);
-        TBufferCoord start = BlockBegin();
-        TSrcSelectionMode mode = activeSelectionMode_;
-        if (mode == smLine) {
-            start.Char = 1;
-        }
-        undoList_->AddChange(crDelete, blockBegin_, blockEnd_, GetSelText(), mode);
-        SetSelTextPrimitiveEx(mode, std::string(1, AChar), false);
-        if (mode != smColumn) {
-            undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
-        }
-        SetCaretXY(CaretXY());
+        ReplaceSelectionTyped(std::string(1, AChar));
         return;
     }
     if (insertMode_ && !WordWrap() && !options_.Contains(eoAutoSizeMaxScrollWidth) && caretX_ > maxScrollWidth_) {
@@ -105,13 +111,7 @@ void TCustomSrcEdit::InsertImeString(const std::string& S) {
         return;
     }
     if (SelAvail()) {
-        TSrcUndoBlockGuard block(*this);
-        TBufferCoord start = BlockBegin();
-        TSrcSelectionMode mode = activeSelectionMode_;
-        undoList_->AddChange(crDelete, blockBegin_, blockEnd_, GetSelText(), mode);
-        SetSelTextPrimitiveEx(mode, S, false);
-        undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
-        SetCaretXY(CaretXY());
+        ReplaceSelectionTyped(S);
         InvalidateGutter();
         return;
     }

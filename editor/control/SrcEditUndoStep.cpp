@@ -130,6 +130,10 @@ void TCustomSrcEdit::UndoLineBreak(const TSrcEditUndoItem& Item) {
     bool leadingBlank = !Item.ChangeStr.empty() && (Item.ChangeStr[0] == ' ' || Item.ChangeStr[0] == '\t');
     if (static_cast<int64_t>(line.size()) < int64_t{start.Char} - 1 && !leadingBlank) {
         line.resize(static_cast<size_t>(start.Char - 1), ' ');
+    } else if (start.Char >= 1 && line.size() > static_cast<size_t>(start.Char - 1) &&
+               line.find_first_not_of(" \t", static_cast<size_t>(start.Char - 1)) == std::string::npos) {
+        // Blanks that an undone padding left past the split point.
+        line.resize(static_cast<size_t>(start.Char - 1));
     }
     if (start.Line >= 1 && start.Line <= lines_->Count()) {
         lines_->Put(start.Line - 1, line + Item.ChangeStr);

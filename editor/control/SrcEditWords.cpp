@@ -7,46 +7,60 @@ int LengthPlusOne(const std::string& s) { return ClampToInt32(static_cast<int64_
 bool InSet(const TSrcCharSet& Set, const std::string& Line, int Char) {
     return Set.test(static_cast<unsigned char>(Line[static_cast<size_t>(Char - 1)]));
 }
+
+// The text of a position's line with the word and white characters;
+// false outside the buffer.
+struct TWordLine {
+    std::string Text;
+    TSrcCharSet Ident;
+    TSrcCharSet White;
+    bool Read(const TCustomSrcEdit& Edit, const TBufferCoord& XY) {
+        if (XY.Line < 1 || XY.Line > Edit.Lines().Count()) {
+            return false;
+        }
+        Edit.PrepareIdentChars(Ident, White);
+        Text = Edit.Lines().Get(XY.Line - 1);
+        return true;
+    }
+};
 }  // namespace
 
 TBufferCoord TCustomSrcEdit::NextWordPosEx(const TBufferCoord& XY) const {
-    if (XY.Line < 1 || XY.Line > lines_->Count()) {
+    TWordLine w;
+    if (!w.Read(*this, XY)) {
         return XY;
     }
-    TSrcCharSet ident, white;
-    PrepareIdentChars(ident, white);
-    std::string line = lines_->Get(XY.Line - 1);
+    const std::string& line = w.Text;
     int len = ClampToInt32(static_cast<int64_t>(line.size()));
     if (XY.Char >= 1 && XY.Char < len) {
         int x = XY.Char;
-        if (InSet(ident, line, x)) {
-            x = StrScanForCharInSet(line, x, white);
+        if (InSet(w.Ident, line, x)) {
+            x = StrScanForCharInSet(line, x, w.White);
         }
         if (x > 0) {
-            x = StrScanForCharInSet(line, x, ident);
+            x = StrScanForCharInSet(line, x, w.Ident);
         }
         return BufferCoord(x > 0 ? x : len + 1, XY.Line);
     }
     if (XY.Line < lines_->Count()) {
-        return BufferCoord(std::max(1, StrScanForCharInSet(lines_->Get(XY.Line), 1, ident)), XY.Line + 1);
+        return BufferCoord(std::max(1, StrScanForCharInSet(lines_->Get(XY.Line), 1, w.Ident)), XY.Line + 1);
     }
     return XY;
 }
 
 TBufferCoord TCustomSrcEdit::PrevWordPosEx(const TBufferCoord& XY) const {
-    if (XY.Line < 1 || XY.Line > lines_->Count()) {
+    TWordLine w;
+    if (!w.Read(*this, XY)) {
         return XY;
     }
-    TSrcCharSet ident, white;
-    PrepareIdentChars(ident, white);
-    std::string line = lines_->Get(XY.Line - 1);
+    const std::string& line = w.Text;
     int x = std::min(XY.Char, LengthPlusOne(line));
     if (x > 1) {
-        if (InSet(white, line, x - 1)) {
-            x = StrRScanForCharInSet(line, x - 1, ident);
+        if (InSet(w.White, line, x - 1)) {
+            x = StrRScanForCharInSet(line, x - 1, w.Ident);
         }
         if (x > 0) {
-            x = StrRScanForCharInSet(line, x - 1, white) + 1;
+            x = StrRScanForCharInSet(line, x - 1, w.White) + 1;
         }
         if (x > 0) {
             return BufferCoord(x, XY.Line);
@@ -59,27 +73,25 @@ TBufferCoord TCustomSrcEdit::PrevWordPosEx(const TBufferCoord& XY) const {
 }
 
 TBufferCoord TCustomSrcEdit::WordStartEx(const TBufferCoord& XY) const {
-    if (XY.Line < 1 || XY.Line > lines_->Count()) {
+    TWordLine w;
+    if (!w.Read(*this, XY)) {
         return XY;
     }
-    TSrcCharSet ident, white;
-    PrepareIdentChars(ident, white);
-    std::string line = lines_->Get(XY.Line - 1);
+    const std::string& line = w.Text;
     int x = std::min(XY.Char, LengthPlusOne(line));
-    if (x > 1 && !InSet(white, line, x - 1)) {
-        x = StrRScanForCharInSet(line, x - 1, white) + 1;
+    if (x > 1 && !InSet(w.White, line, x - 1)) {
+        x = StrRScanForCharInSet(line, x - 1, w.White) + 1;
     }
     return BufferCoord(x, XY.Line);
 }
 
 TBufferCoord TCustomSrcEdit::WordEndEx(const TBufferCoord& XY) const {
-    if (XY.Line < 1 || XY.Line > lines_->Count()) {
+    TWordLine w;
+    if (!w.Read(*this, XY)) {
         return XY;
     }
-    TSrcCharSet ident, white;
-    PrepareIdentChars(ident, white);
-    std::string line = lines_->Get(XY.Line - 1);
-    int x = XY.Char >= 1 ? StrScanForCharInSet(line, XY.Char, white) : 0;
+    const std::string& line = w.Text;
+    int x = XY.Char >= 1 ? StrScanForCharInSet(line, XY.Char, w.White) : 0;
     return BufferCoord(x > 0 ? x : LengthPlusOne(line), XY.Line);
 }
 
