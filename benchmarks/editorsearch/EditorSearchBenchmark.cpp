@@ -43,7 +43,6 @@ QString PeerText() {
 
 struct Editor {
     Editor() {
-        App();
         widget.resize(800, 600);
         widget.show();
         widget.SetSearchEngine(&engine);
@@ -54,6 +53,7 @@ struct Editor {
         widget.Lines().EndUpdate();
         QApplication::processEvents();
     }
+    QApplication& app = App();
     TSrcEditSearch engine;
     TSrcEditWidget widget;
 };
