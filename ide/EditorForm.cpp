@@ -1,16 +1,30 @@
 #include "ide/EditorForm.h"
+#include "ide/LinkHostRelay.h"
+#include "ide/ProgressForm.h"
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMetaObject>
-#include <QScreen>
 #include <QSplitter>
-#include <QTabWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "devicelink/SXComm.h"
+#include "editor/highlight/SrcHighlighterJava.h"
+#include "editor/highlight/SrcHighlighterAttributes.h"
+#include "editor/search/SrcEditSearch.h"
 #include "ide/Application.h"
+#include "ide/EditorImages.h"
+#include "ide/MainSettingsHook.h"
+#include "ide/ProjectOptionsForm.h"
+#include "ide/ZARNSource.h"
+#include "ide/ZARNTabControl.h"
+#include "ide/terminal/MessageForm.h"
 #include "linker/ORULinker.h"
 #include "platform/PollTimer.h"
 
@@ -18,14 +32,40 @@ namespace {
 constexpr int ClientWidth = 710;
 constexpr int ClientHeight = 544;
 constexpr int StatusItemHeight = 13;
+constexpr int StatusBarHeight = 19;
+constexpr int PanelWidths[TEditorForm::StatusPanelCount] = {75, 75, 75, 562};
+constexpr int JogInterval = 20;
+
+void SetJavaColours(TSrcJavaSrc& java)
+{
+    java.CommentAttri->SetForeground(clGray);
+    java.DocumentAttri->SetForeground(clOlive);
+    java.InvalidAttri->SetForeground(clRed);
+    java.NumberAttri->SetForeground(clNavy);
+    java.StringAttri->SetForeground(clMaroon);
+}
 }  // namespace
 
 TEditorForm::TEditorForm()
+    : dialogs_(std::make_unique<TQtEditorDialogs>(this)),
+      javaHighlighter_(std::make_unique<TSrcJavaSrc>()),
+      search_(std::make_unique<TSrcEditSearch>()),
+      images_(std::make_unique<TEditorImages>())
 {
     setWindowTitle("Corvane Torve IDE");
-    resize(ClientWidth, ClientHeight);
+    SetJavaColours(*javaHighlighter_);
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildTabMenu();
     BuildLayout();
+    BuildStatusBar();
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height() + ToolBar3->sizeHint().height() +
+                            StatusBarHeight);
     SetUpDebugPort();
+    JogTimer = new QTimer(this);
+    JogTimer->setInterval(JogInterval);
+    connect(JogTimer, &QTimer::timeout, this, [this] { JogTimerTimer(); });
 
     messageList_ = std::make_unique<TMessageList>(
         *StatusList, [this](const std::string& text, const TLinInfo* info) { MessageLineAdded(text, info); });
@@ -33,25 +73,50 @@ TEditorForm::TEditorForm()
         QMetaObject::invokeMethod(this, [this] { messageSink_->Deliver(); }, Qt::QueuedConnection);
     });
     previousSink_ = SetMessageSink(messageSink_.get());
-    previousSettingsHook_ = SetSettingsHook(this);
+    settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
+    InitBuild();
+    InitTerminal();
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });
+    // The actions are updated once after each batch of events: any event
+    // but the update's own arms a zero timer, which fires when the batch is done.
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setSingleShot(true);
+    updateTimer_->setInterval(0);
+    connect(updateTimer_, &QTimer::timeout, this, [this] { ActionList1Update(); });
+    qApp->installEventFilter(this);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
         connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { AppIdle(); });
+    NewFileExecute();
     setAcceptDrops(true);
 }
 
 TEditorForm::~TEditorForm()
 {
+    CancelWorker();
+    qApp->removeEventFilter(this);
+    // Pages go first: closing one may report on the message list.
+    while (PageCount() > 0) {
+        CZARNSource* page = SourceAt(0);
+        EditorTab->RemoveTab(0);
+        delete page;
+    }
+    currentEditor_ = nullptr;
     if (auto* app = TApplication::Instance()) app->SetExceptionHandler(nullptr);
-    SetSettingsHook(previousSettingsHook_);
+    settingsHook_.reset();
     SetMessageSink(previousSink_);
     DebugPort.SetOnReceiveData(nullptr);
     DebugPort.SetOnLineError(nullptr);
     jvm_.reset();
     linker_.reset();
     debugPortTimer_.reset();
+}
+
+bool TEditorForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != updateTimer_ && !updateTimer_->isActive()) updateTimer_->start();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TEditorForm::BuildLayout()
@@ -62,7 +127,9 @@ void TEditorForm::BuildLayout()
     Splitter1 = new QSplitter(Qt::Vertical, panel1);
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(true);
-    EditorTab = new QTabWidget(Splitter1);
+    EditorTab = new TZARNTabControl(Splitter1);
+    EditorTab->OnChange = [this] { EditorTabChange(); };
+    EditorTab->OnGetImage = [this](int tab) { return images_->TabImage(EditorTabGetImageIndex(tab)); };
     StatusPanel = new QWidget(Splitter1);
     auto* statusLayout = new QVBoxLayout(StatusPanel);
     statusLayout->setContentsMargins(0, 0, 0, 0);
@@ -77,6 +144,9 @@ void TEditorForm::BuildLayout()
     Splitter1->setSizes({ClientHeight - MessagePanelMinimum, MessagePanelMinimum});
     layout->addWidget(Splitter1);
     setCentralWidget(panel1);
+    TemplateList = new QListWidget(panel1);
+    TemplateList->setSortingEnabled(true);
+    TemplateList->hide();
 
     // The height the panel had when the user collapsed it is the one it comes back to.
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] {
@@ -86,6 +156,22 @@ void TEditorForm::BuildLayout()
         else
             messagePanelHeight_ = lastPanelHeight_;
     });
+}
+
+void TEditorForm::BuildStatusBar()
+{
+    EditorStatus = statusBar();
+    EditorStatus->setSizeGripEnabled(false);
+    EditorStatus->setFixedHeight(StatusBarHeight);
+    for (int i = 0; i < StatusPanelCount; ++i) {
+        auto* panel = new QLabel(EditorStatus);
+        panel->setFixedWidth(PanelWidths[i]);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        if (i == 0) panel->setAlignment(Qt::AlignCenter);
+        EditorStatus->addWidget(panel);
+        StatusPanels[i] = panel;
+    }
 }
 
 void TEditorForm::SetUpDebugPort()
@@ -100,6 +186,11 @@ void TEditorForm::SetUpDebugPort()
     debugPortTimer_ = std::make_unique<PollTimer>(DebugPort);
 }
 
+void TEditorForm::SetDialogs(std::unique_ptr<IEditorDialogs> dialogs)
+{
+    dialogs_ = std::move(dialogs);
+}
+
 void TEditorForm::SetLinker(std::unique_ptr<CORULinker> linker)
 {
     linker_ = std::move(linker);
@@ -108,22 +199,6 @@ void TEditorForm::SetLinker(std::unique_ptr<CORULinker> linker)
 void TEditorForm::SetJVM(std::unique_ptr<TSXComm> jvm)
 {
     jvm_ = std::move(jvm);
-}
-
-void TEditorForm::EndDebug()
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            jvm_.reset();
-            linker_.reset();
-        },
-        Qt::QueuedConnection);
-}
-
-void TEditorForm::AddText(const char* text)
-{
-    terminalText_ += text;
 }
 
 void TEditorForm::RaiseMessagePanel()
@@ -137,23 +212,13 @@ void TEditorForm::RaiseMessagePanel()
     Splitter1->setSizes(sizes);
 }
 
-bool TEditorForm::DesktopSize(int32_t& width, int32_t& height)
+void TEditorForm::ApplyWindowGeometry(int left, int top, int width, int height)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return false;
-    const QRect desktop = screen->virtualGeometry();
-    width = desktop.width();
-    height = desktop.height();
-    return true;
+    if (width > 0 && height > 0) setGeometry(left, top, width, height);
 }
 
-void TEditorForm::ApplyWindowLayout(const TWindowLayout& layout)
+TProjectOptionsForm& TEditorForm::ProjectOptionsForm()
 {
-    const TWindowRect& main = layout.Main;
-    if (main.Width > 0 && main.Height > 0) setGeometry(main.Left, main.Top, main.Width, main.Height);
-}
-
-void TEditorForm::DisconnectSerialPort()
-{
-    DebugPort.Disconnect();
+    if (!projectOptionsForm_) projectOptionsForm_ = std::make_unique<TProjectOptionsForm>(this);
+    return *projectOptionsForm_;
 }

@@ -75,13 +75,9 @@ void TMessageForm::ToolButton7Click()
     SendText->setEnabled(false);
     Edit1->setEnabled(false);
     ToolButton7->setText("Stop Send");
-    try {
-        link->TransmitByte(kComNoInput);
-        link->SetSendFile(&sendFile_);
-    } catch (const EError& e) {
-        e.Report();
-        SendFileFinished();
-    }
+    // No no-input byte here: one that crosses a pending input request makes
+    // the module drop the answer after it, a byte of the file.
+    link->SetSendFile(&sendFile_);
 }
 
 void TMessageForm::SendFileFinished()

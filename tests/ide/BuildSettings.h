@@ -1,0 +1,9 @@
+#pragma once
+#include <cstdint>
+
+// Settings for build tests, kept apart from the editor's headers (whose
+// colour names the settings' header defines otherwise): the built compiler
+// adapter, the class library and the port (0: find the module).
+void UseBuildSettings(int32_t port);
+void SetDebugPort(int32_t port);
+void ResetSettings();
