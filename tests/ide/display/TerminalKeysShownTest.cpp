@@ -11,31 +11,12 @@
 #include <QThread>
 
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/display/XDo.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/gui/ScreenProbe.h"
 
 namespace {
-
-std::string XDoTool(const QStringList& args)
-{
-    QProcess tool;
-    tool.start("xdotool", args);
-    if (!tool.waitForFinished(10000)) tool.kill();
-    return tool.readAllStandardOutput().trimmed().toStdString();
-}
-
-// The id of the first visible window named `name`; "" after the deadline.
-std::string WindowId(const QString& name, int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
-        const std::string ids = XDoTool({"search", "--onlyvisible", "--name", name});
-        if (!ids.empty()) return ids.substr(0, ids.find('\n'));
-        QThread::msleep(100);  // polling the X server for the window, bounded by the deadline
-    }
-    return {};
-}
 
 TEST(TerminalKeysShown, KeyTypedIntoTheTerminalIsEchoedByTheModule)
 {
@@ -47,14 +28,14 @@ TEST(TerminalKeysShown, KeyTypedIntoTheTerminalIsEchoedByTheModule)
         WriteSource(world.Work(), "Echo.java", TempDir::ReadFile(SourceDir() + "/examples/Echo.java"));
     IdeProcess ide(world, {echo});
     ASSERT_TRUE(ide.Started());
-    const std::string main = WindowId("Corvane Torve IDE", 30000);
+    const std::string main = VisibleWindowId("Corvane Torve IDE", 30000);
     ASSERT_FALSE(main.empty()) << ide.Err();
     XDoTool({"windowfocus", "--sync", QString::fromStdString(main)});
     XDoTool({"key", "--clearmodifiers", "ctrl+r"});
     ASSERT_TRUE(module.WaitForEvent("Type something, q to quit.", 90000)) << module.Events() << ide.Err();
 
     // The text showed the terminal window; its key field is at the bottom left.
-    const std::string terminal = WindowId("Corvane Terminal", 20000);
+    const std::string terminal = VisibleWindowId("Corvane Terminal", 20000);
     ASSERT_FALSE(terminal.empty()) << ide.Err();
     const QString id = QString::fromStdString(terminal);
     XDoTool({"windowfocus", "--sync", id});
