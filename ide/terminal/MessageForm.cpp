@@ -9,7 +9,6 @@
 #include <QLineEdit>
 #include <QToolBar>
 #include <QVBoxLayout>
-#include <QWidgetAction>
 
 #include "devicelink/SXComm.h"
 #include "editor/qt/QtText.h"

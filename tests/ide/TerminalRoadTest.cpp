@@ -130,7 +130,7 @@ TEST_F(TerminalRoad, EchoAnswersKeysAFileAndEndsOnQ)
     EXPECT_TRUE(terminalBoxes->boxes.empty()) << ::testing::PrintToString(terminalBoxes->boxes);
 }
 
-TEST_F(TerminalRoad, ShowMessageAndSaveDesktopKeepTheTerminalWindow)
+TEST_F(TerminalRoad, ShowMessageShowsTheTerminalWindow)
 {
     EXPECT_FALSE(form->MessageForm().isVisible());
     EXPECT_EQ(form->MessageForm().geometry(), QRect(210, 417, 421, 277));
