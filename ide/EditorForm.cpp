@@ -22,6 +22,7 @@
 #include "ide/ProjectOptionsForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
+#include "ide/terminal/MessageForm.h"
 #include "linker/ORULinker.h"
 #include "platform/PollTimer.h"
 
@@ -71,6 +72,7 @@ TEditorForm::TEditorForm()
     previousSink_ = SetMessageSink(messageSink_.get());
     settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
     InitBuild();
+    InitTerminal();
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });
@@ -194,11 +196,6 @@ void TEditorForm::SetLinker(std::unique_ptr<CORULinker> linker)
 void TEditorForm::SetJVM(std::unique_ptr<TSXComm> jvm)
 {
     jvm_ = std::move(jvm);
-}
-
-void TEditorForm::AddText(const char* text)
-{
-    terminalText_ += text;
 }
 
 void TEditorForm::RaiseMessagePanel()

@@ -33,6 +33,7 @@ class TEditorImages;
 class TMainSettingsHook;
 class TProjectOptions;
 class TProjectOptionsForm;
+class TMessageForm;
 class TSrcCanvas;
 class TSrcEditSearch;
 class TSrcJavaSrc;
@@ -189,8 +190,9 @@ public:
     // non-zero status when the run failed.
     void EndBatch(bool failed);
     bool BatchFailed() const { return batchFailed_; }
-    // Text that the program sent, until the terminal window exists.
-    const std::string& TerminalText() const { return terminalText_; }
+    // The terminal window and what its screen shows.
+    TMessageForm& MessageForm() const { return *messageForm_; }
+    std::string TerminalText() const;
 
     // --- command handlers: files, editing, window
     void NewFileExecute();
@@ -265,7 +267,7 @@ public:
     // Ends the session once control is back in the event loop.
     void EndDebug() override;
     void AddText(const char* text) override;
-    void SendFileFinished() override {}
+    void SendFileFinished() override;
     FILE* TestLogFile() override;
     void Terminate() override { EndBatch(false); }
 
@@ -281,6 +283,7 @@ protected:
 
 private:
     void InitBuild();
+    void InitTerminal();
     static std::string PageClassPath(const CZARNSource& page);
     void StartWorker(int mode, bool debug, bool skipDownload);
     void ReleaseWorker(LinkThread* worker);
@@ -333,6 +336,8 @@ private:
     std::unique_ptr<TSrcEditSearch> search_;
     std::unique_ptr<TEditorImages> images_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
+    // After the link: it closes the link's port as it goes.
+    std::unique_ptr<TMessageForm> messageForm_;
 
     std::vector<QAction*> actions_;
     std::map<std::string, QAction*> actionsByName_;
@@ -352,5 +357,4 @@ private:
     bool batchFailed_ = false;
     bool batchEnding_ = false;
     ErrorBox errorBox_;
-    std::string terminalText_;
 };

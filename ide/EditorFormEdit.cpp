@@ -45,12 +45,6 @@ void TEditorForm::CompileFileExecute()
     });
 }
 
-void TEditorForm::ShowMessageExecute()
-{
-    if (!JVM()) VirtualProgramExecute();
-    // The terminal window shows itself here once it exists.
-}
-
 void TEditorForm::ExitExecute()
 {
     close();

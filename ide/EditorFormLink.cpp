@@ -8,6 +8,7 @@
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "ide/EditorForm.h"
+#include "ide/terminal/MessageForm.h"
 #include "ide/LinkHostRelay.h"
 #include "ide/LinkSource.h"
 #include "ide/LinkThread.h"
@@ -67,6 +68,10 @@ void TEditorForm::StartWorker(int mode, bool debug, bool skipDownload)
     if (!WaitForWorker()) return;
     EndDebugNow();
     ModifiedSinceDownload = false;
+    if (mode == 0)
+        MessageForm().Clear();
+    else
+        MessageForm().SetInputStarted(false);
     auto* worker = new LinkThread([this](LinkThread& self) { LinkThreadExecute(self); },
                                   [this] { messageSink_->Deliver(); });
     // Queued to the worker object: a worker deleted before it arrives drops it.

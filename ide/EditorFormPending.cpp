@@ -18,7 +18,6 @@ void TEditorForm::PrintExecute() {}
 void TEditorForm::GlobalOptionsExecute() {}
 void TEditorForm::ShowCodeTemplatesExecute() {}
 void TEditorForm::ExitDebuggerExecute() {}
-void TEditorForm::IdentifyExecute() {}
 void TEditorForm::JogIntoExecute() {}
 void TEditorForm::HideTemplateList() {}
 void TEditorForm::JogTimerTimer() {}

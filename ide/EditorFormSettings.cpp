@@ -5,6 +5,7 @@
 
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
+#include "ide/terminal/MessageForm.h"
 #include "platform/ProgramDir.h"
 
 void TEditorForm::AddToRecentPath(const std::string& path)
@@ -41,6 +42,8 @@ void TEditorForm::SaveDesktopExecute()
     TWindowLayout layout = WindowLayout;
     const QRect frame = frameGeometry();
     layout.Main = {frame.left(), frame.top(), frame.width(), frame.height()};
+    const QRect terminal = MessageForm().frameGeometry();
+    layout.Terminal = {terminal.left(), terminal.top(), terminal.width(), terminal.height()};
     SaveWindowLayout(layout);
 }
 

@@ -5,6 +5,7 @@
 
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
+#include "ide/terminal/MessageForm.h"
 
 struct TMainSettingsHook::THook : ISettingsHook {
     explicit THook(TEditorForm& form) : form(form), previous(SetSettingsHook(this)) {}
@@ -24,6 +25,9 @@ struct TMainSettingsHook::THook : ISettingsHook {
     {
         const TWindowRect& main = layout.Main;
         form.ApplyWindowGeometry(main.Left, main.Top, main.Width, main.Height);
+        const TWindowRect& terminal = layout.Terminal;
+        if (terminal.Width > 0 && terminal.Height > 0)
+            form.MessageForm().setGeometry(terminal.Left, terminal.Top, terminal.Width, terminal.Height);
     }
 
     void DisconnectSerialPort() override { form.DebugPort.Disconnect(); }

@@ -21,6 +21,7 @@
 #include "linker/ORULinker.h"
 #include "tests/ide/BuildSettings.h"
 #include "tests/ide/FakeDialogs.h"
+#include "tests/ide/EventOrder.h"
 #include "tests/ide/IdeProcess.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
@@ -31,17 +32,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-// The texts appear in `events` in this order.
-::testing::AssertionResult InOrder(const std::string& events, const std::vector<std::string>& texts)
-{
-    size_t at = 0;
-    for (const std::string& text : texts) {
-        at = events.find(text, at);
-        if (at == std::string::npos) return ::testing::AssertionFailure() << "missing in order: " << text;
-    }
-    return ::testing::AssertionSuccess();
-}
 
 class BuildCommands : public ::testing::Test {
 protected:

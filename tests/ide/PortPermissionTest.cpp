@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "ide/EditorForm.h"
+#include "tests/ide/AsNobody.h"
 #include "tests/ide/BuildSettings.h"
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/IdeProcess.h"
@@ -25,23 +26,9 @@ TEST(PortPermission, ProgramOnAPortTheUserMayNotOpenIsIde6)
 {
     if (geteuid() != 0) GTEST_SKIP() << "needs root to run the other part as nobody";
     IdeWorld world;
-    // The folders may be read by anyone: only the device itself refuses.
-    chmod(world.Dir().c_str(), 0755);
-    chmod(world.Ports().c_str(), 0755);
     ModuleSimulator module(world, 3);
     ASSERT_TRUE(module.Ready());
-    QProcess child;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert("CORVANE_PORT_DIR", QString::fromStdString(world.Ports()));
-    child.setProcessEnvironment(env);
-    child.setProcessChannelMode(QProcess::MergedChannels);
-    child.start("setpriv", {"--reuid=nobody", "--regid=nogroup", "--clear-groups", "--",
-                            QCoreApplication::applicationFilePath(), "--gtest_filter=PortPermissionAsNobody.*",
-                            "--gtest_also_run_disabled_tests"});
-    ASSERT_TRUE(child.waitForFinished(180000)) << "the part run as nobody did not end";
-    const std::string output = child.readAll().toStdString();
-    EXPECT_EQ(child.exitCode(), 0) << output;
-    EXPECT_NE(output.find("[  PASSED  ] 1 test"), std::string::npos) << output;
+    RunAsNobody(world, "PortPermissionAsNobody.*");
 }
 
 // Run only by the test above, as nobody.

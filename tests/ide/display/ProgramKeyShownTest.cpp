@@ -7,31 +7,11 @@
 #include <QThread>
 
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/display/XDo.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 
 namespace {
-
-// Runs xdotool with `args`; its standard output.
-std::string XDoTool(const QStringList& args)
-{
-    QProcess tool;
-    tool.start("xdotool", args);
-    if (!tool.waitForFinished(10000)) tool.kill();
-    return tool.readAllStandardOutput().trimmed().toStdString();
-}
-
-// The id of the IDE's main window once it is mapped; "" after the deadline.
-std::string MainWindowId(int ms)
-{
-    QDeadlineTimer deadline(ms);
-    while (!deadline.hasExpired()) {
-        const std::string ids = XDoTool({"search", "--onlyvisible", "--name", "Corvane Torve IDE"});
-        if (!ids.empty()) return ids.substr(0, ids.find('\n'));
-        QThread::msleep(100);  // polling the X server for the window, bounded by the deadline
-    }
-    return {};
-}
 
 TEST(ProgramKeyShown, CtrlRRunsTheOpenSourceOnTheModule)
 {
@@ -43,7 +23,7 @@ TEST(ProgramKeyShown, CtrlRRunsTheOpenSourceOnTheModule)
         WriteSource(world.Work(), "Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java"));
     IdeProcess ide(world, {hello});
     ASSERT_TRUE(ide.Started());
-    const std::string window = MainWindowId(30000);
+    const std::string window = VisibleWindowId("Corvane Torve IDE", 30000);
     ASSERT_FALSE(window.empty()) << ide.Err();
     XDoTool({"windowfocus", "--sync", QString::fromStdString(window)});
     XDoTool({"key", "--clearmodifiers", "ctrl+r"});

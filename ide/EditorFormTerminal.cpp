@@ -1,0 +1,35 @@
+// The terminal window and the identify window as the main window uses them.
+#include "devicelink/SXComm.h"
+#include "ide/EditorDialogs.h"
+#include "ide/EditorForm.h"
+#include "ide/dialogs/IdentifyForm.h"
+#include "ide/terminal/MessageForm.h"
+
+void TEditorForm::InitTerminal()
+{
+    messageForm_ = std::make_unique<TMessageForm>();
+    messageForm_->SetLinkSource([this] { return JVM(); });
+}
+
+std::string TEditorForm::TerminalText() const { return messageForm_->Screen().DisplayBytes(); }
+
+void TEditorForm::AddText(const char* text) { messageForm_->AddText(text); }
+
+void TEditorForm::SendFileFinished() { messageForm_->SendFileFinished(); }
+
+void TEditorForm::ShowMessageExecute()
+{
+    if (!JVM()) VirtualProgramExecute();
+    messageForm_->show();
+    messageForm_->raise();
+}
+
+void TEditorForm::IdentifyExecute()
+{
+    if (!ConfirmAbortDebug()) return;
+    WaitForWorker();
+    if (JVM()) JVM()->Close();
+    TIdentifyForm identify(this);
+    identify.SetPort(&DebugPort);
+    dialogs_->ExecModal(identify);
+}

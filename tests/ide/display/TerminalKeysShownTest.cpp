@@ -1,0 +1,55 @@
+// A key typed with xdotool into the terminal window of the IDE on a real X
+// server reaches the program that the module simulator runs, and its echo
+// comes back to the window.
+#include <gtest/gtest.h>
+
+#include <QDeadlineTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QProcess>
+#include <QScreen>
+#include <QThread>
+
+#include "tests/ide/IdeProcess.h"
+#include "tests/ide/display/XDo.h"
+#include "tests/support/JavaCompile.h"
+#include "tests/support/TempDir.h"
+#include "tests/support/gui/ScreenProbe.h"
+
+namespace {
+
+TEST(TerminalKeysShown, KeyTypedIntoTheTerminalIsEchoedByTheModule)
+{
+    IdeWorld world;
+    world.Platform = "xcb";
+    ModuleSimulator module(world, 3);
+    ASSERT_TRUE(module.Ready());
+    const std::string echo =
+        WriteSource(world.Work(), "Echo.java", TempDir::ReadFile(SourceDir() + "/examples/Echo.java"));
+    IdeProcess ide(world, {echo});
+    ASSERT_TRUE(ide.Started());
+    const std::string main = VisibleWindowId("Corvane Torve IDE", 30000);
+    ASSERT_FALSE(main.empty()) << ide.Err();
+    XDoTool({"windowfocus", "--sync", QString::fromStdString(main)});
+    XDoTool({"key", "--clearmodifiers", "ctrl+r"});
+    ASSERT_TRUE(module.WaitForEvent("Type something, q to quit.", 90000)) << module.Events() << ide.Err();
+
+    // The text showed the terminal window; its key field is at the bottom left.
+    const std::string terminal = VisibleWindowId("Corvane Terminal", 20000);
+    ASSERT_FALSE(terminal.empty()) << ide.Err();
+    const QString id = QString::fromStdString(terminal);
+    XDoTool({"windowfocus", "--sync", id});
+    const int height = 277;
+    XDoTool({"mousemove", "--window", id, "16", QString::number(height - 14), "click", "1"});
+    XDoTool({"key", "--clearmodifiers", "k"});
+    EXPECT_TRUE(module.WaitForEvent("\"event\":\"input\",\"values\":[107]", 20000)) << module.Events();
+    EXPECT_TRUE(module.WaitForEvent("\"text\":\"k\"", 20000)) << module.Events();
+
+    // Kept with the test output: the terminal window as the X server shows it.
+    QThread::msleep(300);  // lets the window paint the echo before the screenshot; nothing is asserted on it
+    const QImage shot = QGuiApplication::primaryScreen()->grabWindow(WId(id.toULongLong())).toImage();
+    EXPECT_FALSE(shot.isNull());
+    SavePng(shot, "terminal");
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#pragma once
+#include <QDeadlineTimer>
+#include <QProcess>
+#include <QThread>
+#include <string>
+
+// Runs xdotool with `args`; its standard output.
+inline std::string XDoTool(const QStringList& args)
+{
+    QProcess tool;
+    tool.start("xdotool", args);
+    if (!tool.waitForFinished(10000)) tool.kill();
+    return tool.readAllStandardOutput().trimmed().toStdString();
+}
+
+// The id of the first visible window named `name` once it is mapped; ""
+// after the deadline.
+inline std::string VisibleWindowId(const QString& name, int ms)
+{
+    QDeadlineTimer deadline(ms);
+    while (!deadline.hasExpired()) {
+        const std::string ids = XDoTool({"search", "--onlyvisible", "--name", name});
+        if (!ids.empty()) return ids.substr(0, ids.find('\n'));
+        QThread::msleep(100);  // polling the X server for the window, bounded by the deadline
+    }
+    return {};
+}
