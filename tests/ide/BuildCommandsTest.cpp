@@ -272,7 +272,7 @@ TEST_F(BuildCommands, TheResetButtonRestartsTheProgramOnlyWithALink)
     module.ClearEvents();
     form->ToolButton1Click();
     EXPECT_TRUE(ModuleSays(module, "\"boot\",\"name\":\"run\""));
-    EXPECT_TRUE(WaitUntil([&] { return form->TerminalText().find("Hello, world!\nHello, world!") != std::string::npos; },
+    EXPECT_TRUE(WaitUntil([&] { return form->TerminalText().find("Hello, world!\r\nHello, world!") != std::string::npos; },
                           20s, "the greeting a second time"))
         << form->TerminalText();
 }
