@@ -30,6 +30,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class TEditorImages;
+class TEditorPrinting;
 class TMainSettingsHook;
 class TProjectOptions;
 class TProjectOptionsForm;
@@ -70,6 +71,8 @@ public:
     TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
     TEditorImages& Images() const { return *images_; }
+    // SrcEditPrint1, PrintDialog1 and their printer (EditorFormPrint.cpp).
+    TEditorPrinting& Printing() const { return *printing_; }
 
     // --- actions, by their names ("NewFile", "Run", ...)
     QAction* Action(const std::string& name) const;
@@ -332,6 +335,7 @@ private:
     std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
     std::unique_ptr<TSrcEditSearch> search_;
     std::unique_ptr<TEditorImages> images_;
+    std::unique_ptr<TEditorPrinting> printing_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
 
     std::vector<QAction*> actions_;
