@@ -71,7 +71,7 @@ public:
     TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
     TEditorImages& Images() const { return *images_; }
-    // SrcEditPrint1, PrintDialog1 and their printer (EditorFormPrint.cpp).
+    // SrcEditPrint1, PrintDialog1 and their printer.
     TEditorPrinting& Printing() const { return *printing_; }
 
     // --- actions, by their names ("NewFile", "Run", ...)
