@@ -16,6 +16,7 @@
 #include "editor/search/SrcEditSearch.h"
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
+#include "ide/EditorPrinting.h"
 #include "ide/LinkHostRelay.h"
 #include "ide/MainSettingsHook.h"
 #include "ide/ProgressForm.h"
@@ -48,7 +49,8 @@ TEditorForm::TEditorForm()
     : dialogs_(std::make_unique<TQtEditorDialogs>(this)),
       javaHighlighter_(std::make_unique<TSrcJavaSrc>()),
       search_(std::make_unique<TSrcEditSearch>()),
-      images_(std::make_unique<TEditorImages>())
+      images_(std::make_unique<TEditorImages>()),
+      printing_(std::make_unique<TEditorPrinting>())
 {
     setWindowTitle("Corvane Torve IDE");
     SetJavaColours(*javaHighlighter_);

@@ -30,6 +30,7 @@ class QStatusBar;
 class QTimer;
 class QToolBar;
 class TEditorImages;
+class TEditorPrinting;
 class TMainSettingsHook;
 class TProjectOptions;
 class TProjectOptionsForm;
@@ -71,6 +72,8 @@ public:
     TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
     TEditorImages& Images() const { return *images_; }
+    // SrcEditPrint1, PrintDialog1 and their printer.
+    TEditorPrinting& Printing() const { return *printing_; }
 
     // --- actions, by their names ("NewFile", "Run", ...)
     QAction* Action(const std::string& name) const;
@@ -335,6 +338,7 @@ private:
     std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
     std::unique_ptr<TSrcEditSearch> search_;
     std::unique_ptr<TEditorImages> images_;
+    std::unique_ptr<TEditorPrinting> printing_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
     // After the link: it closes the link's port as it goes.
     std::unique_ptr<TMessageForm> messageForm_;

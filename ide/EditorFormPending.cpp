@@ -14,7 +14,6 @@ void TEditorForm::ResetExecute() {}
 void TEditorForm::FindAndReplaceExecute() {}
 void TEditorForm::FindAgainExecute() {}
 void TEditorForm::ResumeDebugExecute() {}
-void TEditorForm::PrintExecute() {}
 void TEditorForm::GlobalOptionsExecute() {}
 void TEditorForm::ShowCodeTemplatesExecute() {}
 void TEditorForm::ExitDebuggerExecute() {}

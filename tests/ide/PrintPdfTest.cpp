@@ -5,7 +5,6 @@
 #include <QFile>
 #include <QImage>
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -20,6 +19,7 @@
 #include "editor/support/StringList.h"
 #include "ide/PrintSetup.h"
 #include "tests/editor/common/PrintSettings.h"
+#include "tests/ide/PdfTools.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -27,48 +27,6 @@ namespace {
 constexpr double kPoint = 72.0 / 300;  // one device pixel in points
 constexpr int kLeftEdge = 75;          // unprintable edges in pixels
 constexpr int kTopEdge = 50;
-
-struct Word {
-    int page;
-    double xMin, yMin, xMax, yMax;
-    QString text;
-};
-
-QString RunTool(const QString& program, const QStringList& arguments) {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(20000) || process.exitCode() != 0) {
-        ADD_FAILURE() << program.toStdString() << " did not finish within 20 s: "
-                      << process.readAllStandardError().toStdString();
-        return {};
-    }
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-std::vector<Word> Words(const QString& pdf) {
-    QString html = RunTool("pdftotext", {"-bbox", pdf, "-"});
-    std::vector<Word> words;
-    int page = 0;
-    static const QRegularExpression tag(
-        R"re(<page |<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re");
-    for (auto it = tag.globalMatch(html); it.hasNext();) {
-        auto m = it.next();
-        if (m.captured(0).startsWith("<page")) {
-            ++page;
-            continue;
-        }
-        QString text = m.captured(5).replace("&lt;", "<").replace("&gt;", ">").replace("&quot;", "\"").replace("&amp;", "&");
-        words.push_back({page, m.captured(1).toDouble(), m.captured(2).toDouble(), m.captured(3).toDouble(),
-                         m.captured(4).toDouble(), text});
-    }
-    return words;
-}
-
-int PdfPages(const QString& pdf, QString* title = nullptr) {
-    QString info = RunTool("pdfinfo", {pdf});
-    if (title) *title = QRegularExpression(R"(Title:\s*(.*)\n)").match(info).captured(1).trimmed();
-    return QRegularExpression(R"(Pages:\s*(\d+))").match(info).captured(1).toInt();
-}
 
 std::vector<std::string> JavaSample() {
     std::vector<std::string> lines = {
@@ -132,13 +90,13 @@ TEST_F(PrintPdfTest, PagesGridTextAndFonts) {
     EXPECT_EQ(count, 4);
     EXPECT_EQ(title, "Sample.java");
 
-    std::vector<Word> words = Words(file);
+    std::vector<PdfWord> words = PdfWords(file);
     ASSERT_FALSE(words.empty());
     EXPECT_EQ(words[0].text, "/*");
     EXPECT_NEAR(words[0].xMin, X(102), 0.3);
-    const Word* package = nullptr;
-    const Word* tabbed = nullptr;
-    for (const Word& w : words) {
+    const PdfWord* package = nullptr;
+    const PdfWord* tabbed = nullptr;
+    for (const PdfWord& w : words) {
         if (w.text == "package") package = &w;
         if (w.text == "int" && !tabbed) tabbed = &w;
         EXPECT_LE(w.xMax, X(2227) + 0.3) << w.text.toStdString() << " passes the right margin";
@@ -146,14 +104,14 @@ TEST_F(PrintPdfTest, PagesGridTextAndFonts) {
     ASSERT_TRUE(package && tabbed);
     EXPECT_NEAR(package->yMin - words[0].yMin, 49 * kPoint, 0.02);
     EXPECT_NEAR(tabbed->xMin, X(102 + 8 * 25), 0.3) << "a tab prints as blanks to column 9";
-    EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const Word& w) { return w.text == "\"caf\u00e9\";"; }));
+    EXPECT_TRUE(std::any_of(words.begin(), words.end(), [](const PdfWord& w) { return w.text == "\"caf\u00e9\";"; }));
 
     // The words, in reading order, hold every printed character in order.
-    std::sort(words.begin(), words.end(), [](const Word& a, const Word& b) {
+    std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
         return std::tie(a.page, a.yMin, a.xMin) < std::tie(b.page, b.yMin, b.xMin);
     });
     QString printed, expected;
-    for (const Word& w : words) printed += w.text;
+    for (const PdfWord& w : words) printed += w.text;
     for (const auto& line : text) expected += Cp1252ToQString(line.data(), static_cast<int>(line.size()));
     expected.remove(QRegularExpression(R"(\s)"));
     EXPECT_EQ(printed.toStdString(), expected.toStdString());
@@ -202,9 +160,9 @@ TEST_F(PrintPdfTest, LineNumbersAndFooter) {
     print.SetLineNumbers(true);
     print.Print();
     const int left = print.Margins().PLeft;
-    std::vector<Word> words = Words(file);
-    std::map<QString, Word> first;
-    for (const Word& w : words) {
+    std::vector<PdfWord> words = PdfWords(file);
+    std::map<QString, PdfWord> first;
+    for (const PdfWord& w : words) {
         if (w.page == 1 && !first.count(w.text)) first[w.text] = w;
     }
     ASSERT_TRUE(first.count("1:") && first.count("2:"));
@@ -215,12 +173,12 @@ TEST_F(PrintPdfTest, LineNumbersAndFooter) {
     QLocale locale = QLocale::system();
     QString footerText = locale.toString(QDate(2026, 12, 6), QLocale::ShortFormat) + " " +
                          locale.toString(QTime(21, 45), QLocale::ShortFormat) + " Sample.java 1";
-    std::vector<Word> footerWords;
-    for (const Word& w : words) {
+    std::vector<PdfWord> footerWords;
+    for (const PdfWord& w : words) {
         if (w.page == 1 && w.yMin > (print.Margins().PFooter + kTopEdge) * kPoint) footerWords.push_back(w);
     }
     QStringList texts;
-    for (const Word& w : footerWords) texts << w.text;
+    for (const PdfWord& w : footerWords) texts << w.text;
     EXPECT_EQ(texts.join(" ").toStdString(), footerText.toStdString());
     ASSERT_FALSE(footerWords.empty());
     EXPECT_NEAR(footerWords.back().xMax, X(print.Margins().PRightHFTextIndent), 1.0)
