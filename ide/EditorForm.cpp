@@ -2,15 +2,25 @@
 
 #include <QAbstractEventDispatcher>
 #include <QApplication>
+#include <QLabel>
 #include <QListWidget>
+#include <QMenuBar>
 #include <QMetaObject>
-#include <QScreen>
 #include <QSplitter>
-#include <QTabWidget>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "devicelink/SXComm.h"
+#include "editor/highlight/SrcHighlighterJava.h"
+#include "editor/highlight/SrcHighlighterAttributes.h"
 #include "ide/Application.h"
+#include "ide/EditorImages.h"
+#include "ide/MainSettingsHook.h"
+#include "ide/ProjectOptionsForm.h"
+#include "ide/ZARNSource.h"
+#include "ide/ZARNTabControl.h"
 #include "linker/ORULinker.h"
 #include "platform/PollTimer.h"
 
@@ -18,14 +28,39 @@ namespace {
 constexpr int ClientWidth = 710;
 constexpr int ClientHeight = 544;
 constexpr int StatusItemHeight = 13;
+constexpr int StatusBarHeight = 19;
+constexpr int PanelWidths[TEditorForm::StatusPanelCount] = {75, 75, 75, 562};
+constexpr int JogInterval = 20;
+
+void SetJavaColours(TSrcJavaSrc& java)
+{
+    java.CommentAttri->SetForeground(clGray);
+    java.DocumentAttri->SetForeground(clOlive);
+    java.InvalidAttri->SetForeground(clRed);
+    java.NumberAttri->SetForeground(clNavy);
+    java.StringAttri->SetForeground(clMaroon);
+}
 }  // namespace
 
 TEditorForm::TEditorForm()
+    : dialogs_(std::make_unique<TQtEditorDialogs>(this)),
+      javaHighlighter_(std::make_unique<TSrcJavaSrc>()),
+      images_(std::make_unique<TEditorImages>())
 {
     setWindowTitle("Corvane Torve IDE");
-    resize(ClientWidth, ClientHeight);
+    SetJavaColours(*javaHighlighter_);
+    BuildActions();
+    BuildMenus();
+    BuildToolBar();
+    BuildTabMenu();
     BuildLayout();
+    BuildStatusBar();
+    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height() + ToolBar3->sizeHint().height() +
+                            StatusBarHeight);
     SetUpDebugPort();
+    JogTimer = new QTimer(this);
+    JogTimer->setInterval(JogInterval);
+    connect(JogTimer, &QTimer::timeout, this, [this] { JogTimerTimer(); });
 
     messageList_ = std::make_unique<TMessageList>(
         *StatusList, [this](const std::string& text, const TLinInfo* info) { MessageLineAdded(text, info); });
@@ -33,19 +68,30 @@ TEditorForm::TEditorForm()
         QMetaObject::invokeMethod(this, [this] { messageSink_->Deliver(); }, Qt::QueuedConnection);
     });
     previousSink_ = SetMessageSink(messageSink_.get());
-    previousSettingsHook_ = SetSettingsHook(this);
+    settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { AppIdle(); });
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
+            AppIdle();
+            ActionList1Update();
+        });
+    NewFileExecute();
     setAcceptDrops(true);
 }
 
 TEditorForm::~TEditorForm()
 {
+    // Pages go first: closing one may report on the message list.
+    while (PageCount() > 0) {
+        CZARNSource* page = SourceAt(0);
+        EditorTab->RemoveTab(0);
+        delete page;
+    }
+    currentEditor_ = nullptr;
     if (auto* app = TApplication::Instance()) app->SetExceptionHandler(nullptr);
-    SetSettingsHook(previousSettingsHook_);
+    settingsHook_.reset();
     SetMessageSink(previousSink_);
     DebugPort.SetOnReceiveData(nullptr);
     DebugPort.SetOnLineError(nullptr);
@@ -62,7 +108,9 @@ void TEditorForm::BuildLayout()
     Splitter1 = new QSplitter(Qt::Vertical, panel1);
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(true);
-    EditorTab = new QTabWidget(Splitter1);
+    EditorTab = new TZARNTabControl(Splitter1);
+    EditorTab->OnChange = [this] { EditorTabChange(); };
+    EditorTab->OnGetImage = [this](int tab) { return images_->TabImage(EditorTabGetImageIndex(tab)); };
     StatusPanel = new QWidget(Splitter1);
     auto* statusLayout = new QVBoxLayout(StatusPanel);
     statusLayout->setContentsMargins(0, 0, 0, 0);
@@ -88,6 +136,22 @@ void TEditorForm::BuildLayout()
     });
 }
 
+void TEditorForm::BuildStatusBar()
+{
+    EditorStatus = statusBar();
+    EditorStatus->setSizeGripEnabled(false);
+    EditorStatus->setFixedHeight(StatusBarHeight);
+    for (int i = 0; i < StatusPanelCount; ++i) {
+        auto* panel = new QLabel(EditorStatus);
+        panel->setFixedWidth(PanelWidths[i]);
+        panel->setFrameShape(QFrame::Panel);
+        panel->setFrameShadow(QFrame::Sunken);
+        if (i == 0) panel->setAlignment(Qt::AlignCenter);
+        EditorStatus->addWidget(panel);
+        StatusPanels[i] = panel;
+    }
+}
+
 void TEditorForm::SetUpDebugPort()
 {
     DebugPort.SetComPortSpeed(br28800);
@@ -100,6 +164,11 @@ void TEditorForm::SetUpDebugPort()
     debugPortTimer_ = std::make_unique<PollTimer>(DebugPort);
 }
 
+void TEditorForm::SetDialogs(std::unique_ptr<IEditorDialogs> dialogs)
+{
+    dialogs_ = std::move(dialogs);
+}
+
 void TEditorForm::SetLinker(std::unique_ptr<CORULinker> linker)
 {
     linker_ = std::move(linker);
@@ -108,17 +177,6 @@ void TEditorForm::SetLinker(std::unique_ptr<CORULinker> linker)
 void TEditorForm::SetJVM(std::unique_ptr<TSXComm> jvm)
 {
     jvm_ = std::move(jvm);
-}
-
-void TEditorForm::EndDebug()
-{
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-            jvm_.reset();
-            linker_.reset();
-        },
-        Qt::QueuedConnection);
 }
 
 void TEditorForm::AddText(const char* text)
@@ -137,23 +195,13 @@ void TEditorForm::RaiseMessagePanel()
     Splitter1->setSizes(sizes);
 }
 
-bool TEditorForm::DesktopSize(int32_t& width, int32_t& height)
+void TEditorForm::ApplyWindowGeometry(int left, int top, int width, int height)
 {
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen) return false;
-    const QRect desktop = screen->virtualGeometry();
-    width = desktop.width();
-    height = desktop.height();
-    return true;
+    if (width > 0 && height > 0) setGeometry(left, top, width, height);
 }
 
-void TEditorForm::ApplyWindowLayout(const TWindowLayout& layout)
+TProjectOptionsForm& TEditorForm::ProjectOptionsForm()
 {
-    const TWindowRect& main = layout.Main;
-    if (main.Width > 0 && main.Height > 0) setGeometry(main.Left, main.Top, main.Width, main.Height);
-}
-
-void TEditorForm::DisconnectSerialPort()
-{
-    DebugPort.Disconnect();
+    if (!projectOptionsForm_) projectOptionsForm_ = std::make_unique<TProjectOptionsForm>(this);
+    return *projectOptionsForm_;
 }

@@ -2,6 +2,7 @@
 #include <QMainWindow>
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -10,32 +11,72 @@
 #include "devicelink/CommPortDriver.h"
 #include "devicelink/LinkHost.h"
 #include "foundation/QueuedMessageSink.h"
-#include "foundation/Settings.h"
+#include "ide/EditorDialogs.h"
 #include "ide/MessageList.h"
 
 class CORULinker;
+class CZARNSource;
+class LinkThread;
 class PollTimer;
+class QAction;
+class QLabel;
 class QListWidget;
+class QMenu;
 class QSplitter;
-class QTabWidget;
+class QStatusBar;
+class QTimer;
+class QToolBar;
+class TEditorImages;
+class TMainSettingsHook;
+class TProjectOptions;
+class TProjectOptionsForm;
+class TSrcCanvas;
+class TSrcJavaSrc;
 class TSXComm;
+class TZARNTabControl;
 
-// The main window: for now its message list, the serial-port component with
-// its receive handler, the current linker and link that it owns, the idle and
-// exception handlers, dropped files and hand-overs from a second start.
-class TEditorForm : public QMainWindow, public ILinkHost, public ISettingsHook {
+// The main window: a tab control of source pages over the message list, the
+// menu bar, the tool bar, the status bar and the actions that bind every
+// command. It owns the serial-port component with its receive handler, the
+// current linker and link, the idle and exception handlers, dropped files and
+// hand-overs from a second start.
+class TEditorForm : public QMainWindow, public ILinkHost {
 public:
     static constexpr int MessagePanelMinimum = 80;
+    static constexpr int StatusPanelCount = 4;
 
     TEditorForm();
     ~TEditorForm() override;
 
     // --- components
-    QTabWidget* EditorTab = nullptr;
+    QToolBar* ToolBar3 = nullptr;
+    TZARNTabControl* EditorTab = nullptr;
     QSplitter* Splitter1 = nullptr;
     QWidget* StatusPanel = nullptr;
     QListWidget* StatusList = nullptr;
+    QStatusBar* EditorStatus = nullptr;
+    QLabel* StatusPanels[StatusPanelCount] = {};
+    QMenu* TabMenu = nullptr;
+    QMenu* FileMenu = nullptr;
+    QMenu* ReopenMenu = nullptr;
+    QTimer* JogTimer = nullptr;
     TCommPortDriver DebugPort;
+    TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
+    // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
+    TEditorImages& Images() const { return *images_; }
+
+    // --- actions, by their names ("NewFile", "Run", ...)
+    QAction* Action(const std::string& name) const;
+    const std::vector<QAction*>& Actions() const { return actions_; }
+    // The entries of the action list's update event (tests call it; it runs
+    // once after each batch of events).
+    void ActionList1Update();
+    // Status bar panel i's text.
+    std::string PanelText(int i) const;
+
+    // --- dialogs and message boxes (tests answer them)
+    IEditorDialogs& Dialogs() { return *dialogs_; }
+    void SetDialogs(std::unique_ptr<IEditorDialogs> dialogs);
 
     // --- the current linker and link (owned; a new one replaces the old)
     CORULinker* Linker() const { return linker_.get(); }
@@ -43,6 +84,7 @@ public:
     TSXComm* JVM() const { return jvm_.get(); }
     void SetJVM(std::unique_ptr<TSXComm> jvm);
     IClock& Clock() { return clock_; }
+    LinkThread* Worker = nullptr;
 
     // --- application handlers
     // Called whenever the event loop is about to wait; the first call starts
@@ -54,22 +96,68 @@ public:
     // What shows the standard error box (tests replace it).
     using ErrorBox = std::function<void(const std::string& text)>;
     void SetErrorBox(ErrorBox box) { errorBox_ = std::move(box); }
+    // An action's hint: panel 3.
+    void AppHint(const std::string& hint);
 
     void DebugPortReceiveData(TCommPortDriver& sender, const uint8_t* data, int32_t n);
     // The line failed under the poll (the port is closed): IDE-8 with the
     // port, its device and the reason, and the session ends.
     void DebugPortLineError(TCommPortDriver& sender, int32_t error);
 
-    // --- opening files
-    // Until source pages exist, records the path that would be opened.
+    // --- pages
+    int PageCount() const;
+    CZARNSource* SourceAt(int i) const;
+    // The page of the selected tab; IDE-1 (54) without one.
+    CZARNSource* CurrentSource() const;
+    CZARNSource* CurrentEditor() const { return currentEditor_; }
+    static bool IsNamed(const CZARNSource& page);
+    CZARNSource* NewSourcePage(const std::string& path = {});
+    // Selects the page of the path or opens it: "File not found" when it
+    // does not exist.
     void OpenSourceFile(const std::string& path);
-    const std::vector<std::string>& OpenedSources() const { return openedSources_; }
+    void SaveSource(CZARNSource& page);
+    // False when the user cancelled.
+    bool CloseSourcePage(int i);
+    void RemoveTab(int i);
+    void EditorTabChange();
+    void AddToRecent(const CZARNSource& page);
+    int EditorTabGetImageIndex(int tab) const;
+    // Files of a drop, a hand-over or the command line: each one that cannot
+    // be opened is reported and the others still open.
+    void OpenFiles(const std::vector<std::string>& paths);
     void DropFiles(const std::vector<std::string>& paths);
     // A second start handed over its command line (empty: none came, read
     // "params"): restore and raise the window, open the words after the
     // program name.
     void HandOver(const std::string& commandLine);
     void ReadParamsFile();
+
+    // --- projects
+    CZARNSource* SelectedProject() const { return selectedProject_; }
+    TProjectOptions* SelectedProjectOptions() const;
+    TProjectOptionsForm& ProjectOptionsForm();
+
+    // --- the execution line and gutter marks
+    void ShowExecutionLine(const std::string& file, int line);
+    void ClearExecutionLine();
+    CZARNSource* ExecutionPage() const { return executionPage_; }
+    int ExecutionLine() const { return executionLine_; }
+    void PaintGutterMarks(CZARNSource& page, TSrcCanvas& canvas, int firstLine, int lastLine);
+    // Whether a breakpoint of the page lies on the line (the debug session
+    // answers once it exists).
+    using BreakpointQuery = std::function<bool(const CZARNSource& page, int line)>;
+    void SetBreakpointQuery(BreakpointQuery query) { breakpointQuery_ = std::move(query); }
+    bool BreakpointOn(const CZARNSource& page, int line) const;
+
+    // --- the debug session as far as this window keeps it
+    bool ConfirmAbortDebug();
+    bool QueryAbortDebug();
+    bool Jogging = false;
+    bool ModifiedSinceDownload = false;
+    bool BreakpointsChanged = true;
+    uint8_t SearchMode = 0;
+    bool SomePageModified() const { return modified_; }
+    void SetDebugging(bool on) { debugging_ = on; }
 
     // --- the batch run
     // Ends the application once control is back in its event loop: with a
@@ -79,37 +167,119 @@ public:
     // Text that the program sent, until the terminal window exists.
     const std::string& TerminalText() const { return terminalText_; }
 
-    // --- ILinkHost (no link worker, debug session or terminal window yet)
-    bool HasLinkWorker() override { return false; }
+    // --- command handlers: files, editing, window
+    void NewFileExecute();
+    void OpenFileExecute();
+    void SaveFileExecute();
+    void SaveFileAsExecute();
+    void SaveAllExecute();
+    void CloseFileExecute();
+    void FileMenuClick();
+    void ReopenSubClick(int slot);
+    void OpenClassExecute();
+    void CutExecute();
+    void CopyExecute();
+    void PasteExecute();
+    void UndoExecute();
+    void SelectAllClick();
+    void OpenHelpExecute();
+    void ExitExecute();
+    void SaveDesktopExecute();
+    void ShowDebuggerExecute();
+    void ShowMessageExecute();
+    void CompileFileExecute();
+    // --- command handlers: projects
+    void MakeProjectExecute();
+    void SelectProjectExecute();
+    void ProjectOptionsExecute();
+    // --- command handlers of the build, debugger, templates, find, options,
+    // identify, about and print (EditorFormPending.cpp until they are built)
+    void RunButtonClick();
+    void StopExecute();
+    void StepButtonClick();
+    void StepOverExecute();
+    void AboutExecute();
+    void About1Click();
+    void ToggleBreakpointExecute();
+    void DebugExecute();
+    void InsertTemplateExecute();
+    void ResetExecute();
+    void FindAndReplaceExecute();
+    void FindAgainExecute();
+    void ResumeDebugExecute();
+    void PrintExecute();
+    void ProgramExecute();
+    void GlobalOptionsExecute();
+    void ShowCodeTemplatesExecute();
+    void TestConExecute();
+    void ExitDebuggerExecute();
+    void IdentifyExecute();
+    void JogIntoExecute();
+    void ToolButton1Click();
+    void Link1Click();
+    void Download1Click();
+    void HideTemplateList();
+    void JogTimerTimer();
+    void VirtualProgramExecute();
+    void CompileSource(CZARNSource& page);
+    // F9 and F8: the first enabled of their two actions.
+    void F9Pressed();
+    void F8Pressed();
+
+    // --- ILinkHost (no link worker or terminal window yet)
+    bool HasLinkWorker() override { return Worker != nullptr; }
     void CheckCancel() override {}
     void SetProgressMax(int32_t) override {}
     void SetProgress(int32_t) override {}
-    void StopJog() override {}
+    void StopJog() override;
     CORULinker* CurrentLinker() override { return linker_.get(); }
-    bool Debugging() override { return false; }
+    bool Debugging() override { return debugging_; }
     void UpdateDebug() override {}
-    // Deletes the link and the linker once control is back in the event loop.
+    // Ends the session once control is back in the event loop.
     void EndDebug() override;
     void AddText(const char* text) override;
     void SendFileFinished() override {}
     FILE* TestLogFile() override;
     void Terminate() override { EndBatch(false); }
 
-    // --- ISettingsHook
-    bool DesktopSize(int32_t& width, int32_t& height) override;
-    void ApplyWindowLayout(const TWindowLayout& layout) override;
-    void DisconnectSerialPort() override;
+    // The window's layout from the settings.
+    void ApplyWindowGeometry(int left, int top, int width, int height);
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void BuildLayout();
+    void BuildStatusBar();
+    void BuildActions();
+    void BuildMenus();
+    void BuildToolBar();
+    void BuildTabMenu();
     void SetUpDebugPort();
     void MessageLineAdded(const std::string& text, const TLinInfo* info);
     void RaiseMessagePanel();
     void BringToFront();
+    void ScheduleUpdate();
+    void UpdateDebugActions();
+    void UpdateStatusPanels(bool saveEnabled);
+    void EndDebugNow();
+    bool FormCloseQuery();
+    // Reports what a command handler threw (EError), like the handlers do.
+    void Guarded(const std::function<void()>& command);
+    void AddToRecentPath(const std::string& path);
+    void ApplyFontSettings(CZARNSource& page);
+    void LoadPageFile(CZARNSource& page, const std::string& path);
+    void WritePage(CZARNSource& page, const std::string& path);
+    bool SaveBeforeClose(CZARNSource& page);
+    void RenamePage(CZARNSource& page, const std::string& path);
+    bool FindClassFile(const std::string& folder, const std::string& fileName);
+    void SelectPage(int i);
+    void CloseLoneUntitledPage();
+    bool Confirmed(TBoxAnswer answer) const { return answer == TBoxAnswer::Yes; }
+    void UpdateTabImages();
 
     SystemClock clock_;
     std::unique_ptr<PollTimer> debugPortTimer_;
@@ -119,14 +289,30 @@ private:
     std::unique_ptr<TMessageList> messageList_;
     std::unique_ptr<TQueuedMessageSink> messageSink_;
     IMessageSink* previousSink_ = nullptr;
-    ISettingsHook* previousSettingsHook_ = nullptr;
+    std::unique_ptr<TMainSettingsHook> settingsHook_;
+    std::unique_ptr<IEditorDialogs> dialogs_;
+    std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
+    std::unique_ptr<TEditorImages> images_;
+    std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
 
+    std::vector<QAction*> actions_;
+    std::map<std::string, QAction*> actionsByName_;
+    QTimer* updateTimer_ = nullptr;
+
+    CZARNSource* currentEditor_ = nullptr;
     bool firstIdle_ = true;
+    CZARNSource* executionPage_ = nullptr;
+    int executionLine_ = 0;
+    bool debugging_ = false;
+    bool modified_ = false;
+    CZARNSource* selectedProject_ = nullptr;
     int messagePanelHeight_ = MessagePanelMinimum;
     int lastPanelHeight_ = MessagePanelMinimum;
+    BreakpointQuery breakpointQuery_;
+
     bool batchFailed_ = false;
     bool batchEnding_ = false;
+    bool closing_ = false;
     ErrorBox errorBox_;
-    std::vector<std::string> openedSources_;
     std::string terminalText_;
 };

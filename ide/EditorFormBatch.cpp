@@ -7,6 +7,7 @@
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
+#include "foundation/Settings.h"
 #include "ide/Application.h"
 #include "ide/EditorForm.h"
 #include "ide/TestMode.h"

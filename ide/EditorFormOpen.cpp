@@ -1,8 +1,7 @@
-// Files reaching the main window: the open seam, dropped files and the
+// Files reaching the main window: dropped files and the
 // hand-over of a second start.
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QLoggingCategory>
 #include <QMimeData>
 #include <QUrl>
 
@@ -11,8 +10,6 @@
 #include "ide/ParamsFile.h"
 
 namespace {
-
-Q_LOGGING_CATEGORY(lcOpen, "corvane.ide.open", QtWarningMsg)
 
 std::vector<std::string> LocalFiles(const QMimeData* data)
 {
@@ -25,15 +22,9 @@ std::vector<std::string> LocalFiles(const QMimeData* data)
 
 }  // namespace
 
-void TEditorForm::OpenSourceFile(const std::string& path)
-{
-    qCInfo(lcOpen, "OpenSourceFile %s", path.c_str());
-    openedSources_.push_back(path);
-}
-
 void TEditorForm::DropFiles(const std::vector<std::string>& paths)
 {
-    for (const std::string& path : paths) OpenSourceFile(path);
+    OpenFiles(paths);
     BringToFront();
 }
 
@@ -57,12 +48,12 @@ void TEditorForm::HandOver(const std::string& commandLine)
         ReadParamsFile();
         return;
     }
-    for (const std::string& file : ParamFiles(commandLine)) OpenSourceFile(file);
+    OpenFiles(ParamFiles(commandLine));
 }
 
 void TEditorForm::ReadParamsFile()
 {
-    for (const std::string& file : ParamFiles(ReadParamsText())) OpenSourceFile(file);
+    OpenFiles(ParamFiles(ReadParamsText()));
 }
 
 // A minimised window comes back in the state it had before (maximised stays

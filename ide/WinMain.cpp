@@ -66,7 +66,7 @@ int RunFirstInstance(TApplication& app, const std::vector<std::string>& args, bo
             handOver->Listen();
         }
         LoadSettings();
-        for (const std::string& file : ParseCommandLine(args)) form.OpenSourceFile(file);
+        form.OpenFiles(ParseCommandLine(args));
         if (CmdLineTestMode) RunTestMode(form);
         form.show();
         status = app.exec();

@@ -15,7 +15,10 @@
 #include "ide/EditorForm.h"
 #include "ide/MessageList.h"
 #include "ide/TestMode.h"
+#include "ide/ZARNTabControl.h"
+#include "tests/ide/FakeDialogs.h"
 #include "tests/ide/TestApp.h"
+#include "tests/support/TempDir.h"
 
 namespace {
 
@@ -26,6 +29,9 @@ protected:
         TestApp();
         form = std::make_unique<TEditorForm>();
         form->SetErrorBox([this](const std::string& text) { boxes.push_back(text); });
+        auto owned = std::make_unique<FakeDialogs>();
+        dialogs = owned.get();
+        form->SetDialogs(std::move(owned));
     }
     void TearDown() override
     {
@@ -42,7 +48,15 @@ protected:
         return lines;
     }
 
+    std::vector<std::string> Tabs() const
+    {
+        std::vector<std::string> tabs;
+        for (int i = 0; i < form->EditorTab->Count(); ++i) tabs.push_back(form->EditorTab->TabText(i).toStdString());
+        return tabs;
+    }
+
     std::unique_ptr<TEditorForm> form;
+    FakeDialogs* dialogs = nullptr;
     std::vector<std::string> boxes;
 };
 
@@ -88,11 +102,16 @@ TEST_F(EditorFormTest, ACollapsedMessagePanelIsRaised)
     EXPECT_GE(form->Splitter1->sizes().value(1), TEditorForm::MessagePanelMinimum);
 }
 
-TEST_F(EditorFormTest, DroppedFilesReachTheOpenSeam)
+TEST_F(EditorFormTest, DroppedFilesOpenAPageEach)
 {
+    TempDir dir;
+    TempDir::MakeDirs(dir.File("with blank"));
+    for (const char* name : {"A.java", "with blank/B.java", "C.java"}) TempDir::WriteFile(dir.File(name), "class X {}");
     QMimeData data;
-    data.setUrls({QUrl::fromLocalFile("/tmp/A.java"), QUrl::fromLocalFile("/tmp/with blank/B.java"),
-                  QUrl::fromLocalFile("/tmp/C.java"), QUrl("https://example.invalid/D.java")});
+    data.setUrls({QUrl::fromLocalFile(QString::fromStdString(dir.File("A.java"))),
+                  QUrl::fromLocalFile(QString::fromStdString(dir.File("with blank/B.java"))),
+                  QUrl::fromLocalFile(QString::fromStdString(dir.File("C.java"))),
+                  QUrl("https://example.invalid/D.java")});
     form->show();
     const QPoint inside(form->width() / 2, form->height() / 2);
     QDragEnterEvent enter(inside, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
@@ -100,16 +119,20 @@ TEST_F(EditorFormTest, DroppedFilesReachTheOpenSeam)
     EXPECT_TRUE(enter.isAccepted());
     QDropEvent drop(QPointF(inside), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(form.get(), &drop);
-    EXPECT_EQ(form->OpenedSources(),
-              (std::vector<std::string>{"/tmp/A.java", "/tmp/with blank/B.java", "/tmp/C.java"}));
+    EXPECT_EQ(Tabs(), (std::vector<std::string>{"A.java", "B.java", "C.java"}));
+    EXPECT_EQ(form->EditorTab->TabIndex(), 2);
 }
 
 TEST_F(EditorFormTest, HandOverRestoresTheWindowAndOpensTheArguments)
 {
     form->showMinimized();
-    form->HandOver("/opt/corvane-ide \"/tmp/a b/One.java\" Two.java");
+    TempDir dir;
+    TempDir::MakeDirs(dir.File("a b"));
+    TempDir::WriteFile(dir.File("a b/One.java"), "");
+    form->HandOver("/opt/corvane-ide \"" + dir.File("a b/One.java") + "\" " + dir.File("Two.java"));
     EXPECT_FALSE(form->isMinimized());
-    EXPECT_EQ(form->OpenedSources(), (std::vector<std::string>{"/tmp/a b/One.java", "Two.java"}));
+    EXPECT_EQ(Tabs(), (std::vector<std::string>{"One.java"}));
+    EXPECT_EQ(dialogs->BoxTexts(), (std::vector<std::string>{"File not found"}));
 }
 
 TEST_F(EditorFormTest, HandOverRestoresAMinimisedMaximisedWindowToMaximised)

@@ -14,6 +14,8 @@
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
 #include "ide/ParamsFile.h"
+#include "ide/ZARNTabControl.h"
+#include "tests/ide/FakeDialogs.h"
 #include "ide/SingleInstance.h"
 #include "platform/HandOverChannel.h"
 #include "platform/InstanceLock.h"
@@ -142,8 +144,14 @@ TEST(SecondStart, AHandOverWithoutTextOpensWhatParamsHolds)
 {
     TestApp();
     ProgramDirScope programDir;
-    ASSERT_TRUE(WriteParamsFile("/opt/ide One.java \"T w o.java\""));
+    TempDir dir;
+    TempDir::WriteFile(dir.File("One.java"), "");
+    TempDir::WriteFile(dir.File("T w o.java"), "");
+    ASSERT_TRUE(WriteParamsFile("/opt/ide " + dir.File("One.java") + " \"" + dir.File("T w o.java") + "\""));
     TEditorForm form;
+    form.SetDialogs(std::make_unique<FakeDialogs>());
     form.HandOver("");
-    EXPECT_EQ(form.OpenedSources(), (std::vector<std::string>{"One.java", "T w o.java"}));
+    ASSERT_EQ(form.EditorTab->Count(), 2);
+    EXPECT_EQ(form.EditorTab->TabText(0).toStdString(), "One.java");
+    EXPECT_EQ(form.EditorTab->TabText(1).toStdString(), "T w o.java");
 }

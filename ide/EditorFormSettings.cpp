@@ -1,0 +1,50 @@
+// Commands that read or write the settings: the recent-file list and the
+// Reopen menu, Save Desktop and Help.
+#include <QAction>
+#include <QMenu>
+
+#include "foundation/Settings.h"
+#include "ide/EditorForm.h"
+#include "platform/ProgramDir.h"
+
+void TEditorForm::AddToRecentPath(const std::string& path)
+{
+    if (!path.empty()) {
+        auto found = std::find(Recent.begin(), Recent.end(), path);
+        if (found == Recent.end()) found = Recent.end() - 1;
+        std::move_backward(Recent.begin(), found, found + 1);
+        Recent[0] = path;
+    }
+    SaveSettings();
+}
+
+void TEditorForm::FileMenuClick()
+{
+    ReopenMenu->clear();
+    for (int slot = 0; slot < RecentSlots; ++slot) {
+        if (Recent[slot].empty()) continue;
+        QAction* item = ReopenMenu->addAction(QString::fromStdString(Recent[slot]));
+        connect(item, &QAction::triggered, this, [this, slot] { ReopenSubClick(slot); });
+    }
+}
+
+void TEditorForm::ReopenSubClick(int slot)
+{
+    if (slot < 0 || slot >= RecentSlots || Recent[slot].empty()) return;
+    const std::string path = Recent[slot];
+    CloseLoneUntitledPage();
+    Guarded([&] { OpenSourceFile(path); });
+}
+
+void TEditorForm::SaveDesktopExecute()
+{
+    TWindowLayout layout = WindowLayout;
+    const QRect frame = frameGeometry();
+    layout.Main = {frame.left(), frame.top(), frame.width(), frame.height()};
+    SaveWindowLayout(layout);
+}
+
+void TEditorForm::OpenHelpExecute()
+{
+    ShowHelp(ProgramDirectory() + "/doc/Corvane.chm");
+}

@@ -1,0 +1,51 @@
+#include "ide/FileChecks.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QFileInfo>
+#include <cstring>
+
+std::string CanonicalPath(const std::string& path)
+{
+    const QFileInfo info(QString::fromStdString(path));
+    const QString canonical = info.canonicalFilePath();
+    return (canonical.isEmpty() ? info.absoluteFilePath() : canonical).toStdString();
+}
+
+std::string FolderOf(const std::string& path)
+{
+    const size_t slash = path.find_last_of('/');
+    if (slash == std::string::npos) return {};
+    return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool IsRegularFile(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat st;
+    return ::stat(path.c_str(), &st) == 0;
+}
+
+bool IsReadOnlyFile(const std::string& path)
+{
+    struct stat st;
+    if (::stat(path.c_str(), &st) != 0) return false;
+    if ((st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) return true;
+    return ::access(path.c_str(), W_OK) != 0;
+}
+
+int ErrorNumberInText(const std::string& text)
+{
+    constexpr int LastErrorNumber = 133;
+    for (int number = 1; number <= LastErrorNumber; ++number) {
+        const char* message = std::strerror(number);
+        if (message && *message && text.find(message) != std::string::npos) return number;
+    }
+    return 0;
+}

@@ -1,0 +1,37 @@
+#include "ide/MainSettingsHook.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "foundation/Settings.h"
+#include "ide/EditorForm.h"
+
+struct TMainSettingsHook::THook : ISettingsHook {
+    explicit THook(TEditorForm& form) : form(form), previous(SetSettingsHook(this)) {}
+    ~THook() override { SetSettingsHook(previous); }
+
+    bool DesktopSize(int32_t& width, int32_t& height) override
+    {
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        if (!screen) return false;
+        const QRect desktop = screen->virtualGeometry();
+        width = desktop.width();
+        height = desktop.height();
+        return true;
+    }
+
+    void ApplyWindowLayout(const TWindowLayout& layout) override
+    {
+        const TWindowRect& main = layout.Main;
+        form.ApplyWindowGeometry(main.Left, main.Top, main.Width, main.Height);
+    }
+
+    void DisconnectSerialPort() override { form.DebugPort.Disconnect(); }
+
+    TEditorForm& form;
+    ISettingsHook* previous;
+};
+
+TMainSettingsHook::TMainSettingsHook(TEditorForm& form) : hook_(std::make_unique<THook>(form)) {}
+
+TMainSettingsHook::~TMainSettingsHook() = default;

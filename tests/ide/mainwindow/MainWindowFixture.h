@@ -1,0 +1,70 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <QListWidget>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ide/EditorForm.h"
+#include "ide/ZARNSource.h"
+#include "ide/ZARNTabControl.h"
+#include "tests/ide/FakeDialogs.h"
+#include "tests/ide/mainwindow/SettingsScope.h"
+#include "tests/support/TempDir.h"
+
+// The real main window with private settings, a folder of files and
+// dialogs answered by the test.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        settings = std::make_unique<SettingsScope>(dir.File("settings.conf"));
+        form = std::make_unique<TEditorForm>();
+        auto owned = std::make_unique<FakeDialogs>();
+        dialogs = owned.get();
+        form->SetDialogs(std::move(owned));
+    }
+    void TearDown() override
+    {
+        form.reset();
+        settings.reset();
+    }
+
+    std::string Write(const std::string& name, const std::string& bytes = "class A {}\r\n")
+    {
+        TempDir::WriteFile(dir.File(name), bytes);
+        return dir.File(name);
+    }
+    CZARNSource* Page() const { return form->CurrentEditor(); }
+    // Text typed at the caret (through the control's insertion primitive).
+    void Type(const std::string& text)
+    {
+        Page()->SetSelTextPrimitive(text);
+        form->ActionList1Update();
+    }
+    std::vector<std::string> Tabs() const
+    {
+        std::vector<std::string> tabs;
+        for (int i = 0; i < form->EditorTab->Count(); ++i)
+            tabs.push_back(form->EditorTab->TabText(i).toStdString());
+        return tabs;
+    }
+    std::vector<std::string> Lines() const
+    {
+        std::vector<std::string> lines;
+        for (int i = 0; i < form->StatusList->count(); ++i)
+            lines.push_back(form->StatusList->item(i)->text().toStdString());
+        return lines;
+    }
+    bool Enabled(const char* action) const
+    {
+        form->ActionList1Update();
+        return form->Action(action)->isEnabled();
+    }
+
+    TempDir dir;
+    std::unique_ptr<SettingsScope> settings;
+    std::unique_ptr<TEditorForm> form;
+    FakeDialogs* dialogs = nullptr;
+};
