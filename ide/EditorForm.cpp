@@ -18,6 +18,8 @@
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
 #include "ide/MainSettingsHook.h"
+#include "ide/OptionsDialogs.h"
+#include "ide/OptionsForm.h"
 #include "ide/ProjectOptionsForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
@@ -55,6 +57,7 @@ TEditorForm::TEditorForm()
     BuildTabMenu();
     BuildLayout();
     BuildStatusBar();
+    BuildTemplateList();
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height() + ToolBar3->sizeHint().height() +
                             StatusBarHeight);
     SetUpDebugPort();
@@ -69,6 +72,7 @@ TEditorForm::TEditorForm()
     });
     previousSink_ = SetMessageSink(messageSink_.get());
     settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
+    ApplyEditorColours();
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });

@@ -28,6 +28,8 @@ class QTimer;
 class QToolBar;
 class TEditorImages;
 class TMainSettingsHook;
+class TOptionsForm;
+class IOptionsDialogs;
 class TProjectOptions;
 class TProjectOptionsForm;
 class TSrcCanvas;
@@ -60,6 +62,7 @@ public:
     QMenu* FileMenu = nullptr;
     QMenu* ReopenMenu = nullptr;
     QTimer* JogTimer = nullptr;
+    QListWidget* TemplateList = nullptr;
     TCommPortDriver DebugPort;
     TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
@@ -77,6 +80,15 @@ public:
     // --- dialogs and message boxes (tests answer them)
     IEditorDialogs& Dialogs() { return *dialogs_; }
     void SetDialogs(std::unique_ptr<IEditorDialogs> dialogs);
+
+    // --- the global options dialog (made at first use; the dialogs it opens
+    // can be replaced, which makes it anew)
+    TOptionsForm& OptionsForm();
+    TOptionsForm* ExistingOptionsForm() const { return optionsForm_.get(); }
+    void SetOptionsDialogs(std::unique_ptr<IOptionsDialogs> dialogs);
+    // The editor colours and styles of the settings on the highlighter; open
+    // pages repaint.
+    void ApplyEditorColours();
 
     // --- the current linker and link (owned; a new one replaces the old)
     CORULinker* Linker() const { return linker_.get(); }
@@ -185,6 +197,8 @@ public:
     void OpenHelpExecute();
     void ExitExecute();
     void SaveDesktopExecute();
+    // Writes the window layout; false when the settings were not written.
+    bool SaveDesktop();
     void ShowDebuggerExecute();
     void ShowMessageExecute();
     void CompileFileExecute();
@@ -219,6 +233,8 @@ public:
     void Link1Click();
     void Download1Click();
     void HideTemplateList();
+    // Inserts template `index` of the list in front of the caret's line.
+    void SelectTemplate(int index);
     void JogTimerTimer();
     void VirtualProgramExecute();
     void CompileSource(CZARNSource& page);
@@ -258,6 +274,7 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildTabMenu();
+    void BuildTemplateList();
     void SetUpDebugPort();
     void MessageLineAdded(const std::string& text, const TLinInfo* info);
     void RaiseMessagePanel();
@@ -294,6 +311,8 @@ private:
     std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
     std::unique_ptr<TEditorImages> images_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
+    std::unique_ptr<IOptionsDialogs> optionsDialogs_;
+    std::unique_ptr<TOptionsForm> optionsForm_;
 
     std::vector<QAction*> actions_;
     std::map<std::string, QAction*> actionsByName_;

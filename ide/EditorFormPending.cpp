@@ -11,15 +11,12 @@ void TEditorForm::AboutExecute() {}
 void TEditorForm::About1Click() {}
 void TEditorForm::ToggleBreakpointExecute() {}
 void TEditorForm::DebugExecute() {}
-void TEditorForm::InsertTemplateExecute() {}
 void TEditorForm::ResetExecute() {}
 void TEditorForm::FindAndReplaceExecute() {}
 void TEditorForm::FindAgainExecute() {}
 void TEditorForm::ResumeDebugExecute() {}
 void TEditorForm::PrintExecute() {}
 void TEditorForm::ProgramExecute() {}
-void TEditorForm::GlobalOptionsExecute() {}
-void TEditorForm::ShowCodeTemplatesExecute() {}
 void TEditorForm::TestConExecute() {}
 void TEditorForm::ExitDebuggerExecute() {}
 void TEditorForm::IdentifyExecute() {}
@@ -27,7 +24,6 @@ void TEditorForm::JogIntoExecute() {}
 void TEditorForm::ToolButton1Click() {}
 void TEditorForm::Link1Click() {}
 void TEditorForm::Download1Click() {}
-void TEditorForm::HideTemplateList() {}
 void TEditorForm::JogTimerTimer() {}
 void TEditorForm::VirtualProgramExecute() {}
 void TEditorForm::CompileSource(CZARNSource&) {}

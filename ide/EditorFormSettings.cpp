@@ -5,6 +5,8 @@
 
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
+#include "ide/OptionsDialogs.h"
+#include "ide/OptionsForm.h"
 #include "platform/ProgramDir.h"
 
 void TEditorForm::AddToRecentPath(const std::string& path)
@@ -36,12 +38,38 @@ void TEditorForm::ReopenSubClick(int slot)
     Guarded([&] { OpenSourceFile(path); });
 }
 
-void TEditorForm::SaveDesktopExecute()
+bool TEditorForm::SaveDesktop()
 {
     TWindowLayout layout = WindowLayout;
     const QRect frame = frameGeometry();
     layout.Main = {frame.left(), frame.top(), frame.width(), frame.height()};
-    SaveWindowLayout(layout);
+    return SaveWindowLayout(layout);
+}
+
+void TEditorForm::SaveDesktopExecute()
+{
+    if (!SaveDesktop()) ReportSettingsWriteFailure();
+}
+
+TOptionsForm& TEditorForm::OptionsForm()
+{
+    if (!optionsDialogs_)
+        optionsDialogs_ = std::make_unique<TQtOptionsDialogs>(this, [this] { return SaveDesktop(); });
+    if (!optionsForm_) optionsForm_ = std::make_unique<TOptionsForm>(GlobalOptions, *optionsDialogs_, this);
+    return *optionsForm_;
+}
+
+void TEditorForm::SetOptionsDialogs(std::unique_ptr<IOptionsDialogs> dialogs)
+{
+    optionsForm_.reset();
+    optionsDialogs_ = std::move(dialogs);
+}
+
+void TEditorForm::GlobalOptionsExecute()
+{
+    TOptionsForm& form = OptionsForm();
+    form.FormShow();
+    Dialogs().ExecModal(form);
 }
 
 void TEditorForm::OpenHelpExecute()

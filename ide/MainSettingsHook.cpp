@@ -5,6 +5,7 @@
 
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
+#include "ide/OptionsForm.h"
 
 struct TMainSettingsHook::THook : ISettingsHook {
     explicit THook(TEditorForm& form) : form(form), previous(SetSettingsHook(this)) {}
@@ -24,6 +25,12 @@ struct TMainSettingsHook::THook : ISettingsHook {
     {
         const TWindowRect& main = layout.Main;
         form.ApplyWindowGeometry(main.Left, main.Top, main.Width, main.Height);
+    }
+
+    void ApplyEditorSettings(const tOptions& options) override
+    {
+        form.ApplyEditorColours();
+        if (TOptionsForm* dialog = form.ExistingOptionsForm()) dialog->LoadEditorSettings(options);
     }
 
     void DisconnectSerialPort() override { form.DebugPort.Disconnect(); }
