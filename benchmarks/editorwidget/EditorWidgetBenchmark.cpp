@@ -4,97 +4,14 @@
 // its _Peer figure.
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QScrollBar>
 #include <QTextBlock>
 
-#include <cstdlib>
 #include <memory>
-#include <string>
 
-#include "benchmarks/editorwidget/PeerEditor.h"
-#include "editor/qt/SrcEditWidget.h"
-#include "tests/editor/common/ThreeStyleHighlighter.h"
+#include "benchmarks/editorwidget/WidgetBenchScene.h"
 
 namespace {
-
-constexpr int kLines = 100000;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "bench_editorwidget";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
-
-// Code-like lines with a three-line block comment every 50 lines.
-const std::string& SourceText() {
-    static const std::string text = [] {
-        std::string result;
-        for (int i = 1; i <= kLines; ++i) {
-            switch (i % 50) {
-            case 10: result += "    /* a block comment that opens here"; break;
-            case 11: result += "       and runs on over this line"; break;
-            case 12: result += "       to close here */ int after = 0;"; break;
-            default:
-                result += "    if (value" + std::to_string(i) + " > limit) return total + " + std::to_string(i * 7) +
-                          "; int x = y;";
-            }
-            result += "\r\n";
-        }
-        return result;
-    }();
-    return text;
-}
-
-TFont EditorFont() {
-    TFont font;
-    font.SetName("DejaVu Sans Mono");
-    font.SetSize(10);
-    return font;
-}
-
-void Flush() { QCoreApplication::processEvents(); }
-
-// The editor widget with the test highlighter and line numbers, shown.
-struct Editor {
-    Editor(int Width, int Height, bool Load) {
-        widget.SetFont(EditorFont());
-        widget.Gutter().SetShowLineNumbers(true);
-        widget.SetHighlighter(&highlighter);
-        widget.resize(Width, Height);
-        widget.show();
-        if (Load) {
-            widget.SetText(SourceText());
-        }
-        Flush();
-    }
-    ~Editor() { widget.SetHighlighter(nullptr); }
-    // Paints what is pending the way the peer does: through the event loop.
-    void Paint() { Flush(); }
-
-    QApplication& app = App();
-    ThreeStyleHighlighter highlighter;
-    TSrcEditWidget widget;
-};
-
-struct Peer {
-    Peer(int Width, int Height, bool Load) {
-        edit.setFont(QFont("DejaVu Sans Mono", 10));
-        edit.resize(Width, Height);
-        edit.show();
-        if (Load) {
-            edit.setPlainText(QString::fromStdString(SourceText()));
-        }
-        Flush();
-    }
-    QApplication& app = App();
-    PeerEditor edit;
-};
 
 void BM_LoadAndFirstPaint_Editor(benchmark::State& state) {
     Editor editor(1920, 1080, false);

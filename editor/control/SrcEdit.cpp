@@ -116,6 +116,7 @@ void TCustomSrcEdit::SetLineText(const std::string& Value) {
 
 void TCustomSrcEdit::UndoRedoAdded(TObject* Sender) {
     auto* list = static_cast<TSrcEditUndoList*>(Sender);
+    UpdateModifiedStatus();
     if (list == undoList_ && !list->InsideRedo) {
         TSrcEditUndoItem* item = list->PeekItem();
         if (item && item->ChangeReason != crGroupBreak) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "editor/control/SrcBookMarkOpt.h"
+#include "editor/control/SrcClipboard.h"
 #include "editor/control/SrcEditKbdHandler.h"
 #include "editor/control/SrcEditKeyCmds.h"
 #include "editor/support/SrcComponent.h"
@@ -42,6 +43,8 @@ using TGutterPaintEvent = TEvent<TObject*, int, int, int>;
 using TPaintEvent = TEvent<TObject*, TSrcCanvas*>;
 using TPaintTransient = TEvent<TObject*, TSrcCanvas*, TTransientType>;
 using TScrollEvent = TEvent<TObject*, TSrcScrollBarKind>;
+// (Sender, the word at the caret).
+using TContextHelpEvent = TEvent<TObject*, std::string>;
 // (Sender, Command, AChar, Data); Command may be changed, or set to ecNone.
 using TProcessCommandEvent = TEvent<TObject*, TSrcEditorCommand&, char&, void*>;
 // (Sender, AfterProcessing, Handled, Command, AChar, Data, HandlerData).
@@ -259,6 +262,72 @@ public:
     bool GetHighlighterAttriAtRowColEx(const TBufferCoord& XY, std::string& Token, int& TokenType, int& Start,
                                        TSrcHighlighterAttributes*& Attri);
     std::string GetWordAtRowCol(const TBufferCoord& XY);
+    // The caret line's text from WordStart to WordEnd.
+    std::string GetWordAtCursor() const;
+
+    // Word navigation; positions outside the buffer come back unchanged.
+    virtual TBufferCoord NextWordPos() const { return NextWordPosEx(CaretXY()); }
+    virtual TBufferCoord PrevWordPos() const { return PrevWordPosEx(CaretXY()); }
+    virtual TBufferCoord WordStart() const { return WordStartEx(CaretXY()); }
+    virtual TBufferCoord WordEnd() const { return WordEndEx(CaretXY()); }
+    virtual TBufferCoord NextWordPosEx(const TBufferCoord& XY) const;
+    virtual TBufferCoord PrevWordPosEx(const TBufferCoord& XY) const;
+    virtual TBufferCoord WordStartEx(const TBufferCoord& XY) const;
+    virtual TBufferCoord WordEndEx(const TBufferCoord& XY) const;
+
+    // Caret moves of the commands.
+    void MoveCaretHorz(int DX, bool SelectionCommand);
+    void MoveCaretVert(int DY, bool SelectionCommand);
+    void MoveCaretAndSelection(const TBufferCoord& ptBefore, const TBufferCoord& ptAfter, bool SelectionCommand);
+    void DoHomeKey(bool Selection);
+    void DoEndKey(bool Selection);
+    // Repaints what is invalid at once.
+    void Update();
+
+    // Editing operations of the commands.
+    void DoTabKey();
+    void DoShiftTabKey();
+    void DoBlockIndent();
+    void DoBlockUnindent();
+    void DoCaseChange(TSrcEditorCommand Cmd);
+    // Replaces the selection as one undoable step (the SelText setter).
+    void SetSelTextExternal(const std::string& Value);
+    void SetSelText(const std::string& Value) { SetSelTextExternal(Value); }
+    void ClearSelection();
+    void InsertBlock(const TBufferCoord& BB, const TBufferCoord& BE, const std::string& ChangeStr,
+                     bool AddToUndoList);
+
+    // Clipboard (not owned); without one nothing can be copied or pasted.
+    TSrcClipboard* Clipboard() const { return clipboard_; }
+    void SetClipboard(TSrcClipboard* Value) { clipboard_ = Value; }
+    void DoCopyToClipboard(const std::string& SText);
+    void CopyToClipboard();
+    void CutToClipboard();
+    bool CanPaste() const;
+    void PasteFromClipboard();
+
+    // Undo and redo.
+    void Undo();
+    void Redo();
+    bool CanUndo() const { return !ReadOnly() && undoList_->CanUndo(); }
+    bool CanRedo() const { return !ReadOnly() && redoList_->CanUndo(); }
+    void ClearUndo();
+    void ClearAll();
+    void LockUndo();
+    void UnlockUndo();
+    int MaxUndo() const { return undoList_->MaxUndoActions(); }
+    void SetMaxUndo(int Value);
+    bool Modified() const { return modified_; }
+    void SetModified(bool Value);
+    void UndoItem();
+    void RedoItem();
+    void UpdateModifiedStatus();
+
+    // Read-only state and undo grouping.
+    virtual bool ReadOnly() const { return readOnly_; }
+    virtual void SetReadOnly(bool Value);
+    void BeginUndoBlock() { undoList_->BeginBlock(); }
+    void EndUndoBlock() { undoList_->EndBlock(); }
     // Walks the highlighter's tokens of Line; nothing without a highlighter.
     void ForEachToken(int Line, const TTokenVisitor& Visit);
 
@@ -343,6 +412,7 @@ public:
     TProcessCommandEvent OnProcessUserCommand;
     TProcessCommandEvent OnCommandProcessed;
     TMouseCursorEvent OnMouseCursor;
+    TContextHelpEvent OnContextHelp;
 
 protected:
     virtual void DoOnProcessCommand(TSrcEditorCommand& Command, char& AChar, void* Data);
@@ -427,10 +497,53 @@ private:
     int InsertLine(const std::string& Value);
     void InsertText(TSrcSelectionMode PasteMode, const std::string& Value, bool AddToUndoList);
 
+    void ExecuteMoveCommand(TSrcEditorCommand Command, void* Data);
+    void ExecuteEditCommand(TSrcEditorCommand Command, char AChar, void* Data);
+    void ExecuteOtherCommand(TSrcEditorCommand Command, void* Data);
+    void MovePage(TSrcEditorCommand Command);
+    void MovePageEdge(TSrcEditorCommand Command);
+    void ScrollByCommand(TSrcEditorCommand Command);
+    void SetMarkerByCommand(int Index, void* Data);
+    void DeleteSelectionRecorded();
+    void DeleteLastChar();
+    void DeleteChar();
+    void DeleteToWordOrLineEnd(bool WholeLine);
+    void DeleteToWordOrLineStart(bool WholeLine);
+    void DeleteLine();
+    void LineBreak(bool MoveCaret);
+    void TypeChar(char AChar);
+    void ReplaceSelectionTyped(const std::string& S);
+    void InsertImeString(const std::string& S);
+    void PadCaretLine(bool InsertMode, std::string& Filler);
+    void JumpLeftCharAfterTyping();
+    int SmartBackspaceColumn(int Column) const;
+    int SmartTabWidth() const;
+    int UnindentWidth(const std::string& Line, int FromChar) const;
+    void WithScrollPastEol(const std::function<void()>& Action);
+    void PasteBlock(const std::string& Block);
+    void PastePlainText(const std::string& Text);
+    void AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start, const TBufferCoord& End);
+    TBufferCoord PasteStart();
+    void UndoInsert(const TSrcEditUndoItem& Item);
+    void UndoDelete(const TSrcEditUndoItem& Item);
+    void UndoLineBreak(const TSrcEditUndoItem& Item);
+    void UndoUnindent(const TSrcEditUndoItem& Item);
+    void RedoInsert(const TSrcEditUndoItem& Item);
+    void RedoDelete(const TSrcEditUndoItem& Item);
+    void RedoUnindent(const TSrcEditUndoItem& Item);
+    void RedoWhiteSpaceAdd(const TSrcEditUndoItem& Item);
+    // Sets caret and selection with Mode as the active selection mode.
+    void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
+                  const TBufferCoord& After);
+    void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
+    void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
+
     void InstallPlugin(TSrcEditPlugin* APlugin);
     void RemovePlugin(TSrcEditPlugin* APlugin);
 
     TSrcWindowServices* window_ = nullptr;
+    TSrcClipboard* clipboard_ = nullptr;
+    bool modified_ = false;
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;
@@ -507,6 +620,7 @@ private:
     TBorderStyle borderStyle_ = bsSingle;
     bool scrolling_ = false;  // the thumb is being moved
     bool caretAtEndOfRow_ = false;
+    bool readOnly_ = false;
 
     std::unique_ptr<TSrcEditKeyStrokes> keystrokes_;
     std::unique_ptr<TSrcEditKbdHandler> kbdHandler_;

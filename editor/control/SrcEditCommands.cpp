@@ -54,9 +54,6 @@ void TCustomSrcEdit::CommandProcessor(TSrcEditorCommand Command, char AChar, voi
     DoOnCommandProcessed(Command, AChar, Data);
 }
 
-// Filled by the command execution of the control.
-void TCustomSrcEdit::ExecuteCommand(TSrcEditorCommand, char, void*) {}
-
 void TCustomSrcEdit::DoOnProcessCommand(TSrcEditorCommand& Command, char& AChar, void* Data) {
     if (Command >= ecUserFirst) {
         if (OnProcessUserCommand) {

@@ -68,7 +68,7 @@ int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
             if (AddToUndoList) {
                 undoList_->AddChange(crPaste, BufferCoord(insertPos, caretY_),
                                      BufferCoord(ClampToInt32(int64_t{insertPos} + static_cast<int64_t>(piece.size())), caretY_),
-                                     std::string(), activeSelectionMode_);
+                                     std::string(), smColumn);
             }
         }
         if (i + 1 < pieces.size()) {

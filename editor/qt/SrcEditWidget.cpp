@@ -32,10 +32,12 @@ TSrcEditWidget::TSrcEditWidget(QWidget* Parent, TComponent* AOwner)
     window_ = std::make_unique<TSrcEditWindow>(*this, *this);
     window_->SetBorderStyle(BorderStyle());
     SetWindowServices(window_.get());
+    SetClipboard(&systemClipboard_);
 }
 
 TSrcEditWidget::~TSrcEditWidget() {
     SetWindowServices(nullptr);
+    SetClipboard(nullptr);
     window_.reset();
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "editor/control/SrcEdit.h"
+#include "editor/qt/QtClipboard.h"
 #include "editor/qt/SrcEditWindow.h"
 
 // The editor control as a Qt widget: a scroll area whose viewport is the
@@ -32,4 +33,5 @@ protected:
 
 private:
     std::unique_ptr<TSrcEditWindow> window_;
+    TQtClipboard systemClipboard_;
 };

@@ -43,8 +43,16 @@ void TSrcEditUndoList::AddChange(TSrcChangeReason AReason, const TBufferCoord& A
 }
 
 void TSrcEditUndoList::BeginBlock() {
-    ++blockCount_;
-    blockChangeNumber_ = nextChangeNumber_;
+    if (blockCount_++ == 0) {
+        blockChangeNumber_ = forcedChangeNumber_ != 0 ? forcedChangeNumber_ : nextChangeNumber_;
+    }
+}
+
+void TSrcEditUndoList::SetBlockChangeNumber(int Value) {
+    if (blockCount_ == 0) {
+        forcedChangeNumber_ = Value;
+    }
+    blockChangeNumber_ = Value;
 }
 
 void TSrcEditUndoList::EndBlock() {
@@ -55,8 +63,10 @@ void TSrcEditUndoList::EndBlock() {
         return;
     }
     int32_t blockNumber = blockChangeNumber_;
-    blockChangeNumber_ = 0;
-    AdvanceChangeNumber();
+    blockChangeNumber_ = forcedChangeNumber_;
+    if (forcedChangeNumber_ == 0) {
+        AdvanceChangeNumber();
+    }
     if (!items_.empty() && items_.back()->ChangeNumber == blockNumber) {
         FireAdded();
     }

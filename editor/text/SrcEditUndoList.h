@@ -48,6 +48,9 @@ public:
     void Assign(const TPersistent* Source) override;
 
     int BlockChangeNumber() const { return blockChangeNumber_; }
+    // Forces the number of the records that follow (0 lifts it); blocks
+    // opened meanwhile keep it.
+    void SetBlockChangeNumber(int Value);
     int BlockCount() const { return blockCount_; }
     bool FullUndoImpossible() const { return fullUndoImpossible_; }
     int LockCount() const { return lockCount_; }
@@ -63,6 +66,7 @@ private:
     void FireAdded();
 
     int32_t blockChangeNumber_ = 0;
+    int32_t forcedChangeNumber_ = 0;
     int32_t blockCount_ = 0;
     bool fullUndoImpossible_ = false;
     std::vector<TSrcEditUndoItem*> items_;

@@ -107,8 +107,9 @@ TEST_F(SrcEditWidgetKeysTest, InputMethodCommitAndQueries) {
 
     QRect caret = scene.editor->inputMethodQuery(Qt::ImCursorRectangle).toRect();
     QPoint port = scene.editor->viewport()->geometry().topLeft();
-    EXPECT_EQ(caret, QRect(port.x() + scene.editor->TextOffset(), port.y(), scene.editor->CharWidth(),
-                           scene.editor->LineHeight()));
+    ASSERT_EQ(scene.editor->CaretX(), 5);  // after the four characters typed
+    EXPECT_EQ(caret, QRect(port.x() + scene.editor->TextOffset() + 4 * scene.editor->CharWidth(), port.y(),
+                           scene.editor->CharWidth(), scene.editor->LineHeight()));
     QFont font = scene.editor->inputMethodQuery(Qt::ImFont).value<QFont>();
     EXPECT_EQ(QFontInfo(font).fixedPitch(), true);
     EXPECT_TRUE(scene.editor->inputMethodQuery(Qt::ImEnabled).toBool());

@@ -1,0 +1,134 @@
+#include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditUndoGuards.h"
+
+namespace {
+bool IsEndMarker(TSrcChangeReason Reason) {
+    return Reason == crAutoCompleteEnd || Reason == crPasteEnd || Reason == crSpecial1End || Reason == crSpecial2End;
+}
+
+bool IsBeginMarker(TSrcChangeReason Reason) {
+    return Reason == crAutoCompleteBegin || Reason == crPasteBegin || Reason == crSpecial1Begin ||
+           Reason == crSpecial2Begin;
+}
+
+// Begin and end markers of one kind are neighbours in the reason list.
+TSrcChangeReason MatchingMarker(TSrcChangeReason Reason) {
+    return static_cast<TSrcChangeReason>(IsEndMarker(Reason) ? Reason - 1 : Reason + 1);
+}
+
+// Replays one group from From (whose records Step pops) while To's
+// records take the group's number. IsStart tells a marker group's start.
+template <typename TStep>
+void ReplayGroup(TSrcEditUndoList& From, TSrcEditUndoList& To, bool GroupUndo, bool (*IsStart)(TSrcChangeReason),
+                 TStep Step) {
+    TSrcChangeReason first = From.LastChangeReason();
+    bool markerGroup = IsStart(first);
+    TSrcForcedChangeNumber forced(To, From.PeekItem()->ChangeNumber);
+    int number = From.PeekItem()->ChangeNumber;
+    while (true) {
+        TSrcChangeReason done = From.LastChangeReason();
+        Step();
+        TSrcEditUndoItem* next = From.PeekItem();
+        if (!next) {
+            break;
+        }
+        if (markerGroup) {
+            if (next->ChangeReason == MatchingMarker(first)) {
+                Step();  // the closing marker
+                break;
+            }
+            continue;
+        }
+        if (next->ChangeNumber == number) {
+            continue;
+        }
+        if (!(GroupUndo && next->ChangeReason == done && done != crIndent && done != crUnindent)) {
+            break;
+        }
+    }
+}
+
+// A group break at the top of From moves to To.
+void MoveGroupBreak(TSrcEditUndoList& From, TSrcEditUndoList& To) {
+    if (From.LastChangeReason() != crGroupBreak) {
+        return;
+    }
+    std::unique_ptr<TSrcEditUndoItem> item(From.PopItem());
+    To.PushItem(item.release());
+}
+}  // namespace
+
+void TCustomSrcEdit::Undo() {
+    if (ReadOnly()) {
+        return;
+    }
+    MoveGroupBreak(*undoList_, *redoList_);
+    if (!undoList_->CanUndo()) {
+        return;
+    }
+    ReplayGroup(*undoList_, *redoList_, options_.Contains(eoGroupUndo), IsEndMarker,
+                [this] { UndoItem(); });
+    UpdateModifiedStatus();
+}
+
+void TCustomSrcEdit::Redo() {
+    if (ReadOnly() || !redoList_->CanUndo()) {
+        return;
+    }
+    ReplayGroup(*redoList_, *undoList_, options_.Contains(eoGroupUndo), IsBeginMarker,
+                [this] { RedoItem(); });
+    MoveGroupBreak(*redoList_, *undoList_);
+    UpdateModifiedStatus();
+}
+
+void TCustomSrcEdit::ClearUndo() {
+    undoList_->Clear();
+    redoList_->Clear();
+}
+
+void TCustomSrcEdit::ClearAll() {
+    lines_->Clear();
+    marks_->Clear();
+    for (TSrcEditMark*& bookmark : bookmarks_) {
+        bookmark = nullptr;
+    }
+    ClearUndo();
+    SetModified(false);
+}
+
+void TCustomSrcEdit::LockUndo() {
+    undoList_->Lock();
+    redoList_->Lock();
+}
+
+void TCustomSrcEdit::UnlockUndo() {
+    undoList_->Unlock();
+    redoList_->Unlock();
+}
+
+void TCustomSrcEdit::SetMaxUndo(int Value) {
+    if (Value >= 0) {
+        undoList_->SetMaxUndoActions(Value);
+        redoList_->SetMaxUndoActions(Value);
+    }
+}
+
+void TCustomSrcEdit::SetModified(bool Value) {
+    if (Value == modified_) {
+        return;
+    }
+    if (!Value && options_.Contains(eoGroupUndo) && undoList_->CanUndo()) {
+        undoList_->AddGroupBreak();
+    }
+    undoList_->SetInitialState(!Value);
+    modified_ = Value;
+    StatusChanged({scModified});
+}
+
+void TCustomSrcEdit::UpdateModifiedStatus() {
+    bool value = !undoList_->InitialState();
+    if (value != modified_) {
+        modified_ = value;
+        StatusChanged({scModified});
+    }
+}

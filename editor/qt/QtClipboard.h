@@ -1,0 +1,12 @@
+#pragma once
+#include "editor/control/SrcClipboard.h"
+
+// The editor's clipboard over the application's clipboard: plain text as
+// Unicode with LF line ends, other formats as raw bytes under their MIME
+// type, one QMimeData per copy.
+class TQtClipboard : public TSrcClipboard {
+public:
+    bool HasFormat(const std::string& Format) const override;
+    bool GetData(const std::string& Format, std::string& Data) const override;
+    bool SetData(const std::vector<TItem>& Items) override;
+};

@@ -1,0 +1,42 @@
+#pragma once
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/editor/common/FakeClipboard.h"
+#include "tests/editor/common/FakeSrcPlatform.h"
+
+// A control with a fake clipboard, driven through its commands.
+class UndoTestBase : public ::testing::Test, public SrcEditTestBase {
+protected:
+    UndoTestBase() { edit->SetClipboard(&clipboard); }
+    ~UndoTestBase() override { edit->SetClipboard(nullptr); }
+
+    void Run(TSrcEditorCommand Command, char AChar = '\0', void* Data = nullptr) {
+        edit->CommandProcessor(Command, AChar, Data);
+    }
+    void Type(const std::string& Text) {
+        for (char c : Text) {
+            Run(ecChar, c);
+        }
+    }
+    void Select(TSrcSelectionMode Mode, TBufferCoord From, TBufferCoord To) {
+        edit->SetSelectionMode(Mode);
+        edit->SetCaretAndSelection(To, From, To);
+    }
+    void Options(std::initializer_list<TSrcEditorOption> On, std::initializer_list<TSrcEditorOption> Off = {}) {
+        for (TSrcEditorOption o : On) {
+            WithOption(o, true);
+        }
+        for (TSrcEditorOption o : Off) {
+            WithOption(o, false);
+        }
+    }
+    std::string Block() const {
+        auto it = clipboard.data.find(kSrcClipboardBlock);
+        return it == clipboard.data.end() ? std::string("<none>") : it->second;
+    }
+
+    FakeClipboard clipboard;
+};
