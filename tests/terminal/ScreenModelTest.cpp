@@ -1,0 +1,163 @@
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "ide/terminal/ScreenModel.h"
+
+namespace {
+
+// The view as a list of lines, the beeps and the log bytes.
+class RecordingOutput : public IScreenOutput {
+public:
+    int ViewLineCount() const override { return int(view.size()); }
+    void ClearView() override { view.clear(); }
+    void AppendViewLine(const std::string& text) override { view.push_back(text); }
+    void ReplaceViewLine(int index, const std::string& text) override { view.at(size_t(index)) = text; }
+    void DeleteFirstViewLine() override { view.pop_front(); }
+    void Beep() override { ++beeps; }
+    void Log(const char* data, size_t size) override { log.append(data, size); }
+
+    std::deque<std::string> view;
+    int beeps = 0;
+    std::string log;
+};
+
+class ScreenModelTest : public ::testing::Test {
+protected:
+    void SetUp() override { screen.Clear(); }
+    void Feed(const std::string& text, bool logging = true) { screen.AddText(text.data(), text.size(), logging); }
+    std::vector<std::string> View() const { return {out.view.begin(), out.view.end()}; }
+
+    RecordingOutput out;
+    TScreenModel screen{out};
+};
+
+}  // namespace
+
+TEST_F(ScreenModelTest, StartsClearedWithOneEmptyViewLine)
+{
+    EXPECT_EQ(View(), std::vector<std::string>{""});
+    EXPECT_EQ(screen.Column(), 1);
+    EXPECT_EQ(screen.Row(), 1);
+    EXPECT_EQ(screen.DisplayBytes(), "\r\n");
+}
+
+TEST_F(ScreenModelTest, CarriageReturnOverwritesFromColumnOne)
+{
+    Feed("AB\rC");
+    EXPECT_EQ(View(), std::vector<std::string>{"CB"});
+    EXPECT_EQ(screen.Column(), 2);
+    EXPECT_EQ(out.log, "ABC");
+}
+
+TEST_F(ScreenModelTest, CursorLeftAndRightStopAtTheirLimits)
+{
+    Feed("\x03");
+    EXPECT_EQ(screen.Column(), 1);
+    Feed(std::string(250, '\x04'));
+    EXPECT_EQ(screen.Column(), 199);
+    Feed("\x03\x03");
+    EXPECT_EQ(screen.Column(), 197);
+    EXPECT_EQ(out.log, "");
+}
+
+TEST_F(ScreenModelTest, PrintableBeyondTheWidthStartsANewLine)
+{
+    Feed(std::string(200, 'a'));
+    EXPECT_EQ(screen.Row(), 1);
+    EXPECT_EQ(screen.Column(), 201);
+    Feed("b");
+    EXPECT_EQ(View(), (std::vector<std::string>{std::string(200, 'a'), "b"}));
+    EXPECT_EQ(screen.Row(), 2);
+    EXPECT_EQ(screen.Column(), 2);
+    EXPECT_EQ(out.log, std::string(200, 'a') + "\r\nb");
+}
+
+TEST_F(ScreenModelTest, LineFeedsScrollAtTheLastRow)
+{
+    Feed("first\n");
+    Feed(std::string(300, '\n'));
+    EXPECT_EQ(screen.Row(), 300);
+    EXPECT_EQ(screen.Column(), 1);
+    ASSERT_EQ(out.view.size(), 300u);
+    for (const std::string& line : out.view) EXPECT_EQ(line, "");
+    EXPECT_EQ(screen.ScreenLine(0), "");
+    EXPECT_EQ(screen.DisplayBytes().size(), 600u);
+}
+
+TEST_F(ScreenModelTest, FormFeedClearsAndHomes)
+{
+    Feed("one\ntwo\x10");
+    EXPECT_EQ(View(), std::vector<std::string>{""});
+    EXPECT_EQ(screen.Row(), 1);
+    EXPECT_EQ(screen.Column(), 1);
+    EXPECT_EQ(screen.ScreenLine(2), "");
+    Feed("z");
+    EXPECT_EQ(View(), std::vector<std::string>{"z"});
+}
+
+TEST_F(ScreenModelTest, ShortLineGetsTheByteAppendedWithoutPadding)
+{
+    Feed("\x04\x04\x04\x04x");
+    EXPECT_EQ(View(), std::vector<std::string>{"x"});
+    EXPECT_EQ(screen.Column(), 6);
+}
+
+TEST_F(ScreenModelTest, BellAndIgnoredBytesLeaveTheScreen)
+{
+    Feed("\x07\x08\x09");
+    EXPECT_EQ(out.beeps, 1);
+    EXPECT_EQ(View(), std::vector<std::string>{""});
+    // 0, 2 and bytes above 127 are printable and stored as they come.
+    Feed(std::string("\x00\x02\xe9", 3));
+    EXPECT_EQ(out.view[0], std::string("\x00\x02\xe9", 3));
+    EXPECT_EQ(out.log, std::string("\x00\x02\xe9", 3));
+}
+
+TEST_F(ScreenModelTest, NothingIsLoggedWhenNotLogging)
+{
+    Feed("ab\ncd", false);
+    EXPECT_EQ(out.log, "");
+    EXPECT_EQ(View(), (std::vector<std::string>{"ab", "cd"}));
+}
+
+// Up and down over written lines, home, and a scroll at row 300, against a
+// stream worked out by hand.
+TEST_F(ScreenModelTest, StreamMovesOverWrittenLinesAndScrolls)
+{
+    Feed("line1\nline2\nline3");
+    Feed("\x05\x05X");           // up twice: row 1, column 6
+    EXPECT_EQ(screen.Row(), 1);
+    Feed("\x06Y");                // down: row 2, column 8 (appended)
+    Feed("\x06\x06\x06Z");        // the view has 3 lines: row stops at 3
+    EXPECT_EQ(screen.Row(), 3);
+    Feed("\x01" "H");             // home overwrites "l" of line1
+    EXPECT_EQ(View(), (std::vector<std::string>{"Hine1X", "line2Y", "line3Z"}));
+    Feed("\x06\x06\n");           // row 3 is the last view line: a new line 4
+    EXPECT_EQ(screen.Row(), 4);
+    EXPECT_EQ(out.view.size(), 4u);
+    Feed(std::string(296, '\n') + "end");
+    EXPECT_EQ(screen.Row(), 300);
+    ASSERT_EQ(out.view.size(), 300u);
+    Feed("\nlast");
+    ASSERT_EQ(out.view.size(), 300u);
+    EXPECT_EQ(out.view.front(), "line2Y");
+    EXPECT_EQ(out.view[298], "end");
+    EXPECT_EQ(out.view[299], "last");
+    EXPECT_EQ(screen.ScreenLine(1), "line2Y");
+    EXPECT_EQ(screen.ScreenLine(300), "last");
+    Feed("\x06\x05\x05" "!");      // down does nothing at the bottom
+    EXPECT_EQ(out.view[297], "!");
+    EXPECT_EQ(screen.Row(), 298);
+
+    std::string display;
+    for (const std::string& line : out.view) display += line + "\r\n";
+    EXPECT_EQ(screen.DisplayBytes(), display);
+    EXPECT_EQ(out.log, "line1\r\nline2\r\nline3XYZH\r\n" + [] {
+        std::string s;
+        for (int i = 0; i < 296; ++i) s += "\r\n";
+        return s;
+    }() + "end\r\nlast!");
+}
