@@ -1,5 +1,5 @@
 // Code templates: the template list and File | Insert Template. Both insert
-// through the control's undoable insertion, as one undo block.
+// through the control's undoable insertion, as one undo step.
 #include <QListWidget>
 
 #include "ide/CodeTemplates.h"
@@ -14,15 +14,16 @@ constexpr int ListHeight = 69;
 constexpr int ListItemHeight = 13;
 constexpr int ListFontPixels = 11;
 
-// Inserts text at the caret (the selection is dropped) as one undo block.
+// Inserts text at `at` (the selection is dropped) as one undoable step that
+// grouped undo does not join with the edits around it.
 void InsertUndoable(CZARNSource& page, const TBufferCoord& at, const std::string& text)
 {
-    page.UndoList().BeginBlock();
     page.SetCaretXY(at);
     page.SetBlockBegin(at);
     page.SetBlockEnd(at);
-    page.SetSelTextPrimitiveEx(smNormal, text, true);
-    page.UndoList().EndBlock();
+    page.UndoList().AddGroupBreak();
+    page.SetSelText(text);
+    page.UndoList().AddGroupBreak();
 }
 }  // namespace
 

@@ -5,11 +5,14 @@
 #include <QFileInfo>
 #include <QFontDialog>
 
-#include "ide/ColorBox.h"
+#include <QLineEdit>
 
-TQtOptionsDialogs::TQtOptionsDialogs(QWidget* parent, std::function<bool()> saveDesktop, PathChooser paths,
-                                     PortChooser ports)
-    : parent_(parent), saveDesktop_(std::move(saveDesktop)), paths_(std::move(paths)), ports_(std::move(ports))
+#include "ide/ColorBox.h"
+#include "ide/dialogs/ChoosePath.h"
+#include "ide/dialogs/ChoosePort.h"
+
+TQtOptionsDialogs::TQtOptionsDialogs(QWidget* parent, std::function<bool()> saveDesktop)
+    : parent_(parent), saveDesktop_(std::move(saveDesktop))
 {
 }
 
@@ -44,10 +47,15 @@ std::optional<std::string> TQtOptionsDialogs::CompilerFile(const std::string& cu
 
 std::optional<std::string> TQtOptionsDialogs::ChoosePath(const std::string& path)
 {
-    return paths_ ? paths_(path) : std::nullopt;
+    TChoosePath chooser(parent_);
+    chooser.Path->setText(QString::fromStdString(path));
+    if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+    return chooser.Path->text().toStdString();
 }
 
-std::optional<std::vector<std::string>> TQtOptionsDialogs::ChoosePorts(const std::vector<std::string>& ports)
+std::optional<std::vector<std::string>> TQtOptionsDialogs::ChoosePorts(const std::vector<std::string>&)
 {
-    return ports_ ? ports_(ports) : std::nullopt;
+    TChoosePort editor(parent_);
+    if (editor.exec() != QDialog::Accepted) return std::nullopt;
+    return editor.Ports();
 }

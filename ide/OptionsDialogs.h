@@ -26,15 +26,11 @@ public:
     virtual bool SaveDesktop() = 0;
 };
 
-// The real dialogs. The path chooser and the port-list editor are the
-// given functions; without one, the button does nothing.
+// The real dialogs: colour, font and file dialogs, the path chooser and the
+// port-list editor (which shows the stored valid ports).
 class TQtOptionsDialogs : public IOptionsDialogs {
 public:
-    using PathChooser = std::function<std::optional<std::string>(const std::string&)>;
-    using PortChooser = std::function<std::optional<std::vector<std::string>>(const std::vector<std::string>&)>;
-
-    TQtOptionsDialogs(QWidget* parent, std::function<bool()> saveDesktop, PathChooser paths = {},
-                      PortChooser ports = {});
+    TQtOptionsDialogs(QWidget* parent, std::function<bool()> saveDesktop);
 
     std::optional<uint32_t> PickColor(uint32_t current) override;
     bool PickFont(std::string& name, int32_t& size) override;
@@ -46,6 +42,4 @@ public:
 private:
     QWidget* parent_;
     std::function<bool()> saveDesktop_;
-    PathChooser paths_;
-    PortChooser ports_;
 };

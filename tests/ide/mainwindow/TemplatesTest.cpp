@@ -218,30 +218,28 @@ TEST_F(TemplatesTest, ListShowsTheNamesInOrderAndEachTemplateLandsByteForByte)
     EXPECT_TRUE(Page()->Modified());
 }
 
-TEST_F(TemplatesTest, TemplateGoesAboveTheCaretLineIndentedToItsColumnAsOneUndoBlock)
+TEST_F(TemplatesTest, TemplateGoesAboveTheCaretLineIndentedToItsColumnAndUndoesInOneStep)
 {
     FillPage(12);
     Page()->SetCaretXY(TBufferCoord{2, 3});
-    Type("x");  // an earlier edit on line 3
-    const int earlierItems = Page()->UndoList().ItemCount();
-    const int earlierChange = Page()->UndoList().PeekItem()->ChangeNumber;
+    Page()->SetSelText("x");  // an earlier, undoable edit on line 3
     Page()->SetCaretXY(TBufferCoord{5, 10});
     form->SelectTemplate(9);  // "if else"
-    const std::vector<std::string> lines = PageLines();
+    std::vector<std::string> lines = PageLines();
     EXPECT_EQ(std::vector<std::string>(lines.begin() + 9, lines.begin() + 14),
               (std::vector<std::string>{"    if (  ) {", "    }", "    else {", "    }", "line10"}));
-    EXPECT_EQ(lines[2], "lxine3");
     EXPECT_EQ(Page()->CaretXY(), (TBufferCoord{5, 14}));
     EXPECT_TRUE(Page()->Modified());
 
-    // The template is on the undo list above the earlier edit, as one change.
-    TSrcEditUndoList& undo = Page()->UndoList();
-    ASSERT_GT(undo.ItemCount(), earlierItems);
-    const int templateChange = undo.PeekItem()->ChangeNumber;
-    EXPECT_NE(templateChange, earlierChange);
-    for (int i = earlierItems; i < undo.ItemCount(); ++i) EXPECT_EQ(undo.Items(i)->ChangeNumber, templateChange);
-    EXPECT_EQ(undo.PeekItem()->ChangeStartPos, (TBufferCoord{1, 10}));
-    EXPECT_EQ(undo.PeekItem()->ChangeEndPos, (TBufferCoord{1, 14}));
+    Page()->Undo();
+    lines = PageLines();
+    ASSERT_EQ(lines.size(), 13u);
+    EXPECT_EQ(lines[9], "line10");
+    EXPECT_EQ(lines[2], "lxine3");
+    Page()->Undo();
+    lines = PageLines();
+    EXPECT_EQ(lines[2], "line3");
+    EXPECT_EQ(lines[9], "line10");
 }
 
 TEST_F(TemplatesTest, SkeletonIsAppendedBelowTheTextAndTheCaretStays)
