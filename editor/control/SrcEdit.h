@@ -23,6 +23,7 @@
 #include "editor/control/SrcGutter.h"
 #include "editor/control/SrcSelectedColor.h"
 #include "editor/control/SrcWindowServices.h"
+#include "editor/search/SrcSearchTypes.h"
 
 class TSrcCanvas;
 class TSrcCustomHighlighter;
@@ -31,6 +32,7 @@ class TSrcEditPlugin;
 class TSrcInternalImage;
 class TSrcEditWordWrapper;
 class TSrcTextDrawerBase;
+class TSrcEditSearchCustom;
 
 using TStatusChangeEvent = TEvent<TObject*, TSrcStatusChanges>;
 using TPlaceMarkEvent = TEvent<TObject*, TSrcEditMark*&>;
@@ -49,6 +51,14 @@ using TContextHelpEvent = TEvent<TObject*, std::string>;
 using TProcessCommandEvent = TEvent<TObject*, TSrcEditorCommand&, char&, void*>;
 // (Sender, AfterProcessing, Handled, Command, AChar, Data, HandlerData).
 using THookedCommandEvent = TEvent<TObject*, bool, bool&, TSrcEditorCommand&, char&, void*, void*>;
+// (Sender, ASearch, AReplace, Line, Column, Action); Action comes in raCancel.
+using TReplaceTextEvent = TEvent<TObject*, const std::string&, const std::string&, int, int, TSrcReplaceAction&>;
+// (Sender, Shift, X, Y).
+using TMouseMoveEvent = TEvent<TObject*, TShiftState, int, int>;
+// (Sender, Button, X, Y, Line, Mark); Mark is nil beside the marks.
+using TGutterClickEvent = TEvent<TObject*, TMouseButton, int, int, int, TSrcEditMark*>;
+// (Sender, X, Y, Files): full file names, dropped at (X, Y).
+using TDropFilesEvent = TEvent<TObject*, int, int, TStrings*>;
 // Sees one token: its 0-based start, text and attribute; false stops the walk.
 using TTokenVisitor = std::function<bool(int Start, const std::string& Token, TSrcHighlighterAttributes* Attri)>;
 
@@ -143,6 +153,44 @@ public:
     // An input method's result: ecImeStr with the text; the next
     // RepeatedChars characters are the same text again and are dropped.
     void ImeResult(const std::string& Text, int RepeatedChars);
+
+    // Mouse input, as the platform layer delivers it, in client pixels. A
+    // double click runs DblClick, then MouseDown with ssDouble.
+    virtual void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void MouseMove(TShiftState Shift, int X, int Y);
+    virtual void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y);
+    virtual void DblClick();
+    // Delta in wheel units, 120 a notch.
+    void MouseWheel(int WheelDelta, TShiftState Shift);
+    // The window lost the mouse capture.
+    void CaptureChanged();
+    void ComputeCaret(int X, int Y);
+    void ComputeScroll(int X, int Y);
+    virtual void DoOnGutterClick(TMouseButton Button, int X, int Y);
+    virtual void UpdateMouseCursor();
+    // The focus goes to the window or to the newest focus control.
+    void SetFocus();
+    void SetWordBlock(TBufferCoord Value);
+    void SetSelWord() { SetWordBlock(CaretXY()); }
+    bool IsPointInSelection(const TBufferCoord& Value) const;
+    // False when the pointer is outside the client area.
+    bool GetPositionOfMouse(TBufferCoord& aPos) const;
+    std::string GetWordAtMouse();
+
+    // The standard edit actions: ExecuteAction runs one; UpdateAction tells,
+    // while the control has the focus, whether it is enabled (false when
+    // the control does not handle it).
+    bool ExecuteAction(TSrcEditAction Action);
+    bool UpdateAction(TSrcEditAction Action, bool& Enabled) const;
+
+    // Drag and drop of text between editor controls; Shift is the key state.
+    void DragOver(TCustomSrcEdit* Source, int X, int Y, TDragState State, TShiftState Shift, bool& Accept);
+    void DragDrop(TCustomSrcEdit* Source, int X, int Y, TShiftState Shift);
+    void DragCanceled();
+    // The drag that BeginDrag started is over; Dropped when a target took it.
+    void DragEnded(bool Dropped);
+    bool Dragging() const { return dragging_; }
+    void DropFiles(int X, int Y, const std::vector<std::string>& Files);
 
     // Key bindings and commands.
     TSrcEditKeyStrokes& Keystrokes() const { return *keystrokes_; }
@@ -297,6 +345,14 @@ public:
     void InsertBlock(const TBufferCoord& BB, const TBufferCoord& BE, const std::string& ChangeStr,
                      bool AddToUndoList);
 
+    // Search and replace through the search engine (not owned; a freed
+    // engine is unassigned). The number of occurrences found or handled.
+    int SearchReplace(const std::string& ASearch, const std::string& AReplace, TSrcSearchOptions AOptions);
+    TSrcEditSearchCustom* SearchEngine() const { return searchEngine_; }
+    void SetSearchEngine(TSrcEditSearchCustom* Value);
+    virtual TSrcReplaceAction DoOnReplaceText(const std::string& ASearch, const std::string& AReplace, int Line,
+                                              int Column);
+
     // Clipboard (not owned); without one nothing can be copied or pasted.
     TSrcClipboard* Clipboard() const { return clipboard_; }
     void SetClipboard(TSrcClipboard* Value) { clipboard_ = Value; }
@@ -413,6 +469,15 @@ public:
     TProcessCommandEvent OnCommandProcessed;
     TMouseCursorEvent OnMouseCursor;
     TContextHelpEvent OnContextHelp;
+    TReplaceTextEvent OnReplaceText;
+    TMouseEvent OnMouseDown;
+    TMouseMoveEvent OnMouseMove;
+    TMouseEvent OnMouseUp;
+    TNotifyEvent OnDblClick;
+    TGutterClickEvent OnGutterClick;
+    TDropFilesEvent OnDropFiles;
+    TCursor Cursor = crIBeam;
+    TCursor DragCursor = crDrag;
 
 protected:
     virtual void DoOnProcessCommand(TSrcEditorCommand& Command, char& AChar, void* Data);
@@ -444,6 +509,7 @@ protected:
 private:
     friend class TSrcEditPlugin;
     friend class TTextLinesPainter;
+    friend class TSrcSearchReplaceRun;
 
     TColor EditorBackground(int Line) const;
 
@@ -538,6 +604,12 @@ private:
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 
+    void ScrollTimerHandler();
+    bool MouseCaptured() const;
+    void SetMouseCapture(bool Value);
+    bool ShouldDrop(const TBufferCoord& NewPos, bool Move) const;
+    void DropText(TCustomSrcEdit& Source, TBufferCoord NewPos, bool Move);
+
     void InstallPlugin(TSrcEditPlugin* APlugin);
     void RemovePlugin(TSrcEditPlugin* APlugin);
 
@@ -547,6 +619,7 @@ private:
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;
+    TSrcEditSearchCustom* searchEngine_ = nullptr;
     bool destroying_ = false;
 
     std::unique_ptr<TSrcEditStringList> ownLines_;
@@ -637,6 +710,12 @@ private:
     uint16_t lastKey_ = 0;  // the unmatched first stroke of a two-stroke binding
     TShiftState lastShiftState_;
     int32_t imeCount_ = 0;  // input-method characters still to drop
+    int32_t mouseDownX_ = 0;  // where a press on the selection happened
+    int32_t mouseDownY_ = 0;
+    int32_t scrollDeltaX_ = 0;
+    int32_t scrollDeltaY_ = 0;
+    int32_t wheelAccumulator_ = 0;
+    bool dragging_ = false;  // the selection is being dragged away
 };
 
 // The control as the IDE uses it.

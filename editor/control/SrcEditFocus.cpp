@@ -20,6 +20,3 @@ void TCustomSrcEdit::FocusOut() {
         InvalidateSelection();
     }
 }
-
-// No timer of the control's own runs yet.
-void TCustomSrcEdit::TimerFired(int) {}

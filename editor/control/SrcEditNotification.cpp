@@ -1,5 +1,6 @@
 #include "editor/control/SrcEdit.h"
 #include "editor/highlight/SrcCustomHighlighter.h"
+#include "editor/search/SrcEditSearchCustom.h"
 #include "editor/support/SrcImageList.h"
 
 void TCustomSrcEdit::Notification(TComponent* AComponent, TOperation Operation) {
@@ -9,6 +10,9 @@ void TCustomSrcEdit::Notification(TComponent* AComponent, TOperation Operation) 
     }
     if (highlighter_ && AComponent == highlighter_) {
         SetHighlighter(nullptr);
+    }
+    if (searchEngine_ && AComponent == searchEngine_) {
+        searchEngine_ = nullptr;
     }
     if (linesOwner_ && AComponent == linesOwner_) {
         RemoveLinesPointer();

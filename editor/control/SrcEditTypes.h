@@ -77,3 +77,6 @@ enum TScrollHintFormat : uint8_t { shfTopLineOnly, shfTopToBottom };
 enum TTransientType : uint8_t { ttBefore, ttAfter };
 
 constexpr int32_t SRCEDIT_MAX_INT = 2147483647;
+
+// The timer that scrolls while the mouse is held outside the text.
+constexpr int SRCEDIT_SCROLL_TIMER = 1;

@@ -6,6 +6,7 @@
 #include "editor/support/SrcColor.h"
 #include "editor/support/SrcCoord.h"
 #include "editor/control/SrcEditTypes.h"
+#include "editor/support/SrcInput.h"
 
 class TSrcCanvas;
 
@@ -99,4 +100,21 @@ public:
     // A repeating timer; the window calls the control's TimerFired(Id).
     virtual void StartTimer(int Id, int IntervalMs) = 0;
     virtual void StopTimer(int Id) = 0;
+
+    // The mouse: capture while a button is held (the window calls the
+    // control's CaptureChanged when it loses it), the cursor shape over the
+    // window, the pointer in client coordinates, the distance that starts a
+    // drag, the lines of one wheel notch (-1: a page).
+    virtual void SetMouseCapture(bool Value) = 0;
+    virtual bool MouseCapture() const = 0;
+    virtual void SetCursor(TCursor Cursor) = 0;
+    virtual TPoint CursorPos() const = 0;
+    virtual TPoint DragDistance() const = 0;
+    virtual int WheelScrollLines() const = 0;
+    // Starts dragging the control's selection; the window reports the end
+    // through the control's DragEnded.
+    virtual void BeginDrag() = 0;
+    // Gives the focus to the window, or to Control, one of the control's
+    // focus controls.
+    virtual void TakeFocus(const void* Control) = 0;
 };

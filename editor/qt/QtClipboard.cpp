@@ -49,13 +49,9 @@ bool TQtClipboard::GetData(const std::string& Format, std::string& Data) const {
     return true;
 }
 
-bool TQtClipboard::SetData(const std::vector<TItem>& Items) {
-    QClipboard* clipboard = SystemClipboard();
-    if (!clipboard) {
-        return false;
-    }
+QMimeData* MakeSrcMimeData(const std::vector<TSrcClipboard::TItem>& Items) {
     auto* data = new QMimeData;
-    for (const TItem& item : Items) {
+    for (const TSrcClipboard::TItem& item : Items) {
         if (IsText(item.Format)) {
             data->setText(PlainText(item.Data));
         } else {
@@ -63,6 +59,14 @@ bool TQtClipboard::SetData(const std::vector<TItem>& Items) {
                           QByteArray(item.Data.data(), static_cast<qsizetype>(item.Data.size())));
         }
     }
-    clipboard->setMimeData(data);  // takes ownership
+    return data;
+}
+
+bool TQtClipboard::SetData(const std::vector<TItem>& Items) {
+    QClipboard* clipboard = SystemClipboard();
+    if (!clipboard) {
+        return false;
+    }
+    clipboard->setMimeData(MakeSrcMimeData(Items));  // takes ownership
     return true;
 }

@@ -27,6 +27,8 @@ TSrcEditWidget::TSrcEditWidget(QWidget* Parent, TComponent* AOwner)
     port->setAttribute(Qt::WA_NoSystemBackground);
     port->setAutoFillBackground(false);
     port->setCursor(Qt::IBeamCursor);
+    port->setMouseTracking(true);
+    port->setAcceptDrops(true);
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_InputMethodEnabled);
     window_ = std::make_unique<TSrcEditWindow>(*this, *this);
@@ -55,5 +57,13 @@ void TSrcEditWidget::focusInEvent(QFocusEvent* Event) {
 
 void TSrcEditWidget::focusOutEvent(QFocusEvent* Event) {
     QAbstractScrollArea::focusOutEvent(Event);
+    QtGuardedCall("focus out", [this] { window_->LoseCapture(); });
     QtGuardedCall("focus out", [this] { FocusOut(); });
+}
+
+void TSrcEditWidget::changeEvent(QEvent* Event) {
+    QAbstractScrollArea::changeEvent(Event);
+    if (Event->type() == QEvent::ActivationChange && !isActiveWindow()) {
+        QtGuardedCall("deactivation", [this] { window_->LoseCapture(); });
+    }
 }

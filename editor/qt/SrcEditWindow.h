@@ -60,6 +60,22 @@ public:
     void StartTimer(int Id, int IntervalMs) override;
     void StopTimer(int Id) override;
 
+    void SetMouseCapture(bool Value) override { captured_ = Value; }
+    bool MouseCapture() const override { return captured_; }
+    void SetCursor(TCursor Cursor) override;
+    TPoint CursorPos() const override;
+    TPoint DragDistance() const override;
+    int WheelScrollLines() const override;
+    void BeginDrag() override;
+    void TakeFocus(const void* Control) override;
+
+    // The pointer as the newest mouse or drag event of the viewport saw it.
+    void SetPointer(const QPoint& Pos) { pointer_ = Pos; }
+    // The capture ends without a release (focus lost, window deactivated).
+    void LoseCapture();
+    TCursor Cursor() const { return cursor_; }
+    bool TimerRunning(int Id) const { return timers_.Running(Id); }
+
     const TQtCaret& Caret() const { return caret_; }
     TQtScrollBars& ScrollBars() { return scrollBars_; }
 
@@ -78,4 +94,7 @@ private:
     QRegion pending_;  // asked to repaint, not painted yet
     QRegion fresh_;    // to be painted afresh: the overlay goes there
     bool painting_ = false;
+    bool captured_ = false;
+    QPoint pointer_;
+    TCursor cursor_ = crIBeam;
 };

@@ -14,3 +14,12 @@ enum TMouseButton : uint8_t { mbLeft, mbRight, mbMiddle };
 using TCursor = int16_t;
 constexpr TCursor crDefault = 0;
 constexpr TCursor crArrow = -2;
+constexpr TCursor crIBeam = -4;
+constexpr TCursor crDrag = -12;
+constexpr TCursor crMultiDrag = -16;
+
+// Where a dragged pointer is relative to a drop target.
+enum TDragState : uint8_t { dsDragEnter, dsDragLeave, dsDragMove };
+
+// The standard edit actions of an application.
+enum TSrcEditAction : uint8_t { eaCut, eaCopy, eaPaste, eaDelete, eaUndo, eaSelectAll };

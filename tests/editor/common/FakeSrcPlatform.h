@@ -1,4 +1,5 @@
 #pragma once
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -108,9 +109,17 @@ public:
         caretShown = false;
         return caretExists;
     }
-    bool KeyDown(TSrcStateKey) const override { return false; }
-    void StartTimer(int, int) override {}
-    void StopTimer(int) override {}
+    bool KeyDown(TSrcStateKey Key) const override { return keysDown.Contains(Key); }
+    void StartTimer(int Id, int Interval) override { timers[Id] = Interval; }
+    void StopTimer(int Id) override { timers.erase(Id); }
+    void SetMouseCapture(bool Value) override { captured = Value; }
+    bool MouseCapture() const override { return captured; }
+    void SetCursor(TCursor Value) override { cursor = Value; }
+    TPoint CursorPos() const override { return pointer; }
+    TPoint DragDistance() const override { return Point(10, 10); }
+    int WheelScrollLines() const override { return wheelLines; }
+    void BeginDrag() override { ++dragsBegun; }
+    void TakeFocus(const void* Control) override { focusedControl = Control; }
 
     TRect client;
     bool focused = true;
@@ -131,6 +140,14 @@ public:
     TPoint hintPos;
     TColor hintColor = clNone;
     bool hintShown = false;
+    TSmallSet<TSrcStateKey, uint8_t> keysDown;
+    std::map<int, int> timers;  // running: id to interval
+    bool captured = false;
+    TCursor cursor = crDefault;
+    TPoint pointer;
+    int wheelLines = 3;
+    int dragsBegun = 0;
+    const void* focusedControl = &focusedControl;  // none yet
 };
 
 // An editor over a fake window of 80 columns by 20 rows (gutter 30,

@@ -1,0 +1,222 @@
+#include <utility>
+
+#include "editor/control/SrcEdit.h"
+#include "editor/search/SrcEditSearchCustom.h"
+#include "editor/support/SrcExceptions.h"
+
+// One run of SearchReplace: the range, the walk over its lines and the
+// paint lock and undo block a replace-all holds.
+class TSrcSearchReplaceRun {
+public:
+    TSrcSearchReplaceRun(TCustomSrcEdit& Edit, const std::string& ASearch, const std::string& AReplace,
+                         TSrcSearchOptions AOptions)
+        : edit_(Edit), engine_(*Edit.searchEngine_), search_(ASearch), replace_(AReplace) {
+        backwards_ = AOptions.Contains(ssoBackwards);
+        prompt_ = AOptions.Contains(ssoPrompt);
+        replacing_ = AOptions.Contains(ssoReplace);
+        replaceAll_ = AOptions.Contains(ssoReplaceAll);
+        if (!edit_.SelAvail()) {
+            AOptions.Exclude(ssoSelectedOnly);
+        }
+        selectedOnly_ = AOptions.Contains(ssoSelectedOnly);
+        SetRange(!AOptions.Contains(ssoEntireScope));
+        engine_.SetOptions(AOptions);
+        engine_.SetPattern(search_);
+    }
+
+    int Execute() {
+        edit_.DoOnPaintTransient(ttBefore);
+        if (replaceAll_ && !prompt_) {
+            Lock();
+        }
+        try {
+            WalkLines();
+        } catch (...) {
+            Unlock();
+            edit_.DoOnPaintTransient(ttAfter);
+            throw;
+        }
+        Unlock();
+        edit_.DoOnPaintTransient(ttAfter);
+        return found_;
+    }
+
+private:
+    void SetRange(bool FromCursor) {
+        rangeMode_ = edit_.activeSelectionMode_;
+        if (selectedOnly_) {
+            start_ = edit_.BlockBegin();
+            end_ = edit_.BlockEnd();
+            if (rangeMode_ == smLine) {
+                start_.Char = 1;
+                end_.Char = LineLength(end_.Line) + 1;
+            } else if (rangeMode_ == smColumn && start_.Char > end_.Char) {
+                std::swap(start_.Char, end_.Char);
+            }
+            return;
+        }
+        int count = edit_.Lines().Count();
+        start_ = BufferCoord(1, 1);
+        end_ = BufferCoord(LineLength(count) + 1, count);
+        if (FromCursor) {
+            (backwards_ ? end_ : start_) = edit_.CaretXY();
+        }
+    }
+
+    int LineLength(int Line) const {
+        return Line >= 1 && Line <= edit_.Lines().Count() ? static_cast<int>(edit_.Lines()[Line - 1].size()) : 0;
+    }
+
+    void WalkLines() {
+        int step = backwards_ ? -1 : 1;
+        for (int line = backwards_ ? end_.Line : start_.Line; line >= start_.Line && line <= end_.Line;
+             line += step) {
+            if (line < 1 || line > edit_.Lines().Count() || !WalkResults(line)) {
+                return;
+            }
+        }
+    }
+
+    // False when the run ends in this line.
+    bool WalkResults(int Line) {
+        int count = engine_.FindAll(edit_.Lines()[Line - 1]);
+        int offset = 0;
+        for (int k = 0; k < count; ++k) {
+            int index = backwards_ ? count - 1 - k : k;
+            int position = engine_.GetResult(index) + offset;
+            int length = engine_.GetLength(index);
+            if (!InRange(Line, position, length, offset)) {
+                continue;
+            }
+            ++found_;
+            Select(Line, position, length);
+            if (!replacing_ && !replaceAll_) {
+                return false;
+            }
+            if (!HandleOccurrence(Line, position, length, offset)) {
+                return false;
+            }
+        }
+        return true;
+    }
+
+    // A column range holds the columns of the text as it was: earlier
+    // replacements in the line do not move later occurrences into it.
+    bool InRange(int Line, int Position, int Length, int Offset) const {
+        if (selectedOnly_ && rangeMode_ != smNormal) {
+            int column = Position - Offset;
+            return rangeMode_ == smLine || start_.Char >= end_.Char ||
+                   (column >= start_.Char && column + Length <= end_.Char);
+        }
+        if (Line == start_.Line && Position < start_.Char) {
+            return false;
+        }
+        return Line != end_.Line || Position + Length <= end_.Char;
+    }
+
+    // An occurrence is selected as characters, whatever the selection mode,
+    // so that a replacement takes only its text.
+    void Select(int Line, int Position, int Length) {
+        edit_.SetBlockBegin(BufferCoord(Position, Line));
+        edit_.SetCaretXYEx(false, BufferCoord(1, Line));
+        edit_.EnsureCursorPosVisibleEx(true);
+        edit_.SetBlockEnd(BufferCoord(Position + Length, Line));
+        edit_.activeSelectionMode_ = smNormal;
+        edit_.InternalSetCaretXY(backwards_ ? edit_.BlockBegin() : edit_.BlockEnd());
+    }
+
+    // False when the run ends after this occurrence.
+    bool HandleOccurrence(int Line, int Position, int Length, int& Offset) {
+        TSrcReplaceAction action = raReplace;
+        if (prompt_ && edit_.OnReplaceText) {
+            action = edit_.DoOnReplaceText(search_, replace_, Line, Position);
+        }
+        if (action == raCancel) {
+            return false;
+        }
+        if (action == raReplaceAll) {
+            prompt_ = false;
+            replaceAll_ = true;
+            Lock();
+        }
+        int replaced = Length;
+        if (action != raSkip) {
+            edit_.SetSelTextExternal(engine_.Replace(edit_.SelText(), replace_));
+            replaced = edit_.CaretX() - Position;
+        }
+        if (!backwards_) {
+            edit_.InternalSetCaretX(Position + replaced);
+            if (replaced != Length && action != raSkip) {
+                Offset += replaced - Length;
+                if (rangeMode_ != smColumn && edit_.CaretY() == end_.Line) {
+                    end_.Char += replaced - Length;
+                    edit_.SetBlockEnd(end_);
+                }
+            }
+        }
+        return replaceAll_;
+    }
+
+    void Lock() {
+        if (!locked_) {
+            edit_.IncPaintLock();
+            edit_.BeginUndoBlock();
+            locked_ = true;
+        }
+    }
+    void Unlock() {
+        if (locked_) {
+            locked_ = false;
+            edit_.EndUndoBlock();
+            edit_.DecPaintLock();
+        }
+    }
+
+    TCustomSrcEdit& edit_;
+    TSrcEditSearchCustom& engine_;
+    const std::string& search_;
+    const std::string& replace_;
+    bool backwards_ = false;
+    bool prompt_ = false;
+    bool replacing_ = false;
+    bool replaceAll_ = false;
+    bool selectedOnly_ = false;
+    bool locked_ = false;
+    TSrcSelectionMode rangeMode_ = smNormal;
+    TBufferCoord start_;
+    TBufferCoord end_;
+    int found_ = 0;
+};
+
+int TCustomSrcEdit::SearchReplace(const std::string& ASearch, const std::string& AReplace,
+                                  TSrcSearchOptions AOptions) {
+    if (!searchEngine_) {
+        throw ESrcEditError("No search engine has been assigned");
+    }
+    if (ASearch.empty()) {
+        return 0;
+    }
+    return TSrcSearchReplaceRun(*this, ASearch, AReplace, AOptions).Execute();
+}
+
+void TCustomSrcEdit::SetSearchEngine(TSrcEditSearchCustom* Value) {
+    if (Value == searchEngine_) {
+        return;
+    }
+    if (searchEngine_) {
+        RemoveFreeNotification(searchEngine_);
+    }
+    searchEngine_ = Value;
+    if (Value) {
+        FreeNotification(Value);
+    }
+}
+
+TSrcReplaceAction TCustomSrcEdit::DoOnReplaceText(const std::string& ASearch, const std::string& AReplace, int Line,
+                                                  int Column) {
+    TSrcReplaceAction action = raCancel;
+    if (OnReplaceText) {
+        OnReplaceText(this, ASearch, AReplace, Line, Column, action);
+    }
+    return action;
+}

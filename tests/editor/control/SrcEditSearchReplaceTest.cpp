@@ -1,0 +1,206 @@
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "editor/search/SrcEditSearch.h"
+#include "tests/editor/common/FakeSrcPlatform.h"
+#include "tests/editor/common/RegexSearchEngine.h"
+
+namespace {
+
+class SrcEditSearchReplaceTest : public ::testing::Test, public SrcEditTestBase {
+public:
+    SrcEditSearchReplaceTest() { edit->SetSearchEngine(&plain); }
+
+    // The number of undo steps: records of one block share a change number.
+    int UndoSteps() const {
+        std::set<int> numbers;
+        for (int i = 0; i < edit->UndoList().ItemCount(); ++i) {
+            numbers.insert(edit->UndoList().Items(i)->ChangeNumber);
+        }
+        return static_cast<int>(numbers.size());
+    }
+    void Select(TBufferCoord From, TBufferCoord To) { edit->SetCaretAndSelection(To, From, To); }
+    void Answer(TObject*, const std::string&, const std::string&, int Line, int Column, TSrcReplaceAction& Action) {
+        prompts.push_back(BufferCoord(Column, Line));
+        Action = answers.empty() ? raCancel : answers.front();
+        if (!answers.empty()) {
+            answers.erase(answers.begin());
+        }
+    }
+    void AnswerWith(std::vector<TSrcReplaceAction> Answers) {
+        answers = std::move(Answers);
+        edit->OnReplaceText = TReplaceTextEvent::Of<&SrcEditSearchReplaceTest::Answer>(this);
+    }
+
+    TSrcEditSearch plain;
+    RegexSearchEngine regex;
+    std::vector<TSrcReplaceAction> answers;
+    std::vector<TBufferCoord> prompts;
+};
+
+TEST_F(SrcEditSearchReplaceTest, WithoutEngineOrPatternNothingHappens) {
+    SetLines({"abc"});
+    edit->SetSearchEngine(nullptr);
+    EXPECT_THROW(
+        try { edit->SearchReplace("a", "", {}); } catch (const ESrcEditError& e) {
+            EXPECT_STREQ(e.what(), "No search engine has been assigned");
+            throw;
+        },
+        ESrcEditError);
+    edit->SetSearchEngine(&plain);
+    EXPECT_EQ(edit->SearchReplace("", "x", {ssoReplaceAll}), 0);
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"abc"});
+}
+
+TEST_F(SrcEditSearchReplaceTest, AFreedEngineIsUnassigned) {
+    auto engine = std::make_unique<TSrcEditSearch>();
+    edit->SetSearchEngine(engine.get());
+    engine.reset();
+    EXPECT_EQ(edit->SearchEngine(), nullptr);
+}
+
+TEST_F(SrcEditSearchReplaceTest, SearchFromTheCursorBothWays) {
+    SetLines({"foo foo", "bar foo"});
+    edit->SetCaretXY(BufferCoord(2, 1));  // inside the first occurrence
+    EXPECT_EQ(edit->SearchReplace("foo", "", {}), 1);
+    EXPECT_EQ(edit->BlockBegin(), BufferCoord(5, 1));
+    EXPECT_EQ(edit->CaretXY(), BufferCoord(8, 1));
+    EXPECT_EQ(edit->SearchReplace("foo", "", {}), 1);
+    EXPECT_EQ(edit->BlockBegin(), BufferCoord(5, 2));
+    EXPECT_EQ(edit->SearchReplace("foo", "", {}), 0);
+    edit->SetCaretXY(BufferCoord(7, 2));  // backwards: must end before the caret
+    EXPECT_EQ(edit->SearchReplace("foo", "", {ssoBackwards}), 1);
+    EXPECT_EQ(edit->BlockBegin(), BufferCoord(5, 1));
+    EXPECT_EQ(edit->CaretXY(), BufferCoord(5, 1));
+    EXPECT_EQ(edit->SearchReplace("foo", "", {ssoBackwards}), 1);
+    EXPECT_EQ(edit->CaretXY(), BufferCoord(1, 1));
+    EXPECT_EQ(edit->SearchReplace("foo", "", {ssoBackwards, ssoEntireScope}), 1);
+    EXPECT_EQ(edit->BlockBegin(), BufferCoord(5, 2));  // the last one of the text
+}
+
+TEST_F(SrcEditSearchReplaceTest, AFoundLineIsScrolledToTheMiddle) {
+    FillNumbered(200);
+    edit->Lines().Put(149, "target");
+    EXPECT_EQ(edit->SearchReplace("target", "", {}), 1);
+    EXPECT_EQ(edit->TopLine(), 150 - 10 + 1);
+    EXPECT_EQ(edit->SelText(), "target");
+}
+
+TEST_F(SrcEditSearchReplaceTest, SelectedOnlyInTheThreeModes) {
+    SetLines({"ab ab ab", "ab ab ab", "ab ab ab"});
+    Select(BufferCoord(4, 1), BufferCoord(3, 2));
+    EXPECT_EQ(edit->SearchReplace("ab", "X", {ssoSelectedOnly, ssoReplaceAll}), 3);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"ab X X", "X ab ab", "ab ab ab"}));
+
+    SetLines({"ab ab ab", "ab ab ab", "ab ab ab"});
+    edit->SetSelectionMode(smLine);
+    Select(BufferCoord(5, 2), BufferCoord(2, 3));
+    EXPECT_EQ(edit->SearchReplace("ab", "X", {ssoSelectedOnly, ssoReplaceAll}), 6);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"ab ab ab", "X X X", "X X X"}));
+
+    SetLines({"ab ab ab", "ab ab ab", "ab ab ab"});
+    edit->SetSelectionMode(smColumn);
+    Select(BufferCoord(8, 1), BufferCoord(4, 2));  // columns 4..8, given right to left
+    EXPECT_EQ(edit->SearchReplace("ab", "X", {ssoSelectedOnly, ssoReplaceAll}), 2);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"ab X ab", "ab X ab", "ab ab ab"}));
+}
+
+TEST_F(SrcEditSearchReplaceTest, SelectedOnlyWithoutASelectionSearchesTheScope) {
+    SetLines({"ab", "ab"});
+    edit->SetCaretXY(BufferCoord(1, 2));
+    EXPECT_EQ(edit->SearchReplace("ab", "X", {ssoSelectedOnly, ssoEntireScope, ssoReplaceAll}), 2);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"X", "X"}));
+}
+
+TEST_F(SrcEditSearchReplaceTest, ReplaceOneStopsAfterTheFirst) {
+    SetLines({"a a", "a"});
+    EXPECT_EQ(edit->SearchReplace("a", "bcd", {ssoReplace}), 1);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"bcd a", "a"}));
+    EXPECT_EQ(edit->CaretXY(), BufferCoord(4, 1));
+    EXPECT_EQ(edit->SearchReplace("a", "bcd", {ssoReplace}), 1);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"bcd bcd", "a"}));
+}
+
+TEST_F(SrcEditSearchReplaceTest, ReplaceAllIsOneUndoStepUnderOnePaintLock) {
+    SetLines({"xaxaxa", "a"});
+    edit->UndoList().Clear();
+    EXPECT_EQ(edit->SearchReplace("a", "bb", {ssoReplaceAll, ssoEntireScope}), 4);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"xbbxbbxbb", "bb"}));
+    EXPECT_EQ(UndoSteps(), 1);
+    EXPECT_EQ(edit->PaintLock(), 0);
+    EXPECT_EQ(edit->UndoList().BlockCount(), 0);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"xaxaxa", "a"}));
+}
+
+TEST_F(SrcEditSearchReplaceTest, PromptsSkipSkipThenReplaceAll) {
+    SetLines({"a a a", "a a"});
+    edit->UndoList().Clear();
+    AnswerWith({raSkip, raSkip, raReplaceAll});
+    EXPECT_EQ(edit->SearchReplace("a", "zz", {ssoReplaceAll, ssoPrompt, ssoEntireScope}), 5);
+    EXPECT_EQ(prompts, (std::vector<TBufferCoord>{BufferCoord(1, 1), BufferCoord(3, 1), BufferCoord(5, 1)}));
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"a a zz", "zz zz"}));
+    EXPECT_EQ(UndoSteps(), 1);
+    EXPECT_EQ(edit->PaintLock(), 0);
+}
+
+TEST_F(SrcEditSearchReplaceTest, CancelKeepsEarlierReplacements) {
+    SetLines({"a a a"});
+    AnswerWith({raReplace, raCancel});
+    EXPECT_EQ(edit->SearchReplace("a", "b", {ssoReplaceAll, ssoPrompt, ssoEntireScope}), 2);
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"b a a"});
+    edit->OnReplaceText = nullptr;  // prompting without a handler replaces
+    EXPECT_EQ(edit->SearchReplace("a", "b", {ssoReplaceAll, ssoPrompt, ssoEntireScope}), 2);
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"b b b"});
+}
+
+TEST_F(SrcEditSearchReplaceTest, AnEngineThatRaisesLeavesNoLockOrBlockOpen) {
+    SetLines({"ab", "ab", "boom", "ab"});
+    edit->SetSearchEngine(&regex);
+    regex.FailOnLine = "boom";
+    edit->UndoList().Clear();
+    EXPECT_THROW(edit->SearchReplace("ab", "X", {ssoReplaceAll, ssoEntireScope}), Exception);
+    EXPECT_EQ(edit->PaintLock(), 0);
+    EXPECT_EQ(edit->UndoList().BlockCount(), 0);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"X", "X", "boom", "ab"}));
+    TBufferCoord typeAt = BufferCoord(1, 4);
+    edit->CommandProcessor(ecGotoXY, '\0', &typeAt);
+    edit->CommandProcessor(ecChar, 'q', nullptr);
+    EXPECT_EQ(UndoSteps(), 3);  // the typed character is its own step
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"X", "X", "boom", "ab"}));
+}
+
+TEST_F(SrcEditSearchReplaceTest, RegexResultsOfOtherLengthsShiftTheLaterOnes) {
+    SetLines({"k=1, kk=22, kkk=333"});
+    edit->SetSearchEngine(&regex);
+    EXPECT_EQ(edit->SearchReplace("(k+)=([0-9]+)", "$2:$1$1", {ssoReplaceAll, ssoEntireScope}), 3);
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"1:kk, 22:kkkk, 333:kkkkkk"});
+    SetLines({"long=1 x=2 y=3"});
+    EXPECT_EQ(edit->SearchReplace("([a-z]+)=[0-9]", "$1", {ssoReplaceAll, ssoEntireScope}), 3);
+    EXPECT_EQ(AllLines(), std::vector<std::string>{"long x y"});
+}
+
+TEST_F(SrcEditSearchReplaceTest, RegexReplacementsOnTheEndLineOfASelection) {
+    SetLines({"a1 a2 a3", "a4 a5 a6"});
+    edit->SetSearchEngine(&regex);
+    Select(BufferCoord(4, 1), BufferCoord(6, 2));  // ends after "a5"
+    EXPECT_EQ(edit->SearchReplace("a([0-9])", "<$1$1$1>", {ssoSelectedOnly, ssoReplaceAll}), 4);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"a1 <222> <333>", "<444> <555> a6"}));
+    SetLines({"xyz1 xyz2 xyz3", "xyz4 xyz5 xyz6"});
+    Select(BufferCoord(1, 1), BufferCoord(15, 2));  // after "xyz6": shrinking keeps it inside
+    EXPECT_EQ(edit->SearchReplace("xyz([0-9])", "$1", {ssoSelectedOnly, ssoReplaceAll}), 6);
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"1 2 3", "4 5 6"}));
+}
+
+TEST_F(SrcEditSearchReplaceTest, BackwardReplaceAllWalksUpwards) {
+    SetLines({"a b a", "a"});
+    edit->SetCaretXY(BufferCoord(2, 2));
+    AnswerWith({raReplace, raReplace, raCancel});
+    EXPECT_EQ(edit->SearchReplace("a", "cc", {ssoReplaceAll, ssoPrompt, ssoBackwards}), 3);
+    EXPECT_EQ(prompts, (std::vector<TBufferCoord>{BufferCoord(1, 2), BufferCoord(5, 1), BufferCoord(1, 1)}));
+    EXPECT_EQ(AllLines(), (std::vector<std::string>{"a b cc", "cc"}));
+}
+
+}  // namespace
