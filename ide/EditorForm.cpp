@@ -14,6 +14,7 @@
 
 #include "devicelink/SXComm.h"
 #include "editor/highlight/SrcHighlighterJava.h"
+#include "editor/search/SrcEditSearch.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
@@ -21,6 +22,7 @@
 #include "ide/OptionsDialogs.h"
 #include "ide/OptionsForm.h"
 #include "ide/ProjectOptionsForm.h"
+#include "ide/SearchForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
 #include "linker/ORULinker.h"
@@ -58,6 +60,7 @@ TEditorForm::TEditorForm()
     BuildLayout();
     BuildStatusBar();
     BuildTemplateList();
+    BuildSearchForm();
     resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height() + ToolBar3->sizeHint().height() +
                             StatusBarHeight);
     SetUpDebugPort();

@@ -29,6 +29,8 @@ class QToolBar;
 class TEditorImages;
 class TMainSettingsHook;
 class TOptionsForm;
+class TSearchForm;
+class TSrcEditSearch;
 class IOptionsDialogs;
 class TProjectOptions;
 class TProjectOptionsForm;
@@ -63,6 +65,8 @@ public:
     QMenu* ReopenMenu = nullptr;
     QTimer* JogTimer = nullptr;
     QListWidget* TemplateList = nullptr;
+    TSearchForm* SearchForm = nullptr;  // modeless
+    std::unique_ptr<TSrcEditSearch> SrcEditSearch1;
     TCommPortDriver DebugPort;
     TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
@@ -220,6 +224,9 @@ public:
     void ResetExecute();
     void FindAndReplaceExecute();
     void FindAgainExecute();
+    // Runs the search mode (1 close, 2 find, 3 replace, 4 replace all) with
+    // the dialog's settings on the current page.
+    void SearchReplaceExecute();
     void ResumeDebugExecute();
     void PrintExecute();
     void ProgramExecute();
@@ -275,6 +282,7 @@ private:
     void BuildToolBar();
     void BuildTabMenu();
     void BuildTemplateList();
+    void BuildSearchForm();
     void SetUpDebugPort();
     void MessageLineAdded(const std::string& text, const TLinInfo* info);
     void RaiseMessagePanel();

@@ -12,8 +12,6 @@ void TEditorForm::About1Click() {}
 void TEditorForm::ToggleBreakpointExecute() {}
 void TEditorForm::DebugExecute() {}
 void TEditorForm::ResetExecute() {}
-void TEditorForm::FindAndReplaceExecute() {}
-void TEditorForm::FindAgainExecute() {}
 void TEditorForm::ResumeDebugExecute() {}
 void TEditorForm::PrintExecute() {}
 void TEditorForm::ProgramExecute() {}

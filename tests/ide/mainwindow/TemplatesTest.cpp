@@ -259,7 +259,8 @@ TEST_F(TemplatesTest, SkeletonIsAppendedBelowTheTextAndTheCaretStays)
 
 TEST_F(TemplatesTest, WithoutAPageNothingShowsOrChanges)
 {
-    while (form->PageCount() > 0) form->CloseSourcePage(0);
+    ASSERT_TRUE(form->CloseSourcePage(0));
+    ASSERT_EQ(form->PageCount(), 0);
     form->show();
     QTest::keyClick(form.get(), Qt::Key_J, Qt::ControlModifier);
     EXPECT_FALSE(form->TemplateList->isVisible());
