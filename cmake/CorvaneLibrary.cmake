@@ -1,9 +1,13 @@
-# corvane_library(<name> [DEPS <targets...>])
-# A static library of every .cpp below the calling folder (an interface
-# library while the folder has none yet). Includes are rooted at the project.
+# corvane_library(<name> [DEPS <targets...>] [EXCLUDE <subfolders...>])
+# A static library of every .cpp below the calling folder, but for the
+# excluded subfolders (an interface library while the folder has none yet).
+# Includes are rooted at the project.
 function(corvane_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPS;EXCLUDE" ${ARGN})
   file(GLOB_RECURSE srcs CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  foreach(sub ${ARG_EXCLUDE})
+    list(FILTER srcs EXCLUDE REGEX "^${CMAKE_CURRENT_SOURCE_DIR}/${sub}/")
+  endforeach()
   if(srcs)
     add_library(${name} STATIC ${srcs})
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR} ${PROJECT_BINARY_DIR}/generated)

@@ -4,23 +4,23 @@
 #include <QApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QMenuBar>
 #include <QMetaObject>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolBar>
 #include <QVBoxLayout>
 
 #include "devicelink/SXComm.h"
 #include "editor/highlight/SrcHighlighterJava.h"
-#include "editor/search/SrcEditSearch.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
+#include "editor/search/SrcEditSearch.h"
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
+#include "ide/LinkHostRelay.h"
 #include "ide/MainSettingsHook.h"
 #include "ide/OptionsDialogs.h"
 #include "ide/OptionsForm.h"
+#include "ide/ProgressForm.h"
 #include "ide/ProjectOptionsForm.h"
 #include "ide/SearchForm.h"
 #include "ide/ZARNSource.h"
@@ -49,6 +49,7 @@ void SetJavaColours(TSrcJavaSrc& java)
 TEditorForm::TEditorForm()
     : dialogs_(std::make_unique<TQtEditorDialogs>(this)),
       javaHighlighter_(std::make_unique<TSrcJavaSrc>()),
+      search_(std::make_unique<TSrcEditSearch>()),
       images_(std::make_unique<TEditorImages>())
 {
     setWindowTitle("Corvane Torve IDE");
@@ -61,8 +62,7 @@ TEditorForm::TEditorForm()
     BuildStatusBar();
     BuildTemplateList();
     BuildSearchForm();
-    resize(ClientWidth, ClientHeight + menuBar()->sizeHint().height() + ToolBar3->sizeHint().height() +
-                            StatusBarHeight);
+    resize(ClientWidth, ClientHeight);
     SetUpDebugPort();
     JogTimer = new QTimer(this);
     JogTimer->setInterval(JogInterval);
@@ -76,20 +76,27 @@ TEditorForm::TEditorForm()
     previousSink_ = SetMessageSink(messageSink_.get());
     settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
     ApplyEditorColours();
+    InitBuild();
 
     if (auto* app = TApplication::Instance())
         app->SetExceptionHandler([this](const std::string& text) { AppException(text); });
+    // The actions are updated once after each batch of events: any event
+    // but the update's own arms a zero timer, which fires when the batch is done.
+    updateTimer_ = new QTimer(this);
+    updateTimer_->setSingleShot(true);
+    updateTimer_->setInterval(0);
+    connect(updateTimer_, &QTimer::timeout, this, [this] { ActionList1Update(); });
+    qApp->installEventFilter(this);
     if (auto* dispatcher = QAbstractEventDispatcher::instance())
-        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] {
-            AppIdle();
-            ActionList1Update();
-        });
+        connect(dispatcher, &QAbstractEventDispatcher::aboutToBlock, this, [this] { AppIdle(); });
     NewFileExecute();
     setAcceptDrops(true);
 }
 
 TEditorForm::~TEditorForm()
 {
+    CancelWorker();
+    qApp->removeEventFilter(this);
     // Pages go first: closing one may report on the message list.
     while (PageCount() > 0) {
         CZARNSource* page = SourceAt(0);
@@ -105,6 +112,12 @@ TEditorForm::~TEditorForm()
     jvm_.reset();
     linker_.reset();
     debugPortTimer_.reset();
+}
+
+bool TEditorForm::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != updateTimer_ && !updateTimer_->isActive()) updateTimer_->start();
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void TEditorForm::BuildLayout()
@@ -132,6 +145,9 @@ void TEditorForm::BuildLayout()
     Splitter1->setSizes({ClientHeight - MessagePanelMinimum, MessagePanelMinimum});
     layout->addWidget(Splitter1);
     setCentralWidget(panel1);
+    TemplateList = new QListWidget(panel1);
+    TemplateList->setSortingEnabled(true);
+    TemplateList->hide();
 
     // The height the panel had when the user collapsed it is the one it comes back to.
     connect(Splitter1, &QSplitter::splitterMoved, this, [this] {

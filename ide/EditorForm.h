@@ -13,10 +13,13 @@
 #include "foundation/QueuedMessageSink.h"
 #include "ide/EditorDialogs.h"
 #include "ide/MessageList.h"
+#include "ide/RunProgram.h"
 
 class CORULinker;
 class CZARNSource;
 class LinkThread;
+class TLinkHostRelay;
+class TProgressForm;
 class PollTimer;
 class QAction;
 class QLabel;
@@ -30,11 +33,11 @@ class TEditorImages;
 class TMainSettingsHook;
 class TOptionsForm;
 class TSearchForm;
-class TSrcEditSearch;
 class IOptionsDialogs;
 class TProjectOptions;
 class TProjectOptionsForm;
 class TSrcCanvas;
+class TSrcEditSearch;
 class TSrcJavaSrc;
 class TSXComm;
 class TZARNTabControl;
@@ -64,11 +67,11 @@ public:
     QMenu* FileMenu = nullptr;
     QMenu* ReopenMenu = nullptr;
     QTimer* JogTimer = nullptr;
-    QListWidget* TemplateList = nullptr;
+    QListWidget* TemplateList = nullptr;  // hidden, sorted
     TSearchForm* SearchForm = nullptr;  // modeless
-    std::unique_ptr<TSrcEditSearch> SrcEditSearch1;
     TCommPortDriver DebugPort;
     TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
+    TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
     // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
     TEditorImages& Images() const { return *images_; }
 
@@ -175,6 +178,25 @@ public:
     bool SomePageModified() const { return modified_; }
     void SetDebugging(bool on) { debugging_ = on; }
 
+    // --- the build: compiler, message list, link worker and its jobs
+    // (EditorFormBuild.cpp, EditorFormLink.cpp)
+    void StatusListDblClick();
+    // Opens the position's file and selects its range.
+    void GotoLine(const TLinInfo& position);
+    void ClearMessages();
+    std::unique_ptr<CORULinker> LinkSource(CZARNSource& page);
+    void LinkAndDownload(LinkThread& worker, bool debug, bool skipDownload);
+    void ConnectOnly(LinkThread& worker);
+    // Waits for the worker (running its synchronised calls) and deletes it;
+    // false, doing nothing, from inside one of its calls.
+    bool WaitForWorker();
+    // Asks the worker to stop and waits for it.
+    bool CancelWorker();
+    TProgressForm& ProgressForm();
+    // The host of the links this window makes.
+    ILinkHost& LinkHost();
+    void SetCompilerTimeLimit(std::chrono::milliseconds limit) { compilerTimeLimit_ = limit; }
+
     // --- the batch run
     // Ends the application once control is back in its event loop: with a
     // non-zero status when the run failed.
@@ -244,16 +266,18 @@ public:
     void SelectTemplate(int index);
     void JogTimerTimer();
     void VirtualProgramExecute();
-    void CompileSource(CZARNSource& page);
+    // True when the compile failed.
+    bool CompileSource(CZARNSource& page);
+    void StartDebug();
     // F9 and F8: the first enabled of their two actions.
     void F9Pressed();
     void F8Pressed();
 
     // --- ILinkHost (no link worker or terminal window yet)
     bool HasLinkWorker() override { return Worker != nullptr; }
-    void CheckCancel() override {}
-    void SetProgressMax(int32_t) override {}
-    void SetProgress(int32_t) override {}
+    void CheckCancel() override;
+    void SetProgressMax(int32_t blocks) override;
+    void SetProgress(int32_t block) override;
     void StopJog() override;
     CORULinker* CurrentLinker() override { return linker_.get(); }
     bool Debugging() override { return debugging_; }
@@ -273,8 +297,20 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     bool event(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void InitBuild();
+    static std::string PageClassPath(const CZARNSource& page);
+    void StartWorker(int mode, bool debug, bool skipDownload);
+    void ReleaseWorker(LinkThread* worker);
+    void LinkThreadExecute(LinkThread& worker);
+    void SetProgressText(LinkThread& worker, const char* text);
+    void AttachReceiveHandler();
+    std::unique_ptr<TProgressForm> progressForm_;
+    std::unique_ptr<TLinkHostRelay> linkHostRelay_;
+    std::chrono::milliseconds compilerTimeLimit_ = ProgramTimeLimit;
+
     void BuildLayout();
     void BuildStatusBar();
     void BuildActions();
@@ -287,7 +323,7 @@ private:
     void MessageLineAdded(const std::string& text, const TLinInfo* info);
     void RaiseMessagePanel();
     void BringToFront();
-    void ScheduleUpdate();
+    void TriggerFirstEnabled(const char* first, const char* second);
     void UpdateDebugActions();
     void UpdateStatusPanels(bool saveEnabled);
     void EndDebugNow();
@@ -303,7 +339,6 @@ private:
     bool FindClassFile(const std::string& folder, const std::string& fileName);
     void SelectPage(int i);
     void CloseLoneUntitledPage();
-    bool Confirmed(TBoxAnswer answer) const { return answer == TBoxAnswer::Yes; }
     void UpdateTabImages();
 
     SystemClock clock_;
@@ -317,6 +352,7 @@ private:
     std::unique_ptr<TMainSettingsHook> settingsHook_;
     std::unique_ptr<IEditorDialogs> dialogs_;
     std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
+    std::unique_ptr<TSrcEditSearch> search_;
     std::unique_ptr<TEditorImages> images_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
     std::unique_ptr<IOptionsDialogs> optionsDialogs_;
@@ -339,7 +375,6 @@ private:
 
     bool batchFailed_ = false;
     bool batchEnding_ = false;
-    bool closing_ = false;
     ErrorBox errorBox_;
     std::string terminalText_;
 };

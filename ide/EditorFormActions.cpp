@@ -103,20 +103,22 @@ void TEditorForm::BuildActions()
 
 void TEditorForm::F9Pressed()
 {
-    ActionList1Update();
-    if (Action("Run")->isEnabled())
-        Action("Run")->trigger();
-    else if (Action("CompileFile")->isEnabled())
-        Action("CompileFile")->trigger();
+    TriggerFirstEnabled("Run", "CompileFile");
 }
 
 void TEditorForm::F8Pressed()
 {
+    TriggerFirstEnabled("Stop", "StepOver");
+}
+
+void TEditorForm::TriggerFirstEnabled(const char* first, const char* second)
+{
     ActionList1Update();
-    if (Action("Stop")->isEnabled())
-        Action("Stop")->trigger();
-    else if (Action("StepOver")->isEnabled())
-        Action("StepOver")->trigger();
+    for (const char* name : {first, second}) {
+        if (!Action(name)->isEnabled()) continue;
+        Action(name)->trigger();
+        return;
+    }
 }
 
 namespace {

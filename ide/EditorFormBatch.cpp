@@ -3,6 +3,7 @@
 #include <QMessageBox>
 #include <QMetaObject>
 #include <cstdio>
+#include <cstring>
 
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
@@ -46,6 +47,11 @@ void TEditorForm::EndBatch(bool failed)
     if (failed) batchFailed_ = true;
     if (batchEnding_) return;
     batchEnding_ = true;
+    // A log that lost lines must not pass for a clean run.
+    if (int error = TestLogWriteError()) {
+        batchFailed_ = true;
+        EError(ecIDE, 17, TestLogName, error, std::strerror(error)).Report();
+    }
     QMetaObject::invokeMethod(
         this, [this] { QCoreApplication::exit(batchFailed_ ? 1 : 0); }, Qt::QueuedConnection);
 }

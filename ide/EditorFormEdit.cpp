@@ -36,7 +36,7 @@ void TEditorForm::SelectAllClick()
 void TEditorForm::CompileFileExecute()
 {
     if (!currentEditor_) return;
-    StatusList->clear();
+    ClearMessages();
     Guarded([this] {
         CZARNSource& page = *currentEditor_;
         SaveSource(page);
@@ -65,6 +65,12 @@ bool TEditorForm::FormCloseQuery()
 
 void TEditorForm::closeEvent(QCloseEvent* event)
 {
+    // The worker goes before any window; from inside one of its calls the
+    // window stays.
+    if (!CancelWorker()) {
+        event->ignore();
+        return;
+    }
     if (FormCloseQuery())
         event->accept();
     else

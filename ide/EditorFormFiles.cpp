@@ -2,6 +2,8 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QLoggingCategory>
+
 #include "editor/support/SrcExceptions.h"
 #include "foundation/EError.h"
 #include "ide/EditorForm.h"
@@ -11,6 +13,8 @@
 #include "ide/ZARNTabControl.h"
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcOpen, "corvane.ide.open", QtWarningMsg)
 
 constexpr int SaveCancelled = 44;
 
@@ -57,6 +61,7 @@ void TEditorForm::LoadPageFile(CZARNSource& page, const std::string& path)
 
 void TEditorForm::OpenSourceFile(const std::string& path)
 {
+    qCInfo(lcOpen, "OpenSourceFile %s", path.c_str());
     const std::string fullPath = CanonicalPath(path);
     for (int i = 0; i < PageCount(); ++i) {
         if (SourceAt(i)->FilePath() != fullPath) continue;

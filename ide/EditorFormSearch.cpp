@@ -30,7 +30,6 @@ void Collapse(CZARNSource& page, bool backwards)
 
 void TEditorForm::BuildSearchForm()
 {
-    SrcEditSearch1 = std::make_unique<TSrcEditSearch>();
     SearchForm = new TSearchForm(
         [this](uint8_t mode) {
             SearchMode = mode;
@@ -74,7 +73,7 @@ void TEditorForm::SearchReplaceExecute()
         if (page->SelAvail()) page->InternalSetCaretXY(backwards ? page->BlockEnd() : page->BlockBegin());
     }
     if (SearchMode == TSearchForm::ModeReplaceAll) options.Include(ssoReplaceAll);
-    page->SetSearchEngine(SrcEditSearch1.get());
+    page->SetSearchEngine(SrcEditSearch1());
     Guarded([&] {
         int found = page->SearchReplace(search, replacement, options);
         if (found > 0 && SearchMode == TSearchForm::ModeReplace) {

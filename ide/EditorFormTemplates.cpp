@@ -29,7 +29,6 @@ void InsertUndoable(CZARNSource& page, const TBufferCoord& at, const std::string
 
 void TEditorForm::BuildTemplateList()
 {
-    TemplateList = new QListWidget(this);
     TemplateList->setGeometry(ListLeft, ListTop, ListWidth, ListHeight);
     QFont font("MS Sans Serif");
     font.setPixelSize(ListFontPixels);

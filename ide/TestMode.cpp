@@ -1,5 +1,9 @@
 #include "ide/TestMode.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <memory>
 
 #include "devicelink/SXComm.h"
@@ -11,6 +15,58 @@
 
 FILE* TestLogFile = nullptr;
 
+namespace {
+
+// The log's file, and the first write error it met: a full disk or a size
+// limit must not go unnoticed once the stream has dropped the line.
+struct TestLogTarget {
+    int fd = -1;
+    int error = 0;
+};
+TestLogTarget* testLogTarget = nullptr;
+
+ssize_t WriteTestLog(void* cookie, const char* data, size_t size)
+{
+    auto* target = static_cast<TestLogTarget*>(cookie);
+    size_t done = 0;
+    while (done < size) {
+        ssize_t written = ::write(target->fd, data + done, size - done);
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) {
+            if (!target->error) target->error = written < 0 ? errno : EIO;
+            return done ? static_cast<ssize_t>(done) : -1;
+        }
+        done += static_cast<size_t>(written);
+    }
+    return static_cast<ssize_t>(done);
+}
+
+int CloseTestLogTarget(void* cookie)
+{
+    auto* target = static_cast<TestLogTarget*>(cookie);
+    int result = ::close(target->fd);
+    if (testLogTarget == target) testLogTarget = nullptr;
+    delete target;
+    return result;
+}
+
+FILE* OpenTestLog()
+{
+    int fd = ::open(TestLogName, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+    if (fd < 0) return nullptr;
+    auto* target = new TestLogTarget{fd};
+    FILE* file = fopencookie(target, "w", {nullptr, WriteTestLog, nullptr, CloseTestLogTarget});
+    if (!file) {
+        ::close(fd);
+        delete target;
+        return nullptr;
+    }
+    testLogTarget = target;
+    return file;
+}
+
+}  // namespace
+
 void RunTestMode(TEditorForm& form)
 {
     GlobalOptions.TestMode = true;
@@ -19,7 +75,7 @@ void RunTestMode(TEditorForm& form)
     linker.Link(CmdLineTestClass.c_str(), CmdLineClassPath.c_str());
 
     CloseTestLog();
-    TestLogFile = std::fopen(TestLogName, "w+");
+    TestLogFile = OpenTestLog();
     if (!TestLogFile) throw EError(ecIDE, 2, TestLogName);
 
     form.SetJVM(std::make_unique<TSXComm>(form.DebugPort, form, form.Clock()));
@@ -27,6 +83,14 @@ void RunTestMode(TEditorForm& form)
     jvm.Connect();
     jvm.DownloadOruFile(linker.GetImage(), linker.GetImageSize(), false);
     jvm.Reset(true);
+}
+
+int TestLogWriteError()
+{
+    if (!TestLogFile) return 0;
+    bool failed = std::fflush(TestLogFile) != 0 || std::ferror(TestLogFile);
+    if (testLogTarget && testLogTarget->error) return testLogTarget->error;
+    return failed ? EIO : 0;
 }
 
 void CloseTestLog()

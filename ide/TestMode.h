@@ -13,3 +13,6 @@ extern FILE* TestLogFile;
 void RunTestMode(TEditorForm& form);
 
 void CloseTestLog();
+
+// The error number of a failed write to the log since it was opened, else 0.
+int TestLogWriteError();

@@ -25,7 +25,7 @@ CZARNSource::CZARNSource(const std::string& path, TDebugSupportPlugin::PaintMark
       filePath_(path.empty() ? UntitledName : path)
 {
     SetWantTabs(true);
-    LoadProject();
+    if (!path.empty()) LoadProject();  // an unnamed page has none
     new TDebugSupportPlugin(*this, std::move(paintMarks));  // the control frees it
 }
 

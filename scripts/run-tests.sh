@@ -9,4 +9,4 @@ cmake -S . -B build-test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCORVANE_SANITIZE=ON
 cmake --build build-test
 cd build-test
 ctest --output-on-failure -j "$(nproc)" -LE display "$@"
-xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j "$(nproc)" -L display "$@"
+xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure -j 1 -L display "$@"

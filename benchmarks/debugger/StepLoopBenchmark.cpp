@@ -4,22 +4,17 @@
 // passes, then the endless-loop guard. The paced variant runs the line at
 // its baud rate on the virtual clock and reports the line time per pass.
 #include <benchmark/benchmark.h>
-#include <unistd.h>
 
-#include <climits>
-#include <cstdio>
-#include <cstdlib>
 #include <memory>
 
+#include "benchmarks/debugger/BenchSession.h"
 #include "debugger/DebugSession.h"
 #include "devicelink/Clock.h"
 #include "devicelink/LinkHost.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
-#include "foundation/MessageSink.h"
 #include "foundation/Options.h"
 #include "linker/ORULinker.h"
-#include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 #include "tools/orusim/EventLog.h"
 #include "tools/orusim/MemoryTransport.h"
@@ -31,100 +26,27 @@ namespace {
 constexpr int kPassesPerStep = 501;
 constexpr int kLoopLine = 5;
 
-class SilentSink : public IMessageSink {
-public:
-    void AddLine(std::string, std::unique_ptr<TLinInfo>) override {}
-};
-
-// A main window that shows nothing.
-class QuietHost : public NullLinkHost, public IDebugHost {
-public:
-    TDebugSession* session = nullptr;
-    std::string file;
-    void StopJog() override { session->StopJog(); }
-    CORULinker* CurrentLinker() override { return session->Linker(); }
-    bool Debugging() override { return session->Debugging(); }
-    void UpdateDebug() override { session->UpdateDebug(); }
-    TPageHandle CurrentPage() override { return 1; }
-    std::string PageFileName(TPageHandle) override { return file; }
-    bool PageOpen(TPageHandle page) override { return page == 1; }
-    void SetLineMark(TPageHandle, int32_t, TLineMark, bool) override {}
-    bool ShowExecutionLine(const std::string&, int32_t) override { return true; }
-    void ClearExecutionLine() override {}
-    void ClearMessages() override {}
-    void SetCaption(const std::string&) override {}
-    void StartJogTimer() override {}
-    void StopJogTimer() override {}
-    TConfirmAnswer Confirm(const std::string&) override { return TConfirmAnswer::No; }
-    void HideTerminal() override {}
-};
-
-std::unique_ptr<CORULinker> LinkSpin(const std::string& folder)
-{
-    const std::string source = WriteSource(
-        folder, "Spin.java", TempDir::ReadFile(SourceDir() + "/tests/debugger/programs/Spin.java"));
-    JavaCompileResult compiled = RunProgram(
-        {ProgramDir() + "/jikes/jikes", "+E", "-depend", "-g", source, "-classpath", ClassLibraryDir()});
-    if (!compiled.Ok()) {
-        std::fprintf(stderr, "compile failed:\n%s\n", compiled.output.c_str());
-        return nullptr;
-    }
-    char previous[PATH_MAX];
-    if (!getcwd(previous, sizeof previous) || chdir(folder.c_str()) != 0) return nullptr;
-    auto linker = std::make_unique<CORULinker>();
-    try {
-        linker->Link("Spin", (folder + ";" + ClassLibraryDir()).c_str());
-    } catch (const EError& e) {
-        std::fprintf(stderr, "%s", e.Message.c_str());
-        linker.reset();
-    }
-    if (chdir(previous) != 0) return nullptr;
-    return linker;
-}
-
 void StepLoop(benchmark::State& state, bool paced)
 {
-    setenv("CORVANE_PROGRAM_DIR", CORVANE_BENCH_PROGRAM_DIR, 0);
-    setenv("CORVANE_SOURCE_DIR", CORVANE_BENCH_SOURCE_DIR, 0);
+    UseBuildFolders();
     TempDir dir("corvane-bench-step");
-    std::unique_ptr<CORULinker> linker = LinkSpin(dir.Path());
+    std::unique_ptr<CORULinker> linker = LinkTestProgram(dir.Path(), "Spin");
     if (!linker) return state.SkipWithError("no program");
-    SilentSink sink;
-    IMessageSink* previousSink = SetMessageSink(&sink);
-    GlobalOptions.DebugPort = 1;
-
-    VirtualClock clock(0);
-    orusim::OruVmEngine engine;
-    orusim::EventLog log;
-    log.SetRetain(false);
-    orusim::ProtocolEngine module(clock, engine, log);
-    orusim::MemoryTransport port(module, paced);
-    QuietHost host;
+    TBenchModule bench(paced);
+    bench.log.SetRetain(false);
+    QuietHost& host = bench.host;
     NullDataView dataView;
     TDebugSession session(host, dataView);
     host.session = &session;
     host.file = dir.Path() + "/Spin.java";
-    std::vector<uint8_t> image(linker->GetImage(), linker->GetImage() + linker->GetImageSize());
-    session.SetLinker(std::move(linker));
-    session.SetJVM(std::make_unique<TSXComm>(port, host, clock));
     try {
-        session.JVM()->Connect();
-        session.JVM()->DownloadOruFile(image.data(), int32_t(image.size()), true);
-        session.JVM()->Reset(false);
-        session.StartDebug();
-        session.ToggleBreakpointAt(kLoopLine);
-        session.Run();
-        while (session.JVM()->IsRunning() && port.WaitReadable(100)) {
-            uint8_t byte = 0;
-            if (port.ReadChar(byte)) session.JVM()->ReceiveData(&byte, 1, session.Linker());
-        }
+        RunToLine(session, host, bench.port, bench.clock, std::move(linker), kLoopLine);
     } catch (const EError& e) {
-        SetMessageSink(previousSink);
         return state.SkipWithError(e.Message.c_str());
     }
 
     int64_t passes = 0;
-    const int64_t virtualStart = clock.TickCount();
+    const int64_t virtualStart = bench.clock.TickCount();
     for (auto _ : state) {
         try {
             session.StepInto();
@@ -137,9 +59,8 @@ void StepLoop(benchmark::State& state, bool paced)
     state.counters["time_per_pass"] =
         benchmark::Counter(double(passes), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
     if (paced && passes > 0)
-        state.counters["line_ms_per_pass"] = double(clock.TickCount() - virtualStart) / double(passes);
+        state.counters["line_ms_per_pass"] = double(bench.clock.TickCount() - virtualStart) / double(passes);
     session.SetJVM(nullptr);
-    SetMessageSink(previousSink);
 }
 
 void BM_StepLoopPass(benchmark::State& state) { StepLoop(state, false); }

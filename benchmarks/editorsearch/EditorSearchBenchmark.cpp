@@ -8,27 +8,14 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <cstdlib>
 #include <memory>
 #include <string>
 
+#include "benchmarks/editorwidget/WidgetBenchScene.h"
 #include "editor/qt/SrcEditWidget.h"
 #include "editor/search/SrcEditSearch.h"
 
 namespace {
-
-constexpr int kLines = 100000;
-
-QApplication& App() {
-    static int argc = 1;
-    static char name[] = "bench_editorsearch";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
 
 // Code-like lines; every line holds "value" once.
 std::string LineText(int I) { return "    int value = compute(" + std::to_string(I) + ");  // a note"; }
@@ -43,7 +30,6 @@ QString PeerText() {
 
 struct Editor {
     Editor() {
-        App();
         widget.resize(800, 600);
         widget.show();
         widget.SetSearchEngine(&engine);
@@ -54,6 +40,7 @@ struct Editor {
         widget.Lines().EndUpdate();
         QApplication::processEvents();
     }
+    QApplication& app = App();
     TSrcEditSearch engine;
     TSrcEditWidget widget;
 };

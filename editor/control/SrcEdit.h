@@ -601,6 +601,7 @@ private:
     // Sets caret and selection with Mode as the active selection mode.
     void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
                   const TBufferCoord& After);
+    void ReplayUndoGroup(bool Redoing);
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 
@@ -616,6 +617,7 @@ private:
     TSrcWindowServices* window_ = nullptr;
     TSrcClipboard* clipboard_ = nullptr;
     bool modified_ = false;
+    bool replayingUndo_ = false;  // the caret is scrolled into view once, after the group
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;

@@ -81,6 +81,9 @@ bool TCustomSrcEdit::CaretInView() const {
 }
 
 void TCustomSrcEdit::EnsureCursorPosVisibleEx(bool ForceToMiddle) {
+    if (replayingUndo_) {
+        return;
+    }
     TSrcPaintLockGuard lock(*this);
     TDisplayCoord vp = DisplayXY();
     int64_t x = vp.Column;

@@ -91,17 +91,18 @@ void TCustomSrcEdit::PasteFromClipboard() {
 }
 
 // Where a paste starts: the ordered selection's begin (column 1 in line
-// mode), or the caret.
+// mode, for the insertion too), or the caret.
 TBufferCoord TCustomSrcEdit::PasteStart() {
     if (!SelAvail()) {
         return CaretXY();
     }
     TBufferCoord start = BlockBegin();
-    blockBegin_ = start;
-    blockEnd_ = BlockEnd();
+    TBufferCoord end = BlockEnd();
     if (activeSelectionMode_ == smLine) {
-        start.Char = 1;
+        start.Char = 1;  // the text goes where the lines were, and its record starts there
     }
+    blockBegin_ = start;
+    blockEnd_ = end;
     return start;
 }
 

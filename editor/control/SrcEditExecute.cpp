@@ -31,8 +31,13 @@ void TCustomSrcEdit::ExecuteEditCommand(TSrcEditorCommand Command, char AChar, v
     switch (Command) {
     case ecDeleteLastChar:
         DoOnPaintTransientEx(ttBefore, true);
-        DeleteLastChar();
-        EnsureCursorPosVisible();
+        try {
+            DeleteLastChar();
+            EnsureCursorPosVisible();
+        } catch (...) {
+            DoOnPaintTransientEx(ttAfter, true);  // keeps the nesting count balanced
+            throw;
+        }
         DoOnPaintTransientEx(ttAfter, true);
         break;
     case ecDeleteChar:

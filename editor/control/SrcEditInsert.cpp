@@ -57,7 +57,9 @@ int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
                     int previous = lines_->Count();
                     if (AddToUndoList && previous >= 1) {
                         TBufferCoord lineBreak = BufferCoord(LengthPlusOne(lines_->Get(previous - 1)), previous);
-                        undoList_->AddChange(crLineBreak, lineBreak, lineBreak, std::string(), smNormal);
+                        // Undo joins the added line (the end's) back.
+                        undoList_->AddChange(crLineBreak, lineBreak, BufferCoord(1, previous + 1), std::string(),
+                                             smNormal);
                     }
                     lines_->Add(std::string());
                     ++added;

@@ -1,4 +1,5 @@
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/control/SrcEditUndoGuards.h"
 
 namespace {
@@ -63,22 +64,41 @@ void TCustomSrcEdit::Undo() {
         return;
     }
     MoveGroupBreak(*undoList_, *redoList_);
-    if (!undoList_->CanUndo()) {
-        return;
+    if (undoList_->CanUndo()) {
+        ReplayUndoGroup(false);
     }
-    ReplayGroup(*undoList_, *redoList_, options_.Contains(eoGroupUndo), IsEndMarker,
-                [this] { UndoItem(); });
-    UpdateModifiedStatus();
 }
 
 void TCustomSrcEdit::Redo() {
     if (ReadOnly() || !redoList_->CanUndo()) {
         return;
     }
-    ReplayGroup(*redoList_, *undoList_, options_.Contains(eoGroupUndo), IsBeginMarker,
-                [this] { RedoItem(); });
-    MoveGroupBreak(*redoList_, *undoList_);
-    UpdateModifiedStatus();
+    ReplayUndoGroup(true);
+}
+
+// One group under one paint lock; the caret is scrolled into view at the end.
+void TCustomSrcEdit::ReplayUndoGroup(bool Redoing) {
+    {
+        TSrcPaintLockGuard lock(*this);
+        bool saved = replayingUndo_;
+        replayingUndo_ = true;
+        try {
+            if (Redoing) {
+                ReplayGroup(*redoList_, *undoList_, options_.Contains(eoGroupUndo), IsBeginMarker,
+                            [this] { RedoItem(); });
+                MoveGroupBreak(*redoList_, *undoList_);
+            } else {
+                ReplayGroup(*undoList_, *redoList_, options_.Contains(eoGroupUndo), IsEndMarker,
+                            [this] { UndoItem(); });
+            }
+        } catch (...) {
+            replayingUndo_ = saved;
+            throw;
+        }
+        replayingUndo_ = saved;
+        UpdateModifiedStatus();
+    }
+    EnsureCursorPosVisible();
 }
 
 void TCustomSrcEdit::ClearUndo() {

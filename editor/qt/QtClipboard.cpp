@@ -11,10 +11,18 @@ QClipboard* SystemClipboard() { return qobject_cast<QGuiApplication*>(QCoreAppli
 
 bool IsText(const std::string& Format) { return Format == kSrcClipboardText; }
 
+// The editor's text with LF line ends, as Unicode.
 QString PlainText(const std::string& Text) {
-    QString text = Cp1252ToQString(Text.data(), static_cast<int>(Text.size()));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    return text;
+    std::string lf;
+    lf.reserve(Text.size());
+    size_t from = 0;
+    for (size_t cr = Text.find("\r\n"); cr != std::string::npos; cr = Text.find("\r\n", from)) {
+        lf.append(Text, from, cr - from);
+        lf += '\n';
+        from = cr + 2;
+    }
+    lf.append(Text, from, std::string::npos);
+    return Cp1252ToQString(lf.data(), static_cast<int>(lf.size()));
 }
 }  // namespace
 

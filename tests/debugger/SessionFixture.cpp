@@ -170,6 +170,12 @@ std::unique_ptr<CORULinker> SessionRig::Link(const std::string& folder, const st
 
 void SessionRig::Start(std::unique_ptr<CORULinker> linker, bool download)
 {
+    Prepare(std::move(linker), download);
+    if (session.JVM()) session.StartDebug();
+}
+
+void SessionRig::Prepare(std::unique_ptr<CORULinker> linker, bool download)
+{
     session.ClearForJob();
     if (linker) image.assign(linker->GetImage(), linker->GetImage() + linker->GetImageSize());
     session.SetLinker(std::move(linker));
@@ -180,9 +186,8 @@ void SessionRig::Start(std::unique_ptr<CORULinker> linker, bool download)
         session.JVM()->Reset(false);
     } catch (const EError& e) {
         ADD_FAILURE() << e.Message;
-        return;
+        session.SetJVM(nullptr);
     }
-    session.StartDebug();
 }
 
 void SessionRig::ReceiveUntilStopped()

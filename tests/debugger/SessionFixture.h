@@ -72,8 +72,16 @@ public:
     void HideTerminal() override { terminalHidden = true; }
 
     // --- IDataView
-    void Attach(TSXComm* link) override { attached = link; }
-    void RefreshStack(int32_t javaPc) override { ++stackRefreshes; }
+    void Attach(TSXComm* link) override
+    {
+        attached = link;
+        if (dataView) dataView->Attach(link);
+    }
+    void RefreshStack(int32_t javaPc) override
+    {
+        ++stackRefreshes;
+        if (dataView) dataView->RefreshStack(javaPc);
+    }
     void Show() override { dataVisible = true; }
     void Hide() override { dataVisible = false; }
 
@@ -102,6 +110,7 @@ public:
     bool terminalHidden = false;
     std::deque<uint64_t> endRequests;
     TSXComm* attached = nullptr;
+    IDataView* dataView = nullptr;  // the real data window, when a test has one
     int stackRefreshes = 0;
     bool dataVisible = false;
 };
@@ -119,6 +128,8 @@ public:
     // What the build job and StartDebug do: a new link, connect, download,
     // a debug reset, then the session's start. The linker may be null.
     void Start(std::unique_ptr<CORULinker> linker, bool download = true);
+    // Start without the session's start.
+    void Prepare(std::unique_ptr<CORULinker> linker, bool download = true);
     // Feeds the module's output to the link, as the receive handler does,
     // until the program stops (or a bound of turns), then pumps the host.
     void ReceiveUntilStopped();

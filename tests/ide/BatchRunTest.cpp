@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -130,6 +132,29 @@ TEST_F(BatchRun, TextFollowedAtOnceByAnExceptionLeavesTheExceptionInTheLog)
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_TRUE(module.WaitForEvent("\"text\":\"last words\"")) << module.Events();
     EXPECT_EQ(TempDir::ReadFile(Log()), "Exception: java.lang.NullPointerException\n");
+}
+
+// The logged exception cannot be written (a file-size limit of one byte):
+// the run must not pass for clean.
+TEST_F(BatchRun, ALogThatCannotBeWrittenFailsTheRun)
+{
+    ModuleSimulator module(world, 4);
+    ASSERT_TRUE(module.Ready());
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    rlimit tiny = saved;
+    tiny.rlim_cur = 1;
+    auto oldHandler = signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &tiny), 0);
+    IdeProcess ide(world, TestRun("NullStore"));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    signal(SIGXFSZ, oldHandler);
+    ASSERT_TRUE(ide.Started());
+    const ProcessResult run = ide.Finish();
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_NE(run.err.find("[ Error IDE-0017] Unable to open file for writing `ZARN.out' (27, File too large)."),
+              std::string::npos)
+        << run.err;
 }
 
 TEST_F(BatchRun, AClassThatFailsToLinkFailsBeforeTheLogExists)

@@ -19,12 +19,14 @@ protected:
 
 TEST_F(TwoStarts, ASecondStartHandsItsFilesToTheFirstAndEnds)
 {
+    TempDir::MakeDirs(world.Work() + "/with blank");
+    for (const char* name : {"First.java", "with blank/A.java", "B.java"}) TempDir::WriteFile(world.Work() + "/" + name, "");
     IdeProcess first(world, {"First.java"}, true, true);
     ASSERT_TRUE(first.Started());
     ASSERT_TRUE(first.WaitForError("OpenSourceFile First.java")) << first.Err();
     ASSERT_TRUE(WaitForFile(Socket()));
 
-    const std::string spaced = world.Dir() + "/with blank/A.java";
+    const std::string spaced = world.Work() + "/with blank/A.java";
     IdeProcess second(world, {spaced, "B.java"}, true, true);
     const ProcessResult handOver = second.Finish();
     EXPECT_EQ(handOver.exitCode, 0) << handOver.err;
@@ -44,6 +46,7 @@ TEST_F(TwoStarts, AFirstStartThatWasKilledDoesNotBlockTheNext)
         ASSERT_TRUE(WaitForFile(Socket()));
         first.Kill();
     }
+    for (const char* name : {"Next.java", "Third.java"}) TempDir::WriteFile(world.Work() + "/" + name, "");
     IdeProcess next(world, {"Next.java"}, true, true);
     EXPECT_TRUE(next.WaitForError("OpenSourceFile Next.java")) << next.Err();
     // It runs as the first instance: a further start hands over to it.

@@ -42,7 +42,7 @@ QProcessEnvironment IdeWorld::Environment(bool privateProgramDir) const
     env.insert("XDG_CONFIG_HOME", QString::fromStdString(dir_.File("config")));
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(Runtime()));
     env.insert("CORVANE_PORT_DIR", QString::fromStdString(Ports()));
-    env.insert("QT_QPA_PLATFORM", "offscreen");
+    env.insert("QT_QPA_PLATFORM", QString::fromStdString(Platform));
     if (privateProgramDir) env.insert("CORVANE_PROGRAM_DIR", QString::fromStdString(ProgramDir()));
     return env;
 }
@@ -148,6 +148,12 @@ bool ModuleSimulator::WaitForEvent(const std::string& text, int ms)
         out_ += process_->readAllStandardOutput().toStdString();
         return out_.find(text) != std::string::npos;
     });
+}
+
+bool ModuleSimulator::HasEvent(const std::string& text)
+{
+    out_ += process_->readAllStandardOutput().toStdString();
+    return out_.find(text) != std::string::npos;
 }
 
 void ModuleSimulator::Command(const std::string& line)

@@ -18,6 +18,7 @@ public:
     std::string Work() const { return dir_.File("work"); }
     std::string ProgramDir() const { return dir_.File("program"); }
     QProcessEnvironment Environment(bool privateProgramDir = false) const;
+    std::string Platform = "offscreen";  // the started programs' Qt platform
 
 private:
     TempDir dir_{"corvane-ide-world"};
@@ -71,6 +72,9 @@ public:
     void Terminate();
     // Waits until its event output holds `text`; false after `ms`.
     bool WaitForEvent(const std::string& text, int ms = 20000);
+    // Reads what has come without waiting; true when the events hold `text`
+    // (for waits that keep the caller's event loop turning).
+    bool HasEvent(const std::string& text);
     void Command(const std::string& line);
     const std::string& Events() const { return out_; }
     // Forgets the events read so far: a later wait sees only newer ones.

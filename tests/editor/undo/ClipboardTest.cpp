@@ -186,4 +186,27 @@ TEST_F(ClipboardTest, PasteReplacingASelectionIsOneUndoStep) {
     EXPECT_FALSE(edit->CanRedo());
 }
 
+// A selection made upwards is replaced like one made downwards.
+TEST_F(ClipboardTest, PasteReplacesASelectionMadeUpwards) {
+    SetLines({"((", "", "", "bX", "cc"});
+    edit->SetSelectionMode(smLine);
+    edit->SetCaretAndSelection(BufferCoord(1, 2), BufferCoord(1, 3), BufferCoord(1, 2));
+    clipboard.PutBlock(2, "((\r\n((");
+    edit->PasteFromClipboard();
+    EXPECT_EQ(AllLines(), (Lines{"((", "((bX", "((cc"}));
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (Lines{"((", "", "", "bX", "cc"}));
+}
+
+// Normal text over a line selection goes where the lines were.
+TEST_F(ClipboardTest, NormalBlockOverALineSelectionStartsAtColumnOne) {
+    SetLines({"abcdef", "xy("});
+    Select(smLine, BufferCoord(4, 1), BufferCoord(5, 1));
+    clipboard.PutBlock(0, "PQ");
+    edit->PasteFromClipboard();
+    EXPECT_EQ(AllLines(), (Lines{"PQxy("}));
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "xy("}));
+}
+
 }  // namespace

@@ -84,6 +84,7 @@ std::vector<std::string> Entries(const QWidget& menu)
 TEST_F(MainWindowTest, StartsWithOneUntitledPageAndItsCaretInPanelZero)
 {
     EXPECT_EQ(form->windowTitle().toStdString(), "Corvane Torve IDE");
+    EXPECT_EQ(form->size(), QSize(710, 544));
     EXPECT_EQ(Tabs(), std::vector<std::string>{"Untitled.java"});
     form->ActionList1Update();
     EXPECT_EQ(form->PanelText(0), "1 : 1");
@@ -219,4 +220,25 @@ TEST_F(MainWindowTest, ClosingWithTwoModifiedPagesAsksTwiceAndCancelKeepsTheSeco
     EXPECT_EQ(dialogs->boxes[0].Caption, "Closing");
     EXPECT_EQ(form->PageCount(), 1);
     EXPECT_EQ(Page()->LineText(), "b");
+}
+
+TEST_F(MainWindowTest, TheActionsFollowTheEventsWithoutBeingAsked)
+{
+    Page()->SetSelTextPrimitive("x");
+    EXPECT_TRUE(WaitUntil([&] { return form->PanelText(1) == "Modified"; }, 2s, "\"Modified\" in panel 1"));
+    EXPECT_TRUE(form->Action("SaveFile")->isEnabled());
+}
+
+TEST_F(MainWindowTest, SaveDesktopWritesTheTwelveWindowValues)
+{
+    form->setGeometry(40, 50, 720, 600);
+    form->SaveDesktopExecute();
+    const QRect frame = form->frameGeometry();
+    EXPECT_EQ(settings->Stored("MainLeft"), std::to_string(frame.left()));
+    EXPECT_EQ(settings->Stored("MainTop"), std::to_string(frame.top()));
+    EXPECT_EQ(settings->Stored("MainWidth"), std::to_string(frame.width()));
+    EXPECT_EQ(settings->Stored("MainHeight"), std::to_string(frame.height()));
+    for (const char* name : {"DebugLeft", "DebugTop", "DebugWidth", "DebugHeight", "MessageLeft", "MessageTop",
+                             "MessageWidth", "MessageHeight"})
+        EXPECT_NE(settings->Stored(name), "") << name;
 }

@@ -1,0 +1,13 @@
+#include "ide/ComLevelScope.h"
+
+#include "foundation/Options.h"
+
+TComLevelScope::TComLevelScope(int32_t level) : saved_(GlobalOptions.debugComLevel)
+{
+    GlobalOptions.debugComLevel = level;
+}
+
+TComLevelScope::~TComLevelScope()
+{
+    GlobalOptions.debugComLevel = saved_;
+}

@@ -1,0 +1,11 @@
+#pragma once
+#include <chrono>
+#include <string>
+
+#include "ide/RunProgram.h"
+
+// Runs the configured compiler on one source with the class path and adds
+// its diagnostics to the message list; an error on the way is reported there
+// too. Returns true when the compile failed.
+bool CompileFile(const std::string& sourcePath, const std::string& classPath,
+                 std::chrono::milliseconds timeLimit = ProgramTimeLimit);

@@ -1,0 +1,37 @@
+#include "ide/LinkHostRelay.h"
+
+#include "ide/LinkThread.h"
+
+TLinkHostRelay::TLinkHostRelay(ILinkHost& window, std::function<LinkThread*()> worker)
+    : window_(window), worker_(std::move(worker))
+{
+}
+
+void TLinkHostRelay::OnGuiThread(const std::function<void()>& call)
+{
+    LinkThread* worker = worker_();
+    if (worker && QThread::currentThread() == worker)
+        worker->Synchronize(call);
+    else
+        call();
+}
+
+void TLinkHostRelay::StopJog()
+{
+    OnGuiThread([this] { window_.StopJog(); });
+}
+
+void TLinkHostRelay::UpdateDebug()
+{
+    OnGuiThread([this] { window_.UpdateDebug(); });
+}
+
+void TLinkHostRelay::AddText(const char* text)
+{
+    OnGuiThread([this, text] { window_.AddText(text); });
+}
+
+void TLinkHostRelay::SendFileFinished()
+{
+    OnGuiThread([this] { window_.SendFileFinished(); });
+}

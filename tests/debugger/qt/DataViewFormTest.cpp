@@ -1,0 +1,231 @@
+// The data window on screen: opening lines, icons, the toolbar and the pages.
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTest>
+#include <QToolBar>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "debugger/qt/DataViewForm.h"
+#include "debugger/qt/TypeImages.h"
+#include "tests/debugger/DataWindowFixture.h"
+#include "tests/support/gui/ScreenProbe.h"
+#include "tests/support/gui/WaitUntil.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class DataViewFormTest : public ::testing::Test {
+protected:
+    DataViewFormTest()
+    {
+        form.resize(420, 520);
+        data.rig.host.dataView = &form;
+    }
+    ~DataViewFormTest() override
+    {
+        data.rig.session.SetJVM(nullptr);
+        data.rig.host.dataView = nullptr;
+    }
+
+    void RunTo(const std::string& program, const std::string& marker)
+    {
+        data.RunTo(DataRig::Program(program), program, marker);
+    }
+    QTreeWidgetItem* Item(QTreeWidget* tree, const QString& prefix)
+    {
+        for (QTreeWidgetItemIterator it(tree); *it; ++it)
+            if ((*it)->text(0).startsWith(prefix)) return *it;
+        ADD_FAILURE() << prefix.toStdString();
+        return nullptr;
+    }
+    QTreeWidget* Shown(QTreeWidget* tree)
+    {
+        form.DebugTabs()->setCurrentWidget(tree);
+        EXPECT_TRUE(ShowExposed(form));
+        return tree;
+    }
+    QLabel* Label(const char* name) { return form.findChild<QLabel*>(name); }
+
+    DataRig data;
+    TDataViewForm form{[this] { return data.rig.session.Linker(); }};
+};
+
+TEST_F(DataViewFormTest, TheFormAsDesigned)
+{
+    EXPECT_EQ(form.windowTitle(), "Debugger");
+    EXPECT_TRUE(form.windowFlags() & Qt::Tool);
+    ASSERT_EQ(form.DebugTabs()->count(), 3);
+    EXPECT_EQ(form.DebugTabs()->tabText(0), "Call Stack");
+    EXPECT_EQ(form.DebugTabs()->tabText(1), "Static Variables");
+    EXPECT_EQ(form.DebugTabs()->tabText(2), "Memory Usage");
+    EXPECT_EQ(form.DebugTabs()->currentIndex(), 2) << "the design page shows first";
+    for (QTreeWidget* tree : {form.StackTree(), form.StaticTree()}) {
+        EXPECT_TRUE(tree->isHeaderHidden());
+        EXPECT_EQ(tree->indentation(), 19);
+        EXPECT_EQ(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
+    }
+    auto* sizes = form.findChild<QTableWidget*>("ClassSizes");
+    ASSERT_NE(sizes, nullptr);
+    EXPECT_EQ(sizes->columnWidth(0), 166);
+    EXPECT_EQ(sizes->columnWidth(1), 64);
+    EXPECT_EQ(sizes->columnWidth(2), 64);
+    EXPECT_EQ(sizes->verticalHeader()->defaultSectionSize(), 17);
+    EXPECT_EQ(form.findChild<QFrame*>("MemoryBar")->geometry(), QRect(98, 190, 175, 12));
+    EXPECT_EQ(Label("Label4")->text(), "Static Variables");
+    EXPECT_EQ(Label("MemoryTotal")->alignment() & Qt::AlignRight, Qt::AlignRight);
+}
+
+TEST_F(DataViewFormTest, LinesOpenByRightPlusAndDoubleClick)
+{
+    RunTo("Values", "// stop");
+    QTreeWidget* tree = Shown(form.StackTree());
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "Values::main()");
+    EXPECT_TRUE(tree->topLevelItem(0)->isExpanded());
+
+    QTreeWidgetItem* item = Item(tree, "Item item = ");
+    tree->setCurrentItem(item);
+    QTest::keyClick(tree, Qt::Key_Right);
+    EXPECT_TRUE(item->isExpanded());
+    ASSERT_EQ(item->childCount(), 4);
+    EXPECT_EQ(item->child(1)->text(0), "int count = 22 0x0016 '..'");
+
+    QTreeWidgetItem* numbers = Item(tree, "int[] numbers = ");
+    tree->setCurrentItem(numbers);
+    QTest::keyClick(tree, Qt::Key_Plus);
+    ASSERT_EQ(numbers->childCount(), 3);
+    EXPECT_EQ(numbers->child(2)->text(0), " [2] = 300 0x012C '.,'");
+
+    QTreeWidgetItem* letters = Item(tree, "char[] letters = ");
+    tree->scrollToItem(letters);
+    const QPoint at = tree->visualItemRect(letters).center();
+    QTest::mouseClick(tree->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(tree->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_TRUE(letters->isExpanded());
+    ASSERT_EQ(letters->childCount(), 2);
+    EXPECT_EQ(letters->child(0)->text(0), " [0] = 120 0x78 'x'");
+
+    // While the module runs a line opens and closes again, unfilled.
+    QTreeWidgetItem* bytes = Item(tree, "byte[] bytes = ");
+    data.rig.session.Run();
+    tree->setCurrentItem(bytes);
+    QTest::keyClick(tree, Qt::Key_Right);
+    EXPECT_FALSE(bytes->isExpanded());
+    EXPECT_EQ(bytes->childCount(), 1);
+    EXPECT_TRUE(bytes->child(0)->text(0).isEmpty());
+    data.rig.session.Stop();
+}
+
+TEST_F(DataViewFormTest, AnErrorWhileTheUserOpensALineIsReportedWithTheLinesSoFar)
+{
+    RunTo("Edges", "// floats");
+    QTreeWidget* tree = Shown(form.StackTree());
+    QTreeWidgetItem* object = Item(tree, "WithFloat w = ");
+    tree->setCurrentItem(object);
+    data.rig.sink.Clear();
+    QTest::keyClick(tree, Qt::Key_Right);
+    EXPECT_TRUE(data.rig.sink.Contains("Type not implemented in debugger (F).")) << "reported on the message list";
+    ASSERT_EQ(object->childCount(), 1);
+    EXPECT_EQ(object->child(0)->text(0), "int before = 0 0x0000 '..'");
+}
+
+TEST_F(DataViewFormTest, EachKindOfLineHasItsIcon)
+{
+    RunTo("Values", "// stop");
+    QTreeWidget* tree = Shown(form.StackTree());
+    QTreeWidgetItem* bytes = Item(tree, "byte[] bytes = ");
+    bytes->setExpanded(true);
+    QTreeWidgetItem* statics = form.StaticTree()->topLevelItem(0);
+    const std::pair<QTreeWidgetItem*, QColor> kinds[] = {
+        {tree->topLevelItem(0), QColor(0, 0, 160)},      {Item(tree, "int[] numbers"), QColor(128, 0, 128)},
+        {bytes->child(300), QColor(128, 128, 128)},      {Item(tree, "Item item"), QColor(255, 160, 0)},
+        {Item(tree, "int i = "), QColor(0, 160, 0)},     {Item(tree, "java.lang.String text"), QColor(255, 255, 160)},
+    };
+    EXPECT_EQ(statics->icon(0).cacheKey(), TypeImages()[imObject].cacheKey());
+    tree->clearSelection();
+    tree->setCurrentItem(nullptr);
+    for (int index = 0; index < 6; ++index) {
+        QTreeWidgetItem* line = kinds[index].first;
+        ASSERT_NE(line, nullptr);
+        EXPECT_EQ(line->icon(0).cacheKey(), TypeImages()[size_t(index)].cacheKey()) << index;
+        tree->scrollToItem(line);
+        const QImage shot = GrabToPng(*tree->viewport(), "kind-" + std::to_string(index));
+        EXPECT_TRUE(HasColor(shot, tree->visualItemRect(line), kinds[index].second)) << "icon " << index << " on screen";
+    }
+}
+
+TEST_F(DataViewFormTest, TheOutOfScopeIconOnScreen)
+{
+    RunTo("Edges", "// out of scope");
+    QTreeWidget* tree = Shown(form.StackTree());
+    QTreeWidgetItem* line = Item(tree, "later out of scope");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->icon(0).cacheKey(), TypeImages()[imOutOfScope].cacheKey());
+    const QImage shot = GrabToPng(*tree->viewport(), "out-of-scope");
+    EXPECT_TRUE(HasColor(shot, tree->visualItemRect(line), QColor(200, 0, 0)));
+}
+
+TEST_F(DataViewFormTest, TheToolbarCarriesTheMainWindowsActions)
+{
+    QAction run("Run"), stop("Stop"), into("Step Into"), over("Step Over"), toggle("Toggle Breakpoint"),
+        reset("Reset"), message("Show Message");
+    form.SetActions({&run, &stop, &into, &over, &toggle, &reset, &message});
+    const QList<QAction*> actions = form.ToolBar()->actions();
+    ASSERT_EQ(actions.size(), 10);
+    const QAction* expected[] = {&run, &stop, nullptr, &into, &over, nullptr, &toggle, &reset, nullptr, &message};
+    for (int i = 0; i < 10; ++i) {
+        if (expected[i])
+            EXPECT_EQ(actions[i], expected[i]) << i;
+        else
+            EXPECT_TRUE(actions[i]->isSeparator()) << i;
+    }
+    EXPECT_EQ(form.ToolBar()->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+    ASSERT_TRUE(ShowExposed(form));
+    auto* button = qobject_cast<QToolButton*>(form.ToolBar()->widgetForAction(&over));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->text(), "Step Over");
+    QSignalSpy triggered(&over, &QAction::triggered);
+    QTest::mouseClick(button, Qt::LeftButton);
+    EXPECT_EQ(triggered.count(), 1);
+    over.setEnabled(false);
+    EXPECT_FALSE(button->isEnabled()) << "the button follows the main window's action";
+}
+
+TEST_F(DataViewFormTest, EveryPageWithItsPicture)
+{
+    RunTo("Values", "// stop");
+    ASSERT_TRUE(ShowExposed(form));
+    form.DebugTabs()->setCurrentIndex(2);
+    const CORULinker& linker = *data.rig.session.Linker();
+    EXPECT_EQ(Label("MemoryTotal")->text(), "36864");
+    const int used = Label("MemoryUsed")->text().toInt();
+    EXPECT_EQ(Label("MemoryFree")->text().toInt(), 36864 - used);
+    EXPECT_EQ(Label("StackText")->text(), "Stack: " + Label("MemoryStack")->text());
+    auto* sizes = form.findChild<QTableWidget*>("ClassSizes");
+    EXPECT_EQ(sizes->rowCount(), linker.GetClassCount());
+    EXPECT_EQ(sizes->horizontalHeaderItem(2)->text(), "Strings Size");
+    EXPECT_EQ(sizes->item(0, 0)->text(), linker.GetClass(0)->GetName());
+    const QImage memory = GrabToPng(form, "memory-usage");
+    const QFrame* heapBar = form.findChild<QFrame*>("HeapBar");
+    ASSERT_GT(heapBar->width(), 0);
+    const QPoint heapAt = heapBar->mapTo(&form, QPoint(heapBar->width() / 2, 6));
+    EXPECT_EQ(PixelAt(memory, heapAt), QColor(0, 128, 0));
+
+    form.DebugTabs()->setCurrentIndex(0);
+    QImage stack = GrabToPng(form, "call-stack");
+    EXPECT_FALSE(stack.isNull());
+    form.DebugTabs()->setCurrentIndex(1);
+    form.StaticTree()->topLevelItem(0)->setExpanded(true);
+    EXPECT_GT(form.StaticTree()->topLevelItem(0)->childCount(), 1);
+    QImage statics = GrabToPng(form, "static-variables");
+    EXPECT_NE(stack, statics);
+}
+
+}  // namespace

@@ -1,0 +1,27 @@
+#include "tests/ide/BuildSettings.h"
+
+#include "foundation/Options.h"
+#include "foundation/Settings.h"
+#include "tests/support/JavaCompile.h"
+
+void UseBuildSettings(int32_t port)
+{
+    GlobalOptions.CompilerPath = ProgramDir() + "/jikes/jikes";
+    GlobalOptions.ClassPath = ClassLibraryDir();
+    GlobalOptions.DebugPort = port;
+}
+
+void SetDebugPort(int32_t port)
+{
+    GlobalOptions.DebugPort = port;
+}
+
+void ResetSettings()
+{
+    GlobalOptions = tOptions();
+}
+
+std::string ProgramVersion()
+{
+    return GetVersionString();
+}

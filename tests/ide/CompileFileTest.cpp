@@ -1,0 +1,85 @@
+// Compiling through the compiler adapter and ecj into message lines.
+#include <gtest/gtest.h>
+
+#include "foundation/Options.h"
+#include "ide/CompileFile.h"
+#include "tests/support/CaptureSink.h"
+#include "tests/support/JavaCompile.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
+
+namespace {
+
+class CompileFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        saved = GlobalOptions;
+        GlobalOptions.CompilerPath = ProgramDir() + "/jikes/jikes";
+    }
+    void TearDown() override { GlobalOptions = saved; }
+
+    std::string Write(const std::string& name, const std::string& text) { return WriteSource(dir.Path(), name, text); }
+    bool Compile(const std::string& source) { return CompileFile(source, ClassLibraryDir()); }
+
+    tOptions saved;
+    TempDir dir{"corvane-compile"};
+    CaptureSink lines;
+};
+
+TEST_F(CompileFileTest, CleanSourceGivesNoLineAndAnOldClassFile)
+{
+    const std::string source = Write("Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java"));
+    EXPECT_FALSE(Compile(source));
+    EXPECT_TRUE(lines.lines.empty()) << lines.Last();
+    const std::string cls = TempDir::ReadFile(dir.File("Hello.class"));
+    ASSERT_GE(cls.size(), 8u);
+    EXPECT_EQ(cls.substr(0, 8), std::string("\xCA\xFE\xBA\xBE\x00\x03\x00\x2D", 8));  // 45.3
+}
+
+TEST_F(CompileFileTest, SyntaxErrorGivesItsLineWithThePosition)
+{
+    const std::string source = Write("Broken.java", "public class Broken {\n    static void main() {\n"
+                                                    "        int x = 1\n    }\n}\n");
+    EXPECT_TRUE(Compile(source));
+    ASSERT_EQ(lines.lines.size(), 1u);
+    EXPECT_EQ(lines.lines[0].rfind("[Java Error] Broken.java(3): Syntax: ", 0), 0u) << lines.lines[0];
+    const TLinInfo& info = *lines.infos[0];
+    EXPECT_EQ(info.FileName, source);
+    EXPECT_EQ(info.StartLine, 3);
+    EXPECT_EQ(info.EndLine, 3);
+    EXPECT_GT(info.StartColumn, 0);
+    EXPECT_GE(info.EndColumn, info.StartColumn);
+}
+
+TEST_F(CompileFileTest, ErrorInAnotherClassNamesItsFile)
+{
+    Write("Helper.java", "public class Helper {\n    static int twice(int x) { return x * 2 + undefined; }\n}\n");
+    const std::string source = Write("UsesHelper.java", "public class UsesHelper {\n"
+                                                        "    static void main() { Helper.twice(2); }\n}\n");
+    EXPECT_TRUE(Compile(source));
+    ASSERT_FALSE(lines.lines.empty());
+    EXPECT_TRUE(lines.Contains("[Java Error] Helper.java(2): Error: ")) << lines.lines[0];
+    EXPECT_EQ(lines.infos[0]->FileName, dir.File("Helper.java"));
+}
+
+TEST_F(CompileFileTest, MissingEcjShowsTheAdaptersRecordAndAMissingCompilerIsIde33)
+{
+    const std::string source = Write("C.java", "public class C {\n}\n");
+    {
+        TempDir emptyBin("corvane-nobin");
+        ScopedEnv path("PATH", emptyBin.Path());
+        EXPECT_TRUE(Compile(source));
+    }
+    ASSERT_EQ(lines.lines.size(), 1u);
+    EXPECT_EQ(lines.lines[0], "[Java Error] C.java(1): Error: The Java compiler ecj could not be started.");
+
+    lines.Clear();
+    GlobalOptions.CompilerPath = dir.File("no compiler here");
+    EXPECT_TRUE(Compile(source));
+    ASSERT_EQ(lines.lines.size(), 1u);
+    EXPECT_EQ(lines.lines[0], "[ Error IDE-0033] Problem invoking the external compiler: Could not create process");
+    EXPECT_EQ(lines.infos[0]->Number, 33);
+}
+
+}  // namespace

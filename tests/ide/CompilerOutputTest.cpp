@@ -1,0 +1,118 @@
+// Reading the compiler's diagnostic records into message lines.
+#include <gtest/gtest.h>
+
+#include "ide/CompilerOutput.h"
+
+namespace {
+
+std::string Record(const std::string& header, const std::string& text) { return header + "\n" + text + "\n"; }
+
+TEST(ParseCompilerOutput, SyntaxErrorWithDrivePathFailsTheCompile)
+{
+    auto result = ParseCompilerOutput(Record("C:\\work\\Foo.java:12:5:12:9:", "Syntax: ; expected"));
+    ASSERT_EQ(result.Lines.size(), 1u);
+    EXPECT_EQ(result.Lines[0].Text, "[Java Error] Foo.java(12): Syntax: ; expected");
+    const TLinInfo& info = *result.Lines[0].Info;
+    EXPECT_TRUE(info.IsSourcePosition);
+    EXPECT_EQ(info.FileName, "C:\\work\\Foo.java");
+    EXPECT_EQ(info.StartLine, 12);
+    EXPECT_EQ(info.StartColumn, 5);
+    EXPECT_EQ(info.EndLine, 12);
+    EXPECT_EQ(info.EndColumn, 9);
+    EXPECT_TRUE(result.Failed);
+    EXPECT_FALSE(result.Error);
+}
+
+TEST(ParseCompilerOutput, SlashPathsStayAsPrintedAndWarningsDoNotFail)
+{
+    auto result = ParseCompilerOutput(Record("/home/u/src/Bar.java:3:1:3:4:", "Warning: unused") +
+                                      "  see the manual\n");
+    ASSERT_EQ(result.Lines.size(), 2u);
+    EXPECT_EQ(result.Lines[0].Text, "[Java Error] Bar.java(3): Warning: unused");
+    EXPECT_EQ(result.Lines[0].Info->FileName, "/home/u/src/Bar.java");
+    EXPECT_EQ(result.Lines[1].Text, "  see the manual");
+    EXPECT_EQ(result.Lines[1].Info, nullptr);
+    EXPECT_FALSE(result.Failed);
+}
+
+TEST(ParseCompilerOutput, CrLfRecordsAndLegacyBytes)
+{
+    auto result = ParseCompilerOutput("/a/Caf\xe9.java:1:2:1:3:\r\nError: bad \x93quote\x94\r\n");
+    ASSERT_EQ(result.Lines.size(), 1u);
+    EXPECT_EQ(result.Lines[0].Text, "[Java Error] Caf\xc3\xa9.java(1): Error: bad \xe2\x80\x9cquote\xe2\x80\x9d ");
+    EXPECT_EQ(result.Lines[0].Info->FileName, "/a/Caf\xc3\xa9.java");
+    EXPECT_EQ(result.Lines[0].Info->EndColumn, 3);
+    EXPECT_TRUE(result.Failed);
+}
+
+TEST(ParseCompilerOutput, LongTextsAreCutAtBlanksBehindTheWidth)
+{
+    // 300 characters of line text, words of 9 letters and a blank.
+    std::string words;
+    while (words.size() < 300 - 26) words += "abcdefghi ";
+    words.resize(300 - 26);
+    auto result = ParseCompilerOutput(Record("/p/Foo.java:7:1:7:2:", "Error: " + words));
+    const std::string full = "[Java Error] Foo.java(7): Error: " + words;
+    ASSERT_EQ(full.size(), 300u + 7);
+    std::string rebuilt;
+    ASSERT_GE(result.Lines.size(), 3u);
+    for (size_t i = 0; i < result.Lines.size(); ++i) {
+        const std::string& text = result.Lines[i].Text;
+        if (i == 0) {
+            ASSERT_NE(result.Lines[i].Info, nullptr);
+            rebuilt = text;
+        } else {
+            EXPECT_EQ(result.Lines[i].Info, nullptr);
+            ASSERT_EQ(text.substr(0, 13), std::string(13, ' '));
+            ASSERT_NE(text[13], ' ');
+            rebuilt += " " + text.substr(13);
+        }
+        if (i + 1 < result.Lines.size()) {
+            const size_t piece = i == 0 ? text.size() : text.size() - 13;
+            EXPECT_GE(piece, 120u);
+            EXPECT_LT(piece, 130u);
+        }
+    }
+    EXPECT_EQ(rebuilt, full);
+}
+
+TEST(ParseCompilerOutput, NoBlankBehindTheWidthKeepsOneLine)
+{
+    const std::string prefix = "[Java Error] Foo.java(1): ";
+    // The only blank after the prefix sits at index 119: the search starts at 120.
+    std::string text(119 - prefix.size(), 'x');
+    text += ' ';
+    text += std::string(40, 'y');
+    auto result = ParseCompilerOutput(Record("/Foo.java:1:1:1:1:", text));
+    ASSERT_EQ(result.Lines.size(), 1u);
+    EXPECT_EQ(result.Lines[0].Text, prefix + text);
+
+    auto exact = ParseCompilerOutput(Record("/Foo.java:1:1:1:1:", std::string(121 - prefix.size(), 'z')));
+    ASSERT_EQ(exact.Lines.size(), 1u);
+    EXPECT_EQ(exact.Lines[0].Text.size(), 121u);
+}
+
+TEST(ParseCompilerOutput, UndecodableRecordsAreIde21AndKeepEarlierLines)
+{
+    for (const std::string bad : {"", "Foo.java:1:2:3:", "Foo.java:1:x:3:4:", "Foo.java:1:2:3:99999999999:",
+                                  "Foo.java:1:2: 3:4:"}) {
+        auto result = ParseCompilerOutput(Record("/a/A.java:1:1:1:2:", "Warning: w") +
+                                          Record("/a/B.java:2:1:2:2:", "Warning: v") + bad + "\nnext\n");
+        ASSERT_EQ(result.Lines.size(), 2u) << bad;
+        EXPECT_EQ(result.Lines[1].Text, "[Java Error] B.java(2): Warning: v");
+        ASSERT_TRUE(result.Error) << bad;
+        EXPECT_EQ(result.Error->Number, 21);
+        EXPECT_EQ(result.Error->Text, "Unable to decode compiler message.");
+        EXPECT_TRUE(result.Failed);
+    }
+}
+
+TEST(ParseCompilerOutput, EmptyOutputIsACleanCompile)
+{
+    auto result = ParseCompilerOutput("");
+    EXPECT_TRUE(result.Lines.empty());
+    EXPECT_FALSE(result.Failed);
+    EXPECT_FALSE(result.Error);
+}
+
+}  // namespace

@@ -1,0 +1,110 @@
+// Running the compiler as a child process, with fake compilers.
+#include <gtest/gtest.h>
+
+#include <dirent.h>
+#include <sys/stat.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "foundation/EError.h"
+#include "ide/RunProgram.h"
+#include "tests/support/TempDir.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+class RunProgramTest : public ::testing::Test {
+protected:
+    std::string Script(const std::string& name, const std::string& body, mode_t mode = 0755)
+    {
+        const std::string path = dir.File(name);
+        TempDir::WriteFile(path, "#!/bin/sh\n" + body);
+        chmod(path.c_str(), mode);
+        return path;
+    }
+    // The IDE-33 text that running `program` raises, or "" when it ran.
+    static std::string Ide33(const std::string& program, std::chrono::milliseconds limit = 20s)
+    {
+        try {
+            RunProgram(program, {}, "/", limit);
+        } catch (const EError& e) {
+            return e.Number == 33 ? e.Text : "other error";
+        }
+        return "";
+    }
+    TempDir dir{"corvane-runprogram"};
+};
+
+// Processes of the group `group` that have not ended.
+int LiveMembers(int group)
+{
+    int count = 0;
+    DIR* proc = opendir("/proc");
+    while (dirent* entry = proc ? readdir(proc) : nullptr) {
+        std::ifstream stat(std::string("/proc/") + entry->d_name + "/stat");
+        std::string line;
+        if (!std::getline(stat, line)) continue;
+        const size_t close = line.rfind(')');
+        if (close == std::string::npos) continue;
+        char state = 0;
+        int parent = 0, pgrp = 0;
+        if (sscanf(line.c_str() + close + 1, " %c %d %d", &state, &parent, &pgrp) == 3 && pgrp == group &&
+            state != 'Z' && state != 'X')
+            ++count;
+    }
+    if (proc) closedir(proc);
+    return count;
+}
+
+TEST_F(RunProgramTest, PassesTheWordsAndFolderAndPutsStandardOutputFirst)
+{
+    TempDir::MakeDirs(dir.File("work dir"));
+    const std::string compiler = Script("my compiler",
+                                        "echo err-first >&2\n"
+                                        "sleep 0.1\n"
+                                        "pwd\n"
+                                        "for a in \"$@\"; do echo \"[$a]\"; done\n"
+                                        "read line && echo \"stdin: $line\"\n");
+    const std::string out = RunProgram(compiler, {"+E", "-depend", "-g", "/src/My File.java", "-classpath", "a;b c"},
+                                       dir.File("work dir"));
+    EXPECT_EQ(out, dir.File("work dir") +
+                       "\n[+E]\n[-depend]\n[-g]\n[/src/My File.java]\n[-classpath]\n[a;b c]\nerr-first\n");
+}
+
+TEST_F(RunProgramTest, LargeOutputIsReadAsItComesAndCut)
+{
+    // 200 KB on standard output, 100 KB on standard error: far more than a pipe holds.
+    const std::string both = Script("loud", "head -c 200000 /dev/zero | tr '\\0' o\n"
+                                            "head -c 100000 /dev/zero | tr '\\0' e >&2\n");
+    const auto start = std::chrono::steady_clock::now();
+    const std::string out = RunProgram(both, {}, dir.Path(), 20s);
+    EXPECT_LT(std::chrono::steady_clock::now() - start, 10s);
+    EXPECT_EQ(out, std::string(ProgramOutputLimit, 'o'));
+
+    const std::string errors = Script("errors", "echo short\nhead -c 300000 /dev/zero | tr '\\0' e >&2\n");
+    EXPECT_EQ(RunProgram(errors, {}, dir.Path()), "short\n" + std::string(ProgramOutputLimit - 6, 'e'));
+}
+
+TEST_F(RunProgramTest, ProgramsThatCannotStartAreIde33)
+{
+    EXPECT_EQ(Ide33(dir.File("no such compiler")), "Problem invoking the external compiler: Could not create process");
+    EXPECT_EQ(Ide33(Script("not executable", "echo hi\n", 0644)), "Problem invoking the external compiler: Could not create process");
+}
+
+TEST_F(RunProgramTest, TimeoutKillsTheWholeGroup)
+{
+    const std::string pidFile = dir.File("group");
+    // A child that outlives its parent's kill would keep running without the group kill.
+    const std::string sleeper = Script("sleeper", "sleep 60 &\necho $$ > '" + pidFile + "'\nsleep 60\n");
+    EXPECT_EQ(Ide33(sleeper, 500ms), "Problem invoking the external compiler: Timeout");
+    const int group = std::stoi(TempDir::ReadFile(pidFile));
+    const auto deadline = std::chrono::steady_clock::now() + 5s;
+    while (LiveMembers(group) > 0 && std::chrono::steady_clock::now() < deadline)
+        std::this_thread::sleep_for(20ms);
+    EXPECT_EQ(LiveMembers(group), 0) << "processes of the compiler's group still running";
+}
+
+}  // namespace
