@@ -310,3 +310,21 @@ TEST_F(OptionsTest, ColourChangeRecoloursAnOpenPage)
     EXPECT_TRUE(HasColor(after, after.rect(), red));
     EXPECT_FALSE(HasColor(after, after.rect(), navy));
 }
+
+TEST_F(OptionsTest, CompilerPathIsKeptAsTypedAndAMissingCompilerIsReportedAtCompile)
+{
+    const std::string missing = dir.File("no such folder/jikes");
+    Open([&](TOptionsForm& f) {
+        f.CompilerPath->setText(QString::fromStdString(missing));
+        f.OKButton->click();
+    });
+    EXPECT_EQ(Stored("CompilerPath"), missing);
+    const std::string source = dir.File("Main.java");
+    TempDir::WriteFile(source, "class Main {}\r\n");
+    form->OpenSourceFile(source);
+    form->Action("CompileFile")->trigger();
+    const std::vector<std::string> lines = MessageLines(1);
+    ASSERT_FALSE(lines.empty());
+    EXPECT_NE(lines.back().find("IDE-0033"), std::string::npos) << lines.back();
+    EXPECT_NE(lines.back().find("Could not create process"), std::string::npos) << lines.back();
+}
