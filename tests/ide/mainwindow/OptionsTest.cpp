@@ -21,9 +21,7 @@
 #include "ide/OptionsDialogs.h"
 #include "ide/OptionsForm.h"
 #include "ide/ZARNTabControl.h"
-#include "tests/ide/FakeDialogs.h"
-#include "tests/ide/mainwindow/SettingsScope.h"
-#include "tests/support/TempDir.h"
+#include "tests/ide/mainwindow/MainWindowBase.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
 
@@ -67,24 +65,15 @@ std::vector<std::string> ComPorts(int count)
 }
 }  // namespace
 
-class OptionsTest : public ::testing::Test {
+class OptionsTest : public MainWindowBase {
 protected:
     void SetUp() override
     {
-        settings = std::make_unique<SettingsScope>(dir.File("settings.conf"));
-        form = std::make_unique<TEditorForm>();
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        MainWindowBase::SetUp();
         auto ownedOptions = std::make_unique<FakeOptionsDialogs>();
         options = ownedOptions.get();
         options->saveDesktop = [this] { return form->SaveDesktop(); };
         form->SetOptionsDialogs(std::move(ownedOptions));
-    }
-    void TearDown() override
-    {
-        form.reset();
-        settings.reset();
     }
     // Opens "Global Options"; `use` works the dialog and closes it.
     void Open(const std::function<void(TOptionsForm&)>& use)
@@ -114,10 +103,6 @@ protected:
         return lines;
     }
 
-    TempDir dir;
-    std::unique_ptr<SettingsScope> settings;
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
     FakeOptionsDialogs* options = nullptr;
 };
 
