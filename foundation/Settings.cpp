@@ -1,8 +1,11 @@
 #include "foundation/Settings.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 
+#include "foundation/EError.h"
 #include "foundation/SettingsRegistry.h"
 #include "foundation/StoredPath.h"
 #include "platform/ProgramDir.h"
@@ -230,24 +233,37 @@ void LoadSettings() {
     ApplyToWindows();
 }
 
-void SaveSettings() {
-    if (!GlobalOptions.loaded) return;
+bool SaveSettings() {
+    if (!GlobalOptions.loaded) return true;
     try {
         WriteStoredSettings(GlobalOptions);
-        if (SettingsRegistry) SettingsRegistry->Flush();
+        return !SettingsRegistry || SettingsRegistry->Flush();
     } catch (...) {
+        return false;
     }
 }
 
-void SaveWindowLayout(const TWindowLayout& layout) {
+bool SaveWindowLayout(const TWindowLayout& layout) {
     WindowLayout = layout;
     try {
         WriteWindowRect("Main", layout.Main);
         WriteWindowRect("Debug", layout.Debug);
         WriteWindowRect("Message", layout.Terminal);
-        if (SettingsRegistry) SettingsRegistry->Flush();
+        return !SettingsRegistry || SettingsRegistry->Flush();
     } catch (...) {
+        return false;
     }
+}
+
+void ReportSettingsWriteFailure() {
+    const std::string file = SettingsRegistry ? SettingsRegistry->FileName() : std::string();
+    const int error = SettingsRegistry && SettingsRegistry->WriteErrorNumber() ? SettingsRegistry->WriteErrorNumber()
+                                                                                : EIO;
+    EError(ecIDE, 17, file.c_str(), error, std::strerror(error)).Report();
+}
+
+void ApplyEditorSettings() {
+    if (settingsHook) settingsHook->ApplyEditorSettings(GlobalOptions);
 }
 
 void FreeSettings() {

@@ -46,10 +46,15 @@ void SetDefaultSettings();
 // cannot be read ends loading silently; what was read so far stays.
 void LoadSettings();
 // Writes the settings (only after LoadSettings). Empty recent slots are
-// removed from the store.
-void SaveSettings();
-// Writes the twelve window values ("Save Desktop").
-void SaveWindowLayout(const TWindowLayout& layout);
+// removed from the store. False when the store could not be written; the
+// values stay in force for the run.
+bool SaveSettings();
+// Writes the twelve window values ("Save Desktop"); false as above.
+bool SaveWindowLayout(const TWindowLayout& layout);
+// IDE-17 on the message list: the store's file, error number and text.
+void ReportSettingsWriteFailure();
+// Gives the editor colours, styles and font of the options to the windows.
+void ApplyEditorSettings();
 void FreeSettings();
 
 // Appends "COM%d" for each port from 1 to 19 that exists.

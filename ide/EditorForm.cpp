@@ -19,8 +19,11 @@
 #include "ide/EditorPrinting.h"
 #include "ide/LinkHostRelay.h"
 #include "ide/MainSettingsHook.h"
+#include "ide/OptionsDialogs.h"
+#include "ide/OptionsForm.h"
 #include "ide/ProgressForm.h"
 #include "ide/ProjectOptionsForm.h"
+#include "ide/SearchForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
 #include "ide/terminal/MessageForm.h"
@@ -60,6 +63,8 @@ TEditorForm::TEditorForm()
     BuildTabMenu();
     BuildLayout();
     BuildStatusBar();
+    BuildTemplateList();
+    BuildSearchForm();
     resize(ClientWidth, ClientHeight);
     SetUpDebugPort();
     JogTimer = new QTimer(this);
@@ -73,6 +78,7 @@ TEditorForm::TEditorForm()
     });
     previousSink_ = SetMessageSink(messageSink_.get());
     settingsHook_ = std::make_unique<TMainSettingsHook>(*this);
+    ApplyEditorColours();
     InitBuild();
     InitTerminal();
 

@@ -32,6 +32,9 @@ class QToolBar;
 class TEditorImages;
 class TEditorPrinting;
 class TMainSettingsHook;
+class TOptionsForm;
+class TSearchForm;
+class IOptionsDialogs;
 class TProjectOptions;
 class TProjectOptionsForm;
 class TMessageForm;
@@ -67,6 +70,7 @@ public:
     QMenu* ReopenMenu = nullptr;
     QTimer* JogTimer = nullptr;
     QListWidget* TemplateList = nullptr;  // hidden, sorted
+    TSearchForm* SearchForm = nullptr;  // modeless
     TCommPortDriver DebugPort;
     TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
     TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
@@ -87,6 +91,15 @@ public:
     // --- dialogs and message boxes (tests answer them)
     IEditorDialogs& Dialogs() { return *dialogs_; }
     void SetDialogs(std::unique_ptr<IEditorDialogs> dialogs);
+
+    // --- the global options dialog (made at first use; the dialogs it opens
+    // can be replaced, which makes it anew)
+    TOptionsForm& OptionsForm();
+    TOptionsForm* ExistingOptionsForm() const { return optionsForm_.get(); }
+    void SetOptionsDialogs(std::unique_ptr<IOptionsDialogs> dialogs);
+    // The editor colours and styles of the settings on the highlighter; open
+    // pages repaint.
+    void ApplyEditorColours();
 
     // --- the current linker and link (owned; a new one replaces the old)
     CORULinker* Linker() const { return linker_.get(); }
@@ -215,6 +228,8 @@ public:
     void OpenHelpExecute();
     void ExitExecute();
     void SaveDesktopExecute();
+    // Writes the window layout; false when the settings were not written.
+    bool SaveDesktop();
     void ShowDebuggerExecute();
     void ShowMessageExecute();
     void CompileFileExecute();
@@ -236,6 +251,9 @@ public:
     void ResetExecute();
     void FindAndReplaceExecute();
     void FindAgainExecute();
+    // Runs the search mode (1 close, 2 find, 3 replace, 4 replace all) with
+    // the dialog's settings on the current page.
+    void SearchReplaceExecute();
     void ResumeDebugExecute();
     void PrintExecute();
     void ProgramExecute();
@@ -249,6 +267,8 @@ public:
     void Link1Click();
     void Download1Click();
     void HideTemplateList();
+    // Inserts template `index` of the list in front of the caret's line.
+    void SelectTemplate(int index);
     void JogTimerTimer();
     void VirtualProgramExecute();
     // True when the compile failed.
@@ -303,6 +323,8 @@ private:
     void BuildMenus();
     void BuildToolBar();
     void BuildTabMenu();
+    void BuildTemplateList();
+    void BuildSearchForm();
     void SetUpDebugPort();
     void MessageLineAdded(const std::string& text, const TLinInfo* info);
     void RaiseMessagePanel();
@@ -342,6 +364,8 @@ private:
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
     // After the link: it closes the link's port as it goes.
     std::unique_ptr<TMessageForm> messageForm_;
+    std::unique_ptr<IOptionsDialogs> optionsDialogs_;
+    std::unique_ptr<TOptionsForm> optionsForm_;
 
     std::vector<QAction*> actions_;
     std::map<std::string, QAction*> actionsByName_;

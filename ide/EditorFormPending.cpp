@@ -9,16 +9,10 @@ void TEditorForm::StepButtonClick() {}
 void TEditorForm::StepOverExecute() {}
 void TEditorForm::ToggleBreakpointExecute() {}
 void TEditorForm::DebugExecute() {}
-void TEditorForm::InsertTemplateExecute() {}
 void TEditorForm::ResetExecute() {}
-void TEditorForm::FindAndReplaceExecute() {}
-void TEditorForm::FindAgainExecute() {}
 void TEditorForm::ResumeDebugExecute() {}
-void TEditorForm::GlobalOptionsExecute() {}
-void TEditorForm::ShowCodeTemplatesExecute() {}
 void TEditorForm::ExitDebuggerExecute() {}
 void TEditorForm::JogIntoExecute() {}
-void TEditorForm::HideTemplateList() {}
 void TEditorForm::JogTimerTimer() {}
 void TEditorForm::StartDebug() {}
 void TEditorForm::ShowDebuggerExecute() {}

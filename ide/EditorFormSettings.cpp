@@ -6,6 +6,8 @@
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
 #include "ide/terminal/MessageForm.h"
+#include "ide/OptionsDialogs.h"
+#include "ide/OptionsForm.h"
 #include "platform/ProgramDir.h"
 
 void TEditorForm::AddToRecentPath(const std::string& path)
@@ -37,14 +39,40 @@ void TEditorForm::ReopenSubClick(int slot)
     Guarded([&] { OpenSourceFile(path); });
 }
 
-void TEditorForm::SaveDesktopExecute()
+bool TEditorForm::SaveDesktop()
 {
     TWindowLayout layout = WindowLayout;
     const QRect frame = frameGeometry();
     layout.Main = {frame.left(), frame.top(), frame.width(), frame.height()};
     const QRect terminal = MessageForm().frameGeometry();
     layout.Terminal = {terminal.left(), terminal.top(), terminal.width(), terminal.height()};
-    SaveWindowLayout(layout);
+    return SaveWindowLayout(layout);
+}
+
+void TEditorForm::SaveDesktopExecute()
+{
+    if (!SaveDesktop()) ReportSettingsWriteFailure();
+}
+
+TOptionsForm& TEditorForm::OptionsForm()
+{
+    if (!optionsDialogs_)
+        optionsDialogs_ = std::make_unique<TQtOptionsDialogs>(this, [this] { return SaveDesktop(); });
+    if (!optionsForm_) optionsForm_ = std::make_unique<TOptionsForm>(GlobalOptions, *optionsDialogs_, this);
+    return *optionsForm_;
+}
+
+void TEditorForm::SetOptionsDialogs(std::unique_ptr<IOptionsDialogs> dialogs)
+{
+    optionsForm_.reset();
+    optionsDialogs_ = std::move(dialogs);
+}
+
+void TEditorForm::GlobalOptionsExecute()
+{
+    TOptionsForm& form = OptionsForm();
+    form.FormShow();
+    Dialogs().ExecModal(form);
 }
 
 void TEditorForm::OpenHelpExecute()

@@ -6,6 +6,7 @@
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
 #include "ide/terminal/MessageForm.h"
+#include "ide/OptionsForm.h"
 
 struct TMainSettingsHook::THook : ISettingsHook {
     explicit THook(TEditorForm& form) : form(form), previous(SetSettingsHook(this)) {}
@@ -28,6 +29,12 @@ struct TMainSettingsHook::THook : ISettingsHook {
         const TWindowRect& terminal = layout.Terminal;
         if (terminal.Width > 0 && terminal.Height > 0)
             form.MessageForm().setGeometry(terminal.Left, terminal.Top, terminal.Width, terminal.Height);
+    }
+
+    void ApplyEditorSettings(const tOptions& options) override
+    {
+        form.ApplyEditorColours();
+        if (TOptionsForm* dialog = form.ExistingOptionsForm()) dialog->LoadEditorSettings(options);
     }
 
     void DisconnectSerialPort() override { form.DebugPort.Disconnect(); }

@@ -31,3 +31,9 @@ std::string GlobalClassPath()
 {
     return GlobalOptions.ClassPath;
 }
+
+TEditorColourSetting EditorColourSetting()
+{
+    const tOptions& o = GlobalOptions;
+    return {o.NumberColor, o.StringColor, o.JavaDocColor, o.CommentColor, o.JavaDocStyle == 1, o.CommentStyle == 1};
+}

@@ -16,3 +16,14 @@ void SetOpenDialogFolder(const std::string& folder);
 std::string SaveDialogFolder();
 void SetSaveDialogFolder(const std::string& folder);
 std::string GlobalClassPath();
+
+// The editor colours and styles of the settings, for the highlighter.
+struct TEditorColourSetting {
+    uint32_t NumberColor = 0;
+    uint32_t StringColor = 0;
+    uint32_t JavaDocColor = 0;
+    uint32_t CommentColor = 0;
+    bool JavaDocItalic = true;
+    bool CommentItalic = true;
+};
+TEditorColourSetting EditorColourSetting();

@@ -6,10 +6,13 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
+#include <unistd.h>
 
 struct TRegistry::Impl {
     explicit Impl(QSettings* s) : settings(s) {}
     std::unique_ptr<QSettings> settings;
+    int writeError = 0;
 };
 
 namespace {
@@ -133,6 +136,21 @@ std::vector<std::string> TRegistry::GetValueNames() const {
     return names;
 }
 
-void TRegistry::Flush() { impl_->settings->sync(); }
+// The store's error status stays set once a write failed, so after a failure
+// the file itself is asked whether it can be written now, and why not.
+bool TRegistry::Flush() {
+    impl_->settings->sync();
+    impl_->writeError = 0;
+    if (impl_->settings->status() == QSettings::NoError) return true;
+    const int fd = ::open(impl_->settings->fileName().toLocal8Bit().constData(), O_WRONLY | O_APPEND | O_CLOEXEC);
+    if (fd >= 0) {
+        ::close(fd);
+        return true;
+    }
+    impl_->writeError = errno;
+    return false;
+}
+
+int TRegistry::WriteErrorNumber() const { return impl_->writeError; }
 
 std::string TRegistry::FileName() const { return S(impl_->settings->fileName()); }

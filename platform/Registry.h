@@ -42,7 +42,10 @@ public:
     std::vector<std::string> GetKeyNames() const;  // sub-keys of the current key
     std::vector<std::string> GetValueNames() const;
 
-    void Flush();  // writes pending changes to the file
+    // Writes pending changes to the file; false when it could not be written
+    // (WriteErrorNumber tells why).
+    bool Flush();
+    int WriteErrorNumber() const;
     std::string FileName() const;
 
 private:

@@ -9,27 +9,11 @@
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
-#include "tests/ide/FakeDialogs.h"
-#include "tests/ide/mainwindow/SettingsScope.h"
-#include "tests/support/TempDir.h"
+#include "tests/ide/mainwindow/MainWindowBase.h"
 
-// The real main window with private settings, a folder of files and
-// dialogs answered by the test.
-class MainWindowTest : public ::testing::Test {
+// The main window with its pages' helpers.
+class MainWindowTest : public MainWindowBase {
 protected:
-    void SetUp() override
-    {
-        settings = std::make_unique<SettingsScope>(dir.File("settings.conf"));
-        form = std::make_unique<TEditorForm>();
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
-    }
-    void TearDown() override
-    {
-        form.reset();
-        settings.reset();
-    }
 
     std::string Write(const std::string& name, const std::string& bytes = "class A {}\r\n")
     {
@@ -63,8 +47,4 @@ protected:
         return form->Action(action)->isEnabled();
     }
 
-    TempDir dir;
-    std::unique_ptr<SettingsScope> settings;
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
 };

@@ -1,0 +1,90 @@
+// Code templates: the template list and File | Insert Template. Both insert
+// through the control's undoable insertion, as one undo step.
+#include <QListWidget>
+
+#include "ide/CodeTemplates.h"
+#include "ide/EditorForm.h"
+#include "ide/ZARNSource.h"
+
+namespace {
+constexpr int ListLeft = 72;
+constexpr int ListTop = 128;
+constexpr int ListWidth = 177;
+constexpr int ListHeight = 69;
+constexpr int ListItemHeight = 13;
+constexpr int ListFontPixels = 11;
+
+// Inserts text at `at` (the selection is dropped) as one undoable step that
+// grouped undo does not join with the edits around it.
+void InsertUndoable(CZARNSource& page, const TBufferCoord& at, const std::string& text)
+{
+    page.SetCaretXY(at);
+    page.SetBlockBegin(at);
+    page.SetBlockEnd(at);
+    page.UndoList().AddGroupBreak();
+    page.SetSelText(text);
+    page.UndoList().AddGroupBreak();
+}
+}  // namespace
+
+void TEditorForm::BuildTemplateList()
+{
+    TemplateList->setGeometry(ListLeft, ListTop, ListWidth, ListHeight);
+    QFont font("MS Sans Serif");
+    font.setPixelSize(ListFontPixels);
+    TemplateList->setFont(font);
+    TemplateList->setUniformItemSizes(true);
+    TemplateList->setStyleSheet(QString("QListWidget::item { height: %1px; }").arg(ListItemHeight));
+    for (const TCodeTemplate& entry : CodeTemplates())
+        TemplateList->addItem(QString::fromUtf8(entry.Name.data(), static_cast<qsizetype>(entry.Name.size())));
+    TemplateList->hide();
+    connect(TemplateList, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { SelectTemplate(TemplateList->row(item)); });
+}
+
+void TEditorForm::ShowCodeTemplatesExecute()
+{
+    if (!currentEditor_) return;
+    TemplateList->show();
+    TemplateList->raise();
+    TemplateList->setFocus();
+}
+
+void TEditorForm::HideTemplateList() { TemplateList->hide(); }
+
+// The template goes in front of the caret's line, each line indented to the
+// caret's column; the caret stays on its line, which moves down.
+void TEditorForm::SelectTemplate(int index)
+{
+    HideTemplateList();
+    CZARNSource* page = currentEditor_;
+    if (!page || index < 0 || index >= CodeTemplateCount) return;
+    TBufferCoord caret = page->CaretXY();
+    caret.Char = std::max(caret.Char, 1);
+    const std::string indent(static_cast<size_t>(caret.Char - 1), ' ');
+    std::string text;
+    const auto& lines = CodeTemplates()[static_cast<size_t>(index)].Lines;
+    for (std::string_view line : lines) text += indent + std::string(line) + "\r\n";
+    InsertUndoable(*page, TBufferCoord{1, caret.Line}, text);
+    caret.Line += static_cast<int>(lines.size());
+    page->SetCaretXY(caret);
+    page->SetModified(true);
+}
+
+void TEditorForm::InsertTemplateExecute()
+{
+    CZARNSource* page = currentEditor_;
+    if (!page) return;
+    const TBufferCoord caret = page->CaretXY();
+    const int last = page->Lines().Count();
+    std::string text;
+    const auto& skeleton = NewClassSkeleton();
+    for (size_t i = 0; i < skeleton.size(); ++i) {
+        if (last > 0 || i > 0) text += "\r\n";
+        text += skeleton[i];
+    }
+    const int lastLength = last > 0 ? static_cast<int>(page->Lines().Get(last - 1).size()) : 0;
+    InsertUndoable(*page, TBufferCoord{lastLength + 1, std::max(last, 1)}, text);
+    page->SetCaretXY(caret);
+    page->SetModified(true);
+}

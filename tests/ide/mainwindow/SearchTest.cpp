@@ -1,0 +1,152 @@
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+
+#include "ide/SearchForm.h"
+#include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "tests/support/gui/ScreenProbe.h"
+
+class SearchTest : public MainWindowTest {
+protected:
+    void SetText(const std::string& text)
+    {
+        Type(text);
+        Page()->SetCaretXY(TBufferCoord{1, 1});
+    }
+    void Search(const std::string& text, QPushButton* button, const std::string& replacement = {})
+    {
+        form->SearchForm->SearchText->setText(QString::fromStdString(text));
+        form->SearchForm->ReplacementText->setText(QString::fromStdString(replacement));
+        button->click();
+    }
+    // The selection as (begin char, line)-(end char, line); "" without one.
+    std::string Selection() const
+    {
+        if (!Page()->SelAvail()) return "";
+        const TBufferCoord b = Page()->BlockBegin(), e = Page()->BlockEnd();
+        return std::to_string(b.Char) + "," + std::to_string(b.Line) + "-" + std::to_string(e.Char) + "," +
+               std::to_string(e.Line);
+    }
+    std::string Line(int i) const { return Page()->Lines().Get(i - 1); }
+    TSearchForm& Dialog() const { return *form->SearchForm; }
+};
+
+TEST_F(SearchTest, FindMovesThroughTheTextInEitherDirection)
+{
+    SetText("foo bar foo\r\nbar foo\r\n");
+    Search("", Dialog().Find);
+    EXPECT_EQ(Selection(), "");
+    EXPECT_EQ(Page()->CaretXY(), (TBufferCoord{1, 1}));
+
+    Search("foo", Dialog().Find);
+    EXPECT_EQ(Selection(), "1,1-4,1");
+    Dialog().Find->click();
+    EXPECT_EQ(Selection(), "9,1-12,1");
+    form->Action("FindAgain")->trigger();
+    EXPECT_EQ(Selection(), "5,2-8,2");
+
+    // F3 takes the new direction; the caret stands behind the selected
+    // match, so that match is found first.
+    Dialog().Backwards->setChecked(true);
+    form->FindAgainExecute();
+    EXPECT_EQ(Selection(), "5,2-8,2");
+    form->FindAgainExecute();
+    EXPECT_EQ(Selection(), "9,1-12,1");
+    form->FindAgainExecute();
+    EXPECT_EQ(Selection(), "1,1-4,1");
+
+    // Nothing further: no selection, no box, no message.
+    form->FindAgainExecute();
+    EXPECT_EQ(Selection(), "");
+    EXPECT_EQ(Page()->CaretXY(), (TBufferCoord{1, 1}));
+    EXPECT_TRUE(dialogs->boxes.empty());
+    EXPECT_TRUE(Lines().empty());
+}
+
+TEST_F(SearchTest, CaseWholeWordsScopeAndOriginNarrowTheFind)
+{
+    SetText("Foo food foo\r\nfoo\r\n");
+    Dialog().CaseSensitive->setChecked(true);
+    Search("foo", Dialog().Find);
+    EXPECT_EQ(Selection(), "5,1-8,1");
+    Dialog().WholeWords->setChecked(true);
+    Page()->SetCaretXY(TBufferCoord{1, 1});
+    Search("foo", Dialog().Find);
+    EXPECT_EQ(Selection(), "10,1-13,1");
+
+    Dialog().CaseSensitive->setChecked(false);
+    Dialog().WholeWords->setChecked(false);
+    Dialog().FromStart->setChecked(true);
+    Page()->SetCaretXY(TBufferCoord{1, 2});
+    Search("foo", Dialog().Find);
+    EXPECT_EQ(Selection(), "1,1-4,1");
+
+    Dialog().FromCursor->setChecked(true);
+    Dialog().SelectionOnly->setChecked(true);
+    Page()->SetBlockBegin(TBufferCoord{2, 1});
+    Page()->SetBlockEnd(TBufferCoord{9, 1});
+    Search("foo", Dialog().Find);
+    EXPECT_EQ(Selection(), "5,1-8,1");
+}
+
+TEST_F(SearchTest, ReplaceTakesTheSelectedMatchAndSelectsTheNextInBothDirections)
+{
+    SetText("a x a x a\r\n");
+    Search("a", Dialog().Find);
+    EXPECT_EQ(Selection(), "1,1-2,1");
+    Search("a", Dialog().Replace, "aa");
+    EXPECT_EQ(Line(1), "aa x a x a");
+    EXPECT_EQ(Selection(), "6,1-7,1");
+
+    Dialog().Backwards->setChecked(true);
+    Page()->SetCaretXY(TBufferCoord{12, 1});
+    Search("a", Dialog().Find);
+    EXPECT_EQ(Selection(), "10,1-11,1");
+    Search("a", Dialog().Replace, "aa");
+    EXPECT_EQ(Line(1), "aa x a x aa");
+    EXPECT_EQ(Selection(), "6,1-7,1");
+
+    // The last one replaced: nothing follows, the selection collapses.
+    Page()->SetCaretXY(TBufferCoord{1, 1});
+    Dialog().Forwards->setChecked(true);
+    Search("x", Dialog().Find);
+    Search("x", Dialog().Replace, "y");
+    EXPECT_EQ(Selection(), "8,1-9,1");
+    Search("x", Dialog().Replace, "y");
+    EXPECT_EQ(Line(1), "aa y a y aa");
+    EXPECT_EQ(Selection(), "");
+}
+
+TEST_F(SearchTest, ReplaceAllIsUndoneInOneStep)
+{
+    SetText("one two one\r\ntwo one\r\n");
+    Search("one", Dialog().ReplaceAll, "1");
+    EXPECT_EQ(Line(1), "1 two 1");
+    EXPECT_EQ(Line(2), "two 1");
+    Page()->Undo();
+    EXPECT_EQ(Line(1), "one two one");
+    EXPECT_EQ(Line(2), "two one");
+}
+
+TEST_F(SearchTest, DialogIsModelessAndOpensOnlyWithAPage)
+{
+    ASSERT_TRUE(ShowExposed(*form));
+    QTest::keyClick(form->windowHandle(), Qt::Key_F, Qt::ControlModifier);
+    ASSERT_TRUE(Dialog().isVisible());
+    EXPECT_FALSE(Dialog().isModal());
+    EXPECT_EQ(Dialog().windowTitle(), "Find and Replace");
+    Page()->setFocus();
+    QTest::keyClicks(Page(), "typed");
+    EXPECT_EQ(Line(1), "typed");
+    Dialog().Close->click();
+    EXPECT_FALSE(Dialog().isVisible());
+
+    Page()->SetModified(false);
+    ASSERT_TRUE(form->CloseSourcePage(0));
+    ASSERT_EQ(form->PageCount(), 0);
+    form->FindAndReplaceExecute();
+    EXPECT_FALSE(Dialog().isVisible());
+    form->FindAgainExecute();
+}
