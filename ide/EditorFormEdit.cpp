@@ -6,26 +6,24 @@
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
 
-// Cut, Copy, Paste and Undo reach the control's clipboard and undo methods
-// once the control has them; until then they leave the page as it is.
 void TEditorForm::CutExecute()
 {
-    if (!currentEditor_) return;
+    if (currentEditor_) currentEditor_->CutToClipboard();
 }
 
 void TEditorForm::CopyExecute()
 {
-    if (!currentEditor_) return;
+    if (currentEditor_) currentEditor_->CopyToClipboard();
 }
 
 void TEditorForm::PasteExecute()
 {
-    if (!currentEditor_) return;
+    if (currentEditor_) currentEditor_->PasteFromClipboard();
 }
 
 void TEditorForm::UndoExecute()
 {
-    if (!currentEditor_) return;
+    if (currentEditor_) currentEditor_->Undo();
 }
 
 void TEditorForm::SelectAllClick()

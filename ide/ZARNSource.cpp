@@ -29,27 +29,6 @@ CZARNSource::CZARNSource(const std::string& path, TDebugSupportPlugin::PaintMark
     new TDebugSupportPlugin(*this, std::move(paintMarks));  // the control frees it
 }
 
-void CZARNSource::SetModified(bool value)
-{
-    if (modified_ == value) return;
-    modified_ = value;
-    UndoList().SetInitialState(!value);
-    StatusChanged(TSrcStatusChanges{scModified});
-}
-
-void CZARNSource::LinesChanged(TObject* Sender)
-{
-    TSrcEditWidget::LinesChanged(Sender);
-    SetModified(true);
-}
-
-void CZARNSource::SetReadOnly(bool value)
-{
-    if (readOnly_ == value) return;
-    readOnly_ = value;
-    StatusChanged(TSrcStatusChanges{scReadOnly});
-}
-
 void CZARNSource::SetLineMark(int line, const std::string& mark, bool on)
 {
     InvalidateGutterLine(line);

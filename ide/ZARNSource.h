@@ -42,14 +42,6 @@ public:
     void SetFilePath(const std::string& path) { filePath_ = path; }
     void SetFileName(const std::string& name) { fileName_ = name; }
 
-    // Text changed since the last load or save. (Kept here until the control
-    // keeps it along its undo list.)
-    bool Modified() const { return modified_; }
-    void SetModified(bool value);
-    // Edits through the control's commands are refused.
-    bool ReadOnly() const { return readOnly_; }
-    void SetReadOnly(bool value);
-
     // --- the project
     TProjectOptions* Project() const { return project_.get(); }
     void LoadProject();
@@ -67,17 +59,12 @@ public:
     void ClearCurrentLine();
     int ExecutionLine() const { return executionLine_; }
 
-protected:
-    void LinesChanged(TObject* Sender) override;
-
 private:
     std::string fileName_;
     std::string filePath_;
     std::string note_;  // kept with the page, read by nothing
     std::unique_ptr<TProjectOptions> project_;
     int executionLine_ = 0;
-    bool readOnly_ = false;
-    bool modified_ = false;
 };
 
 // The name and extension of a path.

@@ -71,7 +71,7 @@ protected:
     void TypeIntoGreeting(CZARNSource& page, const std::string& text)
     {
         page.SetCaretXY(BufferCoord(29, 4));
-        page.SetSelTextPrimitive(text);
+        page.SetSelText(text);
         page.SetModified(true);
     }
     std::vector<std::string> Lines() const

@@ -21,10 +21,10 @@ protected:
         return dir.File(name);
     }
     CZARNSource* Page() const { return form->CurrentEditor(); }
-    // Text typed at the caret (through the control's insertion primitive).
+    // Text typed at the caret, as one undoable insertion.
     void Type(const std::string& text)
     {
-        Page()->SetSelTextPrimitive(text);
+        Page()->SetSelText(text);
         form->ActionList1Update();
     }
     std::vector<std::string> Tabs() const

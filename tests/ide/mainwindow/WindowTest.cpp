@@ -224,7 +224,7 @@ TEST_F(MainWindowTest, ClosingWithTwoModifiedPagesAsksTwiceAndCancelKeepsTheSeco
 
 TEST_F(MainWindowTest, TheActionsFollowTheEventsWithoutBeingAsked)
 {
-    Page()->SetSelTextPrimitive("x");
+    Page()->SetSelText("x");
     EXPECT_TRUE(WaitUntil([&] { return form->PanelText(1) == "Modified"; }, 2s, "\"Modified\" in panel 1"));
     EXPECT_TRUE(form->Action("SaveFile")->isEnabled());
 }
