@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "debugger/qt/DataViewForm.h"
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
 #include "platform/ProgramDir.h"
@@ -41,6 +42,8 @@ void TEditorForm::SaveDesktopExecute()
     TWindowLayout layout = WindowLayout;
     const QRect frame = frameGeometry();
     layout.Main = {frame.left(), frame.top(), frame.width(), frame.height()};
+    const QRect debug = DataView()->frameGeometry();
+    layout.Debug = {debug.left(), debug.top(), debug.width(), debug.height()};
     SaveWindowLayout(layout);
 }
 

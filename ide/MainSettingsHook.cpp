@@ -24,6 +24,8 @@ struct TMainSettingsHook::THook : ISettingsHook {
     {
         const TWindowRect& main = layout.Main;
         form.ApplyWindowGeometry(main.Left, main.Top, main.Width, main.Height);
+        const TWindowRect& debug = layout.Debug;
+        form.PlaceDataWindow(debug.Left, debug.Top, debug.Width, debug.Height);
     }
 
     void DisconnectSerialPort() override { form.DebugPort.Disconnect(); }
