@@ -39,24 +39,22 @@ QColor Colour(TColor bgr)
 
 class DebugWindow : public ::testing::Test {
 protected:
+    void TearDown() override
+    {
+        form.reset();
+        ResetSettings();
+    }
     void SetUp() override
     {
         TestApp();
         UseBuildSettings(3);
         form = std::make_unique<TEditorForm>();
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        dialogs = InstallFakeDialogs(*form);
         ASSERT_TRUE(ShowExposed(*form));
         form->OpenSourceFile(
             WriteSource(work.Path(), "Stepping.java", TempDir::ReadFile(SourceDir() + "/examples/Stepping.java")));
         WriteSource(work.Path(), "Counter.java", TempDir::ReadFile(SourceDir() + "/examples/Counter.java"));
         page = form->CurrentEditor();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        ResetSettings();
     }
 
     std::string Caption() const { return form->windowTitle().toStdString(); }
