@@ -176,7 +176,8 @@ void TEditorForm::LinkAndDownload(LinkThread& worker, bool debug, bool skipDownl
         worker.Synchronize([&] {
             session_->ClearForJob();
             page = currentEditor_;
-            if (!page) return;
+            // A resumed session keeps the file as it is.
+            if (!page || skipDownload) return;
             SaveSource(*page);
             if (!IsNamed(*page)) throw EError(ecIDE, 5);
         });

@@ -221,6 +221,16 @@ TEST_F(DebugWindow, TheBoxBeforeAnEndingCommandKeepsTheSessionUnlessAnsweredYes)
     EXPECT_EQ(form->JVM(), nullptr);
     EXPECT_FALSE(form->DataView()->isVisible());
     EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>(3, "A debug session is in progress. Abort debugging?"));
+
+    // Resume Debug starts a session again without a download.
+    module.Command("text mark");
+    ASSERT_TRUE(WaitUntil([&] { return module.HasEvent("\"text\":\"mark\""); }, 20s, "the module's mark"));
+    module.ClearEvents();
+    form->ResumeDebugExecute();
+    ASSERT_TRUE(WaitUntil([&] { return form->Worker == nullptr; }, 60s, "the link worker to end"));
+    EXPECT_TRUE(form->Debugging()) << ::testing::PrintToString(Lines());
+    ASSERT_TRUE(WaitUntil([&] { return module.HasEvent("\"boot\""); }, 20s, "the module's reset"));
+    EXPECT_FALSE(module.HasEvent("\"download\"")) << module.Events();
 }
 
 }  // namespace
