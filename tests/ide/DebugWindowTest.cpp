@@ -71,6 +71,13 @@ protected:
         return PixelAt(image, QPoint(arrow ? 2 + 1 : 14 + TEditorImages::MarkSize / 2, y));
     }
     bool Breakpoint(int line) { return Mark(line, false) == Colour(TEditorImages::BreakpointColor); }
+    // The text area's background in the line's indentation.
+    QColor LineColour(int line)
+    {
+        const QImage image = GrabToPng(*page->viewport(), "debug-line");
+        const int y = (page->LineToRow(line) - page->TopLine()) * page->LineHeight() + 1;
+        return PixelAt(image, QPoint(page->GutterWidth() + 2 * page->CharWidth() + 1, y));
+    }
     bool Arrow(int line) { return Mark(line, true) == Colour(TEditorImages::ArrowColor); }
     void ClickGutter(int line)
     {
@@ -167,6 +174,8 @@ TEST_F(DebugWindow, DebugRunsToTheBreakpointStepsJogsAndExits)
     EXPECT_EQ(captions.front(), TDebugSession::RunningCaption);
     EXPECT_TRUE(Arrow(10));
     EXPECT_TRUE(Breakpoint(10));
+    EXPECT_EQ(LineColour(10), Colour(clGreen));
+    EXPECT_NE(LineColour(9), Colour(clGreen));
     EXPECT_EQ(form->ExecutionPage(), page);
 
     ASSERT_TRUE(Enabled("StepInto")) << form->JVM()->IsRunning();
@@ -175,6 +184,7 @@ TEST_F(DebugWindow, DebugRunsToTheBreakpointStepsJogsAndExits)
                               << ::testing::PrintToString(Lines());
     EXPECT_TRUE(Arrow(4));
     EXPECT_FALSE(Arrow(10));
+    EXPECT_EQ(LineColour(4), Colour(clGreen));
 
     // Jogging: Stop is on, the rest off; one Step Into per 20 ms tick.
     int ticks = 0;
