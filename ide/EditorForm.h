@@ -45,8 +45,8 @@ class TZARNTabControl;
 // The main window: a tab control of source pages over the message list, the
 // menu bar, the tool bar, the status bar and the actions that bind every
 // command. It owns the serial-port component with its receive handler, the
-// current linker and link, the idle and exception handlers, dropped files and
-// hand-overs from a second start.
+// debug session with its data window, the idle and exception handlers,
+// dropped files and hand-overs from a second start.
 class TEditorForm : public QMainWindow, public ILinkHost, public IDebugHost {
 public:
     static constexpr int MessagePanelMinimum = 80;
@@ -87,7 +87,8 @@ public:
     IEditorDialogs& Dialogs() { return *dialogs_; }
     void SetDialogs(std::unique_ptr<IEditorDialogs> dialogs);
 
-    // --- the current linker and link (owned; a new one replaces the old)
+    // --- the current linker and link (the session owns them; a new one
+    // replaces the old)
     CORULinker* Linker() const;
     void SetLinker(std::unique_ptr<CORULinker> linker);
     TSXComm* JVM() const;
@@ -162,7 +163,7 @@ public:
     void SetBreakpointQuery(BreakpointQuery query) { breakpointQuery_ = std::move(query); }
     bool BreakpointOn(const CZARNSource& page, int line) const;
 
-    // --- the debug session as far as this window keeps it
+    // --- the debug session
     bool ConfirmAbortDebug();
     bool QueryAbortDebug();
     bool ModifiedSinceDownload = false;
@@ -259,7 +260,7 @@ public:
     void F9Pressed();
     void F8Pressed();
 
-    // --- ILinkHost (no link worker or terminal window yet)
+    // --- ILinkHost (no terminal window yet)
     bool HasLinkWorker() override { return Worker != nullptr; }
     void CheckCancel() override;
     void SetProgressMax(int32_t blocks) override;
