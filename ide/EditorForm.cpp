@@ -10,6 +10,8 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "debugger/DebugSession.h"
+#include "debugger/qt/DataViewForm.h"
 #include "devicelink/SXComm.h"
 #include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
@@ -57,9 +59,11 @@ TEditorForm::TEditorForm()
 {
     setWindowTitle("Corvane Torve IDE");
     SetJavaColours(*javaHighlighter_);
+    CreateDebugSession();
     BuildActions();
     BuildMenus();
     BuildToolBar();
+    SetDataWindowActions();
     BuildTabMenu();
     BuildLayout();
     BuildStatusBar();
@@ -69,6 +73,7 @@ TEditorForm::TEditorForm()
     SetUpDebugPort();
     JogTimer = new QTimer(this);
     JogTimer->setInterval(JogInterval);
+    JogTimer->setTimerType(Qt::PreciseTimer);
     connect(JogTimer, &QTimer::timeout, this, [this] { JogTimerTimer(); });
 
     messageList_ = std::make_unique<TMessageList>(
@@ -113,14 +118,14 @@ TEditorForm::~TEditorForm()
     SetMessageSink(previousSink_);
     DebugPort.SetOnReceiveData(nullptr);
     DebugPort.SetOnLineError(nullptr);
-    jvm_.reset();
-    linker_.reset();
+    session_.reset();
     debugPortTimer_.reset();
 }
 
 bool TEditorForm::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched != updateTimer_ && !updateTimer_->isActive()) updateTimer_->start();
+    if (GutterPress(watched, event)) return true;
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -194,16 +199,6 @@ void TEditorForm::SetUpDebugPort()
 void TEditorForm::SetDialogs(std::unique_ptr<IEditorDialogs> dialogs)
 {
     dialogs_ = std::move(dialogs);
-}
-
-void TEditorForm::SetLinker(std::unique_ptr<CORULinker> linker)
-{
-    linker_ = std::move(linker);
-}
-
-void TEditorForm::SetJVM(std::unique_ptr<TSXComm> jvm)
-{
-    jvm_ = std::move(jvm);
 }
 
 void TEditorForm::RaiseMessagePanel()

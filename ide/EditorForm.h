@@ -10,12 +10,15 @@
 #include "devicelink/Clock.h"
 #include "devicelink/CommPortDriver.h"
 #include "devicelink/LinkHost.h"
+#include "debugger/DebugHost.h"
 #include "foundation/QueuedMessageSink.h"
 #include "ide/EditorDialogs.h"
 #include "ide/MessageList.h"
 #include "ide/RunProgram.h"
 
 class CORULinker;
+class TDataViewForm;
+class TDebugSession;
 class CZARNSource;
 class LinkThread;
 class TLinkHostRelay;
@@ -47,9 +50,9 @@ class TZARNTabControl;
 // The main window: a tab control of source pages over the message list, the
 // menu bar, the tool bar, the status bar and the actions that bind every
 // command. It owns the serial-port component with its receive handler, the
-// current linker and link, the idle and exception handlers, dropped files and
-// hand-overs from a second start.
-class TEditorForm : public QMainWindow, public ILinkHost {
+// debug session with its data window, the idle and exception handlers,
+// dropped files and hand-overs from a second start.
+class TEditorForm : public QMainWindow, public ILinkHost, public IDebugHost {
 public:
     static constexpr int MessagePanelMinimum = 80;
     static constexpr int StatusPanelCount = 4;
@@ -101,11 +104,15 @@ public:
     // pages repaint.
     void ApplyEditorColours();
 
-    // --- the current linker and link (owned; a new one replaces the old)
-    CORULinker* Linker() const { return linker_.get(); }
+    // --- the current linker and link (the session owns them; a new one
+    // replaces the old)
+    CORULinker* Linker() const;
     void SetLinker(std::unique_ptr<CORULinker> linker);
-    TSXComm* JVM() const { return jvm_.get(); }
+    TSXComm* JVM() const;
     void SetJVM(std::unique_ptr<TSXComm> jvm);
+    // The debug session and its data window "Debugger".
+    TDebugSession& Session() const { return *session_; }
+    TDataViewForm* DataView() const { return dataView_; }
     IClock& Clock() { return clock_; }
     LinkThread* Worker = nullptr;
 
@@ -161,8 +168,9 @@ public:
     TProjectOptionsForm& ProjectOptionsForm();
 
     // --- the execution line and gutter marks
-    void ShowExecutionLine(const std::string& file, int line);
-    void ClearExecutionLine();
+    // False, with nothing marked, when the file cannot be opened.
+    bool ShowExecutionLine(const std::string& file, int32_t line) override;
+    void ClearExecutionLine() override;
     CZARNSource* ExecutionPage() const { return executionPage_; }
     int ExecutionLine() const { return executionLine_; }
     void PaintGutterMarks(CZARNSource& page, TSrcCanvas& canvas, int firstLine, int lastLine);
@@ -172,22 +180,21 @@ public:
     void SetBreakpointQuery(BreakpointQuery query) { breakpointQuery_ = std::move(query); }
     bool BreakpointOn(const CZARNSource& page, int line) const;
 
-    // --- the debug session as far as this window keeps it
+    // --- the debug session
     bool ConfirmAbortDebug();
     bool QueryAbortDebug();
-    bool Jogging = false;
     bool ModifiedSinceDownload = false;
-    bool BreakpointsChanged = true;
     uint8_t SearchMode = 0;
     bool SomePageModified() const { return modified_; }
-    void SetDebugging(bool on) { debugging_ = on; }
+    void SetDebugging(bool on);
+    void EditorGutterClick(CZARNSource& page, int line);
 
     // --- the build: compiler, message list, link worker and its jobs
     // (EditorFormBuild.cpp, EditorFormLink.cpp)
     void StatusListDblClick();
     // Opens the position's file and selects its range.
     void GotoLine(const TLinInfo& position);
-    void ClearMessages();
+    void ClearMessages() override;
     std::unique_ptr<CORULinker> LinkSource(CZARNSource& page);
     void LinkAndDownload(LinkThread& worker, bool debug, bool skipDownload);
     void ConnectOnly(LinkThread& worker);
@@ -278,15 +285,16 @@ public:
     void F9Pressed();
     void F8Pressed();
 
-    // --- ILinkHost (no link worker or terminal window yet)
+    // --- ILinkHost (no terminal window yet)
     bool HasLinkWorker() override { return Worker != nullptr; }
     void CheckCancel() override;
     void SetProgressMax(int32_t blocks) override;
     void SetProgress(int32_t block) override;
     void StopJog() override;
-    CORULinker* CurrentLinker() override { return linker_.get(); }
-    bool Debugging() override { return debugging_; }
-    void UpdateDebug() override {}
+    CORULinker* CurrentLinker() override { return Linker(); }
+    bool Debugging() override;
+    void UpdateDebug() override;
+    void RunStopped() override;
     // Ends the session once control is back in the event loop.
     void EndDebug() override;
     void AddText(const char* text) override;
@@ -296,6 +304,21 @@ public:
 
     // The window's layout from the settings.
     void ApplyWindowGeometry(int left, int top, int width, int height);
+    void PlaceDataWindow(int left, int top, int width, int height);
+
+    // --- IDebugHost
+    TPageHandle CurrentPage() override;
+    std::string PageFileName(TPageHandle page) override;
+    bool PageOpen(TPageHandle page) override;
+    void SetLineMark(TPageHandle page, int32_t line, TLineMark mark, bool on) override;
+    void SetCaption(const std::string& caption) override;
+    void StartJogTimer() override;
+    void StopJogTimer() override;
+    TConfirmAnswer Confirm(const std::string& text) override;
+    void HideTerminal() override;
+    // The page's handle, given once; NoPage for none.
+    TPageHandle HandleOf(CZARNSource* page);
+    CZARNSource* PageOf(TPageHandle page) const;
 
 protected:
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -349,8 +372,18 @@ private:
 
     SystemClock clock_;
     std::unique_ptr<PollTimer> debugPortTimer_;
-    std::unique_ptr<CORULinker> linker_;
-    std::unique_ptr<TSXComm> jvm_;
+    // The data window outlives the session, which detaches it when it goes.
+    TDataViewForm* dataView_ = nullptr;
+    std::unique_ptr<TDebugSession> session_;
+    std::map<TPageHandle, CZARNSource*> pagesByHandle_;
+    std::map<const CZARNSource*, TPageHandle> handlesByPage_;
+    TPageHandle lastHandle_ = NoPage;
+    void CreateDebugSession();
+    void SetDataWindowActions();
+    bool GutterPress(QObject* watched, QEvent* event);
+    // Runs a debug command, reporting what it raises.
+    void DebugCommand(void (TDebugSession::*command)());
+    void StartBuildJob(bool debug, bool resume);
 
     std::unique_ptr<TMessageList> messageList_;
     std::unique_ptr<TQueuedMessageSink> messageSink_;
@@ -375,7 +408,6 @@ private:
     bool firstIdle_ = true;
     CZARNSource* executionPage_ = nullptr;
     int executionLine_ = 0;
-    bool debugging_ = false;
     bool modified_ = false;
     CZARNSource* selectedProject_ = nullptr;
     int messagePanelHeight_ = MessagePanelMinimum;

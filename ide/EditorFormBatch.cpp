@@ -17,10 +17,10 @@ void TEditorForm::AppIdle()
 {
     if (!firstIdle_) return;
     firstIdle_ = false;
-    if (!CmdLineTestMode || !jvm_ || batchEnding_) return;
+    if (!CmdLineTestMode || !JVM() || batchEnding_) return;
     // Called outside notify: nothing may escape into the event loop.
     try {
-        jvm_->Run();
+        JVM()->Run();
     } catch (const EError& error) {
         error.Report();
         EndBatch(true);

@@ -95,7 +95,7 @@ void TEditorForm::Link1Click()
     if (!ConfirmAbortDebug()) return;
     ClearMessages();
     Guarded([this] {
-        linker_.reset();
+        SetLinker(nullptr);
         CZARNSource& page = *currentEditor_;
         SaveSource(page);
         if (!IsNamed(page)) throw EError(ecIDE, 5);
@@ -106,13 +106,6 @@ void TEditorForm::Link1Click()
 
 void TEditorForm::Download1Click() {}
 
-void TEditorForm::ToolButton1Click()
-{
-    if (!jvm_) return;
-    jvm_->Connect();
-    jvm_->Reset(true);
-}
-
 void TEditorForm::TestConExecute()
 {
     // Two users of one port spoil a download: a running worker ends first.
@@ -122,14 +115,14 @@ void TEditorForm::TestConExecute()
     std::string found;
     try {
         SetJVM(std::make_unique<TSXComm>(DebugPort, LinkHost(), clock_));
-        jvm_->Connect();
+        JVM()->Connect();
         char text[64];
         std::snprintf(text, sizeof text, "Corvane found on COM%d.", DebugPort.ComPort() + 1);
         found = text;
     } catch (const EError& error) {
         error.Report();
     }
-    jvm_.reset();
+    SetJVM(nullptr);
     Dialogs().MessageBox(found.empty() ? "Corvane not found on any port." : found, "Information", TBoxButtons::Ok,
                          TBoxIcon::Information);
 }

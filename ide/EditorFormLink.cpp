@@ -4,6 +4,7 @@
 #include <QProgressBar>
 #include <QSplitter>
 
+#include "debugger/DebugSession.h"
 #include "devicelink/LinkCodes.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
@@ -27,16 +28,25 @@ constexpr int kMaxWaitingChunks = 64;
 
 void TEditorForm::ProgramExecute()
 {
+    StartBuildJob(false, false);
+}
+
+// Compiles the page (a resumed session keeps the file as saved) and starts
+// the download job.
+void TEditorForm::StartBuildJob(bool debug, bool resume)
+{
     if (!currentEditor_) return;
-    Guarded([this] {
+    Guarded([this, debug, resume] {
         ClearMessages();
         if (selectedProject_) OpenSourceFile(selectedProject_->FilePath());
         if (!currentEditor_) return;
         CZARNSource& page = *currentEditor_;
-        SaveSource(page);
-        if (!IsNamed(page)) throw EError(ecIDE, 5);
+        if (!resume) {
+            SaveSource(page);
+            if (!IsNamed(page)) throw EError(ecIDE, 5);
+        }
         if (CompileSource(page)) return;
-        StartWorker(0, false, false);
+        StartWorker(0, debug, resume);
     });
 }
 
@@ -146,11 +156,11 @@ void TEditorForm::LinkThreadExecute(LinkThread& worker)
     worker.Synchronize([this] {
         AttachReceiveHandler();
         // A failed job leaves no link, and then nothing is sent.
-        if (!jvm_) return;
+        if (!JVM()) return;
         // What the program sent meanwhile is read first: the link counts the
         // next received byte as the echo of the byte sent now.
         for (int chunk = 0; chunk < kMaxWaitingChunks && DebugPort.CharCount() > 0; ++chunk) DebugPort.Poll();
-        jvm_->TransmitByte(kComNoInput);
+        JVM()->TransmitByte(kComNoInput);
     });
 }
 
@@ -169,10 +179,10 @@ void TEditorForm::LinkAndDownload(LinkThread& worker, bool debug, bool skipDownl
         CZARNSource* page = nullptr;
         TLinkTarget target;
         worker.Synchronize([&] {
-            ClearMessages();
-            EndDebugNow();
+            session_->ClearForJob();
             page = currentEditor_;
-            if (!page) return;
+            // A resumed session keeps the file as it is.
+            if (!page || skipDownload) return;
             SaveSource(*page);
             if (!IsNamed(*page)) throw EError(ecIDE, 5);
         });
@@ -200,7 +210,7 @@ void TEditorForm::LinkAndDownload(LinkThread& worker, bool debug, bool skipDownl
         link->Reset(!debug);
         // The last step hands the link and the linker to the window.
         worker.Synchronize([&] {
-            debugging_ = false;
+            session_->SetDebugging(false);
             SetLinker(std::move(linker));
             SetJVM(std::move(link));
             if (debug) StartDebug();
@@ -218,15 +228,14 @@ void TEditorForm::ConnectOnly(LinkThread& worker)
     try {
         bool havePage = false;
         worker.Synchronize([&] {
-            ClearMessages();
-            EndDebugNow();
+            session_->ClearForJob();
             havePage = currentEditor_ != nullptr;
         });
         if (!havePage) return;
         link = std::make_unique<TSXComm>(DebugPort, LinkHost(), clock_);
         link->ConnectQuick();
         worker.Synchronize([&] {
-            debugging_ = false;
+            session_->SetDebugging(false);
             SetJVM(std::move(link));
         });
     } catch (const EError& error) {

@@ -33,12 +33,12 @@ void TEditorForm::DebugPortReceiveData(TCommPortDriver&, const uint8_t* data, in
 {
     if (ComTrace(1)) DebugPrintf("Received data on serial port");
     if (ComTrace(2)) LogHexDump(data, n);
-    if (jvm_) jvm_->ReceiveData(data, n, linker_.get());
+    if (TSXComm* link = JVM()) link->ReceiveData(data, n, Linker());
 }
 
 // In a batch run the error line fails the run.
 void TEditorForm::DebugPortLineError(TCommPortDriver& sender, int32_t error)
 {
     LineLostError(sender, error).Report();
-    if (jvm_) EndDebug();
+    if (JVM()) EndDebug();
 }

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenu>
 
+#include "debugger/qt/DataViewForm.h"
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
 #include "ide/terminal/MessageForm.h"
@@ -44,6 +45,8 @@ bool TEditorForm::SaveDesktop()
     TWindowLayout layout = WindowLayout;
     const QRect frame = frameGeometry();
     layout.Main = {frame.left(), frame.top(), frame.width(), frame.height()};
+    const QRect debug = DataView()->frameGeometry();
+    layout.Debug = {debug.left(), debug.top(), debug.width(), debug.height()};
     const QRect terminal = MessageForm().frameGeometry();
     layout.Terminal = {terminal.left(), terminal.top(), terminal.width(), terminal.height()};
     return SaveWindowLayout(layout);

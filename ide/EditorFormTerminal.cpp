@@ -33,3 +33,4 @@ void TEditorForm::IdentifyExecute()
     identify.SetPort(&DebugPort);
     dialogs_->ExecModal(identify);
 }
+void TEditorForm::HideTerminal() { messageForm_->hide(); }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QStatusTipEvent>
 
+#include "debugger/DebugSession.h"
 #include "devicelink/SXComm.h"
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
@@ -37,10 +38,10 @@ void TEditorForm::ActionList1Update()
     for (int i = 0; i < PageCount() && !modified_; ++i) modified_ = SourceAt(i)->Modified();
 
     UpdateDebugActions();
-    Enable(Action("ShowDebugger"), debugging_);
+    Enable(Action("ShowDebugger"), Debugging());
     Enable(Action("ShowMessage"), true);
     Enable(Action("SaveFileAs"), true);
-    Enable(Action("ExitDebugger"), jvm_ != nullptr);
+    Enable(Action("ExitDebugger"), JVM() != nullptr);
     Enable(Action("SaveFile"), pageModified);
     Enable(Action("SaveAll"), modified_);
     UpdateStatusPanels(pageModified);
@@ -48,8 +49,8 @@ void TEditorForm::ActionList1Update()
 
 void TEditorForm::UpdateDebugActions()
 {
-    const bool session = debugging_ && jvm_;
-    const bool moving = session && (Jogging || jvm_->IsRunning());
+    const bool session = Debugging() && JVM();
+    const bool moving = session && (session_->Jogging() || JVM()->IsRunning());
     const bool stopped = session && !moving;
     for (const char* name : {"Run", "StepInto", "StepOver", "JogInto"}) Enable(Action(name), stopped);
     Enable(Action("Reset"), session);

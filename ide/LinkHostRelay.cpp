@@ -26,6 +26,11 @@ void TLinkHostRelay::UpdateDebug()
     OnGuiThread([this] { window_.UpdateDebug(); });
 }
 
+void TLinkHostRelay::RunStopped()
+{
+    OnGuiThread([this] { window_.RunStopped(); });
+}
+
 void TLinkHostRelay::AddText(const char* text)
 {
     OnGuiThread([this, text] { window_.AddText(text); });

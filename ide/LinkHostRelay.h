@@ -21,6 +21,7 @@ public:
     CORULinker* CurrentLinker() override { return window_.CurrentLinker(); }
     bool Debugging() override { return window_.Debugging(); }
     void UpdateDebug() override;
+    void RunStopped() override;
     void EndDebug() override { window_.EndDebug(); }
     void AddText(const char* text) override;
     void SendFileFinished() override;

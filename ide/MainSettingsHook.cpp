@@ -26,6 +26,8 @@ struct TMainSettingsHook::THook : ISettingsHook {
     {
         const TWindowRect& main = layout.Main;
         form.ApplyWindowGeometry(main.Left, main.Top, main.Width, main.Height);
+        const TWindowRect& debug = layout.Debug;
+        form.PlaceDataWindow(debug.Left, debug.Top, debug.Width, debug.Height);
         const TWindowRect& terminal = layout.Terminal;
         if (terminal.Width > 0 && terminal.Height > 0)
             form.MessageForm().setGeometry(terminal.Left, terminal.Top, terminal.Width, terminal.Height);

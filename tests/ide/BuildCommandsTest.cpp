@@ -40,9 +40,7 @@ protected:
         TestApp();
         UseBuildSettings(3);
         form = std::make_unique<TEditorForm>();
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        dialogs = InstallFakeDialogs(*form);
         form->show();
         QObject::connect(form->ProgressForm().ProgressText, &QLineEdit::textChanged,
                          [this](const QString& text) { progressTexts.push_back(text.toStdString()); });

@@ -1,6 +1,7 @@
 #pragma once
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -60,3 +61,13 @@ public:
     std::vector<std::string> openFolders;
     std::vector<std::string> saveProposals;
 };
+
+// Gives the window fake dialogs (it owns them) and returns them.
+template <class Window>
+FakeDialogs* InstallFakeDialogs(Window& window)
+{
+    auto owned = std::make_unique<FakeDialogs>();
+    FakeDialogs* dialogs = owned.get();
+    window.SetDialogs(std::move(owned));
+    return dialogs;
+}
