@@ -2,14 +2,9 @@
 
 #include <cstdint>
 
-namespace {
+#include "editor/support/Cp1252.h"
 
-// Code points of 0x80 to 0x9F; the rest of the bytes are Latin-1.
-constexpr char16_t kHighControls[32] = {
-    0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD, 0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178,
-};
+namespace {
 
 void AppendUtf8(std::string& out, char16_t code)
 {
@@ -36,7 +31,7 @@ std::string Windows1252ToUtf8(std::string_view bytes)
         if (byte < 0x80)
             out += c;
         else
-            AppendUtf8(out, byte < 0xA0 ? kHighControls[byte - 0x80] : char16_t(byte));
+            AppendUtf8(out, Cp1252ToUnicode(byte, 0xFFFD));
     }
     return out;
 }

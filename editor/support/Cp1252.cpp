@@ -47,6 +47,13 @@ struct Cp1252Tables {
     }
 };
 
+// 0x80..0x9F; 0 marks a byte without a character. The rest is Latin-1.
+constexpr char16_t kHigh[32] = {
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178,
+};
+
 const Cp1252Tables& Tables() {
     static const Cp1252Tables tables;
     return tables;
@@ -62,6 +69,32 @@ bool Cp1252IsDigit(unsigned char c) { return (Tables().kind[c] & kDigit) != 0; }
 bool Cp1252IsAlnum(unsigned char c) { return (Tables().kind[c] & (kAlpha | kDigit)) != 0; }
 bool Cp1252IsUpper(unsigned char c) { return (Tables().kind[c] & kUpper) != 0; }
 bool Cp1252IsLower(unsigned char c) { return (Tables().kind[c] & kLower) != 0; }
+
+char16_t Cp1252ToUnicode(unsigned char byte, char16_t unassigned) {
+    if (byte < 0x80 || byte > 0x9F) {
+        return byte;
+    }
+    const char16_t code = kHigh[byte - 0x80];
+    if (code != 0) {
+        return code;
+    }
+    return unassigned != 0 ? unassigned : char16_t(byte);
+}
+
+int Cp1252FromUnicode(char16_t code) {
+    if (code < 0x80 || (code >= 0xA0 && code <= 0xFF)) {
+        return code;
+    }
+    for (int i = 0; i < 32; ++i) {
+        if (kHigh[i] == code) {
+            return 0x80 + i;
+        }
+    }
+    if (code >= 0x80 && code <= 0x9F && kHigh[code - 0x80] == 0) {
+        return code;  // an unassigned byte read as its C1 control comes back
+    }
+    return -1;
+}
 
 void Cp1252UpperBuff(char* text, size_t length) {
     const auto& table = Tables().upper;

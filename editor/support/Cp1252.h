@@ -15,6 +15,13 @@ bool Cp1252IsAlnum(unsigned char c);
 bool Cp1252IsUpper(unsigned char c);  // letters with a lower-case partner or capitals
 bool Cp1252IsLower(unsigned char c);
 
+// The Unicode character of a byte; the five bytes the code page leaves
+// unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) give `unassigned`, or their own
+// value when that is 0.
+char16_t Cp1252ToUnicode(unsigned char byte, char16_t unassigned = 0);
+// The byte of a Unicode character; -1 when the code page lacks it.
+int Cp1252FromUnicode(char16_t code);
+
 // Whole-buffer mappings, in place.
 void Cp1252UpperBuff(char* text, size_t length);
 void Cp1252LowerBuff(char* text, size_t length);

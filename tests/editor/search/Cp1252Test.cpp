@@ -49,3 +49,18 @@ TEST(SrcSearchOptions, OneBytePerBitInDeclaredOrder) {
     EXPECT_EQ(options.ToBits(), 0xC0);
     EXPECT_EQ(sizeof(TSrcSearchOptions), 1u);
 }
+
+TEST(Cp1252, UnicodeMappingRoundTripsEveryByte) {
+    EXPECT_EQ(Cp1252ToUnicode(0x80), u'\u20AC');
+    EXPECT_EQ(Cp1252ToUnicode(0x9F), u'\u0178');
+    EXPECT_EQ(Cp1252ToUnicode(0xE9), u'\u00E9');
+    EXPECT_EQ(Cp1252ToUnicode(0x81), u'\u0081');          // unassigned keeps its value
+    EXPECT_EQ(Cp1252ToUnicode(0x8D, 0xFFFD), u'\uFFFD');  // or becomes the given mark
+    EXPECT_EQ(Cp1252ToUnicode(0x8A, 0xFFFD), u'\u0160');
+    for (unsigned c = 0; c < 256; ++c) {
+        EXPECT_EQ(Cp1252FromUnicode(Cp1252ToUnicode(static_cast<unsigned char>(c))), int(c)) << c;
+    }
+    EXPECT_EQ(Cp1252FromUnicode(u'\u0080'), -1);  // the euro's byte is not its C1 control
+    EXPECT_EQ(Cp1252FromUnicode(u'\u20AD'), -1);
+    EXPECT_EQ(Cp1252FromUnicode(0xD800), -1);
+}
