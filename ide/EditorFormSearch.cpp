@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 
+#include "editor/qt/QtText.h"
 #include "editor/search/SrcEditSearch.h"
 #include "ide/EditorForm.h"
 #include "ide/SearchForm.h"
@@ -63,9 +64,9 @@ void TEditorForm::SearchReplaceExecute()
         return;
     }
     CZARNSource* page = currentEditor_;
-    const std::string search = SearchForm->SearchText->text().toStdString();
+    const std::string search = QStringToCp1252(SearchForm->SearchText->text());
     if (!page || search.empty()) return;
-    const std::string replacement = SearchForm->ReplacementText->text().toStdString();
+    const std::string replacement = QStringToCp1252(SearchForm->ReplacementText->text());
     TSrcSearchOptions options = FormOptions(*SearchForm);
     const bool backwards = options.Contains(ssoBackwards);
     if (SearchMode == TSearchForm::ModeReplace) {

@@ -130,6 +130,20 @@ TEST_F(SearchTest, ReplaceAllIsUndoneInOneStep)
     EXPECT_EQ(Line(2), "two one");
 }
 
+// The page holds code page 1252 bytes; the dialog's text is converted to
+// them, so accented letters are found and replaced as the page shows them.
+TEST_F(SearchTest, AccentedLettersAreFoundAndReplacedInThePagesCodePage)
+{
+    SetText("caf\xE9 au lait, caf\xE9\r\n");
+    Search("caf\u00e9", Dialog().Find);
+    EXPECT_EQ(Selection(), "1,1-5,1");
+    Search("lait", Dialog().ReplaceAll, "th\u00e9");
+    EXPECT_EQ(Line(1), "caf\xE9 au th\xE9, caf\xE9");
+    Page()->SetCaretXY(TBufferCoord{1, 1});
+    Search("\u00e9", Dialog().ReplaceAll, "\u00e8\u20ac");
+    EXPECT_EQ(Line(1), "caf\xE8\x80 au th\xE8\x80, caf\xE8\x80");
+}
+
 TEST_F(SearchTest, DialogIsModelessAndOpensOnlyWithAPage)
 {
     ASSERT_TRUE(ShowExposed(*form));
