@@ -7,10 +7,10 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QTest>
-#include <QToolBar>
 
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
+#include "debugger/qt/WrapToolBar.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
