@@ -10,12 +10,12 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "editor/qt/QtText.h"
 #include "editor/qt/SrcEditWidget.h"
 #include "foundation/EError.h"
 #include "ide/ToolIcons.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "ide/terminal/EditorScreenView.h"
 #include "ide/terminal/TerminalDialogs.h"
 

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <QToolButton>
 
+#include "debugger/qt/WrapToolBar.h"
 #include "editor/qt/SrcEditWidget.h"
 #include "ide/ToolIcons.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/terminal/TerminalTestSupport.h"
 

@@ -8,9 +8,9 @@
 #include <QTimer>
 #include <QTest>
 
+#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
