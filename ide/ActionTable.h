@@ -9,6 +9,7 @@ struct TActionRow {
     const char* Shortcut;  // "" for none
     const char* Hint;      // "" for none
     bool Enabled;          // at start
+    int ImageIndex;        // in TToolIcons; -1 for none
 };
 
 extern const TActionRow ActionRows[];

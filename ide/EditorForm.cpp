@@ -12,9 +12,10 @@
 
 #include "debugger/DebugSession.h"
 #include "debugger/qt/DataViewForm.h"
+#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
-#include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
+#include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/search/SrcEditSearch.h"
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
@@ -26,6 +27,7 @@
 #include "ide/ProgressForm.h"
 #include "ide/ProjectOptionsForm.h"
 #include "ide/SearchForm.h"
+#include "ide/ToolIcons.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
 #include "ide/terminal/MessageForm.h"
@@ -55,6 +57,7 @@ TEditorForm::TEditorForm()
       javaHighlighter_(std::make_unique<TSrcJavaSrc>()),
       search_(std::make_unique<TSrcEditSearch>()),
       images_(std::make_unique<TEditorImages>()),
+      toolIcons_(std::make_unique<TToolIcons>()),
       printing_(std::make_unique<TEditorPrinting>())
 {
     setWindowTitle("Corvane Torve IDE");
@@ -134,12 +137,14 @@ void TEditorForm::BuildLayout()
     auto* panel1 = new QWidget(this);
     auto* layout = new QVBoxLayout(panel1);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(ToolBar3);
     Splitter1 = new QSplitter(Qt::Vertical, panel1);
     Splitter1->setHandleWidth(3);
     Splitter1->setChildrenCollapsible(true);
     EditorTab = new TZARNTabControl(Splitter1);
     EditorTab->OnChange = [this] { EditorTabChange(); };
-    EditorTab->OnGetImage = [this](int tab) { return images_->TabImage(EditorTabGetImageIndex(tab)); };
+    EditorTab->OnGetImage = [this](int tab) { return toolIcons_->Icon(EditorTabGetImageIndex(tab)); };
     StatusPanel = new QWidget(Splitter1);
     auto* statusLayout = new QVBoxLayout(StatusPanel);
     statusLayout->setContentsMargins(0, 0, 0, 0);

@@ -31,8 +31,9 @@ class QMenu;
 class QSplitter;
 class QStatusBar;
 class QTimer;
-class QToolBar;
 class TEditorImages;
+class TToolIcons;
+class TWrapToolBar;
 class TEditorPrinting;
 class TMainSettingsHook;
 class TOptionsForm;
@@ -61,7 +62,7 @@ public:
     ~TEditorForm() override;
 
     // --- components
-    QToolBar* ToolBar3 = nullptr;
+    TWrapToolBar* ToolBar3 = nullptr;  // wraps onto more rows when narrow
     TZARNTabControl* EditorTab = nullptr;
     QSplitter* Splitter1 = nullptr;
     QWidget* StatusPanel = nullptr;
@@ -77,8 +78,10 @@ public:
     TCommPortDriver DebugPort;
     TSrcJavaSrc* JavaHighlighter() const { return javaHighlighter_.get(); }
     TSrcEditSearch* SrcEditSearch1() const { return search_.get(); }
-    // Gutter images (0 the execution arrow, 1 the breakpoint) and tab images.
+    // Gutter images (0 the execution arrow, 1 the breakpoint).
     TEditorImages& Images() const { return *images_; }
+    // The action and tab images.
+    const TToolIcons& ToolIcons() const { return *toolIcons_; }
     // SrcEditPrint1, PrintDialog1 and their printer.
     TEditorPrinting& Printing() const { return *printing_; }
 
@@ -393,6 +396,7 @@ private:
     std::unique_ptr<TSrcJavaSrc> javaHighlighter_;
     std::unique_ptr<TSrcEditSearch> search_;
     std::unique_ptr<TEditorImages> images_;
+    std::unique_ptr<TToolIcons> toolIcons_;
     std::unique_ptr<TEditorPrinting> printing_;
     std::unique_ptr<TProjectOptionsForm> projectOptionsForm_;
     // After the link: it closes the link's port as it goes.

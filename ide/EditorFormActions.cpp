@@ -3,11 +3,12 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QToolBar>
 #include <map>
 
+#include "debugger/qt/WrapToolBar.h"
 #include "ide/ActionTable.h"
 #include "ide/EditorForm.h"
+#include "ide/ToolIcons.h"
 
 namespace {
 
@@ -86,6 +87,7 @@ void TEditorForm::BuildActions()
         if (*row.Shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(row.Shortcut)));
         if (SharesItsKey(row.Name)) action->setShortcutContext(Qt::WidgetShortcut);
         action->setEnabled(row.Enabled);
+        action->setIcon(toolIcons_->Icon(row.ImageIndex));
         const auto handler = Handlers().find(row.Name);
         if (handler != Handlers().end()) {
             const Handler member = handler->second;
@@ -187,9 +189,9 @@ void TEditorForm::BuildMenus()
 namespace {
 
 // A tool button whose caption differs from its action's.
-QAction* Proxy(QToolBar& bar, QAction& target, const QString& caption)
+QAction* Proxy(QWidget& bar, QAction& target, const QString& caption)
 {
-    auto* proxy = new QAction(caption, &bar);
+    auto* proxy = new QAction(target.icon(), caption, &bar);
     proxy->setStatusTip(target.statusTip());
     proxy->setEnabled(target.isEnabled());
     QObject::connect(proxy, &QAction::triggered, &target, &QAction::trigger);
@@ -202,14 +204,13 @@ QAction* Proxy(QToolBar& bar, QAction& target, const QString& caption)
 
 void TEditorForm::BuildToolBar()
 {
-    ToolBar3 = addToolBar("ToolBar3");
+    ToolBar3 = new TWrapToolBar(this);
     ToolBar3->setObjectName("ToolBar3");
-    ToolBar3->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    ToolBar3->setMovable(false);
+    ToolBar3->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     AddEntries(*ToolBar3, *this, {"NewFile", "OpenFile", "SaveFile", "SaveAll", "-", "Cut", "Copy", "Paste", "Undo", "-"});
     Proxy(*ToolBar3, *Action("GlobalOptions"), "Options...");
     AddEntries(*ToolBar3, *this, {"-"});
-    QAction* reset = ToolBar3->addAction("Reset");
+    QAction* reset = ToolBar3->addAction(toolIcons_->Icon(TToolIcons::Reset), "Reset");
     reset->setObjectName("ToolButton1");
     reset->setStatusTip("Reset the Corvane Torve");
     connect(reset, &QAction::triggered, this, [this] { ToolButton1Click(); });

@@ -9,6 +9,7 @@ void TEditorForm::InitTerminal()
 {
     messageForm_ = std::make_unique<TMessageForm>();
     messageForm_->SetLinkSource([this] { return JVM(); });
+    messageForm_->SetToolIcons(*toolIcons_);
 }
 
 std::string TEditorForm::TerminalText() const { return messageForm_->Screen().DisplayBytes(); }

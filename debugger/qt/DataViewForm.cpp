@@ -2,13 +2,13 @@
 
 #include <QAction>
 #include <QTabWidget>
-#include <QToolBar>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 #include "debugger/qt/MemoryUsagePage.h"
 #include "debugger/qt/QtDebugTree.h"
 #include "debugger/qt/ReportErrors.h"
+#include "debugger/qt/WrapToolBar.h"
 
 namespace {
 constexpr int TreeIndentation = 19;
@@ -18,10 +18,9 @@ TDataViewForm::TDataViewForm(LinkerSource linker, QWidget* parent) : QWidget(par
 {
     setObjectName("DataViewForm");
     setWindowTitle("Debugger");
-    toolBar_ = new QToolBar(this);
+    toolBar_ = new TWrapToolBar(this);
     toolBar_->setObjectName("ToolBar1");
     toolBar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
-    toolBar_->setMovable(false);
 
     debugTabs_ = new QTabWidget(this);
     debugTabs_->setObjectName("DebugTabs");

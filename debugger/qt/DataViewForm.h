@@ -10,10 +10,10 @@
 class CORULinker;
 class QAction;
 class QTabWidget;
-class QToolBar;
 class QTreeWidget;
 class TMemoryUsagePage;
 class TQtDebugTree;
+class TWrapToolBar;
 
 // The main window's actions that the data window's toolbar carries.
 struct TDataViewActions {
@@ -49,7 +49,7 @@ public:
     QTreeWidget* StackTree() const { return stackTree_; }
     QTreeWidget* StaticTree() const { return staticTree_; }
     QTabWidget* DebugTabs() const { return debugTabs_; }
-    QToolBar* ToolBar() const { return toolBar_; }
+    TWrapToolBar* ToolBar() const { return toolBar_; }
     TMemoryUsagePage* MemoryUsage() const { return memoryUsage_; }
 
 private:
@@ -61,7 +61,7 @@ private:
 
     QTreeWidget* MakeTree(const char* name);
 
-    QToolBar* toolBar_ = nullptr;
+    TWrapToolBar* toolBar_ = nullptr;  // wraps onto more rows when narrow
     QTabWidget* debugTabs_ = nullptr;
     QTreeWidget* stackTree_ = nullptr;
     QTreeWidget* staticTree_ = nullptr;

@@ -7,19 +7,21 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QToolBar>
 #include <QVBoxLayout>
+#include <utility>
 
+#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "editor/qt/QtText.h"
 #include "editor/qt/SrcEditWidget.h"
 #include "foundation/EError.h"
+#include "ide/ToolIcons.h"
 #include "ide/terminal/EditorScreenView.h"
 #include "ide/terminal/TerminalDialogs.h"
 
 namespace {
 
-QAction* ToolAction(QToolBar* bar, const char* caption, const char* hint)
+QAction* ToolAction(TWrapToolBar* bar, const char* caption, const char* hint)
 {
     QAction* action = bar->addAction(caption);
     action->setToolTip(hint);
@@ -59,9 +61,9 @@ TMessageForm::~TMessageForm() { ExitExecute(); }
 
 void TMessageForm::BuildToolBar()
 {
-    ToolBar1 = new QToolBar(this);
+    ToolBar1 = new TWrapToolBar(this);
     ToolBar1->setObjectName("ToolBar1");
-    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    ToolBar1->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     ClearMessage = ToolAction(ToolBar1, "Clear", "Clear the message window");
     CopyMessage = ToolAction(ToolBar1, "Copy", "Copy the currently selected message");
     CloseMessage = ToolAction(ToolBar1, "Close", "Close the message window");
@@ -106,6 +108,17 @@ void TMessageForm::BuildInputPanel()
 }
 
 void TMessageForm::SetDialogs(std::unique_ptr<ITerminalDialogs> dialogs) { dialogs_ = std::move(dialogs); }
+
+void TMessageForm::SetToolIcons(const TToolIcons& icons)
+{
+    const std::pair<QAction*, int> images[] = {
+        {ClearMessage, TToolIcons::Clear},        {CopyMessage, TToolIcons::Copy},
+        {CloseMessage, TToolIcons::Close},        {ToolButton4, TToolIcons::Reset},
+        {ToolButton5, TToolIcons::SaveDisplay},   {ToolButton6, TToolIcons::StartLog},
+        {ToolButton7, TToolIcons::StartSend},
+    };
+    for (const auto& [action, index] : images) action->setIcon(icons.Icon(index));
+}
 
 void TMessageForm::AddText(const char* text) { AddText(std::string(text ? text : "")); }
 

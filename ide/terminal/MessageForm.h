@@ -11,8 +11,9 @@
 class QAction;
 class QCheckBox;
 class QLineEdit;
-class QToolBar;
 class TEditorScreenView;
+class TToolIcons;
+class TWrapToolBar;
 class TSrcEditWidget;
 class TSXComm;
 class ITerminalDialogs;
@@ -27,6 +28,8 @@ public:
     // The main window's current link, or null.
     void SetLinkSource(std::function<TSXComm*()> source) { link_ = std::move(source); }
     void SetDialogs(std::unique_ptr<ITerminalDialogs> dialogs);
+    // The tool bar's images, from the main window's.
+    void SetToolIcons(const TToolIcons& icons);
 
     void AddText(const char* text);
     void AddText(const std::string& bytes);
@@ -48,7 +51,7 @@ public:
     bool Sending() const { return sendFile_ != nullptr; }
     bool Logging() const { return logFile_ != nullptr; }
 
-    QToolBar* ToolBar1;
+    TWrapToolBar* ToolBar1;  // wraps onto more rows when narrow
     QAction* ClearMessage;
     QAction* CopyMessage;
     QAction* CloseMessage;

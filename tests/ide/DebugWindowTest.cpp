@@ -9,11 +9,11 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <QTimer>
-#include <QToolBar>
 #include <QTreeWidget>
 
 #include "debugger/DebugSession.h"
 #include "debugger/qt/DataViewForm.h"
+#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "ide/EditorForm.h"
 #include "ide/EditorImages.h"

@@ -8,12 +8,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
-#include <QToolBar>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "debugger/qt/DataViewForm.h"
 #include "debugger/qt/TypeImages.h"
+#include "debugger/qt/WrapToolBar.h"
 #include "tests/debugger/DataWindowFixture.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"

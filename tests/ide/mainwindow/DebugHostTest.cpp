@@ -2,10 +2,10 @@
 // line, the link's end request and the data window.
 #include <QAction>
 #include <QCoreApplication>
-#include <QToolBar>
 
 #include "debugger/DebugSession.h"
 #include "debugger/qt/DataViewForm.h"
+#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 

@@ -7,8 +7,8 @@
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QTest>
-#include <QToolBar>
 
+#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <QWindow>
 #include <map>
+#include <set>
 
 #include "tests/support/gui/Artifacts.h"
 #include "tests/support/gui/WaitUntil.h"
@@ -64,6 +65,14 @@ bool HasColor(const QImage& image, const QRect& area, QColor color) {
         for (int x = inside.left(); x <= inside.right(); ++x)
             if (QColor(image.pixel(x, y)) == color) return true;
     return false;
+}
+
+int ColourCount(const QImage& image, const QRect& area) {
+    std::set<QRgb> colours;
+    QRect inside = area & image.rect();
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x) colours.insert(image.pixel(x, y));
+    return static_cast<int>(colours.size());
 }
 
 void PrintTo(const QColor& color, std::ostream* out) {

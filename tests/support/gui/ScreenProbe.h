@@ -45,5 +45,9 @@ struct TCellGrid {
 // Does any pixel of `area` have `color` (ink of a character in its cell)?
 bool HasColor(const QImage& image, const QRect& area, QColor color);
 
+// How many different pixel values (alpha included) `area` holds; 1 for a
+// blank area.
+int ColourCount(const QImage& image, const QRect& area);
+
 // Colours print as #rrggbb in test failures.
 void PrintTo(const QColor& color, std::ostream* out);
