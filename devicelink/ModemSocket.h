@@ -5,7 +5,9 @@
 // for a port without modem lines (the contract is in CommPort.h).
 class ModemSocket {
 public:
-    static constexpr int DsrAnswerMs = 100;
+    // A live far end always answers; it is a process that a loaded machine
+    // may schedule late, so the wait is generous.
+    static constexpr int DsrAnswerMs = 1000;
 
     ModemSocket() = default;
     ~ModemSocket() { Close(); }
