@@ -1,26 +1,23 @@
 #include "tests/acceptance/MainRoad.h"
 
 #include <QComboBox>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
-#include <QKeySequence>
-#include <QLineEdit>
 #include <algorithm>
 
 #include "debugger/qt/DataViewForm.h"
 #include "devicelink/SXComm.h"
-#include "linker/ORULinker.h"
-#include "ide/terminal/MessageForm.h"
-
 #include "ide/EditorForm.h"
 #include "ide/OptionsForm.h"
 #include "ide/ZARNSource.h"
+#include "ide/terminal/MessageForm.h"
+#include "linker/ORULinker.h"
 #include "tests/ide/EventOrder.h"
-
-using namespace std::chrono_literals;
 
 namespace {
 
@@ -80,8 +77,7 @@ void MainRoad::StartAndChooseThePort()
     Step("1 start and choose the port");
     EXPECT_EQ(Tabs(), std::vector<std::string>{"Untitled.java"});
     EXPECT_EQ(Caption(), "Corvane Torve IDE");
-    Form().ActionList1Update();
-    EXPECT_EQ(Panel(0), "1 : 1");
+    EXPECT_TRUE(Wait([&] { return Panel(0) == "1 : 1"; }, "panel 0 to show the caret at 1 : 1")) << Panel(0);
     for (const char* action : {"Run", "Stop", "StepInto", "StepOver", "JogInto", "Reset", "ExitDebugger"})
         EXPECT_FALSE(Enabled(action)) << action;
 
@@ -213,6 +209,7 @@ void MainRoad::DebugToTheFirstLine()
                                                                       "  i out of scope", "  value out of scope"}));
     Screenshots("after-step-4");
 }
+
 void MainRoad::BreakpointAndSteps()
 {
     Step("5 a breakpoint on line 10, run, step into, over and into Counter");
@@ -299,7 +296,7 @@ void MainRoad::ExitAndEchoTheTerminal()
 
     FocusPage();
     Key(Qt::Key_F2, Qt::ControlModifier);
-    ASSERT_TRUE(Wait([&] { return CurrentLineShown(6); }, "the current line 6 after Reset"));
+    ASSERT_TRUE(Wait([&] { return Stopped() && CurrentLineShown(6); }, "the current line 6 after Reset"));
 
     TMessageForm& terminal = Form().MessageForm();
     ClickInto(*terminal.Edit1);
@@ -312,6 +309,7 @@ void MainRoad::ExitAndEchoTheTerminal()
     ASSERT_TRUE(Wait([&] { return TerminalLines() == echoed; }, "hi on the terminal"))
         << ::testing::PrintToString(TerminalLines());
 
+    Module().ClearEvents();
     ClickInto(*terminal.Edit1);
     Type("q");
     const std::vector<std::string> ended{greeting, greeting, "hiBye.", ""};
