@@ -11,7 +11,6 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
-#include <filesystem>
 #include <iostream>
 
 #include "debugger/qt/DataViewForm.h"
@@ -30,8 +29,6 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/gui/GuiTestApplication.h"
 #include "tests/support/gui/WaitUntil.h"
-
-using namespace std::chrono_literals;
 
 // The GUI test main makes the IDE's application object.
 std::unique_ptr<QApplication> CreateGuiTestApplication(int& argc, char** argv)
