@@ -27,19 +27,24 @@ function(corvane_test name)
   _corvane_test_program(${name} test_main offscreen "" ${ARG_DEPS})
 endfunction()
 
-# corvane_gui_test(<name> [DEPS <targets...>])
+# corvane_gui_test(<name> [DEPS <targets...>] [SOURCES <files...>] [TIMEOUT <s>])
 # A test program with the GUI test main (tests/support/gui): a QApplication
-# with a fixed font and palette on the offscreen platform.
+# with a fixed font and palette on the offscreen platform. SOURCES: more
+# sources from elsewhere; TIMEOUT: ctest's limit for each of its tests.
 function(corvane_gui_test name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "DEPS;SOURCES" ${ARGN})
+  set(_corvane_test_sources ${ARG_SOURCES})
+  set(_corvane_test_timeout ${ARG_TIMEOUT})
   _corvane_test_program(${name} test_gui_main offscreen "" ${ARG_DEPS})
 endfunction()
 
-# corvane_display_test(<name> [DEPS <targets...>])
+# corvane_display_test(<name> [DEPS <targets...>] [SOURCES <files...>] [TIMEOUT <s>])
 # A GUI test program that needs a real X server (platform xcb). Its tests
 # carry the label `display`; without a DISPLAY they are reported skipped.
 function(corvane_display_test name)
-  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  cmake_parse_arguments(ARG "" "TIMEOUT" "DEPS;SOURCES" ${ARGN})
+  set(_corvane_test_sources ${ARG_SOURCES})
+  set(_corvane_test_timeout ${ARG_TIMEOUT})
   _corvane_test_program(${name} test_gui_main xcb display ${ARG_DEPS})
 endfunction()
 
@@ -48,7 +53,7 @@ function(_corvane_test_program name main platform label)
   if(NOT srcs)
     return()
   endif()
-  add_executable(${name} ${srcs})
+  add_executable(${name} ${srcs} ${_corvane_test_sources})
   set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${main} test_support ${ARGN} GTest::gtest GTest::gmock)
   # A test's ENVIRONMENT property keeps only the first of several variables
@@ -60,6 +65,9 @@ function(_corvane_test_program name main platform label)
   set(properties ENVIRONMENT "QT_QPA_PLATFORM=${platform}")
   if(label)
     list(APPEND properties LABELS ${label} SKIP_RETURN_CODE 77)
+  endif()
+  if(_corvane_test_timeout)
+    list(APPEND properties TIMEOUT ${_corvane_test_timeout})
   endif()
   gtest_discover_tests(${name}
     WORKING_DIRECTORY ${PROJECT_BINARY_DIR}/tests

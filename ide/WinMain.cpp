@@ -7,11 +7,10 @@
 
 #include "foundation/EError.h"
 #include "foundation/Settings.h"
-#include "foundation/SettingsRegistry.h"
 #include "ide/Application.h"
 #include "ide/EditorForm.h"
 #include "ide/SingleInstance.h"
-#include "ide/TestMode.h"
+#include "ide/Startup.h"
 #include "platform/DisplayPlatform.h"
 #include "platform/HandOverChannel.h"
 #include "platform/InstanceLock.h"
@@ -20,11 +19,6 @@
 namespace {
 
 constexpr const char* ApplicationTitle = "Corvane Torve IDE";
-
-// The forms of the application, main window first; they live for the run.
-struct TForms {
-    std::unique_ptr<TEditorForm> EditorForm = std::make_unique<TEditorForm>();
-};
 
 // Outside a batch run the message list goes with the window: the error is
 // shown on standard error as well.
@@ -36,9 +30,7 @@ void ReportStartupError(const EError& error, bool windowExists)
 
 int ExitPath(int status)
 {
-    CloseTestLog();
-    FreeSettings();
-    RegistryClose();
+    CloseApplication();
     return status;
 }
 
@@ -55,19 +47,14 @@ int RunFirstInstance(TApplication& app, const std::vector<std::string>& args, bo
     std::unique_ptr<THandOverServer> handOver;
     int status = 1;
     try {
-        RegistryOpen();
-        InitHelp();
-        QApplication::setApplicationDisplayName(ApplicationTitle);
-        forms = std::make_unique<TForms>();
+        forms = CreateApplicationForms();
         TEditorForm& form = *forms->EditorForm;
         if (serveHandOvers) {
             handOver = std::make_unique<THandOverServer>(
                 SecondInstanceMessage, [&form](const std::string& text) { form.HandOver(text); });
             handOver->Listen();
         }
-        LoadSettings();
-        form.OpenFiles(ParseCommandLine(args));
-        if (CmdLineTestMode) RunTestMode(form);
+        LoadSettingsAndOpen(form, args);
         form.show();
         status = app.exec();
     } catch (const EError& error) {

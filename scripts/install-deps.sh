@@ -10,13 +10,14 @@ RUNTIME="
   libjpeg-dev
   ecj
 "
-# GoogleTest and Google Benchmark; an X server and its tools for the display
-# tests; the test font; PCRE2 and perl for the regular-expression benchmark
-# and differential test; PDF text for the printing tests; the Java runtime
-# sources and unzip for the tests that read them.
+# GoogleTest and Google Benchmark; an X server, its tools and Qt's X
+# platform plug-in for the display tests; the test font; PCRE2 and perl for
+# the regular-expression benchmark and differential test; PDF text for the
+# printing tests; the Java runtime sources and unzip for the tests that read
+# them.
 TESTS="
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth xdotool
+  xvfb xauth xdotool qt6-qpa-plugins
   fonts-dejavu-core
   libpcre2-dev perl
   poppler-utils

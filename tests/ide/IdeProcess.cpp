@@ -142,17 +142,31 @@ void ModuleSimulator::Terminate()
     process_->waitForFinished(5000);
 }
 
+void ModuleSimulator::Read()
+{
+    const std::string more = process_->readAllStandardOutput().toStdString();
+    if (more.empty()) return;
+    out_ += more;
+    recent_ += more;
+    size_t lines = 0;
+    for (size_t at = recent_.size(); at > 0; --at)
+        if (recent_[at - 1] == '\n' && at < recent_.size() && ++lines == RecentLines) {
+            recent_.erase(0, at);
+            break;
+        }
+}
+
 bool ModuleSimulator::WaitForEvent(const std::string& text, int ms)
 {
     return WaitFor(*process_, ms, [&] {
-        out_ += process_->readAllStandardOutput().toStdString();
+        Read();
         return out_.find(text) != std::string::npos;
     });
 }
 
 bool ModuleSimulator::HasEvent(const std::string& text)
 {
-    out_ += process_->readAllStandardOutput().toStdString();
+    Read();
     return out_.find(text) != std::string::npos;
 }
 

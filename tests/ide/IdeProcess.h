@@ -79,11 +79,19 @@ public:
     const std::string& Events() const { return out_; }
     // Forgets the events read so far: a later wait sees only newer ones.
     void ClearEvents() { out_.clear(); }
+    // The last lines of its output, cleared or not (at most RecentLines).
+    static constexpr size_t RecentLines = 50;
+    const std::string& RecentEvents() const { return recent_; }
+    // Its process id (0 once it has ended).
+    qint64 Pid() const { return process_->processId(); }
 
 private:
+    void Read();
+
     std::unique_ptr<QProcess> process_;
     bool ready_ = false;
     std::string out_;
+    std::string recent_;
 };
 
 // Waits until a file exists; false after `ms`.
