@@ -118,6 +118,8 @@ void AcceptanceTest::InstallSeams()
                      [this](const QString& text) { progressTexts_.push_back(text.toStdString()); });
     QObject::connect(progress.ProgressBar, &QProgressBar::valueChanged, &progress,
                      [this](int value) { progressPositions_.push_back(value); });
+    QObject::connect(&Form(), &QWidget::windowTitleChanged, &Form(),
+                     [this](const QString& title) { captions_.push_back(title.toStdString()); });
     // Also inside event loops the product runs itself.
     auto* watch = new QTimer(&Form());
     QObject::connect(watch, &QTimer::timeout, &Form(), [this] {
@@ -182,7 +184,9 @@ void AcceptanceTest::RefreshBoard()
 {
     if (!forms_) return;
     if (module_) module_->HasEvent("");
-    board_.SetScreen(Joined(MessageLines()), Joined(TerminalLines()), module_ ? module_->RecentEvents() : "");
+    const std::string window = "caption \"" + Caption() + "\", current line " + std::to_string(Form().ExecutionLine()) +
+                               ", tabs " + ::testing::PrintToString(Tabs()) + "\n";
+    board_.SetScreen(window + Joined(MessageLines()), Joined(TerminalLines()), module_ ? module_->RecentEvents() : "");
 }
 
 std::string AcceptanceTest::Diagnostics()
@@ -237,6 +241,14 @@ void AcceptanceTest::FocusPage()
         page->setFocus();
         ASSERT_TRUE(Wait([&] { return QApplication::focusWidget() == page; }, "the page to have the focus"));
     }
+}
+
+void AcceptanceTest::ClickInto(QWidget& widget)
+{
+    widget.window()->activateWindow();
+    ASSERT_TRUE(Wait([&] { return widget.window()->isActiveWindow(); }, "the widget's window to be active"));
+    QTest::mouseClick(&widget, Qt::LeftButton);
+    ASSERT_TRUE(Wait([&] { return QApplication::focusWidget() == &widget; }, "the clicked widget to have the focus"));
 }
 
 void AcceptanceTest::Key(Qt::Key key, Qt::KeyboardModifiers modifiers)
@@ -330,21 +342,21 @@ QColor GutterAt(CZARNSource& page, int line, bool arrow)
 
 }  // namespace
 
-bool AcceptanceTest::BreakpointMark(int line)
+bool AcceptanceTest::BreakpointMark(int line, CZARNSource* page)
 {
-    CZARNSource* page = Page();
+    if (!page) page = Page();
     return page && GutterAt(*page, line, false) == Colour(TEditorImages::BreakpointColor);
 }
 
-bool AcceptanceTest::ArrowMark(int line)
+bool AcceptanceTest::ArrowMark(int line, CZARNSource* page)
 {
-    CZARNSource* page = Page();
+    if (!page) page = Page();
     return page && GutterAt(*page, line, true) == Colour(TEditorImages::ArrowColor);
 }
 
-QColor AcceptanceTest::LineBackground(int line)
+QColor AcceptanceTest::LineBackground(int line, CZARNSource* page)
 {
-    CZARNSource* page = Page();
+    if (!page) page = Page();
     if (!page) return QColor();
     const QImage image = page->viewport()->grab().toImage();
     const int y = (page->LineToRow(line) - page->TopLine()) * page->LineHeight() + 1;

@@ -84,19 +84,24 @@ protected:
     void DoubleClickMessage(int row);
     // Activates the main window and gives the page the focus.
     void FocusPage();
+    // A click into the widget, its window activated first; it has the focus then.
+    void ClickInto(QWidget& widget);
 
     // --- what the screen shows
     std::vector<std::string> MessageLines() const;
     std::string Caption() const;
+    // Every caption the window took, in order.
+    const std::vector<std::string>& Captions() const { return captions_; }
     std::string Panel(int i) const;
     std::vector<std::string> Tabs() const;
     int CurrentTab() const;
     bool Enabled(const char* action) const;
     // From a grab() of the page at the line's row: the red breakpoint mark,
     // the execution arrow and the text's background.
-    bool BreakpointMark(int line);
-    bool ArrowMark(int line);
-    QColor LineBackground(int line);
+    // `page`: the current page when none is given.
+    bool BreakpointMark(int line, CZARNSource* page = nullptr);
+    bool ArrowMark(int line, CZARNSource* page = nullptr);
+    QColor LineBackground(int line, CZARNSource* page = nullptr);
     bool CurrentLineShown(int line);  // green background and the arrow
     // The terminal's screen, line by line (what its view holds).
     std::vector<std::string> TerminalLines() const;
@@ -140,4 +145,5 @@ private:
     std::unique_ptr<HangGuard> guard_;
     std::vector<std::string> progressTexts_;
     std::vector<int> progressPositions_;
+    std::vector<std::string> captions_;
 };

@@ -43,7 +43,7 @@ pid_t DiagnosticsBoard::SimulatorPid() const
 std::string DiagnosticsBoard::Text() const
 {
     std::lock_guard<std::mutex> lock(mutex_);
-    return "step: " + step_ + "\n--- message list\n" + messages_ + "--- terminal\n" + terminal_ +
+    return "step: " + step_ + "\n--- the main window and its message list\n" + messages_ + "--- terminal\n" + terminal_ +
            "\n--- the simulator's last events\n" + events_ + "---\n";
 }
 
