@@ -22,6 +22,19 @@ void TSXComm::TransmitByte(uint8_t byte)
     if (ComTrace(3)) DebugPrintf("Transmit: $%2.2X '%c'", byte, TraceChar(byte));
     if (port_.SendData(&byte, 1) != 1) throw EError(ecIDE, 7, int(port_.GetLastError()));
     ++echoCount_;
+    NoteSent(&byte, 1);
+}
+
+void TSXComm::NoteSent(const uint8_t* data, int32_t n)
+{
+    for (int32_t i = 0; i < n; ++i) sent_[sentTotal_++ % SentMemory] = data[i];
+}
+
+std::optional<uint8_t> TSXComm::AwaitedEcho() const
+{
+    const uint64_t back = uint64_t(echoCount_);
+    if (echoCount_ <= 0 || back > SentMemory || back > sentTotal_) return std::nullopt;
+    return sent_[(sentTotal_ - back) % SentMemory];
 }
 
 void TSXComm::TransmitPacket(const uint8_t* data, int32_t n)
@@ -39,6 +52,7 @@ void TSXComm::TransmitPacket(const uint8_t* data, int32_t n)
     if (ComTrace(3)) DebugPrintf("Transmiting packet");
     const int32_t length = int32_t(stuffed.size());
     echoCount_ += length;
+    NoteSent(stuffed.data(), length);
     if (port_.SendData(stuffed.data(), length) != length) throw EError(ecIDE, 7, int(port_.GetLastError()));
 }
 

@@ -1,9 +1,11 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <deque>
 #include <functional>
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -58,7 +60,10 @@ public:
     static uint8_t Checksum(const uint8_t* data, int32_t n);
     static bool VerifyChecksum(const uint8_t* data, int32_t n);
     bool CharAvailable();
-    uint8_t ReceiveByte(int32_t timeoutMs);
+    // The next byte that is not an echo. `answer`: a byte of that value, when
+    // the echo awaited is another, is the module's answer sent before it heard
+    // the byte; it is returned and the echo stays awaited.
+    uint8_t ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer = std::nullopt);
     // length: the buffer's capacity on entry, the payload's length on return.
     void ReceivePacket(uint8_t* buffer, int32_t& length);
     void WaitForAck(uint8_t code, int32_t timeoutMs);
@@ -126,6 +131,13 @@ public:
 protected:
     // Module messages and terminal input.
     void HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker);
+    // Skips the echoes at data[i..]; a message the module began before it
+    // heard the bytes comes ahead of their echoes and is taken whole.
+    int32_t SkipEchoes(const uint8_t* data, int32_t n, CORULinker* linker, int32_t i);
+    int32_t OpenMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start);
+    // The byte whose echo comes next, while it is remembered.
+    std::optional<uint8_t> AwaitedEcho() const;
+    void NoteSent(const uint8_t* data, int32_t n);
     int32_t CollectMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start);
     void DispatchMessage(CORULinker* linker);
     void HandleUnknownBytecode(CORULinker* linker);
@@ -188,6 +200,10 @@ protected:
     uint8_t message_[MessageCapacity] = {};
     int32_t messageLength_ = 0;
     int32_t echoCount_ = 0;
+    // The last bytes sent (the echo awaited is the one sent echoCount_ bytes ago).
+    static constexpr uint64_t SentMemory = 16;
+    std::array<uint8_t, SentMemory> sent_{};
+    uint64_t sentTotal_ = 0;
     uint8_t keyQueue_[KeyQueueCapacity] = {};
     int32_t keyCount_ = 0;
     std::string portName_;

@@ -41,13 +41,15 @@ uint8_t TSXComm::ReadByteOrRaise()
     return byte;
 }
 
-uint8_t TSXComm::ReceiveByte(int32_t timeoutMs)
+uint8_t TSXComm::ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer)
 {
     int64_t start = clock_.TickCount();
     if (!GlobalOptions.debugIgnoreEchoes) {
         while (echoCount_ > 0) {
             WaitForData({{start, timeoutMs}});
             uint8_t echo = ReadByteOrRaise();
+            const std::optional<uint8_t> awaited = AwaitedEcho();
+            if (answer && echo == *answer && awaited && *awaited != echo) return echo;
             if (ComTrace(3)) DebugPrintf("Discarding echo 0x%2.2X '%c'", echo, TraceChar(echo));
             --echoCount_;
         }
@@ -69,7 +71,8 @@ void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
             // The byte waiting may be an echo: the answer behind it gets what is
             // left of the acknowledgement's own time-out when that is longer.
             const int64_t left = timeoutMs - (clock_.TickCount() - start);
-            uint8_t byte = ReceiveByte(int32_t(std::max<int64_t>(ReceiveByteTimeoutMs, left)));
+            // An input request answered meanwhile may have its echo behind the acknowledgement.
+            uint8_t byte = ReceiveByte(int32_t(std::max<int64_t>(ReceiveByteTimeoutMs, left)), code | kAckBit);
             if (ComTrace(3))
                 DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
                             int(clock_.TickCount() - start));

@@ -25,17 +25,11 @@ void TSXComm::HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker)
 {
     int32_t i = 0;
     if (inMessage_) i = CollectMessage(data, n, linker, 0);
-    // Only bytes still in the chunk can be echoes.
-    const int32_t echoes = std::clamp(echoCount_, 0, n - i);
-    echoCount_ -= echoes;
-    i += echoes;
+    i = SkipEchoes(data, n, linker, i);
     while (i < n && !sessionEnding_) {
         const uint8_t byte = data[i++];
         if (byte == kComMessage) {
-            messageEscape_ = false;
-            inMessage_ = true;
-            messageLength_ = 0;
-            i = CollectMessage(data, n, linker, i);
+            i = OpenMessage(data, n, linker, i);
         } else if (byte == kComStartLoad) {
             if (ComTrace(1)) DebugPrintf("TSXComm::Got kComStartLoad");
         } else if (byte == kComInputRequest) {
@@ -44,6 +38,31 @@ void TSXComm::HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker)
             if (ComTrace(1)) DebugPrintf("TSXComm::Got kComEndLoad");
         }
     }
+}
+
+// The module echoes between its messages, never inside one; but messages it
+// began before the byte reached it come first. Only bytes still in the chunk
+// can be echoes.
+int32_t TSXComm::SkipEchoes(const uint8_t* data, int32_t n, CORULinker* linker, int32_t i)
+{
+    while (i < n && echoCount_ > 0 && !sessionEnding_) {
+        const std::optional<uint8_t> awaited = AwaitedEcho();
+        if (data[i] == kComMessage && awaited && *awaited != kComMessage) {
+            i = OpenMessage(data, n, linker, i + 1);
+            continue;
+        }
+        ++i;
+        --echoCount_;
+    }
+    return i;
+}
+
+int32_t TSXComm::OpenMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start)
+{
+    messageEscape_ = false;
+    inMessage_ = true;
+    messageLength_ = 0;
+    return CollectMessage(data, n, linker, start);
 }
 
 namespace {

@@ -25,6 +25,7 @@
 #include "ide/ZARNTabControl.h"
 #include "ide/terminal/MessageForm.h"
 #include "tests/acceptance/Screenshots.h"
+#include "tests/ide/BuildSettings.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/gui/GuiTestApplication.h"
@@ -138,6 +139,7 @@ void AcceptanceTest::TearDown()
     stepTrace_.reset();
     forms_.reset();
     CloseApplication();
+    ResetSettings();  // a next run in this process starts as a fresh process would
     module_.reset();
     guard_.reset();
     std::cout << "Screenshots: " << AcceptanceArtifactFolder() << std::endl;

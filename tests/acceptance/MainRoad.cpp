@@ -167,9 +167,9 @@ void MainRoad::ProgramTheModule()
     std::vector<std::string> shown;
     for (int i = 1; i <= 5; ++i) shown.push_back("square of " + std::to_string(i) + " is " + std::to_string(i * i));
     shown.push_back("sum of squares: 55");
-    ASSERT_TRUE(Wait([&] { return TerminalHas(shown.back()); }, "the sum on the terminal"));
     shown.push_back("");  // the cursor's line
-    EXPECT_EQ(TerminalLines(), shown);
+    EXPECT_TRUE(Wait([&] { return TerminalLines() == shown; }, "the squares and their sum on the terminal"))
+        << ::testing::PrintToString(TerminalLines());
     EXPECT_TRUE(Form().MessageForm().isVisible());
     // The module took the image with the run mark and, after the worker, the no-input byte.
     ASSERT_TRUE(Wait([&] { return Module().HasEvent("\"name\":\"no-input\""); }, "the no-input byte"));
@@ -308,13 +308,15 @@ void MainRoad::ExitAndEchoTheTerminal()
     Key(Qt::Key_F9);
     // Reset leaves the terminal as it was: the first run's greeting stays above.
     const std::string greeting = "Type something, q to quit.";
-    ASSERT_TRUE(Wait([&] { return TerminalHas("hi"); }, "hi on the terminal"));
-    EXPECT_EQ(TerminalLines(), (std::vector<std::string>{greeting, greeting, "hi"}));
+    const std::vector<std::string> echoed{greeting, greeting, "hi"};
+    ASSERT_TRUE(Wait([&] { return TerminalLines() == echoed; }, "hi on the terminal"))
+        << ::testing::PrintToString(TerminalLines());
 
     ClickInto(*terminal.Edit1);
     Type("q");
-    ASSERT_TRUE(Wait([&] { return TerminalHas("hiBye."); }, "Bye. behind hi"));
-    EXPECT_EQ(TerminalLines(), (std::vector<std::string>{greeting, greeting, "hiBye.", ""}));
+    const std::vector<std::string> ended{greeting, greeting, "hiBye.", ""};
+    ASSERT_TRUE(Wait([&] { return TerminalLines() == ended; }, "Bye. behind hi"))
+        << ::testing::PrintToString(TerminalLines());
     // The end of the program: "[Stopped]", the current line on main's end
     // and the data window refreshed.
     ASSERT_TRUE(Wait([&] { return Module().HasEvent("\"event\":\"message\",\"values\":[5]"); }, "the end message"));

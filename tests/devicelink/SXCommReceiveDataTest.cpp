@@ -40,6 +40,26 @@ TEST_F(ReceiveDataTest, EchoesAreSkippedOnlyWhereTheChunkHasBytes)
     EXPECT_EQ(link.EchoCount(), 0);
 }
 
+TEST_F(ReceiveDataTest, MessagesTheModuleBeganBeforeItHeardAByteComeAheadOfTheEcho)
+{
+    // The no-input byte goes out while the module prints: the end of one
+    // message, a whole one and the start of a third arrive before its echo.
+    Feed({kComMessage, 0x03, '1'});
+    link.TransmitByte(kComNoInput);
+    Feed({'6', 0x7E, kComMessage, 0x03, '\n', 0x7E, kComMessage, 0x03, 's'});
+    EXPECT_EQ(link.EchoCount(), 1);
+    Feed({'5', 0x7E, kComNoInput, kComMessage, 0x03, '\n', 0x7E});
+    EXPECT_EQ(host.texts, (std::vector<std::string>{"16", "\n", "s5", "\n"}));
+    EXPECT_EQ(link.EchoCount(), 0);
+
+    // A typed byte that is itself a message start comes back as its echo.
+    link.TransmitByte(kComInputByte);
+    link.TransmitByte(kComMessage);
+    Feed({kComInputByte, kComMessage, kComMessage, 0x03, 'x', 0x7E});
+    EXPECT_EQ(host.texts.back(), "x");
+    EXPECT_EQ(link.EchoCount(), 0);
+}
+
 TEST_F(ReceiveDataTest, MessagesSpanChunksEvenBetweenAnEscapeAndItsByte)
 {
     Feed({0x50, kComMessage, 0x03, 0x7D});
@@ -100,4 +120,20 @@ TEST_F(ReceiveDataTest, AnInputRequestDuringAnAcknowledgementWaitIsAnsweredAtOnc
     EXPECT_EQ(port.sent, (Bytes{kComRun, kComNoInput}));
     EXPECT_EQ(answeredAt - start, 10);
     EXPECT_EQ(link.EchoCount(), 0);
+}
+
+TEST_F(ReceiveDataTest, AnAcknowledgementAheadOfTheEchoOfAnAnswerEndsTheWait)
+{
+    // The module asked for input just before it heard Stop: the PC answers
+    // during the wait, and the acknowledgement is on its way in front of the
+    // answer's echo.
+    port.Arrive(10, {kComInputRequest, kComStop | kAckBit});
+    EXPECT_EQ(RaisedMessage([&] { link.SendSimpleCommand(kComStop); }), "");
+    EXPECT_EQ(port.sent, (Bytes{kComStop, kComNoInput}));
+    ASSERT_EQ(link.EchoCount(), 1) << "the answer's echo is still to come";
+    uint8_t echo = 0;
+    ASSERT_TRUE(port.ReadChar(echo));
+    Feed({echo});
+    EXPECT_EQ(link.EchoCount(), 0);
+    EXPECT_EQ(port.sent.size(), 2u);
 }
