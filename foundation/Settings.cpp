@@ -266,7 +266,9 @@ void ApplyEditorSettings() {
     if (settingsHook) settingsHook->ApplyEditorSettings(GlobalOptions);
 }
 
+// The run's settings end here: a later save has nothing of its own to write.
 void FreeSettings() {
+    GlobalOptions.loaded = false;
     GlobalOptions.ClassPath.clear();
     GlobalOptions.CompilerPath.clear();
     for (std::string& slot : Recent) slot.clear();

@@ -132,6 +132,19 @@ TEST_F(SettingsTest, SaveBeforeLoadWritesNothing) {
     EXPECT_TRUE(SettingsRegistry->GetValueNames().empty());
 }
 
+// A second start in the same process (the acceptance suite starts the IDE
+// once per test) opens its store and builds its forms before loading; a save
+// meanwhile must not write the first run's freed paths as the new settings.
+TEST_F(SettingsTest, FreedSettingsAreNotWrittenToTheNextStore) {
+    LoadSettings();
+    FreeSettings();
+    RegistryOpen(dir_.File("Next.conf"));
+    SaveSettings();
+    EXPECT_TRUE(SettingsRegistry->GetValueNames().empty());
+    LoadSettings();
+    EXPECT_EQ(GlobalOptions.CompilerPath, ProgramDirectory() + "/jikes/jikes");
+}
+
 TEST_F(SettingsTest, SavedSettingsLoadBackAfterReopening) {
     SaveSample();
     RegistryOpen(File());

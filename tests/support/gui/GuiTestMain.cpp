@@ -19,6 +19,10 @@ __attribute__((weak)) std::unique_ptr<QApplication> CreateGuiTestApplication(int
     return std::make_unique<QApplication>(argc, argv);
 }
 
+__attribute__((weak)) bool PrepareGuiTestProcess(std::string&) {
+    return true;
+}
+
 namespace {
 
 bool NeedsMissingDisplay() {
@@ -30,6 +34,10 @@ bool NeedsMissingDisplay() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    if (std::string problem; !PrepareGuiTestProcess(problem)) {
+        std::fprintf(stderr, "%s\n", problem.c_str());
+        return 1;
+    }
     UsePrivateFolders();
     setenv("QT_ENABLE_HIGHDPI_SCALING", "0", 1);
     setenv("QT_SCALE_FACTOR", "1", 1);
