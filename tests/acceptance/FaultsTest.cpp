@@ -63,7 +63,9 @@ protected:
             EXPECT_FALSE(Enabled(action)) << action;
         EXPECT_EQ(Tabs(), std::vector<std::string>{"Stepping.java"});
         EXPECT_EQ(Caption(), "Corvane Torve IDE");
-        if (CZARNSource* page = Page()) EXPECT_EQ(page->Text(), pageText_) << "the page's text changed";
+        CZARNSource* page = Page();
+        ASSERT_NE(page, nullptr) << "the page is gone";
+        EXPECT_EQ(page->Text(), pageText_) << "the page's text changed";
         EXPECT_EQ(TempDir::ReadFile(ProjectFile("Stepping.java")), source_) << "the file on disk changed";
     }
     // Program once more; it runs to the program's end with no message line.
