@@ -19,7 +19,6 @@ public:
     int32_t GetValue2() const { return value2_; }
     int32_t GetValue3() const { return value3_; }
     int32_t GetSize() const { return int32_t(bytes_.size()); }
-    int32_t GetBase() const { return base_; }
     // IDE-1 (98) outside the copy.
     uint8_t GetByteChecked(int32_t offset) const;
 

@@ -420,7 +420,6 @@ public:
     void SetOptions(TSrcEditorOptions Value);
     int TabWidth() const { return tabWidth_; }
     void SetTabWidth(int Value);
-    int RightEdge() const { return rightEdge_; }
     void SetRightEdge(int Value);
     TColor RightEdgeColor() const { return rightEdgeColor_; }
     void SetRightEdgeColor(TColor Value);

@@ -53,25 +53,3 @@ TEST_F(ExchangeTest, ARefreshAskedForDuringAnExchangeRunsAfterIt)
     EXPECT_EQ(sink.lines, (std::vector<std::string>{"[ Error IDE-0024] Unknown bytecode in the ORU file (nop)."}));
     EXPECT_EQ(link.EchoCount(), 0);
 }
-
-TEST_F(ExchangeTest, AnUnhandledExceptionDuringAStepEndsTheSessionOnlyAfterTheStep)
-{
-    BoomProgram& boom = BoomProgram::Get();
-    host.debugging = true;
-    host.linker = &boom.Linker();
-    port.onSend = [&](uint8_t byte) {
-        if (byte != kComStep) return;
-        port.Arrive(1, {kComStep | kAckBit});
-        Bytes message = Framed(4, ExceptionBody(boom.ClassOffset(), boom.MainStart()));
-        message.push_back(kComInputRequest);
-        port.Arrive(5, message);
-        port.Arrive(10, {kComStepDone | kAckBit});
-    };
-    EXPECT_NO_THROW(link.Step());
-    EXPECT_EQ(host.endDebugs, 1);
-    EXPECT_TRUE(link.SessionEnding());
-    EXPECT_EQ(port.sent, (Bytes{kComStep}));  // the request after it was not handled
-    EXPECT_EQ(port.CharCount(), 0);           // and the step's own end was read
-    ASSERT_EQ(sink.lines.size(), 2u);
-    EXPECT_EQ(sink.lines[0], "[Error IDE-0028] Unhandled exception in JVM: Boom");
-}

@@ -1,38 +1,5 @@
 #include "tests/devicelink/ModuleLinkTestSupport.h"
 
-namespace {
-
-std::vector<orusim::Event> Boots(const SimulatedModule& sim)
-{
-    return sim.log.OfKind(orusim::EventKind::Boot);
-}
-
-}  // namespace
-
-TEST_F(ModuleLinkTest, ResetForDebuggingHoldsTheProgramAndResetForRunningStartsIt)
-{
-    link.Connect();
-    std::vector<uint8_t> image(32, 0x23);
-    link.DownloadOruFile(image.data(), int32_t(image.size()), true);
-    sim.log.Clear();
-    GlobalOptions.debugComLevel = 3;
-    link.Reset(false);
-    ASSERT_EQ(Boots(sim).size(), 1u);
-    EXPECT_EQ(Boots(sim)[0].name, "sync");
-    EXPECT_FALSE(sim.engine.Running());
-    EXPECT_EQ(link.FirmwareVersion(), "$51");
-    EXPECT_EQ(link.EchoCount(), 0);
-    EXPECT_TRUE(sink.Contains("[Debug] Got kComStartLoad"));
-    EXPECT_TRUE(sink.Contains("[Debug] Got kComEndLoad"));
-
-    sim.log.Clear();
-    link.Reset(true);
-    ASSERT_EQ(Boots(sim).size(), 1u);
-    EXPECT_EQ(Boots(sim)[0].name, "run");
-    EXPECT_TRUE(sim.engine.Running());
-    EXPECT_TRUE(sim.Commands().empty());
-}
-
 TEST_F(ModuleLinkTest, ResetErrors)
 {
     link.Connect();

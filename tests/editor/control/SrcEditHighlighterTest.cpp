@@ -107,10 +107,6 @@ TEST_F(SrcEditHighlighterTest, AFreedHighlighterIsUnassigned) {
     edit->Lines().Add("/* still editable");
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(SrcEditHighlighterTest, WordCharactersComeFromTheHighlighterLessItsBreakCharacters) {
     TSrcCharSet ident;
     TSrcCharSet white;

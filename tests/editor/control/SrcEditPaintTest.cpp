@@ -60,17 +60,7 @@ TEST_F(SrcEditPaintTest, EmptyBufferPaintsOnlyBackgroundGutterAndEdge) {
     EXPECT_EQ(canvas.Only("fill 0"), std::vector<std::string>{"fill 0 0 30 320 " + Num(clBtnFace)});
 }
 
-TEST_F(SrcEditPaintTest, PlainTextSplitsAtTheSelectionIntoThreeRuns) {
-    SetLines({"hello world", "second"});
-    edit->SetCaretAndSelection(BufferCoord(8, 1), BufferCoord(3, 1), BufferCoord(8, 1));
-    PaintAll();
-    EXPECT_EQ(Row(1), (std::vector<std::string>{Out(1, 1, "he", {}, text, edit->Color),
-                                                Out(3, 1, "llo w", {}, clHighlightText, clHighlight),
-                                                Out(8, 1, "orld", {}, text, edit->Color)}));
-    EXPECT_EQ(Row(2), std::vector<std::string>{Out(1, 2, "second", {}, text, edit->Color)});
-}
-
-TEST_F(SrcEditPaintTest, TokensOfEqualLooksMergeAndBlanksJoinAnyRun) {
+TEST_F(SrcEditPaintTest, TokensOfEqualLooksMergeBlanksJoinAnyRunAndTheSelectionCutsThem) {
     TokenHighlighter highlighter;
     edit->SetHighlighter(&highlighter);
     SetLines({"int a = \"x\";"});
@@ -79,12 +69,7 @@ TEST_F(SrcEditPaintTest, TokensOfEqualLooksMergeAndBlanksJoinAnyRun) {
                                                 Out(5, 1, "a = ", {}, text, edit->Color),
                                                 Out(9, 1, "\"x\"", {}, clRed, edit->Color),
                                                 Out(12, 1, ";", {}, text, edit->Color)}));
-    edit->SetHighlighter(nullptr);
-}
-
-TEST_F(SrcEditPaintTest, SelectionCutsAMergedRunAndUsesSelectionColours) {
-    TokenHighlighter highlighter;
-    edit->SetHighlighter(&highlighter);
+    // A selection cuts a merged run and takes the selection colours.
     SetLines({"a = b + c"});
     edit->SetCaretAndSelection(BufferCoord(6, 1), BufferCoord(3, 1), BufferCoord(6, 1));
     PaintAll();
@@ -332,10 +317,6 @@ TEST(SrcPaintRoutines, GradientBandsRunFromColourToColour) {
     EXPECT_EQ(canvas.Calls, std::vector<std::string>{"fill 1 2 3 4 " + Num(clAqua)});
 }
 
-}  // namespace
-
-namespace {
-
 TEST_F(SrcEditPaintTest, WrappedRowsPaintTheirPartWithNumberAndGlyph) {
     SetLines({"0123456789abcdefghij!", "short"});
     TenColumnWrapper wrapper(edit->Lines());
@@ -364,10 +345,6 @@ TEST_F(SrcEditPaintTest, WrappedRowsPaintTheirPartWithNumberAndGlyph) {
     EXPECT_EQ(glyphs[0].rfind("brush " + std::to_string(x) + " ", 0), 0u) << glyphs[0];
     edit->SetWordWrapper(nullptr);
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(SrcEditPaintTest, ScrolledTextSkipsTokensLeftOfTheView) {
     TokenHighlighter highlighter;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "tests/editor/common/CommandRun.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 #include "editor/control/SrcEditMark.h"
 #include "editor/control/SrcEditPlugin.h"
@@ -125,19 +126,9 @@ TEST_F(SrcEditPrimitivesTest, ColumnInsertBelowTheLastLineAppendsPaddedLines) {
     EXPECT_EQ(AllLines(), (Lines{"abcdef", "ghiXXjkl", "   YY", "   ZZ"}));
     EXPECT_EQ(edit->CaretXY(), BufferCoord(6, 4));
     // One paste record per line, a line break before each new line.
-    TSrcEditUndoList& undo = edit->UndoList();
-    ASSERT_EQ(undo.ItemCount(), 5);
-    EXPECT_EQ(undo.Items(0)->ChangeReason, crPaste);
-    EXPECT_EQ(undo.Items(0)->ChangeStartPos, BufferCoord(4, 2));
-    EXPECT_EQ(undo.Items(0)->ChangeEndPos, BufferCoord(6, 2));
-    EXPECT_EQ(undo.Items(1)->ChangeReason, crLineBreak);
-    EXPECT_EQ(undo.Items(1)->ChangeStartPos, BufferCoord(9, 2));
-    EXPECT_EQ(undo.Items(1)->ChangeSelMode, smNormal);
-    EXPECT_EQ(undo.Items(2)->ChangeReason, crPaste);
-    EXPECT_EQ(undo.Items(2)->ChangeStartPos, BufferCoord(4, 3));
-    EXPECT_EQ(undo.Items(3)->ChangeReason, crLineBreak);
-    EXPECT_EQ(undo.Items(3)->ChangeStartPos, BufferCoord(6, 3));
-    EXPECT_EQ(undo.Items(4)->ChangeEndPos, BufferCoord(6, 4));
+    EXPECT_EQ(DescribeUndo(edit->UndoList()),
+              (Lines{"crPaste 4,2-6,2 '' C a", "crLineBreak 9,2-1,3 '' N b", "crPaste 4,3-6,3 '' C c",
+                     "crLineBreak 6,3-1,4 '' N d", "crPaste 4,4-6,4 '' C e"}));
 }
 
 TEST_F(SrcEditPrimitivesTest, ColumnInsertIntoAnEmptyBufferHasNoLineBreakBeforeLineOne) {

@@ -162,10 +162,6 @@ TEST_F(SrcEditWindowEventsTest, PropertySettersReachTheWindow) {
     EXPECT_EQ(window.borderStyle, bsSingle);
     edit->SetBorderStyle(bsNone);
     EXPECT_EQ(window.borderStyle, bsNone);
-    edit->SetWantTabs(true);
-    edit->SetWantReturns(false);
-    EXPECT_TRUE(edit->WantTabs());
-    EXPECT_FALSE(edit->WantReturns());
 
     TSrcGutter gutter;
     gutter.SetWidth(50);
@@ -174,12 +170,9 @@ TEST_F(SrcEditWindowEventsTest, PropertySettersReachTheWindow) {
     EXPECT_EQ(edit->Gutter().Color(), clRed);
     EXPECT_EQ(edit->GutterWidth(), 50);
     EXPECT_EQ(edit->TextOffset(), 52);
+    EXPECT_EQ(edit->CharsInWindow(), (window.client.Width() - 52) / 8);
     edit->TimerFired(1);  // no timer of its own yet: ignored
 }
-
-}  // namespace
-
-namespace {
 
 // Opens the transient notification to the test.
 class TransientEdit : public TSrcEdit {

@@ -133,13 +133,6 @@ TEST(SrcCustomHighlighter, AttributesInNameOrderAndDuplicatesRefused) {
     EXPECT_EQ(highlighter.Capabilities(), TSrcHighlighterCapabilities{hcRegistry});
 }
 
-TEST(SrcCustomHighlighter, NextToEolWalksThroughTheLine) {
-    WordHighlighter highlighter;
-    highlighter.SetLine("a b", 1);
-    highlighter.NextToEol();
-    EXPECT_TRUE(highlighter.GetEol());
-}
-
 TEST(SrcCustomHighlighter, ChangesReachHookedEditorsOnceAfterUpdates) {
     WordHighlighter highlighter;
     Editor editor;

@@ -41,15 +41,6 @@ TEST(Cp1252, ClassesOfLettersDigitsAndSymbols) {
     EXPECT_EQ(Cp1252LowerString("AB\xC4Z1"), "ab\xE4z1");
 }
 
-TEST(SrcSearchOptions, OneBytePerBitInDeclaredOrder) {
-    TSrcSearchOptions options{ssoMatchCase, ssoReplaceAll};
-    EXPECT_EQ(options.ToBits(), 0x41);
-    EXPECT_TRUE(options.Contains(ssoReplaceAll));
-    options.Exclude(ssoMatchCase).Include(ssoPrompt);
-    EXPECT_EQ(options.ToBits(), 0xC0);
-    EXPECT_EQ(sizeof(TSrcSearchOptions), 1u);
-}
-
 TEST(Cp1252, UnicodeMappingRoundTripsEveryByte) {
     EXPECT_EQ(Cp1252ToUnicode(0x80), u'\u20AC');
     EXPECT_EQ(Cp1252ToUnicode(0x9F), u'\u0178');

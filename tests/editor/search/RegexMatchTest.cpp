@@ -40,20 +40,6 @@ TEST(RegexMatch, NegatedClassesSkipNul) {
         EXPECT_EQ(Find(pattern, subject), "3,1") << pattern;
 }
 
-TEST(RegexMatch, RepeatsAndAlternation) {
-    EXPECT_EQ(Find("a{2,3}", "a aaaa"), "3,3");
-    EXPECT_EQ(Find("a{2,3}?", "aaaa"), "1,2");
-    EXPECT_EQ(Find("<.*>", "<a><b>"), "1,6");
-    EXPECT_EQ(Find("<.*?>", "<a><b>"), "1,3");
-    EXPECT_EQ(Find("(ab)+?", "abab"), "1,2");
-    EXPECT_EQ(Find("(ab){1,2}?c", "ababc"), "1,5");
-    EXPECT_EQ(Find("((a|b){2}c){2}", "xabcbacz"), "2,6");
-    EXPECT_EQ(Find("(a|ab)(c|bcd)(d*)", "abcd"), "1,4");
-    // modifier g off swaps greedy and non-greedy
-    EXPECT_EQ(Find("a+", "aaa", "-g"), "1,1");
-    EXPECT_EQ(Find("a+?", "aaa", "-g"), "1,3");
-}
-
 TEST(RegexMatch, GroupsAndBackReferences) {
     EXPECT_EQ(Group("(\\d+)-(\\d+)", "tel 12-345", 2), "345");
     EXPECT_EQ(Group("(a|b)*", "abba", 1), "a");
