@@ -123,9 +123,9 @@ TEST_F(ChoosePortTest, ListsTheValidPortsAndAddsNumbersAsTyped)
     EXPECT_EQ(dialog.ComNumber->text(), "12");
     QTest::mouseClick(dialog.AddButton, Qt::LeftButton);
     EXPECT_EQ(Items(*dialog.PortList), (QStringList{"COM1", "COM3", "COM7", "COM07", "COM12"}));
-    for (const QString& refused : {"0", "00", "20", "x"}) {
+    for (const char* refused : {"0", "00", "20", "x"}) {
         Type(refused);
-        EXPECT_FALSE(dialog.AddButton->isEnabled()) << refused.toStdString();
+        EXPECT_FALSE(dialog.AddButton->isEnabled()) << refused;
         dialog.AddButtonClick();
     }
     EXPECT_EQ(dialog.PortList->count(), 5);

@@ -94,7 +94,9 @@ TEST_F(PrintEngineTest, TokensSitOnTheCellGridInTheirStyles) {
     EXPECT_EQ(styles["Hello"], TFontStyles{});
     EXPECT_EQ(styles["42"], TFontStyles{});
     for (const auto& c : printer.pages[0]) {
-        if (c.Kind == "cells") EXPECT_EQ(c.Font.Color(), clBlack) << "colours are off: " << c.Text;
+        if (c.Kind == "cells") {
+            EXPECT_EQ(c.Font.Color(), clBlack) << "colours are off: " << c.Text;
+        }
     }
 }
 
@@ -114,7 +116,9 @@ TEST_F(PrintEngineTest, ColoursComeFromTheHighlighterWhenAskedFor) {
     java.StringAttri->SetBackground(clYellow);
     print.Print();
     for (const auto& c : printer.pages[0]) {
-        if (c.Text == "\"hi, there\"") EXPECT_EQ(c.Brush, (TSrcBrush{clYellow, bsSolid}));
+        if (c.Text == "\"hi, there\"") {
+            EXPECT_EQ(c.Brush, (TSrcBrush{clYellow, bsSolid}));
+        }
     }
     bool filled = false;
     for (const auto& c : printer.pages[0]) {
@@ -146,7 +150,9 @@ TEST_F(PrintEngineTest, LineNumbersEndAtTheLeftMargin) {
     EXPECT_EQ(print.GetPageCount(), 2);
     print.Print();
     for (const auto& c : printer.pages[1]) {
-        if (c.Kind == "cells" && c.Cell == 0) EXPECT_GE(c.X, 102) << c.Text << " sticks out into the margin";
+        if (c.Kind == "cells" && c.Cell == 0) {
+            EXPECT_GE(c.X, 102) << c.Text << " sticks out into the margin";
+        }
     }
 }
 
@@ -269,7 +275,9 @@ TEST_F(PrintEngineTest, WrappedRowsStayInsideTheMarginsAndInOrder) {
         }
         EXPECT_EQ(all, noBreaks + late + words) << "highlight " << highlight;
         for (const auto& c : printer.pages[0]) {
-            if (c.Kind == "cells") EXPECT_LE(c.X + static_cast<int>(c.Text.size()) * 25, 2227);
+            if (c.Kind == "cells") {
+                EXPECT_LE(c.X + static_cast<int>(c.Text.size()) * 25, 2227);
+            }
         }
     }
     print.SetWrap(false);
