@@ -589,7 +589,8 @@ private:
     void PasteBlock(const std::string& Block);
     void PastePlainText(const std::string& Text);
     void AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start, const TBufferCoord& End);
-    TBufferCoord PasteStart();
+    void AddSelectionDeletion(TSrcChangeReason Reason, TBufferCoord From, TBufferCoord To);
+    TBufferCoord DeleteSelectionForInsert(const TBufferCoord& From, const TBufferCoord& To);
     void UndoInsert(const TSrcEditUndoItem& Item);
     void UndoDelete(const TSrcEditUndoItem& Item);
     void UndoLineBreak(const TSrcEditUndoItem& Item);

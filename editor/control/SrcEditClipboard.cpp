@@ -90,28 +90,9 @@ void TCustomSrcEdit::PasteFromClipboard() {
     DoOnPaintTransient(ttAfter);
 }
 
-// Where a paste starts: the ordered selection's begin (column 1 in line
-// mode, for the insertion too), or the caret.
-TBufferCoord TCustomSrcEdit::PasteStart() {
-    if (!SelAvail()) {
-        return CaretXY();
-    }
-    TBufferCoord start = BlockBegin();
-    TBufferCoord end = BlockEnd();
-    if (activeSelectionMode_ == smLine) {
-        start.Char = 1;  // the text goes where the lines were, and its record starts there
-    }
-    blockBegin_ = start;
-    blockEnd_ = end;
-    return start;
-}
-
 void TCustomSrcEdit::PasteBlock(const std::string& Block) {
-    if (SelAvail()) {
-        undoList_->AddChange(crDelete, BlockBegin(), BlockEnd(), GetSelText(), activeSelectionMode_);
-    }
     auto mode = static_cast<TSrcSelectionMode>(Block[0]);
-    TBufferCoord start = PasteStart();
+    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd());
     SetSelTextPrimitiveEx(mode, BlockText(Block), true);
     AddPasteRecord(crPaste, mode, start, CaretXY());
 }
@@ -119,10 +100,8 @@ void TCustomSrcEdit::PasteBlock(const std::string& Block) {
 void TCustomSrcEdit::PastePlainText(const std::string& Text) {
     if (!SelAvail()) {
         activeSelectionMode_ = selectionMode_;
-    } else {
-        undoList_->AddChange(crDelete, BlockBegin(), BlockEnd(), GetSelText(), activeSelectionMode_);
     }
-    TBufferCoord start = PasteStart();
+    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd());
     SetSelTextPrimitive(Text);
     AddPasteRecord(crPaste, activeSelectionMode_, start, CaretXY());
 }

@@ -16,10 +16,8 @@ void TCustomSrcEdit::DeleteSelectionRecorded() {
     TBufferCoord bb = BlockBegin();
     TBufferCoord be = BlockEnd();
     TSrcChangeReason reason = blockBegin_ == bb ? crDelete : crDeleteAfterCursor;
-    std::string text = GetSelText();
-    TSrcSelectionMode mode = activeSelectionMode_;
-    SetSelTextPrimitiveEx(mode, std::string(), false);
-    undoList_->AddChange(reason, bb, be, text, mode);
+    AddSelectionDeletion(reason, bb, be);
+    SetSelTextPrimitiveEx(activeSelectionMode_, std::string(), false);
     SetCaretXY(CaretXY());
 }
 

@@ -126,6 +126,31 @@ TEST_F(UndoRedoTest, BlockIndentAndUnindentUndoInOneStep) {
     EXPECT_EQ(AllLines(), unindented);
 }
 
+// A column selection switched to normal mode can begin past its line's
+// end; deleting it joins the lines at that end, and typed or pasted text
+// goes where the caret then stands.
+TEST_F(UndoRedoTest, SelectionBeginningPastTheLineEndUndoesExactly) {
+    for (bool pastEol : {false, true}) {
+        for (TSrcEditorCommand command : {ecChar, ecCut, ecDeleteLastChar, ecDeleteChar, ecPaste, ecUpperCaseBlock}) {
+            SetLines({"a\tc", "defgh"});
+            Options({}, {eoScrollPastEol, eoTabIndent});
+            WithOption(eoScrollPastEol, pastEol);
+            clipboard.PutBlock(0, "Q");
+            Select(smColumn, BufferCoord(6, 1), BufferCoord(3, 2));
+            Run(ecNormalSelect);
+            edit->ClearUndo();
+            Run(command, 'Y');
+            Lines after = AllLines();
+            EXPECT_EQ(after[0].substr(0, 5), "a\tcfg") << command << " " << pastEol;
+            edit->Undo();
+            EXPECT_EQ(AllLines(), (Lines{"a\tc", "defgh"})) << command << " " << pastEol;
+            EXPECT_FALSE(edit->CanUndo()) << command;
+            edit->Redo();
+            EXPECT_EQ(AllLines(), after) << command << " " << pastEol;
+        }
+    }
+}
+
 TEST_F(UndoRedoTest, CaseChangeRestoresCaretSelectionAndMode) {
     SetLines({"abc", "def"});
     Select(smColumn, BufferCoord(2, 1), BufferCoord(3, 2));
