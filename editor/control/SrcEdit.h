@@ -585,6 +585,7 @@ private:
     int SmartBackspaceColumn(int Column) const;
     int SmartTabWidth() const;
     int UnindentWidth(const std::string& Line, int FromChar) const;
+    void AddIndentSelection(TSrcSelectionMode Mode, const TBufferCoord& BB, const TBufferCoord& BE, bool CaretAtBegin);
     void WithScrollPastEol(const std::function<void()>& Action);
     void PasteBlock(const std::string& Block);
     void PastePlainText(const std::string& Text);
