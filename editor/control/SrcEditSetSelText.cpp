@@ -69,8 +69,8 @@ void TCustomSrcEdit::ClearSelection() {
 void TCustomSrcEdit::InsertBlock(const TBufferCoord& BB, const TBufferCoord& BE, const std::string& ChangeStr,
                                  bool AddToUndoList) {
     TSrcPaintLockGuard lock(*this);
-    SetCaretAndSelection(BB, BB, BE);
-    SetActiveSelectionMode(smColumn);
+    // Set in column mode: a normal selection would end at the line's end.
+    SelectIn(smColumn, BB, BB, BE);
     SetSelTextPrimitiveEx(smColumn, ChangeStr, AddToUndoList);
     StatusChanged({scSelection});
 }

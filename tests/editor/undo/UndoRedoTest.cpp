@@ -139,6 +139,22 @@ TEST_F(UndoRedoTest, BlockIndentAndUnindentRestoreTheirSelection) {
     }
 }
 
+// Undo puts a column unindent's blanks back as a column, whatever the
+// selection mode the user chose since.
+TEST_F(UndoRedoTest, ColumnUnindentUndoesInNormalSelectionMode) {
+    SetLines({"abcdef", "x\t  yz          "});
+    Options({eoTabsToSpaces});
+    Select(smColumn, BufferCoord(10, 2), BufferCoord(12, 1));
+    edit->ClearUndo();
+    Run(ecBlockUnindent);
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "x\t  yz   "}));
+    Run(ecNormalSelect);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "x\t  yz          "}));
+    edit->Redo();
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "x\t  yz   "}));
+}
+
 // A column selection switched to normal mode can begin past its line's
 // end; deleting it joins the lines at that end, and typed or pasted text
 // goes where the caret then stands.
