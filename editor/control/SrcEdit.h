@@ -511,6 +511,14 @@ private:
     friend class TTextLinesPainter;
     friend class TSrcSearchReplaceRun;
 
+    // Trailing blanks that a trim took from where the line had them.
+    struct TSrcTrimmedBlanks {
+        TBufferCoord At;
+        std::string Text;
+    };
+    void PutLineTrimmed(int ALine, const std::string& ALineText);
+    void RecordTrimmedBlanks(bool JoinNewest);
+
     TColor EditorBackground(int Line) const;
 
     void LinesChanging(TObject* Sender);
@@ -557,7 +565,8 @@ private:
     std::string ScrollHintText() const;
     void ShowScrollHint(int Pos);
 
-    void DeleteSelection(TBufferCoord& BB, TBufferCoord& BE);
+    void DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Trim);
+    void RemoveSelection(bool Trim);
     int InsertNormal(const std::string& Value);
     int InsertColumn(const std::string& Value, bool AddToUndoList);
     int InsertLine(const std::string& Value);
@@ -591,7 +600,7 @@ private:
     void PastePlainText(const std::string& Text);
     void AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start, const TBufferCoord& End);
     void AddSelectionDeletion(TSrcChangeReason Reason, TBufferCoord From, TBufferCoord To);
-    TBufferCoord DeleteSelectionForInsert(const TBufferCoord& From, const TBufferCoord& To);
+    TBufferCoord DeleteSelectionForInsert(const TBufferCoord& From, const TBufferCoord& To, bool Replacing);
     void UndoInsert(const TSrcEditUndoItem& Item);
     void UndoDelete(const TSrcEditUndoItem& Item);
     void UndoLineBreak(const TSrcEditUndoItem& Item);
@@ -620,6 +629,7 @@ private:
     TSrcClipboard* clipboard_ = nullptr;
     bool modified_ = false;
     bool replayingUndo_ = false;  // the caret is scrolled into view once, after the group
+    std::vector<TSrcTrimmedBlanks> trimmedBlanks_;  // not yet recorded
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;

@@ -20,14 +20,21 @@ int TCustomSrcEdit::InsertNormal(const std::string& Value) {
     } else {
         ProperSetLine(caretY_ - 1, left + pieces[0]);
         lines_->InsertLines(caretY_, added);
+        bool trim = options_.Contains(eoTrimTrailingSpaces);
         for (size_t i = 1; i < pieces.size(); ++i) {
             ++caretY_;
             statusChanges_.Include(scCaretY);
-            ProperSetLine(caretY_ - 1, i + 1 == pieces.size() ? pieces[i] + right : pieces[i]);
+            if (i + 1 == pieces.size()) {
+                ProperSetLine(caretY_ - 1, pieces[i] + right);
+            } else {
+                // A whole new line: undoing the insertion deletes it, trim and all.
+                lines_->Put(caretY_ - 1, trim ? TrimTrailingSpaces(pieces[i]) : pieces[i]);
+            }
         }
     }
     std::string stored = lines_->Get(caretY_ - 1);
-    if (!options_.Contains(eoTrimTrailingSpaces)) {
+    // A single line is stored untrimmed, its blanks after the text included.
+    if (!options_.Contains(eoTrimTrailingSpaces) || added == 0) {
         caretX_ = LengthPlusOne(stored) - static_cast<int>(right.size());
     } else if (!right.empty()) {
         caretX_ = LengthPlusOne(stored) - static_cast<int>(TrimTrailingSpaces(right).size());
@@ -96,9 +103,10 @@ int TCustomSrcEdit::InsertLine(const std::string& Value) {
     const std::string& last = pieces.back();
     std::string text = caretY_ <= lines_->Count() ? last + lines_->Get(caretY_ - 1) : last;
     if (options_.Contains(eoTrimTrailingSpaces)) {
-        text = TrimTrailingSpaces(text);
+        PutLineTrimmed(caretY_ - 1, text);
+    } else {
+        lines_->Put(caretY_ - 1, text);
     }
-    lines_->Put(caretY_ - 1, text);
     caretX_ = LengthPlusOne(last);
     StatusChanged({scCaretX});
     return added;

@@ -67,12 +67,6 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
         TSrcUndoListLock quiet(*undoList_);
         SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     }
-    // The command stored its lines trimmed.
-    if (options_.Contains(eoTrimTrailingSpaces)) {
-        for (int line = std::min(start.Line, caretY_); line <= std::min(caretY_, lines_->Count()); ++line) {
-            ProperSetLine(line - 1, lines_->Get(line - 1));
-        }
-    }
     if (Item.ChangeSelMode == smLine) {
         AddPasteRecord(Item.ChangeReason, smLine, start, CaretXY());
     } else {

@@ -24,8 +24,10 @@ void TCustomSrcEdit::AddSelectionDeletion(TSrcChangeReason Reason, TBufferCoord 
 // Deletes the selection, recorded from From to To, and returns where text
 // put in its place begins: column 1 where lines were deleted, else at most
 // one past the caret line's end, so that blanks the insertion pads the
-// line with belong to the inserted text.
-TBufferCoord TCustomSrcEdit::DeleteSelectionForInsert(const TBufferCoord& From, const TBufferCoord& To) {
+// line with belong to the inserted text. Replacing keeps trailing blanks
+// for the text to follow.
+TBufferCoord TCustomSrcEdit::DeleteSelectionForInsert(const TBufferCoord& From, const TBufferCoord& To,
+                                                      bool Replacing) {
     if (SelAvail()) {
         AddSelectionDeletion(crDelete, From, To);
         if (activeSelectionMode_ == smLine) {
@@ -33,7 +35,10 @@ TBufferCoord TCustomSrcEdit::DeleteSelectionForInsert(const TBufferCoord& From, 
             blockEnd_ = BlockEnd();
             blockBegin_ = BufferCoord(1, bb.Line);
         }
-        SetSelTextPrimitiveEx(activeSelectionMode_, std::string(), true);
+        TSrcPaintLockGuard lock(*this);
+        TStringsUpdate update(*lines_);
+        RemoveSelection(!Replacing);
+        RecordTrimmedBlanks(true);
         blockBegin_ = CaretXY();
         blockEnd_ = blockBegin_;
     }
@@ -49,7 +54,7 @@ void TCustomSrcEdit::SetSelTextExternal(const std::string& Value) {
         activeSelectionMode_ = selectionMode_;
     }
     TSrcSelectionMode mode = activeSelectionMode_;
-    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd());
+    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), !Value.empty());
     SetSelTextPrimitive(Value);
     if (!Value.empty()) {
         AddPasteRecord(crInsert, mode, start, CaretXY());

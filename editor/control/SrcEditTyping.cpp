@@ -50,7 +50,7 @@ void TCustomSrcEdit::WithScrollPastEol(const std::function<void()>& Action) {
 void TCustomSrcEdit::ReplaceSelectionTyped(const std::string& S) {
     TSrcUndoBlockGuard block(*this);
     TSrcSelectionMode mode = activeSelectionMode_;
-    TBufferCoord start = DeleteSelectionForInsert(blockBegin_, blockEnd_);
+    TBufferCoord start = DeleteSelectionForInsert(blockBegin_, blockEnd_, true);
     SetSelTextPrimitive(S);
     if (mode != smColumn) {
         undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);

@@ -22,10 +22,25 @@ TBufferCoord InsertionPoint(const TSrcEditUndoItem& Item) {
 
 }  // namespace
 
+// Undo and redo replay exactly what the records hold: the trims that
+// edits made have records of their own, and a trim in between would take
+// blanks that a later record puts text after.
 void TCustomSrcEdit::WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action) {
     activeSelectionMode_ = Mode;
     TSrcPaintLockGuard lock(*this);
-    WithScrollPastEol(Action);
+    bool trimming = options_.Contains(eoTrimTrailingSpaces);
+    options_.Exclude(eoTrimTrailingSpaces);
+    try {
+        WithScrollPastEol(Action);
+    } catch (...) {
+        if (trimming) {
+            options_.Include(eoTrimTrailingSpaces);
+        }
+        throw;
+    }
+    if (trimming) {
+        options_.Include(eoTrimTrailingSpaces);
+    }
 }
 
 void TCustomSrcEdit::SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,

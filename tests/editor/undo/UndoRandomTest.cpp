@@ -6,11 +6,13 @@
 // Random command sequences, undone to the start and redone to the end;
 // CORVANE_UNDO_SEEDS sets the number of seeds. Texts are compared without
 // trailing blanks and without an emptied last line: typing or a deletion
-// past a line end pads the line and undo keeps the padding, and undoing a
-// deleted last line leaves it empty. After redo, runs of blanks compare as
-// one: a redone line break is the command replayed, which indents its new
-// line like the line it splits, and a column pasted past the last line
-// then stands after that indent instead of after padding.
+// past a line end pads the line and undo keeps the padding; with
+// eoTrimTrailingSpaces undo gives back the blanks an edit trimmed, also
+// those of text it inserted, which then stay at the line's end; and
+// undoing a deleted last line leaves it empty. After redo, runs of blanks
+// compare as one: a redone line break is the command replayed, which
+// indents its new line like the line it splits, and a column pasted past
+// the last line then stands after that indent instead of after padding.
 
 namespace {
 
@@ -25,10 +27,8 @@ const TSrcEditorCommand kCommands[] = {
     ecSelectAll,     ecNormalSelect,  ecColumnSelect,  ecLineSelect,    ecInsertLine,
 };
 
-// eoTrimTrailingSpaces is left out: a line it trims loses blanks that
-// earlier records cover, so their positions no longer fit.
 const TSrcEditorOption kOptions[] = {eoGroupUndo, eoAutoIndent, eoScrollPastEol, eoTabsToSpaces,
-                                     eoSmartTabs, eoTabIndent,  eoSmartTabDelete};
+                                     eoSmartTabs, eoTabIndent,  eoSmartTabDelete, eoTrimTrailingSpaces};
 
 const char kAlphabet[] = "ab cXY\t(\xe9";
 
