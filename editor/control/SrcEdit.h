@@ -609,6 +609,7 @@ private:
     void RedoDelete(const TSrcEditUndoItem& Item);
     void RedoUnindent(const TSrcEditUndoItem& Item);
     void RedoWhiteSpaceAdd(const TSrcEditUndoItem& Item);
+    void RedoAddedLine(const TSrcEditUndoItem& Item);
     // Sets caret and selection with Mode as the active selection mode.
     void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
                   const TBufferCoord& After);

@@ -64,9 +64,9 @@ int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
                     int previous = lines_->Count();
                     if (AddToUndoList && previous >= 1) {
                         TBufferCoord lineBreak = BufferCoord(LengthPlusOne(lines_->Get(previous - 1)), previous);
-                        // Undo joins the added line (the end's) back.
-                        undoList_->AddChange(crLineBreak, lineBreak, BufferCoord(1, previous + 1), std::string(),
-                                             smNormal);
+                        // Both ends at the line's end: undo deletes the line added after it,
+                        // redo adds an empty one again (a replayed Enter would indent it).
+                        undoList_->AddChange(crLineBreak, lineBreak, lineBreak, std::string(), smNormal);
                     }
                     lines_->Add(std::string());
                     ++added;

@@ -153,7 +153,7 @@ void TCustomSrcEdit::UndoLineBreak(const TSrcEditUndoItem& Item) {
     if (start.Line >= 1 && start.Line <= lines_->Count()) {
         lines_->Put(start.Line - 1, line + Item.ChangeStr);
     }
-    int joined = Item.ChangeEndPos.Line;
+    int joined = Item.ChangeEndPos == start ? start.Line + 1 : Item.ChangeEndPos.Line;
     if (joined >= 1 && joined <= lines_->Count() && joined != start.Line) {
         lines_->Delete(joined - 1);
         DoLinesDeleted(joined, 1);
