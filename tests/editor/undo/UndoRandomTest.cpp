@@ -8,11 +8,10 @@
 // trailing blanks and without an emptied last line: typing or a deletion
 // past a line end pads the line and undo keeps the padding; with
 // eoTrimTrailingSpaces undo gives back the blanks an edit trimmed, also
-// those of text it inserted, which then stay at the line's end; and
-// undoing a deleted last line leaves it empty. After redo, runs of blanks
-// compare as one: a redone line break is the command replayed, which
-// indents its new line like the line it splits, and a column pasted past
-// the last line then stands after that indent instead of after padding.
+// those of text it inserted, which then stay at the line's end; a redone
+// line break is the command replayed, which indents an empty new line from
+// the lines as they are then; and undoing a deleted last line leaves it
+// empty.
 
 namespace {
 
@@ -31,17 +30,6 @@ const TSrcEditorOption kOptions[] = {eoGroupUndo, eoAutoIndent, eoScrollPastEol,
                                      eoSmartTabs, eoTabIndent,  eoSmartTabDelete, eoTrimTrailingSpaces};
 
 const char kAlphabet[] = "ab cXY\t(\xe9";
-
-std::string CollapseBlanks(const std::string& Text) {
-    std::string result;
-    for (char c : Text) {
-        bool blank = c == ' ' || c == '\t';
-        if (!blank || result.empty() || result.back() != ' ') {
-            result += blank ? ' ' : c;
-        }
-    }
-    return result;
-}
 
 std::string WithoutTrailingBlanks(const std::vector<std::string>& Lines) {
     std::string text;
@@ -130,7 +118,7 @@ protected:
             edit->Redo();
         }
         text = Normalized();
-        if (CollapseBlanks(text) != CollapseBlanks(end)) {
+        if (text != end) {
             return log + "\nredone:\n" + text + "end:\n" + end;
         }
         return std::string();
