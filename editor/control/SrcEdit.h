@@ -516,7 +516,8 @@ private:
         TBufferCoord At;
         std::string Text;
     };
-    void PutLineTrimmed(int ALine, const std::string& ALineText);
+    void PutLineTrimmed(int ALine, const std::string& ALineText, size_t InsertedFrom = 0, size_t InsertedTo = 0);
+    void PutInsertedLine(int ALine, const std::string& ALineText, size_t InsertedFrom, size_t InsertedTo);
     void RecordTrimmedBlanks(bool JoinNewest);
 
     TColor EditorBackground(int Line) const;

@@ -16,10 +16,22 @@ namespace {
 int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
 }  // namespace
 
-void TCustomSrcEdit::PutLineTrimmed(int ALine, const std::string& ALineText) {
+// Blanks of text inserted at InsertedFrom..InsertedTo are not recorded:
+// the insertion's record ends where the trimmed text does, and undoing it
+// would leave them behind.
+void TCustomSrcEdit::PutLineTrimmed(int ALine, const std::string& ALineText, size_t InsertedFrom,
+                                    size_t InsertedTo) {
     std::string trimmed = TrimTrailingSpaces(ALineText);
     if (trimmed.size() < ALineText.size() && paintLock_ > 0) {
-        trimmedBlanks_.push_back({BufferCoord(LengthOf(trimmed) + 1, ALine + 1), ALineText.substr(trimmed.size())});
+        std::string blanks;
+        for (size_t i = trimmed.size(); i < ALineText.size(); ++i) {
+            if (i < InsertedFrom || i >= InsertedTo) {
+                blanks += ALineText[i];
+            }
+        }
+        if (!blanks.empty()) {
+            trimmedBlanks_.push_back({BufferCoord(LengthOf(trimmed) + 1, ALine + 1), blanks});
+        }
     }
     lines_->Put(ALine, trimmed);
 }

@@ -22,6 +22,7 @@ struct TrimCase {
     TBufferCoord to;  // the caret
     std::vector<Step> steps;
     Lines after;
+    const char* pasted = "";  // a normal block on the clipboard
 };
 
 class UndoTrimTest : public UndoTestBase {
@@ -62,12 +63,15 @@ TEST_F(UndoTrimTest, UndoGivesBackTheBlanksTrimmedBeforeRemovedText) {
          BufferCoord(1, 2), {{ecDeleteLastChar}}, {"abcd"}},
         {"column cut", {"a\tbc", "d\tef"}, false, smColumn, BufferCoord(3, 1), BufferCoord(5, 2),
          {{ecCut}}, {"a", "d"}},
+        {"paste whose last line ends in a tab before blanks", {"\t "}, false, smNormal, BufferCoord(2, 1),
+         BufferCoord(2, 1), {{ecPaste}}, {"\t\t Y", "x  C"}, "\t Y\r\nx  C\t"},
     };
     for (const TrimCase& c : cases) {
         Load(c.text);
         Options({eoTrimTrailingSpaces}, {eoAutoIndent});
         WithOption(eoScrollPastEol, c.pastEol);
         Select(c.mode, c.from, c.to);
+        clipboard.PutBlock(0, c.pasted);
         edit->ClearUndo();
         for (const Step& step : c.steps) {
             Run(step.command, step.c);
