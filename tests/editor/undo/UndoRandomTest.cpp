@@ -4,14 +4,14 @@
 #include <random>
 
 // Random command sequences, undone to the start and redone to the end;
-// CORVANE_UNDO_SEEDS sets the number of seeds. Texts are compared without
-// trailing blanks and without an emptied last line: typing or a deletion
-// past a line end pads the line and undo keeps the padding; with
-// eoTrimTrailingSpaces undo gives back the blanks an edit trimmed, also
-// those of text it inserted, which then stay at the line's end; a redone
-// line break is the command replayed, which indents an empty new line from
-// the lines as they are then; and undoing a deleted last line leaves it
-// empty.
+// CORVANE_UNDO_SEEDS sets the number of seeds, CORVANE_UNDO_FIRST_SEED the
+// first (1). Texts are compared without trailing blanks and without an
+// emptied last line: typing or a deletion past a line end pads the line
+// and undo keeps the padding; with eoTrimTrailingSpaces undo gives back
+// the blanks an edit trimmed, which can then stay at the line's end; a
+// redone line break is the command replayed, which indents an empty new
+// line from the lines as they are then; and undoing a deleted last line
+// leaves it empty.
 
 namespace {
 
@@ -48,6 +48,11 @@ std::string WithoutTrailingBlanks(const std::vector<std::string>& Lines) {
 int SeedCount() {
     const char* value = std::getenv("CORVANE_UNDO_SEEDS");
     return value ? std::max(1, std::atoi(value)) : 300;
+}
+
+int FirstSeed() {
+    const char* value = std::getenv("CORVANE_UNDO_FIRST_SEED");
+    return value ? std::max(1, std::atoi(value)) : 1;
 }
 
 class UndoRandomTest : public UndoTestBase {
@@ -126,7 +131,7 @@ protected:
 };
 
 TEST_F(UndoRandomTest, UndoAllRestoresTheStartAndRedoAllTheEnd) {
-    for (int seed = 1; seed <= SeedCount(); ++seed) {
+    for (int seed = FirstSeed(); seed < FirstSeed() + SeedCount(); ++seed) {
         std::string failure = RunSeed(seed, -1);
         if (failure.empty()) {
             continue;
