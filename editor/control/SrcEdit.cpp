@@ -123,6 +123,9 @@ void TCustomSrcEdit::UndoRedoAdded(TObject* Sender) {
             redoList_->Clear();
         }
     }
+    if (list == undoList_ && !trimmedBlanks_.empty()) {
+        RecordTrimmedBlanks(true);
+    }
     if (list->BlockCount() == 0) {
         DoChange();
     }

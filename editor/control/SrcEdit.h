@@ -510,6 +510,15 @@ private:
     friend class TTextLinesPainter;
     friend class TSrcSearchReplaceRun;
 
+    // Trailing blanks that a trim took from where the line had them.
+    struct TSrcTrimmedBlanks {
+        TBufferCoord At;
+        std::string Text;
+    };
+    void PutLineTrimmed(int ALine, const std::string& ALineText, size_t InsertedFrom = 0, size_t InsertedTo = 0);
+    void PutInsertedLine(int ALine, const std::string& ALineText, size_t InsertedFrom, size_t InsertedTo);
+    void RecordTrimmedBlanks(bool JoinNewest);
+
     TColor EditorBackground(int Line) const;
 
     void LinesChanging(TObject* Sender);
@@ -556,7 +565,8 @@ private:
     std::string ScrollHintText() const;
     void ShowScrollHint(int Pos);
 
-    void DeleteSelection(TBufferCoord& BB, TBufferCoord& BE);
+    void DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Trim);
+    void RemoveSelection(bool Trim);
     int InsertNormal(const std::string& Value);
     int InsertColumn(const std::string& Value, bool AddToUndoList);
     int InsertLine(const std::string& Value);
@@ -584,11 +594,13 @@ private:
     int SmartBackspaceColumn(int Column) const;
     int SmartTabWidth() const;
     int UnindentWidth(const std::string& Line, int FromChar) const;
+    void AddIndentSelection(TSrcSelectionMode Mode, const TBufferCoord& BB, const TBufferCoord& BE, bool CaretAtBegin);
     void WithScrollPastEol(const std::function<void()>& Action);
     void PasteBlock(const std::string& Block);
     void PastePlainText(const std::string& Text);
     void AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start, const TBufferCoord& End);
-    TBufferCoord PasteStart();
+    void AddSelectionDeletion(TSrcChangeReason Reason, TBufferCoord From, TBufferCoord To);
+    TBufferCoord DeleteSelectionForInsert(const TBufferCoord& From, const TBufferCoord& To, bool Replacing);
     void UndoInsert(const TSrcEditUndoItem& Item);
     void UndoDelete(const TSrcEditUndoItem& Item);
     void UndoLineBreak(const TSrcEditUndoItem& Item);
@@ -597,6 +609,7 @@ private:
     void RedoDelete(const TSrcEditUndoItem& Item);
     void RedoUnindent(const TSrcEditUndoItem& Item);
     void RedoWhiteSpaceAdd(const TSrcEditUndoItem& Item);
+    void RedoAddedLine(const TSrcEditUndoItem& Item);
     // Sets caret and selection with Mode as the active selection mode.
     void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
                   const TBufferCoord& After);
@@ -617,6 +630,7 @@ private:
     TSrcClipboard* clipboard_ = nullptr;
     bool modified_ = false;
     bool replayingUndo_ = false;  // the caret is scrolled into view once, after the group
+    std::vector<TSrcTrimmedBlanks> trimmedBlanks_;  // not yet recorded
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;

@@ -40,9 +40,9 @@ void TCustomSrcEdit::DoBlockIndent() {
     TBufferCoord newBE = lastLine == be.Line ? Shifted(be, unitLen) : be;
     {
         TSrcUndoBlockGuard undoBlock(*this);
+        AddIndentSelection(mode, bb, be, caretAtBegin);
         InsertBlock(at, at, block, true);
-        undoList_->AddChange(crIndent, bb, be, std::string(), smColumn);
-        undoList_->AddChange(crIndent, newBB, newBE, std::string(), smColumn);
+        AddIndentSelection(mode, newBB, newBE, caretAtBegin);
     }
     TBufferCoord newCaret = caretAtBegin ? newBB : (lastLine == be.Line ? Shifted(caret, unitLen) : caret);
     TSrcEditorOptions saved = options_;
@@ -92,6 +92,8 @@ void TCustomSrcEdit::DoBlockUnindent() {
         return;
     }
     TSrcUndoBlockGuard undoBlock(*this);
+    bool caretAtBegin = caret == bb;
+    AddIndentSelection(mode, bb, be, caretAtBegin);
     for (int line = bb.Line; line <= lastLine; ++line) {
         int width = widths[static_cast<size_t>(line - bb.Line)];
         if (width > 0) {
@@ -101,19 +103,25 @@ void TCustomSrcEdit::DoBlockUnindent() {
         }
     }
     undoList_->AddChange(crUnindent, bb, be, removed, mode);
-    bool caretAtBegin = caret == bb;
+    TBufferCoord newBB = bb;
+    TBufferCoord newBE = be;
+    if (mode != smColumn) {
+        newBB = Shifted(bb, -widths.front());
+        newBE = lastLine == be.Line ? Shifted(be, -widths.back()) : be;
+        if (caret.Char > 1 && caret.Line >= bb.Line && caret.Line <= lastLine) {
+            caret = Shifted(caret, -widths[static_cast<size_t>(caret.Line - bb.Line)]);
+        }
+    }
+    AddIndentSelection(mode, newBB, newBE, caretAtBegin);
     TSrcSelectionMode savedMode = selectionMode_;
     selectionMode_ = mode;
-    if (mode == smColumn) {
-        SetCaretAndSelection(caret, caretAtBegin ? be : bb, caretAtBegin ? bb : be);
-        selectionMode_ = savedMode;
-        return;
-    }
-    TBufferCoord newBB = Shifted(bb, -widths.front());
-    TBufferCoord newBE = lastLine == be.Line ? Shifted(be, -widths.back()) : be;
-    if (caret.Char > 1 && caret.Line >= bb.Line && caret.Line <= lastLine) {
-        caret = Shifted(caret, -widths[static_cast<size_t>(caret.Line - bb.Line)]);
-    }
     SetCaretAndSelection(caret, caretAtBegin ? newBE : newBB, caretAtBegin ? newBB : newBE);
     selectionMode_ = savedMode;
+}
+
+// A selection record of a block indent or unindent: undo and redo select
+// start..end with the caret at end, so the caret's end goes last.
+void TCustomSrcEdit::AddIndentSelection(TSrcSelectionMode Mode, const TBufferCoord& BB, const TBufferCoord& BE,
+                                        bool CaretAtBegin) {
+    undoList_->AddChange(crIndent, CaretAtBegin ? BE : BB, CaretAtBegin ? BB : BE, std::string(), Mode);
 }

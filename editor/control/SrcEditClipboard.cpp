@@ -90,52 +90,33 @@ void TCustomSrcEdit::PasteFromClipboard() {
     DoOnPaintTransient(ttAfter);
 }
 
-// Where a paste starts: the ordered selection's begin (column 1 in line
-// mode, for the insertion too), or the caret.
-TBufferCoord TCustomSrcEdit::PasteStart() {
-    if (!SelAvail()) {
-        return CaretXY();
-    }
-    TBufferCoord start = BlockBegin();
-    TBufferCoord end = BlockEnd();
-    if (activeSelectionMode_ == smLine) {
-        start.Char = 1;  // the text goes where the lines were, and its record starts there
-    }
-    blockBegin_ = start;
-    blockEnd_ = end;
-    return start;
-}
-
 void TCustomSrcEdit::PasteBlock(const std::string& Block) {
-    if (SelAvail()) {
-        undoList_->AddChange(crDelete, BlockBegin(), BlockEnd(), GetSelText(), activeSelectionMode_);
-    }
     auto mode = static_cast<TSrcSelectionMode>(Block[0]);
-    TBufferCoord start = PasteStart();
-    SetSelTextPrimitiveEx(mode, BlockText(Block), true);
+    std::string text = BlockText(Block);
+    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), !text.empty());
+    SetSelTextPrimitiveEx(mode, text, true);
     AddPasteRecord(crPaste, mode, start, CaretXY());
 }
 
 void TCustomSrcEdit::PastePlainText(const std::string& Text) {
     if (!SelAvail()) {
         activeSelectionMode_ = selectionMode_;
-    } else {
-        undoList_->AddChange(crDelete, BlockBegin(), BlockEnd(), GetSelText(), activeSelectionMode_);
     }
-    TBufferCoord start = PasteStart();
+    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), !Text.empty());
     SetSelTextPrimitive(Text);
     AddPasteRecord(crPaste, activeSelectionMode_, start, CaretXY());
 }
 
 // The column insert wrote its own records; a line paste that ends at
-// column 1 spans whole lines up to the one before the caret.
+// column 1 of a later line spans whole lines up to the one before the
+// caret (a trimmed line can leave the caret at column 1 of its own).
 void TCustomSrcEdit::AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start, const TBufferCoord& End) {
     if (Mode == smColumn) {
         return;
     }
     if (Mode == smNormal) {
         undoList_->AddChange(Reason, Start, End, std::string(), smNormal);
-    } else if (caretX_ == 1) {
+    } else if (caretX_ == 1 && End.Line > Start.Line) {
         undoList_->AddChange(Reason, BufferCoord(1, Start.Line), BufferCoord(charsInWindow_, End.Line - 1),
                              std::string(), smLine);
     } else {

@@ -1,5 +1,6 @@
 #include "editor/control/SrcEdit.h"
 #include "editor/control/SrcEditIntMath.h"
+#include "editor/control/SrcEditUndoBlockGuard.h"
 #include "editor/text/SrcEditStrCopy.h"
 #include "editor/text/SrcMiscProcs.h"
 
@@ -16,10 +17,10 @@ void TCustomSrcEdit::DeleteSelectionRecorded() {
     TBufferCoord bb = BlockBegin();
     TBufferCoord be = BlockEnd();
     TSrcChangeReason reason = blockBegin_ == bb ? crDelete : crDeleteAfterCursor;
-    std::string text = GetSelText();
-    TSrcSelectionMode mode = activeSelectionMode_;
-    SetSelTextPrimitiveEx(mode, std::string(), false);
-    undoList_->AddChange(reason, bb, be, text, mode);
+    TSrcUndoBlockGuard block(*this);
+    AddSelectionDeletion(reason, bb, be);
+    SetSelTextPrimitiveEx(activeSelectionMode_, std::string(), false);
+    RecordTrimmedBlanks(true);
     SetCaretXY(CaretXY());
 }
 
@@ -45,6 +46,7 @@ void TCustomSrcEdit::DeleteLastChar() {
     std::string text = LineText();
     int len = LengthOf(text);
     TBufferCoord oldCaret = CaretXY();
+    TBufferCoord removedFrom;  // set where a trimmed line can leave the caret short of it
     std::string removed;
     if (caretX_ > len + 1) {
         int target = caretX_ - 1;
@@ -57,8 +59,11 @@ void TCustomSrcEdit::DeleteLastChar() {
             return;
         }
         std::string previous = lines_->Get(caretY_ - 2);
-        if (options_.Contains(eoTrimTrailingSpaces)) {
-            previous = TrimTrailingSpaces(previous);
+        if (options_.Contains(eoTrimTrailingSpaces) && TrimTrailingSpaces(previous) != previous) {
+            // Trimmed before the join, which is recorded where it ends.
+            ProperSetLine(caretY_ - 2, previous);
+            RecordTrimmedBlanks(false);
+            previous = lines_->Get(caretY_ - 2);
         }
         int joinedLine = caretY_;
         lines_->Delete(caretY_ - 1);
@@ -89,11 +94,13 @@ void TCustomSrcEdit::DeleteLastChar() {
         removed = text.substr(static_cast<size_t>(caretX_ - 1 - count), static_cast<size_t>(count));
         text.erase(static_cast<size_t>(caretX_ - 1 - count), static_cast<size_t>(count));
         int target = caretX_ - count;
+        removedFrom = BufferCoord(target, caretY_);
         ProperSetLine(caretY_ - 1, text);
         InternalSetCaretX(target);
     }
     if (CaretXY() != oldCaret) {
-        undoList_->AddChange(crSilentDelete, CaretXY(), oldCaret, removed, smNormal);
+        TBufferCoord start = removedFrom.Line > 0 ? removedFrom : CaretXY();
+        undoList_->AddChange(crSilentDelete, start, oldCaret, removed, smNormal);
     }
 }
 

@@ -8,6 +8,17 @@ namespace {
 int LengthPlusOne(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size()) + 1); }
 }  // namespace
 
+// A line holding inserted text at InsertedFrom..InsertedTo, stored as
+// ProperSetLine does.
+void TCustomSrcEdit::PutInsertedLine(int ALine, const std::string& ALineText, size_t InsertedFrom,
+                                     size_t InsertedTo) {
+    if (options_.Contains(eoTrimTrailingSpaces)) {
+        PutLineTrimmed(ALine, ALineText, InsertedFrom, InsertedTo);
+    } else {
+        lines_->Put(ALine, ALineText);
+    }
+}
+
 int TCustomSrcEdit::InsertNormal(const std::string& Value) {
     std::vector<std::string> pieces = SplitTextPieces(Value);
     std::string line = LineText();
@@ -18,16 +29,23 @@ int TCustomSrcEdit::InsertNormal(const std::string& Value) {
     if (added == 0) {
         lines_->Put(caretY_ - 1, left + pieces[0] + right);
     } else {
-        ProperSetLine(caretY_ - 1, left + pieces[0]);
+        PutInsertedLine(caretY_ - 1, left + pieces[0], left.size(), left.size() + pieces[0].size());
         lines_->InsertLines(caretY_, added);
+        bool trim = options_.Contains(eoTrimTrailingSpaces);
         for (size_t i = 1; i < pieces.size(); ++i) {
             ++caretY_;
             statusChanges_.Include(scCaretY);
-            ProperSetLine(caretY_ - 1, i + 1 == pieces.size() ? pieces[i] + right : pieces[i]);
+            if (i + 1 == pieces.size()) {
+                PutInsertedLine(caretY_ - 1, pieces[i] + right, 0, pieces[i].size());
+            } else {
+                // A whole new line: undoing the insertion deletes it, trim and all.
+                lines_->Put(caretY_ - 1, trim ? TrimTrailingSpaces(pieces[i]) : pieces[i]);
+            }
         }
     }
     std::string stored = lines_->Get(caretY_ - 1);
-    if (!options_.Contains(eoTrimTrailingSpaces)) {
+    // A single line is stored untrimmed, its blanks after the text included.
+    if (!options_.Contains(eoTrimTrailingSpaces) || added == 0) {
         caretX_ = LengthPlusOne(stored) - static_cast<int>(right.size());
     } else if (!right.empty()) {
         caretX_ = LengthPlusOne(stored) - static_cast<int>(TrimTrailingSpaces(right).size());
@@ -57,9 +75,9 @@ int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
                     int previous = lines_->Count();
                     if (AddToUndoList && previous >= 1) {
                         TBufferCoord lineBreak = BufferCoord(LengthPlusOne(lines_->Get(previous - 1)), previous);
-                        // Undo joins the added line (the end's) back.
-                        undoList_->AddChange(crLineBreak, lineBreak, BufferCoord(1, previous + 1), std::string(),
-                                             smNormal);
+                        // Both ends at the line's end: undo deletes the line added after it,
+                        // redo adds an empty one again (a replayed Enter would indent it).
+                        undoList_->AddChange(crLineBreak, lineBreak, lineBreak, std::string(), smNormal);
                     }
                     lines_->Add(std::string());
                     ++added;
@@ -95,10 +113,7 @@ int TCustomSrcEdit::InsertLine(const std::string& Value) {
     }
     const std::string& last = pieces.back();
     std::string text = caretY_ <= lines_->Count() ? last + lines_->Get(caretY_ - 1) : last;
-    if (options_.Contains(eoTrimTrailingSpaces)) {
-        text = TrimTrailingSpaces(text);
-    }
-    lines_->Put(caretY_ - 1, text);
+    PutInsertedLine(caretY_ - 1, text, 0, last.size());
     caretX_ = LengthPlusOne(last);
     StatusChanged({scCaretX});
     return added;

@@ -8,7 +8,11 @@ void TCustomSrcEdit::DecPaintLock() {
     if (paintLock_ < 1) {
         throw ESrcEditError("Assertion failed: DecPaintLock without IncPaintLock");
     }
-    if (--paintLock_ > 0 || !HandleAllocated()) {
+    if (--paintLock_ > 0) {
+        return;
+    }
+    trimmedBlanks_.clear();  // an edit that recorded nothing
+    if (!HandleAllocated()) {
         return;
     }
     if (stateFlags_.Contains(sfScrollbarChanged)) {

@@ -11,13 +11,9 @@ void TCustomSrcEdit::SetSelTextPrimitiveEx(TSrcSelectionMode PasteMode, const st
                                            bool AddToUndoList) {
     TSrcPaintLockGuard lock(*this);
     TStringsUpdate update(*lines_);
-    TBufferCoord bb = BlockBegin();
-    TBufferCoord be = BlockEnd();
-    if (SelAvail()) {
-        DeleteSelection(bb, be);
-        InternalSetCaretXY(bb);
-    }
-    if (!Value.empty() && Value[0] != '\0') {
+    bool inserting = !Value.empty() && Value[0] != '\0';
+    RemoveSelection(!inserting);
+    if (inserting) {
         InsertText(PasteMode, Value, AddToUndoList);
     }
     if (caretY_ < 1) {
@@ -25,13 +21,29 @@ void TCustomSrcEdit::SetSelTextPrimitiveEx(TSrcSelectionMode PasteMode, const st
     }
 }
 
+// Deletes the selection and puts the caret at its begin. Text that takes
+// the selection's place keeps the blanks before it: Trim is false then.
+void TCustomSrcEdit::RemoveSelection(bool Trim) {
+    if (!SelAvail()) {
+        return;
+    }
+    TBufferCoord bb = BlockBegin();
+    TBufferCoord be = BlockEnd();
+    DeleteSelection(bb, be, Trim);
+    InternalSetCaretXY(bb);
+}
+
 void TCustomSrcEdit::ProperSetLine(int ALine, const std::string& ALineText) {
-    lines_->Put(ALine, options_.Contains(eoTrimTrailingSpaces) ? TrimTrailingSpaces(ALineText) : ALineText);
+    if (options_.Contains(eoTrimTrailingSpaces)) {
+        PutLineTrimmed(ALine, ALineText);
+    } else {
+        lines_->Put(ALine, ALineText);
+    }
 }
 
 // BB and BE are ordered; a column deletion leaves BB at the rectangle's
 // left column.
-void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE) {
+void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Trim) {
     switch (activeSelectionMode_) {
     case smNormal: {
         if (lines_->Count() == 0) {
@@ -39,10 +51,11 @@ void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE) {
         }
         std::string joined = StrCopy(LineAt(BB.Line), 1, int64_t{BB.Char} - 1) + StrCopyFrom(LineAt(BE.Line), BE.Char);
         lines_->DeleteLines(BB.Line, BE.Line - BB.Line);
-        if (options_.Contains(eoScrollPastEol) && options_.Contains(eoTrimTrailingSpaces)) {
-            joined = TrimTrailingSpaces(joined);
+        if (Trim && options_.Contains(eoScrollPastEol) && options_.Contains(eoTrimTrailingSpaces)) {
+            PutLineTrimmed(BB.Line - 1, joined);
+        } else {
+            lines_->Put(BB.Line - 1, joined);
         }
-        lines_->Put(BB.Line - 1, joined);
         InternalSetCaretXY(BB);
         DoLinesDeleted(BB.Line, BE.Line - BB.Line);
         break;
@@ -54,7 +67,11 @@ void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE) {
         for (int line = BB.Line; line <= std::min(BE.Line, lines_->Count()); ++line) {
             std::string text = LineAt(line);
             text = StrCopy(text, 1, int64_t{BB.Char} - 1) + StrCopyFrom(text, BE.Char);
-            ProperSetLine(line - 1, text);
+            if (Trim) {
+                ProperSetLine(line - 1, text);
+            } else {
+                lines_->Put(line - 1, text);
+            }
         }
         InternalSetCaretXY(BufferCoord(BB.Char, blockEnd_.Line));
         break;

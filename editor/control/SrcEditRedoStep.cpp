@@ -24,6 +24,10 @@ void TCustomSrcEdit::RedoItem() {
             RedoDelete(it);
             break;
         case crLineBreak:
+            if (it.ChangeEndPos == it.ChangeStartPos) {
+                RedoAddedLine(it);
+                break;
+            }
             SelectIn(activeSelectionMode_, it.ChangeStartPos, it.ChangeStartPos, it.ChangeStartPos);
             CommandProcessor(ecLineBreak, '\r', nullptr);
             break;
@@ -66,12 +70,6 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
     {
         TSrcUndoListLock quiet(*undoList_);
         SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
-    }
-    // The command stored its lines trimmed.
-    if (options_.Contains(eoTrimTrailingSpaces)) {
-        for (int line = std::min(start.Line, caretY_); line <= std::min(caretY_, lines_->Count()); ++line) {
-            ProperSetLine(line - 1, lines_->Get(line - 1));
-        }
     }
     if (Item.ChangeSelMode == smLine) {
         AddPasteRecord(Item.ChangeReason, smLine, start, CaretXY());
@@ -131,6 +129,15 @@ void TCustomSrcEdit::RedoUnindent(const TSrcEditUndoItem& Item) {
     int lastWidth = widths.empty() ? 0 : static_cast<int>(widths.back().size());
     TBufferCoord last = BufferCoord(std::max(1, Item.ChangeEndPos.Char - lastWidth), Item.ChangeEndPos.Line);
     SelectIn(activeSelectionMode_, last, first, last);
+}
+
+// A line that a column insert added below the last one comes back empty.
+void TCustomSrcEdit::RedoAddedLine(const TSrcEditUndoItem& Item) {
+    int line = std::clamp(Item.ChangeStartPos.Line, 0, lines_->Count());
+    lines_->Insert(line, std::string());
+    DoLinesInserted(line + 1, 1);
+    undoList_->AddChange(crLineBreak, Item.ChangeStartPos, Item.ChangeStartPos, std::string(), smNormal);
+    SelectIn(activeSelectionMode_, BufferCoord(1, line + 1), BufferCoord(1, line + 1), BufferCoord(1, line + 1));
 }
 
 // Undo kept the blanks and the record's ends (start past them, end before);

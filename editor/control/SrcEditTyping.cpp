@@ -49,12 +49,8 @@ void TCustomSrcEdit::WithScrollPastEol(const std::function<void()>& Action) {
 // change; a column insertion records itself.
 void TCustomSrcEdit::ReplaceSelectionTyped(const std::string& S) {
     TSrcUndoBlockGuard block(*this);
-    TBufferCoord start = BlockBegin();
     TSrcSelectionMode mode = activeSelectionMode_;
-    if (mode == smLine) {
-        start.Char = 1;
-    }
-    undoList_->AddChange(crDelete, blockBegin_, blockEnd_, GetSelText(), mode);
+    TBufferCoord start = DeleteSelectionForInsert(blockBegin_, blockEnd_, true);
     SetSelTextPrimitive(S);
     if (mode != smColumn) {
         undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);

@@ -22,10 +22,25 @@ TBufferCoord InsertionPoint(const TSrcEditUndoItem& Item) {
 
 }  // namespace
 
+// Undo and redo replay exactly what the records hold: the trims that
+// edits made have records of their own, and a trim in between would take
+// blanks that a later record puts text after.
 void TCustomSrcEdit::WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action) {
     activeSelectionMode_ = Mode;
     TSrcPaintLockGuard lock(*this);
-    WithScrollPastEol(Action);
+    bool trimming = options_.Contains(eoTrimTrailingSpaces);
+    options_.Exclude(eoTrimTrailingSpaces);
+    try {
+        WithScrollPastEol(Action);
+    } catch (...) {
+        if (trimming) {
+            options_.Include(eoTrimTrailingSpaces);
+        }
+        throw;
+    }
+    if (trimming) {
+        options_.Include(eoTrimTrailingSpaces);
+    }
 }
 
 void TCustomSrcEdit::SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
@@ -138,7 +153,7 @@ void TCustomSrcEdit::UndoLineBreak(const TSrcEditUndoItem& Item) {
     if (start.Line >= 1 && start.Line <= lines_->Count()) {
         lines_->Put(start.Line - 1, line + Item.ChangeStr);
     }
-    int joined = Item.ChangeEndPos.Line;
+    int joined = Item.ChangeEndPos == start ? start.Line + 1 : Item.ChangeEndPos.Line;
     if (joined >= 1 && joined <= lines_->Count() && joined != start.Line) {
         lines_->Delete(joined - 1);
         DoLinesDeleted(joined, 1);

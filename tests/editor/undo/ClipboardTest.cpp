@@ -209,4 +209,23 @@ TEST_F(ClipboardTest, NormalBlockOverALineSelectionStartsAtColumnOne) {
     EXPECT_EQ(AllLines(), (Lines{"abcdef", "xy("}));
 }
 
+// Lines a column paste adds below the last one come back on redo as they
+// were added, not indented like a line broken with Enter.
+TEST_F(ClipboardTest, ColumnPastedBelowTheLastLineRedoesUnindented) {
+    SetLines({"\tab"});
+    Options({eoAutoIndent});
+    edit->SetCaretXY(BufferCoord(4, 1));
+    clipboard.PutBlock(2, "X\r\nY\r\nZ");
+    edit->ClearUndo();
+    edit->PasteFromClipboard();
+    Lines pasted = AllLines();
+    EXPECT_EQ(pasted, (Lines{"\tabX", "   Y", "   Z"}));
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (Lines{"\tab"}));
+    edit->Redo();
+    EXPECT_EQ(AllLines(), pasted);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), (Lines{"\tab"}));
+}
+
 }  // namespace

@@ -4,13 +4,14 @@
 #include <random>
 
 // Random command sequences, undone to the start and redone to the end;
-// CORVANE_UNDO_SEEDS sets the number of seeds. Texts are compared without
-// trailing blanks and without an emptied last line: typing or a deletion
-// past a line end pads the line and undo keeps the padding, and undoing a
-// deleted last line leaves it empty. After redo, runs of blanks compare as
-// one: a redone line break is the command replayed, which indents its new
-// line like the line it splits, and a column pasted past the last line
-// then stands after that indent instead of after padding.
+// CORVANE_UNDO_SEEDS sets the number of seeds, CORVANE_UNDO_FIRST_SEED the
+// first (1). Texts are compared without trailing blanks and without an
+// emptied last line: typing or a deletion past a line end pads the line
+// and undo keeps the padding; with eoTrimTrailingSpaces undo gives back
+// the blanks an edit trimmed, which can then stay at the line's end; a
+// redone line break is the command replayed, which indents an empty new
+// line from the lines as they are then; and undoing a deleted last line
+// leaves it empty.
 
 namespace {
 
@@ -25,23 +26,10 @@ const TSrcEditorCommand kCommands[] = {
     ecSelectAll,     ecNormalSelect,  ecColumnSelect,  ecLineSelect,    ecInsertLine,
 };
 
-// eoTrimTrailingSpaces is left out: a line it trims loses blanks that
-// earlier records cover, so their positions no longer fit.
 const TSrcEditorOption kOptions[] = {eoGroupUndo, eoAutoIndent, eoScrollPastEol, eoTabsToSpaces,
-                                     eoSmartTabs, eoTabIndent,  eoSmartTabDelete};
+                                     eoSmartTabs, eoTabIndent,  eoSmartTabDelete, eoTrimTrailingSpaces};
 
 const char kAlphabet[] = "ab cXY\t(\xe9";
-
-std::string CollapseBlanks(const std::string& Text) {
-    std::string result;
-    for (char c : Text) {
-        bool blank = c == ' ' || c == '\t';
-        if (!blank || result.empty() || result.back() != ' ') {
-            result += blank ? ' ' : c;
-        }
-    }
-    return result;
-}
 
 std::string WithoutTrailingBlanks(const std::vector<std::string>& Lines) {
     std::string text;
@@ -60,6 +48,11 @@ std::string WithoutTrailingBlanks(const std::vector<std::string>& Lines) {
 int SeedCount() {
     const char* value = std::getenv("CORVANE_UNDO_SEEDS");
     return value ? std::max(1, std::atoi(value)) : 300;
+}
+
+int FirstSeed() {
+    const char* value = std::getenv("CORVANE_UNDO_FIRST_SEED");
+    return value ? std::max(1, std::atoi(value)) : 1;
 }
 
 class UndoRandomTest : public UndoTestBase {
@@ -130,7 +123,7 @@ protected:
             edit->Redo();
         }
         text = Normalized();
-        if (CollapseBlanks(text) != CollapseBlanks(end)) {
+        if (text != end) {
             return log + "\nredone:\n" + text + "end:\n" + end;
         }
         return std::string();
@@ -138,7 +131,7 @@ protected:
 };
 
 TEST_F(UndoRandomTest, UndoAllRestoresTheStartAndRedoAllTheEnd) {
-    for (int seed = 1; seed <= SeedCount(); ++seed) {
+    for (int seed = FirstSeed(); seed < FirstSeed() + SeedCount(); ++seed) {
         std::string failure = RunSeed(seed, -1);
         if (failure.empty()) {
             continue;

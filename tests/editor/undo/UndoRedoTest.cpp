@@ -99,31 +99,85 @@ TEST_F(UndoRedoTest, LineBreaksRedoAsOneGroup) {
     EXPECT_EQ(AllLines(), (Lines{"    abc", "     def"}));
 }
 
-TEST_F(UndoRedoTest, BlockIndentAndUnindentUndoInOneStep) {
-    SetLines({"ab", "  cd", "ef"});
-    Select(smNormal, BufferCoord(1, 1), BufferCoord(3, 2));
-    edit->ClearUndo();
-    Run(ecBlockIndent);  // crIndent records with the column inserts
-    Lines indented = AllLines();
-    EXPECT_NE(indented, (Lines{"ab", "  cd", "ef"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"ab", "  cd", "ef"}));
-    EXPECT_FALSE(edit->CanUndo());
-    edit->Redo();
-    EXPECT_EQ(AllLines(), indented);
+// Undo gives back text, caret, selection and mode as they were before the
+// indent or unindent, redo as they were after; each in one step.
+TEST_F(UndoRedoTest, BlockIndentAndUnindentRestoreTheirSelection) {
+    struct Case {
+        TSrcEditorCommand command;
+        Lines text;
+        TSrcSelectionMode mode;
+        TBufferCoord from;  // the anchor
+        TBufferCoord to;    // the caret
+    };
+    const Case cases[] = {
+        {ecBlockIndent, {"ab", "  cd", "ef"}, smNormal, BufferCoord(1, 1), BufferCoord(3, 2)},
+        {ecBlockIndent, {"ab", "  cd", "ef"}, smNormal, BufferCoord(3, 2), BufferCoord(2, 1)},  // upwards
+        {ecBlockIndent, {"ab", "cd", "ef"}, smNormal, BufferCoord(2, 1), BufferCoord(1, 3)},    // ends at column 1
+        {ecBlockIndent, {"abc", "def"}, smColumn, BufferCoord(2, 1), BufferCoord(3, 2)},
+        {ecBlockIndent, {"abc", "def"}, smLine, BufferCoord(2, 2), BufferCoord(1, 1)},
+        {ecBlockUnindent, {"  ab", "    cd", "ef"}, smNormal, BufferCoord(1, 1), BufferCoord(5, 2)},
+        {ecBlockUnindent, {"  ab", "\tcd", "ef"}, smNormal, BufferCoord(3, 2), BufferCoord(3, 1)},  // upwards
+        {ecBlockUnindent, {"a  b", "c  d"}, smColumn, BufferCoord(4, 2), BufferCoord(2, 1)},
+    };
+    for (const Case& c : cases) {
+        edit->Lines().Clear();
+        for (const std::string& line : c.text) {
+            edit->Lines().Add(line);
+        }
+        Select(c.mode, c.from, c.to);
+        edit->ClearUndo();
+        State before = Now();
+        Run(c.command);
+        State after = Now();
+        EXPECT_NE(after.text, before.text) << c.command << " " << before;
+        edit->Undo();
+        EXPECT_EQ(Now(), before) << c.command;
+        EXPECT_FALSE(edit->CanUndo()) << "more than one group";
+        edit->Redo();
+        EXPECT_EQ(Now(), after) << c.command << " " << before;
+        EXPECT_FALSE(edit->CanRedo()) << "more than one group";
+    }
+}
 
-    SetLines({"  ab", "    cd", "ef"});
-    Select(smNormal, BufferCoord(1, 1), BufferCoord(5, 2));
+// Undo puts a column unindent's blanks back as a column, whatever the
+// selection mode the user chose since.
+TEST_F(UndoRedoTest, ColumnUnindentUndoesInNormalSelectionMode) {
+    SetLines({"abcdef", "x\t  yz          "});
+    Options({eoTabsToSpaces});
+    Select(smColumn, BufferCoord(10, 2), BufferCoord(12, 1));
     edit->ClearUndo();
-    Run(ecBlockUnindent);  // crUnindent
-    Lines unindented = AllLines();
-    EXPECT_EQ(unindented, (Lines{"ab", "cd", "ef"}));
+    Run(ecBlockUnindent);
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "x\t  yz   "}));
+    Run(ecNormalSelect);
     edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"  ab", "    cd", "ef"}));
-    EXPECT_EQ(edit->BlockBegin(), BufferCoord(1, 1));
-    EXPECT_EQ(edit->BlockEnd(), BufferCoord(5, 2));
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "x\t  yz          "}));
     edit->Redo();
-    EXPECT_EQ(AllLines(), unindented);
+    EXPECT_EQ(AllLines(), (Lines{"abcdef", "x\t  yz   "}));
+}
+
+// A column selection switched to normal mode can begin past its line's
+// end; deleting it joins the lines at that end, and typed or pasted text
+// goes where the caret then stands.
+TEST_F(UndoRedoTest, SelectionBeginningPastTheLineEndUndoesExactly) {
+    for (bool pastEol : {false, true}) {
+        for (TSrcEditorCommand command : {ecChar, ecCut, ecDeleteLastChar, ecDeleteChar, ecPaste, ecUpperCaseBlock}) {
+            SetLines({"a\tc", "defgh"});
+            Options({}, {eoScrollPastEol, eoTabIndent});
+            WithOption(eoScrollPastEol, pastEol);
+            clipboard.PutBlock(0, "Q");
+            Select(smColumn, BufferCoord(6, 1), BufferCoord(3, 2));
+            Run(ecNormalSelect);
+            edit->ClearUndo();
+            Run(command, 'Y');
+            Lines after = AllLines();
+            EXPECT_EQ(after[0].substr(0, 5), "a\tcfg") << command << " " << pastEol;
+            edit->Undo();
+            EXPECT_EQ(AllLines(), (Lines{"a\tc", "defgh"})) << command << " " << pastEol;
+            EXPECT_FALSE(edit->CanUndo()) << command;
+            edit->Redo();
+            EXPECT_EQ(AllLines(), after) << command << " " << pastEol;
+        }
+    }
 }
 
 TEST_F(UndoRedoTest, CaseChangeRestoresCaretSelectionAndMode) {
