@@ -125,10 +125,11 @@ TEST_F(SrcEditPrimitivesTest, ColumnInsertBelowTheLastLineAppendsPaddedLines) {
     edit->SetSelTextPrimitiveEx(smColumn, "XX\r\nYY\r\nZZ", true);
     EXPECT_EQ(AllLines(), (Lines{"abcdef", "ghiXXjkl", "   YY", "   ZZ"}));
     EXPECT_EQ(edit->CaretXY(), BufferCoord(6, 4));
-    // One paste record per line, a line break before each new line.
+    // One paste record per line; a line break before each new line, recorded
+    // at the line's end, where redo adds the empty line.
     EXPECT_EQ(DescribeUndo(edit->UndoList()),
-              (Lines{"crPaste 4,2-6,2 '' C a", "crLineBreak 9,2-1,3 '' N b", "crPaste 4,3-6,3 '' C c",
-                     "crLineBreak 6,3-1,4 '' N d", "crPaste 4,4-6,4 '' C e"}));
+              (Lines{"crPaste 4,2-6,2 '' C a", "crLineBreak 9,2-9,2 '' N b", "crPaste 4,3-6,3 '' C c",
+                     "crLineBreak 6,3-6,3 '' N d", "crPaste 4,4-6,4 '' C e"}));
 }
 
 TEST_F(SrcEditPrimitivesTest, ColumnInsertIntoAnEmptyBufferHasNoLineBreakBeforeLineOne) {
