@@ -83,7 +83,9 @@ void TEditorForm::BuildActions()
         action->setObjectName(row.Name);
         action->setProperty("category", row.Category);
         action->setStatusTip(row.Hint);
-        action->setToolTip(QString::fromUtf8(row.Caption).remove('&'));
+        const QString plainCaption = QString::fromUtf8(row.Caption).remove('&');
+        action->setToolTip(plainCaption);
+        action->setIconText(plainCaption);  // a tool button keeps the caption's dots
         if (*row.Shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(row.Shortcut)));
         if (SharesItsKey(row.Name)) action->setShortcutContext(Qt::WidgetShortcut);
         action->setEnabled(row.Enabled);
@@ -192,6 +194,7 @@ namespace {
 QAction* Proxy(QWidget& bar, QAction& target, const QString& caption)
 {
     auto* proxy = new QAction(target.icon(), caption, &bar);
+    proxy->setIconText(caption);
     proxy->setStatusTip(target.statusTip());
     proxy->setEnabled(target.isEnabled());
     QObject::connect(proxy, &QAction::triggered, &target, &QAction::trigger);

@@ -80,6 +80,11 @@ TEST_F(MainWindowTest, EveryActionImageIsDrawnAndNoTwoAreAlike)
 TEST_F(MainWindowTest, TheMainAndDataToolBarsShowAPictureOnEveryButton)
 {
     ExpectOwnPictures(*form->ToolBar3);
+    std::vector<std::string> captions;
+    for (const QToolButton* button : Buttons(*form->ToolBar3)) captions.push_back(Name(button));
+    EXPECT_EQ(captions, (std::vector<std::string>{"New", "Open...", "Save", "SaveAll", "Cut", "Copy", "Paste", "Undo",
+                                                  "Options...", "Reset", "Compile", "Program", "Debug", "Resume",
+                                                  "Help"}));
     ExpectOwnPictures(*form->DataView()->ToolBar());
 }
 
