@@ -105,9 +105,7 @@ TEST_F(SrcEditWidgetPaintTest, SpecialCharactersAreShown) {
     QImage plain = Scene("special-off");
     EXPECT_FALSE(CellHasInk(plain, 2, 1, clWhite));
     EXPECT_FALSE(CellHasInk(plain, 6, 1, clWhite));
-    TSrcEditorOptions options = widget->Options();
-    options.Include(eoShowSpecialChars);
-    widget->SetOptions(options);
+    WithOption(eoShowSpecialChars, true);
     QImage shown = Scene("special-on");
     EXPECT_TRUE(CellHasInk(shown, 2, 1, clWhite));  // the space's middle dot
     bool tab = false;

@@ -52,8 +52,7 @@ TEST_F(SrcEditWidgetTypingTest, SmartTabUnderTheNextWord) {
 }
 
 TEST_F(SrcEditWidgetTypingTest, HomeAndEndToggle) {
-    TSrcEditorOptions options = widget->Options();
-    widget->SetOptions(options.Include(eoEnhanceHomeKey));
+    WithOption(eoEnhanceHomeKey, true);
     Start("    ab  ", BufferCoord(1, 1));
     std::vector<int> columns;
     for (int key : {Qt::Key_Home, Qt::Key_Home, Qt::Key_End, Qt::Key_End, Qt::Key_End}) {

@@ -51,6 +51,12 @@ public:
         }
     }
 
+    void WithOption(TSrcEditorOption Option, bool On) {
+        TSrcEditorOptions options = widget->Options();
+        On ? options.Include(Option) : options.Exclude(Option);
+        widget->SetOptions(options);
+    }
+
     // The middle of the cell at display Column and Row, in viewport pixels.
     QPoint Cell(int Column, int Row) const {
         return QPoint(widget->TextOffset() + (Column - 1) * widget->CharWidth() + widget->CharWidth() / 2,
