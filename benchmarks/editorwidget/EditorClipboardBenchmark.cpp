@@ -22,11 +22,6 @@ QString PasteText() {
     return text;
 }
 
-void PeerCursorTo(PeerEditor& Edit, int Line) {
-    QTextCursor cursor(Edit.document()->findBlockByNumber(Line - 1));
-    Edit.setTextCursor(cursor);
-}
-
 void BM_SelectAllCopy_Editor(benchmark::State& state) {
     Editor editor(1920, 1080, true);
     for (auto _ : state) {

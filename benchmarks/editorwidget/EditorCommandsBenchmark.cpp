@@ -24,9 +24,7 @@ void Press(QWidget& Target, int Key, const QString& Text = QString(),
 }
 
 void PlaceCursor(PeerEditor& Edit, int Line, int Column) {
-    QTextCursor cursor(Edit.document()->findBlockByNumber(Line - 1));
-    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, Column - 1);
-    Edit.setTextCursor(cursor);
+    PeerCursorTo(Edit, Line, Column);
     Flush();
 }
 

@@ -75,9 +75,7 @@ void BM_EditToPaint_Editor(benchmark::State& state) {
 
 void BM_EditToPaint_Peer(benchmark::State& state) {
     Peer peer(1920, 1080, true);
-    QTextCursor cursor(peer.edit.document()->findBlockByNumber(19));
-    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, 9);
-    peer.edit.setTextCursor(cursor);
+    PeerCursorTo(peer.edit, 20, 10);
     bool insert = true;
     for (auto _ : state) {
         QTextCursor at = peer.edit.textCursor();

@@ -2,6 +2,7 @@
 // The scene of the widget benchmarks: 100,000 code-like lines in the editor
 // widget and in QPlainTextEdit, offscreen, with the same highlighting.
 #include <QApplication>
+#include <QTextCursor>
 
 #include <cstdlib>
 #include <string>
@@ -51,6 +52,13 @@ inline TFont EditorFont() {
 }
 
 inline void Flush() { QCoreApplication::processEvents(); }
+
+// Puts the peer's cursor at Line and Column (both from 1).
+inline void PeerCursorTo(PeerEditor& Edit, int Line, int Column = 1) {
+    QTextCursor cursor(Edit.document()->findBlockByNumber(Line - 1));
+    cursor.movePosition(QTextCursor::Right, QTextCursor::MoveAnchor, Column - 1);
+    Edit.setTextCursor(cursor);
+}
 
 // The editor widget with the test highlighter and line numbers, shown.
 struct Editor {

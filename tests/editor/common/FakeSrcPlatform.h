@@ -179,12 +179,23 @@ public:
             edit->Lines().Add(text);
         }
     }
+    void SetLines(const std::vector<std::string>& Texts) {
+        edit->Lines().Clear();
+        for (const std::string& text : Texts) {
+            edit->Lines().Add(text);
+        }
+    }
     std::vector<std::string> AllLines() const {
         std::vector<std::string> result;
         for (int i = 0; i < edit->Lines().Count(); ++i) {
             result.push_back(edit->Lines()[i]);
         }
         return result;
+    }
+    // Selects From..To in Mode, the caret at To.
+    void Select(TSrcSelectionMode Mode, TBufferCoord From, TBufferCoord To) {
+        edit->SetSelectionMode(Mode);
+        edit->SetCaretAndSelection(To, From, To);
     }
     void WithOption(TSrcEditorOption Option, bool On) {
         TSrcEditorOptions options = edit->Options();

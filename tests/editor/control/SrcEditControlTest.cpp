@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/editor/common/FakeSrcPlatform.h"
+#include "tests/editor/common/NotifyCounter.h"
 
 namespace {
 
@@ -181,16 +182,12 @@ TEST_F(SrcEditControlTest, ClearingTheBufferResetsViewCaretAndUndo) {
 }
 
 TEST_F(SrcEditControlTest, NewUndoRecordClearsRedoAndReportsAChange) {
-    int changes = 0;
-    struct Counter {
-        int* n;
-        void Changed(TObject*) { ++*n; }
-    } counter{&changes};
-    edit->OnChange = TNotifyEvent::Of<&Counter::Changed>(&counter);
+    NotifyCounter changes;
+    edit->OnChange = changes.Event();
     edit->RedoList().AddChange(crInsert, BufferCoord(1, 1), BufferCoord(2, 1), "", smNormal);
     edit->UndoList().AddChange(crInsert, BufferCoord(1, 1), BufferCoord(2, 1), "", smNormal);
     EXPECT_FALSE(edit->RedoList().CanUndo());
-    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(changes.count, 2);
 }
 
 TEST_F(SrcEditControlTest, TabWidthIsLimitedAndReachesTheBuffer) {

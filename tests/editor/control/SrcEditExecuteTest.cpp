@@ -41,10 +41,7 @@ protected:
     void Prepare(const Row& R, TSrcSelectionMode Mode) {
         edit->SetOptions(defaults);
         edit->SetInsertMode(true);
-        edit->Lines().Clear();
-        for (const std::string& line : R.Text) {
-            edit->Lines().Add(line);
-        }
+        SetLines(R.Text);
         edit->SetSelectionMode(Mode);
         if (R.Selection) {
             edit->SetCaretAndSelection(R.Caret, R.Selection->first, R.Selection->second);

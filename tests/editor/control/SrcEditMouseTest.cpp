@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/editor/common/FakeSrcPlatform.h"
+#include "tests/editor/common/NotifyCounter.h"
 
 namespace {
 
@@ -195,23 +196,19 @@ TEST_F(SrcEditMouseTest, HoldingTheMouseBelowTheTextScrollsOnTimerTicks) {
 
 TEST_F(SrcEditMouseTest, ADoubleClickSelectsTheWordAndTheThirdClickCollapses) {
     SetLines({"int count = 10;"});
-    int dblClicks = 0;
-    struct Counter {
-        int* n;
-        void Dbl(TObject*) { ++*n; }
-    } counter{&dblClicks};
-    edit->OnDblClick = TNotifyEvent::Of<&Counter::Dbl>(&counter);
+    NotifyCounter dblClicks;
+    edit->OnDblClick = dblClicks.Event();
     DoubleClick(Px(7), Py(1));
     EXPECT_EQ(edit->SelText(), "count");
     EXPECT_EQ(edit->CaretXY(), BufferCoord(10, 1));  // the release left it at the word end
-    EXPECT_EQ(dblClicks, 1);
+    EXPECT_EQ(dblClicks.count, 1);
     EXPECT_FALSE(edit->StateFlags().Contains(sfDblClicked));
     Click(Px(7), Py(1));
     EXPECT_FALSE(edit->SelAvail());
     EXPECT_EQ(edit->CaretXY(), BufferCoord(7, 1));
     DoubleClick(5, Py(1));  // in the gutter: no word
     EXPECT_FALSE(edit->SelAvail());
-    EXPECT_EQ(dblClicks, 2);
+    EXPECT_EQ(dblClicks.count, 2);
     WithOption(eoNoSelection, true);
     DoubleClick(Px(7), Py(1));
     EXPECT_FALSE(edit->SelAvail());

@@ -17,10 +17,6 @@ protected:
         edit->Marks().Add(mark);
         return mark;
     }
-    void Select(TSrcSelectionMode Mode, TBufferCoord From, TBufferCoord To) {
-        edit->SetSelectionMode(Mode);
-        edit->SetCaretAndSelection(To, From, To);
-    }
 };
 
 TEST_F(SrcEditPrimitivesTest, NormalReplaceJoinsLinesAndMovesMarks) {

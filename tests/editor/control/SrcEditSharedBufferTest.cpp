@@ -2,21 +2,17 @@
 
 #include "editor/support/SrcImageList.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
+#include "tests/editor/common/NotifyCounter.h"
 
 namespace {
 
 // Counts the OnChange events of one control.
-struct ChangeCounter {
-    void Changed(TObject*) { ++count; }
-    int count = 0;
-};
-
 class SrcEditSharedBufferTest : public ::testing::Test, public SrcEditTestBase {
 protected:
-    std::unique_ptr<TSrcEdit> Sharer(FakeSrcWindow& Window, ChangeCounter& Counter) {
+    std::unique_ptr<TSrcEdit> Sharer(FakeSrcWindow& Window, NotifyCounter& Counter) {
         auto sharer = std::make_unique<TSrcEdit>();
         sharer->SetWindowServices(&Window);
-        sharer->OnChange = TNotifyEvent::Of<&ChangeCounter::Changed>(&Counter);
+        sharer->OnChange = Counter.Event();
         sharer->SetLinesPointer(edit.get());
         return sharer;
     }
@@ -29,12 +25,12 @@ protected:
 
     FakeSrcWindow windowB{400, 200};
     FakeSrcWindow windowC{400, 200};
-    ChangeCounter a, b, c;
+    NotifyCounter a, b, c;
 };
 
 TEST_F(SrcEditSharedBufferTest, SharersSeeOneBufferAndEveryEdit) {
     SetLines({"one", "two"});
-    edit->OnChange = TNotifyEvent::Of<&ChangeCounter::Changed>(&a);
+    edit->OnChange = a.Event();
     std::unique_ptr<TSrcEdit> sharer = Sharer(windowB, b);
     EXPECT_EQ(&sharer->Lines(), &edit->Lines());
     EXPECT_EQ(&sharer->UndoList(), &edit->UndoList());
@@ -54,7 +50,7 @@ TEST_F(SrcEditSharedBufferTest, SharersSeeOneBufferAndEveryEdit) {
 
 TEST_F(SrcEditSharedBufferTest, EndingSharesInAnotherOrderKeepsTheOthersHooked) {
     SetLines({"text"});
-    edit->OnChange = TNotifyEvent::Of<&ChangeCounter::Changed>(&a);
+    edit->OnChange = a.Event();
     std::unique_ptr<TSrcEdit> sharerB = Sharer(windowB, b);
     std::unique_ptr<TSrcEdit> sharerC = Sharer(windowC, c);
     sharerB.reset();

@@ -10,6 +10,7 @@
 #include "editor/search/SrcRegex.h"
 #include "editor/support/SrcExceptions.h"
 #include "tests/editor/common/MultiSetup.h"
+#include "tests/editor/common/NotifyCounter.h"
 #include "tests/editor/common/TestSettingsStore.h"
 
 namespace {
@@ -361,14 +362,9 @@ TEST_F(MultiHighlighterTest, RegistrySettingsRoundTrip) {
 
 namespace {
 
-struct ChangeCounter {
-    void Changed(TObject*) { ++count; }
-    int count = 0;
-};
-
 TEST_F(MultiHighlighterTest, DeletedSchemesLetGoOfTheirHighlightersAndSharedOnesStayHooked) {
-    ChangeCounter changes;
-    multi.HookAttrChangeEvent(TNotifyEvent::Of<&ChangeCounter::Changed>(&changes));
+    NotifyCounter changes;
+    multi.HookAttrChangeEvent(changes.Event());
     TScheme* shared = multi.Schemes().Add();
     shared->SetHighlighter(&lang);  // lang now serves two schemes
     multi.Schemes().Delete(1);
@@ -388,7 +384,7 @@ TEST_F(MultiHighlighterTest, DeletedSchemesLetGoOfTheirHighlightersAndSharedOnes
     inner.KeyAttri->SetForeground(clBlue);
     EXPECT_EQ(changes.count, 0);
     EXPECT_THROW(multi.Schemes().Delete(0), EListError);
-    multi.UnhookAttrChangeEvent(TNotifyEvent::Of<&ChangeCounter::Changed>(&changes));
+    multi.UnhookAttrChangeEvent(changes.Event());
 }
 
 }  // namespace

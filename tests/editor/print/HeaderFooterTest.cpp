@@ -6,17 +6,12 @@
 #include "editor/print/SrcEditPrintMargins.h"
 #include "editor/print/SrcEditPrinterInfo.h"
 #include "editor/print/SrcHeaderFooter.h"
-#include "editor/print/SrcPrintClock.h"
 #include "editor/support/SrcExceptions.h"
 #include "editor/support/SrcStream.h"
+#include "tests/editor/common/FixedPrintClock.h"
 #include "tests/editor/common/PrintRecorder.h"
 
 namespace {
-
-class FixedClock : public TSrcPrintClock {
-public:
-    TSrcPrintDateTime Now() override { return {"06/12/2026", "21:45"}; }
-};
 
 TSrcPrintFont Font(const std::string& name, int height, TFontStyles style = {}) {
     TSrcPrintFont font;
@@ -29,13 +24,11 @@ TSrcPrintFont Font(const std::string& name, int height, TFontStyles style = {}) 
 
 struct FooterBench : ::testing::Test {
     FooterBench() {
-        SetSrcPrintClock(&clock);
         info.UpdatePrinter();
         margins.InitPage(canvas, 1, info, false, false, 0);
     }
-    ~FooterBench() override { SetSrcPrintClock(nullptr); }
 
-    FixedClock clock;
+    FixedPrintClock clock;
     RecordingPrinter printer;
     TSrcEditPrinterInfo info{&printer};
     TSrcEditPrintMargins margins;

@@ -8,8 +8,8 @@
 #include "editor/highlight/SrcHighlighterAttributes.h"
 #include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/print/SrcEditPrint.h"
-#include "editor/print/SrcPrintClock.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
+#include "tests/editor/common/FixedPrintClock.h"
 #include "tests/editor/common/PrintRecorder.h"
 #include "tests/editor/common/PrintSettings.h"
 
@@ -28,22 +28,15 @@ const char* const kJava[] = {
     "}",
 };
 
-class FixedClock : public TSrcPrintClock {
-public:
-    TSrcPrintDateTime Now() override { return {"06/12/2026", "21:45"}; }
-};
-
 class PrintEngineTest : public ::testing::Test {
 protected:
     PrintEngineTest() {
-        SetSrcPrintClock(&clock);
         print.SetPrinter(&printer);
         TSrcEditPrintMargins margins;
         SetMarginsTo15(margins);
         print.SetMargins(margins);
         UseCourierAndJava(print, java);
     }
-    ~PrintEngineTest() override { SetSrcPrintClock(nullptr); }
 
     void SetText(const std::vector<std::string>& lines) { print.SetLines(StringListOf(lines)); }
     void SetJava() { SetText(std::vector<std::string>(std::begin(kJava), std::end(kJava))); }
@@ -66,7 +59,7 @@ protected:
         return rows;
     }
 
-    FixedClock clock;
+    FixedPrintClock clock;
     RecordingPrinter printer;
     TSrcJavaSrc java;
     TSrcEditPrint print;

@@ -4,7 +4,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
 using std::string_literals::operator""s;
 
 class ClipboardTest : public UndoTestBase {};

@@ -2,7 +2,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
 
 // Text, caret, selection and active mode of one state.
 struct State {
@@ -120,10 +119,7 @@ TEST_F(UndoRedoTest, BlockIndentAndUnindentRestoreTheirSelection) {
         {ecBlockUnindent, {"a  b", "c  d"}, smColumn, BufferCoord(4, 2), BufferCoord(2, 1)},
     };
     for (const Case& c : cases) {
-        edit->Lines().Clear();
-        for (const std::string& line : c.text) {
-            edit->Lines().Add(line);
-        }
+        SetLines(c.text);
         Select(c.mode, c.from, c.to);
         edit->ClearUndo();
         State before = Now();

@@ -7,6 +7,8 @@
 #include "tests/editor/common/FakeClipboard.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 
+using Lines = std::vector<std::string>;
+
 // A control with a fake clipboard, driven through its commands.
 class UndoTestBase : public ::testing::Test, public SrcEditTestBase {
 protected:
@@ -20,10 +22,6 @@ protected:
         for (char c : Text) {
             Run(ecChar, c);
         }
-    }
-    void Select(TSrcSelectionMode Mode, TBufferCoord From, TBufferCoord To) {
-        edit->SetSelectionMode(Mode);
-        edit->SetCaretAndSelection(To, From, To);
     }
     void Options(std::initializer_list<TSrcEditorOption> On, std::initializer_list<TSrcEditorOption> Off = {}) {
         for (TSrcEditorOption o : On) {

@@ -6,7 +6,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
 
 struct Step {
     TSrcEditorCommand command;
@@ -27,12 +26,6 @@ struct TrimCase {
 
 class UndoTrimTest : public UndoTestBase {
 protected:
-    void Load(const Lines& Text) {
-        edit->Lines().Clear();
-        for (const std::string& line : Text) {
-            edit->Lines().Add(line);
-        }
-    }
     void UndoAll() {
         for (int guard = 0; edit->CanUndo() && guard < 100; ++guard) {
             edit->Undo();
@@ -67,7 +60,7 @@ TEST_F(UndoTrimTest, UndoGivesBackTheBlanksTrimmedBeforeRemovedText) {
          BufferCoord(2, 1), {{ecPaste}}, {"\t\t Y", "x  C"}, "\t Y\r\nx  C\t"},
     };
     for (const TrimCase& c : cases) {
-        Load(c.text);
+        SetLines(c.text);
         Options({eoTrimTrailingSpaces}, {eoAutoIndent});
         WithOption(eoScrollPastEol, c.pastEol);
         Select(c.mode, c.from, c.to);
@@ -89,7 +82,7 @@ TEST_F(UndoTrimTest, UndoGivesBackTheBlanksTrimmedBeforeRemovedText) {
 // Text put over a line selection that the trim leaves empty, with the
 // caret back at column 1 of its own line, is undone on that line alone.
 TEST_F(UndoTrimTest, ALineReplacedByBlanksUndoesOnItsOwnLine) {
-    Load({"x", "    "});
+    SetLines({"x", "    "});
     Options({eoTrimTrailingSpaces}, {eoScrollPastEol});
     Select(smLine, BufferCoord(1, 2), BufferCoord(5, 2));
     edit->ClearUndo();
@@ -105,7 +98,7 @@ TEST_F(UndoTrimTest, ALineReplacedByBlanksUndoesOnItsOwnLine) {
 
 // A trim is part of the change that made it: one Undo takes both back.
 TEST_F(UndoTrimTest, ATrimJoinsItsChangesUndoGroup) {
-    Load({"ab\tcd", "x"});
+    SetLines({"ab\tcd", "x"});
     Options({eoTrimTrailingSpaces, eoGroupUndo});
     edit->SetCaretXY(BufferCoord(6, 1));
     edit->ClearUndo();

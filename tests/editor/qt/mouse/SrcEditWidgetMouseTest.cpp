@@ -44,12 +44,6 @@ class SrcEditWidgetMouseTest : public ::testing::Test, public WidgetScene {
 public:
     TSrcEditWidget& W() { return *widget; }
     QWidget* Port() { return widget->viewport(); }
-    void SetLines(std::initializer_list<const char*> Texts) {
-        widget->Lines().Clear();
-        for (const char* text : Texts) {
-            widget->Lines().Add(text);
-        }
-    }
     QRgb PixelAt(const QPoint& P) { return Repaint().pixel(P); }
     static bool Drop(QWidget& Target, const QPoint& At, const QMimeData& Data, Qt::KeyboardModifiers Modifiers,
                      Qt::DropAction* Action = nullptr) {

@@ -9,12 +9,6 @@ using std::string_literals::operator""s;
 
 class SrcEditWidgetClipboardTest : public ::testing::Test, public WidgetScene {
 protected:
-    void SetLines(std::initializer_list<const char*> Texts) {
-        widget->Lines().Clear();
-        for (const char* text : Texts) {
-            widget->Lines().Add(text);
-        }
-    }
     static QByteArray Block() {
         return QGuiApplication::clipboard()->mimeData()->data("application/x-srcedit-control-block");
     }

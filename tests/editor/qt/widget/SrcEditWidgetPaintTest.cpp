@@ -4,12 +4,6 @@ namespace {
 
 class SrcEditWidgetPaintTest : public ::testing::Test, public WidgetScene {
 protected:
-    void SetLines(std::initializer_list<const char*> Texts) {
-        widget->Lines().Clear();
-        for (const char* text : Texts) {
-            widget->Lines().Add(text);
-        }
-    }
     QImage Scene(const std::string& Name) {
         QImage image = Repaint();
         SavePng(image, Name);
@@ -27,20 +21,6 @@ protected:
             }
         }
         return -1;
-    }
-    // Whether the cell holds any pixel other than Background.
-    bool CellHasInk(const QImage& Image, int Column, int Row, TColor Background) const {
-        QPoint centre = Cell(Column, Row);
-        int left = centre.x() - widget->CharWidth() / 2;
-        int top = centre.y() - widget->LineHeight() / 2;
-        for (int y = top; y < top + widget->LineHeight(); ++y) {
-            for (int x = left; x < left + widget->CharWidth(); ++x) {
-                if (Image.pixel(x, y) != Rgb(Background)) {
-                    return true;
-                }
-            }
-        }
-        return false;
     }
 };
 
@@ -125,9 +105,7 @@ TEST_F(SrcEditWidgetPaintTest, SpecialCharactersAreShown) {
     QImage plain = Scene("special-off");
     EXPECT_FALSE(CellHasInk(plain, 2, 1, clWhite));
     EXPECT_FALSE(CellHasInk(plain, 6, 1, clWhite));
-    TSrcEditorOptions options = widget->Options();
-    options.Include(eoShowSpecialChars);
-    widget->SetOptions(options);
+    WithOption(eoShowSpecialChars, true);
     QImage shown = Scene("special-on");
     EXPECT_TRUE(CellHasInk(shown, 2, 1, clWhite));  // the space's middle dot
     bool tab = false;

@@ -16,11 +16,6 @@ protected:
         }
         lines.EndUpdate();
     }
-    void WithOption(TSrcEditorOption Option, bool On) {
-        TSrcEditorOptions options = widget->Options();
-        On ? options.Include(Option) : options.Exclude(Option);
-        widget->SetOptions(options);
-    }
     // Drags the vertical thumb to Pos and, with Release, lets it go.
     void DragThumb(int Pos, bool Release) {
         QScrollBar& bar = *widget->verticalScrollBar();

@@ -23,21 +23,6 @@ protected:
     }
     std::string Line(int Index) const { return widget->Lines()[Index - 1]; }
 
-    // Whether the cell shows anything other than the background.
-    bool CellInked(int Column, int Row) const {
-        QImage screen = Screen();
-        QPoint middle = Cell(Column, Row);
-        QRect cell(middle.x() - widget->CharWidth() / 2, middle.y() - widget->LineHeight() / 2, widget->CharWidth(),
-                   widget->LineHeight());
-        for (int y = cell.top(); y <= cell.bottom(); ++y) {
-            for (int x = cell.left(); x <= cell.right(); ++x) {
-                if (screen.pixel(x, y) != Rgb(clWhite)) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
 };
 
 TEST_F(SrcEditWidgetTypingTest, EnterIndentsAndTypingShowsTheCharacters) {
@@ -47,9 +32,9 @@ TEST_F(SrcEditWidgetTypingTest, EnterIndentsAndTypingShowsTheCharacters) {
     EXPECT_EQ(Line(2), "    xy");
     EXPECT_EQ(widget->CaretXY(), BufferCoord(7, 2));
     ExpectScreenIsRepaint("enter-and-type");
-    EXPECT_TRUE(CellInked(5, 2));
-    EXPECT_TRUE(CellInked(6, 2));
-    EXPECT_FALSE(CellInked(9, 2));
+    EXPECT_TRUE(CellHasInk(Screen(), 5, 2));
+    EXPECT_TRUE(CellHasInk(Screen(), 6, 2));
+    EXPECT_FALSE(CellHasInk(Screen(), 9, 2));
 }
 
 TEST_F(SrcEditWidgetTypingTest, SmartTabUnderTheNextWord) {
@@ -63,12 +48,11 @@ TEST_F(SrcEditWidgetTypingTest, SmartTabUnderTheNextWord) {
     QTest::keyClicks(widget.get(), "y");
     EXPECT_EQ(Line(2), "      y");
     ExpectScreenIsRepaint("smart-tab");
-    EXPECT_TRUE(CellInked(7, 2));
+    EXPECT_TRUE(CellHasInk(Screen(), 7, 2));
 }
 
 TEST_F(SrcEditWidgetTypingTest, HomeAndEndToggle) {
-    TSrcEditorOptions options = widget->Options();
-    widget->SetOptions(options.Include(eoEnhanceHomeKey));
+    WithOption(eoEnhanceHomeKey, true);
     Start("    ab  ", BufferCoord(1, 1));
     std::vector<int> columns;
     for (int key : {Qt::Key_Home, Qt::Key_Home, Qt::Key_End, Qt::Key_End, Qt::Key_End}) {
@@ -83,7 +67,7 @@ TEST_F(SrcEditWidgetTypingTest, CtrlBackspaceAndSelectingArrows) {
     Start("foo bar\r\nnext line", BufferCoord(8, 1));
     Key(Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(Line(1), "foo ");
-    EXPECT_FALSE(CellInked(5, 1));
+    EXPECT_FALSE(CellHasInk(Screen(), 5, 1));
     Key(Qt::Key_Home);
     Key(Qt::Key_Right, Qt::ShiftModifier);
     Key(Qt::Key_Right, Qt::ShiftModifier);

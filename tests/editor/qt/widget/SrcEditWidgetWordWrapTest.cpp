@@ -43,19 +43,6 @@ protected:
             },
             5s, std::to_string(Columns) + " columns in the window");
     }
-    bool CellHasInk(const QImage& Image, int Column, int Row) const {
-        QPoint centre = Cell(Column, Row);
-        QRect cell(centre.x() - widget->CharWidth() / 2, centre.y() - widget->LineHeight() / 2, widget->CharWidth(),
-                   widget->LineHeight());
-        for (int y = cell.top(); y <= cell.bottom(); ++y) {
-            for (int x = cell.left(); x <= cell.right(); ++x) {
-                if (Image.pixel(x, y) != Rgb(clWhite)) {
-                    return true;
-                }
-            }
-        }
-        return false;
-    }
     // Each character's ink on the cell the control maps it to, and no ink
     // after a row's last character.
     void ExpectLinePaintedAsWrapped(const std::string& Step) {

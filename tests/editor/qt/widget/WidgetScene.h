@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 #include <string>
 
@@ -42,6 +43,20 @@ public:
         return WaitUntil([&] { return widget->hasFocus(); }, 5s, "the editor to have the focus");
     }
 
+    // Replaces the widget's text with the given lines.
+    void SetLines(std::initializer_list<const char*> Texts) {
+        widget->Lines().Clear();
+        for (const char* text : Texts) {
+            widget->Lines().Add(text);
+        }
+    }
+
+    void WithOption(TSrcEditorOption Option, bool On) {
+        TSrcEditorOptions options = widget->Options();
+        On ? options.Include(Option) : options.Exclude(Option);
+        widget->SetOptions(options);
+    }
+
     // The middle of the cell at display Column and Row, in viewport pixels.
     QPoint Cell(int Column, int Row) const {
         return QPoint(widget->TextOffset() + (Column - 1) * widget->CharWidth() + widget->CharWidth() / 2,
@@ -68,6 +83,21 @@ public:
     }
 
     static QRgb Rgb(TColor Color) { return ToQColor(Color).rgb(); }
+
+    // Whether the cell at Column and Row of Image holds any pixel other than Background.
+    bool CellHasInk(const QImage& Image, int Column, int Row, TColor Background = clWhite) const {
+        QPoint centre = Cell(Column, Row);
+        int left = centre.x() - widget->CharWidth() / 2;
+        int top = centre.y() - widget->LineHeight() / 2;
+        for (int y = top; y < top + widget->LineHeight(); ++y) {
+            for (int x = left; x < left + widget->CharWidth(); ++x) {
+                if (Image.pixel(x, y) != Rgb(Background)) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
 
     // How many pixels differ between two images and where the first is.
     static std::string Differences(const QImage& A, const QImage& B) {
