@@ -173,7 +173,6 @@ protected:
     void ClearIdentity();
     void OpenPort();
     void DrainPort();
-    std::string DescribeOpenFailure();
     void CheckLoopback();
     void CheckSyncEcho();
     bool ReportPortTestError(const EError& error);

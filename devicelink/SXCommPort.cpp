@@ -28,13 +28,9 @@ void TSXComm::ClearIdentity()
 void TSXComm::OpenPort()
 {
     if (port_.Connect()) return;
-    openFailure_ = {port_.GetLastError(), DescribeOpenFailure()};
+    const int32_t error = port_.GetLastError();
+    openFailure_ = {error, DescribePortFailure(port_, error)};
     throw EError(ecIDE, 6, openFailure_.description.c_str());
-}
-
-std::string TSXComm::DescribeOpenFailure()
-{
-    return DescribePortFailure(port_, port_.GetLastError());
 }
 
 // Nothing sent on this opening yet: whatever waits is stale, and so is any

@@ -6,8 +6,8 @@
 #include <chrono>
 
 #include "benchmarks/oruvm/LinkedProgram.h"
+#include "benchmarks/oruvm/MachineAlone.h"
 #include "benchmarks/oruvm/PtyModuleRig.h"
-#include "benchmarks/oruvm/SilentEngineHost.h"
 #include "tests/support/JavaCompile.h"
 
 using namespace orusim;
@@ -24,15 +24,7 @@ void BM_InstructionsPerSecond(benchmark::State& state) {
     static const std::vector<uint8_t> image = TestProgram("Recursion");
     if (image.empty()) return state.SkipWithError("no program");
     uint64_t instructions = 0;
-    for (auto _ : state) {
-        SilentEngineHost host;
-        OruVmEngine engine;
-        engine.Attach(&host);
-        engine.Boot(image);
-        engine.Run();
-        while (engine.Running()) engine.Advance();
-        instructions += engine.Machine().Executed();
-    }
+    for (auto _ : state) instructions += RunOnMachineAlone(image);
     state.SetItemsProcessed(int64_t(instructions));
     state.counters["instructions"] = double(instructions) / double(state.iterations());
 }

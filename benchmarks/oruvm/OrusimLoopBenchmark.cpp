@@ -6,8 +6,8 @@
 #include <chrono>
 
 #include "benchmarks/oruvm/LinkedProgram.h"
+#include "benchmarks/oruvm/MachineAlone.h"
 #include "benchmarks/oruvm/PtyModuleRig.h"
-#include "benchmarks/oruvm/SilentEngineHost.h"
 #include "foundation/EError.h"
 #include "foundation/Options.h"
 #include "tests/support/JavaCompile.h"
@@ -21,14 +21,9 @@ constexpr int kEndWaitMs = 60000;
 
 // The program on the machine alone: instructions and seconds.
 std::pair<uint64_t, double> RunAlone(const std::vector<uint8_t>& image) {
-    SilentEngineHost host;
-    OruVmEngine engine;
-    engine.Attach(&host);
-    engine.Boot(image);
     const auto start = std::chrono::steady_clock::now();
-    engine.Run();
-    while (engine.Running()) engine.Advance();
-    return {engine.Machine().Executed(), Seconds(std::chrono::steady_clock::now() - start).count()};
+    const uint64_t instructions = RunOnMachineAlone(image);
+    return {instructions, Seconds(std::chrono::steady_clock::now() - start).count()};
 }
 
 // A batch run's end: the program's end message ends it.

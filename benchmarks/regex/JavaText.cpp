@@ -52,14 +52,14 @@ std::string FromJdk() {
 
 std::string FromProject() {
     std::string text;
-    std::string command = "git -C '" CORVANE_SOURCE_ROOT "' ls-files";
+    std::string command = "git -C '" CORVANE_BUILD_SOURCE_DIR "' ls-files";
     std::vector<fs::path> files;
     if (FILE* list = ::popen(command.c_str(), "r")) {
         char line[4096];
         while (std::fgets(line, sizeof line, list) != nullptr) {
             std::string name(line);
             while (!name.empty() && (name.back() == '\n' || name.back() == '\r')) name.pop_back();
-            fs::path path = fs::path(CORVANE_SOURCE_ROOT) / name;
+            fs::path path = fs::path(CORVANE_BUILD_SOURCE_DIR) / name;
             if (path.extension() == ".cpp" || path.extension() == ".h") files.push_back(path);
         }
         ::pclose(list);

@@ -1,14 +1,12 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <future>
 #include <string>
 #include <vector>

@@ -19,6 +19,13 @@ using namespace orusim;
 using Bytes = std::vector<uint8_t>;
 
 namespace {
+sockaddr_un UnixAddress(const std::string& path) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    return address;
+}
+
 // The PC's end: the port device and its modem socket.
 class PcSide {
 public:
@@ -26,10 +33,7 @@ public:
         fd_ = open(link.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
         if (fd_ < 0) return false;
         modem_ = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-        sockaddr_un address{};
-        address.sun_family = AF_UNIX;
-        std::string path = link + ".modem";
-        std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+        sockaddr_un address = UnixAddress(link + ".modem");
         if (connect(modem_, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) return false;
         return Line("DTR 0") && Line("RTS 0");
     }
@@ -43,6 +47,12 @@ public:
     ~PcSide() { Close(); }
 
     bool Line(const char* text) { return send(modem_, text, std::strlen(text), MSG_NOSIGNAL) > 0; }
+
+    // The DSR the module answers once RTS is raised: "DSR 1" through the cable's loop.
+    std::string DsrWithRts() {
+        Line("RTS 1");
+        return Dsr();
+    }
 
     std::string Dsr() {
         Line("GET");
@@ -79,9 +89,7 @@ private:
 // A socket bound at path that nobody listens on.
 int BoundSocket(const std::string& path) {
     int fd = socket(AF_UNIX, SOCK_SEQPACKET | SOCK_CLOEXEC, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+    sockaddr_un address = UnixAddress(path);
     if (bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) return fd;
     close(fd);
     return -1;
@@ -170,8 +178,7 @@ TEST_F(PtyModule, ASecondDriverIsTurnedAway) {
     PcSide second;
     second.Open(transport.LinkPath());
     EXPECT_EQ(second.Dsr(), "");
-    first.Line("RTS 1");
-    EXPECT_EQ(first.Dsr(), "DSR 1");
+    EXPECT_EQ(first.DsrWithRts(), "DSR 1");
 }
 
 TEST_F(PtyPaced, OutputKeepsToTheLineRate) {
@@ -197,8 +204,7 @@ TEST_F(PtyModule, APortClosedAndOpenedAtOnceKeepsWhatTheNewDriverSent) {
         second.Write({0x42});
     });
     EXPECT_EQ(second.Read(1), Bytes{0x42}) << "the echo of the new driver's byte";
-    second.Line("RTS 1");
-    EXPECT_EQ(second.Dsr(), "DSR 1") << "the new driver is the one served";
+    EXPECT_EQ(second.DsrWithRts(), "DSR 1") << "the new driver is the one served";
 }
 
 TEST_F(PtyModule, ASecondModuleOnALivePortRefusesAndLeavesTheFirstItsPort) {
@@ -214,8 +220,7 @@ TEST_F(PtyModule, ASecondModuleOnALivePortRefusesAndLeavesTheFirstItsPort) {
     EXPECT_EQ(std::filesystem::read_symlink(dir.File("COM7")).string(), transport.PtyPath());
     PcSide pc;
     ASSERT_TRUE(pc.Open(transport.LinkPath()));
-    pc.Line("RTS 1");
-    EXPECT_EQ(pc.Dsr(), "DSR 1");
+    EXPECT_EQ(pc.DsrWithRts(), "DSR 1");
 }
 
 TEST_F(PtyModule, StoppingRemovesOnlyTheLinkAndTheSocketStillItsOwn) {
@@ -244,6 +249,5 @@ TEST_F(PtyModule, AStaleSocketOfAModuleThatDiedIsReplaced) {
     ASSERT_TRUE(transport.Start(error)) << error;
     PcSide pc;
     ASSERT_TRUE(pc.Open(transport.LinkPath()));
-    pc.Line("RTS 1");
-    EXPECT_EQ(pc.Dsr(), "DSR 1");
+    EXPECT_EQ(pc.DsrWithRts(), "DSR 1");
 }

@@ -150,8 +150,9 @@ bool ReplyOption(const std::string& word, FaultWords& in, ReplyFault& fault, std
         in.SkipRest();
         return true;
     }
-    if (!in.Number(word == "for" || word == "code" ? 16 : 10, 0, word == "for" || word == "code" ? 255 : kMaxMs, value))
-        return false;
+    // for and code take a hex byte; the rest milliseconds or a count.
+    const bool byteValue = word == "for" || word == "code";
+    if (!in.Number(byteValue ? 16 : 10, 0, byteValue ? 255 : kMaxMs, value)) return false;
     if (word == "for") fault.forCode = static_cast<int>(value);
     else if (word == "code") fault.replaceCode = static_cast<int>(value);
     else if (word == "delay") fault.delayMs = static_cast<int>(value);
