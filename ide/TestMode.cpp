@@ -11,6 +11,7 @@
 #include "foundation/Options.h"
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
+#include "platform/FileIO.h"
 #include "linker/ORULinker.h"
 
 FILE* TestLogFile = nullptr;
@@ -28,17 +29,11 @@ TestLogTarget* testLogTarget = nullptr;
 ssize_t WriteTestLog(void* cookie, const char* data, size_t size)
 {
     auto* target = static_cast<TestLogTarget*>(cookie);
-    size_t done = 0;
-    while (done < size) {
-        ssize_t written = ::write(target->fd, data + done, size - done);
-        if (written < 0 && errno == EINTR) continue;
-        if (written <= 0) {
-            if (!target->error) target->error = written < 0 ? errno : EIO;
-            return done ? static_cast<ssize_t>(done) : -1;
-        }
-        done += static_cast<size_t>(written);
-    }
-    return static_cast<ssize_t>(done);
+    int error = 0;
+    const size_t done = WriteAllBytes(target->fd, data, size, error);
+    if (done == size) return static_cast<ssize_t>(done);
+    if (!target->error) target->error = error;
+    return done ? static_cast<ssize_t>(done) : -1;
 }
 
 int CloseTestLogTarget(void* cookie)

@@ -14,21 +14,21 @@
 
 namespace {
 QString Q(const std::string& s) { return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size())); }
+}  // namespace
 
-// Writes all bytes to fd, following short writes until the system names its
-// reason; 0 or that errno.
-int WriteAll(int fd, const std::string& bytes) {
+size_t WriteAllBytes(int fd, const char* data, size_t count, int& error) {
     size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    while (done < count) {
+        ssize_t n = ::write(fd, data + done, count - done);
         if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return n < 0 ? errno : EIO;
+        if (n <= 0) {
+            error = n < 0 ? errno : EIO;
+            break;
+        }
         done += size_t(n);
     }
-    return 0;
+    return done;
 }
-
-}  // namespace
 
 // Through the descriptor: the file object's own writes turn a full disk or
 // a file-size limit into "Unknown error" or a file cut short.
@@ -36,7 +36,8 @@ void WriteFileAtomically(const std::string& path, const std::string& bytes) {
     QSaveFile file(Q(path));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         throw EFileError(path, file.errorString().toStdString());
-    if (int error = WriteAll(file.handle(), bytes)) {
+    int error = 0;
+    if (WriteAllBytes(file.handle(), bytes.data(), bytes.size(), error) < bytes.size()) {
         file.cancelWriting();
         throw EFileError(path, std::strerror(error));
     }

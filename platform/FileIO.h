@@ -2,6 +2,10 @@
 #include <cstddef>
 #include <string>
 
+// Writes `count` bytes to fd, following short writes; returns how many were
+// written and sets `error` (errno, or EIO for a write of nothing) when not all.
+size_t WriteAllBytes(int fd, const char* data, size_t count, int& error);
+
 // Replaces the file with `bytes` in one step (a temporary file renamed over
 // it); the old file stays intact on failure. Raises EFileError.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
