@@ -23,6 +23,7 @@
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/EventOrder.h"
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -72,13 +73,7 @@ protected:
         page.SetSelText(text);
         page.SetModified(true);
     }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
     bool HasLine(const std::string& fragment) const
     {
         for (const std::string& line : Lines())

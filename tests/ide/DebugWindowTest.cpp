@@ -21,6 +21,7 @@
 #include "tests/ide/BuildSettings.h"
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -84,13 +85,7 @@ protected:
         const int y = (page->LineToRow(line) - page->TopLine()) * page->LineHeight() + page->LineHeight() / 2;
         QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, QPoint(5, y));
     }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
     // Compiles, downloads and starts the session; the module stands at the start.
     ::testing::AssertionResult StartDebugging()
     {

@@ -17,6 +17,7 @@
 #include "ide/TestMode.h"
 #include "ide/ZARNTabControl.h"
 #include "tests/ide/FakeDialogs.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/TempDir.h"
 
@@ -40,13 +41,7 @@ protected:
         GlobalOptions = tOptions();
     }
 
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
 
     std::vector<std::string> Tabs() const
     {

@@ -18,6 +18,7 @@
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/EventOrder.h"
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -49,13 +50,7 @@ protected:
         form.reset();
         ResetSettings();
     }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
     ::testing::AssertionResult TerminalShows(const std::string& text)
     {
         return WaitUntil([&] { return form->TerminalText().find(text) != std::string::npos; }, 20s,
