@@ -30,9 +30,7 @@ protected:
         TestApp();
         form = std::make_unique<TEditorForm>();
         form->SetErrorBox([this](const std::string& text) { boxes.push_back(text); });
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        dialogs = InstallFakeDialogs(*form);
     }
     void TearDown() override
     {

@@ -43,9 +43,7 @@ TEST(IdentifyPermissionAsNobody, DISABLED_IdentifyAndTestConnectionShowIde6)
     GlobalOptions.NumValidPorts = 1;
     GlobalOptions.ValidPort[0] = 3;
     TEditorForm form;
-    auto owned = std::make_unique<FakeDialogs>();
-    FakeDialogs& dialogs = *owned;
-    form.SetDialogs(std::move(owned));
+    FakeDialogs& dialogs = *InstallFakeDialogs(form);
     TempDir work("corvane-nobody");
     form.OpenSourceFile(
         WriteSource(work.Path(), "Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java")));

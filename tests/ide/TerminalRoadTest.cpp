@@ -37,9 +37,7 @@ protected:
         TestApp();
         UseBuildSettings(3);
         form = std::make_unique<TEditorForm>();
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        dialogs = InstallFakeDialogs(*form);
         auto terminalDialogs = std::make_unique<ScriptedDialogs>();
         terminalBoxes = terminalDialogs.get();
         form->MessageForm().SetDialogs(std::move(terminalDialogs));
