@@ -23,7 +23,7 @@
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/EventOrder.h"
 #include "tests/ide/IdeProcess.h"
-#include "tests/ide/MessageLinesOf.h"
+#include "tests/ide/ModuleWindowFixture.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -34,22 +34,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class BuildCommands : public ::testing::Test {
+class BuildCommands : public ModuleWindowFixture {
 protected:
     void SetUp() override
     {
-        TestApp();
-        UseBuildSettings(3);
-        form = std::make_unique<TEditorForm>();
-        dialogs = InstallFakeDialogs(*form);
+        ModuleWindowFixture::SetUp();
         form->show();
         QObject::connect(form->ProgressForm().ProgressText, &QLineEdit::textChanged,
                          [this](const QString& text) { progressTexts.push_back(text.toStdString()); });
-    }
-    void TearDown() override
-    {
-        form.reset();
-        ResetSettings();
     }
 
     // A copy of the example, open in the window.
@@ -73,7 +65,6 @@ protected:
         page.SetSelText(text);
         page.SetModified(true);
     }
-    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
     bool HasLine(const std::string& fragment) const
     {
         for (const std::string& line : Lines())
@@ -109,11 +100,6 @@ protected:
         return WaitUntil([&] { return module.HasEvent(text); }, deadline, "the module's event " + text);
     }
 
-    IdeWorld world;
-    ScopedEnv ports{"CORVANE_PORT_DIR", world.Ports()};
-    TempDir work{"corvane-build"};
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
     std::vector<std::string> progressTexts;
 };
 

@@ -21,7 +21,7 @@
 #include "tests/ide/BuildSettings.h"
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/IdeProcess.h"
-#include "tests/ide/MessageLinesOf.h"
+#include "tests/ide/ModuleWindowFixture.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -38,19 +38,11 @@ QColor Colour(TColor bgr)
     return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
 }
 
-class DebugWindow : public ::testing::Test {
+class DebugWindow : public ModuleWindowFixture {
 protected:
-    void TearDown() override
-    {
-        form.reset();
-        ResetSettings();
-    }
     void SetUp() override
     {
-        TestApp();
-        UseBuildSettings(3);
-        form = std::make_unique<TEditorForm>();
-        dialogs = InstallFakeDialogs(*form);
+        ModuleWindowFixture::SetUp();
         ASSERT_TRUE(ShowExposed(*form));
         form->OpenSourceFile(
             WriteSource(work.Path(), "Stepping.java", TempDir::ReadFile(SourceDir() + "/examples/Stepping.java")));
@@ -85,7 +77,6 @@ protected:
         const int y = (page->LineToRow(line) - page->TopLine()) * page->LineHeight() + page->LineHeight() / 2;
         QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, QPoint(5, y));
     }
-    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
     // Compiles, downloads and starts the session; the module stands at the start.
     ::testing::AssertionResult StartDebugging()
     {
@@ -101,11 +92,6 @@ protected:
                          20s, "the module to stop on line " + std::to_string(line));
     }
 
-    IdeWorld world;
-    ScopedEnv ports{"CORVANE_PORT_DIR", world.Ports()};
-    TempDir work{"corvane-debug"};
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
     CZARNSource* page = nullptr;
 };
 

@@ -18,7 +18,7 @@
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/EventOrder.h"
 #include "tests/ide/IdeProcess.h"
-#include "tests/ide/MessageLinesOf.h"
+#include "tests/ide/ModuleWindowFixture.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -30,36 +30,22 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class TerminalRoad : public ::testing::Test {
+class TerminalRoad : public ModuleWindowFixture {
 protected:
     void SetUp() override
     {
-        TestApp();
-        UseBuildSettings(3);
-        form = std::make_unique<TEditorForm>();
-        dialogs = InstallFakeDialogs(*form);
+        ModuleWindowFixture::SetUp();
         auto terminalDialogs = std::make_unique<ScriptedDialogs>();
         terminalBoxes = terminalDialogs.get();
         form->MessageForm().SetDialogs(std::move(terminalDialogs));
         form->show();
     }
-    void TearDown() override
-    {
-        form.reset();
-        ResetSettings();
-    }
-    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
     ::testing::AssertionResult TerminalShows(const std::string& text)
     {
         return WaitUntil([&] { return form->TerminalText().find(text) != std::string::npos; }, 20s,
                          "the terminal to show " + text);
     }
 
-    IdeWorld world;
-    ScopedEnv ports{"CORVANE_PORT_DIR", world.Ports()};
-    TempDir work{"corvane-terminal"};
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
     ScriptedDialogs* terminalBoxes = nullptr;
 };
 
