@@ -47,9 +47,7 @@ protected:
     // A copy of the example, open in the window.
     CZARNSource& OpenHello()
     {
-        const std::string path = WriteSource(work.Path(), "Hello.java",
-                                             TempDir::ReadFile(SourceDir() + "/examples/Hello.java"));
-        form->OpenSourceFile(path);
+        form->OpenSourceFile(CopyExample("Hello.java"));
         return *form->CurrentEditor();
     }
     CZARNSource& OpenSource(const std::string& name, const std::string& text)

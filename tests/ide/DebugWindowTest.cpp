@@ -44,9 +44,8 @@ protected:
     {
         ModuleWindowFixture::SetUp();
         ASSERT_TRUE(ShowExposed(*form));
-        form->OpenSourceFile(
-            WriteSource(work.Path(), "Stepping.java", TempDir::ReadFile(SourceDir() + "/examples/Stepping.java")));
-        WriteSource(work.Path(), "Counter.java", TempDir::ReadFile(SourceDir() + "/examples/Counter.java"));
+        form->OpenSourceFile(CopyExample("Stepping.java"));
+        CopyExample("Counter.java");
         page = form->CurrentEditor();
     }
 

@@ -11,6 +11,7 @@
 #include "tests/ide/IdeProcess.h"
 #include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
+#include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
@@ -31,6 +32,11 @@ protected:
         ResetSettings();
     }
     std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
+    // A copy of examples/<name> in the working folder; its path.
+    std::string CopyExample(const std::string& name)
+    {
+        return WriteSource(work.Path(), name, TempDir::ReadFile(SourceDir() + "/examples/" + name));
+    }
 
     IdeWorld world;
     ScopedEnv ports{"CORVANE_PORT_DIR", world.Ports()};

@@ -55,8 +55,7 @@ TEST_F(TerminalRoad, EchoAnswersKeysAFileAndEndsOnQ)
 {
     ModuleSimulator module(world, 3);
     ASSERT_TRUE(module.Ready());
-    const std::string source =
-        WriteSource(work.Path(), "Echo.java", TempDir::ReadFile(SourceDir() + "/examples/Echo.java"));
+    const std::string source = CopyExample("Echo.java");
     form->OpenSourceFile(source);
     form->ProgramExecute();
     ASSERT_TRUE(WaitUntil([&] { return form->Worker == nullptr; }, 60s, "the link worker to end"));
