@@ -7,9 +7,9 @@
 #include <QApplication>
 #include <QTabWidget>
 #include <QTreeWidget>
-#include <cstdlib>
 #include <fstream>
 
+#include "benchmarks/common/OffscreenApplication.h"
 #include "benchmarks/debugger/BenchSession.h"
 #include "debugger/qt/DataViewForm.h"
 #include "devicelink/Clock.h"
@@ -25,17 +25,7 @@
 
 namespace {
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench_debugger";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+QApplication& App() { return OffscreenApplication("bench_debugger"); }
 
 int MarkedLine(const std::string& file, const std::string& marker)
 {

@@ -11,10 +11,10 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <cstdlib>
 #include <fstream>
 #include <string>
 
+#include "benchmarks/common/OffscreenApplication.h"
 #include "ide/EditorForm.h"
 #include "ide/SearchForm.h"
 #include "ide/ZARNSource.h"
@@ -24,17 +24,7 @@ namespace {
 constexpr int kLines = 100000;
 constexpr int kEvery = 10;  // one occurrence on every tenth line
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench_findreplace";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+QApplication& App() { return OffscreenApplication("bench_findreplace"); }
 
 std::string PageText()
 {

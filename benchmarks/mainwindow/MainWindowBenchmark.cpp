@@ -8,11 +8,11 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <string>
 
+#include "benchmarks/common/OffscreenApplication.h"
 #include "benchmarks/editorwidget/PeerEditor.h"
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
@@ -21,17 +21,7 @@ namespace {
 
 constexpr int kLines = 100000;
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench_mainwindow";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+QApplication& App() { return OffscreenApplication("bench_mainwindow"); }
 
 QTemporaryDir& Folder()
 {

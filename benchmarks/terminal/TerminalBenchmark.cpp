@@ -6,26 +6,16 @@
 #include <QApplication>
 #include <QPlainTextEdit>
 
-#include <cstdlib>
 #include <string>
 
+#include "benchmarks/common/OffscreenApplication.h"
 #include "ide/terminal/MessageForm.h"
 
 namespace {
 
 constexpr int kLinesPerChunk = 100;
 
-QApplication& App()
-{
-    static int argc = 1;
-    static char name[] = "bench_terminal";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = [] {
-        setenv("QT_QPA_PLATFORM", "offscreen", 0);
-        return new QApplication(argc, argv);
-    }();
-    return *app;
-}
+QApplication& App() { return OffscreenApplication("bench_terminal"); }
 
 // Lines of 58 characters and CR LF.
 std::string Chunk()

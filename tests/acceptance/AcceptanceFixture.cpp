@@ -25,6 +25,7 @@
 #include "ide/terminal/MessageForm.h"
 #include "tests/acceptance/Screenshots.h"
 #include "tests/ide/BuildSettings.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/gui/GuiTestApplication.h"
@@ -292,13 +293,7 @@ void AcceptanceTest::DoubleClickMessage(int row)
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, at);
 }
 
-std::vector<std::string> AcceptanceTest::MessageLines() const
-{
-    std::vector<std::string> lines;
-    for (int i = 0; i < Form().StatusList->count(); ++i)
-        lines.push_back(Form().StatusList->item(i)->text().toStdString());
-    return lines;
-}
+std::vector<std::string> AcceptanceTest::MessageLines() const { return MessageLinesOf(Form()); }
 
 std::string AcceptanceTest::Caption() const
 {

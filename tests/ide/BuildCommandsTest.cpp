@@ -23,6 +23,7 @@
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/EventOrder.h"
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/ModuleWindowFixture.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -33,30 +34,20 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class BuildCommands : public ::testing::Test {
+class BuildCommands : public ModuleWindowFixture {
 protected:
     void SetUp() override
     {
-        TestApp();
-        UseBuildSettings(3);
-        form = std::make_unique<TEditorForm>();
-        dialogs = InstallFakeDialogs(*form);
+        ModuleWindowFixture::SetUp();
         form->show();
         QObject::connect(form->ProgressForm().ProgressText, &QLineEdit::textChanged,
                          [this](const QString& text) { progressTexts.push_back(text.toStdString()); });
-    }
-    void TearDown() override
-    {
-        form.reset();
-        ResetSettings();
     }
 
     // A copy of the example, open in the window.
     CZARNSource& OpenHello()
     {
-        const std::string path = WriteSource(work.Path(), "Hello.java",
-                                             TempDir::ReadFile(SourceDir() + "/examples/Hello.java"));
-        form->OpenSourceFile(path);
+        form->OpenSourceFile(CopyExample("Hello.java"));
         return *form->CurrentEditor();
     }
     CZARNSource& OpenSource(const std::string& name, const std::string& text)
@@ -71,13 +62,6 @@ protected:
         page.SetCaretXY(BufferCoord(29, 4));
         page.SetSelText(text);
         page.SetModified(true);
-    }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
     }
     bool HasLine(const std::string& fragment) const
     {
@@ -114,11 +98,6 @@ protected:
         return WaitUntil([&] { return module.HasEvent(text); }, deadline, "the module's event " + text);
     }
 
-    IdeWorld world;
-    ScopedEnv ports{"CORVANE_PORT_DIR", world.Ports()};
-    TempDir work{"corvane-build"};
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
     std::vector<std::string> progressTexts;
 };
 

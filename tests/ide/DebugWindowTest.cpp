@@ -21,6 +21,7 @@
 #include "tests/ide/BuildSettings.h"
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/ModuleWindowFixture.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -37,23 +38,14 @@ QColor Colour(TColor bgr)
     return QColor(bgr & 0xff, (bgr >> 8) & 0xff, (bgr >> 16) & 0xff);
 }
 
-class DebugWindow : public ::testing::Test {
+class DebugWindow : public ModuleWindowFixture {
 protected:
-    void TearDown() override
-    {
-        form.reset();
-        ResetSettings();
-    }
     void SetUp() override
     {
-        TestApp();
-        UseBuildSettings(3);
-        form = std::make_unique<TEditorForm>();
-        dialogs = InstallFakeDialogs(*form);
+        ModuleWindowFixture::SetUp();
         ASSERT_TRUE(ShowExposed(*form));
-        form->OpenSourceFile(
-            WriteSource(work.Path(), "Stepping.java", TempDir::ReadFile(SourceDir() + "/examples/Stepping.java")));
-        WriteSource(work.Path(), "Counter.java", TempDir::ReadFile(SourceDir() + "/examples/Counter.java"));
+        form->OpenSourceFile(CopyExample("Stepping.java"));
+        CopyExample("Counter.java");
         page = form->CurrentEditor();
     }
 
@@ -84,13 +76,6 @@ protected:
         const int y = (page->LineToRow(line) - page->TopLine()) * page->LineHeight() + page->LineHeight() / 2;
         QTest::mouseClick(page->viewport(), Qt::LeftButton, {}, QPoint(5, y));
     }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
-    }
     // Compiles, downloads and starts the session; the module stands at the start.
     ::testing::AssertionResult StartDebugging()
     {
@@ -106,11 +91,6 @@ protected:
                          20s, "the module to stop on line " + std::to_string(line));
     }
 
-    IdeWorld world;
-    ScopedEnv ports{"CORVANE_PORT_DIR", world.Ports()};
-    TempDir work{"corvane-debug"};
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
     CZARNSource* page = nullptr;
 };
 

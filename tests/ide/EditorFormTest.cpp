@@ -17,6 +17,7 @@
 #include "ide/TestMode.h"
 #include "ide/ZARNTabControl.h"
 #include "tests/ide/FakeDialogs.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/TempDir.h"
 
@@ -29,9 +30,7 @@ protected:
         TestApp();
         form = std::make_unique<TEditorForm>();
         form->SetErrorBox([this](const std::string& text) { boxes.push_back(text); });
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        dialogs = InstallFakeDialogs(*form);
     }
     void TearDown() override
     {
@@ -40,13 +39,7 @@ protected:
         GlobalOptions = tOptions();
     }
 
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
 
     std::vector<std::string> Tabs() const
     {

@@ -46,6 +46,7 @@ public:
     ProcessResult Finish(int ms = 30000);
     void Kill();
     const std::string& Err() const { return err_; }
+    qint64 Pid() const { return process_->processId(); }
 
 private:
     void Collect();

@@ -16,6 +16,7 @@
 #include "tests/ide/BuildSettings.h"
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
@@ -42,17 +43,11 @@ TEST(IdentifyPermissionAsNobody, DISABLED_IdentifyAndTestConnectionShowIde6)
     GlobalOptions.NumValidPorts = 1;
     GlobalOptions.ValidPort[0] = 3;
     TEditorForm form;
-    auto owned = std::make_unique<FakeDialogs>();
-    FakeDialogs& dialogs = *owned;
-    form.SetDialogs(std::move(owned));
+    FakeDialogs& dialogs = *InstallFakeDialogs(form);
     TempDir work("corvane-nobody");
     form.OpenSourceFile(
         WriteSource(work.Path(), "Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java")));
-    auto lines = [&] {
-        std::vector<std::string> all;
-        for (int i = 0; i < form.StatusList->count(); ++i) all.push_back(form.StatusList->item(i)->text().toStdString());
-        return all;
-    };
+    auto lines = [&] { return MessageLinesOf(form); };
     const std::string refused = "[ Error IDE-0006] Could not open the serial port: COM3 (" +
                                 std::string(std::getenv("CORVANE_PORT_DIR")) + "/COM3: Permission denied).";
 

@@ -18,6 +18,7 @@
 #include "tests/ide/FakeDialogs.h"
 #include "tests/ide/EventOrder.h"
 #include "tests/ide/IdeProcess.h"
+#include "tests/ide/ModuleWindowFixture.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
@@ -29,32 +30,15 @@ using namespace std::chrono_literals;
 
 namespace {
 
-class TerminalRoad : public ::testing::Test {
+class TerminalRoad : public ModuleWindowFixture {
 protected:
     void SetUp() override
     {
-        TestApp();
-        UseBuildSettings(3);
-        form = std::make_unique<TEditorForm>();
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        ModuleWindowFixture::SetUp();
         auto terminalDialogs = std::make_unique<ScriptedDialogs>();
         terminalBoxes = terminalDialogs.get();
         form->MessageForm().SetDialogs(std::move(terminalDialogs));
         form->show();
-    }
-    void TearDown() override
-    {
-        form.reset();
-        ResetSettings();
-    }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
     }
     ::testing::AssertionResult TerminalShows(const std::string& text)
     {
@@ -62,11 +46,6 @@ protected:
                          "the terminal to show " + text);
     }
 
-    IdeWorld world;
-    ScopedEnv ports{"CORVANE_PORT_DIR", world.Ports()};
-    TempDir work{"corvane-terminal"};
-    std::unique_ptr<TEditorForm> form;
-    FakeDialogs* dialogs = nullptr;
     ScriptedDialogs* terminalBoxes = nullptr;
 };
 
@@ -76,8 +55,7 @@ TEST_F(TerminalRoad, EchoAnswersKeysAFileAndEndsOnQ)
 {
     ModuleSimulator module(world, 3);
     ASSERT_TRUE(module.Ready());
-    const std::string source =
-        WriteSource(work.Path(), "Echo.java", TempDir::ReadFile(SourceDir() + "/examples/Echo.java"));
+    const std::string source = CopyExample("Echo.java");
     form->OpenSourceFile(source);
     form->ProgramExecute();
     ASSERT_TRUE(WaitUntil([&] { return form->Worker == nullptr; }, 60s, "the link worker to end"));

@@ -46,12 +46,6 @@ protected:
         }
         return port.sent;
     }
-    static std::string Slurp(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), {}};
-    }
-
     TempDir dir;
     RecordingPort port;
     VirtualClock clock;
@@ -92,7 +86,7 @@ TEST_F(MessageFormTest, DisabledShowsAndLogsNothing)
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(View(), std::vector<std::string>{""});
     form.ToolButton6->trigger();
-    EXPECT_EQ(Slurp(log), "");
+    EXPECT_EQ(TempDir::ReadFile(log), "");
 }
 
 TEST_F(MessageFormTest, FirstKeySendsNoInputOnceThenKeysAreQueued)
@@ -213,8 +207,8 @@ TEST_F(MessageFormTest, LogAndSaveDisplayHoldTheirBytes)
     form.AddText("f\n");
     form.ToolButton5->trigger();
     form.ToolButton6->trigger();
-    EXPECT_EQ(Slurp(log), "ab\r\ncdXef\r\n");
-    EXPECT_EQ(Slurp(shot), "ef\r\n\r\n");
+    EXPECT_EQ(TempDir::ReadFile(log), "ab\r\ncdXef\r\n");
+    EXPECT_EQ(TempDir::ReadFile(shot), "ef\r\n\r\n");
     EXPECT_TRUE(dialogs->boxes.empty());
 }
 

@@ -41,17 +41,15 @@ TEST(FindAndReplaceShown, ReplaceAllAndCtrlSPutEveryReplacementIntoTheFile)
     IdeProcess ide(world, {file});
     ASSERT_TRUE(ide.Started());
 
-    const QString window = QString::fromStdString(VisibleWindowId("Corvane Torve IDE", 30000));
+    const QString window = FocusedWindow("Corvane Torve IDE", 30000);
     ASSERT_FALSE(window.isEmpty()) << "the IDE's window did not appear\n" << ide.Err();
-    XDoTool({"windowfocus", "--sync", window});
     XDoTool({"key", "--clearmodifiers", "ctrl+f"});
-    const QString dialog = QString::fromStdString(VisibleWindowId("Find and Replace", 10000));
+    const QString dialog = FocusedWindow("Find and Replace", 10000);
     ASSERT_FALSE(dialog.isEmpty()) << "Ctrl+F showed no Find and Replace window\n" << ide.Err();
 
     // The dialog opens with the focus in "Text to Find:"; Tab leads to
     // "Replace With:", and backwards from the first field the buttons come
     // last to first: Close, then Replace All.
-    XDoTool({"windowfocus", "--sync", dialog});
     XDoTool({"type", "--delay", "20", "total"});
     XDoTool({"key", "--delay", "20", "Tab"});
     XDoTool({"type", "--delay", "20", "grandTotal"});

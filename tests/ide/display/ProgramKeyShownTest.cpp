@@ -23,9 +23,7 @@ TEST(ProgramKeyShown, CtrlRRunsTheOpenSourceOnTheModule)
         WriteSource(world.Work(), "Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java"));
     IdeProcess ide(world, {hello});
     ASSERT_TRUE(ide.Started());
-    const std::string window = VisibleWindowId("Corvane Torve IDE", 30000);
-    ASSERT_FALSE(window.empty()) << ide.Err();
-    XDoTool({"windowfocus", "--sync", QString::fromStdString(window)});
+    ASSERT_FALSE(FocusedWindow("Corvane Torve IDE", 30000).isEmpty()) << ide.Err();
     XDoTool({"key", "--clearmodifiers", "ctrl+r"});
     EXPECT_TRUE(module.WaitForEvent("\"text\":\"Hello, world!\"", 90000)) << module.Events() << ide.Err();
 }

@@ -28,17 +28,13 @@ TEST(TerminalKeysShown, KeyTypedIntoTheTerminalIsEchoedByTheModule)
         WriteSource(world.Work(), "Echo.java", TempDir::ReadFile(SourceDir() + "/examples/Echo.java"));
     IdeProcess ide(world, {echo});
     ASSERT_TRUE(ide.Started());
-    const std::string main = VisibleWindowId("Corvane Torve IDE", 30000);
-    ASSERT_FALSE(main.empty()) << ide.Err();
-    XDoTool({"windowfocus", "--sync", QString::fromStdString(main)});
+    ASSERT_FALSE(FocusedWindow("Corvane Torve IDE", 30000).isEmpty()) << ide.Err();
     XDoTool({"key", "--clearmodifiers", "ctrl+r"});
     ASSERT_TRUE(module.WaitForEvent("Type something, q to quit.", 90000)) << module.Events() << ide.Err();
 
     // The text showed the terminal window; its key field is at the bottom left.
-    const std::string terminal = VisibleWindowId("Corvane Terminal", 20000);
-    ASSERT_FALSE(terminal.empty()) << ide.Err();
-    const QString id = QString::fromStdString(terminal);
-    XDoTool({"windowfocus", "--sync", id});
+    const QString id = FocusedWindow("Corvane Terminal", 20000);
+    ASSERT_FALSE(id.isEmpty()) << ide.Err();
     const int height = 277;
     XDoTool({"mousemove", "--window", id, "16", QString::number(height - 14), "click", "1"});
     XDoTool({"key", "--clearmodifiers", "k"});

@@ -1,13 +1,12 @@
 // The built IDE on the X server: a user types a line into the file it was
 // started with and saves it with Ctrl+S.
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
 #include <QProcess>
 #include <QStandardPaths>
 
 #include "editor/control/SrcEdit.h"
-#include "tests/support/JavaCompile.h"
+#include "tests/ide/IdeProcess.h"
 #include "tests/support/TempDir.h"
 #include "tests/support/gui/WaitUntil.h"
 
@@ -40,24 +39,15 @@ TEST(IdeOnScreen, ALineTypedAndSavedWithCtrlSIsInTheFile)
         GTEST_SKIP() << "the editor control takes no keyboard input yet";
     } else {
         if (QStandardPaths::findExecutable("xdotool").isEmpty()) GTEST_SKIP() << "xdotool is not installed";
-        TempDir world("corvane-ide-screen");
-        for (const char* dir : {"config", "runtime", "ports"}) TempDir::MakeDirs(world.File(dir));
-        ::chmod(world.File("runtime").c_str(), 0700);
-        const std::string file = world.File("T.java");
+        IdeWorld world;
+        world.Platform = "xcb";
+        const std::string file = world.Work() + "/T.java";
         TempDir::WriteFile(file, "class T {}\n");
-
-        QProcess ide;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("XDG_CONFIG_HOME", QString::fromStdString(world.File("config")));
-        env.insert("XDG_RUNTIME_DIR", QString::fromStdString(world.File("runtime")));
-        env.insert("CORVANE_PORT_DIR", QString::fromStdString(world.File("ports")));
-        env.insert("QT_QPA_PLATFORM", "xcb");
-        ide.setProcessEnvironment(env);
-        ide.start(QString::fromStdString(ProgramDir() + "/corvane-ide"), {QString::fromStdString(file)});
-        ASSERT_TRUE(ide.waitForStarted(10000));
+        IdeProcess ide(world, {file});
+        ASSERT_TRUE(ide.Started());
 
         std::string windows;
-        ASSERT_TRUE(XDoTool({"search", "--sync", "--onlyvisible", "--pid", QString::number(ide.processId()), "--name",
+        ASSERT_TRUE(XDoTool({"search", "--sync", "--onlyvisible", "--pid", QString::number(ide.Pid()), "--name",
                              "Corvane"},
                             &windows))
             << "the IDE's window did not appear";
@@ -70,7 +60,5 @@ TEST(IdeOnScreen, ALineTypedAndSavedWithCtrlSIsInTheFile)
         EXPECT_TRUE(WaitUntil([&] { return TempDir::ReadFile(file).find("int x;") != std::string::npos; }, 10s,
                               "the typed line in the saved file"))
             << TempDir::ReadFile(file);
-        ide.kill();
-        ide.waitForFinished(5000);
     }
 }

@@ -25,3 +25,12 @@ inline std::string VisibleWindowId(const QString& name, int ms)
     }
     return {};
 }
+
+// Waits up to `ms` for the visible window named `name` and focuses it; its
+// id, "" when it did not show.
+inline QString FocusedWindow(const QString& name, int ms)
+{
+    const QString id = QString::fromStdString(VisibleWindowId(name, ms));
+    if (!id.isEmpty()) XDoTool({"windowfocus", "--sync", id});
+    return id;
+}

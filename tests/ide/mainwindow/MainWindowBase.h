@@ -17,9 +17,7 @@ protected:
     {
         settings = std::make_unique<SettingsScope>(dir.File("settings.conf"));
         form = std::make_unique<TEditorForm>();
-        auto owned = std::make_unique<FakeDialogs>();
-        dialogs = owned.get();
-        form->SetDialogs(std::move(owned));
+        dialogs = InstallFakeDialogs(*form);
     }
     void TearDown() override
     {

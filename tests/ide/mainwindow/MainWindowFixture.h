@@ -9,6 +9,7 @@
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/mainwindow/MainWindowBase.h"
 
 // The main window with its pages' helpers.
@@ -34,13 +35,7 @@ protected:
             tabs.push_back(form->EditorTab->TabText(i).toStdString());
         return tabs;
     }
-    std::vector<std::string> Lines() const
-    {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
-    }
+    std::vector<std::string> Lines() const { return MessageLinesOf(*form); }
     bool Enabled(const char* action) const
     {
         form->ActionList1Update();

@@ -21,6 +21,7 @@
 #include "ide/OptionsDialogs.h"
 #include "ide/OptionsForm.h"
 #include "ide/ZARNTabControl.h"
+#include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/mainwindow/MainWindowBase.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
@@ -97,10 +98,7 @@ protected:
     {
         EXPECT_TRUE(WaitUntil([&] { return form->StatusList->count() >= count; }, 5s, "message lines"));
         QCoreApplication::processEvents();
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->StatusList->count(); ++i)
-            lines.push_back(form->StatusList->item(i)->text().toStdString());
-        return lines;
+        return MessageLinesOf(*form);
     }
 
     FakeOptionsDialogs* options = nullptr;
