@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QTreeWidget>
 #include <QWindow>
+#include <filesystem>
 #include <iostream>
 
 #include "debugger/qt/DataViewForm.h"
@@ -28,7 +29,9 @@
 #include "tests/ide/MessageLinesOf.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/gui/Artifacts.h"
 #include "tests/support/gui/GuiTestApplication.h"
+#include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
 
 // The GUI test main makes the IDE's application object.
@@ -82,7 +85,10 @@ AcceptanceTest::~AcceptanceTest() = default;
 
 void AcceptanceTest::SetUp()
 {
-    ClearAcceptanceArtifacts();
+    // The pictures of both acceptance programs go to artifacts/acceptance/.
+    SetArtifactGroup("acceptance");
+    std::error_code ignored;
+    std::filesystem::remove_all(ArtifactFolder(), ignored);
     Step("start-up");
     guard_ = std::make_unique<HangGuard>(RunLimit, board_, [this] { RefreshBoard(); });
     module_ = std::make_unique<ModuleSimulator>(world_, 3, std::vector<std::string>{"--paced"});
@@ -140,7 +146,7 @@ void AcceptanceTest::TearDown()
     ResetSettings();  // a next run in this process starts as a fresh process would
     module_.reset();
     guard_.reset();
-    std::cout << "Screenshots: " << AcceptanceArtifactFolder() << std::endl;
+    std::cout << "Screenshots: " << ArtifactFolder() << std::endl;
 }
 
 void AcceptanceTest::Step(const std::string& name)
@@ -441,17 +447,17 @@ std::string AcceptanceTest::MemoryLabel(const char* name) const
 
 void AcceptanceTest::Screenshots(const std::string& name)
 {
-    const QImage main = SaveGrab(Form(), name + "-main");
-    EXPECT_GT(ColourCount(main), 2) << name << "-main.png is not a picture";
+    const QImage main = GrabToPng(Form(), name + "-main");
+    EXPECT_GT(ColourCount(main, main.rect()), 2) << name << "-main.png is not a picture";
     if (CZARNSource* page = Page()) {
         const QRect area(page->viewport()->mapTo(&Form(), QPoint(page->GutterWidth(), 0)),
                          page->viewport()->size() - QSize(page->GutterWidth(), 0));
         EXPECT_GT(InkPixels(main, area), 400) << "the page's text is not visible in " << name << "-main.png";
     }
     TDataViewForm& data = DataWindow();
-    const QImage picture = SaveGrab(data, name + "-data");
+    const QImage picture = GrabToPng(data, name + "-data");
     if (!data.isVisible()) return;
-    EXPECT_GT(ColourCount(picture), 2) << name << "-data.png is not a picture";
+    EXPECT_GT(ColourCount(picture, picture.rect()), 2) << name << "-data.png is not a picture";
     auto* tree = qobject_cast<QTreeWidget*>(data.DebugTabs()->currentWidget());
     if (!tree) return;
     const QRect area(tree->viewport()->mapTo(&data, QPoint(0, 0)), tree->viewport()->size());

@@ -9,12 +9,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
+std::string& Group() {
+    static std::string group;
+    return group;
+}
+
 // Test programs live in <build tree>/tests/.
 fs::path ArtifactRoot() {
     fs::path program = fs::read_symlink("/proc/self/exe");
     const char* root = std::getenv("CORVANE_ARTIFACT_DIR");
     fs::path base = root && *root ? fs::path(root) : program.parent_path().parent_path() / "artifacts";
-    return base / program.filename();
+    return base / (Group().empty() ? program.filename() : fs::path(Group()));
 }
 
 fs::path TestFolder(const ::testing::TestInfo& test) {
@@ -39,6 +44,8 @@ std::string ArtifactFolder() {
     fs::create_directories(folder);
     return folder.string();
 }
+
+void SetArtifactGroup(const std::string& name) { Group() = name; }
 
 void InstallArtifactCleaner() {
     ::testing::UnitTest::GetInstance()->listeners().Append(new ArtifactCleaner);

@@ -6,6 +6,10 @@
 // test starts. CORVANE_ARTIFACT_DIR, when set, replaces <build tree>/artifacts.
 std::string ArtifactFolder();
 
+// Names the folder below artifacts/ in place of the test program's name, so
+// that several programs can share one (set before the first picture).
+void SetArtifactGroup(const std::string& name);
+
 // Empties the running test's folder when the test starts; the GUI test main
 // installs it.
 void InstallArtifactCleaner();
