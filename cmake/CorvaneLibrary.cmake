@@ -60,7 +60,7 @@ function(_corvane_test_program name main platform label)
   # here, so the tests are started through `cmake -E env` with all of them.
   set(env QT_QPA_PLATFORM=${platform} LSAN_OPTIONS=suppressions=${PROJECT_SOURCE_DIR}/tests/lsan.supp
       ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 CORVANE_PROGRAM_DIR=${CORVANE_PROGRAM_DIR}
-      CORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR})
+      CORVANE_SOURCE_DIR=${PROJECT_SOURCE_DIR} FONTCONFIG_FILE=${CORVANE_TEST_FONTCONFIG})
   set_target_properties(${name} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${env}")
   set(properties ENVIRONMENT "QT_QPA_PLATFORM=${platform}")
   if(label)

@@ -16,4 +16,6 @@ void UsePrivateFolders() {
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("XDG_RUNTIME_DIR", runtime.c_str(), 1);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // The test build's own fonts, also for a test program started by hand.
+    setenv("FONTCONFIG_FILE", CORVANE_TEST_FONTCONFIG, 0);
 }
