@@ -65,7 +65,8 @@ void THandOverServer::Accept()
     }
 }
 
-bool SendHandOver(const std::string& name, const std::string& text, int retryMs)
+bool SendHandOver(const std::string& name, const std::string& text, int retryMs,
+                  const std::function<void()>& refused)
 {
     const QString path = QString::fromStdString(HandOverSocketPath(name));
     QLocalSocket socket;
@@ -75,6 +76,7 @@ bool SendHandOver(const std::string& name, const std::string& text, int retryMs)
         socket.connectToServer(path);
         if (socket.waitForConnected(ConnectAttemptMs)) break;
         socket.abort();
+        if (refused) refused();
         if (elapsed.elapsed() >= retryMs) return false;
         QThread::msleep(RetryPauseMs);
     }

@@ -40,5 +40,7 @@ private:
 
 // The second start's end: connects, retrying for up to retryMs while the
 // running instance is not listening yet, and sends the text. False when no
-// connection came about or the text could not be sent.
-bool SendHandOver(const std::string& name, const std::string& text, int retryMs);
+// connection came about or the text could not be sent. refused, when given,
+// is called after each attempt that found nobody listening.
+bool SendHandOver(const std::string& name, const std::string& text, int retryMs,
+                  const std::function<void()>& refused = nullptr);

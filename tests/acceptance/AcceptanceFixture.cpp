@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -169,13 +168,6 @@ void AcceptanceTest::Step(const std::string& name)
     if (failed())
         return ::testing::AssertionFailure() << "step \"" << step_ << "\" failed while waiting for " << what;
     return result;
-}
-
-void AcceptanceTest::Settle(std::chrono::milliseconds time)
-{
-    QElapsedTimer timer;
-    timer.start();
-    EXPECT_TRUE(Wait([&] { return timer.elapsed() >= time.count(); }, "the screen to settle"));
 }
 
 void AcceptanceTest::CatchModalWindows()

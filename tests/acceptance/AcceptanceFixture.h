@@ -52,8 +52,6 @@ protected:
     // is closed.
     ::testing::AssertionResult Wait(const std::function<bool()>& condition, const std::string& what,
                                     std::chrono::milliseconds deadline = StepWait);
-    // Events for a while (a screen settles); fails the step as Wait does.
-    void Settle(std::chrono::milliseconds time = std::chrono::milliseconds(50));
     // The step, the message list, the terminal and the simulator's last 50 events.
     std::string Diagnostics();
 

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <QFile>
+#include <atomic>
 #include <QLockFile>
 #include <cstring>
 #include <filesystem>
@@ -22,6 +23,9 @@
 #include "tests/ide/TestApp.h"
 #include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/gui/WaitUntil.h"
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -88,8 +92,9 @@ TEST(HandOverChannel, AClientRetriesUntilTheServerListensAndAStaleSocketIsReplac
 
     std::vector<std::string> received;
     bool sent = false;
-    std::thread client([&] { sent = SendHandOver("RetryTest", "late", 3000); });
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    std::atomic<int> refused{0};
+    std::thread client([&] { sent = SendHandOver("RetryTest", "late", 10000, [&] { ++refused; }); });
+    ASSERT_TRUE(WaitUntil([&] { return refused > 0; }, 5s, "a first attempt that nobody answered"));
     THandOverServer server("RetryTest", [&](const std::string& text) { received.push_back(text); });
     ASSERT_TRUE(server.Listen());
     ASSERT_TRUE(ProcessUntil([&] { return !received.empty(); }));

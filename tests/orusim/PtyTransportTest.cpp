@@ -1,3 +1,4 @@
+#include <functional>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -107,15 +108,31 @@ protected:
     }
 
     // Waits (boundedly) until the log holds the event `times` times.
-    bool ModuleSaw(EventKind kind, const std::string& name, int64_t value, int times = 1) {
+    // Polls the module's event log for up to 3 s until seen() holds.
+    bool Eventually(const std::function<bool()>& seen) {
         for (int i = 0; i < 300; ++i) {
-            int seen = 0;
-            for (const Event& e : log.OfKind(kind))
-                if (e.name == name && !e.values.empty() && e.values[0] == value) ++seen;
-            if (seen >= times) return true;
+            if (seen()) return true;
             usleep(10000);
         }
         return false;
+    }
+
+    bool ModuleSaw(EventKind kind, const std::string& name, int64_t value, int times = 1) {
+        return Eventually([&] {
+            int count = 0;
+            for (const Event& e : log.OfKind(kind))
+                if (e.name == name && !e.values.empty() && e.values[0] == value) ++count;
+            return count >= times;
+        });
+    }
+
+    // The line took output while the port was closed and dropped it.
+    bool OutputLost() {
+        return Eventually([&] {
+            for (const Event& e : log.OfKind(EventKind::BytesOut))
+                if (e.name == "lost") return true;
+            return false;
+        });
     }
 
     TempDir dir{"orusim-pty"};
@@ -161,7 +178,7 @@ TEST_F(PtyModule, OutputIsLostWhileThePortIsClosedAndTheLineSurvivesReopening) {
     ASSERT_TRUE(ModuleSaw(EventKind::Modem, "port", 0, 2));
     transport.WithModule([](ProtocolEngine& m) { m.SendText("lost"); });
     ASSERT_TRUE(ModuleSaw(EventKind::MessageSent, "", kMsgText));
-    usleep(50000);
+    ASSERT_TRUE(OutputLost()) << "the closed line took the text";
 
     PcSide pc;
     ASSERT_TRUE(pc.Open(transport.LinkPath()));

@@ -192,7 +192,7 @@ TEST_F(UndoRedoTest, CaseChangeRestoresCaretSelectionAndMode) {
     EXPECT_EQ(AllLines(), (Lines{"aBc", "dEf"}));
 }
 
-TEST_F(UndoRedoTest, RecordsNoCommandWritesUndoAsThePartSays) {
+TEST_F(UndoRedoTest, RecordsNoCommandWritesAreUndoneAndRedone) {
     SetLines({"abc"});
     TSrcEditUndoList& list = edit->UndoList();
     // crDeleteAfterCursor: text back, selected, caret at the start.

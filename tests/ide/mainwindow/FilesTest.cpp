@@ -3,7 +3,6 @@
 #include <unistd.h>
 
 #include <QAction>
-#include <QElapsedTimer>
 #include <QMenu>
 #include <QTabBar>
 
@@ -182,10 +181,8 @@ TEST_F(MainWindowTest, MissingFilesAndPipesAreRefusedAtOnce)
     form->OpenSourceFile(dir.File("Missing.java"));
     EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{NotFound});
     ASSERT_EQ(mkfifo(dir.File("X.java").c_str(), 0644), 0);
-    QElapsedTimer timer;
-    timer.start();
+    // An open that waited for a writer would hang here.
     form->OpenFiles({dir.File("X.java"), dir.Path(), Write("Good.java")});
-    EXPECT_LT(timer.elapsed(), 2000);
     EXPECT_EQ(Lines(), (std::vector<std::string>{"[ Error IDE-0002] Unable to open file `" + dir.File("X.java") + "'.",
                                                  "[ Error IDE-0002] Unable to open file `" + dir.Path() + "'."}));
     EXPECT_EQ(Tabs(), std::vector<std::string>{"Good.java"});
