@@ -64,10 +64,12 @@ bool TSXComm::IsMessageStart(uint8_t byte) const
     return awaited && *awaited != kComMessage;
 }
 
-bool TSXComm::TakeMessageByte(uint8_t byte)
+bool TSXComm::TakeMessageByte(uint8_t byte, const std::optional<WaitLimit>& limit)
 {
-    if (!inMessage_ && !IsMessageStart(byte)) return false;
+    if (!limit || (!inMessage_ && !IsMessageStart(byte))) return false;
     ReceiveData(&byte, 1, host_.CurrentLinker());
+    // A program that keeps printing does not hold the wait past its limit.
+    if (clock_.TickCount() - limit->start > limit->timeoutMs) throw EError(ecIDE, 22);
     return true;
 }
 
