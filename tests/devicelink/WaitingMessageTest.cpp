@@ -100,34 +100,25 @@ TEST_F(WaitingMessageTest, EveryCommandHandsWaitingMessagesToTheReceivePathFirst
 // its own answer, not on a byte of the text that has the answer's value.
 TEST_F(WaitingMessageTest, ATextBegunAsTheCommandArrivesIsDeliveredWhole)
 {
-    struct Case {
-        const char* name;
-        uint8_t code;
-        uint8_t ack;
-    };
-    const Case cases[] = {
-        {"stop", kComStop, kComStop | kAckBit},
-        {"step", kComStep, kComStep | kAckBit},
-        {"run", kComRun, kComRun | kAckBit},
-        {"status", kComQueryStatus, kComQueryStatus | kAckBit},
-    };
-    for (const Case& c : cases) {
-        for (const Bytes& text : {Bytes{'a', 'b'}, Bytes{'a', 0x86, 'b'}, Bytes{'a', c.ack, 'b'}}) {
-            SCOPED_TRACE(std::string(c.name) + ", middle byte " + std::to_string(text[1]));
+    const std::pair<const char*, uint8_t> cases[] = {
+        {"stop", kComStop}, {"step", kComStep}, {"run", kComRun}, {"status", kComQueryStatus}};
+    for (const auto& [commandName, code] : cases) {
+        for (const Bytes& text : {Bytes{'a', 'b'}, Bytes{'a', 0x86, 'b'}, Bytes{'a', uint8_t(code | kAckBit), 'b'}}) {
+            SCOPED_TRACE(std::string(commandName) + ", middle byte " + std::to_string(text[1]));
             ConnectAndReset(false);
             link.Run();
             host.texts.clear();
-            sim.Faults().texts.push_back({c.code, text, 1});
+            sim.Faults().texts.push_back({code, text, 1});
             const int steps = sim.engine.StepsTaken();
             for (const auto& [name, command] : Commands()) {
-                if (name == c.name) {
+                if (name == commandName) {
                     EXPECT_EQ(RaisedMessage([&] { command(link); }), "");
                 }
             }
             EXPECT_EQ(host.texts, std::vector<std::string>{std::string(text.begin(), text.end())});
             EXPECT_EQ(tap.CharCount(), 0) << "returned on its answer, nothing left behind";
             EXPECT_EQ(link.EchoCount(), 0);
-            EXPECT_EQ(sim.engine.StepsTaken(), steps + (c.code == kComStep));
+            EXPECT_EQ(sim.engine.StepsTaken(), steps + (code == kComStep));
             EXPECT_TRUE(sink.lines.empty()) << sink.lines.front();
         }
     }
