@@ -60,10 +60,17 @@ public:
     static uint8_t Checksum(const uint8_t* data, int32_t n);
     static bool VerifyChecksum(const uint8_t* data, int32_t n);
     bool CharAvailable();
+    struct WaitLimit {
+        int64_t start;
+        int64_t timeoutMs;
+    };
     // The next byte that is not an echo. `answer`: a byte of that value, when
     // the echo awaited is another, is the module's answer sent before it heard
-    // the byte; it is returned and the echo stays awaited.
-    uint8_t ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer = std::nullopt);
+    // the byte; it is returned and the echo stays awaited. `messages`: module
+    // messages met on the way are collected and dispatched, not returned;
+    // IDE-22 when their bytes still come once that limit has passed.
+    uint8_t ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer = std::nullopt,
+                        std::optional<WaitLimit> messages = std::nullopt);
     // length: the buffer's capacity on entry, the payload's length on return.
     void ReceivePacket(uint8_t* buffer, int32_t& length);
     void WaitForAck(uint8_t code, int32_t timeoutMs);
@@ -135,6 +142,11 @@ protected:
     // heard the bytes comes ahead of their echoes and is taken whole.
     int32_t SkipEchoes(const uint8_t* data, int32_t n, CORULinker* linker, int32_t i);
     int32_t OpenMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start);
+    // A 0x05 that starts a module message: not the echo awaited, when one is.
+    bool IsMessageStart(uint8_t byte) const;
+    // Where an echo or an answer is awaited: a byte of the open message or a
+    // message start goes to the receive path (true), any other is left (false).
+    bool TakeMessageByte(uint8_t byte, const std::optional<WaitLimit>& limit);
     // The byte whose echo comes next, while it is remembered.
     std::optional<uint8_t> AwaitedEcho() const;
     void NoteSent(const uint8_t* data, int32_t n);
@@ -180,10 +192,6 @@ protected:
     void WaitForStartLoad();
     void WaitForEndLoad(bool run);
 
-    struct WaitLimit {
-        int64_t start;
-        int64_t timeoutMs;
-    };
     // Returns once a byte is waiting; IDE-22 once a limit has passed first.
     void WaitForData(std::initializer_list<WaitLimit> limits);
     uint8_t ReadByteOrRaise();

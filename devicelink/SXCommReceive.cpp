@@ -41,13 +41,14 @@ uint8_t TSXComm::ReadByteOrRaise()
     return byte;
 }
 
-uint8_t TSXComm::ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer)
+uint8_t TSXComm::ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer, std::optional<WaitLimit> messages)
 {
     int64_t start = clock_.TickCount();
     if (!GlobalOptions.debugIgnoreEchoes) {
         while (echoCount_ > 0) {
             WaitForData({{start, timeoutMs}});
             uint8_t echo = ReadByteOrRaise();
+            if (TakeMessageByte(echo, messages)) continue;
             const std::optional<uint8_t> awaited = AwaitedEcho();
             if (answer && echo == *answer && awaited && *awaited != echo) return echo;
             if (ComTrace(3)) DebugPrintf("Discarding echo 0x%2.2X '%c'", echo, TraceChar(echo));
@@ -55,10 +56,13 @@ uint8_t TSXComm::ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer)
         }
     }
     start = clock_.TickCount();
-    WaitForData({{start, timeoutMs}});
-    uint8_t byte = ReadByteOrRaise();
-    if (ComTrace(3)) DebugPrintf("Got character 0x%2.2X '%c'", byte, TraceChar(byte));
-    return byte;
+    for (;;) {
+        WaitForData({{start, timeoutMs}});
+        uint8_t byte = ReadByteOrRaise();
+        if (TakeMessageByte(byte, messages)) continue;
+        if (ComTrace(3)) DebugPrintf("Got character 0x%2.2X '%c'", byte, TraceChar(byte));
+        return byte;
+    }
 }
 
 void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
@@ -71,8 +75,10 @@ void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
             // The byte waiting may be an echo: the answer behind it gets what is
             // left of the acknowledgement's own time-out when that is longer.
             const int64_t left = timeoutMs - (clock_.TickCount() - start);
-            // An input request answered meanwhile may have its echo behind the acknowledgement.
-            uint8_t byte = ReceiveByte(int32_t(std::max<int64_t>(ReceiveByteTimeoutMs, left)), code | kAckBit);
+            // An input request answered meanwhile may have its echo behind the
+            // acknowledgement; a message begun ahead of either is no answer.
+            uint8_t byte = ReceiveByte(int32_t(std::max<int64_t>(ReceiveByteTimeoutMs, left)), code | kAckBit,
+                                       WaitLimit{start, timeoutMs});
             if (ComTrace(3))
                 DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
                             int(clock_.TickCount() - start));
@@ -106,7 +112,10 @@ void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
     };
     for (;;) {
         WaitForData({{clock_.TickCount(), byteMs}, {packetStart, wholeMs}});
-        uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs);
+        // No reply starts with a message start: until its first byte, messages are the receive path's.
+        const std::optional<WaitLimit> messages =
+            count == 0 && !escape ? std::optional<WaitLimit>({packetStart, wholeMs}) : std::nullopt;
+        uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs, std::nullopt, messages);
         if (byte == kPacketFlag && count == 0) {
             if (ComTrace(3)) DebugPrintf("Flag - resetting");
             if (flagSeen) checkWholeLimit();

@@ -46,8 +46,7 @@ void TSXComm::HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker)
 int32_t TSXComm::SkipEchoes(const uint8_t* data, int32_t n, CORULinker* linker, int32_t i)
 {
     while (i < n && echoCount_ > 0 && !sessionEnding_) {
-        const std::optional<uint8_t> awaited = AwaitedEcho();
-        if (data[i] == kComMessage && awaited && *awaited != kComMessage) {
+        if (IsMessageStart(data[i])) {
             i = OpenMessage(data, n, linker, i + 1);
             continue;
         }
@@ -55,6 +54,23 @@ int32_t TSXComm::SkipEchoes(const uint8_t* data, int32_t n, CORULinker* linker, 
         --echoCount_;
     }
     return i;
+}
+
+bool TSXComm::IsMessageStart(uint8_t byte) const
+{
+    if (byte != kComMessage) return false;
+    if (echoCount_ <= 0) return true;
+    const std::optional<uint8_t> awaited = AwaitedEcho();
+    return awaited && *awaited != kComMessage;
+}
+
+bool TSXComm::TakeMessageByte(uint8_t byte, const std::optional<WaitLimit>& limit)
+{
+    if (!limit || (!inMessage_ && !IsMessageStart(byte))) return false;
+    ReceiveData(&byte, 1, host_.CurrentLinker());
+    // A program that keeps printing does not hold the wait past its limit.
+    if (clock_.TickCount() - limit->start > limit->timeoutMs) throw EError(ecIDE, 22);
+    return true;
 }
 
 int32_t TSXComm::OpenMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start)

@@ -153,11 +153,12 @@ TEST_F(CommandsTest, CorruptRepliesRaiseTheirErrors)
 
 // Packet starts that keep coming (7E 41 7E 41 ...) each discard the packet
 // before: the whole-packet limit runs from the first one and ends the query.
+// So does a program that keeps printing behind the reply.
 TEST_F(CommandsTest, AStreamOfPacketStartsEndsTheQueryAtTheWholePacketLimit)
 {
     const std::string timeout = "[ Error IDE-0022] Error reading from the serial port (timeout).";
     const std::vector<std::pair<bool, std::vector<uint8_t>>> cases{
-        {false, {0x7E, 0x41}}, {true, {0x7E, 0x41}}, {false, {0x7E}}};
+        {false, {0x7E, 0x41}}, {true, {0x7E, 0x41}}, {false, {0x7E}}, {false, {0x05, 0x03, 0x41, 0x7E}}};
     for (const auto& [running, pattern] : cases) {
         link.SetRunning(running);
         FaultReply(0x81, [&pattern = pattern](ReplyFault& f) {

@@ -37,6 +37,11 @@ TEST(OrusimFaults, EchoAckAndReplyFaultsParseAsTheTestsBuildThem) {
     ASSERT_TRUE(late) << error;
     EXPECT_FALSE(late->fault.ack->withhold);
     EXPECT_EQ(late->fault.ack->delayMs, 300);
+    auto text = ParseCliCommand("fault text 61 86 62 for 6 count always", error);
+    ASSERT_TRUE(text) << error;
+    EXPECT_EQ(text->fault.text->text, (std::vector<uint8_t>{'a', 0x86, 'b'}));
+    EXPECT_EQ(text->fault.text->onlyFor, 0x06);
+    EXPECT_EQ(text->fault.text->count, -1);
 }
 
 TEST(OrusimFaults, LineCommandsAndRefusedSpecs) {
@@ -53,7 +58,8 @@ TEST(OrusimFaults, LineCommandsAndRefusedSpecs) {
     EXPECT_EQ(ParseCliCommand("unplug", error)->kind, CliCommand::Kind::Unplug);
 
     for (const char* bad : {"fault", "fault echo", "fault echo corrupt", "fault echo drop count 0", "fault ack",
-                            "fault reply flood 10", "fault reply for 1ff", "fault wire cut", "flood 10",
+                            "fault reply flood 10", "fault reply for 1ff", "fault text", "fault text for 6",
+                            "fault text 61 x", "fault wire cut", "flood 10",
                             "flood x 7e", "garbage", "garbage 100", "unplug now"}) {
         error.clear();
         EXPECT_FALSE(ParseCliCommand(bad, error)) << bad;

@@ -81,3 +81,12 @@ TEST_F(FaultInjection, EchoNeverSplitsAReplyThatHasStarted) {
     Bytes reply = StatusReply();
     EXPECT_EQ(rest, Concat({Bytes(reply.begin() + 1, reply.end()), {0x0E}, FrameMessage(kMsgText, {'t'})}));
 }
+
+TEST_F(FaultInjection, ATextBegunAsACommandArrivesGoesAheadOfItsEcho) {
+    BootWithSync();
+    module.SendText("x");  // waiting, not started: the echo goes ahead of it
+    faults().texts.push_back({.onlyFor = kComStop, .text = {'a', 0x86, 0x7E}});
+    EXPECT_EQ(Exchange({kComQueryStatus}), Concat({{0x01}, FrameMessage(kMsgText, {'x'}), StatusReply()}));
+    EXPECT_EQ(Exchange({kComStop}), Concat({FrameMessage(kMsgText, {'a', 0x86, 0x7E}), {kComStop, 0x86}}));
+    EXPECT_EQ(log.Count(EventKind::MessageSent), 2u);
+}

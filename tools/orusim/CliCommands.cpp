@@ -84,7 +84,7 @@ private:
 
 constexpr long kMaxMs = 3600000;
 
-// The options common to echo and ack faults: for <byte>, count <n>.
+// The options common to echo, ack and text faults: for <byte>, count <n>.
 template <class Fault>
 bool CommonOptions(FaultWords& in, int& match, Fault& fault, std::string& error) {
     while (in.More()) {
@@ -173,6 +173,21 @@ std::optional<ReplyFault> ParseReplyFault(const std::vector<std::string>& words,
     return fault;
 }
 
+// The text's hex bytes, then the common options.
+std::optional<TextFault> ParseTextFault(const std::vector<std::string>& words, std::string& error) {
+    TextFault fault;
+    size_t at = 1;
+    for (; at < words.size(); ++at) {
+        auto byte = ParseNumber(words[at], 16, 0, 255);
+        if (!byte) break;
+        fault.text.push_back(static_cast<uint8_t>(*byte));
+    }
+    if (fault.text.empty()) return Fail<TextFault>(error, "text wants hex bytes");
+    FaultWords in(words, at, error);
+    if (!CommonOptions(in, fault.onlyFor, fault, error)) return std::nullopt;
+    return fault;
+}
+
 }  // namespace
 
 std::optional<CliFault> ParseCliFault(const std::vector<std::string>& words, std::string& error) {
@@ -181,8 +196,9 @@ std::optional<CliFault> ParseCliFault(const std::vector<std::string>& words, std
     if (kind == "echo") fault.echo = ParseEchoFault(words, error);
     else if (kind == "ack") fault.ack = ParseAckFault(words, error);
     else if (kind == "reply") fault.reply = ParseReplyFault(words, error);
-    else return Fail<CliFault>(error, "a fault is echo, ack or reply");
-    if (!fault.echo && !fault.ack && !fault.reply) return std::nullopt;
+    else if (kind == "text") fault.text = ParseTextFault(words, error);
+    else return Fail<CliFault>(error, "a fault is echo, ack, reply or text");
+    if (!fault.echo && !fault.ack && !fault.reply && !fault.text) return std::nullopt;
     return fault;
 }
 
@@ -190,6 +206,7 @@ void AddFault(Faults& faults, const CliFault& fault) {
     if (fault.echo) faults.echoes.push_back(*fault.echo);
     if (fault.ack) faults.acks.push_back(*fault.ack);
     if (fault.reply) faults.replies.push_back(*fault.reply);
+    if (fault.text) faults.texts.push_back(*fault.text);
 }
 
 std::string CliUsage() { return "usage: orusim --port-dir DIR --com N [--paced] [--vm] [--fault SPEC ...]"; }

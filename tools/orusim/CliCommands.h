@@ -15,10 +15,12 @@ namespace orusim {
 //   ack withhold | ack delay <ms>                       [for <ack>] [count <n>]
 //   reply [for <code>] [count <n>] [delay <ms>] [perbyte <ms>] [badsum]
 //         [code <code>] [drop <n>] [flood <ms> <byte> ...]
+//   text <byte> ...                                     [for <byte>] [count <n>]
 struct CliFault {
     std::optional<EchoFault> echo;
     std::optional<AckFault> ack;
     std::optional<ReplyFault> reply;
+    std::optional<TextFault> text;
 };
 
 std::optional<CliFault> ParseCliFault(const std::vector<std::string>& words, std::string& error);

@@ -47,6 +47,14 @@ struct MessageFault {
     int perByteMs = 0;
 };
 
+// A terminal-text message the module had begun when it heard the byte: the
+// message goes out whole ahead of the byte's echo.
+struct TextFault {
+    int onlyFor = -1;  // the received byte it applies to; -1 any
+    std::vector<uint8_t> text{};
+    int count = 1;
+};
+
 enum class BootFault { None, Silent, Garbage };
 
 struct Faults {
@@ -55,6 +63,7 @@ struct Faults {
     std::vector<ReplyFault> replies;
     std::vector<AckFault> acks;
     std::vector<MessageFault> messages;
+    std::vector<TextFault> texts;
     BootFault boot = BootFault::None;
     std::vector<uint8_t> bootGarbage{0x42, 0x00, 0xFF};
     int endLoadByte = -1;  // sent instead of 0x5n

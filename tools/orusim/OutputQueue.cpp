@@ -17,12 +17,14 @@ void OutputQueue::Push(OutputUnit unit, int delayMs) {
 
 void OutputQueue::Enqueue(OutputUnit unit, int64_t now) {
     Queued queued{std::move(unit), 0, now};
-    if (!queued.unit.echo) {
+    if (!queued.unit.echo && !queued.unit.begun) {
         queue_.push_back(std::move(queued));
         return;
     }
-    size_t at = (!queue_.empty() && queue_.front().sent > 0) ? 1 : 0;
-    while (at < queue_.size() && queue_[at].unit.echo && queue_[at].sent == 0) ++at;
+    size_t at = 0;
+    while (at < queue_.size() && (queue_[at].sent > 0 || queue_[at].unit.begun)) ++at;
+    if (queued.unit.echo)
+        while (at < queue_.size() && queue_[at].unit.echo && queue_[at].sent == 0) ++at;
     queue_.insert(queue_.begin() + static_cast<long>(at), std::move(queued));
 }
 

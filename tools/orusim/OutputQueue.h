@@ -19,10 +19,12 @@ struct OutputUnit {
     int perByteMs = 0;
     std::vector<Pause> pauses;
     bool echo = false;
+    bool begun = false;  // already under way: goes behind the units on the line, ahead of all others
 };
 
 // The module's transmit side. Units go out in order; an echo goes ahead of
-// every unit that has not started yet, but never into one that has.
+// every unit that has not started yet, but never into one that has (nor
+// ahead of one pushed as begun).
 class OutputQueue {
 public:
     explicit OutputQueue(IClock& clock) : clock_(clock) {}

@@ -127,6 +127,7 @@ void ProtocolEngine::Receive(const uint8_t* data, size_t count) {
     if (!heard) return;
     Poll();
     for (size_t i = 0; i < count; ++i) {
+        BeginFaultText(data[i]);
         Echo(data[i]);
         HandleByte(data[i]);
     }

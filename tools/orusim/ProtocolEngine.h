@@ -79,6 +79,9 @@ private:
     void StartBoot();
     void FinishBoot(bool synced);
     void Echo(uint8_t byte);
+    // A text fault for the byte heard: its message is begun at once.
+    void BeginFaultText(uint8_t heard);
+    void PushMessage(uint8_t type, const std::vector<uint8_t>& body, bool begun);
     void HandleByte(uint8_t byte);
     void Dispatch(const PcCommand& command);
     void DispatchSimple(uint8_t code);

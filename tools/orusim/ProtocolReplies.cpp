@@ -231,9 +231,17 @@ void ProtocolEngine::StoreBlock(const std::vector<uint8_t>& packet) {
     Acknowledge(kComLoadBlock);
 }
 
-void ProtocolEngine::SendMessage(uint8_t type, const std::vector<uint8_t>& body) {
+void ProtocolEngine::SendMessage(uint8_t type, const std::vector<uint8_t>& body) { PushMessage(type, body, false); }
+
+void ProtocolEngine::BeginFaultText(uint8_t heard) {
+    auto fault = TakeFault(faults_.texts, [heard](const TextFault& f) { return f.onlyFor < 0 || f.onlyFor == heard; });
+    if (fault) PushMessage(kMsgText, fault->text, true);
+}
+
+void ProtocolEngine::PushMessage(uint8_t type, const std::vector<uint8_t>& body, bool begun) {
     if (!power_) return;
     OutputUnit unit{FrameMessage(type, body)};
+    unit.begun = begun;
     if (auto fault = TakeFault(faults_.messages, [](const MessageFault&) { return true; })) {
         unit.pauses = fault->pauses;
         unit.perByteMs = fault->perByteMs;
