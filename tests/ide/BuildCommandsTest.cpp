@@ -310,7 +310,7 @@ TEST_F(BuildCommands, ADiagnosticOfAFileThatCannotBeOpenedLeavesThePageAlone)
     MessagePrintfObject(std::make_unique<TLinInfo>(work.File("Gone.java"), 4, 9, 4, 14), "%s", "gone");
     ASSERT_TRUE(WaitUntil([&] { return form->StatusList->count() == 1; }, 2s, "the diagnostic line"));
     DoubleClickFirstLine();
-    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"File not found"});
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"File not found: `" + work.File("Gone.java") + "'"});
     EXPECT_EQ(form->CurrentEditor(), &page);
     EXPECT_EQ(page.CaretXY().Line, 2);
     EXPECT_TRUE(page.SelText().empty());
