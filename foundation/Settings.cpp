@@ -32,9 +32,11 @@ void DefaultWindowLayout() {
         width = FallbackDesktopWidth;
         height = FallbackDesktopHeight;
     }
-    WindowLayout.Main = {1, 1, width - 376, height - 50};
-    WindowLayout.Debug = {WindowLayout.Main.Width + 1, 1, 373, 337};
-    WindowLayout.Terminal = {WindowLayout.Main.Width + 1, 345, 373, 277};
+    int32_t left = 0, top = 0;
+    if (settingsHook) settingsHook->DesktopOrigin(left, top);
+    WindowLayout.Main = {left + 1, top + 1, width - 376, height - 50};
+    WindowLayout.Debug = {left + WindowLayout.Main.Width + 1, top + 1, 373, 337};
+    WindowLayout.Terminal = {left + WindowLayout.Main.Width + 1, top + 345, 373, 277};
 }
 
 void ApplyToWindows() {

@@ -28,8 +28,10 @@ extern TWindowLayout WindowLayout;
 class ISettingsHook {
 public:
     virtual ~ISettingsHook() = default;
-    // Size of the whole virtual desktop; false when unknown.
+    // Size of the desktop the default layout fills; false when unknown.
     virtual bool DesktopSize(int32_t& width, int32_t& height) { return false; }
+    // Its top-left corner (the default layout starts there).
+    virtual void DesktopOrigin(int32_t& left, int32_t& top) {}
     // The editor colours, styles and font of the options (colour boxes, style
     // choices, highlighter attributes, the editor font).
     virtual void ApplyEditorSettings(const tOptions& options) {}

@@ -20,6 +20,7 @@
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
 #include "ide/EditorPrinting.h"
+#include "ide/WindowPlacement.h"
 #include "ide/LinkHostRelay.h"
 #include "ide/MainSettingsHook.h"
 #include "ide/OptionsDialogs.h"
@@ -219,7 +220,7 @@ void TEditorForm::RaiseMessagePanel()
 
 void TEditorForm::ApplyWindowGeometry(int left, int top, int width, int height)
 {
-    if (width > 0 && height > 0) setGeometry(left, top, width, height);
+    if (width > 0 && height > 0) PlaceFrame(*this, QRect(left, top, width, height));
 }
 
 TProjectOptionsForm& TEditorForm::ProjectOptionsForm()

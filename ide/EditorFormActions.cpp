@@ -61,7 +61,9 @@ const std::map<std::string, Handler>& Handlers()
     return handlers;
 }
 
-// F9 and F8 belong to two actions each; one dispatcher per key decides.
+// F9 and F8 belong to two actions each; one dispatcher per key decides. The
+// actions only show their key in the menus: as a shortcut of their own they
+// would make the key ambiguous wherever they and the dispatcher both match.
 bool SharesItsKey(const std::string& name)
 {
     return name == "Run" || name == "CompileFile" || name == "Stop" || name == "StepOver";
@@ -79,15 +81,16 @@ void TEditorForm::BuildActions()
 {
     for (size_t i = 0; i < ActionRowCount; ++i) {
         const TActionRow& row = ActionRows[i];
-        auto* action = new QAction(QString::fromUtf8(row.Caption), this);
+        QString caption = QString::fromUtf8(row.Caption);
+        if (SharesItsKey(row.Name)) caption += '\t' + QString::fromUtf8(row.Shortcut);
+        auto* action = new QAction(caption, this);
         action->setObjectName(row.Name);
         action->setProperty("category", row.Category);
         action->setStatusTip(row.Hint);
         const QString plainCaption = QString::fromUtf8(row.Caption).remove('&');
         action->setToolTip(plainCaption);
         action->setIconText(plainCaption);  // a tool button keeps the caption's dots
-        if (*row.Shortcut) action->setShortcut(QKeySequence(QString::fromUtf8(row.Shortcut)));
-        if (SharesItsKey(row.Name)) action->setShortcutContext(Qt::WidgetShortcut);
+        if (*row.Shortcut && !SharesItsKey(row.Name)) action->setShortcut(QKeySequence(QString::fromUtf8(row.Shortcut)));
         action->setEnabled(row.Enabled);
         action->setIcon(toolIcons_->Icon(row.ImageIndex));
         const auto handler = Handlers().find(row.Name);

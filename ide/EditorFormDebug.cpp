@@ -8,6 +8,7 @@
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "ide/EditorForm.h"
+#include "ide/WindowPlacement.h"
 #include "ide/ZARNSource.h"
 #include "linker/ORULinker.h"
 
@@ -35,7 +36,7 @@ void TEditorForm::SetDataWindowActions()
 
 void TEditorForm::PlaceDataWindow(int left, int top, int width, int height)
 {
-    if (width > 0 && height > 0) dataView_->setGeometry(left, top, width, height);
+    if (width > 0 && height > 0) PlaceFrame(*dataView_, QRect(left, top, width, height), this);
 }
 
 CORULinker* TEditorForm::Linker() const

@@ -1,5 +1,7 @@
 // Opening, saving and closing the files of the pages.
 #include <fcntl.h>
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 #include <QLoggingCategory>
@@ -18,13 +20,21 @@ Q_LOGGING_CATEGORY(lcOpen, "corvane.ide.open", QtWarningMsg)
 
 constexpr int SaveCancelled = 44;
 
-// Opened without blocking, so that a pipe in the file's place does not wait.
-bool CanOpenForReading(const std::string& path)
+// Opened without blocking, so that a pipe in the file's place does not wait;
+// the system's error number, 0 when it opens.
+int OpenForReadingError(const std::string& path)
 {
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    if (fd < 0) return errno;
     ::close(fd);
-    return true;
+    return 0;
+}
+
+// The box for a file that would not open: its name, and why.
+std::string OpenFailureText(const std::string& path, int error)
+{
+    if (error == ENOENT) return "File not found: `" + path + "'";
+    return "Cannot open `" + path + "': " + std::strerror(error);
 }
 
 }  // namespace
@@ -68,8 +78,8 @@ void TEditorForm::OpenSourceFile(const std::string& path)
         SelectPage(i);
         return;
     }
-    if (!CanOpenForReading(fullPath)) {
-        Dialogs().MessageBox("File not found", "Error", TBoxButtons::Ok, TBoxIcon::Error);
+    if (const int error = OpenForReadingError(fullPath)) {
+        Dialogs().MessageBox(OpenFailureText(fullPath, error), "Error", TBoxButtons::Ok, TBoxIcon::Error);
         return;
     }
     NewSourcePage(fullPath);

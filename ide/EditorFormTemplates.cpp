@@ -1,6 +1,8 @@
 // Code templates: the template list and File | Insert Template. Both insert
 // through the control's undoable insertion, as one undo step.
 #include <QListWidget>
+#include <QStyle>
+#include <algorithm>
 
 #include "ide/CodeTemplates.h"
 #include "ide/EditorForm.h"
@@ -37,6 +39,10 @@ void TEditorForm::BuildTemplateList()
     TemplateList->setStyleSheet(QString("QListWidget::item { height: %1px; }").arg(ListItemHeight));
     for (const TCodeTemplate& entry : CodeTemplates())
         TemplateList->addItem(QString::fromUtf8(entry.Name.data(), static_cast<qsizetype>(entry.Name.size())));
+    // Wide enough for the longest name beside the scroll bar.
+    const int needed = TemplateList->sizeHintForColumn(0) + 2 * TemplateList->frameWidth() +
+                       TemplateList->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 4;
+    TemplateList->resize(std::max(ListWidth, needed), ListHeight);
     TemplateList->hide();
     connect(TemplateList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { SelectTemplate(TemplateList->row(item)); });

@@ -27,8 +27,8 @@ void TEditorForm::ShowMessageExecute()
 
 void TEditorForm::IdentifyExecute()
 {
-    if (!ConfirmAbortDebug()) return;
-    WaitForWorker();
+    // The download ends first; its new link is only closed when the user agrees.
+    if (!WaitForWorker() || !ConfirmAbortDebug()) return;
     if (JVM()) JVM()->Close();
     TIdentifyForm identify(this);
     identify.SetPort(&DebugPort);

@@ -7,6 +7,7 @@
 #include "ide/EditorForm.h"
 #include "ide/terminal/MessageForm.h"
 #include "ide/OptionsForm.h"
+#include "ide/WindowPlacement.h"
 
 struct TMainSettingsHook::THook : ISettingsHook {
     explicit THook(TEditorForm& form) : form(form), previous(SetSettingsHook(this)) {}
@@ -16,10 +17,18 @@ struct TMainSettingsHook::THook : ISettingsHook {
     {
         const QScreen* screen = QGuiApplication::primaryScreen();
         if (!screen) return false;
-        const QRect desktop = screen->virtualGeometry();
+        const QRect desktop = screen->availableGeometry();
         width = desktop.width();
         height = desktop.height();
         return true;
+    }
+
+    void DesktopOrigin(int32_t& left, int32_t& top) override
+    {
+        if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+            left = screen->availableGeometry().left();
+            top = screen->availableGeometry().top();
+        }
     }
 
     void ApplyWindowLayout(const TWindowLayout& layout) override
@@ -30,7 +39,7 @@ struct TMainSettingsHook::THook : ISettingsHook {
         form.PlaceDataWindow(debug.Left, debug.Top, debug.Width, debug.Height);
         const TWindowRect& terminal = layout.Terminal;
         if (terminal.Width > 0 && terminal.Height > 0)
-            form.MessageForm().setGeometry(terminal.Left, terminal.Top, terminal.Width, terminal.Height);
+            PlaceFrame(form.MessageForm(), QRect(terminal.Left, terminal.Top, terminal.Width, terminal.Height), &form);
     }
 
     void ApplyEditorSettings(const tOptions& options) override

@@ -7,14 +7,25 @@
 #include <QVBoxLayout>
 
 namespace {
-constexpr int LabelX = 8;
-constexpr int NumberX = 170;
+// Two columns of figures, so that the bar and a few class rows fit the
+// window's default size: Used's parts continue from the left into the right.
+constexpr int RowHeight = 18;
+constexpr int Top = 6;
+constexpr int LeftLabelX = 8;
+constexpr int LeftNumberX = 128;
+constexpr int RightLabelX = 206;
+constexpr int RightNumberX = 296;
 constexpr int NumberWidth = 64;
-constexpr int RowHeight = 20;
-constexpr int BarY = 190;
-constexpr int AreaHeight = 226;
+constexpr int LabelWidth = 150;
+constexpr int BarY = Top + 5 * RowHeight + 2;
+constexpr int CaptionY = BarY + TMemoryBars::BarHeight + 2;
+constexpr int AreaHeight = CaptionY + 18;
 constexpr int ClassRowHeight = 17;
-constexpr int ColumnWidths[] = {166, 64, 64};
+// The bar sits this far right of where its figures place it, clear of "Proportions:".
+constexpr int BarShift = 14;
+constexpr int BarLeft = TMemoryBars::BarLeft + BarShift;
+
+constexpr int RowY(int row) { return Top + RowHeight * row; }
 
 struct TFixedLabel {
     const char* name;
@@ -24,41 +35,51 @@ struct TFixedLabel {
     int width;
 };
 
-// Fixed texts, and the names of the numbers beside them in row order.
-constexpr int RowLabel = 140;
 constexpr TFixedLabel FixedLabels[] = {
-    {"Label1", "Total Memory", LabelX, 8, RowLabel},
-    {"Label2", "Used:", LabelX, 28, RowLabel},
-    {"Label3", "Code", 24, 48, RowLabel},
-    {"Label4", "Static Variables", 24, 68, RowLabel},
-    {"Label5", "Strings", 24, 88, RowLabel},
-    {"Label6", "Heap", 24, 108, RowLabel},
-    {"Label7", "Stack", 24, 128, RowLabel},
-    {"Label8", "Free", LabelX, 148, RowLabel},
-    {"Label9", "Proportions:", LabelX, 168, RowLabel},
-    {"Label10", "(in bytes)", NumberX + NumberWidth + 8, 8, 80},
+    {"Label1", "Total Memory", LeftLabelX, RowY(0), LabelWidth},
+    {"Label2", "Used:", LeftLabelX, RowY(1), LabelWidth},
+    {"Label3", "Code", LeftLabelX + 16, RowY(2), LabelWidth},
+    {"Label4", "Static Variables", LeftLabelX + 16, RowY(3), LabelWidth},
+    {"Label5", "Strings", LeftLabelX + 16, RowY(4), LabelWidth},
+    {"Label6", "Heap", RightLabelX + 16, RowY(2), LabelWidth},
+    {"Label7", "Stack", RightLabelX + 16, RowY(3), LabelWidth},
+    {"Label8", "Free", RightLabelX, RowY(1), LabelWidth},
+    {"Label9", "Proportions:", LeftLabelX, BarY - 2, BarLeft - LeftLabelX},
+    {"Label10", "(in bytes)", RightLabelX, RowY(0), LabelWidth},
 };
-constexpr const char* NumberNames[] = {"MemoryTotal",  "MemoryUsed", "MemoryCode",  "MemoryStatic",
-                                       "MemoryStrings", "MemoryHeap", "MemoryStack", "MemoryFree"};
+
+struct TNumber {
+    const char* name;
+    int x;
+    int y;
+};
+
+// In the order of the figures.
+constexpr TNumber Numbers[] = {
+    {"MemoryTotal", LeftNumberX, RowY(0)},    {"MemoryUsed", LeftNumberX, RowY(1)},
+    {"MemoryCode", LeftNumberX, RowY(2)},     {"MemoryStatic", LeftNumberX, RowY(3)},
+    {"MemoryStrings", LeftNumberX, RowY(4)},  {"MemoryHeap", RightNumberX, RowY(2)},
+    {"MemoryStack", RightNumberX, RowY(3)},   {"MemoryFree", RightNumberX, RowY(1)},
+};
 }  // namespace
 
 TMemoryUsagePage::TMemoryUsagePage(QWidget* parent) : QWidget(parent)
 {
     setObjectName("MemoryUsage");
     auto* area = new QWidget(this);
-    area->setMinimumHeight(AreaHeight);
+    area->setFixedHeight(AreaHeight);
     for (const TFixedLabel& label : FixedLabels)
         AddLabel(area, label.name, label.text, label.x, label.y, label.width, Qt::AlignLeft | Qt::AlignVCenter);
     for (int i = 0; i < 8; ++i)
-        numbers_[i] = AddLabel(area, NumberNames[i], "0", NumberX, 8 + RowHeight * i, NumberWidth,
+        numbers_[i] = AddLabel(area, Numbers[i].name, "0", Numbers[i].x, Numbers[i].y, NumberWidth,
                                Qt::AlignRight | Qt::AlignVCenter);
     memoryBar_ = AddBar(area, "MemoryBar", Qt::white, BarY);
     memoryBar_->setFrameShape(QFrame::Box);
-    memoryBar_->setGeometry(TMemoryBars::BarLeft, BarY, TMemoryBars::BarWidth, TMemoryBars::BarHeight);
+    memoryBar_->setGeometry(BarLeft, BarY, TMemoryBars::BarWidth, TMemoryBars::BarHeight);
     stackBar_ = AddBar(area, "StackBar", QColor(0, 255, 0), BarY);
     heapBar_ = AddBar(area, "HeapBar", QColor(0, 128, 0), BarY);
-    stackText_ = AddLabel(area, "StackText", "Stack: 0", TMemoryBars::BarLeft, BarY + 16, 120, Qt::AlignLeft);
-    heapText_ = AddLabel(area, "HeapText", "Heap: 0", TMemoryBars::BarLeft + TMemoryBars::BarWidth - 120, BarY + 16,
+    stackText_ = AddLabel(area, "StackText", "Stack: 0", BarLeft, CaptionY, 120, Qt::AlignLeft);
+    heapText_ = AddLabel(area, "HeapText", "Heap: 0", BarLeft + TMemoryBars::BarWidth - 120, CaptionY,
                          120, Qt::AlignRight);
 
     classSizes_ = new QTableWidget(0, 3, this);
@@ -70,7 +91,9 @@ TMemoryUsagePage::TMemoryUsagePage(QWidget* parent) : QWidget(parent)
     classSizes_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     classSizes_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     classSizes_->setHorizontalHeaderLabels({"Class", "Code Size", "Strings Size"});
-    for (int i = 0; i < 3; ++i) classSizes_->setColumnWidth(i, ColumnWidths[i]);
+    // The class name takes what the two figures leave.
+    classSizes_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int i = 1; i < 3; ++i) classSizes_->horizontalHeader()->setSectionResizeMode(i, QHeaderView::ResizeToContents);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -97,7 +120,7 @@ QFrame* TMemoryUsagePage::AddBar(QWidget* area, const char* name, const QColor& 
     QPalette palette = bar->palette();
     palette.setColor(QPalette::Window, colour);
     bar->setPalette(palette);
-    bar->setGeometry(TMemoryBars::BarLeft, y, 0, TMemoryBars::BarHeight);
+    bar->setGeometry(BarLeft, y, 0, TMemoryBars::BarHeight);
     return bar;
 }
 
@@ -109,9 +132,9 @@ void TMemoryUsagePage::SetFigures(const TMemoryFigures& f)
 
 void TMemoryUsagePage::SetBars(const TMemoryBars& bars)
 {
-    stackBar_->setGeometry(TMemoryBars::BarLeft, BarY, bars.stackWidth, TMemoryBars::BarHeight);
+    stackBar_->setGeometry(BarLeft, BarY, bars.stackWidth, TMemoryBars::BarHeight);
     stackBar_->setVisible(bars.stackWidth > 0);
-    heapBar_->setGeometry(bars.heapLeft, BarY, bars.heapWidth, TMemoryBars::BarHeight);
+    heapBar_->setGeometry(bars.heapLeft + BarShift, BarY, bars.heapWidth, TMemoryBars::BarHeight);
     heapBar_->setVisible(bars.heapWidth > 0);
     stackText_->setText(QString::fromStdString(bars.stackText.empty() ? "Stack: 0" : bars.stackText));
     heapText_->setText(QString::fromStdString(bars.heapText.empty() ? "Heap: 0" : bars.heapText));

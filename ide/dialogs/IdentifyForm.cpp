@@ -5,9 +5,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "devicelink/Clock.h"
 #include "devicelink/LinkHost.h"
@@ -39,6 +41,15 @@ TIdentifyForm::TIdentifyForm(QWidget* parent) : QDialog(parent), clock_(&Machine
     PortList->setColumnWidth(3, 60);
     PortList->setColumnWidth(4, 60);
     PortList->setColumnWidth(5, 75);
+    // Every heading whole and no sideways scrolling at the opening size.
+    QHeaderView* header = PortList->header();
+    int columns = 0;
+    for (int i = 0; i < PortList->columnCount(); ++i) {
+        PortList->setColumnWidth(i, std::max(PortList->columnWidth(i), header->sectionSizeHint(i)));
+        columns += PortList->columnWidth(i);
+    }
+    PortList->setMinimumWidth(columns + 2 * PortList->frameWidth() +
+                              PortList->style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     RefreshButton = new QPushButton("Refresh", this);
     CloseButton = new QPushButton("Close", this);
     CloseButton->setDefault(true);

@@ -18,6 +18,7 @@ public:
         height = 1080;
         return true;
     }
+    void DesktopOrigin(int32_t& left, int32_t& top) override { top = 28; }  // below a panel
     void ApplyEditorSettings(const tOptions& options) override {
         ++editorCalls;
         fontName = options.JavaCodeFontName;
@@ -111,7 +112,8 @@ TEST_F(SettingsTest, DefaultsFollowTheProgramDirectoryAndThePorts) {
     EXPECT_EQ(WindowLayout.Main.Width, 1920 - 376);
     EXPECT_EQ(WindowLayout.Main.Height, 1080 - 50);
     EXPECT_EQ(WindowLayout.Debug.Left, 1920 - 376 + 1);
-    EXPECT_EQ(WindowLayout.Terminal.Top, 345);
+    EXPECT_EQ(WindowLayout.Main.Top, 28 + 1);
+    EXPECT_EQ(WindowLayout.Terminal.Top, 28 + 345);
     EXPECT_EQ(WindowLayout.Terminal.Height, 277);
     EXPECT_EQ(hook.mainLeft, 1);
 }

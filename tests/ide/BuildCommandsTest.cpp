@@ -236,6 +236,24 @@ TEST_F(BuildCommands, TestConnectionWaitsForARunningWorker)
     EXPECT_EQ(form->JVM(), nullptr);
 }
 
+TEST_F(BuildCommands, IdentifyDuringADownloadWaitsThenAsksAndNoKeepsTheLink)
+{
+    ModuleSimulator module(world, 3, {"--paced"});
+    ASSERT_TRUE(module.Ready());
+    OpenHello();
+    form->ProgramExecute();
+    ASSERT_TRUE(DownloadStarted());
+    dialogs->boxAnswers = {TBoxAnswer::No};
+    bool identifyShown = false;
+    dialogs->modal = [&](QDialog&) { return identifyShown = true; };
+    form->IdentifyExecute();
+    EXPECT_EQ(form->Worker, nullptr);
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"A debug session is in progress. Abort debugging?"});
+    EXPECT_FALSE(identifyShown);
+    EXPECT_NE(form->JVM(), nullptr);
+    EXPECT_TRUE(form->DebugPort.Connected());
+}
+
 TEST_F(BuildCommands, TheResetButtonRestartsTheProgramOnlyWithALink)
 {
     OpenHello();
@@ -292,7 +310,7 @@ TEST_F(BuildCommands, ADiagnosticOfAFileThatCannotBeOpenedLeavesThePageAlone)
     MessagePrintfObject(std::make_unique<TLinInfo>(work.File("Gone.java"), 4, 9, 4, 14), "%s", "gone");
     ASSERT_TRUE(WaitUntil([&] { return form->StatusList->count() == 1; }, 2s, "the diagnostic line"));
     DoubleClickFirstLine();
-    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"File not found"});
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"File not found: `" + work.File("Gone.java") + "'"});
     EXPECT_EQ(form->CurrentEditor(), &page);
     EXPECT_EQ(page.CaretXY().Line, 2);
     EXPECT_TRUE(page.SelText().empty());

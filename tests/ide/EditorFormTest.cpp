@@ -125,7 +125,7 @@ TEST_F(EditorFormTest, HandOverRestoresTheWindowAndOpensTheArguments)
     form->HandOver("/opt/corvane-ide \"" + dir.File("a b/One.java") + "\" " + dir.File("Two.java"));
     EXPECT_FALSE(form->isMinimized());
     EXPECT_EQ(Tabs(), (std::vector<std::string>{"One.java"}));
-    EXPECT_EQ(dialogs->BoxTexts(), (std::vector<std::string>{"File not found"}));
+    EXPECT_EQ(dialogs->BoxTexts(), (std::vector<std::string>{"File not found: `" + dir.File("Two.java") + "'"}));
 }
 
 TEST_F(EditorFormTest, HandOverRestoresAMinimisedMaximisedWindowToMaximised)

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QHeaderView>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -67,6 +69,11 @@ TEST_F(IdentifyFormTest, ScansEveryValidPortAfterShowing)
     EXPECT_EQ(Rows(), (std::vector<std::string>{"COM3, Corvane, $51, Yes, Yes, Yes", "COM4, , , Yes, No, No"}));
     EXPECT_TRUE(sink.Contains("IDE-0056")) << ::testing::PrintToString(sink.lines);
     EXPECT_EQ(form.StatusLabel->text(), "Port Status:");
+    // Every heading whole at the opening size, nothing to scroll sideways to.
+    const QHeaderView* header = form.PortList->header();
+    for (int i = 0; i < 6; ++i)
+        EXPECT_GE(header->sectionSize(i), header->sectionSizeHint(i)) << form.PortList->headerItem()->text(i).toStdString();
+    EXPECT_EQ(form.PortList->horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(IdentifyFormTest, NoValidPortsLeaveAnEmptyList)

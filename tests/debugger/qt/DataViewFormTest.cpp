@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QHeaderView>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -200,6 +201,43 @@ TEST_F(DataViewFormTest, EveryPageWithItsPicture)
     EXPECT_GT(form.StaticTree()->topLevelItem(0)->childCount(), 1);
     QImage statics = GrabToPng(form, "static-variables");
     EXPECT_NE(stack, statics);
+}
+
+TEST_F(DataViewFormTest, AtItsDefaultSizeTheMemoryPageShowsItsBarCaptionsAndHeadersWhole)
+{
+    RunTo("Values", "// stop");
+    QPixmap picture(16, 16);
+    picture.fill(Qt::blue);
+    QAction run(picture, "Run"), stop(picture, "Stop"), into(picture, "Step Into"), over(picture, "Step Over"),
+        toggle(picture, "Breakpoint"), reset(picture, "Reset"), message(picture, "Messages");
+    form.SetActions({&run, &stop, &into, &over, &toggle, &reset, &message});
+    form.resize(373, 337);  // the default layout's size
+    form.DebugTabs()->setCurrentIndex(2);
+    ASSERT_TRUE(ShowExposed(form));
+    const QImage shot = GrabToPng(form, "memory-usage-default-size");
+    auto* sizes = form.findChild<QTableWidget*>("ClassSizes");
+    const QRect grid(sizes->mapTo(&form, QPoint(0, 0)), sizes->size());
+    for (const char* name : {"MemoryBar", "StackText", "HeapText"}) {
+        const QWidget* part = form.findChild<QWidget*>(name);
+        const QRect rect(part->mapTo(&form, QPoint(0, 0)), part->size());
+        EXPECT_FALSE(rect.intersects(grid)) << name << " lies under the class grid";
+    }
+    EXPECT_TRUE(HasColor(shot, QRect(Label("StackText")->mapTo(&form, QPoint(0, 0)), Label("StackText")->size()),
+                         Label("StackText")->palette().color(QPalette::WindowText)));
+    const QFrame* heapBar = form.findChild<QFrame*>("HeapBar");
+    ASSERT_GT(heapBar->width(), 0);
+    EXPECT_EQ(PixelAt(shot, heapBar->mapTo(&form, QPoint(heapBar->width() / 2, 6))), QColor(0, 128, 0));
+    const QHeaderView* header = sizes->horizontalHeader();
+    for (int column = 0; column < 3; ++column) {
+        const QString text = sizes->horizontalHeaderItem(column)->text();
+        EXPECT_LE(header->sectionViewportPosition(column) + header->sectionSize(column), header->viewport()->width())
+            << text.toStdString() << " runs past the grid's edge";
+        EXPECT_GE(header->sectionSize(column), header->sectionSizeHint(column))
+            << text.toStdString() << " is cut";
+    }
+    EXPECT_GE(sizes->viewport()->height() / sizes->verticalHeader()->defaultSectionSize(), 3);
+    for (const QLabel* label : form.findChild<QWidget*>("MemoryUsage")->findChildren<QLabel*>())
+        EXPECT_GE(label->width(), label->sizeHint().width()) << label->text().toStdString() << " is cut";
 }
 
 }  // namespace

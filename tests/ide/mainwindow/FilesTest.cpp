@@ -7,10 +7,11 @@
 #include <QTabBar>
 
 #include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "tests/support/FileCapabilities.h"
 
 namespace {
 
-constexpr const char* NotFound = "File not found";
+std::string NotFound(const std::string& path) { return "File not found: `" + path + "'"; }
 
 bool HasLineStarting(const std::vector<std::string>& lines, const std::string& start)
 {
@@ -41,7 +42,7 @@ TEST_F(MainWindowTest, OpenFileTakesTheChosenFilesAndClosesTheLoneUntitledPage)
     dialogs->openAnswers = {{Write("A.java"), dir.File("gone.java"), Write("B.java")}};
     form->OpenFileExecute();
     EXPECT_EQ(Tabs(), (std::vector<std::string>{"A.java", "B.java"}));
-    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{NotFound});
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{NotFound(dir.File("gone.java"))});
     dialogs->openAnswers = {{}};
     form->OpenFileExecute();  // cancelled
     EXPECT_EQ(dialogs->openFolders.back(), dir.Path());
@@ -179,7 +180,19 @@ TEST_F(MainWindowTest, YesThenCancelInTheSaveDialogCancelsTheClose)
 TEST_F(MainWindowTest, MissingFilesAndPipesAreRefusedAtOnce)
 {
     form->OpenSourceFile(dir.File("Missing.java"));
-    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{NotFound});
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{NotFound(dir.File("Missing.java"))});
+    // One that exists but may not be read says why.
+    const std::string locked = Write("Locked.java");
+    ASSERT_EQ(chmod(locked.c_str(), 0), 0);
+    EXPECT_EQ(RunWithoutFileCapabilities([&] {
+                  dialogs->boxes.clear();
+                  form->OpenSourceFile(locked);
+                  return dialogs->BoxTexts() == std::vector<std::string>{"Cannot open `" + locked +
+                                                                         "': Permission denied"} &&
+                         form->PageCount() == 1;
+              }),
+              1);
+    dialogs->boxes.clear();
     ASSERT_EQ(mkfifo(dir.File("X.java").c_str(), 0644), 0);
     // An open that waited for a writer would hang here.
     form->OpenFiles({dir.File("X.java"), dir.Path(), Write("Good.java")});

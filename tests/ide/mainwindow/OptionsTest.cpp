@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -16,11 +18,13 @@
 #include <memory>
 
 #include "foundation/Settings.h"
+#include "debugger/qt/DataViewForm.h"
 #include "ide/ColorBox.h"
 #include "ide/EditorForm.h"
 #include "ide/OptionsDialogs.h"
 #include "ide/OptionsForm.h"
 #include "ide/ZARNTabControl.h"
+#include "ide/terminal/MessageForm.h"
 #include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/mainwindow/MainWindowBase.h"
 #include "tests/support/gui/ScreenProbe.h"
@@ -247,6 +251,30 @@ TEST_F(OptionsTest, DefaultThenCancelLeavesDefaultsAndWindowLayoutStored)
         for (const char* value : {"Left", "Top", "Width", "Height"})
             EXPECT_NE(Stored(std::string(window) + value), "") << window << value;
     EXPECT_EQ(Stored("DebugWidth"), std::to_string(WindowLayout.Debug.Width));
+}
+
+// The frames of the three windows within the screen's available area.
+::testing::AssertionResult FramesInSight(TEditorForm& form)
+{
+    const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+    const std::pair<const char*, QWidget*> windows[] = {
+        {"main", &form}, {"data", form.DataView()}, {"terminal", &form.MessageForm()}};
+    for (const auto& [name, window] : windows)
+        if (!area.contains(window->frameGeometry()))
+            return ::testing::AssertionFailure() << name << " window off the screen";
+    return ::testing::AssertionSuccess();
+}
+
+TEST_F(OptionsTest, AStoredLayoutOffEveryScreenComesBackIntoSight)
+{
+    ASSERT_TRUE(SaveWindowLayout({{5000, -3000, 600, 400}, {-4000, 100, 373, 337}, {100, 9000, 373, 277}}));
+    LoadSettings();
+    EXPECT_TRUE(FramesInSight(*form));
+    EXPECT_EQ(form->frameGeometry().size(), QSize(600, 400));
+    SetDefaultSettings();
+    EXPECT_TRUE(FramesInSight(*form));
+    EXPECT_EQ(form->frameGeometry().topLeft(), QGuiApplication::primaryScreen()->availableGeometry().topLeft() +
+                                                   QPoint(1, 1));
 }
 
 TEST_F(OptionsTest, SettingsFileThatCannotBeWrittenIsReportedOnceAndOptionsStay)
