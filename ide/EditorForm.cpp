@@ -12,7 +12,6 @@
 
 #include "debugger/DebugSession.h"
 #include "debugger/qt/DataViewForm.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
 #include "editor/highlight/SrcHighlighterJava.h"
@@ -33,6 +32,7 @@
 #include "ide/terminal/MessageForm.h"
 #include "linker/ORULinker.h"
 #include "platform/PollTimer.h"
+#include "widgets/WrapToolBar.h"
 
 namespace {
 constexpr int ClientWidth = 710;
