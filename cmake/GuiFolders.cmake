@@ -1,7 +1,7 @@
 # The GUI lives in ide/, debugger/qt, editor/qt and widgets/; the other folders
-# below build without Qt Widgets.
+# below, and ide/pipeline, build without Qt Widgets.
 set(CORVANE_GUI_FOLDERS ide debugger/qt editor/qt widgets)
-set(CORVANE_WIDGET_FREE_FOLDERS foundation platform linker devicelink debugger editor tools)
+set(CORVANE_WIDGET_FREE_FOLDERS foundation platform linker devicelink debugger editor tools ide/pipeline)
 
 # Sets `out` to TRUE when `path` (relative to the source tree) lies in a GUI
 # folder. The deepest folder of the two lists that holds `path` decides.

@@ -2,9 +2,9 @@
 // through the control's undoable insertion, as one undo step.
 #include <QListWidget>
 
-#include "ide/CodeTemplates.h"
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
+#include "ide/pipeline/CodeTemplates.h"
 
 namespace {
 constexpr int ListLeft = 72;
