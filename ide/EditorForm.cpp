@@ -12,7 +12,6 @@
 
 #include "debugger/DebugSession.h"
 #include "debugger/qt/DataViewForm.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
 #include "editor/highlight/SrcHighlighterJava.h"
@@ -20,8 +19,6 @@
 #include "ide/Application.h"
 #include "ide/EditorImages.h"
 #include "ide/EditorPrinting.h"
-#include "ide/WindowPlacement.h"
-#include "ide/LinkHostRelay.h"
 #include "ide/MainSettingsHook.h"
 #include "ide/OptionsDialogs.h"
 #include "ide/OptionsForm.h"
@@ -29,11 +26,14 @@
 #include "ide/ProjectOptionsForm.h"
 #include "ide/SearchForm.h"
 #include "ide/ToolIcons.h"
+#include "ide/WindowPlacement.h"
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
+#include "ide/pipeline/LinkHostRelay.h"
 #include "ide/terminal/MessageForm.h"
 #include "linker/ORULinker.h"
 #include "platform/PollTimer.h"
+#include "widgets/WrapToolBar.h"
 
 namespace {
 constexpr int ClientWidth = 710;

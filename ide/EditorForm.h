@@ -14,7 +14,7 @@
 #include "foundation/QueuedMessageSink.h"
 #include "ide/EditorDialogs.h"
 #include "ide/MessageList.h"
-#include "ide/RunProgram.h"
+#include "ide/pipeline/RunProgram.h"
 
 class CORULinker;
 class TDataViewForm;

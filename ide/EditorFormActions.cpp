@@ -5,10 +5,10 @@
 #include <QShortcut>
 #include <map>
 
-#include "debugger/qt/WrapToolBar.h"
 #include "ide/ActionTable.h"
 #include "ide/EditorForm.h"
 #include "ide/ToolIcons.h"
+#include "widgets/WrapToolBar.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "foundation/Settings.h"
 #include "ide/Application.h"
 #include "ide/EditorForm.h"
-#include "ide/TestMode.h"
+#include "ide/pipeline/TestLog.h"
 
 void TEditorForm::AppIdle()
 {

@@ -7,15 +7,15 @@
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "foundation/ProjectOptions.h"
-#include "ide/ComLevelScope.h"
-#include "ide/CompileFile.h"
 #include "ide/EditorForm.h"
 #include "ide/ErrorWindow.h"
 #include "ide/FileChecks.h"
-#include "ide/LinkSource.h"
 #include "ide/SettingsBridge.h"
 #include "ide/SplashForm.h"
 #include "ide/ZARNSource.h"
+#include "ide/pipeline/ComLevelScope.h"
+#include "ide/pipeline/CompileFile.h"
+#include "ide/pipeline/LinkSource.h"
 #include "linker/ORULinker.h"
 
 namespace {

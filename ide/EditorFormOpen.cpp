@@ -6,8 +6,8 @@
 #include <QUrl>
 
 #include "ide/EditorForm.h"
-#include "ide/ParamTokens.h"
-#include "ide/ParamsFile.h"
+#include "ide/pipeline/ParamTokens.h"
+#include "ide/pipeline/ParamsFile.h"
 
 namespace {
 

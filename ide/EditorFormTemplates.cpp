@@ -4,9 +4,9 @@
 #include <QStyle>
 #include <algorithm>
 
-#include "ide/CodeTemplates.h"
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
+#include "ide/pipeline/CodeTemplates.h"
 
 namespace {
 constexpr int ListLeft = 72;

@@ -4,8 +4,8 @@
 
 #include "foundation/EError.h"
 #include "foundation/Settings.h"
-#include "ide/ParamTokens.h"
-#include "ide/ParamsFile.h"
+#include "ide/pipeline/ParamTokens.h"
+#include "ide/pipeline/ParamsFile.h"
 #include "platform/HandOverChannel.h"
 
 bool IsBatchStart(const std::vector<std::string>& args)

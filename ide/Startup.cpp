@@ -4,7 +4,8 @@
 
 #include "foundation/Settings.h"
 #include "foundation/SettingsRegistry.h"
-#include "ide/TestMode.h"
+#include "ide/BatchStart.h"
+#include "ide/pipeline/TestLog.h"
 
 namespace {
 constexpr const char* ApplicationTitle = "Corvane Torve IDE";

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ide/CompilerOutput.h"
-#include "ide/RunProgram.h"
+#include "ide/pipeline/CompilerOutput.h"
+#include "ide/pipeline/RunProgram.h"
 
 namespace {
 

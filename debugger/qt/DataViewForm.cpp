@@ -8,7 +8,7 @@
 #include "debugger/qt/MemoryUsagePage.h"
 #include "debugger/qt/QtDebugTree.h"
 #include "debugger/qt/ReportErrors.h"
-#include "debugger/qt/WrapToolBar.h"
+#include "widgets/WrapToolBar.h"
 
 namespace {
 constexpr int TreeIndentation = 19;

@@ -10,7 +10,6 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "editor/qt/QtText.h"
 #include "editor/qt/SrcEditWidget.h"
@@ -18,6 +17,7 @@
 #include "ide/ToolIcons.h"
 #include "ide/terminal/EditorScreenView.h"
 #include "ide/terminal/TerminalDialogs.h"
+#include "widgets/WrapToolBar.h"
 
 namespace {
 

@@ -12,7 +12,6 @@
 
 #include "debugger/DebugSession.h"
 #include "debugger/qt/DataViewForm.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "ide/EditorForm.h"
 #include "ide/EditorImages.h"
@@ -27,6 +26,7 @@
 #include "tests/support/TempDir.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
+#include "widgets/WrapToolBar.h"
 
 using namespace std::chrono_literals;
 

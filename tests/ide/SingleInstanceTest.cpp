@@ -14,8 +14,8 @@
 
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
-#include "ide/ParamsFile.h"
 #include "ide/ZARNTabControl.h"
+#include "ide/pipeline/ParamsFile.h"
 #include "tests/ide/FakeDialogs.h"
 #include "ide/SingleInstance.h"
 #include "platform/HandOverChannel.h"

@@ -8,11 +8,11 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "debugger/qt/WrapToolBar.h"
 #include "editor/qt/SrcEditWidget.h"
 #include "ide/ToolIcons.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/terminal/TerminalTestSupport.h"
+#include "widgets/WrapToolBar.h"
 
 namespace {
 

@@ -13,10 +13,10 @@
 
 #include "debugger/qt/DataViewForm.h"
 #include "debugger/qt/TypeImages.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "tests/debugger/DataWindowFixture.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
+#include "widgets/WrapToolBar.h"
 
 using namespace std::chrono_literals;
 

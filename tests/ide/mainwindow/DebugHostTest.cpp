@@ -5,9 +5,9 @@
 
 #include "debugger/DebugSession.h"
 #include "debugger/qt/DataViewForm.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "widgets/WrapToolBar.h"
 
 TEST_F(MainWindowTest, PagesKeepTheirHandleUntilClosedAndAHandleIsNeverGivenAgain)
 {

@@ -2,7 +2,7 @@
 #include <QTest>
 #include <sstream>
 
-#include "ide/CodeTemplates.h"
+#include "ide/pipeline/CodeTemplates.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 
 namespace {

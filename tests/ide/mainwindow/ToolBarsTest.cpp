@@ -5,10 +5,10 @@
 #include <QToolButton>
 
 #include "debugger/qt/DataViewForm.h"
-#include "debugger/qt/WrapToolBar.h"
 #include "ide/ToolIcons.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 #include "tests/support/gui/ScreenProbe.h"
+#include "widgets/WrapToolBar.h"
 
 namespace {
 

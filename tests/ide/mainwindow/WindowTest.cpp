@@ -9,12 +9,12 @@
 #include <QTimer>
 #include <QTest>
 
-#include "debugger/qt/WrapToolBar.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 #include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
+#include "widgets/WrapToolBar.h"
 
 using namespace std::chrono_literals;
 

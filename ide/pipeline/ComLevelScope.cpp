@@ -1,4 +1,4 @@
-#include "ide/ComLevelScope.h"
+#include "ide/pipeline/ComLevelScope.h"
 
 #include "foundation/Options.h"
 

@@ -1,4 +1,4 @@
-#include "ide/CodeTemplates.h"
+#include "ide/pipeline/CodeTemplates.h"
 
 const std::array<TCodeTemplate, CodeTemplateCount>& CodeTemplates()
 {

@@ -1,4 +1,4 @@
-#include "ide/LinkThread.h"
+#include "ide/pipeline/LinkThread.h"
 
 #include "foundation/EError.h"
 #include "foundation/Messages.h"

@@ -1,4 +1,4 @@
-#include "ide/ParamsFile.h"
+#include "ide/pipeline/ParamsFile.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -1,4 +1,4 @@
-#include "ide/RunProgram.h"
+#include "ide/pipeline/RunProgram.h"
 
 #include <QProcess>
 #include <cerrno>

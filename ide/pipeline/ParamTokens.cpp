@@ -1,4 +1,4 @@
-#include "ide/ParamTokens.h"
+#include "ide/pipeline/ParamTokens.h"
 
 namespace {
 

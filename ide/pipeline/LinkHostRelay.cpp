@@ -1,6 +1,6 @@
-#include "ide/LinkHostRelay.h"
+#include "ide/pipeline/LinkHostRelay.h"
 
-#include "ide/LinkThread.h"
+#include "ide/pipeline/LinkThread.h"
 
 TLinkHostRelay::TLinkHostRelay(ILinkHost& window, std::function<LinkThread*()> worker)
     : window_(window), worker_(std::move(worker))

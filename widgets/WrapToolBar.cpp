@@ -1,11 +1,11 @@
-#include "debugger/qt/WrapToolBar.h"
+#include "widgets/WrapToolBar.h"
 
 #include <QActionEvent>
 #include <QFrame>
 #include <QToolButton>
 #include <QWidgetAction>
 
-#include "debugger/qt/FlowLayout.h"
+#include "widgets/FlowLayout.h"
 
 namespace {
 constexpr int IconSize = 16;

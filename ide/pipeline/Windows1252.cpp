@@ -1,4 +1,4 @@
-#include "ide/Windows1252.h"
+#include "ide/pipeline/Windows1252.h"
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-#include "ide/LinkSource.h"
+#include "ide/pipeline/LinkSource.h"
 
 #include <filesystem>
 

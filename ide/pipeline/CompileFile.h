@@ -2,7 +2,7 @@
 #include <chrono>
 #include <string>
 
-#include "ide/RunProgram.h"
+#include "ide/pipeline/RunProgram.h"
 
 // Runs the configured compiler on one source with the class path and adds
 // its diagnostics to the message list; an error on the way is reported there

@@ -9,7 +9,7 @@
 #include <thread>
 
 #include "foundation/EError.h"
-#include "ide/RunProgram.h"
+#include "ide/pipeline/RunProgram.h"
 #include "tests/support/TempDir.h"
 
 using namespace std::chrono_literals;

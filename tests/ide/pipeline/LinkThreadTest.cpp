@@ -7,7 +7,7 @@
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
 #include "foundation/QueuedMessageSink.h"
-#include "ide/LinkThread.h"
+#include "ide/pipeline/LinkThread.h"
 #include "tests/support/gui/WaitUntil.h"
 
 using namespace std::chrono_literals;

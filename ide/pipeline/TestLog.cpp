@@ -1,18 +1,12 @@
-#include "ide/TestMode.h"
+#include "ide/pipeline/TestLog.h"
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cerrno>
-#include <memory>
 
-#include "devicelink/SXComm.h"
 #include "foundation/EError.h"
-#include "foundation/Options.h"
-#include "foundation/Settings.h"
-#include "ide/EditorForm.h"
 #include "platform/FileIO.h"
-#include "linker/ORULinker.h"
 
 FILE* TestLogFile = nullptr;
 
@@ -62,22 +56,11 @@ FILE* OpenTestLog()
 
 }  // namespace
 
-void RunTestMode(TEditorForm& form)
+void StartTestLog()
 {
-    GlobalOptions.TestMode = true;
-    form.SetLinker(std::make_unique<CORULinker>());
-    CORULinker& linker = *form.Linker();
-    linker.Link(CmdLineTestClass.c_str(), CmdLineClassPath.c_str());
-
     CloseTestLog();
     TestLogFile = OpenTestLog();
     if (!TestLogFile) throw EError(ecIDE, 2, TestLogName);
-
-    form.SetJVM(std::make_unique<TSXComm>(form.DebugPort, form, form.Clock()));
-    TSXComm& jvm = *form.JVM();
-    jvm.Connect();
-    jvm.DownloadOruFile(linker.GetImage(), linker.GetImageSize(), false);
-    jvm.Reset(true);
 }
 
 int TestLogWriteError()

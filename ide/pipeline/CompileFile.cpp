@@ -1,9 +1,9 @@
-#include "ide/CompileFile.h"
+#include "ide/pipeline/CompileFile.h"
 
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
 #include "foundation/Options.h"
-#include "ide/CompilerOutput.h"
+#include "ide/pipeline/CompilerOutput.h"
 #include "platform/ProgramDir.h"
 
 bool CompileFile(const std::string& sourcePath, const std::string& classPath, std::chrono::milliseconds timeLimit)

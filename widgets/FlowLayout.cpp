@@ -1,4 +1,4 @@
-#include "debugger/qt/FlowLayout.h"
+#include "widgets/FlowLayout.h"
 
 #include <QWidget>
 #include <algorithm>

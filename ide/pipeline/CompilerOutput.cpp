@@ -1,10 +1,10 @@
-#include "ide/CompilerOutput.h"
+#include "ide/pipeline/CompilerOutput.h"
 
 #include <charconv>
 #include <cstdint>
 
 #include "foundation/ErrorCatalogue.h"
-#include "ide/Windows1252.h"
+#include "ide/pipeline/Windows1252.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Reading the compiler's diagnostic records into message lines.
 #include <gtest/gtest.h>
 
-#include "ide/CompilerOutput.h"
+#include "ide/pipeline/CompilerOutput.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "ide/ParamTokens.h"
+#include "ide/pipeline/ParamTokens.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "foundation/Options.h"
-#include "ide/CompileFile.h"
+#include "ide/pipeline/CompileFile.h"
 #include "tests/support/CaptureSink.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/ScopedEnv.h"
