@@ -80,6 +80,9 @@ TEST_F(SrcEditWidgetScreenTest, ScreenEqualsAFullRepaintAfterEachStep) {
     QTest::keyClick(widget.get(), Qt::Key_Backspace, Qt::ControlModifier);
     EXPECT_EQ(widget->Lines()[2], "foo ");
     QTest::keyClick(widget.get(), Qt::Key_Home);
+    QTest::keyClick(widget.get(), Qt::Key_End);
+    EXPECT_EQ(widget->CaretX(), 4);  // before the trailing blank
+    QTest::keyClick(widget.get(), Qt::Key_Home);
     QTest::keyClick(widget.get(), Qt::Key_Up, Qt::ShiftModifier);
     EXPECT_EQ(widget->SelText(), "    xy\r\n");
     ExpectScreenIsRepaint("delete-word-and-select");
