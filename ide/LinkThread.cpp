@@ -1,7 +1,6 @@
 #include "ide/LinkThread.h"
 
 #include "foundation/EError.h"
-#include "foundation/Messages.h"
 
 using namespace std::chrono_literals;
 
@@ -36,10 +35,8 @@ void LinkThread::run()
 {
     try {
         body_(*this);
-    } catch (const EError& error) {
-        error.Report();
-    } catch (const std::exception& error) {
-        MessagePrintf("%s", error.what());
+    } catch (...) {
+        ReportCurrentError();
     }
     std::lock_guard lock(mutex_);
     ended_ = true;
