@@ -77,7 +77,7 @@ void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
                 DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
                             int(clock_.TickCount() - start));
             if (byte == (code | kAckBit)) return;
-            ReceiveData(&byte, 1, host_.CurrentLinker());
+            ReceiveData(&byte, 1, host_.CurrentImage());
         }
     });
 }
