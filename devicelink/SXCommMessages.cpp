@@ -103,7 +103,7 @@ void TSXComm::HandleUnknownBytecode(const ILinkImage* image)
 
 void TSXComm::HandleStopOrEnd(const ILinkImage* image)
 {
-    if (GlobalOptions.TestMode) {
+    if (JobOptions().TestMode) {
         host_.Terminate();
         return;
     }
@@ -132,10 +132,10 @@ void TSXComm::HandleException(const ILinkImage* image)
     } catch (const EError&) {
         const EError unknown(ecIDE, 42, int(classOffset));
         // The batch run still ends, with what is known in its log.
-        if (GlobalOptions.TestMode) EndTestRun(unknown.Text);
+        if (JobOptions().TestMode) EndTestRun(unknown.Text);
         throw unknown;
     }
-    if (GlobalOptions.TestMode) return EndTestRun(className);
+    if (JobOptions().TestMode) return EndTestRun(className);
     ReportError(ecIDE, 28, className.c_str());
     MessagePrintfObject(std::make_unique<TLinInfo>(file, line, 1, line, ExceptionEndColumn),
                         "Exception thrown in file '%s' at line %d", file.c_str(), line);

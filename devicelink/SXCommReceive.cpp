@@ -44,7 +44,7 @@ uint8_t TSXComm::ReadByteOrRaise()
 uint8_t TSXComm::ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer)
 {
     int64_t start = clock_.TickCount();
-    if (!GlobalOptions.debugIgnoreEchoes) {
+    if (!JobOptions().debugIgnoreEchoes) {
         while (echoCount_ > 0) {
             WaitForData({{start, timeoutMs}});
             uint8_t echo = ReadByteOrRaise();

@@ -1,6 +1,7 @@
 #include "ide/LinkThread.h"
 
 #include "foundation/EError.h"
+#include "foundation/Options.h"
 
 using namespace std::chrono_literals;
 
@@ -23,6 +24,7 @@ void LinkThread::Start(int mode, bool debug, bool skipDownload)
     mode_ = mode;
     debug_ = debug;
     skipDownload_ = skipDownload;
+    options_ = std::make_unique<tOptions>(GlobalOptions);
     start();
 }
 
@@ -34,6 +36,7 @@ void LinkThread::CheckCancel() const
 void LinkThread::run()
 {
     try {
+        TJobOptionsScope options(*options_);
         body_(*this);
     } catch (...) {
         ReportCurrentError();
