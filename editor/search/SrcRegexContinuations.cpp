@@ -1,7 +1,7 @@
 // Compile-time analysis of what may follow each choice: the characters that
 // can begin a BRANCH alternative or the rest after a simple repeat, whether a
 // repeat can ever give back what it consumed, and a leading repeat whose
-// failed try lets the search skip the whole run.
+// failed try lets the search skip the starts whose lead ends inside its run.
 #include <cstring>
 
 #include "editor/search/SrcRegexFirstChars.h"
@@ -46,22 +46,32 @@ int32_t AddSet(TRegexProgram& prog, const CharSet& set) {
     return static_cast<int32_t>(prog.Sets.size() - 1);
 }
 
-// A possessive unbounded repeat that starts every match, alone or after one
-// character of its own set; 0 when there is none.
-size_t FindLeadRepeat(const TRegexProgram& prog, const TRegexSyntax& syntax, bool hasBackReference) {
+// An unbounded repeat that starts every match, alone or after a literal or a
+// one-character node, and that is greedy or gives nothing back: a later try
+// whose lead ends inside the run the failed try counted ends that run at the
+// same place and goes on from no position the failed try did not, so fails
+// too. 0 when there is none; leadLength is the lead's length.
+size_t FindLeadRepeat(const TRegexProgram& prog, const TRegexSyntax& syntax, bool hasBackReference,
+                      size_t& leadLength) {
+    leadLength = 0;
     if (prog.Op(prog.Next(1)) != END) return 0;
     size_t scan = TRegexProgram::Operand(1);
     while (!hasBackReference && prog.Op(scan) > OPEN && prog.Op(scan) <= OPEN + MaxGroups) scan = prog.Next(scan);
     size_t repeat = scan;
-    CharSet first;
     if (!IsRepeat(prog.Op(scan))) {
-        if (!SingleChars(prog, syntax, scan, first)) return 0;
+        CharSet ignored;
+        if (prog.Op(scan) == EXACTLY || prog.Op(scan) == EXACTLYCI)
+            leadLength = OperandSize(prog, scan) - 1;
+        else if (SingleChars(prog, syntax, scan, ignored))
+            leadLength = 1;
+        else
+            return 0;
         repeat = prog.Next(scan);
     }
-    if (repeat == 0 || !IsRepeat(prog.Op(repeat)) || !prog.Possessive[repeat] || !Unbounded(prog, repeat)) return 0;
-    CharSet runs;
-    SingleChars(prog, syntax, RepeatOperand(prog, repeat), runs);
-    return (first & ~runs).none() ? repeat : 0;
+    if (repeat == 0 || !IsRepeat(prog.Op(repeat)) || !Unbounded(prog, repeat)) return 0;
+    uint8_t op = prog.Op(repeat);
+    bool greedy = op == STAR || op == PLUS || op == BRACES;
+    return greedy || prog.Possessive[repeat] ? repeat : 0;
 }
 
 }  // namespace
@@ -86,7 +96,7 @@ void AnalyseContinuations(TRegexProgram& program, const TRegexSyntax& syntax) {
         if (op == END) break;
         scan += HeaderSize + OperandSize(program, scan);
     }
-    program.LeadRepeat = FindLeadRepeat(program, syntax, hasBackReference);
+    program.LeadRepeat = FindLeadRepeat(program, syntax, hasBackReference, program.LeadLength);
 }
 
 }  // namespace regex_program

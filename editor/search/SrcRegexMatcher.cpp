@@ -43,7 +43,7 @@ bool TRegexMatcher::Search(size_t from) {
     if (prog_.PureLiteral) return SearchLiteral(s);
     for (const char* p = s; (p = NextCandidate(p)) != nullptr;) {
         if (TryAt(p)) return true;
-        p = runEnd_ != nullptr && runEnd_ > p + 1 ? runEnd_ : p + 1;
+        p = runEnd_ != nullptr ? runEnd_ + 1 - prog_.LeadLength : p + 1;  // the run starts at p + LeadLength
     }
     return false;
 }

@@ -71,9 +71,11 @@ struct TRegexProgram {
     // by their first bytes and their bytes at LeadLiteralLength - 1.
     size_t LeadLiteralLength = 0;
     TLiteralStartFinder LeadLiteralFinder;
-    // A greedy repeat at the start that gives nothing back: a failed try
-    // resumes after the run it consumed (0 = none).
+    // An unbounded greedy or possessive repeat after a lead of LeadLength
+    // characters at the start: a failed try that counted its run up to R
+    // resumes at R - LeadLength + 1 (LeadRepeat 0 = none).
     size_t LeadRepeat = 0;
+    size_t LeadLength = 0;
     // Per node (indexed by its offset): the characters that may come next
     // where a BRANCH alternative or the rest after a repeat begins, as an
     // index into Sets (-1 = any), and whether a repeat gives nothing back.
