@@ -29,6 +29,8 @@ constexpr int MaxGroups = 14;
 constexpr size_t HeaderSize = 5;
 constexpr int32_t InfiniteCount = 2147483646;
 constexpr int LoopStackSize = 10;
+constexpr uint32_t LaterChoice = 0x80000000u;
+constexpr size_t MaxChoiceRows = 64;
 
 using CharSet = std::bitset<256>;
 
@@ -82,6 +84,11 @@ struct TRegexProgram {
     std::vector<int32_t> NodeSet;
     std::vector<uint8_t> Possessive;
     std::vector<std::array<bool, 256>> Sets;
+    // Per BRANCH that starts a choice (by offset; -1 = none): a row of
+    // Choices holding per character the first alternative whose NodeSet
+    // takes it (0 = none), with LaterChoice set when a later one does too.
+    std::vector<int32_t> ChoiceRow;
+    std::vector<std::array<uint32_t, 256>> Choices;
 
     const uint8_t* Node(size_t at) const { return Code.data() + at; }
     uint8_t Op(size_t at) const { return Code[at]; }
@@ -112,7 +119,7 @@ constexpr uint32_t ModI = 1, ModR = 2, ModS = 4, ModG = 8, ModM = 16, ModX = 32;
 void CompileProgram(const std::string& expression, const TRegexSyntax& syntax, TRegexProgram& program,
                     int& errorPos);
 void AnalyseProgram(TRegexProgram& program, const TRegexSyntax& syntax);
-// Fills NodeSet, Possessive and LeadRepeat.
+// Fills NodeSet, Possessive, Choices and LeadRepeat.
 void AnalyseContinuations(TRegexProgram& program, const TRegexSyntax& syntax);
 const char* OpcodeName(uint8_t op, char* buffer, size_t size);
 }  // namespace regex_program
