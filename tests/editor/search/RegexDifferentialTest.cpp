@@ -3,7 +3,9 @@
 // from a random offset (ExecPos), the whole ExecNext chain, Split and Replace
 // with a substitution template, under random modifiers i, m, s, g, x and r.
 // Perl gets g off as each quantifier's greediness flipped, and r as the
-// widened high-byte classes written out byte by byte.
+// widened high-byte classes written out byte by byte. Half the patterns have
+// the shapes the matcher's search shortcuts act on (LeadShape), with subjects
+// built from their pieces.
 //
 // Known differences kept out of the generated cases:
 // - "$" without m matches only at the very end in TRegex; Perl's "$" also
