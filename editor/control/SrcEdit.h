@@ -530,6 +530,7 @@ private:
     void UndoRedoAdded(TObject* Sender);
     void SelectedColorChanged(TObject* Sender);
     void BookMarkOptionsChanged(TObject* Sender);
+    void WordWrapGlyphChange(TObject* Sender);
     void GutterChanged(TObject* Sender);
     void MarkListChange(TObject* Sender);
     void SrcFontChanged(TObject* Sender);

@@ -63,6 +63,18 @@ TEST_F(SrcEditWordWrapTest, RepaintingALineCoversAllItsRows) {
     EXPECT_EQ(window.invalidated[0], Rect(edit->GutterWidth(), 2 * 16, window.client.Right, 5 * 16));
 }
 
+TEST_F(SrcEditWordWrapTest, AChangedWrapGlyphRepaintsTheGutter) {
+    SetLines({std::string(70, 'x').c_str()});
+    edit->SetWordWrap(true);
+    TSrcGlyph& glyph = edit->WordWrapGlyph();
+    for (auto change : {+[](TSrcGlyph& g) { g.SetVisible(false); }, +[](TSrcGlyph& g) { g.SetMaskColor(clRed); }}) {
+        window.invalidated.clear();
+        change(glyph);
+        ASSERT_EQ(window.invalidated.size(), 1u);
+        EXPECT_EQ(window.invalidated[0], Rect(0, 0, edit->GutterWidth(), window.client.Bottom));
+    }
+}
+
 TEST_F(SrcEditWordWrapTest, TurningWordWrapOnAndOffKeepsTheTopLineAndTheCaret) {
     FillTwoRowLines(100);
     edit->SetTopLine(40);
