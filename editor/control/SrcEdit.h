@@ -558,6 +558,12 @@ private:
     int MaxTopLine() const;
     TRect ClientRect() const;
     void AddInvalidRect(const TRect& ARect);
+    // While painting is locked, scrolls and invalidations are collected (a
+    // scroll as its whole area, as are too many rectangles) and the outermost
+    // unlock invalidates them.
+    void ScrollOrDefer(int DX, int DY, const TRect& Area);
+    void DeferInvalidation(const TRect& ARect, bool Collapse);
+    void FlushLockedInvalidation();
     void InvalidateLineStrip(int FirstLine, int LastLine, int Left, int Right);
     void ClampBufferCoord(TBufferCoord& Value) const;
     void SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange);
@@ -698,6 +704,7 @@ private:
     int32_t tabWidth_ = 8;
     std::unique_ptr<TSrcTextDrawerBase> textDrawer_;
     TRect invalidateRect_;
+    std::vector<TRect> lockedInvalid_;
     TSrcStateFlags stateFlags_;
     TSrcEditorOptions options_;
     TSrcStatusChanges statusChanges_;
