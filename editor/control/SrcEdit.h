@@ -386,6 +386,9 @@ public:
     void EndUndoBlock() { undoList_->EndBlock(); }
     // Walks the highlighter's tokens of Line; nothing without a highlighter.
     void ForEachToken(int Line, const TTokenVisitor& Visit);
+    // The same for a visitor that stops at the first token past byte Bytes:
+    // the highlighter reads only as much of the line as decides those tokens.
+    void ForEachTokenUpTo(int Line, int64_t Bytes, const TTokenVisitor& Visit);
 
     // A buffer shared with another control.
     void SetLinesPointer(TCustomSrcEdit* ASrcEdit);
@@ -549,6 +552,8 @@ private:
     std::vector<TFontStyles> StylesInUse() const;
     int ScanFrom(int Index);
     void HighlighterStartLine(int Line);
+    void HighlighterStartLine(int Line, const std::string& Text);
+    size_t DecidingPrefix(int Line, int64_t Bytes);
     void ScanRanges();
 
     void UpdateLastCaretX();
