@@ -30,6 +30,7 @@ TCustomSrcEdit::TCustomSrcEdit(TComponent* AOwner) : TComponent(AOwner) {
     gutter_->OnChange = TNotifyEvent::Of<&TCustomSrcEdit::GutterChanged>(this);
     gutterWidth_ = gutter_->Width();
     wordWrapGlyph_ = std::make_unique<TSrcGlyph>("SrcEditWrapped", clLime);
+    wordWrapGlyph_->OnChange = TNotifyEvent::Of<&TCustomSrcEdit::WordWrapGlyphChange>(this);
     textOffset_ = gutterWidth_ + 2;
 
     fontDummy_.SetName("Courier New");
@@ -132,6 +133,8 @@ void TCustomSrcEdit::UndoRedoAdded(TObject* Sender) {
 void TCustomSrcEdit::SelectedColorChanged(TObject*) { InvalidateSelection(); }
 
 void TCustomSrcEdit::BookMarkOptionsChanged(TObject*) { InvalidateGutter(); }
+
+void TCustomSrcEdit::WordWrapGlyphChange(TObject*) { InvalidateGutter(); }
 
 void TCustomSrcEdit::MarkListChange(TObject*) {
     for (TSrcEditMark*& bookmark : bookmarks_) {

@@ -386,6 +386,9 @@ public:
     void EndUndoBlock() { undoList_->EndBlock(); }
     // Walks the highlighter's tokens of Line; nothing without a highlighter.
     void ForEachToken(int Line, const TTokenVisitor& Visit);
+    // The same for a visitor that stops at the first token past byte Bytes:
+    // the highlighter reads only as much of the line as decides those tokens.
+    void ForEachTokenUpTo(int Line, int64_t Bytes, const TTokenVisitor& Visit);
 
     // A buffer shared with another control.
     void SetLinesPointer(TCustomSrcEdit* ASrcEdit);
@@ -539,6 +542,7 @@ private:
     void UndoRedoAdded(TObject* Sender);
     void SelectedColorChanged(TObject* Sender);
     void BookMarkOptionsChanged(TObject* Sender);
+    void WordWrapGlyphChange(TObject* Sender);
     void GutterChanged(TObject* Sender);
     void MarkListChange(TObject* Sender);
     void SrcFontChanged(TObject* Sender);
@@ -557,6 +561,8 @@ private:
     std::vector<TFontStyles> StylesInUse() const;
     int ScanFrom(int Index);
     void HighlighterStartLine(int Line);
+    void HighlighterStartLine(int Line, const std::string& Text);
+    size_t DecidingPrefix(int Line, int64_t Bytes);
     void ScanRanges();
 
     void UpdateLastCaretX();
@@ -566,6 +572,12 @@ private:
     int MaxTopLine() const;
     TRect ClientRect() const;
     void AddInvalidRect(const TRect& ARect);
+    // While painting is locked, scrolls and invalidations are collected (a
+    // scroll as its whole area, as are too many rectangles) and the outermost
+    // unlock invalidates them.
+    void ScrollOrDefer(int DX, int DY, const TRect& Area);
+    void DeferInvalidation(const TRect& ARect, bool Collapse);
+    void FlushLockedInvalidation();
     void InvalidateLineStrip(int FirstLine, int LastLine, int Left, int Right);
     void ClampBufferCoord(TBufferCoord& Value) const;
     void SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange);
@@ -707,6 +719,7 @@ private:
     int32_t tabWidth_ = 8;
     std::unique_ptr<TSrcTextDrawerBase> textDrawer_;
     TRect invalidateRect_;
+    std::vector<TRect> lockedInvalid_;
     TSrcStateFlags stateFlags_;
     TSrcEditorOptions options_;
     TSrcStatusChanges statusChanges_;

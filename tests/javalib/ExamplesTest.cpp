@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
 #include <set>
 
@@ -91,4 +92,17 @@ TEST_F(ExamplePrograms, UseWhatTheyAreThereToShow) {
     ASSERT_TRUE(echo && stepping);
     EXPECT_NE(echo->FindLinkedClass("torve/core/Terminal"), nullptr);
     EXPECT_NE(stepping->FindLinkedClass("Counter"), nullptr);
+}
+
+TEST(ExampleProjects, TheProgramDirectoryHoldsThemInProjects) {
+    auto javaFiles = [](const std::string& dir) {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path().extension() == ".java")
+                files[entry.path().filename().string()] = TempDir::ReadFile(entry.path().string());
+        return files;
+    };
+    std::map<std::string, std::string> examples = javaFiles(SourceDir() + "/examples");
+    ASSERT_FALSE(examples.empty());
+    EXPECT_EQ(javaFiles(ProgramDir() + "/Projects"), examples);
 }

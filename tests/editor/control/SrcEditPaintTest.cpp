@@ -184,6 +184,25 @@ TEST_F(SrcEditPaintTest, SpecialLineColoursApplyAndSwapUnderTheSelection) {
     EXPECT_EQ(Row(1), std::vector<std::string>{Out(1, 1, "one", {}, text, edit->Color)});
 }
 
+TEST_F(SrcEditPaintTest, ALongLineIsReadOnlyAsFarAsItShows) {
+    TokenHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    // A comment opens in view and closes far right of it.
+    const std::string shown = "int a = \"x\";\t" + std::string(60, ' ') + "/*" + std::string(3000, 'c') + "*/ b";
+    SetLines({(shown + std::string(200000, 'x')).c_str()});
+    highlighter.bytesGiven = 0;  // after the range scan of the new line
+    PaintAll();
+    std::vector<std::string> longRow = Row(1);
+    EXPECT_LT(highlighter.bytesGiven, 20000u);
+    highlighter.bytesGiven = 0;
+    PaintClip(Rect(X(1), 0, X(2), edit->LineHeight()));  // the caret's cell, as a blink repaints it
+    EXPECT_LT(highlighter.bytesGiven, 1000u);
+    SetLines({shown.c_str()});
+    PaintAll();
+    EXPECT_EQ(longRow, Row(1));
+    edit->SetHighlighter(nullptr);
+}
+
 TEST_F(SrcEditPaintTest, ActiveLineColourBacksTheCaretLineOnly) {
     SetLines({"one", "two"});
     edit->SetActiveLineColor(clYellow);
