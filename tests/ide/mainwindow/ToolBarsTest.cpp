@@ -86,6 +86,10 @@ TEST_F(MainWindowTest, TheMainAndDataToolBarsShowAPictureOnEveryButton)
                                                   "Options...", "Reset", "Compile", "Program", "Debug", "Resume",
                                                   "Help"}));
     ExpectOwnPictures(*form->DataView()->ToolBar());
+    captions.clear();
+    for (const QToolButton* button : Buttons(*form->DataView()->ToolBar())) captions.push_back(Name(button));
+    EXPECT_EQ(captions, (std::vector<std::string>{"Run", "Stop", "Step Into", "Step Over", "Breakpoint", "Reset",
+                                                  "Messages"}));
 }
 
 TEST_F(MainWindowTest, AtTheDefaultSizesEveryButtonIsInSightAndAWrappedOneStillWorks)
