@@ -59,11 +59,8 @@ TEST_F(IdentifyFormTest, ScansEveryValidPortAfterShowing)
     bank.Add(2, module.transport);
     bank.Add(3, poweredOff.transport);
     Ports({3, 4});
-    EXPECT_EQ(form.PortList->columnCount(), 6);
-    EXPECT_EQ(form.PortList->headerItem()->text(3), "Loopback");
     form.show();
     EXPECT_TRUE(form.RefreshTimer->isActive());
-    EXPECT_EQ(form.RefreshTimer->interval(), 200);
     ASSERT_TRUE(WaitUntil([&] { return form.PortList->topLevelItemCount() == 2; }, 5s, "two identify rows"));
     EXPECT_FALSE(form.RefreshTimer->isActive());
     EXPECT_EQ(Rows(), (std::vector<std::string>{"COM3, Corvane, $51, Yes, Yes, Yes", "COM4, , , Yes, No, No"}));
