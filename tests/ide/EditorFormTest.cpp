@@ -20,6 +20,9 @@
 #include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/gui/WaitUntil.h"
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -143,7 +146,7 @@ TEST_F(EditorFormTest, ExceptionsInEventHandlersReachTheErrorBox)
 {
     QTimer::singleShot(0, form.get(), [] { throw EError(ecIDE, 38); });
     QTimer::singleShot(0, form.get(), [] { throw std::runtime_error("broken"); });
-    ASSERT_TRUE(ProcessUntil([this] { return boxes.size() == 2; }));
+    ASSERT_TRUE(WaitUntil([this] { return boxes.size() == 2; }, 5s, "two error boxes"));
     EXPECT_EQ(boxes[0], "[ Error IDE-0038] Class path expected.");
     EXPECT_EQ(boxes[1], "broken");
 }
