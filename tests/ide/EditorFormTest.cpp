@@ -6,7 +6,6 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QUrl>
-#include <thread>
 
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
@@ -65,8 +64,6 @@ TEST_F(EditorFormTest, IsTheMainWindowWithItsSerialPort)
     EXPECT_EQ(form->DebugPort.PacketMode(), pmPass);
     EXPECT_FALSE(form->DebugPort.EnableDTROnOpen());
     EXPECT_TRUE(form->DebugPort.HasReceiveHandler());
-    EXPECT_EQ(form->Linker(), nullptr);
-    EXPECT_EQ(form->JVM(), nullptr);
 }
 
 TEST_F(EditorFormTest, MessageLinesKeepTheirObjectAndTheNewestIsSelected)
@@ -80,14 +77,6 @@ TEST_F(EditorFormTest, MessageLinesKeepTheirObjectAndTheNewestIsSelected)
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->Number, 37);
     EXPECT_TRUE(IsErrorLine(info));
-}
-
-TEST_F(EditorFormTest, LinesFromOtherThreadsArriveInOrderOnTheGuiThread)
-{
-    MessagePrintf("first");
-    std::thread([] { MessagePrintf("worker"); }).join();
-    MessagePrintf("after");  // delivers what waits before it
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"first", "worker", "after"}));
 }
 
 TEST_F(EditorFormTest, ACollapsedMessagePanelIsRaised)

@@ -141,23 +141,10 @@ TEST_F(PrintPdfTest, TokenColoursOnThePage) {
     };
     EXPECT_GT(count(0, QColor(128, 128, 128)), 300) << "the comment is gray";
     EXPECT_EQ(count(0, Qt::black), 0);
-    EXPECT_GT(count(49, Qt::black), 300) << "code is black";
-    // Line 6 holds the string "café": maroon.
-    RunTool("pdftoppm", {"-r", "300", "-f", "1", "-l", "1", "-x", QString::number(177 + 15 * 25), "-y",
-                     QString::number(177 + 5 * 49), "-W", "150", "-H", "49", "-png", "-singlefile", file, prefix});
-    image.load(prefix + ".png");
-    ASSERT_FALSE(image.isNull());
-    EXPECT_GT(count(0, QColor(128, 0, 0)), 300);
-    EXPECT_EQ(count(0, Qt::black), 0);
+    EXPECT_GT(count(49, Qt::black), 300) << "code is black";  // each token's colour: the engine's tests
 }
 
-TEST_F(PrintPdfTest, EmptyTextAndAbort) {
-    SetText({});
-    print.Print();
-    EXPECT_EQ(PdfPages(file), 1);
-
-    SetText(JavaSample());
-    QFile::remove(file);
+TEST_F(PrintPdfTest, AnAbortLeavesNoPartialPdf) {
     struct Stopper {
         bool ended = false;
         void On(TObject*, TSrcPrintStatus s, int page, bool& abort) {

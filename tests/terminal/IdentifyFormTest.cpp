@@ -73,13 +73,6 @@ TEST_F(IdentifyFormTest, ScansEveryValidPortAfterShowing)
     EXPECT_EQ(form.PortList->horizontalScrollBar()->maximum(), 0);
 }
 
-TEST_F(IdentifyFormTest, NoValidPortsLeaveAnEmptyList)
-{
-    form.RefreshButtonClick();
-    EXPECT_EQ(form.PortList->topLevelItemCount(), 0);
-    EXPECT_EQ(form.StatusLabel->text(), "Port Status:");
-}
-
 TEST_F(IdentifyFormTest, PortThatRefusesToOpenIsNamed)
 {
     SimulatedModule module(clock);
