@@ -217,11 +217,3 @@ std::vector<std::vector<int64_t>> SessionRig::BreakpointLists() const
     for (const orusim::Event& event : log.OfKind(orusim::EventKind::Breakpoints)) lists.push_back(event.values);
     return lists;
 }
-
-std::vector<uint8_t> SessionRig::BytesIn() const
-{
-    std::vector<uint8_t> bytes;
-    for (const orusim::Event& event : log.OfKind(orusim::EventKind::BytesIn))
-        bytes.insert(bytes.end(), event.bytes.begin(), event.bytes.end());
-    return bytes;
-}

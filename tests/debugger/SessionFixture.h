@@ -140,7 +140,6 @@ public:
     std::vector<std::string> Commands() const { return log.CommandNames(); }
     size_t CountSince(size_t from, const std::string& name) const;
     std::vector<std::vector<int64_t>> BreakpointLists() const;
-    std::vector<uint8_t> BytesIn() const;
 
     tOptions savedOptions;
     CaptureSink sink;
