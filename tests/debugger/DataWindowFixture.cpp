@@ -62,6 +62,13 @@ TTreeLine DataRig::Find(const IDebugTree& tree, const std::string& prefix)
     return nullptr;
 }
 
+TTreeLine DataRig::Line(const IDebugTree& tree, const std::string& prefix)
+{
+    TTreeLine line = Find(tree, prefix);
+    EXPECT_NE(line, nullptr) << prefix;
+    return line;
+}
+
 std::vector<std::string> DataRig::Children(const IDebugTree& tree, TTreeLine line)
 {
     std::vector<std::string> texts;
