@@ -39,8 +39,7 @@ int DataRig::LineOf(const std::string& folder, const std::string& file, const st
 
 void DataRig::RunTo(const std::string& folder, const std::string& mainClass, const std::string& marker)
 {
-    rig.host.OpenPage(rig.Source(folder, mainClass + ".java"));
-    rig.Start(rig.Link(folder, mainClass));
+    rig.StartProgram(folder, mainClass);
     RunOnTo(folder, mainClass, marker);
 }
 

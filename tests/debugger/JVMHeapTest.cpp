@@ -12,12 +12,8 @@ class HeapCache : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const std::string folder = SteppingProgram();
-        rig.host.OpenPage(rig.Source(folder, "Stepping.java"));
-        rig.Start(rig.Link(folder, "Stepping"));
-        rig.session.ToggleBreakpointAt(10);
-        rig.session.Run();
-        rig.ReceiveUntilStopped();
+        rig.StartProgram(SteppingProgram(), "Stepping");
+        rig.RunTo(10);
         heap.SetSession(rig.session.JVM());
     }
     std::vector<std::vector<int64_t>> Queries() const
