@@ -57,9 +57,7 @@ TCustomSrcEdit::~TCustomSrcEdit() {
     Destroying();  // sharers of the buffer leave while it is whole
     UnHookTextBuffer();
     SetHighlighter(nullptr);
-    while (!plugins_.empty()) {
-        delete plugins_.back();  // its destructor leaves the list
-    }
+    plugins_.clear();
     for (TSrcEditMark*& bookmark : bookmarks_) {
         bookmark = nullptr;  // the mark list frees them
     }

@@ -407,13 +407,23 @@ public:
     void GotoBookMark(int BookMark);
     bool GetBookMark(int BookMark, int& X, int& Y) const;
     bool IsBookmark(int BookMark) const;
-    virtual void DoOnPlaceMark(TSrcEditMark*& Mark);
+    // OnPlaceBookmark may cancel the mark (null) or put another in its place.
+    virtual void DoOnPlaceMark(std::unique_ptr<TSrcEditMark>& Mark);
     virtual void DoOnClearBookmark(TSrcEditMark*& Mark);
     void DoLinesInserted(int FirstLine, int Count);
     void DoLinesDeleted(int FirstLine, int Count);
     void PluginsAfterPaint(TSrcCanvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine);
+    // Installs a plug-in, which the control owns.
+    template <typename P>
+    P& AddPlugin(std::unique_ptr<P> APlugin) {
+        P& plugin = *APlugin;
+        InstallPlugin(std::move(APlugin));
+        return plugin;
+    }
+    // Removes and frees a plug-in.
+    void RemovePlugin(const TSrcEditPlugin* APlugin);
     int PluginCount() const { return static_cast<int>(plugins_.size()); }
-    TSrcEditPlugin* Plugin(int Index) const { return plugins_.at(static_cast<size_t>(Index)); }
+    TSrcEditPlugin* Plugin(int Index) const { return plugins_.at(static_cast<size_t>(Index)).get(); }
 
     // Options and properties.
     TSrcEditorOptions Options() const { return options_; }
@@ -506,7 +516,6 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    friend class TSrcEditPlugin;
     friend class TTextLinesPainter;
     friend class TSrcSearchReplaceRun;
 
@@ -623,8 +632,9 @@ private:
     bool ShouldDrop(const TBufferCoord& NewPos, bool Move) const;
     void DropText(TCustomSrcEdit& Source, TBufferCoord NewPos, bool Move);
 
-    void InstallPlugin(TSrcEditPlugin* APlugin);
-    void RemovePlugin(TSrcEditPlugin* APlugin);
+    void InstallPlugin(std::unique_ptr<TSrcEditPlugin> APlugin);
+    // The plug-ins as they are now; one may leave while they are told.
+    std::vector<TSrcEditPlugin*> PluginSnapshot() const;
 
     TSrcWindowServices* window_ = nullptr;
     TSrcClipboard* clipboard_ = nullptr;
@@ -700,7 +710,7 @@ private:
     TSrcStateFlags stateFlags_;
     TSrcEditorOptions options_;
     TSrcStatusChanges statusChanges_;
-    std::vector<TSrcEditPlugin*> plugins_;
+    std::vector<std::unique_ptr<TSrcEditPlugin>> plugins_;
     bool alwaysShowCaret_ = false;
     bool wantReturns_ = true;
     bool wantTabs_ = false;

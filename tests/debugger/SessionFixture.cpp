@@ -197,7 +197,7 @@ void SessionRig::ReceiveUntilStopped()
         uint8_t chunk[64];
         int32_t n = 0;
         while (n < int32_t(sizeof chunk) && port.ReadChar(chunk[n])) ++n;
-        session.JVM()->ReceiveData(chunk, n, session.Linker());
+        session.JVM()->ReceiveData(chunk, n, session.Image());
         host.Pump();
     }
     host.Pump();

@@ -47,7 +47,8 @@ public:
     void SetProgressMax(int32_t) override {}
     void SetProgress(int32_t) override {}
     void StopJog() override { session->StopJog(); }
-    CORULinker* CurrentLinker() override { return session->Linker(); }
+    const ILinkImage* CurrentImage() override { return session->Image(); }
+    std::string OpcodeName(uint8_t imageByte) override { return TLinkerImage::OpcodeName(imageByte); }
     bool Debugging() override { return session->Debugging(); }
     void UpdateDebug() override { session->UpdateDebug(); }
     void RunStopped() override { session->RunStopped(); }

@@ -12,6 +12,7 @@
 #include "foundation/Messages.h"
 #include "foundation/Options.h"
 #include "foundation/Settings.h"
+#include "editor/qt/QtGuardedCall.h"
 #include "ide/EditorForm.h"
 #include "ide/MessageList.h"
 #include "ide/ZARNTabControl.h"
@@ -146,6 +147,22 @@ TEST_F(EditorFormTest, ExceptionsInEventHandlersReachTheErrorBox)
     ASSERT_TRUE(ProcessUntil([this] { return boxes.size() == 2; }));
     EXPECT_EQ(boxes[0], "[ Error IDE-0038] Class path expected.");
     EXPECT_EQ(boxes[1], "broken");
+}
+
+// The editor's own boundary keeps a coded error out of Qt as it does any other.
+TEST_F(EditorFormTest, ErrorsInEditorEventsBecomeWarnings)
+{
+    static std::vector<std::string> warnings;
+    warnings.clear();
+    QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            warnings.push_back(text.toStdString());
+        });
+    EXPECT_NO_THROW(QtGuardedCall("paint", [] { throw EError(ecIDE, 38); }));
+    EXPECT_NO_THROW(QtGuardedCall("timer", [] { throw std::runtime_error("broken"); }));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, (std::vector<std::string>{"Editor paint failed: [ Error IDE-0038] Class path expected.",
+                                                  "Editor timer failed: broken"}));
 }
 
 TEST_F(EditorFormTest, BatchRunShowsNoBoxAndEndsFailed)

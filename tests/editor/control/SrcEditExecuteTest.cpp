@@ -148,6 +148,10 @@ TEST_F(SrcEditExecuteTest, Moves) {
          .Commands = {{ecEditorBottom}}, .TextAfter = {"ab", "cde"}, .CaretAfter = P(4, 2)},
         {.Name = "editor top", .Text = {"ab", "cde"}, .Caret = P(2, 2), .Commands = {{ecEditorTop}},
          .TextAfter = {"ab", "cde"}, .CaretAfter = P(1, 1)},
+        {.Name = "matching bracket", .Text = {"f(a, [b])"}, .Caret = P(2, 1), .Commands = {{ecMatchBracket}},
+         .TextAfter = {"f(a, [b])"}, .CaretAfter = P(9, 1)},
+        {.Name = "matching bracket a line below", .Text = {"{", "}"}, .Caret = P(1, 1),
+         .Commands = {{ecMatchBracket}}, .TextAfter = {"{", "}"}, .CaretAfter = P(1, 2)},
         {.Name = "goto without a position does nothing", .Text = {"ab", "cde"}, .Caret = P(2, 2),
          .Commands = {{ecGotoXY}}, .TextAfter = {"ab", "cde"}, .CaretAfter = P(2, 2)},
     });

@@ -257,11 +257,12 @@ TEST_F(SrcEditPaintTest, BookmarksComeFirstAndAnotherMarkOnTheLineIsShifted) {
     images.Add(TSrcBitmap(10, 10, clRed));
     images.Add(TSrcBitmap(10, 10, clBlue));
     edit->BookMarkOptions().SetBookmarkImages(&images);
-    auto* mark = new TSrcEditMark(edit.get());
+    auto owned = std::make_unique<TSrcEditMark>(edit.get());
+    TSrcEditMark* mark = owned.get();
     mark->SetLine(1);
     mark->SetImage(1);
     mark->SetVisible(true);
-    edit->Marks().Add(mark);
+    edit->Marks().Add(std::move(owned));
     edit->SetBookMark(0, 1, 1);
     PaintAll();
     int margin = edit->BookMarkOptions().LeftMargin();
@@ -276,11 +277,12 @@ TEST_F(SrcEditPaintTest, BookmarksComeFirstAndAnotherMarkOnTheLineIsShifted) {
 TEST_F(SrcEditPaintTest, BuiltInGlyphsExistForIndexesZeroToNineOnly) {
     SetLines({"a", "b"});
     edit->SetBookMark(2, 1, 1);
-    auto* mark = new TSrcEditMark(edit.get());
+    auto owned = std::make_unique<TSrcEditMark>(edit.get());
+    TSrcEditMark* mark = owned.get();
     mark->SetLine(2);
     mark->SetImage(10);
     mark->SetVisible(true);
-    edit->Marks().Add(mark);
+    edit->Marks().Add(std::move(owned));
     PaintAll();
     std::vector<std::string> glyphs = canvas.Only("brush");
     ASSERT_EQ(glyphs.size(), 1u);
@@ -297,10 +299,10 @@ TEST_F(SrcEditPaintTest, PluginsPaintAfterTheTextWithTheRows) {
         void LinesDeleted(int, int) override {}
         std::string rows;
     };
-    auto* plugin = new Recorder(edit.get());
+    Recorder& plugin = edit->AddPlugin(std::make_unique<Recorder>(edit.get()));
     FillNumbered(50);
     PaintClip(Rect(0, 16, 100, 48));
-    EXPECT_EQ(plugin->rows, "2-4");
+    EXPECT_EQ(plugin.rows, "2-4");
 }
 
 TEST(SrcPaintRoutines, GradientBandsRunFromColourToColour) {

@@ -45,62 +45,6 @@ TEST_F(ClipboardTest, HighBytesPassUnchangedAndNothingSelectedLeavesTheClipboard
     EXPECT_EQ(AllLines(), (Lines{"a\x80\x9f\xff \x80\x9f\xffz"}));
 }
 
-TEST_F(ClipboardTest, LineBlockPastesAsWholeLinesFromMidLine) {
-    SetLines({"one", "two", "three"});
-    Select(smLine, BufferCoord(1, 1), BufferCoord(2, 1));
-    edit->CopyToClipboard();
-    EXPECT_EQ(Block(), "\1one\r\n\0"s);
-    edit->SetSelectionMode(smNormal);
-    edit->SetCaretAndSelection(BufferCoord(3, 3), BufferCoord(3, 3), BufferCoord(3, 3));
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"one", "two", "one", "three"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"one", "two", "three"}));
-    edit->Redo();
-    EXPECT_EQ(AllLines(), (Lines{"one", "two", "one", "three"}));
-}
-
-TEST_F(ClipboardTest, PlainTextPastesInTheSelectionModeAndUndoesInOneStep) {
-    SetLines({"abcd", "efgh", "ijkl"});
-    clipboard.PutText("X\nY\rZ\r\nW");
-    Select(smNormal, BufferCoord(2, 1), BufferCoord(3, 2));
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"aX", "Y", "Z", "Wgh", "ijkl"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "efgh", "ijkl"}));
-    EXPECT_EQ(edit->BlockBegin(), BufferCoord(2, 1));
-    EXPECT_EQ(edit->BlockEnd(), BufferCoord(3, 2));
-
-    clipboard.PutText("12\n34");
-    edit->SetSelectionMode(smColumn);
-    edit->SetCaretAndSelection(BufferCoord(2, 2), BufferCoord(2, 2), BufferCoord(2, 2));
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "e12fgh", "i34jkl"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "efgh", "ijkl"}));
-}
-
-// One Undo of a line-mode plain-text paste removes the pasted lines only.
-TEST_F(ClipboardTest, LineModePlainTextPasteUndoKeepsTheCaretLine) {
-    SetLines({"abcd", "efgh"});
-    clipboard.PutText("P\nQ\n");
-    edit->SetSelectionMode(smLine);
-    edit->SetCaretXY(BufferCoord(3, 2));
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "P", "Q", "efgh"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "efgh"}));
-    edit->Redo();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "P", "Q", "efgh"}));
-    edit->Undo();
-    clipboard.PutText("R");
-    edit->SetCaretXY(BufferCoord(3, 2));
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "Refgh"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"abcd", "efgh"}));
-}
-
 TEST_F(ClipboardTest, UnusableBlockFailsWithNothingChanged) {
     SetLines({"abc"});
     for (std::string block : {""s, "\3xyz\0"s}) {
@@ -169,62 +113,6 @@ TEST_F(ClipboardTest, ReadOnlyCopiesButNeitherCutsNorPastes) {
     EXPECT_EQ(AllLines(), (Lines{"abc"}));
     Run(ecRedo);
     EXPECT_EQ(AllLines(), (Lines{"c"}));
-}
-
-TEST_F(ClipboardTest, PasteReplacingASelectionIsOneUndoStep) {
-    SetLines({"abc", "def"});
-    clipboard.PutBlock(0, "1\r\n2");
-    Select(smNormal, BufferCoord(2, 1), BufferCoord(2, 2));
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"a1", "2ef"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"abc", "def"}));
-    EXPECT_FALSE(edit->CanUndo());
-    edit->Redo();
-    EXPECT_EQ(AllLines(), (Lines{"a1", "2ef"}));
-    EXPECT_FALSE(edit->CanRedo());
-}
-
-// A selection made upwards is replaced like one made downwards.
-TEST_F(ClipboardTest, PasteReplacesASelectionMadeUpwards) {
-    SetLines({"((", "", "", "bX", "cc"});
-    edit->SetSelectionMode(smLine);
-    edit->SetCaretAndSelection(BufferCoord(1, 2), BufferCoord(1, 3), BufferCoord(1, 2));
-    clipboard.PutBlock(2, "((\r\n((");
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"((", "((bX", "((cc"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"((", "", "", "bX", "cc"}));
-}
-
-// Normal text over a line selection goes where the lines were.
-TEST_F(ClipboardTest, NormalBlockOverALineSelectionStartsAtColumnOne) {
-    SetLines({"abcdef", "xy("});
-    Select(smLine, BufferCoord(4, 1), BufferCoord(5, 1));
-    clipboard.PutBlock(0, "PQ");
-    edit->PasteFromClipboard();
-    EXPECT_EQ(AllLines(), (Lines{"PQxy("}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"abcdef", "xy("}));
-}
-
-// Lines a column paste adds below the last one come back on redo as they
-// were added, not indented like a line broken with Enter.
-TEST_F(ClipboardTest, ColumnPastedBelowTheLastLineRedoesUnindented) {
-    SetLines({"\tab"});
-    Options({eoAutoIndent});
-    edit->SetCaretXY(BufferCoord(4, 1));
-    clipboard.PutBlock(2, "X\r\nY\r\nZ");
-    edit->ClearUndo();
-    edit->PasteFromClipboard();
-    Lines pasted = AllLines();
-    EXPECT_EQ(pasted, (Lines{"\tabX", "   Y", "   Z"}));
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"\tab"}));
-    edit->Redo();
-    EXPECT_EQ(AllLines(), pasted);
-    edit->Undo();
-    EXPECT_EQ(AllLines(), (Lines{"\tab"}));
 }
 
 }  // namespace

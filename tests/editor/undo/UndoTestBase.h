@@ -9,6 +9,22 @@
 
 using Lines = std::vector<std::string>;
 
+// Text, caret, selection and active mode of one state.
+struct State {
+    Lines text;
+    TBufferCoord caret, blockBegin, blockEnd;
+    TSrcSelectionMode mode;
+    bool operator==(const State&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& os, const State& s) {
+    for (const std::string& line : s.text) {
+        os << "[" << line << "]";
+    }
+    return os << " caret " << s.caret.Char << "," << s.caret.Line << " block " << s.blockBegin.Char << ","
+              << s.blockBegin.Line << "-" << s.blockEnd.Char << "," << s.blockEnd.Line << " mode " << s.mode;
+}
+
 // A control with a fake clipboard, driven through its commands.
 class UndoTestBase : public ::testing::Test, public SrcEditTestBase {
 protected:
@@ -30,6 +46,9 @@ protected:
         for (TSrcEditorOption o : Off) {
             WithOption(o, false);
         }
+    }
+    State Now() const {
+        return {AllLines(), edit->CaretXY(), edit->BlockBegin(), edit->BlockEnd(), edit->ActiveSelectionMode()};
     }
     std::string Block() const {
         auto it = clipboard.data.find(kSrcClipboardBlock);
