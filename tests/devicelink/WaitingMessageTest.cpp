@@ -3,9 +3,15 @@
 #include <functional>
 #include <utility>
 
+#include "devicelink/CommPortDriver.h"
 #include "devicelink/JVMStack.h"
 #include "tests/devicelink/MessageTestSupport.h"
 #include "tests/devicelink/ModuleLinkTestSupport.h"
+#include "tests/support/ScopedEnv.h"
+#include "tests/support/TempDir.h"
+#include "tools/orusim/CliCommands.h"
+#include "tools/orusim/PtyTransport.h"
+#include "tools/orusim/SteadyClock.h"
 
 using orusim::ScriptItem;
 
@@ -159,4 +165,47 @@ TEST_F(WaitingMessageTest, AnExceptionWaitingBeforeACommandEndsTheSessionAndNoth
         ASSERT_EQ(sink.lines.size(), 2u);
         EXPECT_EQ(sink.lines[0], "[Error IDE-0028] Unhandled exception in JVM: Boom");
     }
+}
+
+// End to end: the port driver on the simulator's pseudo-terminal at the line's
+// rate, the text fault given as orusim's command line gives it.
+TEST(TextBegunOnALine, StopDeliversItWholeAndReturnsOnItsAcknowledgement)
+{
+    TempDir dir("corvane-line");
+    ScopedEnv portDir("CORVANE_PORT_DIR", dir.Path());
+    orusim::SteadyClock moduleClock;
+    orusim::ScriptedEngine engine;
+    orusim::EventLog log;
+    orusim::ProtocolEngine module(moduleClock, engine, log);
+    orusim::PtyTransport line(module, {dir.Path(), 4, true});
+    std::string error;
+    ASSERT_TRUE(line.Start(error)) << error;
+    const auto fault = orusim::ParseCliFault({"text", "61", "86", "62", "for", "6"}, error);
+    ASSERT_TRUE(fault) << error;
+    line.WithModule([&](orusim::ProtocolEngine& m) { orusim::AddFault(m.GetFaults(), *fault); });
+
+    const tOptions saved = GlobalOptions;
+    GlobalOptions.DebugPort = 4;
+    CaptureSink sink;
+    TCommPortDriver port;
+    port.SetComPortSpeed(br28800);
+    port.SetEnableDTROnOpen(false);
+    SystemClock clock;
+    TestHost host;
+    TSXComm link(port, host, clock);
+    EXPECT_EQ(RaisedMessage([&] {
+                  link.Connect();
+                  link.Reset(false);
+                  link.Run();
+                  link.Stop();
+              }),
+              "");
+    EXPECT_EQ(host.texts, std::vector<std::string>{"a\x86" "b"});
+    int32_t pc = 0, activity = 0;
+    uint8_t bytecode = 0;
+    EXPECT_EQ(RaisedMessage([&] { link.QueryStatus(pc, activity, bytecode); }), "") << "the line is in step";
+    EXPECT_EQ(link.EchoCount(), 0);
+    EXPECT_TRUE(sink.lines.empty()) << sink.lines.front();
+    link.Close();
+    GlobalOptions = saved;
 }
