@@ -162,32 +162,6 @@ TEST_F(StringListTest, InsertTextSplitsAndPutsEachLine) {
     EXPECT_TRUE(events.Take().empty());
 }
 
-TEST_F(StringListTest, CapacityGrowsInTheDocumentedSteps) {
-    std::vector<int> capacities;
-    for (int i = 0; i < 101; ++i) {
-        int before = lines.GetCapacity();
-        lines.Add("x");
-        if (lines.GetCapacity() != before) {
-            capacities.push_back(lines.GetCapacity());
-        }
-    }
-    EXPECT_EQ(capacities, (std::vector<int>{16, 32, 48, 64, 80, 100, 125}));
-
-    TSrcEditStringList other;
-    for (int i = 0; i < 10; ++i) {
-        other.Add("l");
-    }
-    other.SetCapacity(12);
-    TStringList five;
-    five.Text("1\n2\n3\n4\n5");
-    other.AddStrings(five);
-    EXPECT_EQ(other.GetCapacity(), 16);
-    EXPECT_EQ(other.Count(), 15);
-    other.InsertLines(0, 3);
-    EXPECT_EQ(other.GetCapacity(), 18);
-    other.Clear();
-    EXPECT_EQ(other.GetCapacity(), 0);
-}
 
 TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {
     lines.Add("ab\tc");       // 8 + 1 = 9
