@@ -11,6 +11,7 @@
 #include "foundation/Settings.h"
 #include "ide/Application.h"
 #include "ide/EditorForm.h"
+#include "ide/Startup.h"
 #include "ide/pipeline/TestLog.h"
 
 void TEditorForm::AppIdle()
@@ -39,7 +40,7 @@ void TEditorForm::AppException(const std::string& text)
     if (errorBox_)
         errorBox_(text);
     else
-        QMessageBox::critical(this, QApplication::applicationDisplayName(), QString::fromStdString(text));
+        QMessageBox::critical(this, ApplicationTitle, QString::fromStdString(text));
 }
 
 void TEditorForm::EndBatch(bool failed)

@@ -1,21 +1,14 @@
 #include "ide/Startup.h"
 
-#include <QApplication>
-
 #include "foundation/Settings.h"
 #include "foundation/SettingsRegistry.h"
 #include "ide/BatchStart.h"
 #include "ide/pipeline/TestLog.h"
 
-namespace {
-constexpr const char* ApplicationTitle = "Corvane Torve IDE";
-}
-
 std::unique_ptr<TForms> CreateApplicationForms(const std::string& settingsFile)
 {
     RegistryOpen(settingsFile);
     InitHelp();
-    QApplication::setApplicationDisplayName(ApplicationTitle);
     return std::make_unique<TForms>();
 }
 

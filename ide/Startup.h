@@ -5,6 +5,11 @@
 
 #include "ide/EditorForm.h"
 
+// The application's title: the main window's caption and the caption of its
+// boxes. Not Qt's display name, which the window system would append to every
+// window's title.
+inline constexpr const char* ApplicationTitle = "Corvane Torve IDE";
+
 // The forms of the application, main window first; they live for the run.
 struct TForms {
     std::unique_ptr<TEditorForm> EditorForm = std::make_unique<TEditorForm>();

@@ -18,8 +18,6 @@
 
 namespace {
 
-constexpr const char* ApplicationTitle = "Corvane Torve IDE";
-
 // Outside a batch run the message list goes with the window: the error is
 // shown on standard error as well.
 void ReportStartupError(const EError& error, bool windowExists)

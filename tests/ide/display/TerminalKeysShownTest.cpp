@@ -35,6 +35,7 @@ TEST(TerminalKeysShown, KeyTypedIntoTheTerminalIsEchoedByTheModule)
     // The text showed the terminal window; its key field is at the bottom left.
     const QString id = FocusedWindow("Corvane Terminal", 20000);
     ASSERT_FALSE(id.isEmpty()) << ide.Err();
+    EXPECT_EQ(XDoTool({"getwindowname", id}), "Corvane Terminal") << "the title as the window system shows it";
     const int height = 277;
     XDoTool({"mousemove", "--window", id, "16", QString::number(height - 14), "click", "1"});
     XDoTool({"key", "--clearmodifiers", "k"});
