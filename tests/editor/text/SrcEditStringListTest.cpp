@@ -159,9 +159,15 @@ TEST_F(StringListTest, InsertTextSplitsAndPutsEachLine) {
     EXPECT_EQ(lines.Ranges(3), -1);  // lines made by Add
     EXPECT_EQ(lines.GetTextStr(), "one\r\ntwo\r\nthree\r\nend");
     lines.InsertText(0, "");
+    lines.AddStrings(TStringList());
     EXPECT_TRUE(events.Take().empty());
+    TStringList more;  // past the capacity of 16
+    more.Text("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm");
+    lines.AddStrings(more);
+    EXPECT_EQ(lines.Count(), 17);
+    EXPECT_EQ(lines[16], "m");
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Inserted 4 13", "Change"}));
 }
-
 
 TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {
     lines.Add("ab\tc");       // 8 + 1 = 9
