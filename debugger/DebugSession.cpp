@@ -24,7 +24,9 @@ void TDebugSession::SetJVM(std::unique_ptr<TSXComm> jvm)
 
 void TDebugSession::SetLinker(std::unique_ptr<CORULinker> linker)
 {
+    image_.reset();
     linker_ = std::move(linker);
+    if (linker_) image_ = std::make_unique<TLinkerImage>(*linker_);
 }
 
 bool TDebugSession::HasLink() const

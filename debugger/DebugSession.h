@@ -7,6 +7,7 @@
 #include "debugger/Breakpoint.h"
 #include "debugger/DataView.h"
 #include "debugger/DebugHost.h"
+#include "debugger/LinkerImage.h"
 
 class CORULinker;
 class TSXComm;
@@ -33,6 +34,8 @@ public:
     void SetJVM(std::unique_ptr<TSXComm> jvm);
     CORULinker* Linker() const { return linker_.get(); }
     void SetLinker(std::unique_ptr<CORULinker> linker);
+    // The linker's image as the link sees it, or null without a linker.
+    const ILinkImage* Image() const { return image_.get(); }
     // Counts the links set; tells whose request EndDebugOfLink carries.
     uint64_t LinkGeneration() const { return linkGeneration_; }
     // A link that exists and whose session is not ending.
@@ -103,6 +106,7 @@ private:
     IDataView& dataView_;
     std::unique_ptr<TSXComm> jvm_;
     std::unique_ptr<CORULinker> linker_;
+    std::unique_ptr<TLinkerImage> image_;  // of linker_
     uint64_t linkGeneration_ = 0;
     bool jogging_ = false;
     bool debugging_ = false;

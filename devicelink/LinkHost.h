@@ -1,8 +1,9 @@
 #pragma once
 #include <cstdint>
 #include <cstdio>
+#include <string>
 
-class CORULinker;
+#include "devicelink/LinkImage.h"
 
 // What the module link reaches outside itself: the link worker, the main
 // window's debug session, the terminal window and the batch run. The IDE
@@ -26,8 +27,10 @@ public:
     // Ends jogging; runs on the GUI thread (from another thread it waits until
     // the GUI thread has run it).
     virtual void StopJog() = 0;
-    // The main window's current linker, or null.
-    virtual CORULinker* CurrentLinker() = 0;
+    // The image of the main window's current linker, or null.
+    virtual const ILinkImage* CurrentImage() = 0;
+    // The mnemonic of a module opcode (an image byte), for an unknown bytecode's report.
+    virtual std::string OpcodeName(uint8_t imageByte) = 0;
     // True while a debug session is active.
     virtual bool Debugging() = 0;
     // Refreshes the debug display: queries the status through the link and
@@ -55,7 +58,8 @@ public:
     virtual void Terminate() = 0;
 };
 
-// No worker, no session, no terminal: every call does nothing.
+// No worker, no session, no terminal: every call does nothing; an opcode is
+// named by its number.
 class NullLinkHost : public ILinkHost {
 public:
     bool HasLinkWorker() override { return false; }
@@ -63,7 +67,8 @@ public:
     void SetProgressMax(int32_t) override {}
     void SetProgress(int32_t) override {}
     void StopJog() override {}
-    CORULinker* CurrentLinker() override { return nullptr; }
+    const ILinkImage* CurrentImage() override { return nullptr; }
+    std::string OpcodeName(uint8_t imageByte) override { return std::to_string(imageByte); }
     bool Debugging() override { return false; }
     void UpdateDebug() override {}
     void EndDebug() override {}

@@ -13,7 +13,6 @@
 #include "devicelink/CommPort.h"
 #include "devicelink/LinkHost.h"
 
-class CORULinker;
 class EError;
 class TJVMStack;
 
@@ -79,7 +78,7 @@ public:
     void SetRunning(bool running);
     bool IsRunning() const { return running_; }
     // Bytes that arrive outside a synchronous wait. Reports its own errors.
-    void ReceiveData(const uint8_t* data, int32_t n, CORULinker* linker);
+    void ReceiveData(const uint8_t* data, int32_t n, const ILinkImage* image);
 
     // --- finding the module and opening the link
     void Connect();
@@ -137,11 +136,11 @@ public:
 
 protected:
     // Module messages and terminal input.
-    void HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker);
+    void HandleChunk(const uint8_t* data, int32_t n, const ILinkImage* image);
     // Skips the echoes at data[i..]; a message the module began before it
     // heard the bytes comes ahead of their echoes and is taken whole.
-    int32_t SkipEchoes(const uint8_t* data, int32_t n, CORULinker* linker, int32_t i);
-    int32_t OpenMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start);
+    int32_t SkipEchoes(const uint8_t* data, int32_t n, const ILinkImage* image, int32_t i);
+    int32_t OpenMessage(const uint8_t* data, int32_t n, const ILinkImage* image, int32_t start);
     // A 0x05 that starts a module message: not the echo awaited, when one is.
     bool IsMessageStart(uint8_t byte) const;
     // Where an echo or an answer is awaited: a byte of the open message or a
@@ -150,12 +149,12 @@ protected:
     // The byte whose echo comes next, while it is remembered.
     std::optional<uint8_t> AwaitedEcho() const;
     void NoteSent(const uint8_t* data, int32_t n);
-    int32_t CollectMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start);
-    void DispatchMessage(CORULinker* linker);
-    void HandleUnknownBytecode(CORULinker* linker);
-    void HandleStopOrEnd(CORULinker* linker);
+    int32_t CollectMessage(const uint8_t* data, int32_t n, const ILinkImage* image, int32_t start);
+    void DispatchMessage(const ILinkImage* image);
+    void HandleUnknownBytecode(const ILinkImage* image);
+    void HandleStopOrEnd(const ILinkImage* image);
     void HandleTerminalText();
-    void HandleException(CORULinker* linker);
+    void HandleException(const ILinkImage* image);
     void EndTestRun(const std::string& exception);
     uint8_t MessageByte(int32_t index) const;
     void SendTerminalInput();
@@ -173,7 +172,7 @@ protected:
     void RunOrDefer(std::function<void()> action);
     void RunDeferred();
     // The debug display is refreshed only within a debug session.
-    bool CanRefresh(CORULinker* linker);
+    bool CanRefresh(const ILinkImage* image);
 
     // The connect, the port choice and the port test, with either presence test.
     void ConnectWith(bool (TSXComm::*choose)(), void (TSXComm::*detect)());

@@ -29,10 +29,10 @@ void TSXComm::ConnectWith(bool (TSXComm::*choose)(), void (TSXComm::*detect)())
     Exchange([&] {
         Close();
         bool found = true;
-        if (GlobalOptions.DebugPort == 0) {
+        if (JobOptions().DebugPort == 0) {
             found = (this->*choose)();
         } else {
-            SelectPort(GlobalOptions.DebugPort - 1);
+            SelectPort(JobOptions().DebugPort - 1);
             (this->*detect)();
         }
         if (!found) throw EError(ecIDE, 54);
@@ -52,8 +52,8 @@ bool TSXComm::AutoChooseWith(bool (TSXComm::*test)(int))
         std::vector<std::string>*& list;
         ~Detach() { list = nullptr; }
     } detach{unopenedPorts_};
-    for (int i = 0; i < GlobalOptions.NumValidPorts && i < MaxValidPorts; ++i)
-        if ((this->*test)(GlobalOptions.ValidPort[size_t(i)] - 1)) return true;
+    for (int i = 0; i < JobOptions().NumValidPorts && i < MaxValidPorts; ++i)
+        if ((this->*test)(JobOptions().ValidPort[size_t(i)] - 1)) return true;
     if (ComTrace(1)) DebugPrintf("TSXComm::AutoChoosePort - unsuccessful");
     for (const std::string& port : unopened) EError(ecIDE, 6, port.c_str()).Report();
     return false;

@@ -35,7 +35,7 @@ void TSXComm::RunDeferred()
     }
 }
 
-bool TSXComm::CanRefresh(CORULinker* linker)
+bool TSXComm::CanRefresh(const ILinkImage* image)
 {
-    return linker != nullptr && host_.Debugging();
+    return image != nullptr && host_.Debugging();
 }

@@ -8,8 +8,6 @@
 #include "foundation/LinInfo.h"
 #include "foundation/Messages.h"
 #include "foundation/Options.h"
-#include "linker/JvmOpcodes.h"
-#include "linker/ORULinker.h"
 
 namespace {
 
@@ -25,7 +23,7 @@ constexpr int32_t ExceptionEndColumn = 100;
 
 }  // namespace
 
-int32_t TSXComm::CollectMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start)
+int32_t TSXComm::CollectMessage(const uint8_t* data, int32_t n, const ILinkImage* image, int32_t start)
 {
     for (int32_t i = start; i < n; ++i) {
         uint8_t byte = data[i];
@@ -35,7 +33,7 @@ int32_t TSXComm::CollectMessage(const uint8_t* data, int32_t n, CORULinker* link
         }
         if (byte == kPacketFlag) {
             inMessage_ = false;
-            DispatchMessage(linker);
+            DispatchMessage(image);
             return i + 1;
         }
         if (messageEscape_) {
@@ -55,7 +53,7 @@ uint8_t TSXComm::MessageByte(int32_t index) const
     return index < messageLength_ ? message_[index] : 0;
 }
 
-void TSXComm::DispatchMessage(CORULinker* linker)
+void TSXComm::DispatchMessage(const ILinkImage* image)
 {
     if (messageLength_ == 0) return;
     // Errors are reported here, so that the rest of the chunk is still handled.
@@ -64,17 +62,17 @@ void TSXComm::DispatchMessage(CORULinker* linker)
         case 0:
             break;
         case kMsgUnknownBytecode:
-            HandleUnknownBytecode(linker);
+            HandleUnknownBytecode(image);
             break;
         case kMsgStopped:
         case kMsgEnded:
-            HandleStopOrEnd(linker);
+            HandleStopOrEnd(image);
             break;
         case kMsgText:
             HandleTerminalText();
             break;
         case kMsgException:
-            HandleException(linker);
+            HandleException(image);
             break;
         default:
             DebugPrintf("Unknown message from Corvane");
@@ -85,12 +83,12 @@ void TSXComm::DispatchMessage(CORULinker* linker)
     }
 }
 
-void TSXComm::HandleUnknownBytecode(CORULinker* linker)
+void TSXComm::HandleUnknownBytecode(const ILinkImage* image)
 {
     SetRunning(false);
     host_.RunStopped();
-    const bool refresh = CanRefresh(linker);
-    const EError error(ecIDE, 24, JvmOpcodeName(CORULinker::OruToJvmOpcode(MessageByte(1))));
+    const bool refresh = CanRefresh(image);
+    const EError error(ecIDE, 24, host_.OpcodeName(MessageByte(1)).c_str());
     RunOrDefer([this, refresh, error] {
         if (refresh) {
             try {
@@ -103,16 +101,16 @@ void TSXComm::HandleUnknownBytecode(CORULinker* linker)
     });
 }
 
-void TSXComm::HandleStopOrEnd(CORULinker* linker)
+void TSXComm::HandleStopOrEnd(const ILinkImage* image)
 {
-    if (GlobalOptions.TestMode) {
+    if (JobOptions().TestMode) {
         host_.Terminate();
         return;
     }
     if (!running_) return;
     SetRunning(false);
     host_.RunStopped();
-    if (CanRefresh(linker)) RunOrDefer([this] { host_.UpdateDebug(); });
+    if (CanRefresh(image)) RunOrDefer([this] { host_.UpdateDebug(); });
 }
 
 void TSXComm::HandleTerminalText()
@@ -121,23 +119,23 @@ void TSXComm::HandleTerminalText()
     host_.AddText(text.c_str());
 }
 
-void TSXComm::HandleException(CORULinker* linker)
+void TSXComm::HandleException(const ILinkImage* image)
 {
     const int32_t classOffset = MessageByte(1) * 256 + MessageByte(2);
     const int32_t pc = MessageByte(3) * 256 + MessageByte(4) - 1;
     std::string className, file;
     int line = 0, javaPc = 0;
     try {
-        if (!linker) throw EError(ecIDE, 29);
-        className = linker->FindClassByOffset(uint32_t(classOffset))->GetName();
-        file = linker->TranslatePC(uint32_t(pc), line, javaPc);
+        if (!image) throw EError(ecIDE, 29);
+        className = image->ClassNameAt(uint32_t(classOffset));
+        file = image->SourceAt(uint32_t(pc), line, javaPc);
     } catch (const EError&) {
         const EError unknown(ecIDE, 42, int(classOffset));
         // The batch run still ends, with what is known in its log.
-        if (GlobalOptions.TestMode) EndTestRun(unknown.Text);
+        if (JobOptions().TestMode) EndTestRun(unknown.Text);
         throw unknown;
     }
-    if (GlobalOptions.TestMode) return EndTestRun(className);
+    if (JobOptions().TestMode) return EndTestRun(className);
     ReportError(ecIDE, 28, className.c_str());
     MessagePrintfObject(std::make_unique<TLinInfo>(file, line, 1, line, ExceptionEndColumn),
                         "Exception thrown in file '%s' at line %d", file.c_str(), line);

@@ -58,7 +58,7 @@ void TSXComm::CheckLoopback()
 void TSXComm::CheckSyncEcho()
 {
     TransmitByte(kComSync);
-    if (!GlobalOptions.debugIgnoreEchoes) --echoCount_;  // the echo is the answer
+    if (!JobOptions().debugIgnoreEchoes) --echoCount_;  // the echo is the answer
     try {
         WaitForData({{clock_.TickCount(), SyncEchoMs}});
     } catch (const EError& error) {

@@ -44,7 +44,7 @@ uint8_t TSXComm::ReadByteOrRaise()
 uint8_t TSXComm::ReceiveByte(int32_t timeoutMs, std::optional<uint8_t> answer, std::optional<WaitLimit> messages)
 {
     int64_t start = clock_.TickCount();
-    if (!GlobalOptions.debugIgnoreEchoes) {
+    if (!JobOptions().debugIgnoreEchoes) {
         while (echoCount_ > 0) {
             WaitForData({{start, timeoutMs}});
             uint8_t echo = ReadByteOrRaise();
@@ -83,7 +83,7 @@ void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
                 DebugPrintf("TSXComm::received byte $%2.2X '%c' in %dms", byte, TraceChar(byte),
                             int(clock_.TickCount() - start));
             if (byte == (code | kAckBit)) return;
-            ReceiveData(&byte, 1, host_.CurrentLinker());
+            ReceiveData(&byte, 1, host_.CurrentImage());
         }
     });
 }

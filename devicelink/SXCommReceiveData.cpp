@@ -6,7 +6,7 @@
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
 
-void TSXComm::ReceiveData(const uint8_t* data, int32_t n, CORULinker* linker)
+void TSXComm::ReceiveData(const uint8_t* data, int32_t n, const ILinkImage* image)
 {
     // A session that is ending handles nothing more: the host deletes the
     // link once the current command or poll has returned.
@@ -14,22 +14,22 @@ void TSXComm::ReceiveData(const uint8_t* data, int32_t n, CORULinker* linker)
     // The chunk is one exchange: what its messages ask for runs after it.
     Exchange([&] {
         try {
-            HandleChunk(data, n, linker);
+            HandleChunk(data, n, image);
         } catch (const EError& error) {
             error.Report();
         }
     });
 }
 
-void TSXComm::HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker)
+void TSXComm::HandleChunk(const uint8_t* data, int32_t n, const ILinkImage* image)
 {
     int32_t i = 0;
-    if (inMessage_) i = CollectMessage(data, n, linker, 0);
-    i = SkipEchoes(data, n, linker, i);
+    if (inMessage_) i = CollectMessage(data, n, image, 0);
+    i = SkipEchoes(data, n, image, i);
     while (i < n && !sessionEnding_) {
         const uint8_t byte = data[i++];
         if (byte == kComMessage) {
-            i = OpenMessage(data, n, linker, i);
+            i = OpenMessage(data, n, image, i);
         } else if (byte == kComStartLoad) {
             if (ComTrace(1)) DebugPrintf("TSXComm::Got kComStartLoad");
         } else if (byte == kComInputRequest) {
@@ -43,11 +43,11 @@ void TSXComm::HandleChunk(const uint8_t* data, int32_t n, CORULinker* linker)
 // The module echoes between its messages, never inside one; but messages it
 // began before the byte reached it come first. Only bytes still in the chunk
 // can be echoes.
-int32_t TSXComm::SkipEchoes(const uint8_t* data, int32_t n, CORULinker* linker, int32_t i)
+int32_t TSXComm::SkipEchoes(const uint8_t* data, int32_t n, const ILinkImage* image, int32_t i)
 {
     while (i < n && echoCount_ > 0 && !sessionEnding_) {
         if (IsMessageStart(data[i])) {
-            i = OpenMessage(data, n, linker, i + 1);
+            i = OpenMessage(data, n, image, i + 1);
             continue;
         }
         ++i;
@@ -67,18 +67,18 @@ bool TSXComm::IsMessageStart(uint8_t byte) const
 bool TSXComm::TakeMessageByte(uint8_t byte, const std::optional<WaitLimit>& limit)
 {
     if (!limit || (!inMessage_ && !IsMessageStart(byte))) return false;
-    ReceiveData(&byte, 1, host_.CurrentLinker());
+    ReceiveData(&byte, 1, host_.CurrentImage());
     // A program that keeps printing does not hold the wait past its limit.
     if (clock_.TickCount() - limit->start > limit->timeoutMs) throw EError(ecIDE, 22);
     return true;
 }
 
-int32_t TSXComm::OpenMessage(const uint8_t* data, int32_t n, CORULinker* linker, int32_t start)
+int32_t TSXComm::OpenMessage(const uint8_t* data, int32_t n, const ILinkImage* image, int32_t start)
 {
     messageEscape_ = false;
     inMessage_ = true;
     messageLength_ = 0;
-    return CollectMessage(data, n, linker, start);
+    return CollectMessage(data, n, image, start);
 }
 
 namespace {
@@ -108,7 +108,7 @@ void TSXComm::ReceiveWaitingBytes()
         int32_t n = 0;
         while (n < WaitingChunk && port_.CharCount() > 0 && port_.ReadChar(chunk[n])) ++n;
         if (n > 0)
-            ReceiveData(chunk, n, host_.CurrentLinker());
+            ReceiveData(chunk, n, host_.CurrentImage());
         else if (!inMessage_ || port_.HungUp() || !port_.WaitReadable(OpenMessageByteMs))
             return;  // a hung-up line is the command's to report
         if (clock_.TickCount() - start >= OpenMessageWholeMs) return;

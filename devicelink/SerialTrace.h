@@ -7,7 +7,7 @@
 // status, 3 every byte.
 inline bool ComTrace(int level)
 {
-    return GlobalOptions.debugComLevel >= level;
+    return JobOptions().debugComLevel >= level;
 }
 
 // A byte as a trace line shows it between quotes.

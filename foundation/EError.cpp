@@ -6,6 +6,7 @@
 
 #include "foundation/LinInfo.h"
 #include "foundation/Messages.h"
+#include "platform/CurrentException.h"
 
 std::string FormatLimited(size_t capacity, const char* format, va_list args) {
     std::vector<char> buffer(capacity + 1);
@@ -27,7 +28,8 @@ std::string FormatText(size_t capacity, const char* format, ...) {
 }
 }  // namespace
 
-EError::EError(uint32_t category, int32_t number, ...) : Category(category), Number(number) {
+EError::EError(uint32_t category, int32_t number, ...)
+    : std::runtime_error(std::string()), Category(category), Number(number) {
     va_list args;
     va_start(args, number);
     Build(args);
@@ -52,6 +54,17 @@ void EError::Build(va_list args) {
 
 void EError::Report() const {
     MessagePrintfObject(std::make_unique<TLinInfo>(Category, Number), "%s", Message.c_str());
+}
+
+void ReportCurrentError() {
+    ReportCurrentException(
+        [](const std::string& text, const std::exception* error) {
+            if (auto* coded = dynamic_cast<const EError*>(error))
+                coded->Report();
+            else
+                MessagePrintf("%s", text.c_str());
+        },
+        "Unknown error.");
 }
 
 void ReportError(uint32_t category, int32_t number, ...) {

@@ -49,3 +49,20 @@ struct tOptions {
 };
 
 extern tOptions GlobalOptions;
+
+// The settings the linker and the module link read: on a thread that runs a
+// job, the copy the job took when it started (TJobOptionsScope); elsewhere
+// GlobalOptions, which only the GUI thread changes.
+const tOptions& JobOptions();
+
+// Makes `copy` the calling thread's JobOptions while it lives.
+class TJobOptionsScope {
+public:
+    explicit TJobOptionsScope(const tOptions& copy);
+    ~TJobOptionsScope();
+    TJobOptionsScope(const TJobOptionsScope&) = delete;
+    TJobOptionsScope& operator=(const TJobOptionsScope&) = delete;
+
+private:
+    const tOptions* previous_;
+};

@@ -1,9 +1,8 @@
 #include "ide/Application.h"
 
 #include <cstdio>
-#include <exception>
 
-#include "foundation/EError.h"
+#include "platform/CurrentException.h"
 
 TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -45,15 +44,7 @@ TApplication* TApplication::Instance()
 std::string CurrentExceptionText()
 {
     std::string text;
-    try {
-        throw;
-    } catch (const EError& error) {
-        text = error.Message;
-    } catch (const std::exception& error) {
-        text = error.what();
-    } catch (...) {
-        text = "Unknown exception.";
-    }
-    while (!text.empty() && text.back() == '\n') text.pop_back();
+    ReportCurrentException([&text](const std::string& what, const std::exception*) { text = what; },
+                           "Unknown exception.");
     return text;
 }

@@ -26,6 +26,6 @@ private:
     ExceptionHandler exceptionHandler_;
 };
 
-// The text of the exception being handled: an EError's message, a standard
-// exception's what(), or "Unknown exception.".
+// The text of the exception being handled: a standard exception's what()
+// (an EError's message), or "Unknown exception.".
 std::string CurrentExceptionText();

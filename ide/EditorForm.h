@@ -294,7 +294,8 @@ public:
     void SetProgressMax(int32_t blocks) override;
     void SetProgress(int32_t block) override;
     void StopJog() override;
-    CORULinker* CurrentLinker() override { return Linker(); }
+    const ILinkImage* CurrentImage() override;
+    std::string OpcodeName(uint8_t imageByte) override;
     bool Debugging() override;
     void UpdateDebug() override;
     void RunStopped() override;

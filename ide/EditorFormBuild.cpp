@@ -26,7 +26,8 @@ constexpr int kCompilePanel = 3;
 
 std::string TEditorForm::PageClassPath(const CZARNSource& page)
 {
-    return page.Project() ? page.Project()->Classpath : GlobalClassPath();
+    const TProjectOptions* project = page.Project();
+    return project && !project->Classpath.empty() ? project->Classpath : GlobalClassPath();
 }
 
 void TEditorForm::InitBuild()

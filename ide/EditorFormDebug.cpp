@@ -44,6 +44,16 @@ CORULinker* TEditorForm::Linker() const
     return session_ ? session_->Linker() : nullptr;
 }
 
+const ILinkImage* TEditorForm::CurrentImage()
+{
+    return session_ ? session_->Image() : nullptr;
+}
+
+std::string TEditorForm::OpcodeName(uint8_t imageByte)
+{
+    return TLinkerImage::OpcodeName(imageByte);
+}
+
 void TEditorForm::SetLinker(std::unique_ptr<CORULinker> linker)
 {
     session_->SetLinker(std::move(linker));

@@ -33,7 +33,7 @@ void TEditorForm::DebugPortReceiveData(TCommPortDriver&, const uint8_t* data, in
 {
     if (ComTrace(1)) DebugPrintf("Received data on serial port");
     if (ComTrace(2)) LogHexDump(data, n);
-    if (TSXComm* link = JVM()) link->ReceiveData(data, n, Linker());
+    if (TSXComm* link = JVM()) link->ReceiveData(data, n, CurrentImage());
 }
 
 // In a batch run the error line fails the run.

@@ -26,7 +26,7 @@ CZARNSource::CZARNSource(const std::string& path, TDebugSupportPlugin::PaintMark
 {
     SetWantTabs(true);
     if (!path.empty()) LoadProject();  // an unnamed page has none
-    new TDebugSupportPlugin(*this, std::move(paintMarks));  // the control frees it
+    AddPlugin(std::make_unique<TDebugSupportPlugin>(*this, std::move(paintMarks)));
 }
 
 void CZARNSource::SetLineMark(int line, const std::string& mark, bool on)

@@ -12,7 +12,7 @@ namespace {
 
 std::unique_ptr<TProjectOptions> ProjectFor(const std::string& sourcePath)
 {
-    auto project = std::make_unique<TProjectOptions>();
+    auto project = NewProjectOptions();  // the global class path and port
     project->OptionsFile = CZARNSource::ProjectFileOf(sourcePath);
     project->MainFile = sourcePath;
     return project;

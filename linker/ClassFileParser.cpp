@@ -21,7 +21,7 @@ public:
     CParser(CJavaClass& c, const std::string& bytes)
         : c_(c),
           in_(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), c.Name, FailCorrupt),
-          trace_(GlobalOptions.debugClassLoader) {}
+          trace_(JobOptions().debugClassLoader) {}
 
     void Parse() {
         ReadHeader();

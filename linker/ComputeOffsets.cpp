@@ -16,7 +16,7 @@ int TextConstantIndex(const uint8_t* instruction) {
 }  // namespace
 
 void CORULinker::ComputeOffsets() {
-    if (GlobalOptions.debugLinker) DebugPrintf("Linker: Computing offsets.");
+    if (JobOptions().debugLinker) DebugPrintf("Linker: Computing offsets.");
     LinkedClassCount = int(Classes.size());
     uint32_t position = HeaderSize;
     for (TLinkedClass& linked : Classes) {
@@ -34,7 +34,7 @@ void CORULinker::ComputeOffsets() {
     for (TLinkedClass& linked : Classes) {
         CJavaClass* javaClass = linked.Class.get();
         for (int m = 0; m < javaClass->GetMethodCount(); ++m) {
-            if (GlobalOptions.debugLinker)
+            if (JobOptions().debugLinker)
                 DebugPrintf("Offset of %s is %u", javaClass->GetMethodName(m), position);
             javaClass->SetMethodImageOffset(m, uint16_t(position));
             uint32_t size = javaClass->GetCodeLength(m) + GetMainPrologueSize(javaClass, m);

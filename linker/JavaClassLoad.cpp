@@ -7,7 +7,7 @@
 
 void CJavaClass::Load() {
     if (Loaded) Unload();
-    const bool trace = GlobalOptions.debugClassLoader;
+    const bool trace = JobOptions().debugClassLoader;
     if (trace) DebugPrintf("ClassLoader: Loading class file `%s'\n", Name.c_str());
     std::string lastTried;
     std::string bytes;

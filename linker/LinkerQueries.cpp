@@ -48,7 +48,7 @@ std::string CORULinker::TranslatePC(uint32_t address, int& line, int& pc) const 
             if (codeAddress > address) continue;
             pc = int(address - codeAddress) - GetMainPrologueSize(javaClass, m);
             line = javaClass->GetLineForPc(m, address);
-            if (GlobalOptions.debugLineTranslate)
+            if (JobOptions().debugLineTranslate)
                 DebugPrintf("Method offset = %u, pc = %u, jPC = %d, line = %d", codeAddress, address, pc,
                             line);
             return javaClass->GetSourceName();

@@ -14,7 +14,7 @@ constexpr size_t ConstantTextLimit = 100;
 }  // namespace
 
 void CORULinker::LinkingPass() {
-    if (GlobalOptions.debugLinker) DebugPrintf("Linker: linking pass");
+    if (JobOptions().debugLinker) DebugPrintf("Linker: linking pass");
     FindClass(ThrowableName);
     ResolveAll();
     for (const char* name : HeaderClassNames) FindClass(name);
@@ -58,7 +58,7 @@ CJavaClass* CORULinker::LoadNeededClass(const char* name) {
 }
 
 void CORULinker::ResolveClass(CJavaClass* javaClass) {
-    if (GlobalOptions.debugLinker) DebugPrintf("Linker: resolving class %s.", javaClass->GetClassName());
+    if (JobOptions().debugLinker) DebugPrintf("Linker: resolving class %s.", javaClass->GetClassName());
     for (int m = 0; m < javaClass->GetMethodCount(); ++m) {
         const uint8_t* code = javaClass->GetCode(m);
         uint32_t pc = 0;
@@ -67,7 +67,7 @@ void CORULinker::ResolveClass(CJavaClass* javaClass) {
             javaClass->NextInstruction(m, pc);
             ResolveInstruction(javaClass, m, code, at);
         }
-        if (GlobalOptions.debugLinker)
+        if (JobOptions().debugLinker)
             DebugPrintf("Linker: checking exceptions for %s.", javaClass->GetClassName());
         for (int e = 0; e < javaClass->GetExceptionCount(m); ++e) {
             TExceptionInfo entry = javaClass->GetExceptionEntry(m, e);

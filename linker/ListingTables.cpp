@@ -17,7 +17,7 @@ void CORULinker::WriteNativeTableListing() {
 
 void CORULinker::WriteOpcodeListing() {
     if (!ListingFile) return;
-    bool jvm2 = GlobalOptions.debugJVM2;
+    bool jvm2 = JobOptions().debugJVM2;
     ListingPrintf("; Oru opcodes.\n");
     for (int code = 0; code < OruCodeCount; ++code)
         ListingPrintf("\tj_%s\t=\t%d\n", JvmOpcodeName(OruOpcodeList[code]),

@@ -59,7 +59,7 @@ const TNativeMethodRow AltNativeMethodTable[AltNativeMethodRowCount] = {
 };
 
 const TNativeMethodRow* SwitchNativePackage() {
-    return GlobalOptions.debugLMNative ? AltNativeMethodTable : NativeMethodTable;
+    return JobOptions().debugLMNative ? AltNativeMethodTable : NativeMethodTable;
 }
 
 bool IsNativeEndRow(const TNativeMethodRow& row) {

@@ -27,7 +27,7 @@ void CORULinker::Link(const char* mainClassName, const char* classPath) {
     MainClass = FindClass(mainClassName ? mainClassName : "");
     LinkingPass();
     Image.assign(size_t(ImageSize), 0);
-    StackBase = GlobalOptions.debugZeroStackOffset ? 0 : (ImageSize / 16 + 1) * 16;
+    StackBase = JobOptions().debugZeroStackOffset ? 0 : (ImageSize / 16 + 1) * 16;
     OutputPass();
 }
 
@@ -44,7 +44,7 @@ CJavaClass* CORULinker::FindClass(const std::string& name) {
 
 CJavaClass* CORULinker::LoadClass(const std::string& name) {
     auto javaClass = std::make_unique<CJavaClass>(name, ClassPath);
-    if (GlobalOptions.debugLinker) DebugPrintf("Linker: loading class %s.", name.c_str());
+    if (JobOptions().debugLinker) DebugPrintf("Linker: loading class %s.", name.c_str());
     javaClass->Load();
     if (int(Classes.size()) >= MaxClasses) throw EError(ecLNK, 1, MaxClasses);
     Classes.push_back(TLinkedClass{std::move(javaClass)});

@@ -14,8 +14,8 @@ constexpr const char* ListingName = "oru.out";
 }  // namespace
 
 void CORULinker::OutputPass() {
-    if (GlobalOptions.debugLinker) DebugPrintf("Linker: output pass.");
-    if (GlobalOptions.debugORUFile) {
+    if (JobOptions().debugLinker) DebugPrintf("Linker: output pass.");
+    if (JobOptions().debugORUFile) {
         ListingFile = std::fopen(ListingName, "w");
         if (!ListingFile) {
             int error = errno;
@@ -39,7 +39,7 @@ void CORULinker::OutputPass() {
         throw;
     }
     CloseListing();
-    if (GlobalOptions.debugORUFile) WriteImageFiles();
+    if (JobOptions().debugORUFile) WriteImageFiles();
 }
 
 void CORULinker::WriteHeader() {

@@ -58,6 +58,6 @@ void RunToLine(TDebugSession& session, QuietHost& host, orusim::MemoryTransport&
     session.Run();
     while (session.JVM()->IsRunning() && port.WaitReadable(100)) {
         uint8_t byte = 0;
-        if (port.ReadChar(byte)) session.JVM()->ReceiveData(&byte, 1, session.Linker());
+        if (port.ReadChar(byte)) session.JVM()->ReceiveData(&byte, 1, session.Image());
     }
 }

@@ -26,7 +26,7 @@ public:
     TDebugSession* session = nullptr;
     std::string file;
     void StopJog() override { session->StopJog(); }
-    CORULinker* CurrentLinker() override { return session->Linker(); }
+    const ILinkImage* CurrentImage() override { return session->Image(); }
     bool Debugging() override { return session->Debugging(); }
     void UpdateDebug() override { session->UpdateDebug(); }
     TPageHandle CurrentPage() override { return 1; }

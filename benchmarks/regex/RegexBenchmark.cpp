@@ -24,6 +24,8 @@ const Pattern Patterns[] = {
     {"^.*Exception.*$", "m-s", PCRE2_MULTILINE},
     {"SYNCHRONIZED", "i", PCRE2_CASELESS},
     {"\\bint\\s+\\w+\\s*=", "", 0},
+    {".*foo.*bar", "-s", 0},
+    {"\"([^\"\\\\\\n]|\\\\.)*\"", "", PCRE2_DOTALL},
 };
 
 void BM_TRegex(benchmark::State& state) {

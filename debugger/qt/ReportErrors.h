@@ -1,7 +1,8 @@
 #pragma once
 #include <functional>
 
-// Reports the exception being handled on the message list.
-void ReportCurrentError();
-// Runs a handler of a widget's signal: its errors are reported, never thrown through Qt.
+#include "foundation/EError.h"
+
+// Runs a handler of a widget's signal: its errors are reported on the message
+// list (ReportCurrentError), never thrown through Qt.
 void Guarded(const std::function<void()>& handler);

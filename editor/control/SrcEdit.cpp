@@ -30,6 +30,7 @@ TCustomSrcEdit::TCustomSrcEdit(TComponent* AOwner) : TComponent(AOwner) {
     gutter_->OnChange = TNotifyEvent::Of<&TCustomSrcEdit::GutterChanged>(this);
     gutterWidth_ = gutter_->Width();
     wordWrapGlyph_ = std::make_unique<TSrcGlyph>("SrcEditWrapped", clLime);
+    wordWrapGlyph_->OnChange = TNotifyEvent::Of<&TCustomSrcEdit::WordWrapGlyphChange>(this);
     textOffset_ = gutterWidth_ + 2;
 
     fontDummy_.SetName("Courier New");
@@ -57,9 +58,7 @@ TCustomSrcEdit::~TCustomSrcEdit() {
     Destroying();  // sharers of the buffer leave while it is whole
     UnHookTextBuffer();
     SetHighlighter(nullptr);
-    while (!plugins_.empty()) {
-        delete plugins_.back();  // its destructor leaves the list
-    }
+    plugins_.clear();
     for (TSrcEditMark*& bookmark : bookmarks_) {
         bookmark = nullptr;  // the mark list frees them
     }
@@ -134,6 +133,8 @@ void TCustomSrcEdit::UndoRedoAdded(TObject* Sender) {
 void TCustomSrcEdit::SelectedColorChanged(TObject*) { InvalidateSelection(); }
 
 void TCustomSrcEdit::BookMarkOptionsChanged(TObject*) { InvalidateGutter(); }
+
+void TCustomSrcEdit::WordWrapGlyphChange(TObject*) { InvalidateGutter(); }
 
 void TCustomSrcEdit::MarkListChange(TObject*) {
     for (TSrcEditMark*& bookmark : bookmarks_) {

@@ -386,6 +386,9 @@ public:
     void EndUndoBlock() { undoList_->EndBlock(); }
     // Walks the highlighter's tokens of Line; nothing without a highlighter.
     void ForEachToken(int Line, const TTokenVisitor& Visit);
+    // The same for a visitor that stops at the first token past byte Bytes:
+    // the highlighter reads only as much of the line as decides those tokens.
+    void ForEachTokenUpTo(int Line, int64_t Bytes, const TTokenVisitor& Visit);
 
     // A buffer shared with another control.
     void SetLinesPointer(TCustomSrcEdit* ASrcEdit);
@@ -407,13 +410,23 @@ public:
     void GotoBookMark(int BookMark);
     bool GetBookMark(int BookMark, int& X, int& Y) const;
     bool IsBookmark(int BookMark) const;
-    virtual void DoOnPlaceMark(TSrcEditMark*& Mark);
+    // OnPlaceBookmark may cancel the mark (null) or put another in its place.
+    virtual void DoOnPlaceMark(std::unique_ptr<TSrcEditMark>& Mark);
     virtual void DoOnClearBookmark(TSrcEditMark*& Mark);
     void DoLinesInserted(int FirstLine, int Count);
     void DoLinesDeleted(int FirstLine, int Count);
     void PluginsAfterPaint(TSrcCanvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine);
+    // Installs a plug-in, which the control owns.
+    template <typename P>
+    P& AddPlugin(std::unique_ptr<P> APlugin) {
+        P& plugin = *APlugin;
+        InstallPlugin(std::move(APlugin));
+        return plugin;
+    }
+    // Removes and frees a plug-in.
+    void RemovePlugin(const TSrcEditPlugin* APlugin);
     int PluginCount() const { return static_cast<int>(plugins_.size()); }
-    TSrcEditPlugin* Plugin(int Index) const { return plugins_.at(static_cast<size_t>(Index)); }
+    TSrcEditPlugin* Plugin(int Index) const { return plugins_.at(static_cast<size_t>(Index)).get(); }
 
     // Options and properties.
     TSrcEditorOptions Options() const { return options_; }
@@ -506,7 +519,6 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
-    friend class TSrcEditPlugin;
     friend class TTextLinesPainter;
     friend class TSrcSearchReplaceRun;
 
@@ -530,6 +542,7 @@ private:
     void UndoRedoAdded(TObject* Sender);
     void SelectedColorChanged(TObject* Sender);
     void BookMarkOptionsChanged(TObject* Sender);
+    void WordWrapGlyphChange(TObject* Sender);
     void GutterChanged(TObject* Sender);
     void MarkListChange(TObject* Sender);
     void SrcFontChanged(TObject* Sender);
@@ -548,6 +561,8 @@ private:
     std::vector<TFontStyles> StylesInUse() const;
     int ScanFrom(int Index);
     void HighlighterStartLine(int Line);
+    void HighlighterStartLine(int Line, const std::string& Text);
+    size_t DecidingPrefix(int Line, int64_t Bytes);
     void ScanRanges();
 
     void UpdateLastCaretX();
@@ -557,6 +572,12 @@ private:
     int MaxTopLine() const;
     TRect ClientRect() const;
     void AddInvalidRect(const TRect& ARect);
+    // While painting is locked, scrolls and invalidations are collected (a
+    // scroll as its whole area, as are too many rectangles) and the outermost
+    // unlock invalidates them.
+    void ScrollOrDefer(int DX, int DY, const TRect& Area);
+    void DeferInvalidation(const TRect& ARect, bool Collapse);
+    void FlushLockedInvalidation();
     void InvalidateLineStrip(int FirstLine, int LastLine, int Left, int Right);
     void ClampBufferCoord(TBufferCoord& Value) const;
     void SetScrollBar(TSrcScrollBarKind Bar, int Range, int Page, int Pos, int MinRange);
@@ -623,8 +644,9 @@ private:
     bool ShouldDrop(const TBufferCoord& NewPos, bool Move) const;
     void DropText(TCustomSrcEdit& Source, TBufferCoord NewPos, bool Move);
 
-    void InstallPlugin(TSrcEditPlugin* APlugin);
-    void RemovePlugin(TSrcEditPlugin* APlugin);
+    void InstallPlugin(std::unique_ptr<TSrcEditPlugin> APlugin);
+    // The plug-ins as they are now; one may leave while they are told.
+    std::vector<TSrcEditPlugin*> PluginSnapshot() const;
 
     TSrcWindowServices* window_ = nullptr;
     TSrcClipboard* clipboard_ = nullptr;
@@ -697,10 +719,11 @@ private:
     int32_t tabWidth_ = 8;
     std::unique_ptr<TSrcTextDrawerBase> textDrawer_;
     TRect invalidateRect_;
+    std::vector<TRect> lockedInvalid_;
     TSrcStateFlags stateFlags_;
     TSrcEditorOptions options_;
     TSrcStatusChanges statusChanges_;
-    std::vector<TSrcEditPlugin*> plugins_;
+    std::vector<std::unique_ptr<TSrcEditPlugin>> plugins_;
     bool alwaysShowCaret_ = false;
     bool wantReturns_ = true;
     bool wantTabs_ = false;

@@ -10,7 +10,7 @@ void TCustomSrcEdit::SetBookMark(int BookMark, int X, int Y) {
     if (!ValidBookmark(BookMark) || Y < 1 || Y > std::max(1, lines_->Count())) {
         return;
     }
-    auto* mark = new TSrcEditMark(this);
+    auto mark = std::make_unique<TSrcEditMark>(this);
     mark->SetLine(Y);
     mark->SetChar(X);
     mark->SetImage(BookMark);
@@ -24,8 +24,8 @@ void TCustomSrcEdit::SetBookMark(int BookMark, int X, int Y) {
     if (bookmarks_[BookMark]) {
         ClearBookMark(BookMark);
     }
-    bookmarks_[BookMark] = mark;
-    marks_->Add(mark);
+    bookmarks_[BookMark] = mark.get();
+    marks_->Add(std::move(mark));
 }
 
 void TCustomSrcEdit::ClearBookMark(int BookMark) {
@@ -35,8 +35,7 @@ void TCustomSrcEdit::ClearBookMark(int BookMark) {
     TSrcEditMark* mark = bookmarks_[BookMark];
     DoOnClearBookmark(mark);
     bookmarks_[BookMark] = nullptr;
-    marks_->Remove(mark);
-    delete mark;
+    marks_->Remove(mark);  // frees it
 }
 
 void TCustomSrcEdit::GotoBookMark(int BookMark) {
@@ -71,12 +70,12 @@ bool TCustomSrcEdit::IsBookmark(int BookMark) const {
     return GetBookMark(BookMark, x, y);
 }
 
-void TCustomSrcEdit::DoOnPlaceMark(TSrcEditMark*& Mark) {
+void TCustomSrcEdit::DoOnPlaceMark(std::unique_ptr<TSrcEditMark>& Mark) {
     if (OnPlaceBookmark) {
-        TSrcEditMark* original = Mark;
-        OnPlaceBookmark(this, Mark);
-        if (!Mark) {
-            delete original;  // cancelled: nobody holds it
+        TSrcEditMark* placed = Mark.get();
+        OnPlaceBookmark(this, placed);
+        if (placed != Mark.get()) {
+            Mark.reset(placed);
         }
     }
 }
@@ -94,7 +93,7 @@ void TCustomSrcEdit::DoLinesInserted(int FirstLine, int Count) {
             mark->SetLine(ClampToInt32(int64_t{mark->Line()} + Count));
         }
     }
-    for (TSrcEditPlugin* plugin : std::vector<TSrcEditPlugin*>(plugins_)) {
+    for (TSrcEditPlugin* plugin : PluginSnapshot()) {
         plugin->LinesInserted(FirstLine, Count);
     }
 }
@@ -108,19 +107,27 @@ void TCustomSrcEdit::DoLinesDeleted(int FirstLine, int Count) {
             mark->SetLine(FirstLine);
         }
     }
-    for (TSrcEditPlugin* plugin : std::vector<TSrcEditPlugin*>(plugins_)) {
+    for (TSrcEditPlugin* plugin : PluginSnapshot()) {
         plugin->LinesDeleted(FirstLine, Count);
     }
 }
 
 void TCustomSrcEdit::PluginsAfterPaint(TSrcCanvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine) {
-    for (TSrcEditPlugin* plugin : std::vector<TSrcEditPlugin*>(plugins_)) {
+    for (TSrcEditPlugin* plugin : PluginSnapshot()) {
         plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);
     }
 }
 
-void TCustomSrcEdit::InstallPlugin(TSrcEditPlugin* APlugin) { plugins_.push_back(APlugin); }
+void TCustomSrcEdit::InstallPlugin(std::unique_ptr<TSrcEditPlugin> APlugin) { plugins_.push_back(std::move(APlugin)); }
 
-void TCustomSrcEdit::RemovePlugin(TSrcEditPlugin* APlugin) {
-    plugins_.erase(std::remove(plugins_.begin(), plugins_.end(), APlugin), plugins_.end());
+std::vector<TSrcEditPlugin*> TCustomSrcEdit::PluginSnapshot() const {
+    std::vector<TSrcEditPlugin*> plugins;
+    for (const auto& plugin : plugins_) {
+        plugins.push_back(plugin.get());
+    }
+    return plugins;
+}
+
+void TCustomSrcEdit::RemovePlugin(const TSrcEditPlugin* APlugin) {
+    std::erase_if(plugins_, [APlugin](const auto& plugin) { return plugin.get() == APlugin; });
 }

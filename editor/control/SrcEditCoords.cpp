@@ -23,7 +23,7 @@ int64_t RoundDivHalfEven(int64_t N, int64_t D) {
 TDisplayCoord TCustomSrcEdit::BufferToDisplayPos(const TBufferCoord& p) const {
     TDisplayCoord result = DisplayCoord(p.Char, p.Line);
     if (p.Line >= 1 && p.Line <= lines_->Count()) {
-        const std::string s = lines_->Get(p.Line - 1);
+        const std::string& s = lines_->Line(p.Line - 1);
         int64_t len = static_cast<int64_t>(s.size());
         int64_t before = int64_t{p.Char} - 1;  // characters left of p
         int64_t x = 0;
@@ -44,7 +44,7 @@ TDisplayCoord TCustomSrcEdit::BufferToDisplayPos(const TBufferCoord& p) const {
 TBufferCoord TCustomSrcEdit::DisplayToBufferPos(const TDisplayCoord& p) const {
     TBufferCoord result = wordWrapper_ ? wordWrapper_->DisplayToBufferPos(p) : BufferCoord(p.Column, p.Row);
     if (result.Line >= 1 && result.Line <= lines_->Count()) {
-        const std::string s = lines_->Get(result.Line - 1);
+        const std::string& s = lines_->Line(result.Line - 1);
         int64_t len = static_cast<int64_t>(s.size());
         int64_t column = result.Char;
         int64_t x = 0;

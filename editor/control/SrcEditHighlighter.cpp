@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "editor/highlight/SrcCustomHighlighter.h"
 #include "editor/control/SrcEdit.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
@@ -81,13 +83,50 @@ void TCustomSrcEdit::ScanRanges() {
     }
 }
 
-void TCustomSrcEdit::HighlighterStartLine(int Line) {
+void TCustomSrcEdit::HighlighterStartLine(int Line) { HighlighterStartLine(Line, lines_->Line(Line - 1)); }
+
+void TCustomSrcEdit::HighlighterStartLine(int Line, const std::string& Text) {
     if (Line <= 1) {
         highlighter_->ResetRange();
     } else {
         highlighter_->SetRange(lines_->Ranges(Line - 2));
     }
-    highlighter_->SetLine(lines_->Get(Line - 1), Line - 1);
+    highlighter_->SetLine(Text, Line - 1);
+}
+
+// The length of a prefix of Line whose tokens up to byte Bytes are those of
+// the whole line: the first token past Bytes starts well before its end
+// (a highlighter looks a few bytes ahead at most). Doubles until it does.
+size_t TCustomSrcEdit::DecidingPrefix(int Line, int64_t Bytes) {
+    constexpr size_t kLookAhead = 64;
+    const std::string& text = lines_->Line(Line - 1);
+    size_t size = static_cast<size_t>(std::clamp<int64_t>(Bytes, 0, INT32_MAX)) + 4 * kLookAhead;
+    while (size < text.size()) {
+        HighlighterStartLine(Line, text.substr(0, size));
+        while (!highlighter_->GetEol() && highlighter_->GetTokenPos() <= Bytes) {
+            highlighter_->Next();
+        }
+        if (!highlighter_->GetEol() && static_cast<size_t>(highlighter_->GetTokenPos()) + kLookAhead <= size) {
+            return size;
+        }
+        size *= 2;
+    }
+    return text.size();
+}
+
+void TCustomSrcEdit::ForEachTokenUpTo(int Line, int64_t Bytes, const TTokenVisitor& Visit) {
+    if (!highlighter_ || Line < 1 || Line > lines_->Count()) {
+        return;
+    }
+    const std::string& text = lines_->Line(Line - 1);
+    size_t size = DecidingPrefix(Line, Bytes);
+    HighlighterStartLine(Line, size < text.size() ? text.substr(0, size) : text);
+    while (!highlighter_->GetEol()) {
+        if (!Visit(highlighter_->GetTokenPos(), highlighter_->GetToken(), highlighter_->GetTokenAttribute())) {
+            return;
+        }
+        highlighter_->Next();
+    }
 }
 
 void TCustomSrcEdit::ForEachToken(int Line, const TTokenVisitor& Visit) {

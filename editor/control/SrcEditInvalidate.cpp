@@ -17,8 +17,49 @@ TRect UnionRect(const TRect& a, const TRect& b) {
 }  // namespace
 
 void TCustomSrcEdit::InvalidateRect(const TRect& ARect, bool Erase) {
-    if (window_) {
+    if (window_ && paintLock_ > 0) {
+        DeferInvalidation(ARect, false);
+    } else if (window_) {
         window_->InvalidateRect(&ARect, Erase);
+    }
+}
+
+void TCustomSrcEdit::ScrollOrDefer(int DX, int DY, const TRect& Area) {
+    if (window_ && paintLock_ > 0) {
+        DeferInvalidation(Area, true);
+        stateFlags_.Include(sfCaretChanged);
+    } else if (window_) {
+        window_->ScrollWindow(DX, DY, Area);
+    }
+}
+
+void TCustomSrcEdit::DeferInvalidation(const TRect& ARect, bool Collapse) {
+    constexpr size_t kMaxDeferredRects = 8;
+    if (ARect.Width() <= 0 || ARect.Height() <= 0) {
+        return;
+    }
+    for (const TRect& r : lockedInvalid_) {
+        if (UnionRect(r, ARect) == r) {
+            return;
+        }
+    }
+    lockedInvalid_.push_back(ARect);
+    if (Collapse || lockedInvalid_.size() > kMaxDeferredRects) {
+        TRect all;
+        for (const TRect& r : lockedInvalid_) {
+            all = UnionRect(all, r);
+        }
+        lockedInvalid_.assign(1, all);
+    }
+}
+
+void TCustomSrcEdit::FlushLockedInvalidation() {
+    std::vector<TRect> rects;
+    rects.swap(lockedInvalid_);
+    for (const TRect& r : rects) {
+        if (window_ && r.Width() > 0 && r.Height() > 0) {
+            window_->InvalidateRect(&r, false);
+        }
     }
 }
 
@@ -31,7 +72,9 @@ void TCustomSrcEdit::AddInvalidRect(const TRect& ARect) {
 }
 
 void TCustomSrcEdit::Invalidate() {
-    if (window_) {
+    if (window_ && paintLock_ > 0) {
+        DeferInvalidation(ClientRect(), true);
+    } else if (window_) {
         window_->InvalidateRect(nullptr, false);
     }
 }

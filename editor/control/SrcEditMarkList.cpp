@@ -6,11 +6,9 @@
 #include "editor/control/SrcEditMark.h"
 #include "editor/support/SrcExceptions.h"
 
-TSrcEditMarkList::~TSrcEditMarkList() {
-    for (TSrcEditMark* mark : items_) {
-        delete mark;
-    }
-}
+TSrcEditMarkList::TSrcEditMarkList(TCustomSrcEdit* AOwner) : edit_(AOwner) {}
+
+TSrcEditMarkList::~TSrcEditMarkList() = default;
 
 void TSrcEditMarkList::Changed() {
     if (OnChange) {
@@ -24,59 +22,51 @@ void TSrcEditMarkList::CheckIndex(int Index, int Limit) const {
     }
 }
 
-int TSrcEditMarkList::Add(TSrcEditMark* Item) {
-    items_.push_back(Item);
+int TSrcEditMarkList::Add(std::unique_ptr<TSrcEditMark> Item) {
+    items_.push_back(std::move(Item));
     Changed();
     return Count() - 1;
 }
 
-void TSrcEditMarkList::Delete(int Index) {
+std::unique_ptr<TSrcEditMark> TSrcEditMarkList::Delete(int Index) {
     CheckIndex(Index, Count() - 1);
+    std::unique_ptr<TSrcEditMark> mark = std::move(items_[static_cast<size_t>(Index)]);
     items_.erase(items_.begin() + Index);
     Changed();
+    return mark;
 }
 
-void TSrcEditMarkList::Insert(int Index, TSrcEditMark* Item) {
+void TSrcEditMarkList::Insert(int Index, std::unique_ptr<TSrcEditMark> Item) {
     CheckIndex(Index, Count());
-    items_.insert(items_.begin() + Index, Item);
+    items_.insert(items_.begin() + Index, std::move(Item));
     Changed();
 }
 
-void TSrcEditMarkList::Put(int Index, TSrcEditMark* Item) {
-    CheckIndex(Index, Count() - 1);
-    items_[static_cast<size_t>(Index)] = Item;
-    Changed();
-}
-
-int TSrcEditMarkList::Remove(TSrcEditMark* Item) {
+std::unique_ptr<TSrcEditMark> TSrcEditMarkList::Remove(const TSrcEditMark* Item) {
     int index = IndexOf(Item);
-    if (index >= 0) {
-        Delete(index);
-    }
-    return index;
+    return index >= 0 ? Delete(index) : nullptr;
 }
 
 int TSrcEditMarkList::IndexOf(const TSrcEditMark* Item) const {
-    auto it = std::find(items_.begin(), items_.end(), Item);
+    auto it = std::find_if(items_.begin(), items_.end(), [Item](const auto& mark) { return mark.get() == Item; });
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-TSrcEditMark* TSrcEditMarkList::First() const { return items_.empty() ? nullptr : items_.front(); }
+TSrcEditMark* TSrcEditMarkList::First() const { return items_.empty() ? nullptr : items_.front().get(); }
 
-TSrcEditMark* TSrcEditMarkList::Last() const { return items_.empty() ? nullptr : items_.back(); }
+TSrcEditMark* TSrcEditMarkList::Last() const { return items_.empty() ? nullptr : items_.back().get(); }
 
 TSrcEditMark* TSrcEditMarkList::Items(int Index) const {
     CheckIndex(Index, Count() - 1);
-    return items_[static_cast<size_t>(Index)];
+    return items_[static_cast<size_t>(Index)].get();
 }
 
 void TSrcEditMarkList::ClearLine(int Line) {
     bool changed = false;
     for (int i = Count() - 1; i >= 0; --i) {
-        TSrcEditMark* mark = items_[static_cast<size_t>(i)];
-        if (!mark->IsBookmark() && mark->Line() == Line) {
+        const TSrcEditMark& mark = *items_[static_cast<size_t>(i)];
+        if (!mark.IsBookmark() && mark.Line() == Line) {
             items_.erase(items_.begin() + i);
-            delete mark;
             changed = true;
         }
     }
@@ -86,20 +76,18 @@ void TSrcEditMarkList::ClearLine(int Line) {
 }
 
 void TSrcEditMarkList::Clear() {
-    std::vector<TSrcEditMark*> marks;
+    std::vector<std::unique_ptr<TSrcEditMark>> marks;
     marks.swap(items_);
-    for (TSrcEditMark* mark : marks) {
-        delete mark;
-    }
+    marks.clear();
     Changed();
 }
 
 void TSrcEditMarkList::GetMarksForLine(int Line, TSrcEditMarks& Marks) const {
     Marks.fill(nullptr);
     size_t found = 0;
-    for (TSrcEditMark* mark : items_) {
+    for (const auto& mark : items_) {
         if (mark->Line() == Line) {
-            Marks[found++] = mark;
+            Marks[found++] = mark.get();
             if (found == Marks.size()) {
                 break;
             }
@@ -107,17 +95,16 @@ void TSrcEditMarkList::GetMarksForLine(int Line, TSrcEditMarks& Marks) const {
     }
 }
 
-void TSrcEditMarkList::Place(TSrcEditMark* Mark) {
+void TSrcEditMarkList::Place(std::unique_ptr<TSrcEditMark> Mark) {
     if (edit_ && edit_->OnPlaceBookmark) {
-        TSrcEditMark* placed = Mark;
+        TSrcEditMark* placed = Mark.get();
         edit_->OnPlaceBookmark(edit_, placed);
-        if (!placed) {
-            delete Mark;  // cancelled
+        if (placed != Mark.get()) {
+            Mark.reset(placed);
         }
-        Mark = placed;
     }
     if (Mark) {
-        items_.push_back(Mark);
+        items_.push_back(std::move(Mark));
     }
     Changed();
 }

@@ -12,6 +12,7 @@ void TCustomSrcEdit::DecPaintLock() {
         return;
     }
     trimmedBlanks_.clear();  // an edit that recorded nothing
+    FlushLockedInvalidation();
     if (!HandleAllocated()) {
         return;
     }

@@ -77,7 +77,8 @@ private:
     // The row being painted.
     int line_ = 0;
     int top_ = 0;
-    std::string text_;        // its cells, tabs expanded
+    std::string text_;        // its cells, tabs expanded, as far as painting needs them
+    int64_t rowLength_ = 0;   // all its cells
     int64_t rowStartCol_ = 1;  // line column of its first cell
     bool lineEnds_ = true;    // the line's last row
     int64_t selFrom_ = 0;     // selected display columns [from, to)
@@ -93,22 +94,27 @@ private:
     TSrcTokenRun run_;
 };
 
+// Only the cells up to the last painted column (and a tab's width beyond,
+// for the tab glyphs) are expanded: a long line costs what shows of it.
 void TTextLinesPainter::LoadRow(int Row) {
     line_ = e_.RowToLine(Row);
     top_ = ClampToInt32((int64_t{Row} - e_.topLine_) * th_);
-    std::string expanded = e_.lines_->ExpandedStrings(line_ - 1);
+    int64_t lineLength = e_.lines_->ExpandedStringLengths(line_ - 1);
+    int64_t needed = lastCol_ + e_.tabWidth_;
     if (!e_.wordWrapper_) {
-        text_ = std::move(expanded);
         rowStartCol_ = 1;
+        rowLength_ = lineLength;
+        text_ = e_.lines_->ExpandedPrefix(line_ - 1, std::min(needed, lineLength));
         lineEnds_ = true;
         return;
     }
     // The wrapper maps rows to the line's display columns.
     rowStartCol_ = std::max(e_.wordWrapper_->DisplayToBufferPos(DisplayCoord(1, Row)).Char, 1);
-    int64_t length = e_.wordWrapper_->GetRowLength(Row);
-    size_t from = static_cast<size_t>(std::min<int64_t>(rowStartCol_ - 1, static_cast<int64_t>(expanded.size())));
-    text_ = expanded.substr(from, static_cast<size_t>(std::max<int64_t>(length, 0)));
-    lineEnds_ = from + text_.size() >= expanded.size();
+    int64_t from = std::min(rowStartCol_ - 1, lineLength);
+    rowLength_ = std::min(std::max<int64_t>(e_.wordWrapper_->GetRowLength(Row), 0), lineLength - from);
+    std::string expanded = e_.lines_->ExpandedPrefix(line_ - 1, from + std::min(needed, rowLength_));
+    text_ = expanded.substr(static_cast<size_t>(std::min<int64_t>(from, static_cast<int64_t>(expanded.size()))));
+    lineEnds_ = from + rowLength_ >= lineLength;
 }
 
 void TTextLinesPainter::RowColors() {
@@ -147,7 +153,7 @@ void TTextLinesPainter::RowSelection(int Row) {
             }
         }
     }
-    wholeSelected_ = selFrom_ <= 1 && selTo_ > static_cast<int64_t>(text_.size());
+    wholeSelected_ = selFrom_ <= 1 && selTo_ > rowLength_;
 }
 
 bool TTextLinesPainter::CanMerge(const std::string& Cells, TFontStyles Style, TColor Fg, TColor Bg) const {
@@ -260,7 +266,7 @@ void TTextLinesPainter::DrawTabGlyphs(int64_t First, int64_t Last, TFontStyles S
 
 void TTextLinesPainter::AddHighlightedTokens() {
     bool activeLine = e_.activeLineColor_ != clNone && line_ == e_.caretY_;
-    const std::string raw = e_.lines_->Get(line_ - 1);
+    const std::string& raw = e_.lines_->Line(line_ - 1);
     int tabWidth = e_.tabWidth_;
     int64_t bytePos = 0;
     int64_t col = 1;  // line column of raw[bytePos]
@@ -269,9 +275,10 @@ void TTextLinesPainter::AddHighlightedTokens() {
             col += raw[static_cast<size_t>(bytePos)] == '\t' ? tabWidth - (col - 1) % tabWidth : 1;
         }
     };
-    int64_t rowEnd = rowStartCol_ + static_cast<int64_t>(text_.size());  // line column after the row
-    int64_t lastVisible = rowStartCol_ + std::min<int64_t>(lastCol_, static_cast<int64_t>(text_.size())) - 1;
-    e_.ForEachToken(line_, [&](int Start, const std::string& Token, TSrcHighlighterAttributes* Attri) {
+    int64_t rowEnd = rowStartCol_ + rowLength_;  // line column after the row
+    int64_t lastVisible = rowStartCol_ + std::min<int64_t>(lastCol_, rowLength_) - 1;
+    // A byte takes at least one cell: the visible tokens lie in the first lastVisible bytes.
+    e_.ForEachTokenUpTo(line_, lastVisible, [&](int Start, const std::string& Token, TSrcHighlighterAttributes* Attri) {
         advance(Start);
         int64_t first = col;
         advance(int64_t{Start} + static_cast<int64_t>(Token.size()));
@@ -294,7 +301,7 @@ void TTextLinesPainter::AddHighlightedTokens() {
 // The row right of its text: the editor or special background, the
 // selection where it runs past the end; the line-end mark.
 void TTextLinesPainter::FillRest() {
-    int64_t eol = static_cast<int64_t>(text_.size()) + 1;
+    int64_t eol = rowLength_ + 1;
     int64_t first = std::max(eol, firstCol_);
     int64_t left = std::max<int64_t>(ColumnX(first), clip_.Left);
     TColor bg = special_ ? specialBg_ : bg_;

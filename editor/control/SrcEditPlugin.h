@@ -6,13 +6,10 @@ class TCustomSrcEdit;
 class TSrcCanvas;
 
 // An add-on of an editor control, told about painting and about inserted
-// and deleted lines. It registers with its owner on construction and
-// leaves on destruction; the control frees those still registered when it
-// goes.
+// and deleted lines. The control owns it once installed (AddPlugin).
 class TSrcEditPlugin : public TObject {
 public:
     explicit TSrcEditPlugin(TCustomSrcEdit* AOwner);
-    ~TSrcEditPlugin() override;
     TSrcEditPlugin(const TSrcEditPlugin&) = delete;
     TSrcEditPlugin& operator=(const TSrcEditPlugin&) = delete;
 
@@ -23,6 +20,5 @@ public:
     TCustomSrcEdit* Editor() const { return owner_; }
 
 private:
-    friend class TCustomSrcEdit;
     TCustomSrcEdit* owner_;
 };

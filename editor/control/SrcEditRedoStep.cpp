@@ -4,7 +4,7 @@
 
 
 void TCustomSrcEdit::RedoItem() {
-    std::unique_ptr<TSrcEditUndoItem> item(redoList_->PopItem());
+    std::unique_ptr<TSrcEditUndoItem> item = redoList_->PopItem();
     if (!item) {
         return;
     }

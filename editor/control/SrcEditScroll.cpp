@@ -43,8 +43,7 @@ void TCustomSrcEdit::SetLeftChar(int Value) {
     if (std::llabs(delta) < charsInWindow_) {
         if (window_) {
             TRect client = ClientRect();
-            window_->ScrollWindow(static_cast<int>(delta) * charWidth_, 0,
-                                  Rect(gutterWidth_ + 2, 0, client.Right, client.Bottom));
+            ScrollOrDefer(static_cast<int>(delta) * charWidth_, 0, Rect(gutterWidth_ + 2, 0, client.Right, client.Bottom));
         }
     } else {
         InvalidateLines(-1, -1);
@@ -67,9 +66,7 @@ void TCustomSrcEdit::SetTopLine(int Value) {
     int64_t delta = int64_t{topLine_} - Value;
     topLine_ = Value;
     if (std::llabs(delta) < linesInWindow_) {
-        if (window_) {
-            window_->ScrollWindow(0, static_cast<int>(delta) * textHeight_, ClientRect());
-        }
+        ScrollOrDefer(0, static_cast<int>(delta) * textHeight_, ClientRect());
     } else {
         Invalidate();
     }

@@ -54,8 +54,7 @@ void MoveGroupBreak(TSrcEditUndoList& From, TSrcEditUndoList& To) {
     if (From.LastChangeReason() != crGroupBreak) {
         return;
     }
-    std::unique_ptr<TSrcEditUndoItem> item(From.PopItem());
-    To.PushItem(item.release());
+    To.PushItem(From.PopItem());
 }
 }  // namespace
 

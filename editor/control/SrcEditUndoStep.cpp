@@ -57,7 +57,7 @@ void TCustomSrcEdit::InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, co
 }
 
 void TCustomSrcEdit::UndoItem() {
-    std::unique_ptr<TSrcEditUndoItem> item(undoList_->PopItem());
+    std::unique_ptr<TSrcEditUndoItem> item = undoList_->PopItem();
     if (!item) {
         return;
     }

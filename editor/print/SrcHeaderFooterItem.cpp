@@ -76,7 +76,8 @@ void THeaderFooterItem::SetAsString(const std::string& Value) {
     item.Text = DecodeString(fields[0]);
     item.Font.SetCharset(static_cast<uint8_t>(FieldNumber(fields[1], 0, 255)));
     item.Font.SetColor(FieldNumber(fields[2], INT32_MIN, INT32_MAX));
-    item.Font.SetHeight(FieldNumber(fields[3], -10000, 10000));
+    // The height follows from the size, as in the stream form; only the size is bounded.
+    item.Font.SetHeight(FieldNumber(fields[3], INT32_MIN, INT32_MAX));
     item.Font.SetName(DecodeString(fields[4]));
     item.Font.SetPitch(static_cast<TFontPitch>(FieldNumber(fields[5], fpDefault, fpFixed)));
     item.Font.SetPixelsPerInch(FieldNumber(fields[6], 1, 100000));

@@ -39,9 +39,11 @@ inline bool TRegexMatcher::Viable(size_t node, const char* pos) const {
 
 // The first alternative from branch on that may match at pos (one that
 // begins with a literal must find it there); 0 for none.
-size_t TRegexMatcher::NextViable(size_t branch, const char* pos) const {
+inline size_t TRegexMatcher::NextViable(size_t branch, const char* pos) const {
+    const unsigned char c = CharAt(pos, end_);
     for (; branch != 0 && prog_.Op(branch) == BRANCH; branch = prog_.Next(branch)) {
-        if (!Viable(branch, pos)) continue;
+        int32_t set = prog_.NodeSet[branch];
+        if (set >= 0 && !prog_.Sets[static_cast<size_t>(set)][c]) continue;
         size_t first = TRegexProgram::Operand(branch);
         uint8_t op = prog_.Op(first);
         const char* after = pos;
@@ -49,6 +51,24 @@ size_t TRegexMatcher::NextViable(size_t branch, const char* pos) const {
         return branch;
     }
     return 0;
+}
+
+// The alternative a choice takes at pos, and in later the next one that may
+// match there too (0 for none); 0 when none may match.
+inline size_t TRegexMatcher::Choose(size_t branch, const char* pos, size_t& later) const {
+    if (int32_t row = prog_.ChoiceRow[branch]; row >= 0) {
+        uint32_t entry = prog_.Choices[static_cast<size_t>(row)][CharAt(pos, end_)];
+        size_t first = entry & ~LaterChoice;
+        if (first == 0) return 0;
+        uint8_t op = prog_.Op(TRegexProgram::Operand(first));
+        if (op != EXACTLY && op != EXACTLYCI) {  // a literal needs the check below
+            later = (entry & LaterChoice) != 0 ? NextViable(prog_.Next(first), pos) : 0;
+            return first;
+        }
+    }
+    size_t first = NextViable(branch, pos);
+    later = first != 0 ? NextViable(prog_.Next(first), pos) : 0;
+    return first;
 }
 
 bool TRegexMatcher::Run(size_t scan, const char* pos) {
@@ -247,7 +267,14 @@ bool TRegexMatcher::Advance(size_t scan, const char* pos) {
             ++pos;
             break;
         }
-        case ANY: case ANYML: case ANYDIGIT: case NOTDIGIT: case ANYOFTINYSET: case ANYBUTTINYSET:
+        case ANYBUTTINYSET: {  // a negated class of up to three characters, never a NUL
+            const uint8_t* set = code + TRegexProgram::Operand(scan);
+            unsigned char c = CharAt(pos, end_);
+            if (c == 0 || c == set[0] || c == set[1] || c == set[2]) return false;
+            ++pos;
+            break;
+        }
+        case ANY: case ANYML: case ANYDIGIT: case NOTDIGIT: case ANYOFTINYSET:
             if (pos >= end_ || !MatchOne(scan, pos)) return false;
             ++pos;
             break;
@@ -257,16 +284,18 @@ bool TRegexMatcher::Advance(size_t scan, const char* pos) {
             break;
         case NOTHING: case COMMENT: case BACK:
             break;
-        case BRANCH:
+        case BRANCH: {
             if (prog_.Op(next) != BRANCH) {
                 next = TRegexProgram::Operand(scan);
                 break;
             }
-            scan = NextViable(scan, pos);
+            size_t later;
+            scan = Choose(scan, pos, later);
             if (scan == 0) return false;
-            if (size_t later = NextViable(prog_.Next(scan), pos)) Push(AltFrame, later, pos);
+            if (later != 0) Push(AltFrame, later, pos);
             next = TRegexProgram::Operand(scan);
             break;
+        }
         case STAR: case STARNG: case PLUS: case PLUSNG: case BRACES: case BRACESNG:
             if (!EnterRepeat(scan, next, pos)) return false;
             break;

@@ -11,7 +11,7 @@ using namespace regex_program;
 TRegexMatcher::TRegexMatcher(const TRegexProgram& program, const TRegexSyntax& syntax, TRegexBacktrack& memory,
                              const char* start, const char* end, int64_t frameLimit, int64_t stepLimit)
     : prog_(program), syn_(syntax), mem_(memory), start_(start), end_(end),
-      frameLimit_(frameLimit > 0 ? static_cast<size_t>(frameLimit) : 0), stepLimit_(stepLimit) {
+      frameLimit_(frameLimit > 0 ? static_cast<size_t>(frameLimit) : 0), stepsLeft_(stepLimit) {
 }
 
 // The first position from p whose character may begin a match (the end
@@ -43,7 +43,7 @@ bool TRegexMatcher::Search(size_t from) {
     if (prog_.PureLiteral) return SearchLiteral(s);
     for (const char* p = s; (p = NextCandidate(p)) != nullptr;) {
         if (TryAt(p)) return true;
-        p = runEnd_ != nullptr && runEnd_ > p + 1 ? runEnd_ : p + 1;
+        p = runEnd_ != nullptr ? runEnd_ + 1 - prog_.LeadLength : p + 1;  // the run starts at p + LeadLength
     }
     return false;
 }

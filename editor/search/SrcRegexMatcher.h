@@ -42,8 +42,7 @@ private:
     const char* start_;
     const char* end_;
     size_t frameLimit_;
-    int64_t stepLimit_;
-    int64_t steps_ = 0;
+    int64_t stepsLeft_;  // steps left before the step limit
     int loopIndex_ = -1;
     int loopStack_[regex_program::LoopStackSize] = {};
     const char* matchEnd_ = nullptr;
@@ -66,6 +65,7 @@ private:
     void MarkGroup(uint8_t op, const char* pos);
     bool Viable(size_t node, const char* pos) const;
     size_t NextViable(size_t branch, const char* pos) const;
+    size_t Choose(size_t branch, const char* pos, size_t& later) const;
     bool EnterRepeat(size_t scan, size_t& next, const char*& pos);
     bool GreedyFrom(size_t scan, const char* pos, int64_t n, size_t& next, const char*& at);
     bool LazyFrom(size_t scan, const char* pos, int64_t n, size_t& next, const char*& at);
@@ -81,7 +81,7 @@ private:
     bool AtLineEnd(const char* pos) const;
     bool IsWordBoundary(const char* pos);
     void Step(int64_t n = 1) {
-        steps_ += n;
-        if (steps_ > stepLimit_) throw TRegexFault{1017};
+        stepsLeft_ -= n;
+        if (stepsLeft_ < 0) throw TRegexFault{1017};
     }
 };

@@ -29,6 +29,8 @@ constexpr int MaxGroups = 14;
 constexpr size_t HeaderSize = 5;
 constexpr int32_t InfiniteCount = 2147483646;
 constexpr int LoopStackSize = 10;
+constexpr uint32_t LaterChoice = 0x80000000u;
+constexpr size_t MaxChoiceRows = 64;
 
 using CharSet = std::bitset<256>;
 
@@ -71,15 +73,22 @@ struct TRegexProgram {
     // by their first bytes and their bytes at LeadLiteralLength - 1.
     size_t LeadLiteralLength = 0;
     TLiteralStartFinder LeadLiteralFinder;
-    // A greedy repeat at the start that gives nothing back: a failed try
-    // resumes after the run it consumed (0 = none).
+    // An unbounded greedy or possessive repeat after a lead of LeadLength
+    // characters at the start: a failed try that counted its run up to R
+    // resumes at R - LeadLength + 1 (LeadRepeat 0 = none).
     size_t LeadRepeat = 0;
+    size_t LeadLength = 0;
     // Per node (indexed by its offset): the characters that may come next
     // where a BRANCH alternative or the rest after a repeat begins, as an
     // index into Sets (-1 = any), and whether a repeat gives nothing back.
     std::vector<int32_t> NodeSet;
     std::vector<uint8_t> Possessive;
     std::vector<std::array<bool, 256>> Sets;
+    // Per BRANCH that starts a choice (by offset; -1 = none): a row of
+    // Choices holding per character the first alternative whose NodeSet
+    // takes it (0 = none), with LaterChoice set when a later one does too.
+    std::vector<int32_t> ChoiceRow;
+    std::vector<std::array<uint32_t, 256>> Choices;
 
     const uint8_t* Node(size_t at) const { return Code.data() + at; }
     uint8_t Op(size_t at) const { return Code[at]; }
@@ -110,7 +119,7 @@ constexpr uint32_t ModI = 1, ModR = 2, ModS = 4, ModG = 8, ModM = 16, ModX = 32;
 void CompileProgram(const std::string& expression, const TRegexSyntax& syntax, TRegexProgram& program,
                     int& errorPos);
 void AnalyseProgram(TRegexProgram& program, const TRegexSyntax& syntax);
-// Fills NodeSet, Possessive and LeadRepeat.
+// Fills NodeSet, Possessive, Choices and LeadRepeat.
 void AnalyseContinuations(TRegexProgram& program, const TRegexSyntax& syntax);
 const char* OpcodeName(uint8_t op, char* buffer, size_t size);
 }  // namespace regex_program

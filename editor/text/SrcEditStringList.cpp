@@ -32,6 +32,11 @@ std::string TSrcEditStringList::Get(int Index) const {
     return Valid(Index) ? list_[static_cast<size_t>(Index)].fString : std::string();
 }
 
+const std::string& TSrcEditStringList::Line(int Index) const {
+    static const std::string empty;
+    return Valid(Index) ? list_[static_cast<size_t>(Index)].fString : empty;
+}
+
 int TSrcEditStringList::GetCapacity() const { return static_cast<int>(list_.size()); }
 
 int TSrcEditStringList::GetCount() const { return count_; }
@@ -271,6 +276,22 @@ std::string TSrcEditStringList::ExpandedStrings(int Index) {
     }
     const TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
     return line.fFlags.Contains(sfHasNoTabs) ? line.fString : ExpandString(Index);
+}
+
+std::string TSrcEditStringList::ExpandedPrefix(int Index, int64_t Cells) {
+    if (!Valid(Index) || Cells <= 0) {
+        return std::string();
+    }
+    const TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
+    // Each byte takes at least one cell, so Cells bytes hold the prefix.
+    std::string head = line.fString.substr(0, static_cast<size_t>(std::min<int64_t>(Cells, INT32_MAX)));
+    if (line.fFlags.Contains(sfHasNoTabs)) {
+        return head;
+    }
+    bool hasTabs = false;
+    std::string expanded = convertTabsProc_(head, tabWidth_, hasTabs);
+    expanded.resize(std::min(expanded.size(), static_cast<size_t>(Cells)));
+    return expanded;
 }
 
 int TSrcEditStringList::ExpandedStringLengths(int Index) {

@@ -36,6 +36,9 @@ public:
     TSrcEditStringList& operator=(const TSrcEditStringList&) = delete;
 
     std::string Get(int Index) const override;
+    // The line itself, without a copy (empty outside the list); valid until
+    // the list changes.
+    const std::string& Line(int Index) const;
     int GetCapacity() const override;
     int GetCount() const override;
     TObject* GetObject(int Index) const override;
@@ -66,6 +69,8 @@ public:
     void InsertText(int Index, const std::string& NewText);
 
     std::string ExpandedStrings(int Index);
+    // The first Cells cells of the tab-expanded line.
+    std::string ExpandedPrefix(int Index, int64_t Cells);
     int ExpandedStringLengths(int Index);
     int GetLengthOfLongestLine();
 

@@ -2,8 +2,6 @@
 
 #include <limits>
 
-TSrcEditUndoList::~TSrcEditUndoList() { Clear(); }
-
 void TSrcEditUndoList::AdvanceChangeNumber() {
     // Change numbers wrap around the 32-bit range and never take 0 (the
     // empty list) or -1 (no clean state).
@@ -39,7 +37,7 @@ void TSrcEditUndoList::AddChange(TSrcChangeReason AReason, const TBufferCoord& A
         item->ChangeNumber = nextChangeNumber_;
         AdvanceChangeNumber();
     }
-    PushItem(item.release());  // frees the record when it cannot keep it
+    PushItem(std::move(item));
 }
 
 void TSrcEditUndoList::BeginBlock() {
@@ -79,9 +77,6 @@ void TSrcEditUndoList::AddGroupBreak() {
 }
 
 void TSrcEditUndoList::Clear() {
-    for (TSrcEditUndoItem* item : items_) {
-        delete item;
-    }
     items_.clear();
     fullUndoImpossible_ = false;
 }
@@ -94,28 +89,23 @@ void TSrcEditUndoList::Unlock() {
     }
 }
 
-TSrcEditUndoItem* TSrcEditUndoList::PeekItem() const { return items_.empty() ? nullptr : items_.back(); }
+TSrcEditUndoItem* TSrcEditUndoList::PeekItem() const { return items_.empty() ? nullptr : items_.back().get(); }
 
-TSrcEditUndoItem* TSrcEditUndoList::PopItem() {
+std::unique_ptr<TSrcEditUndoItem> TSrcEditUndoList::PopItem() {
     if (items_.empty()) {
         return nullptr;
     }
-    TSrcEditUndoItem* item = items_.back();
+    std::unique_ptr<TSrcEditUndoItem> item = std::move(items_.back());
     items_.pop_back();
     return item;
 }
 
-void TSrcEditUndoList::PushItem(TSrcEditUndoItem* Item) {
+void TSrcEditUndoList::PushItem(std::unique_ptr<TSrcEditUndoItem> Item) {
     if (!Item) {
         return;
     }
-    try {
-        items_.push_back(Item);
-    } catch (...) {
-        delete Item;
-        throw;
-    }
     bool groupBreak = Item->ChangeReason == crGroupBreak;
+    items_.push_back(std::move(Item));
     EnsureMaxEntries();
     if (!groupBreak) {
         FireAdded();
@@ -128,9 +118,6 @@ void TSrcEditUndoList::EnsureMaxEntries() {
     }
     fullUndoImpossible_ = true;
     size_t drop = items_.size() - static_cast<size_t>(maxUndoActions_);
-    for (size_t i = 0; i < drop; ++i) {
-        delete items_[i];
-    }
     items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(drop));
 }
 
@@ -139,9 +126,8 @@ TSrcChangeReason TSrcEditUndoList::LastChangeReason() const {
 }
 
 void TSrcEditUndoList::DeleteItem(int Index) {
-    TSrcEditUndoItem* item = items_.at(static_cast<size_t>(Index));
+    items_.at(static_cast<size_t>(Index));  // out_of_range for a bad index
     items_.erase(items_.begin() + Index);
-    delete item;
 }
 
 void TSrcEditUndoList::SetMaxUndoActions(int Value) {
@@ -180,10 +166,10 @@ void TSrcEditUndoList::Assign(const TPersistent* Source) {
     }
     Clear();
     items_.reserve(source->items_.size());
-    for (const TSrcEditUndoItem* sourceItem : source->items_) {
+    for (const auto& sourceItem : source->items_) {
         auto item = std::make_unique<TSrcEditUndoItem>();
-        item->Assign(sourceItem);
-        items_.push_back(item.release());
+        item->Assign(sourceItem.get());
+        items_.push_back(std::move(item));
     }
     blockChangeNumber_ = source->blockChangeNumber_;
     blockCount_ = source->blockCount_;

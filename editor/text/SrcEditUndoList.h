@@ -13,7 +13,6 @@
 class TSrcEditUndoList : public TPersistent {
 public:
     TSrcEditUndoList() = default;
-    ~TSrcEditUndoList() override;
     TSrcEditUndoList(const TSrcEditUndoList&) = delete;
     TSrcEditUndoList& operator=(const TSrcEditUndoList&) = delete;
 
@@ -27,16 +26,14 @@ public:
     void Unlock();
 
     TSrcEditUndoItem* PeekItem() const;
-    // Removes the newest record; the caller owns it (nil when empty).
-    TSrcEditUndoItem* PopItem();
-    // Takes ownership; nil is ignored.
-    void PushItem(TSrcEditUndoItem* Item);
+    // Removes the newest record and hands it over (null when empty).
+    std::unique_ptr<TSrcEditUndoItem> PopItem();
+    // A null record is ignored.
+    void PushItem(std::unique_ptr<TSrcEditUndoItem> Item);
     TSrcChangeReason LastChangeReason() const;
     bool CanUndo() const { return !items_.empty(); }
     int ItemCount() const { return static_cast<int>(items_.size()); }
-    TSrcEditUndoItem* Items(int Index) const { return items_.at(static_cast<size_t>(Index)); }
-    // Replaces the pointer; the old record is not freed.
-    void Items(int Index, TSrcEditUndoItem* Item) { items_.at(static_cast<size_t>(Index)) = Item; }
+    TSrcEditUndoItem* Items(int Index) const { return items_.at(static_cast<size_t>(Index)).get(); }
     void DeleteItem(int Index);
 
     int MaxUndoActions() const { return maxUndoActions_; }
@@ -69,7 +66,7 @@ private:
     int32_t forcedChangeNumber_ = 0;
     int32_t blockCount_ = 0;
     bool fullUndoImpossible_ = false;
-    std::vector<TSrcEditUndoItem*> items_;
+    std::vector<std::unique_ptr<TSrcEditUndoItem>> items_;
     int32_t lockCount_ = 0;
     int32_t maxUndoActions_ = 1024;
     int32_t nextChangeNumber_ = 1;

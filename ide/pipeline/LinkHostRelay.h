@@ -18,7 +18,8 @@ public:
     void SetProgressMax(int32_t blocks) override { window_.SetProgressMax(blocks); }
     void SetProgress(int32_t block) override { window_.SetProgress(block); }
     void StopJog() override;
-    CORULinker* CurrentLinker() override { return window_.CurrentLinker(); }
+    const ILinkImage* CurrentImage() override { return window_.CurrentImage(); }
+    std::string OpcodeName(uint8_t imageByte) override { return window_.OpcodeName(imageByte); }
     bool Debugging() override { return window_.Debugging(); }
     void UpdateDebug() override;
     void RunStopped() override;

@@ -15,7 +15,7 @@ TLinkTarget LinkTargetOf(const std::string& sourcePath, const std::string& class
 std::unique_ptr<CORULinker> LinkTarget(const TLinkTarget& target)
 {
     auto linker = std::make_unique<CORULinker>();
-    if (GlobalOptions.debugLinker)
+    if (JobOptions().debugLinker)
         DebugPrintf("Linking file: %s with path %s", target.ClassName.c_str(), target.LinkPath.c_str());
     linker->Link(target.ClassName.c_str(), target.LinkPath.c_str());
     return linker;

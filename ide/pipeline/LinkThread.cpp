@@ -1,7 +1,7 @@
 #include "ide/pipeline/LinkThread.h"
 
 #include "foundation/EError.h"
-#include "foundation/Messages.h"
+#include "foundation/Options.h"
 
 using namespace std::chrono_literals;
 
@@ -24,6 +24,7 @@ void LinkThread::Start(int mode, bool debug, bool skipDownload)
     mode_ = mode;
     debug_ = debug;
     skipDownload_ = skipDownload;
+    options_ = std::make_unique<tOptions>(GlobalOptions);
     start();
 }
 
@@ -35,11 +36,10 @@ void LinkThread::CheckCancel() const
 void LinkThread::run()
 {
     try {
+        TJobOptionsScope options(*options_);
         body_(*this);
-    } catch (const EError& error) {
-        error.Report();
-    } catch (const std::exception& error) {
-        MessagePrintf("%s", error.what());
+    } catch (...) {
+        ReportCurrentError();
     }
     std::lock_guard lock(mutex_);
     ended_ = true;

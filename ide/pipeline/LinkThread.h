@@ -4,7 +4,10 @@
 #include <condition_variable>
 #include <exception>
 #include <functional>
+#include <memory>
 #include <mutex>
+
+struct tOptions;
 
 // The one worker of a build: runs its body on its own thread. The GUI thread
 // owns it and deletes it once it has finished. The body reaches the GUI only
@@ -19,7 +22,8 @@ public:
     LinkThread(Body body, std::function<void()> deliverLines);
     ~LinkThread() override;
 
-    // Stores the job's settings and starts the thread.
+    // Stores the job's settings, with a copy of GlobalOptions that the body
+    // reads as JobOptions, and starts the thread.
     void Start(int mode, bool debug, bool skipDownload);
     int Mode() const { return mode_; }
     bool Debug() const { return debug_; }
@@ -53,6 +57,7 @@ private:
     int mode_ = 0;
     bool debug_ = false;
     bool skipDownload_ = false;
+    std::unique_ptr<tOptions> options_;
     std::atomic<bool> terminated_{false};
 
     mutable std::mutex mutex_;

@@ -23,7 +23,6 @@
 #include "ide/ZARNSource.h"
 #include "ide/ZARNTabControl.h"
 #include "ide/terminal/MessageForm.h"
-#include "tests/acceptance/Screenshots.h"
 #include "tests/ide/BuildSettings.h"
 #include "tests/ide/MessageLinesOf.h"
 #include "tests/support/JavaCompile.h"
@@ -53,6 +52,17 @@ int FailureCount()
 {
     const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
     return test ? test->result()->total_part_count() : 0;
+}
+
+// The pixels of `area` dark enough to be ink (text on a light background).
+int InkPixels(const QImage& image, const QRect& area)
+{
+    const QRect inside = area & image.rect();
+    int ink = 0;
+    for (int y = inside.top(); y <= inside.bottom(); ++y)
+        for (int x = inside.left(); x <= inside.right(); ++x)
+            if (qGray(image.pixel(x, y)) < 96) ++ink;
+    return ink;
 }
 
 std::string Joined(const std::vector<std::string>& lines)

@@ -197,7 +197,7 @@ void SessionRig::ReceiveUntilStopped()
         uint8_t chunk[64];
         int32_t n = 0;
         while (n < int32_t(sizeof chunk) && port.ReadChar(chunk[n])) ++n;
-        session.JVM()->ReceiveData(chunk, n, session.Linker());
+        session.JVM()->ReceiveData(chunk, n, session.Image());
         host.Pump();
     }
     host.Pump();
@@ -216,12 +216,4 @@ std::vector<std::vector<int64_t>> SessionRig::BreakpointLists() const
     std::vector<std::vector<int64_t>> lists;
     for (const orusim::Event& event : log.OfKind(orusim::EventKind::Breakpoints)) lists.push_back(event.values);
     return lists;
-}
-
-std::vector<uint8_t> SessionRig::BytesIn() const
-{
-    std::vector<uint8_t> bytes;
-    for (const orusim::Event& event : log.OfKind(orusim::EventKind::BytesIn))
-        bytes.insert(bytes.end(), event.bytes.begin(), event.bytes.end());
-    return bytes;
 }

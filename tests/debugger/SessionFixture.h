@@ -47,7 +47,8 @@ public:
     void SetProgressMax(int32_t) override {}
     void SetProgress(int32_t) override {}
     void StopJog() override { session->StopJog(); }
-    CORULinker* CurrentLinker() override { return session->Linker(); }
+    const ILinkImage* CurrentImage() override { return session->Image(); }
+    std::string OpcodeName(uint8_t imageByte) override { return TLinkerImage::OpcodeName(imageByte); }
     bool Debugging() override { return session->Debugging(); }
     void UpdateDebug() override { session->UpdateDebug(); }
     void RunStopped() override { session->RunStopped(); }
@@ -139,7 +140,6 @@ public:
     std::vector<std::string> Commands() const { return log.CommandNames(); }
     size_t CountSince(size_t from, const std::string& name) const;
     std::vector<std::vector<int64_t>> BreakpointLists() const;
-    std::vector<uint8_t> BytesIn() const;
 
     tOptions savedOptions;
     CaptureSink sink;

@@ -246,22 +246,3 @@ TEST_F(CommandsTest, DownloadStopsOnCancelAndOnAMissingAcknowledgement)
     EXPECT_GT(clock.TickCount() - start, 5000);
     EXPECT_LT(clock.TickCount() - start, 5100);
 }
-
-TEST_F(CommandsTest, CommandsAreLoggedAtLevelOne)
-{
-    GlobalOptions.debugComLevel = 1;
-    int32_t x, y, z;
-    uint8_t code;
-    link.QueryStatus(x, y, code);
-    link.QueryConfig(x, y, z);
-    std::vector<uint8_t> image(20);
-    link.DownloadOruFile(image.data(), 20, false);
-    EXPECT_EQ(sink.lines, (std::vector<std::string>{
-                              "[Debug] TSXComm::QueryStatus",
-                              "[Debug] TSXComm::SendCommand(1)",
-                              "[Debug] TSXComm::QueryConfig",
-                              "[Debug] TSXComm::SendCommand(8)",
-                              "[Debug] TSXComm::DownloadOruFile(20)",
-                              "[Debug] TSXComm::SendSimpleCommand(12)",
-                          }));
-}

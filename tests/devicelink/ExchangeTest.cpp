@@ -19,9 +19,10 @@ class ExchangeTest : public LinkTest {};
 
 TEST_F(ExchangeTest, ARefreshAskedForDuringAnExchangeRunsAfterIt)
 {
-    CORULinker linker;
+    CORULinker empty;
+    TLinkerImage image(empty);
     host.debugging = true;
-    host.linker = &linker;
+    host.image = &image;
     link.SetRunning(true);
     port.onSend = [&](uint8_t byte) {
         if (byte == kComBeginLoad) port.Arrive(1, {kComBeginLoad | kAckBit});

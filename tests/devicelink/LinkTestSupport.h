@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "debugger/LinkerImage.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
 #include "foundation/Options.h"
@@ -23,7 +24,8 @@ public:
     void SetProgressMax(int32_t blocks) override { progressMax = blocks; }
     void SetProgress(int32_t block) override { progress.push_back(block); }
     void StopJog() override { ++stopJogs; }
-    CORULinker* CurrentLinker() override { return linker; }
+    const ILinkImage* CurrentImage() override { return image; }
+    std::string OpcodeName(uint8_t imageByte) override { return TLinkerImage::OpcodeName(imageByte); }
     bool Debugging() override { return debugging; }
     void UpdateDebug() override
     {
@@ -46,7 +48,7 @@ public:
     int32_t progressMax = -1;
     std::vector<int32_t> progress;
     int stopJogs = 0;
-    CORULinker* linker = nullptr;
+    const ILinkImage* image = nullptr;
     bool debugging = false;
     int updates = 0;
     std::function<void()> onUpdate;

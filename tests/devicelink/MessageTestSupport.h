@@ -43,6 +43,7 @@ public:
         return program;
     }
     CORULinker& Linker() { return program_.Linker(); }
+    const ILinkImage& Image() const { return *image_; }
     std::string SourcePath() const { return program_.ClassDir() + "/Boom.java"; }
     uint32_t ClassOffset() { return Linker().GetClassOffset(Linker().FindLinkedClass("Boom")); }
     // The image address of main's first statement.
@@ -54,7 +55,11 @@ public:
     }
 
 private:
-    BoomProgram() : program_(Sources(), "") { linked_ = program_.Link("Boom"); }
+    BoomProgram() : program_(Sources(), "")
+    {
+        linked_ = program_.Link("Boom");
+        image_ = std::make_unique<TLinkerImage>(Linker());
+    }
     static TSources Sources()
     {
         TSources sources = MinimalLibrary();
@@ -69,6 +74,7 @@ private:
     }
 
     LinkedProgram program_;
+    std::unique_ptr<TLinkerImage> image_;
     std::string linked_;
 };
 
@@ -77,9 +83,9 @@ class MessageTest : public LinkTest {
 protected:
     MessageTest() { port.echo = false; }
 
-    void Feed(const Bytes& chunk, CORULinker* linker = nullptr)
+    void Feed(const Bytes& chunk, const ILinkImage* image = nullptr)
     {
-        link.ReceiveData(chunk.data(), int32_t(chunk.size()), linker);
+        link.ReceiveData(chunk.data(), int32_t(chunk.size()), image);
     }
     // An input request whose answer's echoes were already read.
     void Request()
@@ -87,9 +93,9 @@ protected:
         link.SetEchoCount(0);
         Feed({kComInputRequest});
     }
-    void InDebugSession(CORULinker& linker)
+    void InDebugSession(const ILinkImage& image)
     {
         host.debugging = true;
-        host.linker = &linker;
+        host.image = &image;
     }
 };

@@ -26,10 +26,11 @@ TEST_F(MessageTest, StopAndEndMessagesRefreshOnlyARunningDebugSession)
         EXPECT_FALSE(link.IsRunning());
         EXPECT_EQ(host.updates, 0);
 
-        CORULinker linker;
-        InDebugSession(linker);
+        CORULinker empty;
+        TLinkerImage image(empty);
+        InDebugSession(image);
         link.SetRunning(true);
-        Feed(Framed(type), &linker);
+        Feed(Framed(type), &image);
         EXPECT_FALSE(link.IsRunning());
         EXPECT_EQ(host.updates, 1);
         host.debugging = false;
@@ -53,10 +54,11 @@ TEST_F(MessageTest, UnknownBytecodeNamesItsOpcodeWithOrWithoutALinker)
 
     // In a session the display is refreshed first; its failure is not reported.
     sink.Clear();
-    CORULinker linker;
-    InDebugSession(linker);
+    CORULinker empty;
+    TLinkerImage image(empty);
+    InDebugSession(image);
     host.onUpdate = [] { throw EError(ecIDE, 22); };
-    Feed(Framed(1, {iadd}), &linker);
+    Feed(Framed(1, {iadd}), &image);
     EXPECT_EQ(host.updates, 1);
     EXPECT_EQ(sink.lines, (std::vector<std::string>{"[ Error IDE-0024] Unknown bytecode in the ORU file (iadd)."}));
 }
@@ -79,11 +81,11 @@ TEST_F(MessageTest, OtherTypesAreLoggedAndTheRestOfTheChunkStillHandled)
 TEST_F(MessageTest, AnUnhandledExceptionPointsAtItsLineAndEndsTheSession)
 {
     BoomProgram& boom = BoomProgram::Get();
-    InDebugSession(boom.Linker());
+    InDebugSession(boom.Image());
     link.SetRunning(true);
     Bytes chunk = Framed(4, ExceptionBody(boom.ClassOffset(), boom.MainStart()));
     chunk.push_back(kComInputRequest);  // after the end: not handled any more
-    Feed(chunk, &boom.Linker());
+    Feed(chunk, &boom.Image());
     ASSERT_EQ(sink.lines.size(), 2u);
     EXPECT_EQ(sink.lines[0], "[Error IDE-0028] Unhandled exception in JVM: Boom");
     EXPECT_EQ(sink.lines[1], "Exception thrown in file '" + boom.SourcePath() + "' at line 3");
@@ -106,7 +108,7 @@ TEST_F(MessageTest, TheBatchRunLogsTheExceptionAndEnds)
     FILE* log = std::tmpfile();
     ASSERT_TRUE(log);
     host.testLog = log;
-    Feed(Framed(4, ExceptionBody(boom.ClassOffset(), boom.MainStart())), &boom.Linker());
+    Feed(Framed(4, ExceptionBody(boom.ClassOffset(), boom.MainStart())), &boom.Image());
     Feed(Framed(4, ExceptionBody(0x0120, 0x10)));  // cannot be resolved: still ends
     EXPECT_EQ(host.terminations, 2);
     EXPECT_EQ(host.endDebugs, 0);

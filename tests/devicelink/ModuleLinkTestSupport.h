@@ -44,7 +44,7 @@ protected:
         int32_t n = 0;
         uint8_t byte;
         while (n < int32_t(sizeof chunk) && tap.CharCount() > 0 && tap.ReadChar(byte)) chunk[n++] = byte;
-        if (n > 0) link.ReceiveData(chunk, n, host.linker);
+        if (n > 0) link.ReceiveData(chunk, n, host.image);
     }
 
     // Lets the module work for ms, polling the way the main window's timer does.

@@ -25,11 +25,6 @@ PtyPort::PtyPort(int comNumber) : dir_("corvane-pty"), com_(comNumber)
     std::string slave = ptsname(master_);
     std::string link = dir_.File("COM" + std::to_string(com_));
     if (symlink(slave.c_str(), link.c_str()) != 0) throw std::runtime_error("symlink failed");
-    if (const char* previous = std::getenv("CORVANE_PORT_DIR")) {
-        previousDir_ = previous;
-        hadPreviousDir_ = true;
-    }
-    setenv("CORVANE_PORT_DIR", dir_.Path().c_str(), 1);
 }
 
 void PtyPort::HangUp()
@@ -40,10 +35,6 @@ void PtyPort::HangUp()
 
 PtyPort::~PtyPort()
 {
-    if (hadPreviousDir_)
-        setenv("CORVANE_PORT_DIR", previousDir_.c_str(), 1);
-    else
-        unsetenv("CORVANE_PORT_DIR");
     if (master_ >= 0) close(master_);
 }
 

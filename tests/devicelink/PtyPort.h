@@ -6,6 +6,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/ScopedEnv.h"
 #include "tests/support/TempDir.h"
 
 // A pseudo-terminal published as COM<n> in a private CORVANE_PORT_DIR; the
@@ -29,8 +30,7 @@ private:
     TempDir dir_;
     int com_;
     int master_ = -1;
-    std::string previousDir_;
-    bool hadPreviousDir_ = false;
+    ScopedEnv portDir_{"CORVANE_PORT_DIR", dir_.Path()};
 };
 
 // The far end of "COM<n>.modem": records what the driver says and answers

@@ -148,7 +148,7 @@ TEST_F(WaitingMessageTest, AnExceptionWaitingBeforeACommandEndsTheSessionAndNoth
         SCOPED_TRACE(name);
         TestHost fresh;
         fresh.debugging = true;
-        fresh.linker = &boom.Linker();
+        fresh.image = &boom.Image();
         TSXComm session(tap, fresh, clock);
         sink.lines.clear();
         session.Connect();

@@ -44,3 +44,37 @@ TEST(EError, ReportErrorHasNoBlankAndNoObject) {
               "[Error IDE-0028] Unhandled exception in JVM: java.lang.ArithmeticException");
     EXPECT_FALSE(sink.infos[0]);
 }
+
+// Every boundary's reporter: a coded error keeps its code, even when caught as
+// a standard exception; what() follows what a caller added to the message.
+TEST(EError, CurrentErrorIsReportedWhateverWasThrown) {
+    CaptureSink sink;
+    auto report = [](auto thrown) {
+        try {
+            thrown();
+        } catch (...) {
+            ReportCurrentError();
+        }
+    };
+    report([] {
+        try {
+            throw EError(ecIDE, 38);
+        } catch (const std::exception& e) {
+            EXPECT_STREQ(e.what(), "[ Error IDE-0038] Class path expected.\n");
+            throw;
+        }
+    });
+    report([] {
+        EError error(ecIDE, 38);
+        error.Message += "more\n";
+        EXPECT_EQ(EError(error).what(), error.Message);
+        throw error;
+    });
+    report([] { throw std::runtime_error("broken\n"); });
+    report([] { throw 7; });
+    EXPECT_EQ(sink.lines, (std::vector<std::string>{"[ Error IDE-0038] Class path expected.",
+                                                    "[ Error IDE-0038] Class path expected.\nmore", "broken",
+                                                    "Unknown error."}));
+    EXPECT_TRUE(sink.infos[0] && sink.infos[1]);
+    EXPECT_FALSE(sink.infos[2] || sink.infos[3]);
+}

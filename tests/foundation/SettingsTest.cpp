@@ -2,6 +2,8 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "foundation/Settings.h"
@@ -104,8 +106,6 @@ TEST_F(SettingsTest, DefaultsFollowTheProgramDirectoryAndThePorts) {
     EXPECT_FALSE(o.TestMode);
     EXPECT_TRUE(o.debugJVM2);  // left as it was
     EXPECT_EQ(Recent[3], "");
-    EXPECT_EQ(o.NumberColor, clNavy);
-    EXPECT_EQ(o.JavaCodeFontColor, 0x80000008u);
     EXPECT_EQ(hook.editorCalls, 1);
     EXPECT_EQ(hook.fontName, "Courier New");
 
@@ -128,16 +128,13 @@ TEST_F(SettingsTest, FirstRunKeepsDefaultsAndWritesNothing) {
     EXPECT_FALSE(SettingsRegistry->ValueExists("Recent0"));
 }
 
-TEST_F(SettingsTest, SaveBeforeLoadWritesNothing) {
-    SetDefaultSettings();
-    SaveSettings();
-    EXPECT_TRUE(SettingsRegistry->GetValueNames().empty());
-}
-
 // A second start in the same process (the acceptance suite starts the IDE
 // once per test) opens its store and builds its forms before loading; a save
 // meanwhile must not write the first run's freed paths as the new settings.
 TEST_F(SettingsTest, FreedSettingsAreNotWrittenToTheNextStore) {
+    SetDefaultSettings();
+    SaveSettings();  // before any load: nothing
+    EXPECT_TRUE(SettingsRegistry->GetValueNames().empty());
     LoadSettings();
     FreeSettings();
     RegistryOpen(dir_.File("Next.conf"));
@@ -156,7 +153,6 @@ TEST_F(SettingsTest, SavedSettingsLoadBackAfterReopening) {
 
     const tOptions& o = GlobalOptions;
     EXPECT_EQ(o.NumberColor, 0x123456u);
-    EXPECT_EQ(o.JavaCodeFontColor, 0x80000008u);
     EXPECT_EQ(o.CommentStyle, 0);
     EXPECT_EQ(o.JavaCodeFontName, "DejaVu Sans Mono");
     EXPECT_EQ(o.JavaCodeFontSize, 13);
@@ -178,59 +174,60 @@ TEST_F(SettingsTest, SavedSettingsLoadBackAfterReopening) {
     EXPECT_EQ(hook.mainLeft, 10);
 }
 
-TEST_F(SettingsTest, OnlyVersionOneIsRead) {
-    SaveSample();
-    SettingsRegistry->WriteInteger("Version", 2);
-    Reload();
-    EXPECT_EQ(GlobalOptions.NumberColor, clNavy);
-    EXPECT_EQ(GlobalOptions.CompilerPath, ProgramDirectory() + "/jikes/jikes");
-    EXPECT_EQ(Recent[0], "");
-    EXPECT_EQ(WindowLayout.Main.Left, 1);
-    EXPECT_EQ(WindowLayout.Terminal.Top, 345);
-}
-
-TEST_F(SettingsTest, FirstUnreadableValueEndsLoadingSilently) {
-    SaveSample();
-    SettingsRegistry->WriteString("DebugPort", "seven");
-    Reload();
-    EXPECT_EQ(GlobalOptions.CompilerPath, "/c/jikes");  // read before the failure
-    EXPECT_EQ(GlobalOptions.DebugPort, 0);
-    EXPECT_EQ(GlobalOptions.OpenDialogPath, ProgramDirectory() + "/Projects");
-    EXPECT_EQ(Recent[0], "");
-    EXPECT_TRUE(GlobalOptions.loaded);
-}
-
-TEST_F(SettingsTest, MissingPortValueEndsOnlyThePortList) {
-    SaveSample();
-    SettingsRegistry->DeleteValue("ValidPort2");
-    Reload();
-    EXPECT_EQ(GlobalOptions.NumValidPorts, 2);
-    EXPECT_EQ(GlobalOptions.OpenDialogPath, "/open");
-    EXPECT_EQ(Recent[19], "/w/Z.java");
-    EXPECT_EQ(WindowLayout.Main.Width, 800);
-}
-
-TEST_F(SettingsTest, PortCountAboveTwentyTakesTwentyValues) {
-    SaveSample();
-    SettingsRegistry->WriteInteger("NumValidPorts", 25);
-    for (int i = 0; i < 25; ++i) SettingsRegistry->WriteInteger("ValidPort" + std::to_string(i), i + 1);
-    Reload();
-    EXPECT_EQ(GlobalOptions.NumValidPorts, MaxValidPorts);
-    EXPECT_EQ(GlobalOptions.ValidPort[19], 20);
-    SettingsRegistry->WriteInteger("NumValidPorts", 0xFFFFFFFFu);  // -1
-    Reload();
-    EXPECT_EQ(GlobalOptions.NumValidPorts, 0);
-    EXPECT_EQ(GlobalOptions.OpenDialogPath, "/open");
-}
-
-TEST_F(SettingsTest, EmptyRecentSlotStaysEmptyAndLaterSlotsAreRead) {
-    SaveSample();
-    SettingsRegistry->WriteString("Recent5", "");
-    SettingsRegistry->WriteString("Recent6", "/w/G.java");
-    Reload();
-    EXPECT_EQ(Recent[5], "");
-    EXPECT_EQ(Recent[6], "/w/G.java");
-    EXPECT_EQ(Recent[19], "/w/Z.java");
+// A saved sample changed in the store, then loaded: what each change leaves.
+TEST_F(SettingsTest, ChangedStoresLoadWhatTheyCan) {
+    const std::string projects = ProgramDirectory() + "/Projects";
+    struct Case {
+        const char* change;
+        std::function<void(TRegistry&)> apply;
+        std::map<std::string, std::string> expected;
+    };
+    const Case cases[] = {
+        {"version 2 is not read", [](TRegistry& r) { r.WriteInteger("Version", 2); },
+         {{"NumberColor", std::to_string(clNavy)}, {"CompilerPath", ProgramDirectory() + "/jikes/jikes"},
+          {"Recent0", ""}, {"MainLeft", "1"}, {"TerminalTop", "345"}}},
+        {"the first unreadable value ends loading", [](TRegistry& r) { r.WriteString("DebugPort", "seven"); },
+         {{"CompilerPath", "/c/jikes"}, {"DebugPort", "0"}, {"OpenDialogPath", projects}, {"Recent0", ""}}},
+        {"a missing port value ends only the port list", [](TRegistry& r) { r.DeleteValue("ValidPort2"); },
+         {{"NumValidPorts", "2"}, {"OpenDialogPath", "/open"}, {"Recent19", "/w/Z.java"}, {"MainWidth", "800"}}},
+        {"more than twenty ports take twenty",
+         [](TRegistry& r) {
+             r.WriteInteger("NumValidPorts", 25);
+             for (int i = 0; i < 25; ++i) r.WriteInteger("ValidPort" + std::to_string(i), i + 1);
+         },
+         {{"NumValidPorts", "20"}, {"ValidPort19", "20"}}},
+        {"a port count of -1 is none", [](TRegistry& r) { r.WriteInteger("NumValidPorts", 0xFFFFFFFFu); },
+         {{"NumValidPorts", "0"}, {"OpenDialogPath", "/open"}}},
+        {"an empty recent slot stays empty",
+         [](TRegistry& r) {
+             r.WriteString("Recent5", "");
+             r.WriteString("Recent6", "/w/G.java");
+         },
+         {{"Recent5", ""}, {"Recent6", "/w/G.java"}, {"Recent19", "/w/Z.java"}}},
+        {"stored Windows paths use slashes",
+         [](TRegistry& r) {
+             r.WriteString("ClassPath", "c:\\lib;c:\\w");
+             r.WriteString("Recent0", "c:\\w\\A.java");
+         },
+         {{"ClassPath", "c:/lib;c:/w"}, {"Recent0", "c:/w/A.java"}}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.change);
+        SaveSample();
+        c.apply(*SettingsRegistry);
+        Reload();
+        EXPECT_TRUE(GlobalOptions.loaded);
+        const tOptions& o = GlobalOptions;
+        std::map<std::string, std::string> loaded = {
+            {"NumberColor", std::to_string(o.NumberColor)}, {"CompilerPath", o.CompilerPath},
+            {"ClassPath", o.ClassPath}, {"DebugPort", std::to_string(o.DebugPort)},
+            {"NumValidPorts", std::to_string(o.NumValidPorts)}, {"ValidPort19", std::to_string(o.ValidPort[19])},
+            {"OpenDialogPath", o.OpenDialogPath}, {"MainLeft", std::to_string(WindowLayout.Main.Left)},
+            {"MainWidth", std::to_string(WindowLayout.Main.Width)},
+            {"TerminalTop", std::to_string(WindowLayout.Terminal.Top)}};
+        for (int slot : {0, 5, 6, 19}) loaded["Recent" + std::to_string(slot)] = Recent[size_t(slot)];
+        for (const auto& [key, value] : c.expected) EXPECT_EQ(loaded.at(key), value) << key;
+    }
 }
 
 TEST_F(SettingsTest, ClearedRecentListStaysCleared) {

@@ -1,15 +1,12 @@
-// The about box with its picture, and the error-detail window.
+// The about box with its picture (the error-detail window: BuildCommandsTest).
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QPlainTextEdit>
 #include <QTest>
 #include <set>
 #include <vector>
 
-#include "foundation/ErrorCatalogue.h"
 #include "ide/AboutPicture.h"
-#include "ide/ErrorWindow.h"
 #include "ide/JpegImage.h"
 #include "ide/SplashForm.h"
 #include "tests/support/gui/WaitUntil.h"
@@ -61,16 +58,6 @@ TEST(AboutBox, AClickOnThePictureClosesIt)
     QTest::mouseClick(box.Image1, Qt::LeftButton);
     EXPECT_FALSE(box.isVisible());
     EXPECT_EQ(box.result(), QDialog::Accepted);
-}
-
-TEST(ErrorWindow, ShowsTheThreeTextsOfACode)
-{
-    TErrorWindow window;
-    EXPECT_EQ(window.windowTitle(), "ErrorWindow");
-    window.ShowCode(ecIDE, 45);
-    EXPECT_EQ(window.ShortMessage->toPlainText(), "Action terminated by user.");
-    EXPECT_EQ(window.ProblemMessage->toPlainText(), "The user terminated the current action.");
-    EXPECT_EQ(window.SolutionMessage->toPlainText(), "");
 }
 
 }  // namespace

@@ -2,10 +2,8 @@
 // over a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/resource.h>
-#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -89,49 +87,32 @@ JavaCompileResult* BatchRun::compiled_ = nullptr;
 
 }  // namespace
 
-TEST_F(BatchRun, AProgramRunsToItsEndAndTheRunSucceeds)
+// One module for every run: the program runs as soon as the reset ends,
+// before the IDE's first command, in every run.
+TEST_F(BatchRun, ProgramsRunToTheirEndAndAnUncaughtExceptionIsLogged)
 {
+    const std::string exception = "\"event\":\"message\",\"values\":[4]";
+    const struct {
+        const char* className;
+        std::string event;  // waited for, so that the simulator never waits for room to write
+        std::string log;
+    } runs[] = {
+        {"Hello", "\"text\":\"Hello, world!\"", ""},
+        {"Uncaught", exception, "Exception: java.lang.ArithmeticException\n"},
+        {"NullStore", exception, "Exception: java.lang.NullPointerException\n"},
+        {"NullStore", exception, "Exception: java.lang.NullPointerException\n"},
+        {"SayThenThrow", "\"text\":\"last words\"", "Exception: java.lang.NullPointerException\n"},
+    };
     ModuleSimulator module(world, 3);
     ASSERT_TRUE(module.Ready());
-    const ProcessResult run = RunIde(world, TestRun("Hello"));
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(module.WaitForEvent("\"text\":\"Hello, world!\"")) << module.Events();
-    EXPECT_EQ(TempDir::ReadFile(Log()), "");
-}
-
-TEST_F(BatchRun, AnUncaughtExceptionIsLoggedAndTheRunStillSucceeds)
-{
-    ModuleSimulator module(world, 5);
-    ASSERT_TRUE(module.Ready());
-    const ProcessResult run = RunIde(world, TestRun("Uncaught"));
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(TempDir::ReadFile(Log()), "Exception: java.lang.ArithmeticException\n");
-}
-
-// The program runs as soon as the reset ends, before the IDE's first command.
-TEST_F(BatchRun, AnExceptionAtTheFirstInstructionIsLoggedInEveryRun)
-{
-    ModuleSimulator module(world, 4);
-    ASSERT_TRUE(module.Ready());
-    for (int run = 0; run < 3; ++run) {
-        SCOPED_TRACE(run);
-        const ProcessResult result = RunIde(world, TestRun("NullStore"));
+    for (const auto& run : runs) {
+        SCOPED_TRACE(run.className);
+        const ProcessResult result = RunIde(world, TestRun(run.className));
         EXPECT_EQ(result.exitCode, 0) << result.err;
-        EXPECT_EQ(TempDir::ReadFile(Log()), "Exception: java.lang.NullPointerException\n");
-        // Reads the run's events, so that the simulator never waits for room to write them.
-        EXPECT_TRUE(module.WaitForEvent("\"event\":\"message\",\"values\":[4]")) << module.Events();
+        EXPECT_EQ(TempDir::ReadFile(Log()), run.log);
+        EXPECT_TRUE(module.WaitForEvent(run.event)) << module.Events();
         module.ClearEvents();
     }
-}
-
-TEST_F(BatchRun, TextFollowedAtOnceByAnExceptionLeavesTheExceptionInTheLog)
-{
-    ModuleSimulator module(world, 4);
-    ASSERT_TRUE(module.Ready());
-    const ProcessResult run = RunIde(world, TestRun("SayThenThrow"));
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_TRUE(module.WaitForEvent("\"text\":\"last words\"")) << module.Events();
-    EXPECT_EQ(TempDir::ReadFile(Log()), "Exception: java.lang.NullPointerException\n");
 }
 
 // The logged exception cannot be written (a file-size limit of one byte):
@@ -157,66 +138,37 @@ TEST_F(BatchRun, ALogThatCannotBeWrittenFailsTheRun)
         << run.err;
 }
 
-TEST_F(BatchRun, AClassThatFailsToLinkFailsBeforeTheLogExists)
+TEST_F(BatchRun, StartsThatFailBeforeTheProgramRunsReportOnStandardError)
 {
-    const ProcessResult run = RunIde(world, TestRun("NoSuchClass"));
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.err.find("[ Error JVM-0017]"), std::string::npos) << run.err;
-    EXPECT_FALSE(std::filesystem::exists(Log()));
+    const struct {
+        std::vector<std::string> args;
+        std::string error;
+        bool logMade;
+    } starts[] = {
+        {{"-t"}, "[ Error IDE-0037] Test file name expected.", false},
+        {{"-classpath"}, "[ Error IDE-0038] Class path expected.", false},
+        {TestRun("NoSuchClass"), "[ Error JVM-0017]", false},
+        {TestRun("Hello"), "[ Error IDE-0054]", true},  // no module
+    };
+    for (const auto& start : starts) {
+        const ProcessResult run = RunIde(world, start.args);
+        EXPECT_NE(run.exitCode, 0) << start.error;
+        EXPECT_NE(run.err.find(start.error), std::string::npos) << run.err;
+        EXPECT_EQ(std::filesystem::exists(Log()), start.logMade) << start.error;
+    }
 }
 
-TEST_F(BatchRun, CommandLineErrorsAreReportedOnStandardError)
+// An unknown bytecode, and an exception whose class cannot be resolved.
+TEST_F(BatchRun, AModuleMessageTheIdeCannotResolveEndsTheRunFailedWithItsLineInTheLog)
 {
-    ProcessResult run = RunIde(world, {"-t"});
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.err.find("[ Error IDE-0037] Test file name expected."), std::string::npos) << run.err;
-    run = RunIde(world, {"-classpath"});
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.err.find("[ Error IDE-0038] Class path expected."), std::string::npos) << run.err;
-}
-
-TEST_F(BatchRun, WithoutAModuleTheRunFailsWithIde54)
-{
-    const ProcessResult run = RunIde(world, TestRun("Hello"));
-    EXPECT_NE(run.exitCode, 0);
-    EXPECT_NE(run.err.find("[ Error IDE-0054]"), std::string::npos) << run.err;
-}
-
-// A new user outside the port's group learns why no module was found.
-TEST_F(BatchRun, APortWithoutPermissionIsNamedBeforeIde54)
-{
-    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
-    ASSERT_GE(master, 0);
-    ASSERT_EQ(::grantpt(master) | ::unlockpt(master), 0);
-    const std::string device = ::ptsname(master);
-    ASSERT_EQ(::chmod(device.c_str(), 0), 0);
-    ASSERT_EQ(::symlink(device.c_str(), (world.Ports() + "/COM3").c_str()), 0);
-
-    IdeProcess ide(world, TestRun("Hello"), false, false, true);
-    const ProcessResult run = ide.Finish();
-    ::close(master);
-    EXPECT_GT(run.exitCode, 0) << run.err;
-    const size_t refused = run.err.find("[ Error IDE-0006] Could not open the serial port: COM3 (");
-    ASSERT_NE(refused, std::string::npos) << run.err;
-    EXPECT_EQ(run.err.find("Permission denied).", refused), run.err.find('\n', refused) - 19) << run.err;
-    EXPECT_GT(run.err.find("[ Error IDE-0054]"), refused) << run.err;
-    EXPECT_EQ(run.err.find("IDE-0006", refused + 10), std::string::npos) << "one line for the one port";
-}
-
-TEST_F(BatchRun, AnUnknownBytecodeEndsTheRunFailedWithItsLineInTheLog)
-{
-    const ProcessResult run = RunSpinnerUntilTheModuleSays("message 1 ff");
-    EXPECT_GT(run.exitCode, 0) << run.err;
-    const std::string log = TempDir::ReadFile(Log());
-    EXPECT_EQ(log.rfind("[ Error IDE-0024]", 0), 0u) << log;
-    EXPECT_EQ(log.back(), '\n');
-}
-
-TEST_F(BatchRun, AnExceptionThatCannotBeResolvedEndsTheRunFailed)
-{
-    const ProcessResult run = RunSpinnerUntilTheModuleSays("message 4 ff f0 00 10");
-    EXPECT_GT(run.exitCode, 0) << run.err;
-    EXPECT_NE(TempDir::ReadFile(Log()).find("[ Error IDE-0042]"), std::string::npos);
+    for (const auto& [message, error] : {std::pair{"message 1 ff", "[ Error IDE-0024]"},
+                                         std::pair{"message 4 ff f0 00 10", "[ Error IDE-0042]"}}) {
+        const ProcessResult run = RunSpinnerUntilTheModuleSays(message);
+        EXPECT_GT(run.exitCode, 0) << run.err;
+        const std::string log = TempDir::ReadFile(Log());
+        EXPECT_NE(log.find(error), std::string::npos) << log;
+        EXPECT_EQ(log.back(), '\n');
+    }
 }
 
 // A line that fails while the program runs ends the run failed within a few
@@ -252,30 +204,9 @@ protected:
 
 }  // namespace
 
-TEST_F(BatchRunLineFault, TheSimulatorKilledMidRun)
+TEST_F(BatchRunLineFault, TheSimulatorKilledTerminatedOrUnpluggedMidRun)
 {
     ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Kill(); });
-}
-
-TEST_F(BatchRunLineFault, TheSimulatorTerminatedMidRun)
-{
     ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Terminate(); });
-}
-
-TEST_F(BatchRunLineFault, TheModuleUnpluggedMidRun)
-{
     ExpectIde8AfterBreakingTheLine([](ModuleSimulator& m) { m.Command("unplug"); });
-}
-
-// The status reply of the presence test is followed by 7E 41 7E 41 ... for a
-// minute: the query gives up at its 2-second limit and the search goes on.
-TEST_F(BatchRunLineFault, AStreamOfPacketStartsEndsTheQueryAtItsLimit)
-{
-    ModuleSimulator module(world, 3, {"--fault", "reply for 81 flood 60000 7e 41"});
-    ASSERT_TRUE(module.Ready());
-    IdeProcess ide(world, TestRun("Spinner"));
-    const ProcessResult run = ide.Finish(LineFaultDeadlineMs);
-    EXPECT_GT(run.exitCode, 0) << "-1: still waiting at the deadline";
-    EXPECT_NE(run.err.find("[ Error IDE-0056] Possible Corvane on COM3 did not respond."), std::string::npos);
-    EXPECT_NE(run.err.find("[ Error IDE-0054]"), std::string::npos);
 }

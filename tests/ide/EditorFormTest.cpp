@@ -6,12 +6,12 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QUrl>
-#include <thread>
 
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
 #include "foundation/Options.h"
 #include "foundation/Settings.h"
+#include "editor/qt/QtGuardedCall.h"
 #include "ide/EditorForm.h"
 #include "ide/MessageList.h"
 #include "ide/ZARNTabControl.h"
@@ -20,6 +20,9 @@
 #include "tests/ide/MessageLinesOf.h"
 #include "tests/ide/TestApp.h"
 #include "tests/support/TempDir.h"
+#include "tests/support/gui/WaitUntil.h"
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -62,8 +65,6 @@ TEST_F(EditorFormTest, IsTheMainWindowWithItsSerialPort)
     EXPECT_EQ(form->DebugPort.PacketMode(), pmPass);
     EXPECT_FALSE(form->DebugPort.EnableDTROnOpen());
     EXPECT_TRUE(form->DebugPort.HasReceiveHandler());
-    EXPECT_EQ(form->Linker(), nullptr);
-    EXPECT_EQ(form->JVM(), nullptr);
 }
 
 TEST_F(EditorFormTest, MessageLinesKeepTheirObjectAndTheNewestIsSelected)
@@ -77,14 +78,6 @@ TEST_F(EditorFormTest, MessageLinesKeepTheirObjectAndTheNewestIsSelected)
     ASSERT_NE(info, nullptr);
     EXPECT_EQ(info->Number, 37);
     EXPECT_TRUE(IsErrorLine(info));
-}
-
-TEST_F(EditorFormTest, LinesFromOtherThreadsArriveInOrderOnTheGuiThread)
-{
-    MessagePrintf("first");
-    std::thread([] { MessagePrintf("worker"); }).join();
-    MessagePrintf("after");  // delivers what waits before it
-    EXPECT_EQ(Lines(), (std::vector<std::string>{"first", "worker", "after"}));
 }
 
 TEST_F(EditorFormTest, ACollapsedMessagePanelIsRaised)
@@ -143,9 +136,25 @@ TEST_F(EditorFormTest, ExceptionsInEventHandlersReachTheErrorBox)
 {
     QTimer::singleShot(0, form.get(), [] { throw EError(ecIDE, 38); });
     QTimer::singleShot(0, form.get(), [] { throw std::runtime_error("broken"); });
-    ASSERT_TRUE(ProcessUntil([this] { return boxes.size() == 2; }));
+    ASSERT_TRUE(WaitUntil([this] { return boxes.size() == 2; }, 5s, "two error boxes"));
     EXPECT_EQ(boxes[0], "[ Error IDE-0038] Class path expected.");
     EXPECT_EQ(boxes[1], "broken");
+}
+
+// The editor's own boundary keeps a coded error out of Qt as it does any other.
+TEST_F(EditorFormTest, ErrorsInEditorEventsBecomeWarnings)
+{
+    static std::vector<std::string> warnings;
+    warnings.clear();
+    QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+            warnings.push_back(text.toStdString());
+        });
+    EXPECT_NO_THROW(QtGuardedCall("paint", [] { throw EError(ecIDE, 38); }));
+    EXPECT_NO_THROW(QtGuardedCall("timer", [] { throw std::runtime_error("broken"); }));
+    qInstallMessageHandler(previous);
+    EXPECT_EQ(warnings, (std::vector<std::string>{"Editor paint failed: [ Error IDE-0038] Class path expected.",
+                                                  "Editor timer failed: broken"}));
 }
 
 TEST_F(EditorFormTest, BatchRunShowsNoBoxAndEndsFailed)

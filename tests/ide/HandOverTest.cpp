@@ -1,4 +1,5 @@
-// Two starts of the built IDE: the second hands its files to the first.
+// Two starts of the built IDE: the second hands its files to the first. (A
+// stale lock or socket and batch starts: SingleInstanceTest.)
 #include <gtest/gtest.h>
 
 #include "ide/SingleInstance.h"
@@ -34,33 +35,4 @@ TEST_F(TwoStarts, ASecondStartHandsItsFilesToTheFirstAndEnds)
 
     EXPECT_TRUE(first.WaitForError("OpenSourceFile " + world.Work() + "/B.java")) << first.Err();
     EXPECT_NE(first.Err().find("OpenSourceFile " + spaced + "\n"), std::string::npos) << first.Err();
-    EXPECT_NE(TempDir::ReadFile(world.ProgramDir() + "/params").find("\"" + spaced + "\" " + world.Work() + "/B.java"),
-              std::string::npos);
-}
-
-TEST_F(TwoStarts, AFirstStartThatWasKilledDoesNotBlockTheNext)
-{
-    {
-        IdeProcess first(world, {}, true, true);
-        ASSERT_TRUE(first.Started());
-        ASSERT_TRUE(WaitForFile(Socket()));
-        first.Kill();
-    }
-    for (const char* name : {"Next.java", "Third.java"}) TempDir::WriteFile(world.Work() + "/" + name, "");
-    IdeProcess next(world, {"Next.java"}, true, true);
-    EXPECT_TRUE(next.WaitForError("OpenSourceFile Next.java")) << next.Err();
-    // It runs as the first instance: a further start hands over to it.
-    IdeProcess third(world, {"Third.java"}, true, true);
-    EXPECT_EQ(third.Finish().exitCode, 0);
-    EXPECT_TRUE(next.WaitForError("OpenSourceFile " + world.Work() + "/Third.java")) << next.Err();
-}
-
-TEST_F(TwoStarts, ABatchStartDoesNotHandOver)
-{
-    IdeProcess first(world, {}, true, true);
-    ASSERT_TRUE(first.Started());
-    ASSERT_TRUE(WaitForFile(Socket()));
-    const ProcessResult batch = RunIde(world, {"-t"});
-    EXPECT_NE(batch.exitCode, 0);
-    EXPECT_NE(batch.err.find("IDE-0037"), std::string::npos) << batch.err;
 }

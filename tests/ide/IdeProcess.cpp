@@ -6,7 +6,6 @@
 #include <QDeadlineTimer>
 #include <QThread>
 
-#include "tests/support/FileCapabilities.h"
 #include "tests/support/JavaCompile.h"
 
 namespace {
@@ -48,7 +47,7 @@ QProcessEnvironment IdeWorld::Environment(bool privateProgramDir) const
 }
 
 IdeProcess::IdeProcess(const IdeWorld& world, const std::vector<std::string>& args, bool privateProgramDir,
-                       bool logOpens, bool withoutFileCapabilities)
+                       bool logOpens)
     : process_(std::make_unique<QProcess>())
 {
     QProcessEnvironment env = world.Environment(privateProgramDir);
@@ -57,10 +56,6 @@ IdeProcess::IdeProcess(const IdeWorld& world, const std::vector<std::string>& ar
     process_->setWorkingDirectory(QString::fromStdString(world.Work()));
     QStringList arguments;
     for (const std::string& arg : args) arguments << QString::fromStdString(arg);
-    if (withoutFileCapabilities)
-        process_->setChildProcessModifier([] {
-            if (!DropFileCapabilities()) ::_exit(126);
-        });
     process_->start(QString::fromStdString(::ProgramDir() + "/corvane-ide"), arguments);
     started_ = process_->waitForStarted(10000);
 }

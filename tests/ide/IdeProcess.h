@@ -34,9 +34,8 @@ struct ProcessResult {
 // The built IDE started in `world`; its output is collected as it comes.
 class IdeProcess {
 public:
-    // withoutFileCapabilities: permissions bind the program even under root.
     IdeProcess(const IdeWorld& world, const std::vector<std::string>& args, bool privateProgramDir = false,
-               bool logOpens = false, bool withoutFileCapabilities = false);
+               bool logOpens = false);
     ~IdeProcess();
 
     bool Started() const { return started_; }

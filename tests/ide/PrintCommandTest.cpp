@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QPrintDialog>

@@ -97,7 +97,7 @@ TEST(HandOverChannel, AClientRetriesUntilTheServerListensAndAStaleSocketIsReplac
     ASSERT_TRUE(WaitUntil([&] { return refused > 0; }, 5s, "a first attempt that nobody answered"));
     THandOverServer server("RetryTest", [&](const std::string& text) { received.push_back(text); });
     ASSERT_TRUE(server.Listen());
-    ASSERT_TRUE(ProcessUntil([&] { return !received.empty(); }));
+    ASSERT_TRUE(WaitUntil([&] { return !received.empty(); }, 5s, "the hand-over text"));
     client.join();
     EXPECT_TRUE(sent);
     EXPECT_EQ(received, std::vector<std::string>{"late"});

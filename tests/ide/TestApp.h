@@ -1,8 +1,6 @@
 #pragma once
 #include <QCoreApplication>
-#include <QElapsedTimer>
 #include <QTimer>
-#include <functional>
 
 #include "ide/Application.h"
 
@@ -17,13 +15,4 @@ inline int ExecBounded(int ms = 5000)
     QObject::connect(&limit, &QTimer::timeout, [] { QCoreApplication::exit(99); });
     limit.start(ms);
     return QCoreApplication::exec();
-}
-
-// Processes events until `done` holds or `ms` passed; returns done().
-inline bool ProcessUntil(const std::function<bool()>& done, int ms = 5000)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!done() && timer.elapsed() < ms) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
 }

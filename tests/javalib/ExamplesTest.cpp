@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <map>
 #include <memory>
-#include <set>
 
 #include "foundation/EError.h"
 #include "linker/ORULinker.h"
@@ -59,8 +59,11 @@ TClassMap* ExamplePrograms::classes_ = nullptr;
 }  // namespace
 
 TEST_F(ExamplePrograms, CompileWithoutAWordAndLinkWithinTheLimits) {
-    const std::set<std::string> programs = {"Hello", "Stepping", "Echo", "Uncaught"};
-    for (const std::string& program : programs) {
+    // Each program, and a class it is there to show.
+    const std::map<std::string, std::string> programs = {
+        {"Hello", "java/lang/Object"}, {"Stepping", "Counter"}, {"Echo", "torve/core/Terminal"},
+        {"Uncaught", "java/lang/Object"}};
+    for (const auto& [program, shown] : programs) {
         SCOPED_TRACE(program);
         EXPECT_EQ(Compile(program), "");
         ASSERT_TRUE(classes_->count(program));
@@ -75,7 +78,7 @@ TEST_F(ExamplePrograms, CompileWithoutAWordAndLinkWithinTheLimits) {
         std::unique_ptr<CORULinker> linked = Link(program);
         ASSERT_NE(linked, nullptr);
         EXPECT_NE(linked->FindLinkedClass("java/lang/OutOfMemoryError"), nullptr);
-        EXPECT_NE(linked->FindLinkedClass("java/lang/Object"), nullptr);
+        EXPECT_NE(linked->FindLinkedClass(shown.c_str()), nullptr);
         EXPECT_LT(linked->GetStringCount(), 20);
         EXPECT_LT(linked->GetStaticCount(), 4);
         EXPECT_LT(linked->GetClassCount(), 40);
@@ -83,12 +86,15 @@ TEST_F(ExamplePrograms, CompileWithoutAWordAndLinkWithinTheLimits) {
     }
 }
 
-TEST_F(ExamplePrograms, UseWhatTheyAreThereToShow) {
-    Compile("Echo");
-    Compile("Stepping");
-    std::unique_ptr<CORULinker> echo = Link("Echo");
-    std::unique_ptr<CORULinker> stepping = Link("Stepping");
-    ASSERT_TRUE(echo && stepping);
-    EXPECT_NE(echo->FindLinkedClass("torve/core/Terminal"), nullptr);
-    EXPECT_NE(stepping->FindLinkedClass("Counter"), nullptr);
+TEST(ExampleProjects, TheProgramDirectoryHoldsThemInProjects) {
+    auto javaFiles = [](const std::string& dir) {
+        std::map<std::string, std::string> files;
+        for (const auto& entry : fs::directory_iterator(dir))
+            if (entry.path().extension() == ".java")
+                files[entry.path().filename().string()] = TempDir::ReadFile(entry.path().string());
+        return files;
+    };
+    std::map<std::string, std::string> examples = javaFiles(SourceDir() + "/examples");
+    ASSERT_FALSE(examples.empty());
+    EXPECT_EQ(javaFiles(ProgramDir() + "/Projects"), examples);
 }

@@ -8,6 +8,7 @@
 
 #include "linker/JvmOpcodes.h"
 #include "tests/javalib/LibraryRules.h"
+#include "tests/linker/fuzz/ClassFileExercise.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 
@@ -51,6 +52,8 @@ TEST(ClassLibrary, EveryClassIsVersion45_3AndObeysTheLinkersRules) {
     }
 }
 
+// Every class also lays out after its superclasses, its code walks by
+// instruction lengths to the last byte, and it answers every reader query.
 TEST(ClassLibrary, LeavesProgramsMostOfTheSharedLimits) {
     const TClassMap& library = CompiledLibrary();
     EXPECT_LE(LoadedStrings(library).size(), 8u);
@@ -61,6 +64,13 @@ TEST(ClassLibrary, LeavesProgramsMostOfTheSharedLimits) {
         CJavaClass* loaded = loader.FindClass(name);
         loaded->Layout(loader);
         EXPECT_LE(loaded->GetMethodTableCount(), 36) << name;
+        for (int m = 0; m < loaded->GetMethodCount(); ++m) {
+            uint32_t pc = 0;
+            while (pc < loaded->GetCodeLength(m)) loaded->NextInstruction(m, pc);
+            EXPECT_EQ(pc, loaded->GetCodeLength(m)) << name;
+            EXPECT_GE(loaded->CountArgumentWords(m), loaded->IsMethodStatic(m) ? 0 : 1) << name;
+        }
+        EXPECT_EQ(classfuzz::ExerciseClassFile(name, TempDir::ReadFile(cls->GetClassFilePath())), "");
     }
 }
 

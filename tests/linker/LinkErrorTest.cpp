@@ -39,16 +39,56 @@ std::string ManyMethods(int called) {
     return "public class Main {\n    Main() {}\n" + methods +
            "    static void main() {\n        new Main().m" + std::to_string(called) + "();\n    }\n}\n";
 }
+
+std::string Handlers(int count) {
+    std::string body;
+    for (int i = 0; i < count; ++i)
+        body += "        try {\n            f();\n        } catch (Throwable t) {\n        }\n";
+    return "public class Main {\n    static void f() {}\n    static void main() {\n" + body + "    }\n}\n";
+}
+
+std::string MainWith(const std::string& members) {
+    return "public class Main {\n" + members + "}\n";
+}
 }  // namespace
 
-TEST(LinkErrors, MainMethodRules) {
-    EXPECT_EQ(LinkMinimal("public class Main {\n    static void main(String[] args) {}\n}\n"),
-              "[ Error LNK-0002] No suitable 'main' method found.\n");
-    EXPECT_EQ(LinkMinimal("public class Main {\n    void main() {}\n}\n"),
-              "[ Error LNK-0002] No suitable 'main' method found.\n");
-    EXPECT_EQ(LinkMinimal("public class Main {\n    static void main() { Other.main(); }\n}\n",
-                          {{"Other.java", "class Other {\n    static void main() {}\n}\n"}}),
-              "[ Error LNK-0006] Too many 'main' methods.\n");
+// Each limit at its edge and each rule the linker enforces: the message, or
+// "" where the program still links.
+TEST(LinkErrors, LimitsAndRules) {
+    struct Case {
+        std::string source;
+        TSources more;
+        std::string expected;
+    };
+    const std::string other = "class Other {\n    static void main() {}\n}\n";
+    const Case cases[] = {
+        {MainWith("    static void main(String[] args) {}\n"), {},
+         "[ Error LNK-0002] No suitable 'main' method found.\n"},
+        {MainWith("    void main() {}\n"), {}, "[ Error LNK-0002] No suitable 'main' method found.\n"},
+        {MainWith("    static void main() { Other.main(); }\n"), {{"Other.java", other}},
+         "[ Error LNK-0006] Too many 'main' methods.\n"},
+        {StaticFields(127), {}, ""},
+        {StaticFields(128), {}, "[ Error IDE-0041] Maximum number of static fields exceeded (127).\n"},
+        {StaticFields(129), {}, "[ Error LNK-0007] Too many static fields.\n"},
+        {StringConstants(127), {}, ""},
+        {StringConstants(128), {}, "[ Error IDE-0031] Maximum number of strings exceeded (128).\n"},
+        {MainWith("    static void main() { long a = 1; a = a + a; }\n"), {},
+         "[ Error LNK-0010] Unsupported float or long operation.\n"},
+        {MainWith("    static void main() { int big = 100000; }\n"), {},
+         "[ Error JVM-0029] Method Main::main contains a constant out of range (Integer 100000).\n"},
+        {MainWith("    static void main() { int[][] grid = new int[2][3]; }\n"), {},
+         "[ Error JVM-0030] Unimplemented bytecode (197).\n"},
+        {MainWith("    static void call(Task t) { t.run(); }\n    static void main() {}\n"),
+         {{"Task.java", "interface Task {\n    void run();\n}\n"}},
+         "[ Error JVM-0032] Interfaces are not currently supported.\n"},
+        {MainWith("    static native void poke();\n    static void main() { poke(); }\n"), {},
+         "[ Error LNK-0004] Unknown native method `Main.poke'.\n"},
+        {ManyMethods(36), {}, ""},  // record offset 255
+        {ManyMethods(37), {}, "[ Error LNK-0009] Maximum number of methods per class exceeded in class Main.\n"},
+        {Handlers(255), {}, ""},
+        {Handlers(256), {}, "[ Error IDE-0048] Internal error.\n"},
+    };
+    for (const Case& c : cases) EXPECT_EQ(LinkMinimal(c.source, c.more), c.expected) << c.source.substr(0, 200);
 }
 
 TEST(LinkErrors, MissingClassIsReportedThenNamed) {
@@ -61,46 +101,6 @@ TEST(LinkErrors, MissingClassIsReportedThenNamed) {
     ASSERT_EQ(sink.lines.size(), 1u);
     EXPECT_EQ(sink.lines[0], "[ Error JVM-0017] Unable to load class file: `Gone', '" + program.ClassDir() +
                                  "/Gone.class'.");
-}
-
-TEST(LinkErrors, StaticSlotLimits) {
-    EXPECT_EQ(LinkMinimal(StaticFields(127)), "");
-    EXPECT_EQ(LinkMinimal(StaticFields(128)),
-              "[ Error IDE-0041] Maximum number of static fields exceeded (127).\n");
-    EXPECT_EQ(LinkMinimal(StaticFields(129)), "[ Error LNK-0007] Too many static fields.\n");
-}
-
-TEST(LinkErrors, StringLimits) {
-    EXPECT_EQ(LinkMinimal(StringConstants(127)), "");
-    EXPECT_EQ(LinkMinimal(StringConstants(128)),
-              "[ Error IDE-0031] Maximum number of strings exceeded (128).\n");
-}
-
-TEST(LinkErrors, RefusedInstructions) {
-    EXPECT_EQ(LinkMinimal("public class Main {\n    static void main() { long a = 1; a = a + a; }\n}\n"),
-              "[ Error LNK-0010] Unsupported float or long operation.\n");
-    EXPECT_EQ(LinkMinimal("public class Main {\n    static void main() { int big = 100000; }\n}\n"),
-              "[ Error JVM-0029] Method Main::main contains a constant out of range (Integer 100000).\n");
-    EXPECT_EQ(
-        LinkMinimal("public class Main {\n    static void main() { int[][] grid = new int[2][3]; }\n}\n"),
-        "[ Error JVM-0030] Unimplemented bytecode (197).\n");
-    EXPECT_EQ(LinkMinimal("public class Main {\n    static void call(Task t) { t.run(); }\n"
-                          "    static void main() {}\n}\n",
-                          {{"Task.java", "interface Task {\n    void run();\n}\n"}}),
-              "[ Error JVM-0032] Interfaces are not currently supported.\n");
-}
-
-TEST(LinkErrors, NativeWithoutRow) {
-    EXPECT_EQ(
-        LinkMinimal(
-            "public class Main {\n    static native void poke();\n    static void main() { poke(); }\n}\n"),
-        "[ Error LNK-0004] Unknown native method `Main.poke'.\n");
-}
-
-TEST(LinkErrors, VirtualCallBeyondTheRecordByte) {
-    EXPECT_EQ(LinkMinimal(ManyMethods(36)), "");  // record offset 255
-    EXPECT_EQ(LinkMinimal(ManyMethods(37)),       // record offset 262
-              "[ Error LNK-0009] Maximum number of methods per class exceeded in class Main.\n");
 }
 
 TEST(LinkErrors, TooManyClasses) {
@@ -149,18 +149,6 @@ TEST(LinkErrors, CountThatDoesNotFitItsByteIsRefused) {
     parameters.resize(parameters.size() - 2);
     linkNaming("public class Main {\n    static void f(" + parameters + ") {}\n" + main,
                "method Main.f: 64 parameter words, at most 63");
-}
-
-TEST(LinkErrors, ExceptionEntryCountThatDoesNotFitItsByte) {
-    auto handlers = [](int count) {
-        std::string body;
-        for (int i = 0; i < count; ++i)
-            body += "        try {\n            f();\n        } catch (Throwable t) {\n        }\n";
-        return "public class Main {\n    static void f() {}\n    static void main() {\n" + body +
-               "    }\n}\n";
-    };
-    EXPECT_EQ(LinkMinimal(handlers(255)), "");
-    EXPECT_EQ(LinkMinimal(handlers(256)), "[ Error IDE-0048] Internal error.\n");
 }
 
 TEST(LinkErrors, ListingThatCannotBeWritten) {

@@ -36,28 +36,6 @@ TEST(OrusimArguments, PortDirectoryAndNumberAreRequired) {
     EXPECT_EQ(error, "unexpected argument: extra");
 }
 
-TEST(OrusimCommands, EachCommandAndItsFaults) {
-    std::string error;
-    EXPECT_EQ(ParseCliCommand("", error)->kind, CliCommand::Kind::Empty);
-    EXPECT_EQ(ParseCliCommand("quit", error)->kind, CliCommand::Kind::Quit);
-    EXPECT_EQ(ParseCliCommand("power off", error)->kind, CliCommand::Kind::PowerOff);
-    EXPECT_EQ(ParseCliCommand(" power on ", error)->kind, CliCommand::Kind::PowerOn);
-    EXPECT_EQ(ParseCliCommand("text  two  blanks", error)->text, " two  blanks");
-    EXPECT_EQ(ParseCliCommand("text", error)->text, "");
-
-    auto message = ParseCliCommand("message 4 01 20 0 11", error);
-    ASSERT_TRUE(message);
-    EXPECT_EQ(message->type, 4);
-    EXPECT_EQ(message->body, (std::vector<uint8_t>{0x01, 0x20, 0x00, 0x11}));
-    EXPECT_EQ(ParseCliCommand("input", error)->count, 1);
-    EXPECT_EQ(ParseCliCommand("input 5", error)->count, 5);
-
-    for (const char* bad : {"power up", "message 256", "message 3 1ff", "message 3 zz", "input 0", "quit now", "reset"}) {
-        EXPECT_FALSE(ParseCliCommand(bad, error)) << bad;
-        EXPECT_FALSE(error.empty());
-    }
-}
-
 TEST(OrusimProgram, AnnouncesItsPortLogsEventsAndCleansUp) {
     TempDir dir("orusim-cli");
     std::string program = OrusimPath();

@@ -89,7 +89,9 @@ TEST_F(MessageFormTest, DisabledShowsAndLogsNothing)
     EXPECT_EQ(TempDir::ReadFile(log), "");
 }
 
-TEST_F(MessageFormTest, FirstKeySendsNoInputOnceThenKeysAreQueued)
+// Keys of the key field go one by one, a line of the text field on Enter with
+// one line feed; the first key sends the no-input byte once.
+TEST_F(MessageFormTest, FirstKeySendsNoInputOnceThenKeysAndLinesAreQueued)
 {
     form.show();
     QTest::keyClick(form.Edit1, Qt::Key_A);
@@ -99,18 +101,12 @@ TEST_F(MessageFormTest, FirstKeySendsNoInputOnceThenKeysAreQueued)
     QTest::keyClick(form.Edit1, Qt::Key_Return);
     EXPECT_EQ(port.sent, "\x13");
     EXPECT_EQ(form.Edit1->text(), "");
-    EXPECT_EQ(Answers(4), "\x12" "a" "\x12" "b" "\x12\n" "\x13");
-}
-
-TEST_F(MessageFormTest, EnterQueuesTheLineAndOneLineFeed)
-{
-    form.show();
     QTest::keyClicks(form.SendText, "hi");
-    EXPECT_EQ(link.KeyCount(), 0);
+    EXPECT_EQ(link.KeyCount(), 3);
     EXPECT_EQ(form.SendText->text(), "hi");
     QTest::keyClick(form.SendText, Qt::Key_Return);
     EXPECT_EQ(form.SendText->text(), "");
-    EXPECT_EQ(Answers(3), "\x12h\x12i\x12\n");
+    EXPECT_EQ(Answers(7), "\x12" "a" "\x12" "b" "\x12\n" "\x12h\x12i\x12\n" "\x13");
 }
 
 TEST_F(MessageFormTest, FullQueueIsReportedAndTheRestDropped)
@@ -161,12 +157,8 @@ TEST_F(MessageFormTest, SendingAFileDisablesTheFieldsUntilItEnds)
     EXPECT_TRUE(form.Edit1->isEnabled());
     EXPECT_EQ(form.ToolButton7->text().toStdString(), "Start Send");
     EXPECT_FALSE(form.Sending());
-}
 
-TEST_F(MessageFormTest, StopSendClosesTheFile)
-{
-    const std::string file = dir.Path() + "/in.txt";
-    std::ofstream(file, std::ios::binary) << "abc";
+    // Stop Send closes the file: only the no-input byte follows.
     dialogs->answers = {file};
     form.ToolButton7->trigger();
     form.ToolButton7->trigger();

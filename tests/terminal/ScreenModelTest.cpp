@@ -44,35 +44,40 @@ TEST_F(ScreenModelTest, StartsClearedWithOneEmptyViewLine)
     EXPECT_EQ(screen.DisplayBytes(), "\r\n");
 }
 
-TEST_F(ScreenModelTest, CarriageReturnOverwritesFromColumnOne)
+// Short streams: the view, the cursor's column and row, and the log after each.
+TEST_F(ScreenModelTest, ControlBytesAndPrintables)
 {
-    Feed("AB\rC");
-    EXPECT_EQ(View(), std::vector<std::string>{"CB"});
-    EXPECT_EQ(screen.Column(), 2);
-    EXPECT_EQ(out.log, "ABC");
-}
-
-TEST_F(ScreenModelTest, CursorLeftAndRightStopAtTheirLimits)
-{
-    Feed("\x03");
-    EXPECT_EQ(screen.Column(), 1);
-    Feed(std::string(250, '\x04'));
-    EXPECT_EQ(screen.Column(), 199);
-    Feed("\x03\x03");
-    EXPECT_EQ(screen.Column(), 197);
-    EXPECT_EQ(out.log, "");
-}
-
-TEST_F(ScreenModelTest, PrintableBeyondTheWidthStartsANewLine)
-{
-    Feed(std::string(200, 'a'));
-    EXPECT_EQ(screen.Row(), 1);
-    EXPECT_EQ(screen.Column(), 201);
-    Feed("b");
-    EXPECT_EQ(View(), (std::vector<std::string>{std::string(200, 'a'), "b"}));
-    EXPECT_EQ(screen.Row(), 2);
-    EXPECT_EQ(screen.Column(), 2);
-    EXPECT_EQ(out.log, std::string(200, 'a') + "\r\nb");
+    const std::string bytes0to2("\x00\x02\xe9", 3);
+    const struct {
+        const char* what;
+        std::string input;
+        std::vector<std::string> view;
+        int column, row;
+        std::string log;
+        int beeps;
+    } cases[] = {
+        {"carriage return overwrites from column one", "AB\rC", {"CB"}, 2, 1, "ABC", 0},
+        {"cursor left stops at column one", "\x03", {""}, 1, 1, "", 0},
+        {"cursor right stops at column 199", std::string(250, '\x04') + "\x03\x03", {""}, 197, 1, "", 0},
+        {"beyond the width a new line starts", std::string(200, 'a') + "b", {std::string(200, 'a'), "b"}, 2, 2,
+         std::string(200, 'a') + "\r\nb", 0},
+        {"form feed clears and homes", "one\ntwo\x10z", {"z"}, 2, 1, "one\r\ntwoz", 0},
+        {"a short line gets the byte without padding", "\x04\x04\x04\x04x", {"x"}, 6, 1, "x", 0},
+        {"bell beeps, 8 and 9 are ignored", "\x07\x08\x09", {""}, 1, 1, "", 1},
+        {"0, 2 and bytes above 127 are printable", bytes0to2, {bytes0to2}, 4, 1, bytes0to2, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        screen.Clear();
+        out.log.clear();
+        out.beeps = 0;
+        Feed(c.input);
+        EXPECT_EQ(View(), c.view);
+        EXPECT_EQ(screen.Column(), c.column);
+        EXPECT_EQ(screen.Row(), c.row);
+        EXPECT_EQ(out.log, c.log);
+        EXPECT_EQ(out.beeps, c.beeps);
+    }
 }
 
 TEST_F(ScreenModelTest, LineFeedsScrollAtTheLastRow)
@@ -85,35 +90,6 @@ TEST_F(ScreenModelTest, LineFeedsScrollAtTheLastRow)
     for (const std::string& line : out.view) EXPECT_EQ(line, "");
     EXPECT_EQ(screen.ScreenLine(0), "");
     EXPECT_EQ(screen.DisplayBytes().size(), 600u);
-}
-
-TEST_F(ScreenModelTest, FormFeedClearsAndHomes)
-{
-    Feed("one\ntwo\x10");
-    EXPECT_EQ(View(), std::vector<std::string>{""});
-    EXPECT_EQ(screen.Row(), 1);
-    EXPECT_EQ(screen.Column(), 1);
-    EXPECT_EQ(screen.ScreenLine(2), "");
-    Feed("z");
-    EXPECT_EQ(View(), std::vector<std::string>{"z"});
-}
-
-TEST_F(ScreenModelTest, ShortLineGetsTheByteAppendedWithoutPadding)
-{
-    Feed("\x04\x04\x04\x04x");
-    EXPECT_EQ(View(), std::vector<std::string>{"x"});
-    EXPECT_EQ(screen.Column(), 6);
-}
-
-TEST_F(ScreenModelTest, BellAndIgnoredBytesLeaveTheScreen)
-{
-    Feed("\x07\x08\x09");
-    EXPECT_EQ(out.beeps, 1);
-    EXPECT_EQ(View(), std::vector<std::string>{""});
-    // 0, 2 and bytes above 127 are printable and stored as they come.
-    Feed(std::string("\x00\x02\xe9", 3));
-    EXPECT_EQ(out.view[0], std::string("\x00\x02\xe9", 3));
-    EXPECT_EQ(out.log, std::string("\x00\x02\xe9", 3));
 }
 
 TEST_F(ScreenModelTest, NothingIsLoggedWhenNotLogging)

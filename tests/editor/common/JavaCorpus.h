@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -85,6 +86,22 @@ inline std::vector<SourceFile> Load(size_t SampleSize, unsigned Seed = 25) {
         files.push_back({name, SplitLines(TempDir::ReadFile(dir.File(name)))});
     }
     return files;
+}
+
+// The first `size` bytes of the .java files under `folder` (such as
+// "java.base/java/util/"), joined in path order.
+inline std::string FirstBytes(const std::string& folder, size_t size) {
+    TempDir dir("corvane-jdk");
+    Run(std::string("unzip -qq -o ") + kArchive + " '" + folder + "*' -d " + dir.Path() + " 2>&1");
+    std::vector<std::filesystem::path> files;
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(dir.File(folder), error))
+        if (entry.is_regular_file() && entry.path().extension() == ".java") files.push_back(entry.path());
+    std::sort(files.begin(), files.end());
+    std::string text;
+    for (size_t i = 0; i < files.size() && text.size() < size; ++i) text += TempDir::ReadFile(files[i].string());
+    text.resize(std::min(text.size(), size));
+    return text;
 }
 
 }  // namespace javacorpus

@@ -8,7 +8,7 @@
 // A small highlighter: words (keywords "if", "int" and "return" bold),
 // double-quoted strings, "//" comments to the line end, "/* */" block
 // comments carried from line to line (range 1), runs of blanks and
-// single symbols. Counts the lines it is given.
+// single symbols. Counts the lines and bytes it is given.
 class TokenHighlighter : public TSrcCustomHighlighter {
 public:
     enum Kind { tkIdent, tkKeyword, tkString, tkComment, tkSpace, tkSymbol, tkNull };
@@ -62,6 +62,7 @@ public:
         line_ = NewValue;
         run_ = 0;
         ++linesGiven;
+        bytesGiven += NewValue.size();
         Next();
     }
     void Next() override {
@@ -110,6 +111,7 @@ public:
     TSrcHighlighterAttributes* space;
     TSrcHighlighterAttributes* symbol;
     int linesGiven = 0;
+    size_t bytesGiven = 0;
 
 private:
     TSrcHighlighterAttributes* Add(const char* Name, TColor Fg, TColor Bg, TFontStyles Style) {

@@ -114,9 +114,10 @@ TEST_F(SrcEditMarksTest, MarkListKeepsSixteenPerLineAndClearsLinesButNotBookmark
     FillNumbered(5);
     edit->SetBookMark(0, 1, 2);
     for (int i = 0; i < 17; ++i) {
-        auto* mark = new TSrcEditMark(edit.get());
+        auto owned = std::make_unique<TSrcEditMark>(edit.get());
+        TSrcEditMark* mark = owned.get();
         mark->SetLine(2);
-        edit->Marks().Place(mark);
+        edit->Marks().Place(std::move(owned));
     }
     TSrcEditMarks marks;
     edit->Marks().GetMarksForLine(2, marks);
@@ -132,12 +133,13 @@ TEST_F(SrcEditMarksTest, MarkListKeepsSixteenPerLineAndClearsLinesButNotBookmark
 }
 
 TEST_F(SrcEditMarksTest, MarkForgetsItsOwnerOnceRemoved) {
-    auto* mark = new TSrcEditMark(edit.get());
-    edit->Marks().Add(mark);
+    auto owned = std::make_unique<TSrcEditMark>(edit.get());
+    TSrcEditMark* mark = owned.get();
+    edit->Marks().Add(std::move(owned));
     EXPECT_EQ(mark->GetEdit(), edit.get());
-    edit->Marks().Remove(mark);
+    std::unique_ptr<TSrcEditMark> removed = edit->Marks().Remove(mark);
+    EXPECT_EQ(removed.get(), mark);
     EXPECT_EQ(mark->GetEdit(), nullptr);
-    delete mark;
 }
 
 TEST_F(SrcEditMarksTest, ClearingTheMarkListEmptiesTheBookmarkSlots) {
@@ -152,8 +154,9 @@ TEST_F(SrcEditMarksTest, ClearingTheMarkListEmptiesTheBookmarkSlots) {
 
 TEST_F(SrcEditMarksTest, VisibleMarkRepaintsItsGutterLines) {
     FillNumbered(30);
-    auto* mark = new TSrcEditMark(edit.get());
-    edit->Marks().Add(mark);
+    auto owned = std::make_unique<TSrcEditMark>(edit.get());
+    TSrcEditMark* mark = owned.get();
+    edit->Marks().Add(std::move(owned));
     mark->SetVisible(true);
     window.invalidated.clear();
     mark->SetLine(4);

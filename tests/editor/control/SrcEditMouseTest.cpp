@@ -128,10 +128,11 @@ TEST_F(SrcEditMouseTest, GutterClicksReportTheLineAndTheMarkByItsOffset) {
     FillNumbered(5);
     edit->OnGutterClick = TGutterClickEvent::Of<&SrcEditMouseTest::GutterClicked>(this);
     for (int image : {4, 5}) {
-        auto* mark = new TSrcEditMark(edit.get());
+        auto owned = std::make_unique<TSrcEditMark>(edit.get());
+        TSrcEditMark* mark = owned.get();
         mark->SetLine(2);
         mark->SetImage(image);
-        edit->Marks().Place(mark);
+        edit->Marks().Place(std::move(owned));
     }
     Press(5, Py(2), {}, mbRight);  // the right button does nothing else here
     EXPECT_TRUE(clicks.empty());

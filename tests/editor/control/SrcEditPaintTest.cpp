@@ -184,6 +184,25 @@ TEST_F(SrcEditPaintTest, SpecialLineColoursApplyAndSwapUnderTheSelection) {
     EXPECT_EQ(Row(1), std::vector<std::string>{Out(1, 1, "one", {}, text, edit->Color)});
 }
 
+TEST_F(SrcEditPaintTest, ALongLineIsReadOnlyAsFarAsItShows) {
+    TokenHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    // A comment opens in view and closes far right of it.
+    const std::string shown = "int a = \"x\";\t" + std::string(60, ' ') + "/*" + std::string(3000, 'c') + "*/ b";
+    SetLines({(shown + std::string(200000, 'x')).c_str()});
+    highlighter.bytesGiven = 0;  // after the range scan of the new line
+    PaintAll();
+    std::vector<std::string> longRow = Row(1);
+    EXPECT_LT(highlighter.bytesGiven, 20000u);
+    highlighter.bytesGiven = 0;
+    PaintClip(Rect(X(1), 0, X(2), edit->LineHeight()));  // the caret's cell, as a blink repaints it
+    EXPECT_LT(highlighter.bytesGiven, 1000u);
+    SetLines({shown.c_str()});
+    PaintAll();
+    EXPECT_EQ(longRow, Row(1));
+    edit->SetHighlighter(nullptr);
+}
+
 TEST_F(SrcEditPaintTest, ActiveLineColourBacksTheCaretLineOnly) {
     SetLines({"one", "two"});
     edit->SetActiveLineColor(clYellow);
@@ -257,11 +276,12 @@ TEST_F(SrcEditPaintTest, BookmarksComeFirstAndAnotherMarkOnTheLineIsShifted) {
     images.Add(TSrcBitmap(10, 10, clRed));
     images.Add(TSrcBitmap(10, 10, clBlue));
     edit->BookMarkOptions().SetBookmarkImages(&images);
-    auto* mark = new TSrcEditMark(edit.get());
+    auto owned = std::make_unique<TSrcEditMark>(edit.get());
+    TSrcEditMark* mark = owned.get();
     mark->SetLine(1);
     mark->SetImage(1);
     mark->SetVisible(true);
-    edit->Marks().Add(mark);
+    edit->Marks().Add(std::move(owned));
     edit->SetBookMark(0, 1, 1);
     PaintAll();
     int margin = edit->BookMarkOptions().LeftMargin();
@@ -276,11 +296,12 @@ TEST_F(SrcEditPaintTest, BookmarksComeFirstAndAnotherMarkOnTheLineIsShifted) {
 TEST_F(SrcEditPaintTest, BuiltInGlyphsExistForIndexesZeroToNineOnly) {
     SetLines({"a", "b"});
     edit->SetBookMark(2, 1, 1);
-    auto* mark = new TSrcEditMark(edit.get());
+    auto owned = std::make_unique<TSrcEditMark>(edit.get());
+    TSrcEditMark* mark = owned.get();
     mark->SetLine(2);
     mark->SetImage(10);
     mark->SetVisible(true);
-    edit->Marks().Add(mark);
+    edit->Marks().Add(std::move(owned));
     PaintAll();
     std::vector<std::string> glyphs = canvas.Only("brush");
     ASSERT_EQ(glyphs.size(), 1u);
@@ -297,10 +318,10 @@ TEST_F(SrcEditPaintTest, PluginsPaintAfterTheTextWithTheRows) {
         void LinesDeleted(int, int) override {}
         std::string rows;
     };
-    auto* plugin = new Recorder(edit.get());
+    Recorder& plugin = edit->AddPlugin(std::make_unique<Recorder>(edit.get()));
     FillNumbered(50);
     PaintClip(Rect(0, 16, 100, 48));
-    EXPECT_EQ(plugin->rows, "2-4");
+    EXPECT_EQ(plugin.rows, "2-4");
 }
 
 TEST(SrcPaintRoutines, GradientBandsRunFromColourToColour) {

@@ -12,9 +12,10 @@ using Lines = std::vector<std::string>;
 class SrcEditPrimitivesTest : public ::testing::Test, public SrcEditTestBase {
 protected:
     TSrcEditMark* MarkAt(int Line) {
-        auto* mark = new TSrcEditMark(edit.get());
+        auto owned = std::make_unique<TSrcEditMark>(edit.get());
+        TSrcEditMark* mark = owned.get();
         mark->SetLine(Line);
-        edit->Marks().Add(mark);
+        edit->Marks().Add(std::move(owned));
         return mark;
     }
 };
@@ -155,7 +156,7 @@ TEST_F(SrcEditPrimitivesTest, PluginsLearnOfInsertedAndDeletedLines) {
         void LinesDeleted(int First, int Count) override { log.push_back("-" + std::to_string(First) + "," + std::to_string(Count)); }
         std::vector<std::string> log;
     };
-    auto* plugin = new Recorder(edit.get());
+    Recorder& plugin = edit->AddPlugin(std::make_unique<Recorder>(edit.get()));
     FillNumbered(10);
     edit->SetCaretXY(BufferCoord(3, 4));
     edit->SetSelTextPrimitive("a\r\nb\r\nc");
@@ -163,11 +164,11 @@ TEST_F(SrcEditPrimitivesTest, PluginsLearnOfInsertedAndDeletedLines) {
     edit->SetSelTextPrimitive("");
     Select(smLine, BufferCoord(1, 1), BufferCoord(1, 1));
     edit->SetSelTextPrimitive("");
-    EXPECT_EQ(plugin->log, (std::vector<std::string>{"+5,2", "-2,3"}));
+    EXPECT_EQ(plugin.log, (std::vector<std::string>{"+5,2", "-2,3"}));
     EXPECT_EQ(edit->PluginCount(), 1);
-    delete plugin;
+    edit->RemovePlugin(&plugin);
     EXPECT_EQ(edit->PluginCount(), 0);
-    new Recorder(edit.get());  // freed by the control
+    edit->AddPlugin(std::make_unique<Recorder>(edit.get()));  // freed by the control
     EXPECT_EQ(edit->PluginCount(), 1);
 }
 

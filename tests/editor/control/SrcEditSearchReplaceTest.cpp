@@ -134,6 +134,20 @@ TEST_F(SrcEditSearchReplaceTest, ReplaceAllIsOneUndoStepUnderOnePaintLock) {
     EXPECT_EQ(AllLines(), (std::vector<std::string>{"xaxaxa", "a"}));
 }
 
+TEST_F(SrcEditSearchReplaceTest, ReplaceAllDownALongTextRepaintsOnceAtTheEndWithoutScrolling) {
+    std::vector<std::string> lines(300, "x");
+    for (size_t i = 0; i < lines.size(); i += 7) {
+        lines[i] = "xax";
+    }
+    SetLines(lines);
+    window.scrolls.clear();
+    window.invalidated.clear();
+    EXPECT_EQ(edit->SearchReplace("a", "bb", {ssoReplaceAll, ssoEntireScope}), 43);
+    EXPECT_GT(edit->TopLine(), 200);
+    EXPECT_EQ(window.scrolls.size(), 0u);
+    EXPECT_EQ(window.invalidated, std::vector<TRect>{window.client});
+}
+
 TEST_F(SrcEditSearchReplaceTest, PromptsSkipSkipThenReplaceAll) {
     SetLines({"a a a", "a a"});
     edit->UndoList().Clear();

@@ -408,6 +408,18 @@ TEST_F(WordWrapTest, TheControlScrollsAndRepaintsByRows) {
     EXPECT_EQ(edit->RowToLine(edit->TopLine()), 21);
 }
 
+TEST_F(WordWrapTest, AChangedWrapGlyphRepaintsTheGutter) {
+    SetLines({std::string(70, 'x').c_str()});
+    edit->SetWordWrap(true);
+    TSrcGlyph& glyph = edit->WordWrapGlyph();
+    for (auto change : {+[](TSrcGlyph& g) { g.SetVisible(false); }, +[](TSrcGlyph& g) { g.SetMaskColor(clRed); }}) {
+        window.invalidated.clear();
+        change(glyph);
+        ASSERT_EQ(window.invalidated.size(), 1u);
+        EXPECT_EQ(window.invalidated[0], Rect(0, 0, edit->GutterWidth(), window.client.Bottom));
+    }
+}
+
 TEST_F(WordWrapTest, TurningWordWrapOnAndOffKeepsTheTopLineAndTheCaret) {
     FillTwoRowLines(100);
     edit->SetTopLine(40);

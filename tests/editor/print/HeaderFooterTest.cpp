@@ -183,6 +183,16 @@ TEST(HeaderFooterStream, BytesRoundTripsAndDamage) {
     read.LoadFromStream(stream);
     EXPECT_EQ(Saved(read), bytes);
 
+    TSrcPrintFont large;
+    large.SetSize(8192);
+    read.Add("large", &large, taLeftJustify, 2);
+    stream.SetData(Saved(read));
+    read.LoadFromStream(stream);
+    ASSERT_EQ(read.Get(1).Font.Height(), -10923);
+    THeader fromText;
+    fromText.SetAsString(read.AsString());
+    EXPECT_EQ(fromText.AsString(), read.AsString());
+
     for (size_t cut = 0; cut < bytes.size(); ++cut) {
         TMemoryStream shorter;
         shorter.SetData(bytes.substr(0, cut));
@@ -201,6 +211,8 @@ TEST(HeaderFooterStream, BytesRoundTripsAndDamage) {
         THeader target;
         try {
             target.LoadFromStream(in);
+            THeader again;
+            EXPECT_NO_THROW(again.SetAsString(target.AsString())) << target.AsString();
         } catch (const EReadError&) {
         }
     }

@@ -3,7 +3,9 @@
 // from a random offset (ExecPos), the whole ExecNext chain, Split and Replace
 // with a substitution template, under random modifiers i, m, s, g, x and r.
 // Perl gets g off as each quantifier's greediness flipped, and r as the
-// widened high-byte classes written out byte by byte.
+// widened high-byte classes written out byte by byte. Half the patterns have
+// the shapes the matcher's search shortcuts act on (LeadShape), with subjects
+// built from their pieces.
 //
 // Known differences kept out of the generated cases:
 // - "$" without m matches only at the very end in TRegex; Perl's "$" also
@@ -29,6 +31,7 @@
 #include <gtest/gtest.h>
 
 #include <bitset>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
@@ -40,7 +43,7 @@
 
 namespace {
 
-constexpr int CaseCount = 6000;
+constexpr int CaseCount = 10000;
 constexpr int ComparedGroups = 9;
 
 const char* const PerlScript = R"PERL(
@@ -122,11 +125,12 @@ public:
         extended_ = c.Flags.find('x') != std::string::npos;
         cyrillic_ = c.Flags.find('r') != std::string::npos;
         caseless_ = c.Flags.find('i') != std::string::npos;
-        bool empty;
-        Part p = Alternation(0, empty);
+        lead_.clear();
+        bool empty, shaped = Chance(2);
+        Part p = shaped ? LeadShape() : Alternation(0, empty);
         c.Regex = p.Regex;
         c.Perl = p.Perl;
-        c.Subject = Subject();
+        c.Subject = shaped ? LeadSubject() : Subject();
         c.Offset = Pick(static_cast<int>(c.Subject.size()) + 1);
         c.NestedRepeats = nested_;
         return c;
@@ -153,6 +157,7 @@ private:
     bool nested_ = false;
     int repeats_ = 0;
     bool lastGroupRepeats_ = false;  // the atom just made is a group with a repeat inside
+    std::string lead_, tail_;  // the literal lead and tail of a LeadShape, for its subject
 
     int Pick(int n) { return static_cast<int>(rng_() % static_cast<uint32_t>(n)); }
     bool Chance(int oneIn) { return Pick(oneIn) == 0; }
@@ -168,6 +173,56 @@ private:
             s += high && Chance(4) ? highBytes[Pick(sizeof highBytes - 1)] : alphabet[Pick(sizeof alphabet - 1)];
         if (!s.empty() && s.back() == '\n') s.back() = 'a';
         return s;
+    }
+
+    // Subjects for a LeadShape: runs of its lead (in either case), a few
+    // characters of the classes and at times its tail.
+    std::string LeadSubject() {
+        static const char alphabet[] = "aabbcA_ ;=\n";
+        std::string s;
+        int len = 4 + Pick(14);
+        while (static_cast<int>(s.size()) < len) {
+            if (lead_.empty() || Chance(4)) {
+                s += alphabet[Pick(sizeof alphabet - 1)];
+                continue;
+            }
+            for (char ch : lead_) s += Chance(3) && std::isalpha(static_cast<unsigned char>(ch)) ? ch ^ 0x20 : ch;
+            for (int n = Pick(4); n > 0; --n) s += Chance(2) ? lead_[0] : alphabet[Pick(sizeof alphabet - 1)];
+            if (Chance(3)) s += tail_;
+        }
+        if (s.back() == '\n') s.back() = 'a';
+        return s;
+    }
+
+    // The shapes the search shortcuts act on: an anchor or none, a literal
+    // lead of zero to three characters (in the repeat's class or not), an
+    // unbounded or bounded repeat, a tail, and maybe a second alternative
+    // with the same lead.
+    Part LeadShape() {
+        static const char* const anchors[] = {"", "", "", "^", "\\b", "(?i)"};
+        static const char* const sets[] = {".", "\\w", "\\S", "[a-c]", "[^b]", "a", "b", "[ab ]", "[^ab=]", "\\s"};
+        static const char* const counts[] = {"*", "+", "{2,}", "*?", "+?", "{0,2}"};
+        static const char leads[] = "abB_ ;=";
+        Part p = Same(anchors[Pick(6)]);
+        if (p.Regex == "(?i)") caseless_ = true;
+        for (int n = Pick(4); n > 0; --n) lead_ += leads[Pick(sizeof leads - 1)];
+        p.Add(Literal(lead_));
+        p.Add(Quantified(Same(sets[Pick(10)]), counts[Pick(6)]));
+        bool empty;
+        tail_ = std::string(1, leads[Pick(sizeof leads - 2)]);
+        p.Add(Chance(3) ? Sequence(1, empty) : Literal(tail_));
+        if (Chance(4)) {
+            p.Add(Same("|"));
+            p.Add(Literal(lead_));
+            p.Add(Sequence(1, empty));
+        }
+        return p;
+    }
+
+    Part Literal(const std::string& text) const {
+        std::string s;
+        for (char ch : text) s += ch == ' ' && extended_ ? "\\ " : std::string(1, ch);  // x skips a bare blank
+        return Same(s);
     }
 
     // A class of high bytes; Perl gets its members written out, with the "r"
@@ -238,6 +293,10 @@ private:
         if (Chance(3)) q += "?";
         if (q[0] != '+' && q.compare(0, 2, "{1") != 0 && q.compare(0, 2, "{2") != 0) empty = true;
         nested_ = nested_ || lastGroupRepeats_;
+        return Quantified(atom, q);
+    }
+
+    Part Quantified(const Part& atom, const std::string& q) {
         ++repeats_;
         // without g, TRegex swaps greedy and lazy
         std::string perl = greedy_ ? q : q.size() > 1 && q.back() == '?' && q != "?" ? q.substr(0, q.size() - 1) : q + "?";

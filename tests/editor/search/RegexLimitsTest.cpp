@@ -4,6 +4,7 @@
 #include <string>
 
 #include "editor/search/SrcRegex.h"
+#include "tests/editor/common/JavaCorpus.h"
 
 namespace {
 
@@ -53,6 +54,20 @@ TEST(RegexLimits, LongRunsOfOrdinaryInput) {
     EXPECT_EQ(Find("[^\"]*\"", megaAs), "none");
     EXPECT_EQ(Find("\\w+\\(", megaAs), "none");
     EXPECT_EQ(Find("a.*?b", megaAs + "b"), Whole(megaAs + "b"));
+    EXPECT_EQ(Find(".*b.*c", "c" + megaAs + "b"), "none");  // "." takes line breaks: one try in all
+}
+
+// A leading ".*" whose "." stops at line breaks is tried once a line.
+TEST(RegexLimits, LeadingDotStarOverAMegabyteOfJava) {
+    ASSERT_TRUE(javacorpus::Available()) << javacorpus::kMissing;
+    const std::string java = javacorpus::FirstBytes("java.base/java/util/", Megabyte);
+    TRegex r;
+    r.SetModifierStr("-s");
+    r.SetExpression(".*foo.*bar");
+    std::string found;
+    for (bool more = r.Exec(java); more; more = r.ExecNext())
+        found += std::to_string(r.GetMatchPos(0)) + "/" + std::to_string(r.GetMatchLen(0)) + " ";
+    EXPECT_EQ(found, "1039747/40 1043350/49 ");
 }
 
 // The benchmark times them against the default limits.

@@ -136,6 +136,37 @@ TEST(RegexMatch, AnalysisKeepsResults) {
     EXPECT_NE(r.Dump().find("start 'a'"), std::string::npos);
 }
 
+// A match that starts inside the run a failed try's leading repeat counted,
+// through every way of searching: the matches, Replace and Split.
+TEST(RegexMatch, MatchStartsInsideALeadingRun) {
+    struct Row {
+        const char* Pattern;
+        const char* Mods;
+        std::string Subject;
+        const char* Expected;
+    };
+    const Row rows[] = {
+        {"x \\w+;", "", "x xx x;", "4,4 | x x<x x;> | x x,"},
+        {"x=\\w+;", "", "x=x=5;", "3,4 | x=<x=5;> | x=,"},
+        {"new \\w+\\(", "", "new new Foo(", "5,8 | new <new Foo(> | new ,"},
+        {"AbA*(;b|[^ab=])", "i", "123456ababc" + std::string(14, 'z') + "abc",
+         "9,3 26,3 | 123456ab<abc>zzzzzzzzzzzzzz<abc> | 123456ab,zzzzzzzzzzzzzz,"},
+    };
+    for (const Row& row : rows) {
+        TRegex r;
+        if (*row.Mods != 0) r.SetModifierStr(row.Mods);
+        r.SetExpression(row.Pattern);
+        std::string result;
+        for (bool more = r.Exec(row.Subject); more; more = r.ExecNext())
+            result += std::to_string(r.GetMatchPos(0)) + "," + std::to_string(r.GetMatchLen(0)) + " ";
+        result += "| " + r.Replace(row.Subject, "<$&>", true) + " |";
+        std::vector<std::string> pieces;
+        r.Split(row.Subject, pieces);
+        for (size_t i = 0; i < pieces.size(); ++i) result += (i == 0 ? " " : ",") + pieces[i];
+        EXPECT_EQ(result, row.Expected) << row.Pattern;
+    }
+}
+
 // A case function set after a run holds for the next run, in the characters
 // tried first as much as in the comparison itself.
 TEST(RegexMatch, NewInvertCaseFunctionRecompiles) {

@@ -92,11 +92,11 @@ TEST(SrcEditUndoList, SavePointFollowsTheNewestRecord) {
     EXPECT_TRUE(list.InitialState());
     Change(list);
     EXPECT_FALSE(list.InitialState());
-    std::unique_ptr<TSrcEditUndoItem> undone(list.PopItem());
+    std::unique_ptr<TSrcEditUndoItem> undone = list.PopItem();
     EXPECT_TRUE(list.InitialState());
-    std::unique_ptr<TSrcEditUndoItem> undoneToo(list.PopItem());
+    std::unique_ptr<TSrcEditUndoItem> undoneToo = list.PopItem();
     EXPECT_FALSE(list.InitialState());
-    list.PushItem(undoneToo.release());
+    list.PushItem(std::move(undoneToo));
     EXPECT_TRUE(list.InitialState());
     list.SetInitialState(false);
     EXPECT_FALSE(list.InitialState());

@@ -1,9 +1,15 @@
 // Open Class at Cursor, compiling an unnamed page and a debug session that
 // another command would end.
 #include <QAction>
+#include <QTest>
 
 #include "devicelink/SXComm.h"
+#include "platform/ProgramDir.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "tests/support/gui/ScreenProbe.h"
+#include "tests/support/gui/WaitUntil.h"
+
+using namespace std::chrono_literals;
 
 TEST_F(MainWindowTest, OpenClassFindsTheWordsSourceAlongTheClassPath)
 {
@@ -59,4 +65,14 @@ TEST_F(MainWindowTest, SelectingAnotherProjectAsksBeforeItEndsTheSession)
     EXPECT_EQ(form->JVM(), nullptr);
     EXPECT_FALSE(form->Debugging());
     EXPECT_EQ(form->windowTitle().toStdString(), "Corvane Torve IDE");
+}
+
+TEST_F(MainWindowTest, F1NamesTheMissingHelpFile)
+{
+    ASSERT_TRUE(ShowExposed(*form));
+    form->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return form->isActiveWindow(); }, 2s, "the window active"));
+    QTest::keyClick(form.get(), Qt::Key_F1);
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{});
+    EXPECT_EQ(Lines(), std::vector<std::string>{"Cannot find the help file `" + ProgramDirectory() + "/doc/Corvane.chm'."});
 }

@@ -1,13 +1,10 @@
 // What the main window gives the debug session: page handles, the execution
-// line, the link's end request and the data window.
-#include <QAction>
+// line and the link's end request.
 #include <QCoreApplication>
 
 #include "debugger/DebugSession.h"
-#include "debugger/qt/DataViewForm.h"
 #include "devicelink/SXComm.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
-#include "widgets/WrapToolBar.h"
 
 TEST_F(MainWindowTest, PagesKeepTheirHandleUntilClosedAndAHandleIsNeverGivenAgain)
 {
@@ -67,27 +64,4 @@ TEST_F(MainWindowTest, TheLinksEndRequestEndsOnlyTheSessionOfThatLink)
     EXPECT_EQ(form->JVM(), nullptr);
     EXPECT_FALSE(form->Debugging());
     EXPECT_EQ(form->windowTitle().toStdString(), TDebugSession::Caption);
-}
-
-TEST_F(MainWindowTest, TheDataWindowCarriesTheWindowsActionsShowsOnCommandAndSavesItsPlace)
-{
-    TDataViewForm& data = *form->DataView();
-    EXPECT_EQ(data.windowTitle().toStdString(), "Debugger");
-    EXPECT_FALSE(data.isVisible());
-    std::vector<QAction*> shown;
-    for (QAction* action : data.ToolBar()->actions())
-        if (!action->isSeparator()) shown.push_back(action);
-    std::vector<QAction*> expected;
-    for (const char* name : {"Run", "Stop", "StepInto", "StepOver", "ToggleBreakpoint", "Reset", "ShowMessage"})
-        expected.push_back(form->Action(name));
-    EXPECT_EQ(shown, expected);
-
-    form->ShowDebuggerExecute();
-    EXPECT_TRUE(data.isVisible());
-    form->PlaceDataWindow(30, 40, 300, 200);
-    form->SaveDesktopExecute();
-    const QRect frame = data.frameGeometry();
-    EXPECT_EQ(settings->Stored("DebugLeft"), std::to_string(frame.left()));
-    EXPECT_EQ(settings->Stored("DebugWidth"), std::to_string(frame.width()));
-    EXPECT_EQ(settings->Stored("DebugHeight"), std::to_string(frame.height()));
 }

@@ -10,6 +10,7 @@
 #include "foundation/ProjectOptions.h"
 #include "ide/ProjectOptionsForm.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "tests/support/JavaCompile.h"
 
 TEST_F(MainWindowTest, MakeProjectWritesTheProjectFileAndMarksTheTab)
 {
@@ -76,6 +77,26 @@ TEST_F(MainWindowTest, ProjectOptionsStoresTheChosenPortAndCancelChangesNothing)
     LoadProjectOptions(read);
     EXPECT_EQ(read.DebugPort, 2);
     EXPECT_EQ(read.Classpath, "/lib/one;/lib/two");
+}
+
+TEST_F(MainWindowTest, AProjectStartsWithTheGlobalClassPathAndCompilesWithItWhenEmptied)
+{
+    settings->UseBuiltCompiler();
+    form->OpenSourceFile(Write("Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java")));
+    form->MakeProjectExecute();
+    std::string shown;
+    dialogs->modal = [&shown](QDialog& dialog) {
+        auto& options = static_cast<TProjectOptionsForm&>(dialog);
+        shown = options.Classpath->text().toStdString();
+        options.Classpath->setText("");
+        options.OKButton->click();
+        return true;
+    };
+    form->ProjectOptionsExecute();
+    EXPECT_EQ(shown, ClassLibraryDir());
+    EXPECT_EQ(Page()->Project()->Classpath, "");
+    form->CompileFileExecute();
+    EXPECT_EQ(Lines(), std::vector<std::string>{});
 }
 
 TEST_F(MainWindowTest, ACorruptProjectFileIsReportedAndLeftAlone)

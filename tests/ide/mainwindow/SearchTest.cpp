@@ -119,17 +119,6 @@ TEST_F(SearchTest, ReplaceTakesTheSelectedMatchAndSelectsTheNextInBothDirections
     EXPECT_EQ(Selection(), "");
 }
 
-TEST_F(SearchTest, ReplaceAllIsUndoneInOneStep)
-{
-    SetText("one two one\r\ntwo one\r\n");
-    Search("one", Dialog().ReplaceAll, "1");
-    EXPECT_EQ(Line(1), "1 two 1");
-    EXPECT_EQ(Line(2), "two 1");
-    Page()->Undo();
-    EXPECT_EQ(Line(1), "one two one");
-    EXPECT_EQ(Line(2), "two one");
-}
-
 // The page holds code page 1252 bytes; the dialog's text is converted to
 // them, so accented letters are found and replaced as the page shows them.
 TEST_F(SearchTest, AccentedLettersAreFoundAndReplacedInThePagesCodePage)

@@ -3,6 +3,7 @@
 #include "foundation/Settings.h"
 #include "foundation/SettingsRegistry.h"
 #include "platform/Registry.h"
+#include "tests/support/JavaCompile.h"
 
 SettingsScope::SettingsScope(const std::string& file) : file_(file)
 {
@@ -29,4 +30,10 @@ std::string SettingsScope::Stored(const std::string& name) const
 void SettingsScope::SetClassPath(const std::string& classPath)
 {
     GlobalOptions.ClassPath = classPath;
+}
+
+void SettingsScope::UseBuiltCompiler()
+{
+    GlobalOptions.CompilerPath = ProgramDir() + "/jikes/jikes";
+    GlobalOptions.ClassPath = ClassLibraryDir();
 }

@@ -63,7 +63,7 @@ TEST_F(CompileFileTest, ErrorInAnotherClassNamesItsFile)
     EXPECT_EQ(lines.infos[0]->FileName, dir.File("Helper.java"));
 }
 
-TEST_F(CompileFileTest, MissingEcjShowsTheAdaptersRecordAndAMissingCompilerIsIde33)
+TEST_F(CompileFileTest, MissingEcjShowsTheAdaptersRecord)
 {
     const std::string source = Write("C.java", "public class C {\n}\n");
     {
@@ -73,13 +73,6 @@ TEST_F(CompileFileTest, MissingEcjShowsTheAdaptersRecordAndAMissingCompilerIsIde
     }
     ASSERT_EQ(lines.lines.size(), 1u);
     EXPECT_EQ(lines.lines[0], "[Java Error] C.java(1): Error: The Java compiler ecj could not be started.");
-
-    lines.Clear();
-    GlobalOptions.CompilerPath = dir.File("no compiler here");
-    EXPECT_TRUE(Compile(source));
-    ASSERT_EQ(lines.lines.size(), 1u);
-    EXPECT_EQ(lines.lines[0], "[ Error IDE-0033] Problem invoking the external compiler: Could not create process");
-    EXPECT_EQ(lines.infos[0]->Number, 33);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
+#include "foundation/Options.h"
 #include "foundation/QueuedMessageSink.h"
 #include "ide/pipeline/LinkThread.h"
 #include "tests/support/gui/WaitUntil.h"
@@ -104,6 +105,26 @@ TEST(LinkThread, AnErrorThatLeavesTheBodyIsReported)
     worker.WaitFor();
     ASSERT_EQ(log.events.size(), 1u);
     EXPECT_EQ(log.events[0], "line [ Error IDE-0045] Action terminated by user.");
+}
+
+// The job reads the settings it started with, whatever the window changes meanwhile.
+TEST(LinkThread, TheJobKeepsTheSettingsItStartedWith)
+{
+    const tOptions saved = GlobalOptions;
+    GlobalOptions.DebugPort = 3;
+    std::vector<int> seen;
+    LinkThread worker(
+        [&](LinkThread& self) {
+            seen.push_back(JobOptions().DebugPort);
+            self.Synchronize([] { GlobalOptions.DebugPort = 7; });
+            seen.push_back(JobOptions().DebugPort);
+        },
+        [] {});
+    worker.Start(0, false, false);
+    worker.WaitFor();
+    EXPECT_EQ(seen, (std::vector<int>{3, 3}));
+    EXPECT_EQ(JobOptions().DebugPort, 7);  // the GUI thread reads the settings themselves
+    GlobalOptions = saved;
 }
 
 }  // namespace

@@ -21,32 +21,21 @@ std::vector<std::string> Tokens(const std::string& text)
 
 }  // namespace
 
-TEST(NextParamToken, SplitsOnBlanksAndControlCharacters)
+TEST(NextParamToken, SplitsOnBlanksAndKeepsQuotedRuns)
 {
-    EXPECT_EQ(Tokens("  a.java\tb.java\r\nc.java  "), (std::vector<std::string>{"a.java", "b.java", "c.java"}));
-    EXPECT_TRUE(Tokens("").empty());
-    EXPECT_TRUE(Tokens(" \t ").empty());
-}
-
-TEST(NextParamToken, QuotedRunKeepsBlanksAndDropsQuotes)
-{
-    EXPECT_EQ(Tokens("ide \"/home/u/My Files/A.java\" B.java"),
-              (std::vector<std::string>{"ide", "/home/u/My Files/A.java", "B.java"}));
-    EXPECT_EQ(Tokens("pre\"fix mid\"post next"), (std::vector<std::string>{"prefix midpost", "next"}));
-    // An unclosed quote runs to the end of the text.
-    EXPECT_EQ(Tokens("\"open run"), (std::vector<std::string>{"open run"}));
-}
-
-TEST(NextParamToken, EmptyQuotedArgumentIsSkipped)
-{
-    EXPECT_EQ(Tokens("\"\" a \"\"   \"\" b"), (std::vector<std::string>{"a", "b"}));
-    EXPECT_TRUE(Tokens("\"\"").empty());
-}
-
-TEST(NextParamToken, BytesAbove127AreOrdinaryCharacters)
-{
-    EXPECT_EQ(Tokens("ide /tmp/Grüße/Ä.java \xE2\x82\xAC"),
-              (std::vector<std::string>{"ide", "/tmp/Grüße/Ä.java", "\xE2\x82\xAC"}));
+    using Words = std::vector<std::string>;
+    const std::pair<const char*, Words> cases[] = {
+        {"  a.java\tb.java\r\nc.java  ", {"a.java", "b.java", "c.java"}},  // blanks and control characters
+        {"", {}},
+        {" \t ", {}},
+        {"ide \"/home/u/My Files/A.java\" B.java", {"ide", "/home/u/My Files/A.java", "B.java"}},
+        {"pre\"fix mid\"post next", {"prefix midpost", "next"}},
+        {"\"open run", {"open run"}},  // an unclosed quote runs to the end
+        {"\"\" a \"\"   \"\" b", {"a", "b"}},    // empty quoted words are skipped
+        {"\"\"", {}},
+        {"ide /tmp/Grüße/Ä.java \xE2\x82\xAC", {"ide", "/tmp/Grüße/Ä.java", "\xE2\x82\xAC"}},  // bytes above 127
+    };
+    for (const auto& [text, words] : cases) EXPECT_EQ(Tokens(text), words) << text;
 }
 
 TEST(NextParamToken, LongWordIsCutAndItsRestSkipped)

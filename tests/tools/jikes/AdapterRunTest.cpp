@@ -55,39 +55,38 @@ TEST_F(AdapterRun, CleanSourcePrintsNothingAndWritesAVersion45_3ClassBesideIt) {
     EXPECT_EQ(bytes.substr(4, 4), std::string("\0\3\0\x2d", 4));
 }
 
-TEST_F(AdapterRun, SyntaxErrorIsOneSyntaxRecordWithExactPositions) {
-    std::string source = Write("S.java", "public class S {\n  void f() { int; }\n}\n");
-    TCompilerOutput parsed = Compile(source);
-    ASSERT_EQ(parsed.Records.size(), 1u) << output;
-    const TCompilerRecord& r = parsed.Records[0];
-    EXPECT_EQ(r.Path, source);
-    EXPECT_EQ(r.Line, 2);
-    EXPECT_EQ(r.Column, 14);
-    EXPECT_EQ(r.EndLine, 2);
-    EXPECT_EQ(r.EndColumn, 16);
-    EXPECT_EQ(r.Text.rfind("Syntax: ", 0), 0u) << r.Text;
-    EXPECT_FALSE(Exists("S.class"));
-}
-
-TEST_F(AdapterRun, SemanticErrorIsAnErrorRecordAndWritesNoClass) {
-    std::string source = Write("E.java", "public class E {\n  int f() { return undefinedName; }\n}\n");
-    TCompilerOutput parsed = Compile(source);
-    ASSERT_EQ(parsed.Records.size(), 1u) << output;
-    EXPECT_EQ(parsed.Records[0].Text.rfind("Error: ", 0), 0u);
-    EXPECT_EQ(parsed.Records[0].Line, 2);
-    EXPECT_EQ(parsed.Records[0].Column, 20);
-    EXPECT_EQ(parsed.Records[0].EndColumn, 32);
-    EXPECT_TRUE(parsed.Failed());
-    EXPECT_FALSE(Exists("E.class"));
-}
-
-TEST_F(AdapterRun, WarningIsListedButTheCompileSucceeds) {
-    std::string source = Write("W.java", "public class W {\n  void f() { int unused = 1; }\n}\n");
-    TCompilerOutput parsed = Compile(source);
-    ASSERT_EQ(parsed.Records.size(), 1u) << output;
-    EXPECT_FALSE(parsed.Failed());
-    EXPECT_EQ(parsed.Records[0].Text.rfind("Warning: ", 0), 0u);
-    EXPECT_TRUE(Exists("W.class"));
+// One problem each: its kind, its exact place, and whether a class is written.
+// The last source mixes CR LF, CR and LF line ends; a tab counts one character.
+TEST_F(AdapterRun, OneProblemIsOneRecordWithExactPositions) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* prefix;
+        int line, column, endColumn;
+    };
+    const Case cases[] = {
+        {"S", "public class S {\n  void f() { int; }\n}\n", "Syntax: ", 2, 14, 16},
+        {"E", "public class E {\n  int f() { return undefinedName; }\n}\n", "Error: ", 2, 20, 32},
+        {"W", "public class W {\n  void f() { int unused = 1; }\n}\n", "Warning: ", 2, 18, 23},
+        {"T", "public class T {\r\n\tint a;\r\t// note\n\tvoid f() {\r\n\t\tint y = \"s\";\r\n\t}\r\n}\r\n",
+         "Error: ", 5, 11, 13},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string source = Write(std::string(c.name) + ".java", c.text);
+        TCompilerOutput parsed = Compile(source);
+        ASSERT_EQ(parsed.Records.size(), 1u) << output;
+        const TCompilerRecord& r = parsed.Records[0];
+        EXPECT_EQ(r.Path, source);
+        EXPECT_EQ(r.Text.rfind(c.prefix, 0), 0u) << r.Text;
+        EXPECT_EQ(r.Line, c.line);
+        EXPECT_EQ(r.Column, c.column);
+        EXPECT_EQ(r.EndLine, c.line);
+        EXPECT_EQ(r.EndColumn, c.endColumn);
+        const bool warning = std::string(c.prefix) == "Warning: ";
+        EXPECT_EQ(parsed.Failed(), !warning);
+        EXPECT_EQ(Exists(std::string(c.name) + ".class"), warning);
+    }
 }
 
 TEST_F(AdapterRun, ErrorInADependedOnSecondFileNamesThatFile) {
@@ -118,25 +117,6 @@ TEST_F(AdapterRun, MissingOrNoSourceIsAnError) {
     EXPECT_TRUE(parsed.Decoded);
     EXPECT_TRUE(parsed.Failed());
     EXPECT_EQ(run.exitCode, 1);
-}
-
-TEST_F(AdapterRun, CrLfSourceWithTabsGivesExactPositions) {
-    // Line ends: CR LF, CR alone, LF alone; tabs count one character.
-    std::string source = Write("T.java",
-                               "public class T {\r\n"
-                               "\tint a;\r"
-                               "\t// note\n"
-                               "\tvoid f() {\r\n"
-                               "\t\tint y = \"s\";\r\n"
-                               "\t}\r\n"
-                               "}\r\n");
-    TCompilerOutput parsed = Compile(source);
-    ASSERT_EQ(parsed.Records.size(), 1u) << output;
-    const TCompilerRecord& r = parsed.Records[0];
-    EXPECT_EQ(r.Line, 5);
-    EXPECT_EQ(r.Column, 11);
-    EXPECT_EQ(r.EndLine, 5);
-    EXPECT_EQ(r.EndColumn, 13);
 }
 
 TEST_F(AdapterRun, CompilerThatIsMissingCrashesOrLeavesNoLogIsAnError) {

@@ -1,4 +1,4 @@
-// Faults given on orusim's command line and standard input.
+// Commands and faults given on orusim's command line and standard input.
 #include <gtest/gtest.h>
 
 #include "tools/orusim/CliCommands.h"
@@ -44,23 +44,38 @@ TEST(OrusimFaults, EchoAckAndReplyFaultsParseAsTheTestsBuildThem) {
     EXPECT_EQ(text->fault.text->count, -1);
 }
 
-TEST(OrusimFaults, LineCommandsAndRefusedSpecs) {
+TEST(OrusimCommands, EachCommandAndTheRefusedOnes) {
     std::string error;
+    using Kind = CliCommand::Kind;
+    for (const auto& [line, kind] : std::vector<std::pair<const char*, Kind>>{
+             {"", Kind::Empty}, {"quit", Kind::Quit}, {"power off", Kind::PowerOff}, {" power on ", Kind::PowerOn},
+             {"unplug", Kind::Unplug}, {"input", Kind::Input}, {"text", Kind::Text}}) {
+        auto command = ParseCliCommand(line, error);
+        ASSERT_TRUE(command) << line << ": " << error;
+        EXPECT_EQ(command->kind, kind) << line;
+    }
+    EXPECT_EQ(ParseCliCommand("text  two  blanks", error)->text, " two  blanks");
+    EXPECT_EQ(ParseCliCommand("input", error)->count, 1);
+    EXPECT_EQ(ParseCliCommand("input 5", error)->count, 5);
+    auto message = ParseCliCommand("message 4 01 20 0 11", error);
+    ASSERT_TRUE(message);
+    EXPECT_EQ(message->type, 4);
+    EXPECT_EQ(message->body, (std::vector<uint8_t>{0x01, 0x20, 0x00, 0x11}));
     auto flood = ParseCliCommand("flood 1500 7e 41", error);
     ASSERT_TRUE(flood) << error;
-    EXPECT_EQ(flood->kind, CliCommand::Kind::Flood);
+    EXPECT_EQ(flood->kind, Kind::Flood);
     EXPECT_EQ(flood->count, 1500);
     EXPECT_EQ(flood->body, (std::vector<uint8_t>{0x7E, 0x41}));
     auto garbage = ParseCliCommand("garbage 05 ff", error);
     ASSERT_TRUE(garbage) << error;
-    EXPECT_EQ(garbage->kind, CliCommand::Kind::Garbage);
+    EXPECT_EQ(garbage->kind, Kind::Garbage);
     EXPECT_EQ(garbage->body, (std::vector<uint8_t>{0x05, 0xFF}));
-    EXPECT_EQ(ParseCliCommand("unplug", error)->kind, CliCommand::Kind::Unplug);
 
     for (const char* bad : {"fault", "fault echo", "fault echo corrupt", "fault echo drop count 0", "fault ack",
                             "fault reply flood 10", "fault reply for 1ff", "fault text", "fault text for 6",
-                            "fault text 61 x", "fault wire cut", "flood 10",
-                            "flood x 7e", "garbage", "garbage 100", "unplug now"}) {
+                            "fault text 61 x", "fault wire cut", "flood 10", "flood x 7e", "garbage", "garbage 100",
+                            "unplug now", "power up", "message 256", "message 3 1ff", "message 3 zz", "input 0",
+                            "quit now", "reset"}) {
         error.clear();
         EXPECT_FALSE(ParseCliCommand(bad, error)) << bad;
         EXPECT_FALSE(error.empty()) << bad;
