@@ -9,7 +9,7 @@
 
 #include "benchmarks/editorwidget/PeerEditor.h"
 #include "editor/qt/SrcEditWidget.h"
-#include "tests/editor/common/ThreeStyleHighlighter.h"
+#include "benchmarks/editorwidget/ThreeStyleHighlighter.h"
 
 constexpr int kLines = 100000;
 

@@ -2,11 +2,14 @@
 // editor over a fake window.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "editor/highlight/SrcHighlighterAttributes.h"
 #include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/highlight/SrcHighlighterMulti.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 #include "tests/editor/common/MultiSetup.h"
+#include "tests/editor/common/ScriptHighlighter.h"
 
 namespace {
 
@@ -55,6 +58,19 @@ protected:
         edit->SetSelTextPrimitive(Text);
     }
 };
+
+TEST_F(HighlighterRescanTest, AssigningScansEveryLineAndMeasuresItsStylesAndAFreedOneIsUnassigned) {
+    SetLines({"a", "/* b", "c", "d */", "e"});
+    auto java = std::make_unique<TSrcJavaSrc>();
+    EXPECT_EQ(edit->CharWidth(), 8);
+    edit->SetHighlighter(java.get());
+    EXPECT_EQ(Ranges(0, 5), (std::vector<TSrcEditRange>{rsUnknown, rsComment, rsComment, rsUnknown, rsUnknown}));
+    EXPECT_EQ(edit->CharWidth(), 9);  // the bold attribute's cell is wider
+    java.reset();
+    EXPECT_EQ(edit->Highlighter(), nullptr);
+    EXPECT_EQ(edit->CharWidth(), 8);
+    edit->Lines().Add("/* still editable");
+}
 
 TEST_F(HighlighterRescanTest, AnEditInsideAMethodScansOneLine) {
     Counting<TSrcJavaSrc> java;
@@ -126,6 +142,32 @@ TEST_F(HighlighterRescanTest, SubHighlighterAttributeChangesReachTheEditor) {
     setup.jsp->SetHighlighter(nullptr);
     EXPECT_GT(setup.lang.linesScanned, before);
     EXPECT_EQ(edit->Lines().Ranges(3) & 7, 2);
+    edit->SetHighlighter(nullptr);
+}
+
+TEST_F(HighlighterRescanTest, WordCharactersComeFromTheHighlighterLessItsBreakCharacters) {
+    TSrcCharSet ident;
+    TSrcCharSet white;
+    edit->PrepareIdentChars(ident, white);
+    EXPECT_EQ(ident, CharSetOf("0123456789_") | CharRange('A', 'Z') | CharRange('a', 'z') | CharRange(192, 214) |
+                         CharRange(216, 246) | CharRange(248, 255));
+    EXPECT_EQ(white, CharRange(1, 255) & ~ident);
+
+    // A wrapped line breaks after '$' only while it is not a word character.
+    SetLines({"aaaaaaaaaaaaaaaaaaaaaaaaa$bbbbbbbbbbbbbbbb"});
+    window.client.Right = edit->GutterWidth() + 2 + 30 * 8;
+    edit->SizeOrFontChanged(false);
+    edit->SetWordWrap(true);
+    EXPECT_EQ(edit->BufferToDisplayPos(BufferCoord(27, 1)), DisplayCoord(1, 2));
+    ScriptHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    edit->PrepareIdentChars(ident, white);
+    EXPECT_EQ(ident, CharRange(33, 255) & ~SrcDefaultWordBreakChars());
+    window.client.Right = edit->GutterWidth() + 2 + 30 * edit->CharWidth();
+    edit->SizeOrFontChanged(false);
+    ASSERT_EQ(edit->CharsInWindow(), 30);
+    EXPECT_EQ(edit->BufferToDisplayPos(BufferCoord(27, 1)), DisplayCoord(27, 1));
+    edit->SetWordWrap(false);
     edit->SetHighlighter(nullptr);
 }
 

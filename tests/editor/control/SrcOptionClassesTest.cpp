@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <memory>
 
 #include "editor/control/SrcBookMarkOpt.h"
 #include "editor/support/SrcColor.h"
@@ -10,55 +10,77 @@
 #include "editor/support/SrcImageList.h"
 #include "editor/support/SrcInternalImage.h"
 #include "editor/control/SrcSelectedColor.h"
-#include "tests/editor/common/EventRecorder.h"
 #include "tests/editor/common/RecordingCanvas.h"
+#include "tests/editor/common/SetterTable.h"
 
-namespace {
-
-template <typename Options>
-size_t Fires(Options& options, EventRecorder& events, auto&& change) {
-    options.OnChange = events.NotifyEvent();
-    events.Take();
-    change();
-    return events.Take().size();
+TEST(SrcOptionClasses, EverySetterFiresOnceForANewValueAndNeverForTheSame) {
+    auto gutter = [] { return std::make_unique<TSrcGutter>(); };
+    auto font = [](TSrcGutter& g, const char* Name, TColor Color) {
+        TFont f = g.Font();
+        f.SetName(Name);
+        f.SetColor(Color);
+        g.SetFont(f);
+    };
+    ExpectSettersFireOnce<TSrcGutter>(gutter, {
+        {"Color", [](TSrcGutter& g) { g.SetColor(clBtnFace); }, [](TSrcGutter& g) { g.SetColor(clRed); }},
+        {"ShowLineNumbers", [](TSrcGutter& g) { g.SetShowLineNumbers(false); }, [](TSrcGutter& g) { g.SetShowLineNumbers(true); }},
+        {"DigitCount", [](TSrcGutter& g) { g.SetDigitCount(4); }, [](TSrcGutter& g) { g.SetDigitCount(5); }},
+        {"ZeroStart", [](TSrcGutter& g) { g.SetZeroStart(false); }, [](TSrcGutter& g) { g.SetZeroStart(true); }},
+        {"LeftOffset", [](TSrcGutter& g) { g.SetLeftOffset(16); }, [](TSrcGutter& g) { g.SetLeftOffset(-1); }},
+        {"AutoSize", [](TSrcGutter& g) { g.SetAutoSize(false); }, [](TSrcGutter& g) { g.SetAutoSize(true); }},
+        {"BorderStyle", [](TSrcGutter& g) { g.SetBorderStyle(gbsMiddle); }, [](TSrcGutter& g) { g.SetBorderStyle(gbsNone); }},
+        {"LineNumberStart", [](TSrcGutter& g) { g.SetLineNumberStart(1); }, [](TSrcGutter& g) { g.SetLineNumberStart(0); }},
+        {"GradientStartColor", [](TSrcGutter& g) { g.SetGradientStartColor(clWindow); }, [](TSrcGutter& g) { g.SetGradientStartColor(clRed); }},
+        {"GradientSteps", [](TSrcGutter& g) { g.SetGradientSteps(48); }, [](TSrcGutter& g) { g.SetGradientSteps(1); }},
+        {"Width", [](TSrcGutter& g) { g.SetWidth(30); }, [](TSrcGutter& g) { g.SetWidth(-4); }},
+        {"Font", [&](TSrcGutter& g) { font(g, g.Font().Name().c_str(), g.Font().Color()); },
+         [&](TSrcGutter& g) { font(g, "Courier New", clRed); }},
+    });
+    ExpectSettersFireOnce<TSrcSelectedColor>([] { return std::make_unique<TSrcSelectedColor>(); }, {
+        {"Background", [](TSrcSelectedColor& c) { c.SetBackground(clHighlight); }, [](TSrcSelectedColor& c) { c.SetBackground(clRed); }},
+        {"Foreground", [](TSrcSelectedColor& c) { c.SetForeground(clHighlightText); }, [](TSrcSelectedColor& c) { c.SetForeground(clRed); }},
+    });
+    ExpectSettersFireOnce<TSrcBookMarkOpt>([] { return std::make_unique<TSrcBookMarkOpt>(nullptr); }, {
+        {"LeftMargin", [](TSrcBookMarkOpt& m) { m.SetLeftMargin(2); }, [](TSrcBookMarkOpt& m) { m.SetLeftMargin(3); }},
+        {"Xoffset", [](TSrcBookMarkOpt& m) { m.SetXoffset(12); }, [](TSrcBookMarkOpt& m) { m.SetXoffset(20); }},
+    });
+    // Clamped values: a negative width is 0, fewer than two gradient steps are two.
+    TSrcGutter clamped;
+    clamped.SetWidth(-4);
+    clamped.SetGradientSteps(1);
+    EXPECT_EQ(clamped.Width(), 0);
+    EXPECT_EQ(clamped.GradientSteps(), 2);
 }
 
-}  // namespace
-
-TEST(SrcOptionClasses, SettersFireOnlyOnARealChange) {
-    EventRecorder events;
-    TSrcSelectedColor selected;
-    EXPECT_EQ(selected.Background(), clHighlight);
-    EXPECT_EQ(Fires(selected, events, [&] { selected.SetBackground(clHighlight); }), 0u);
-    EXPECT_EQ(Fires(selected, events, [&] { selected.SetForeground(clRed); }), 1u);
-    TSrcSelectedColor other;
-    EXPECT_EQ(Fires(other, events, [&] { other.Assign(&selected); }), 1u);
-    EXPECT_EQ(other.Foreground(), clRed);
-
-    TSrcGutter gutter;
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.SetWidth(30); }), 0u);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.SetWidth(-4); }), 1u);
-    EXPECT_EQ(gutter.Width(), 0);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.SetWidth(-9); }), 0u);
-    TFont font;
-    font.SetName("Courier New");
-    font.SetSize(9);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.SetFont(font); }), 1u);
-    EXPECT_EQ(gutter.Font().Size(), 9);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.SetFont(font); }), 0u);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.SetGradientSteps(1); }), 1u);
-    EXPECT_EQ(gutter.GradientSteps(), 2);
-
-    TSrcBookMarkOpt marks(nullptr);
-    EXPECT_EQ(Fires(marks, events, [&] { marks.SetLeftMargin(2); }), 0u);
-    EXPECT_EQ(Fires(marks, events, [&] { marks.SetXoffset(20); }), 1u);
-    TSrcBookMarkOpt copy(nullptr);
-    EXPECT_EQ(Fires(copy, events, [&] { copy.Assign(&marks); }), 1u);
+TEST(SrcOptionClasses, AssignCopiesAndFiresOnce) {
+    TSrcSelectedColor selected, otherColour;
+    selected.SetForeground(clRed);
+    EXPECT_EQ(Fires(otherColour, [&] { otherColour.Assign(&selected); }), 1);
+    EXPECT_EQ(otherColour.Foreground(), clRed);
+    TSrcBookMarkOpt marks(nullptr), copy(nullptr);
+    marks.SetXoffset(20);
+    EXPECT_EQ(Fires(copy, [&] { copy.Assign(&marks); }), 1);
     EXPECT_EQ(copy.Xoffset(), 20);
+
+    TSrcGutter source;
+    TFont font;
+    font.SetName("Mono");
+    source.SetFont(font);
+    source.SetWidth(44);
+    source.SetDigitCount(6);
+    source.SetBorderStyle(gbsRight);
+    source.SetGradient(true);
+    TSrcGutter gutter;
+    EXPECT_EQ(Fires(gutter, [&] { gutter.Assign(&source); }), 1);
+    EXPECT_EQ(gutter.Font().Name(), "Mono");
+    EXPECT_EQ(gutter.Width(), 44);
+    EXPECT_EQ(gutter.DigitCount(), 6);
+    EXPECT_EQ(gutter.BorderStyle(), gbsMiddle);  // not copied
+    EXPECT_FALSE(gutter.Gradient());
+    EXPECT_THROW(gutter.Assign(&selected), EConvertError);
 }
 
 TEST(SrcGutter, DigitCountsLineNumbersAndWidth) {
-    EventRecorder events;
     TSrcGutter gutter;
     gutter.SetDigitCount(1);
     EXPECT_EQ(gutter.DigitCount(), 2);
@@ -77,11 +99,11 @@ TEST(SrcGutter, DigitCountsLineNumbersAndWidth) {
 
     gutter.SetAutoSize(true);
     gutter.SetShowLineNumbers(true);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.AutoSizeDigitCount(12345); }), 1u);
+    EXPECT_EQ(Fires(gutter, [&] { gutter.AutoSizeDigitCount(12345); }), 1);
     EXPECT_EQ(gutter.AutoSizeDigitCountValue(), 5);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.AutoSizeDigitCount(12345); }), 0u);
+    EXPECT_EQ(Fires(gutter, [&] { gutter.AutoSizeDigitCount(12345); }), 0);
     gutter.SetAutoSize(false);
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.AutoSizeDigitCount(12345); }), 0u);
+    EXPECT_EQ(Fires(gutter, [&] { gutter.AutoSizeDigitCount(12345); }), 0);
     EXPECT_EQ(gutter.AutoSizeDigitCountValue(), 4);
 
     EXPECT_EQ(gutter.FormatLineNumber(7), "   7");
@@ -100,26 +122,6 @@ TEST(SrcGutter, DigitCountsLineNumbersAndWidth) {
     EXPECT_EQ(defaults.RealGutterWidth(8), 0);
 }
 
-TEST(SrcGutter, AssignCopiesTheListedSettingsAndFiresOnce) {
-    EventRecorder events;
-    TSrcGutter source;
-    TFont font;
-    font.SetName("Mono");
-    source.SetFont(font);
-    source.SetWidth(44);
-    source.SetDigitCount(6);
-    source.SetBorderStyle(gbsRight);
-    source.SetGradient(true);
-    TSrcGutter gutter;
-    EXPECT_EQ(Fires(gutter, events, [&] { gutter.Assign(&source); }), 1u);
-    EXPECT_EQ(gutter.Font().Name(), "Mono");
-    EXPECT_EQ(gutter.Width(), 44);
-    EXPECT_EQ(gutter.DigitCount(), 6);
-    EXPECT_EQ(gutter.BorderStyle(), gbsMiddle);  // not copied
-    EXPECT_FALSE(gutter.Gradient());
-    TSrcSelectedColor wrongKind;
-    EXPECT_THROW(gutter.Assign(&wrongKind), EConvertError);
-}
 
 TEST(SrcBookMarkOpt, OwnerLearnsWhenTheImageListGoes) {
     class Owner : public TComponent {
@@ -143,7 +145,6 @@ TEST(SrcBookMarkOpt, OwnerLearnsWhenTheImageListGoes) {
 }
 
 TEST(SrcGlyph, DrawsTheUserGlyphOrTheBuiltInOneCentredOrCut) {
-    EventRecorder events;
     TSrcGlyph glyph("SrcEditWrapped", clLime);
     EXPECT_EQ(glyph.Width(), 15);
     EXPECT_EQ(glyph.Height(), 14);
@@ -153,7 +154,7 @@ TEST(SrcGlyph, DrawsTheUserGlyphOrTheBuiltInOneCentredOrCut) {
     EXPECT_EQ(canvas.Calls, (std::vector<std::string>{"brush 3 13 0 0 15 14 " + std::to_string(clLime),
                                                       "brush 3 10 0 2 15 12 " + std::to_string(clLime)}));
     TSrcBitmap own(4, 5, clWhite);
-    EXPECT_EQ(Fires(glyph, events, [&] { glyph.SetGlyph(own); }), 1u);
+    EXPECT_EQ(Fires(glyph, [&] { glyph.SetGlyph(own); }), 1);
     glyph.SetMaskColor(clWhite);
     EXPECT_EQ(glyph.Width(), 4);
     canvas.Calls.clear();
@@ -167,7 +168,7 @@ TEST(SrcGlyph, DrawsTheUserGlyphOrTheBuiltInOneCentredOrCut) {
     empty.Draw(canvas, 0, 0, 14);
     EXPECT_TRUE(canvas.Calls.empty());
     // Assign copies the pictures: both glyphs stay valid on their own.
-    EXPECT_EQ(Fires(empty, events, [&] { empty.Assign(&glyph); }), 1u);
+    EXPECT_EQ(Fires(empty, [&] { empty.Assign(&glyph); }), 1);
     EXPECT_EQ(empty.Width(), 4);
     EXPECT_NE(empty.InternalGlyph(), glyph.InternalGlyph());
     EXPECT_THROW(TSrcGlyph("NoSuchPicture", clLime), EResNotFound);
@@ -233,30 +234,3 @@ TEST(SrcColor, SystemColoursResolveThroughTheTable) {
     EXPECT_EQ(StandardColor(15), clWhite);
 }
 
-TEST(SrcGutter, EverySetterFiresOnceForANewValueAndNeverForTheSame) {
-    struct Setter {
-        const char* name;
-        std::function<void(TSrcGutter&)> same;
-        std::function<void(TSrcGutter&)> changed;
-    };
-    const Setter setters[] = {
-        {"Color", [](TSrcGutter& g) { g.SetColor(clBtnFace); }, [](TSrcGutter& g) { g.SetColor(clRed); }},
-        {"ShowLineNumbers", [](TSrcGutter& g) { g.SetShowLineNumbers(false); }, [](TSrcGutter& g) { g.SetShowLineNumbers(true); }},
-        {"DigitCount", [](TSrcGutter& g) { g.SetDigitCount(4); }, [](TSrcGutter& g) { g.SetDigitCount(5); }},
-        {"ZeroStart", [](TSrcGutter& g) { g.SetZeroStart(false); }, [](TSrcGutter& g) { g.SetZeroStart(true); }},
-        {"LeftOffset", [](TSrcGutter& g) { g.SetLeftOffset(16); }, [](TSrcGutter& g) { g.SetLeftOffset(-1); }},
-        {"AutoSize", [](TSrcGutter& g) { g.SetAutoSize(false); }, [](TSrcGutter& g) { g.SetAutoSize(true); }},
-        {"BorderStyle", [](TSrcGutter& g) { g.SetBorderStyle(gbsMiddle); }, [](TSrcGutter& g) { g.SetBorderStyle(gbsNone); }},
-        {"LineNumberStart", [](TSrcGutter& g) { g.SetLineNumberStart(1); }, [](TSrcGutter& g) { g.SetLineNumberStart(0); }},
-        {"GradientStartColor", [](TSrcGutter& g) { g.SetGradientStartColor(clWindow); }, [](TSrcGutter& g) { g.SetGradientStartColor(clRed); }},
-        {"GradientSteps", [](TSrcGutter& g) { g.SetGradientSteps(48); }, [](TSrcGutter& g) { g.SetGradientSteps(0); }},
-        {"FontColor", [](TSrcGutter& g) { TFont f = g.Font(); g.SetFont(f); }, [](TSrcGutter& g) { TFont f = g.Font(); f.SetColor(clRed); g.SetFont(f); }},
-    };
-    for (const Setter& setter : setters) {
-        EventRecorder events;
-        TSrcGutter gutter;
-        EXPECT_EQ(Fires(gutter, events, [&] { setter.same(gutter); }), 0u) << setter.name;
-        EXPECT_EQ(Fires(gutter, events, [&] { setter.changed(gutter); }), 1u) << setter.name;
-        EXPECT_EQ(Fires(gutter, events, [&] { setter.changed(gutter); }), 0u) << setter.name;
-    }
-}

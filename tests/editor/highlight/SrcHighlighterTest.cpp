@@ -8,65 +8,28 @@
 #include "editor/highlight/SrcRegistryStore.h"
 #include "platform/Registry.h"
 #include "tests/editor/common/EventRecorder.h"
+#include "tests/editor/common/ScriptHighlighter.h"
+#include "tests/editor/common/SetterTable.h"
 #include "tests/editor/common/TestSettingsStore.h"
 #include "tests/support/TempDir.h"
 
 namespace {
 
-// Splits a line into words and spaces; range = number of lines seen.
-class WordHighlighter : public TSrcCustomHighlighter {
+// The script language with a third attribute and a sample text of its own.
+class WordHighlighter : public ScriptHighlighter {
 public:
-    explicit WordHighlighter(TComponent* AOwner = nullptr) : TSrcCustomHighlighter(AOwner) {
-        word = new TSrcHighlighterAttributes("Word");
-        space = new TSrcHighlighterAttributes("Space");
-        comment = new TSrcHighlighterAttributes("Comment");
-        AddAttribute(word);
-        AddAttribute(space);
-        AddAttribute(comment);
+    explicit WordHighlighter(TComponent* AOwner = nullptr) : ScriptHighlighter(AOwner) {
+        AddAttribute(comment = new TSrcHighlighterAttributes("Comment"));
         word->SetForeground(clBlue);
         comment->SetStyle({fsItalic});
         SetAttributesOnChange(DefHighlightChangeEvent());
     }
     static std::string ClassLanguageName() { return "Words"; }
     std::string GetLanguageName() const override { return ClassLanguageName(); }
-
-    TSrcHighlighterAttributes* GetDefaultAttribute(int Index) const override {
-        return Index == SRC_ATTR_COMMENT ? comment : Index == SRC_ATTR_IDENTIFIER ? word : nullptr;
-    }
-    bool GetEol() const override { return start >= line.size(); }
-    TSrcEditRange GetRange() const override { return range; }
-    void SetRange(TSrcEditRange Value) override { range = Value; }
-    void ResetRange() override { range = 0; }
-    std::string GetToken() const override { return line.substr(start, end - start); }
-    TSrcHighlighterAttributes* GetTokenAttribute() const override { return line[start] == ' ' ? space : word; }
-    int GetTokenKind() const override { return line[start] == ' ' ? 1 : 0; }
-    int GetTokenPos() const override { return static_cast<int>(start); }
-    void Next() override {
-        start = end;
-        if (start < line.size()) {
-            bool blank = line[start] == ' ';
-            end = start;
-            while (end < line.size() && (line[end] == ' ') == blank) {
-                ++end;
-            }
-        }
-    }
-    void SetLine(const std::string& NewValue, int) override {
-        line = NewValue;
-        end = 0;
-        ++range;
-        Next();
-    }
     std::string GetSampleSource() const override { return sample; }
     void SetSampleSource(const std::string& Value) override { sample = Value; }
 
-    TSrcHighlighterAttributes* word;
-    TSrcHighlighterAttributes* space;
     TSrcHighlighterAttributes* comment;
-    std::string line;
-    size_t start = 0;
-    size_t end = 0;
-    TSrcEditRange range = 0;
     std::string sample;
 };
 
@@ -86,12 +49,15 @@ struct Editor {
 }  // namespace
 
 TEST(SrcHighlighterAttributes, SettersAndStyleBitsFireOnlyOnChanges) {
+    using Attri = TSrcHighlighterAttributes;
+    ExpectSettersFireOnce<Attri>([] { return std::make_unique<Attri>("Key"); }, {
+        {"Background", [](Attri& a) { a.SetBackground(clNone); }, [](Attri& a) { a.SetBackground(clRed); }},
+        {"Foreground", [](Attri& a) { a.SetForeground(clNone); }, [](Attri& a) { a.SetForeground(clRed); }},
+        {"Style", [](Attri& a) { a.SetStyle({}); }, [](Attri& a) { a.SetStyle({fsBold}); }},
+    });
     EventRecorder events;
     TSrcHighlighterAttributes attri("Key");
-    EXPECT_EQ(attri.Background(), clNone);
     attri.OnChange = events.NotifyEvent();
-    attri.SetBackground(clNone);
-    EXPECT_TRUE(events.Take().empty());
     attri.SetStyle({fsBold});
     events.Take();
     attri.SetStyleFromInt(6);
@@ -119,7 +85,7 @@ TEST(SrcCustomHighlighter, AttributesInNameOrderAndDuplicatesRefused) {
     WordHighlighter highlighter;
     ASSERT_EQ(highlighter.GetAttribCount(), 3);
     EXPECT_EQ(highlighter.GetAttribute(0)->Name(), "Comment");
-    EXPECT_EQ(highlighter.GetAttribute(1)->Name(), "Space");
+    EXPECT_EQ(highlighter.GetAttribute(1)->Name(), "Gap");
     EXPECT_EQ(highlighter.GetAttribute(2)->Name(), "Word");
     EXPECT_EQ(highlighter.GetAttribute(3), nullptr);
     EXPECT_EQ(highlighter.GetAttribute(-1), nullptr);
@@ -143,7 +109,7 @@ TEST(SrcCustomHighlighter, ChangesReachHookedEditorsOnceAfterUpdates) {
     highlighter.BeginUpdate();
     highlighter.BeginUpdate();
     highlighter.word->SetForeground(clGreen);
-    highlighter.space->SetBackground(clGreen);
+    highlighter.gap->SetBackground(clGreen);
     highlighter.EndUpdate();
     EXPECT_TRUE(editor.senders.empty());
     highlighter.EndUpdate();
@@ -208,28 +174,28 @@ TEST(SrcCustomHighlighter, AttributesRoundTripThroughTheSettingsStore) {
     // One attribute without its key: the others still load, the answer is false.
     TestSettingsStore partial;
     partial.Put("K\\Word", "Foreground", clTeal);
-    partial.Put("K\\Space", "Style", 1);
+    partial.Put("K\\Gap", "Style", 1);
     WordHighlighter some;
     EXPECT_FALSE(some.LoadFromRegistry(partial, "K"));
     EXPECT_EQ(some.word->Foreground(), clTeal);
-    EXPECT_EQ(some.space->Style(), TFontStyles{fsBold});
+    EXPECT_EQ(some.gap->Style(), TFontStyles{fsBold});
 }
 
 TEST(SrcCustomHighlighter, AttributesRoundTripThroughAnIniFile) {
     TempDir dir;
     std::string file = dir.File("colours.ini");
     WordHighlighter saved;
-    saved.space->SetBackground(clInfoBk);
+    saved.gap->SetBackground(clInfoBk);
     saved.word->SetStyle({fsUnderline});
     ASSERT_TRUE(saved.SaveToFile(file));
     WordHighlighter loaded;
     EXPECT_TRUE(loaded.LoadFromFile(file));
-    EXPECT_EQ(loaded.space->Background(), clInfoBk);
+    EXPECT_EQ(loaded.gap->Background(), clInfoBk);
     EXPECT_EQ(loaded.word->Style(), TFontStyles{fsUnderline});
 
-    TempDir::WriteFile(file, "[Word]\r\nForeground=$000000FF\r\nStyle=junk\r\n[Space]\r\n");
+    TempDir::WriteFile(file, "[Word]\r\nForeground=$000000FF\r\nStyle=junk\r\n[Gap]\r\n");
     WordHighlighter partial;
-    EXPECT_FALSE(partial.LoadFromFile(file));  // "Space" and "Comment" have no keys
+    EXPECT_FALSE(partial.LoadFromFile(file));  // "Gap" and "Comment" have no keys
     EXPECT_EQ(partial.word->Foreground(), clRed);
     EXPECT_EQ(partial.word->Style(), TFontStyles{});
 }

@@ -159,34 +159,14 @@ TEST_F(StringListTest, InsertTextSplitsAndPutsEachLine) {
     EXPECT_EQ(lines.Ranges(3), -1);  // lines made by Add
     EXPECT_EQ(lines.GetTextStr(), "one\r\ntwo\r\nthree\r\nend");
     lines.InsertText(0, "");
+    lines.AddStrings(TStringList());
     EXPECT_TRUE(events.Take().empty());
-}
-
-TEST_F(StringListTest, CapacityGrowsInTheDocumentedSteps) {
-    std::vector<int> capacities;
-    for (int i = 0; i < 101; ++i) {
-        int before = lines.GetCapacity();
-        lines.Add("x");
-        if (lines.GetCapacity() != before) {
-            capacities.push_back(lines.GetCapacity());
-        }
-    }
-    EXPECT_EQ(capacities, (std::vector<int>{16, 32, 48, 64, 80, 100, 125}));
-
-    TSrcEditStringList other;
-    for (int i = 0; i < 10; ++i) {
-        other.Add("l");
-    }
-    other.SetCapacity(12);
-    TStringList five;
-    five.Text("1\n2\n3\n4\n5");
-    other.AddStrings(five);
-    EXPECT_EQ(other.GetCapacity(), 16);
-    EXPECT_EQ(other.Count(), 15);
-    other.InsertLines(0, 3);
-    EXPECT_EQ(other.GetCapacity(), 18);
-    other.Clear();
-    EXPECT_EQ(other.GetCapacity(), 0);
+    TStringList more;  // past the capacity of 16
+    more.Text("a\nb\nc\nd\ne\nf\ng\nh\ni\nj\nk\nl\nm");
+    lines.AddStrings(more);
+    EXPECT_EQ(lines.Count(), 17);
+    EXPECT_EQ(lines[16], "m");
+    EXPECT_EQ(events.Take(), (Log{"Changing", "Inserted 4 13", "Change"}));
 }
 
 TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {

@@ -86,50 +86,7 @@ protected:
     }
 };
 
-TEST_F(SrcEditWidgetRealDragTest, WithinOneEditorADragMovesWithOrWithoutShift) {
-    auto editor = ShownEditor(QRect(40, 40, 600, 300), {"abc def ghi", "jkl mno"});
-    Select(*editor, BufferCoord(1, 1), BufferCoord(5, 1));
-    XDrag plain(Cell(*editor, 2, 1), Boundary(*editor, 4, 2));
-    ASSERT_TRUE(plain.Finished());
-    ASSERT_TRUE(Holds(*editor, {"def ghi", "jklabc  mno"}));
-    EXPECT_EQ(editor->SelText(), "abc ");
-    EXPECT_TRUE(ShownSelected(*editor, 5, 2));
-    editor->Undo();  // one step
-    EXPECT_EQ(Text(*editor), (Lines{"abc def ghi", "jkl mno"}));
-    EXPECT_FALSE(editor->CanUndo());
 
-    Select(*editor, BufferCoord(5, 1), BufferCoord(8, 1));
-    XDrag shifted(Cell(*editor, 6, 1), Boundary(*editor, 12, 1), "shift");
-    ASSERT_TRUE(shifted.Finished());
-    ASSERT_TRUE(Holds(*editor, {"abc  ghidef", "jkl mno"}));
-    EXPECT_EQ(editor->SelText(), "def");
-    editor->Undo();
-    EXPECT_EQ(Text(*editor), (Lines{"abc def ghi", "jkl mno"}));
-    EXPECT_FALSE(editor->CanUndo());
-}
-
-TEST_F(SrcEditWidgetRealDragTest, WithinOneEditorCtrlCopiesAndADropOnTheSelectionDoesNothing) {
-    auto editor = ShownEditor(QRect(40, 40, 600, 300), {"abc def ghi", "jkl mno"});
-    Select(*editor, BufferCoord(5, 1), BufferCoord(8, 1));
-    XDrag copy(Cell(*editor, 6, 1), Boundary(*editor, 4, 2), "ctrl");
-    ASSERT_TRUE(copy.Finished());
-    ASSERT_TRUE(Holds(*editor, {"abc def ghi", "jkldef mno"}));
-    EXPECT_EQ(editor->SelText(), "def");
-    EXPECT_TRUE(ShownSelected(*editor, 5, 2));
-    editor->Undo();
-    EXPECT_EQ(Text(*editor), (Lines{"abc def ghi", "jkl mno"}));
-    EXPECT_FALSE(editor->CanUndo());
-
-    Select(*editor, BufferCoord(1, 1), BufferCoord(12, 1));
-    XDrag onto(Cell(*editor, 2, 1), Boundary(*editor, 10, 1));
-    ASSERT_TRUE(onto.Finished());
-    // The caret followed the drag; a plain press and release would have
-    // collapsed the selection instead.
-    ASSERT_TRUE(WaitUntil([&] { return editor->CaretXY() == BufferCoord(10, 1); }, 5s, "the caret to follow the drag"));
-    EXPECT_EQ(editor->SelText(), "abc def ghi");
-    EXPECT_EQ(Text(*editor), (Lines{"abc def ghi", "jkl mno"}));
-    EXPECT_EQ(editor->UndoList().ItemCount(), 0);
-}
 
 TEST_F(SrcEditWidgetRealDragTest, BetweenEditorsADragCopiesAndShiftMovesButNotFromAReadOnlyOne) {
     auto source = ShownEditor(QRect(20, 40, 560, 300), {"from here"});

@@ -115,18 +115,6 @@ TEST_F(SrcEditWidgetMouseTest, TheWheelScrollsByNotchesAndCtrlByAPage) {
     EXPECT_EQ(W().CaretXY(), BufferCoord(1, 1));
 }
 
-TEST_F(SrcEditWidgetMouseTest, TheCursorShowsADraggableSelection) {
-    SetLines({"alpha beta gamma"});
-    QTest::mouseMove(Port(), Cell(3, 1));
-    EXPECT_EQ(Port()->cursor().shape(), Qt::IBeamCursor);
-    W().SetCaretAndSelection(BufferCoord(6, 1), BufferCoord(1, 1), BufferCoord(6, 1));
-    QTest::mouseMove(Port(), Cell(2, 1));
-    EXPECT_EQ(Port()->cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseMove(Port(), GutterRow(1));
-    EXPECT_EQ(Port()->cursor().shape(), Qt::ArrowCursor);
-    QTest::mouseMove(Port(), Cell(9, 1));
-    EXPECT_EQ(Port()->cursor().shape(), Qt::IBeamCursor);
-}
 
 TEST_F(SrcEditWidgetMouseTest, LosingTheFocusEndsTheCaptureAndStopsAutoScrolling) {
     for (int i = 1; i <= 300; ++i) {
@@ -194,20 +182,5 @@ TEST_F(SrcEditWidgetMouseTest, DroppedFilesGoToTheEditorOnlyWithTheOption) {
     EXPECT_EQ(window.files.size(), 1);
 }
 
-TEST_F(SrcEditWidgetMouseTest, GutterClicksReachTheHandler) {
-    SetLines({"one", "two", "three"});
-    struct Catcher {
-        std::vector<int> lines;
-        void Clicked(TObject*, TMouseButton, int, int, int Line, TSrcEditMark*) { lines.push_back(Line); }
-    } catcher;
-    W().OnGutterClick = TGutterClickEvent::Of<&Catcher::Clicked>(&catcher);
-    QTest::mouseClick(Port(), Qt::LeftButton, {}, GutterRow(2));
-    EXPECT_EQ(catcher.lines, std::vector<int>{2});
-    QTest::mousePress(Port(), Qt::LeftButton, {}, GutterRow(1));
-    QTest::mouseMove(Port(), GutterRow(3));
-    QTest::mouseRelease(Port(), Qt::LeftButton, {}, GutterRow(3));
-    EXPECT_EQ(catcher.lines, std::vector<int>{2});  // a drag is no click
-    EXPECT_EQ(W().SelText(), "one\r\ntwo\r\n");
-}
 
 }  // namespace

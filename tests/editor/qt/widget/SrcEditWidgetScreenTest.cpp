@@ -1,6 +1,7 @@
 #include <QTest>
 
-#include "tests/editor/common/ThreeStyleHighlighter.h"
+#include "editor/highlight/SrcHighlighterAttributes.h"
+#include "editor/highlight/SrcHighlighterJava.h"
 #include "tests/editor/qt/widget/WidgetScene.h"
 
 namespace {
@@ -19,10 +20,12 @@ public:
         EXPECT_TRUE(settled) << "after " << Step << ", from a full repaint: " << Differences(Screen(), Repaint());
     }
 
-    ThreeStyleHighlighter highlighter;
+    TSrcJavaSrc highlighter;
 };
 
 TEST_F(SrcEditWidgetScreenTest, ScreenEqualsAFullRepaintAfterEachStep) {
+    highlighter.KeyAttri->SetForeground(clNavy);
+    highlighter.CommentAttri->SetForeground(clGreen);
     widget->SetHighlighter(&highlighter);
     widget->Gutter().SetShowLineNumbers(true);
     widget->SetActiveLineColor(clYellow);

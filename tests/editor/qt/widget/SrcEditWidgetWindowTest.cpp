@@ -74,19 +74,6 @@ TEST_F(SrcEditWidgetWindowTest, FocusMakesTheCaretAndLosingItDestroysIt) {
     EXPECT_TRUE(widget->Window().Caret().Visible());
 }
 
-TEST_F(SrcEditWidgetWindowTest, HiddenSelectionShowsOnlyWithTheFocus) {
-    widget->SetHideSelection(true);
-    widget->SetBlockBegin(BufferCoord(1, 1));
-    widget->SetBlockEnd(BufferCoord(3, 1));
-    QRgb selected = Rgb(widget->SelectedColor().Background());
-    widget->clearFocus();
-    ASSERT_TRUE(WaitUntil([&] { return !widget->hasFocus(); }, 5s, "the editor to lose the focus"));
-    ASSERT_TRUE(ScreenSettlesToRepaint());
-    EXPECT_NE(Screen().pixel(Cell(2, 1) + QPoint(0, widget->LineHeight() / 2 - 1)), selected);
-    ASSERT_TRUE(Focus());
-    ASSERT_TRUE(ScreenSettlesToRepaint());
-    EXPECT_EQ(Screen().pixel(Cell(2, 1) + QPoint(0, widget->LineHeight() / 2 - 1)), selected);
-}
 
 TEST_F(SrcEditWidgetWindowTest, TimersCallTheControl) {
     widget->Window().StartTimer(7, 5);

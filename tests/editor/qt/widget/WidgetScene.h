@@ -62,10 +62,6 @@ public:
         return QPoint(widget->TextOffset() + (Column - 1) * widget->CharWidth() + widget->CharWidth() / 2,
                       (Row - widget->TopLine()) * widget->LineHeight() + widget->LineHeight() / 2);
     }
-    // The middle of the gutter's row.
-    QPoint GutterRow(int Row, int X = 2) const {
-        return QPoint(X, (Row - widget->TopLine()) * widget->LineHeight() + widget->LineHeight() / 2);
-    }
 
     // A full repaint of the viewport.
     QImage Repaint() const { return widget->viewport()->grab().toImage().convertToFormat(QImage::Format_RGB32); }

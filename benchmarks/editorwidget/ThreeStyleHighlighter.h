@@ -5,7 +5,7 @@
 #include "editor/highlight/SrcCustomHighlighter.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
 
-// A small highlighter: words of letters (keywords "int", "if", "return"
+// The benchmark's highlighter, mirrored by the peer's: words of letters (keywords "int", "if", "return"
 // bold), runs of spaces, other bytes one by one, and "/*" ... "*/" block
 // comments that may span lines (range 1 inside one).
 class ThreeStyleHighlighter : public TSrcCustomHighlighter {
