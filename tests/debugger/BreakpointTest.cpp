@@ -9,13 +9,11 @@ class Breakpoints : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        folder = SteppingProgram();
-        stepping = rig.host.OpenPage(rig.Source(folder, "Stepping.java"));
-        rig.Start(rig.Link(folder, "Stepping"));
+        stepping = rig.StartProgram(folder, "Stepping");
     }
 
     SessionRig rig;
-    std::string folder;
+    std::string folder = SteppingProgram();
     TPageHandle stepping = NoPage;
 };
 

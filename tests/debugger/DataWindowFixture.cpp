@@ -39,8 +39,7 @@ int DataRig::LineOf(const std::string& folder, const std::string& file, const st
 
 void DataRig::RunTo(const std::string& folder, const std::string& mainClass, const std::string& marker)
 {
-    rig.host.OpenPage(rig.Source(folder, mainClass + ".java"));
-    rig.Start(rig.Link(folder, mainClass));
+    rig.StartProgram(folder, mainClass);
     RunOnTo(folder, mainClass, marker);
 }
 
@@ -60,6 +59,13 @@ TTreeLine DataRig::Find(const IDebugTree& tree, const std::string& prefix)
     for (TTreeLine line = tree.First(); line; line = tree.Next(line))
         if (tree.Text(line).rfind(prefix, 0) == 0) return line;
     return nullptr;
+}
+
+TTreeLine DataRig::Line(const IDebugTree& tree, const std::string& prefix)
+{
+    TTreeLine line = Find(tree, prefix);
+    EXPECT_NE(line, nullptr) << prefix;
+    return line;
 }
 
 std::vector<std::string> DataRig::Children(const IDebugTree& tree, TTreeLine line)

@@ -54,6 +54,9 @@ public:
 
     // The first line of the tree whose text begins with prefix, or null.
     static TTreeLine Find(const IDebugTree& tree, const std::string& prefix);
+    // The same line; a failure when missing. Without a tree: the stack tree's.
+    static TTreeLine Line(const IDebugTree& tree, const std::string& prefix);
+    TTreeLine Line(const std::string& prefix) const { return Line(stackTree, prefix); }
     // The texts of a line's children.
     static std::vector<std::string> Children(const IDebugTree& tree, TTreeLine line);
     size_t HeapQueries() const { return rig.log.OfKind(orusim::EventKind::HeapQuery).size(); }

@@ -8,19 +8,7 @@ namespace {
 
 class RunControl : public ::testing::Test {
 protected:
-    void StartStepping()
-    {
-        folder = SteppingProgram();
-        page = rig.host.OpenPage(rig.Source(folder, "Stepping.java"));
-        rig.Start(rig.Link(folder, "Stepping"));
-    }
-    void RunTo(int line)
-    {
-        rig.session.ToggleBreakpointAt(line);
-        rig.session.Run();
-        rig.ReceiveUntilStopped();
-        ASSERT_EQ(rig.host.executionLine, line);
-    }
+    void StartStepping() { page = rig.StartProgram(folder = SteppingProgram(), "Stepping"); }
     size_t BreakpointPackets() const { return rig.BreakpointLists().size(); }
 
     SessionRig rig;
@@ -31,7 +19,7 @@ protected:
 TEST_F(RunControl, RunAlwaysSendsTheListStepOnlyWhenChanged)
 {
     StartStepping();
-    RunTo(10);
+    rig.RunTo(10);
     size_t packets = BreakpointPackets();
     rig.session.StepInto();
     EXPECT_EQ(BreakpointPackets(), packets) << "unchanged";
@@ -56,12 +44,8 @@ TEST_F(RunControl, RunAlwaysSendsTheListStepOnlyWhenChanged)
 TEST_F(RunControl, TheStopMessageShowsStoppedAndStopQueriesTheLine)
 {
     StartStepping();
-    rig.session.ToggleBreakpointAt(11);
-    rig.session.Run();
-    EXPECT_EQ(rig.host.caption, TDebugSession::RunningCaption);
-    rig.ReceiveUntilStopped();
+    rig.RunTo(11);
     EXPECT_EQ(rig.host.caption, TDebugSession::StoppedCaption);
-    EXPECT_EQ(rig.host.executionLine, 11);
 
     rig.session.ToggleBreakpointAt(11);
     rig.session.Run();
@@ -74,7 +58,7 @@ TEST_F(RunControl, TheStopMessageShowsStoppedAndStopQueriesTheLine)
 TEST_F(RunControl, JoggingStepsOncePerTickAndEnds)
 {
     StartStepping();
-    RunTo(10);
+    rig.RunTo(10);
     rig.session.JogInto();
     EXPECT_TRUE(rig.host.jogTimer);
     std::vector<int> lines;
@@ -103,10 +87,8 @@ TEST_F(RunControl, JoggingStepsOncePerTickAndEnds)
 
 TEST_F(RunControl, AJogStepThatFailsStopsJoggingWithOneReport)
 {
-    folder = SpinProgram();
-    page = rig.host.OpenPage(rig.Source(folder, "Spin.java"));
-    rig.Start(rig.Link(folder, "Spin"));
-    RunTo(SpinLoopLine);
+    page = rig.StartProgram(folder = SpinProgram(), "Spin");
+    rig.RunTo(SpinLoopLine);
     rig.session.JogInto();
     rig.sink.Clear();
     rig.session.JogTimerTimer();
@@ -139,7 +121,7 @@ TEST_F(RunControl, WithoutALinkTheCommandsDoNothing)
 TEST_F(RunControl, TheAbortQuestionEndsTheSessionOnlyOnYes)
 {
     StartStepping();
-    RunTo(10);
+    rig.RunTo(10);
     rig.host.answers = {TConfirmAnswer::No, TConfirmAnswer::Cancel, TConfirmAnswer::Yes};
     EXPECT_FALSE(rig.session.QueryAbortDebug());
     EXPECT_FALSE(rig.session.ConfirmAbortDebug());
@@ -158,10 +140,8 @@ TEST_F(RunControl, TheAbortQuestionEndsTheSessionOnlyOnYes)
 
 TEST_F(RunControl, AnUncaughtExceptionDuringAStepEndsThatSessionOnly)
 {
-    folder = ExampleProgram("uncaught", {"Uncaught.java"});
-    page = rig.host.OpenPage(rig.Source(folder, "Uncaught.java"));
-    rig.Start(rig.Link(folder, "Uncaught"));
-    RunTo(4);  // divide (10, 2)
+    page = rig.StartProgram(folder = ExampleProgram("uncaught", {"Uncaught.java"}), "Uncaught");
+    rig.RunTo(4);  // divide (10, 2)
     rig.session.Run();
     rig.ReceiveUntilStopped();
     ASSERT_EQ(rig.host.executionLine, 4) << "divide (10, 0)";
@@ -207,7 +187,7 @@ TEST_F(RunControl, AnEndRequestOfAReplacedLinkEndsNothing)
 TEST_F(RunControl, ALineWithoutASourceFileShowsNoLine)
 {
     StartStepping();
-    RunTo(11);
+    rig.RunTo(11);
     const std::string counter = rig.Source(folder, "Counter.java");
     rig.host.unreadable.insert(counter);
     rig.sink.Clear();

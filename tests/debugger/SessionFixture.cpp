@@ -174,6 +174,21 @@ void SessionRig::Start(std::unique_ptr<CORULinker> linker, bool download)
     if (session.JVM()) session.StartDebug();
 }
 
+TPageHandle SessionRig::StartProgram(const std::string& folder, const std::string& mainClass)
+{
+    const TPageHandle page = host.OpenPage(Source(folder, mainClass + ".java"));
+    Start(Link(folder, mainClass));
+    return page;
+}
+
+void SessionRig::RunTo(int line)
+{
+    session.ToggleBreakpointAt(line);
+    session.Run();
+    ReceiveUntilStopped();
+    EXPECT_EQ(host.executionLine, line);
+}
+
 void SessionRig::Prepare(std::unique_ptr<CORULinker> linker, bool download)
 {
     session.ClearForJob();

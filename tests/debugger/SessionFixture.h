@@ -129,6 +129,10 @@ public:
     // What the build job and StartDebug do: a new link, connect, download,
     // a debug reset, then the session's start. The linker may be null.
     void Start(std::unique_ptr<CORULinker> linker, bool download = true);
+    // Opens the page of mainClass's file, links and starts; the page.
+    TPageHandle StartProgram(const std::string& folder, const std::string& mainClass);
+    // Runs to a breakpoint at a line of the current page; the breakpoint stays.
+    void RunTo(int line);
     // Start without the session's start.
     void Prepare(std::unique_ptr<CORULinker> linker, bool download = true);
     // Feeds the module's output to the link, as the receive handler does,

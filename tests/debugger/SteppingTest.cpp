@@ -29,13 +29,8 @@ class Stepping : public ::testing::Test {
 protected:
     void StopAt(const std::string& compiled, const std::string& mainClass, int line)
     {
-        folder = compiled;
-        page = rig.host.OpenPage(rig.Source(folder, mainClass + ".java"));
-        rig.Start(rig.Link(folder, mainClass));
-        rig.session.ToggleBreakpointAt(line);
-        rig.session.Run();
-        rig.ReceiveUntilStopped();
-        ASSERT_EQ(rig.host.executionLine, line);
+        page = rig.StartProgram(folder = compiled, mainClass);
+        rig.RunTo(line);
     }
     void ExpectLine(const std::string& file, int line)
     {

@@ -1,7 +1,6 @@
 #include "tests/ide/BuildSettings.h"
 
 #include "foundation/Options.h"
-#include "foundation/Settings.h"
 #include "tests/support/JavaCompile.h"
 
 void UseBuildSettings(int32_t port)
@@ -11,17 +10,10 @@ void UseBuildSettings(int32_t port)
     GlobalOptions.DebugPort = port;
 }
 
-void SetDebugPort(int32_t port)
-{
-    GlobalOptions.DebugPort = port;
-}
+void SetDebugPort(int32_t port) { GlobalOptions.DebugPort = port; }
+void SetClassPath(const std::string& classPath) { GlobalOptions.ClassPath = classPath; }
 
 void ResetSettings()
 {
     GlobalOptions = tOptions();
-}
-
-std::string ProgramVersion()
-{
-    return GetVersionString();
 }

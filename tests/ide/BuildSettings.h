@@ -7,6 +7,5 @@
 // adapter, the class library and the port (0: find the module).
 void UseBuildSettings(int32_t port);
 void SetDebugPort(int32_t port);
+void SetClassPath(const std::string& classPath);
 void ResetSettings();
-// The program's version text ("1.2.3 build 4").
-std::string ProgramVersion();

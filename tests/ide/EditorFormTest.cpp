@@ -119,10 +119,8 @@ TEST_F(EditorFormTest, HandOverRestoresTheWindowAndOpensTheArguments)
     EXPECT_FALSE(form->isMinimized());
     EXPECT_EQ(Tabs(), (std::vector<std::string>{"One.java"}));
     EXPECT_EQ(dialogs->BoxTexts(), (std::vector<std::string>{"File not found: `" + dir.File("Two.java") + "'"}));
-}
 
-TEST_F(EditorFormTest, HandOverRestoresAMinimisedMaximisedWindowToMaximised)
-{
+    // A minimised maximised window comes back maximised.
     form->showMaximized();
     form->showMinimized();
     QCoreApplication::processEvents();

@@ -45,7 +45,7 @@ pid_t DeadProcessId()
 
 }  // namespace
 
-TEST(InstanceLock, OneHolderAtATime)
+TEST(InstanceLock, OneHolderAtATimeAndALockLeftByADeadInstanceIsTakenOver)
 {
     TestApp();
     auto first = std::make_unique<TInstanceLock>("LockTest");
@@ -55,11 +55,7 @@ TEST(InstanceLock, OneHolderAtATime)
     EXPECT_TRUE(second.HeldElsewhere());
     first.reset();
     EXPECT_TRUE(second.TryLock());
-}
 
-TEST(InstanceLock, ALockLeftByADeadInstanceIsTakenOver)
-{
-    TestApp();
     std::string contents;
     std::string fileName;
     {
@@ -101,28 +97,26 @@ TEST(HandOverChannel, AClientRetriesUntilTheServerListensAndAStaleSocketIsReplac
     client.join();
     EXPECT_TRUE(sent);
     EXPECT_EQ(received, std::vector<std::string>{"late"});
+    EXPECT_FALSE(SendHandOver("NobodyThere", "text", 200)) << "nobody listening fails within the retry time";
 }
 
-TEST(HandOverChannel, NobodyListeningFailsWithinTheRetryTime)
-{
-    TestApp();
-    EXPECT_FALSE(SendHandOver("NobodyThere", "text", 200));
-}
-
-TEST(SecondStart, WritesParamsWithTheQuotedCommandLine)
+// The quoted command line in Params, absolute file names, batch starts kept apart.
+TEST(SecondStart, WritesParamsWithTheQuotedCommandLineAndAbsoluteNames)
 {
     TestApp();
     ProgramDirScope programDir;
     EXPECT_FALSE(HandOverToRunningInstance({"/opt/ide", "/tmp/x y/A.java", "/tmp/B.java"}));  // nobody listens
     EXPECT_EQ(ReadParamsText(), "/opt/ide \"/tmp/x y/A.java\" /tmp/B.java");
-}
 
-TEST(SecondStart, RelativeFileNamesAreMadeAbsolute)
-{
     const std::string cwd = std::filesystem::current_path().string();
     EXPECT_EQ(WithAbsoluteFiles({"ide", "A.java", "sub/../B.java", "/abs/C.java", "-d", "-classpath", ""}),
               (std::vector<std::string>{"ide", cwd + "/A.java", cwd + "/B.java", "/abs/C.java", "-d", "-classpath",
                                         ""}));
+    EXPECT_TRUE(IsBatchStart({"ide", "-t", "Hello"}));
+    EXPECT_TRUE(IsBatchStart({"ide", "a.java", "-t"}));
+    EXPECT_FALSE(IsBatchStart({"ide", "a.java"}));
+    EXPECT_FALSE(IsBatchStart({"ide", "-classpath", "-t"}));
+    EXPECT_FALSE(CmdLineTestMode);
 }
 
 TEST(ParamsFile, IsReadToItsLimitAndNeverBlocks)
@@ -134,15 +128,6 @@ TEST(ParamsFile, IsReadToItsLimitAndNeverBlocks)
     ::unlink(ParamsFilePath().c_str());
     ASSERT_EQ(::mkfifo(ParamsFilePath().c_str(), 0600), 0);
     EXPECT_EQ(ReadParamsText(), "");
-}
-
-TEST(SecondStart, BatchStartsNeverHandOver)
-{
-    EXPECT_TRUE(IsBatchStart({"ide", "-t", "Hello"}));
-    EXPECT_TRUE(IsBatchStart({"ide", "a.java", "-t"}));
-    EXPECT_FALSE(IsBatchStart({"ide", "a.java"}));
-    EXPECT_FALSE(IsBatchStart({"ide", "-classpath", "-t"}));
-    EXPECT_FALSE(CmdLineTestMode);
 }
 
 TEST(SecondStart, AHandOverWithoutTextOpensWhatParamsHolds)

@@ -371,12 +371,6 @@ const TOruMethodRecord* TOruImage::MethodAt(uint32_t address) const {
     return nullptr;
 }
 
-const TOruCodeRange* TOruImage::RangeAt(uint32_t codeAddress) const {
-    for (const TOruCodeRange& r : Code)
-        if (r.Start == codeAddress) return &r;
-    return nullptr;
-}
-
 TOruImage CheckOruImage(const std::vector<uint8_t>& image, const TOruImageFacts& facts) {
     TOruImage parsed;
     Checker(image, facts, parsed).Run();

@@ -23,7 +23,6 @@ struct TOruMethodRecord {
     uint16_t ExceptionTable = 0;
     bool Native() const { return Flags & 0x80; }
     bool HasHandlers() const { return ParameterByte & 0x80; }
-    int ParameterBytes() const { return ParameterByte & 0x7F; }
 };
 
 struct TOruClassRecord {
@@ -58,7 +57,6 @@ struct TOruImage {
 
     const TOruClassRecord* ClassAt(uint32_t address) const;
     const TOruMethodRecord* MethodAt(uint32_t address) const;
-    const TOruCodeRange* RangeAt(uint32_t codeAddress) const;
 };
 
 TOruImage CheckOruImage(const std::vector<uint8_t>& image, const TOruImageFacts& facts);

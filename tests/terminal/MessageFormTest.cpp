@@ -59,7 +59,7 @@ protected:
 
 }  // namespace
 
-TEST_F(MessageFormTest, TextShowsTheWindowAndClearEmptiesIt)
+TEST_F(MessageFormTest, TextShowsTheWindowClearEmptiesItAndTheViewTakesNoEdits)
 {
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(form.Message->MaxScrollWidth(), 200);
@@ -72,6 +72,13 @@ TEST_F(MessageFormTest, TextShowsTheWindowAndClearEmptiesIt)
     form.ClearMessage->trigger();
     EXPECT_EQ(View(), std::vector<std::string>{""});
     EXPECT_EQ(form.SendText->text(), "");
+    // The view takes no edits.
+    form.AddText("copy me");
+    form.Message->setFocus();
+    QTest::keyClick(form.Message, Qt::Key_Z);
+    QTest::keyClick(form.Message, Qt::Key_Backspace);
+    QTest::keyClick(form.Message, Qt::Key_Return);
+    EXPECT_EQ(View(), std::vector<std::string>{"copy me"});
     form.CloseMessage->trigger();
     EXPECT_FALSE(form.isVisible());
 }
@@ -222,15 +229,4 @@ TEST_F(MessageFormTest, FailedLogWriteEndsTheLogOnce)
     EXPECT_EQ(dialogs->boxes, std::vector<std::string>{"Error: Unable to write file"});
     EXPECT_EQ(form.ToolButton6->text().toStdString(), "Start Log");
     EXPECT_FALSE(form.Logging());
-}
-
-TEST_F(MessageFormTest, ViewTakesNoEdits)
-{
-    form.show();
-    form.AddText("copy me");
-    form.Message->setFocus();
-    QTest::keyClick(form.Message, Qt::Key_Z);
-    QTest::keyClick(form.Message, Qt::Key_Backspace);
-    QTest::keyClick(form.Message, Qt::Key_Return);
-    EXPECT_EQ(View(), std::vector<std::string>{"copy me"});
 }

@@ -36,12 +36,15 @@ protected:
 
 }  // namespace
 
-TEST_F(ScreenModelTest, StartsClearedWithOneEmptyViewLine)
+TEST_F(ScreenModelTest, StartsClearedWithOneEmptyViewLineAndLogsOnlyWhenAsked)
 {
     EXPECT_EQ(View(), std::vector<std::string>{""});
     EXPECT_EQ(screen.Column(), 1);
     EXPECT_EQ(screen.Row(), 1);
     EXPECT_EQ(screen.DisplayBytes(), "\r\n");
+    Feed("ab\ncd", false);
+    EXPECT_EQ(out.log, "") << "nothing is logged when not logging";
+    EXPECT_EQ(View(), (std::vector<std::string>{"ab", "cd"}));
 }
 
 // Short streams: the view, the cursor's column and row, and the log after each.
@@ -90,13 +93,6 @@ TEST_F(ScreenModelTest, LineFeedsScrollAtTheLastRow)
     for (const std::string& line : out.view) EXPECT_EQ(line, "");
     EXPECT_EQ(screen.ScreenLine(0), "");
     EXPECT_EQ(screen.DisplayBytes().size(), 600u);
-}
-
-TEST_F(ScreenModelTest, NothingIsLoggedWhenNotLogging)
-{
-    Feed("ab\ncd", false);
-    EXPECT_EQ(out.log, "");
-    EXPECT_EQ(View(), (std::vector<std::string>{"ab", "cd"}));
 }
 
 // Up and down over written lines, home, and a scroll at row 300, against a

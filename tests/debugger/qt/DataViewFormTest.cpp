@@ -98,10 +98,19 @@ TEST_F(DataViewFormTest, LinesOpenByRightPlusAndDoubleClick)
     data.rig.session.Stop();
 }
 
-TEST_F(DataViewFormTest, AnErrorWhileTheUserOpensALineIsReportedWithTheLinesSoFar)
+// The out-of-scope icon on screen, then an error while the user opens a line:
+// reported, with the lines so far.
+TEST_F(DataViewFormTest, TheOutOfScopeIconAndAnErrorWhileTheUserOpensALine)
 {
-    RunTo("Edges", "// floats");
+    RunTo("Edges", "// out of scope");
     QTreeWidget* tree = Shown(form.StackTree());
+    QTreeWidgetItem* line = Item(tree, "later out of scope");
+    ASSERT_NE(line, nullptr);
+    EXPECT_EQ(line->icon(0).cacheKey(), TypeImages()[imOutOfScope].cacheKey());
+    const QImage shot = GrabToPng(*tree->viewport(), "out-of-scope");
+    EXPECT_TRUE(HasColor(shot, tree->visualItemRect(line), QColor(200, 0, 0)));
+
+    data.RunOnTo(DataRig::Program("Edges"), "Edges", "// floats");
     QTreeWidgetItem* object = Item(tree, "WithFloat w = ");
     tree->setCurrentItem(object);
     data.rig.sink.Clear();
@@ -134,17 +143,6 @@ TEST_F(DataViewFormTest, EachKindOfLineHasItsIcon)
         const QImage shot = GrabToPng(*tree->viewport(), "kind-" + std::to_string(index));
         EXPECT_TRUE(HasColor(shot, tree->visualItemRect(line), kinds[index].second)) << "icon " << index << " on screen";
     }
-}
-
-TEST_F(DataViewFormTest, TheOutOfScopeIconOnScreen)
-{
-    RunTo("Edges", "// out of scope");
-    QTreeWidget* tree = Shown(form.StackTree());
-    QTreeWidgetItem* line = Item(tree, "later out of scope");
-    ASSERT_NE(line, nullptr);
-    EXPECT_EQ(line->icon(0).cacheKey(), TypeImages()[imOutOfScope].cacheKey());
-    const QImage shot = GrabToPng(*tree->viewport(), "out-of-scope");
-    EXPECT_TRUE(HasColor(shot, tree->visualItemRect(line), QColor(200, 0, 0)));
 }
 
 TEST_F(DataViewFormTest, TheToolbarCarriesTheMainWindowsActions)

@@ -4,6 +4,7 @@
 #include <QTest>
 
 #include "devicelink/SXComm.h"
+#include "tests/ide/BuildSettings.h"
 #include "platform/ProgramDir.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 #include "tests/support/gui/ScreenProbe.h"
@@ -17,7 +18,7 @@ TEST_F(MainWindowTest, OpenClassFindsTheWordsSourceAlongTheClassPath)
     TempDir::MakeDirs(dir.File("lib/b"));
     TempDir::WriteFile(dir.File("lib/a/deep/Helper.java"), "deep");
     TempDir::WriteFile(dir.File("lib/b/helper.JAVA"), "later");
-    settings->SetClassPath(dir.File("missing") + ";" + dir.File("lib"));
+    SetClassPath(dir.File("missing") + ";" + dir.File("lib"));
     form->OpenSourceFile(Write("Main.java", "class Main { Helper h; }"));
     Page()->SetCaretXY(BufferCoord(15, 1));
     form->Action("OpenClass")->trigger();

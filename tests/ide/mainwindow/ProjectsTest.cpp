@@ -9,6 +9,7 @@
 
 #include "foundation/ProjectOptions.h"
 #include "ide/ProjectOptionsForm.h"
+#include "tests/ide/BuildSettings.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 #include "tests/support/JavaCompile.h"
 
@@ -81,7 +82,7 @@ TEST_F(MainWindowTest, ProjectOptionsStoresTheChosenPortAndCancelChangesNothing)
 
 TEST_F(MainWindowTest, AProjectStartsWithTheGlobalClassPathAndCompilesWithItWhenEmptied)
 {
-    settings->UseBuiltCompiler();
+    UseBuildSettings(0);
     form->OpenSourceFile(Write("Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java")));
     form->MakeProjectExecute();
     std::string shown;

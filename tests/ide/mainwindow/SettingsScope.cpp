@@ -3,7 +3,6 @@
 #include "foundation/Settings.h"
 #include "foundation/SettingsRegistry.h"
 #include "platform/Registry.h"
-#include "tests/support/JavaCompile.h"
 
 SettingsScope::SettingsScope(const std::string& file) : file_(file)
 {
@@ -25,15 +24,4 @@ std::string SettingsScope::Stored(const std::string& name) const
     TRegistry fresh(file_);
     fresh.OpenKey(SettingsRegistry->CurrentPath(), false);
     return fresh.ReadString(name);
-}
-
-void SettingsScope::SetClassPath(const std::string& classPath)
-{
-    GlobalOptions.ClassPath = classPath;
-}
-
-void SettingsScope::UseBuiltCompiler()
-{
-    GlobalOptions.CompilerPath = ProgramDir() + "/jikes/jikes";
-    GlobalOptions.ClassPath = ClassLibraryDir();
 }

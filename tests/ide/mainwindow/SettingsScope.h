@@ -12,9 +12,6 @@ public:
 
     // A value as the settings file on disk holds it ("" when missing).
     std::string Stored(const std::string& name) const;
-    void SetClassPath(const std::string& classPath);
-    // The built compiler adapter and class library.
-    void UseBuiltCompiler();
 
 private:
     std::string file_;

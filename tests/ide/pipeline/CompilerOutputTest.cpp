@@ -7,42 +7,37 @@ namespace {
 
 std::string Record(const std::string& header, const std::string& text) { return header + "\n" + text + "\n"; }
 
-TEST(ParseCompilerOutput, SyntaxErrorWithDrivePathFailsTheCompile)
+// A record's line and position; paths stay as printed (drive or slash),
+// legacy bytes are decoded, warnings do not fail the compile.
+TEST(ParseCompilerOutput, ARecordGivesItsLineAndPosition)
 {
-    auto result = ParseCompilerOutput(Record("C:\\work\\Foo.java:12:5:12:9:", "Syntax: ; expected"));
-    ASSERT_EQ(result.Lines.size(), 1u);
-    EXPECT_EQ(result.Lines[0].Text, "[Java Error] Foo.java(12): Syntax: ; expected");
-    const TLinInfo& info = *result.Lines[0].Info;
-    EXPECT_TRUE(info.IsSourcePosition);
-    EXPECT_EQ(info.FileName, "C:\\work\\Foo.java");
-    EXPECT_EQ(info.StartLine, 12);
-    EXPECT_EQ(info.StartColumn, 5);
-    EXPECT_EQ(info.EndLine, 12);
-    EXPECT_EQ(info.EndColumn, 9);
-    EXPECT_TRUE(result.Failed);
-    EXPECT_FALSE(result.Error);
-}
-
-TEST(ParseCompilerOutput, SlashPathsStayAsPrintedAndWarningsDoNotFail)
-{
-    auto result = ParseCompilerOutput(Record("/home/u/src/Bar.java:3:1:3:4:", "Warning: unused") +
-                                      "  see the manual\n");
-    ASSERT_EQ(result.Lines.size(), 2u);
-    EXPECT_EQ(result.Lines[0].Text, "[Java Error] Bar.java(3): Warning: unused");
-    EXPECT_EQ(result.Lines[0].Info->FileName, "/home/u/src/Bar.java");
-    EXPECT_EQ(result.Lines[1].Text, "  see the manual");
-    EXPECT_EQ(result.Lines[1].Info, nullptr);
-    EXPECT_FALSE(result.Failed);
-}
-
-TEST(ParseCompilerOutput, CrLfRecordsAndLegacyBytes)
-{
-    auto result = ParseCompilerOutput("/a/Caf\xe9.java:1:2:1:3:\r\nError: bad \x93quote\x94\r\n");
-    ASSERT_EQ(result.Lines.size(), 1u);
-    EXPECT_EQ(result.Lines[0].Text, "[Java Error] Caf\xc3\xa9.java(1): Error: bad \xe2\x80\x9cquote\xe2\x80\x9d ");
-    EXPECT_EQ(result.Lines[0].Info->FileName, "/a/Caf\xc3\xa9.java");
-    EXPECT_EQ(result.Lines[0].Info->EndColumn, 3);
-    EXPECT_TRUE(result.Failed);
+    struct Case {
+        std::string output, text, file;
+        int line, column, endColumn;
+        bool failed;
+    };
+    const Case cases[] = {
+        {Record("C:\\work\\Foo.java:12:5:12:9:", "Syntax: ; expected"), "[Java Error] Foo.java(12): Syntax: ; expected",
+         "C:\\work\\Foo.java", 12, 5, 9, true},
+        {Record("/home/u/src/Bar.java:3:1:3:4:", "Warning: unused"), "[Java Error] Bar.java(3): Warning: unused",
+         "/home/u/src/Bar.java", 3, 1, 4, false},
+        {"/a/Caf\xe9.java:1:2:1:3:\r\nError: bad \x93quote\x94\r\n",
+         "[Java Error] Caf\xc3\xa9.java(1): Error: bad \xe2\x80\x9cquote\xe2\x80\x9d ", "/a/Caf\xc3\xa9.java", 1, 2, 3, true},
+    };
+    for (const Case& c : cases) {
+        auto result = ParseCompilerOutput(c.output + "  see the manual\n");
+        ASSERT_EQ(result.Lines.size(), 2u) << c.text;
+        EXPECT_EQ(result.Lines[0].Text, c.text);
+        const TLinInfo& info = *result.Lines[0].Info;
+        EXPECT_TRUE(info.IsSourcePosition);
+        EXPECT_EQ(info.FileName, c.file);
+        EXPECT_EQ(std::vector<int>({info.StartLine, info.StartColumn, info.EndLine, info.EndColumn}),
+                  std::vector<int>({c.line, c.column, c.line, c.endColumn}));
+        EXPECT_EQ(result.Lines[1].Text, "  see the manual");
+        EXPECT_EQ(result.Lines[1].Info, nullptr);
+        EXPECT_EQ(result.Failed, c.failed) << c.text;
+        EXPECT_FALSE(result.Error);
+    }
 }
 
 TEST(ParseCompilerOutput, LongTextsAreCutAtBlanksBehindTheWidth)

@@ -1,7 +1,5 @@
 #include "tests/support/gui/ScreenProbe.h"
 
-#include <QGuiApplication>
-#include <QScreen>
 #include <QWidget>
 #include <QWindow>
 #include <map>
@@ -18,13 +16,6 @@ std::string SavePng(const QImage& image, const std::string& name) {
 
 QImage GrabToPng(QWidget& widget, const std::string& name) {
     QImage image = widget.grab().toImage().convertToFormat(QImage::Format_RGB32);
-    SavePng(image, name);
-    return image;
-}
-
-QImage GrabWindowToPng(QWidget& widget, const std::string& name) {
-    QScreen* screen = widget.screen() ? widget.screen() : QGuiApplication::primaryScreen();
-    QImage image = screen->grabWindow(widget.winId()).toImage().convertToFormat(QImage::Format_RGB32);
     SavePng(image, name);
     return image;
 }

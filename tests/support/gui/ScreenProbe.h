@@ -15,10 +15,6 @@ class QWidget;
 // artefact folder; returns the image in Format_RGB32.
 QImage GrabToPng(QWidget& widget, const std::string& name);
 
-// What the window system shows of the shown top-level `widget`, saved the
-// same way.
-QImage GrabWindowToPng(QWidget& widget, const std::string& name);
-
 // Saves `image` as <name>.png in the test's artefact folder; returns the path.
 std::string SavePng(const QImage& image, const std::string& name);
 
