@@ -124,9 +124,7 @@ TEST_F(WaitingMessageTest, ATextBegunAsTheCommandArrivesIsDeliveredWhole)
     }
 }
 
-class MessageUnderWayTest : public LinkTest {};
-
-TEST_F(MessageUnderWayTest, AMessageUnderWayIsReadToItsEndBeforeTheCommand)
+TEST_F(LinkTest, AMessageUnderWayIsReadToItsEndBeforeTheCommand)
 {
     // The first bytes came; the rest is still on the line.
     const Bytes message = Framed(3, {'h', 'a', 'l', 'f'});

@@ -121,6 +121,31 @@ TEST(LinkErrors, TooManyClasses) {
     EXPECT_EQ(program.Linker().GetClassCount(), 255);
 }
 
+// The image size at its limits: the length byte of 32512 no longer cut to a
+// signed byte, 65535 still links, one more is refused.
+TEST(LinkErrors, ImageSizeLimitAndLengthByte) {
+    std::vector<uint8_t> image;
+    auto linkWithString = [&](size_t length) {
+        LinkedProgram program(OnMinimalLibrary("public class Main {\n    static void main() {\n        String s = \"" +
+                                               std::string(length, 'a') + "\";\n    }\n}\n"),
+                              "");
+        std::string error = program.Link("Main");
+        image = program.Image();
+        return error;
+    };
+    ASSERT_EQ(linkWithString(1), "");
+    const size_t base = image.size() - 1;  // the image without the string's characters
+    EXPECT_EQ(image[1], 20);
+    ASSERT_EQ(linkWithString(32512 - base), "");
+    ASSERT_EQ(image.size(), 32512u);
+    EXPECT_EQ(image[1], 128);  // 32512 / 256 + 1
+    ASSERT_EQ(linkWithString(65535 - base), "");
+    ASSERT_EQ(image.size(), 65535u);
+    EXPECT_EQ(image[1], 255);
+    EXPECT_EQ(image[18] << 8 | image[19], 0);  // the stack base 65536 does not fit its word
+    EXPECT_EQ(linkWithString(65536 - base), "[ Error LNK-0008] Maximum binary size exceeded.\n");
+}
+
 // A count beyond its byte: the line before IDE-48 names what passed which limit.
 TEST(LinkErrors, CountThatDoesNotFitItsByteIsRefused) {
     auto declarations = [](const std::string& before, const std::string& after, int count) {

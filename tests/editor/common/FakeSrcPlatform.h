@@ -154,6 +154,10 @@ public:
 // cells of 8 x 16 pixels).
 class SrcEditTestBase {
 public:
+    // The pixel of a text column's left edge and of a row's middle.
+    static int Px(int Column) { return 32 + (Column - 1) * 8; }
+    static int Py(int Row) { return (Row - 1) * 16 + 8; }
+
     SrcEditTestBase() : window(30 + 2 + 80 * 8, 20 * 16) {
         SetSrcFontServices(&fonts);
         edit = std::make_unique<TSrcEdit>();
@@ -172,12 +176,6 @@ public:
             lines.Add("line " + std::to_string(i));
         }
         lines.EndUpdate();
-    }
-    void SetLines(std::initializer_list<const char*> Texts) {
-        edit->Lines().Clear();
-        for (const char* text : Texts) {
-            edit->Lines().Add(text);
-        }
     }
     void SetLines(const std::vector<std::string>& Texts) {
         edit->Lines().Clear();

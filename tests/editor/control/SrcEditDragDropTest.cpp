@@ -7,9 +7,6 @@
 
 namespace {
 
-int Px(int Column) { return 32 + (Column - 1) * 8; }
-int Py(int Row) { return (Row - 1) * 16 + 8; }
-
 int UndoSteps(const TCustomSrcEdit& Edit) {
     std::set<int> numbers;
     for (int i = 0; i < Edit.UndoList().ItemCount(); ++i) {

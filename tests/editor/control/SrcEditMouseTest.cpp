@@ -5,10 +5,6 @@
 
 namespace {
 
-// Pixels of the fake window: the text starts at x 32, cells are 8 x 16.
-int Px(int Column) { return 32 + (Column - 1) * 8; }
-int Py(int Row) { return (Row - 1) * 16 + 8; }
-
 class SrcEditMouseTest : public ::testing::Test, public SrcEditTestBase {
 public:
     void Press(int X, int Y, TShiftState Shift = {}, TMouseButton Button = mbLeft) {

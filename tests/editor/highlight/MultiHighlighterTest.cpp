@@ -50,15 +50,9 @@ TEST_F(MultiHighlighterTest, RegionsAtRandomScanLikeTheReferenceWithExactRanges)
     }
 }
 
-TEST_F(MultiHighlighterTest, AStartMarkerAloneOpensTheSchemeForTheFollowingLines) {
-    multi.ResetRange();
-    EXPECT_EQ(Scan("int a; <script>"),
-              (std::vector<MultiToken>{{0, 3, tkKey, 'D'}, {3, 1, tkSpace, 'D'}, {4, 1, tkIdentifier, 'D'},
-                                       {5, 1, tkSymbol, 'D'}, {6, 1, tkSpace, 'D'}, {7, 8, 0, 'M'}}));
-    EXPECT_EQ(Range(), (uint32_t{rsUnknown} << 7) | 2u);
-    EXPECT_EQ(Scan("if ;;"), (std::vector<MultiToken>{{0, 2, 1, 'S'}, {2, 1, 2, 'S'}, {3, 2, 1, 'S'}}));
-    EXPECT_EQ(Range(), (uint32_t{rsUnknown} << 7) | (2u << 3) | 2u);
-    // The range alone brings the scheme back.
+// Tokens and ranges of a continuous scan are the reference scan's; here a
+// stored range alone brings the scheme back.
+TEST_F(MultiHighlighterTest, AStoredRangeReopensTheSchemeAndItsClosingMarkerIsListed) {
     multi.ResetRange();
     multi.SetRange((uint32_t{rsComment} << 7) | (2u << 3) | 2u);
     EXPECT_EQ(Scan("a</SCRIPT>still"),
@@ -70,12 +64,7 @@ TEST_F(MultiHighlighterTest, AStartMarkerAloneOpensTheSchemeForTheFollowingLines
     EXPECT_FALSE(multi.Markers()[0].IsOpenMarker);
 }
 
-TEST_F(MultiHighlighterTest, TheFirstSchemeInOrderWinsAndAnchorsSeeTheRemainingText) {
-    multi.ResetRange();
-    // "<%" wins although "<script>" comes first.
-    EXPECT_EQ(Scan("<script>x<%y%>")[0], (MultiToken{0, 1, tkSymbol, 'D'}));
-    ASSERT_EQ(multi.Markers().size(), 2u);
-    EXPECT_EQ(multi.Markers()[0].StartPos, 10);
+TEST_F(MultiHighlighterTest, AnchorsSeeTheRemainingText) {
     multi.ResetRange();
     jsp->SetStartExpr("^<%");
     Scan("x%><%a");
@@ -149,12 +138,15 @@ TEST_F(MultiHighlighterTest, SizeChecksRaiseAssertionFailures) {
 }
 
 TEST_F(MultiHighlighterTest, SchemesThePackingCannotHoldNeverOpen) {
-    for (int i = 2; i < 8; ++i) {
-        TScheme* scheme = multi.Schemes().Add();
-        scheme->SetStartExpr("<" + std::to_string(i) + ">");
-        scheme->SetEndExpr("</>");
-        scheme->SetHighlighter(&lang);
-    }
+    auto addSchemes = [&](int from, int to) {
+        for (int i = from; i < to; ++i) {
+            TScheme* scheme = multi.Schemes().Add();
+            scheme->SetStartExpr("<" + std::to_string(i) + ">");
+            scheme->SetEndExpr("</>");
+            scheme->SetHighlighter(&lang);
+        }
+    };
+    addSchemes(2, 8);
     multi.ResetRange();
     Scan("<7>x");
     EXPECT_EQ(multi.CurrScheme(), -1);  // the eighth scheme
@@ -163,12 +155,7 @@ TEST_F(MultiHighlighterTest, SchemesThePackingCannotHoldNeverOpen) {
     EXPECT_EQ(Range() & 7u, 7u);
     TSrcMultiSrc nested;  // the older packing holds fourteen
     multi.Schemes().Items(2)->SetHighlighter(&nested);
-    for (int i = 8; i < 15; ++i) {
-        TScheme* scheme = multi.Schemes().Add();
-        scheme->SetStartExpr("<" + std::to_string(i) + ">");
-        scheme->SetEndExpr("</>");
-        scheme->SetHighlighter(&lang);
-    }
+    addSchemes(8, 15);
     multi.ResetRange();
     Scan("<13>x");
     EXPECT_EQ(multi.CurrScheme(), 13);
@@ -357,10 +344,6 @@ TEST_F(MultiHighlighterTest, RegistrySettingsRoundTrip) {
     other.multi.Schemes().Items(2)->SetSchemeName("");
     EXPECT_FALSE(other.multi.SaveToRegistry(store, "Software\\Multi"));
 }
-
-}  // namespace
-
-namespace {
 
 TEST_F(MultiHighlighterTest, DeletedSchemesLetGoOfTheirHighlightersAndSharedOnesStayHooked) {
     NotifyCounter changes;
