@@ -193,6 +193,8 @@ protected:
 
     // Returns once a byte is waiting; IDE-22 once a limit has passed first.
     void WaitForData(std::initializer_list<WaitLimit> limits);
+    // IDE-22 once the limit has passed.
+    void CheckLimit(const WaitLimit& limit) const;
     uint8_t ReadByteOrRaise();
     void StartPacket(int32_t& count, bool& escape);
 

@@ -34,6 +34,11 @@ void TSXComm::WaitForData(std::initializer_list<WaitLimit> limits)
     }
 }
 
+void TSXComm::CheckLimit(const WaitLimit& limit) const
+{
+    if (clock_.TickCount() - limit.start > limit.timeoutMs) throw EError(ecIDE, 22);
+}
+
 uint8_t TSXComm::ReadByteOrRaise()
 {
     uint8_t byte = 0;
@@ -70,7 +75,7 @@ void TSXComm::WaitForAck(uint8_t code, int32_t timeoutMs)
     Exchange([&] {
         const int64_t start = clock_.TickCount();
         for (;;) {
-            if (clock_.TickCount() - start > timeoutMs) throw EError(ecIDE, 22);
+            CheckLimit({start, timeoutMs});
             WaitForData({{start, timeoutMs}});
             // The byte waiting may be an echo: the answer behind it gets what is
             // left of the acknowledgement's own time-out when that is longer.
@@ -107,18 +112,16 @@ void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
     // restart it, and bytes that keep coming do not hold the wait past it.
     const int64_t packetStart = clock_.TickCount();
     bool flagSeen = false;
-    auto checkWholeLimit = [&] {
-        if (clock_.TickCount() - packetStart > wholeMs) throw EError(ecIDE, 22);
-    };
+    const WaitLimit whole{packetStart, wholeMs};
     for (;;) {
-        WaitForData({{clock_.TickCount(), byteMs}, {packetStart, wholeMs}});
+        WaitForData({{clock_.TickCount(), byteMs}, whole});
         // No reply starts with a message start: until its first byte, messages are the receive path's.
         const std::optional<WaitLimit> messages =
-            count == 0 && !escape ? std::optional<WaitLimit>({packetStart, wholeMs}) : std::nullopt;
+            count == 0 && !escape ? std::optional<WaitLimit>(whole) : std::nullopt;
         uint8_t byte = ReceiveByte(ReceiveByteTimeoutMs, std::nullopt, messages);
         if (byte == kPacketFlag && count == 0) {
             if (ComTrace(3)) DebugPrintf("Flag - resetting");
-            if (flagSeen) checkWholeLimit();
+            if (flagSeen) CheckLimit(whole);
             flagSeen = true;
             continue;
         }
@@ -126,7 +129,7 @@ void TSXComm::ReceivePacket(uint8_t* buffer, int32_t& length)
             if (ComTrace(3)) DebugPrintf("Flag - end");
             if (!CharAvailable()) break;
             DebugPrintf("Discarding packet");
-            checkWholeLimit();
+            CheckLimit(whole);
             StartPacket(count, escape);
             continue;
         }

@@ -69,7 +69,7 @@ bool TSXComm::TakeMessageByte(uint8_t byte, const std::optional<WaitLimit>& limi
     if (!limit || (!inMessage_ && !IsMessageStart(byte))) return false;
     ReceiveData(&byte, 1, host_.CurrentImage());
     // A program that keeps printing does not hold the wait past its limit.
-    if (clock_.TickCount() - limit->start > limit->timeoutMs) throw EError(ecIDE, 22);
+    CheckLimit(*limit);
     return true;
 }
 
