@@ -9,7 +9,7 @@ file(MAKE_DIRECTORY ${CORVANE_TEST_FONT_DIR} ${CORVANE_TEST_FONT_CACHE})
 foreach(font DejaVuSans DejaVuSans-Bold DejaVuSansMono DejaVuSansMono-Bold DejaVuSansMono-Oblique
              DejaVuSansMono-BoldOblique DejaVuSerif DejaVuSerif-Bold)
   find_file(CORVANE_TEST_FONT_${font} ${font}.ttf
-    PATHS /usr/share/fonts/truetype/dejavu PATH_SUFFIXES truetype/dejavu NO_DEFAULT_PATH)
+    PATHS /usr/share/fonts PATH_SUFFIXES truetype/dejavu NO_DEFAULT_PATH)
   if(NOT CORVANE_TEST_FONT_${font})
     message(FATAL_ERROR "The test font ${font}.ttf is missing: install fonts-dejavu-core and fonts-dejavu-extra")
   endif()
