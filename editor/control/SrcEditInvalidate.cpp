@@ -56,8 +56,8 @@ void TCustomSrcEdit::DeferInvalidation(const TRect& ARect, bool Collapse) {
 void TCustomSrcEdit::FlushLockedInvalidation() {
     std::vector<TRect> rects;
     rects.swap(lockedInvalid_);
-    for (const TRect& r : rects) {
-        if (window_ && r.Width() > 0 && r.Height() > 0) {
+    for (const TRect& r : rects) {  // DeferInvalidation keeps no empty ones
+        if (window_) {
             window_->InvalidateRect(&r, false);
         }
     }

@@ -96,12 +96,8 @@ void TSrcEditMarkList::GetMarksForLine(int Line, TSrcEditMarks& Marks) const {
 }
 
 void TSrcEditMarkList::Place(std::unique_ptr<TSrcEditMark> Mark) {
-    if (edit_ && edit_->OnPlaceBookmark) {
-        TSrcEditMark* placed = Mark.get();
-        edit_->OnPlaceBookmark(edit_, placed);
-        if (placed != Mark.get()) {
-            Mark.reset(placed);
-        }
+    if (edit_) {
+        edit_->DoOnPlaceMark(Mark);
     }
     if (Mark) {
         items_.push_back(std::move(Mark));

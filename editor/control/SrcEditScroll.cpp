@@ -41,10 +41,8 @@ void TCustomSrcEdit::SetLeftChar(int Value) {
     leftChar_ = Value;
     UpdateTextOffset();
     if (std::llabs(delta) < charsInWindow_) {
-        if (window_) {
-            TRect client = ClientRect();
-            ScrollOrDefer(static_cast<int>(delta) * charWidth_, 0, Rect(gutterWidth_ + 2, 0, client.Right, client.Bottom));
-        }
+        TRect client = ClientRect();
+        ScrollOrDefer(static_cast<int>(delta) * charWidth_, 0, Rect(gutterWidth_ + 2, 0, client.Right, client.Bottom));
     } else {
         InvalidateLines(-1, -1);
     }

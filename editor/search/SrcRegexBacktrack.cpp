@@ -65,6 +65,7 @@ inline size_t TRegexMatcher::Choose(size_t branch, const char* pos, size_t& late
             later = (entry & LaterChoice) != 0 ? NextViable(prog_.Next(first), pos) : 0;
             return first;
         }
+        branch = first;  // the alternatives before it cannot take the character
     }
     size_t first = NextViable(branch, pos);
     later = first != 0 ? NextViable(prog_.Next(first), pos) : 0;
