@@ -109,14 +109,11 @@ TEST_F(SrcEditWidgetMouseTest, AClickPastAWrappedRowsEndPutsTheCaretAtThatEnd) {
     };
     QTest::mouseClick(Port(), Qt::LeftButton, {}, QPoint(portWidth - 1, Cell(1, 1).y()));
     EXPECT_EQ(W().CaretXY(), BufferCoord(31, 1));
-    EXPECT_EQ(W().DisplayXY(), DisplayCoord(31, 1));
     EXPECT_TRUE(caretDrawnAt(31, 1));
     QTest::keyClick(widget.get(), Qt::Key_Z);
     EXPECT_EQ(W().Lines()[0], row1 + "zklmnopqrst");
-    EXPECT_EQ(W().DisplayXY(), DisplayCoord(2, 2));
     QTest::mouseClick(Port(), Qt::LeftButton, {}, Cell(25, 2));  // past the line's end, on its last row
     EXPECT_EQ(W().CaretXY(), BufferCoord(42, 1));
-    EXPECT_EQ(W().DisplayXY(), DisplayCoord(12, 2));
     EXPECT_TRUE(caretDrawnAt(12, 2));
     W().SetWordWrap(false);
 }
