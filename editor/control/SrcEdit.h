@@ -113,6 +113,9 @@ public:
     int GetDisplayLineCount() const;
     int LineToRow(int Line) const;
     int RowToLine(int Row) const;
+    // Moves the caret to the text under display position Pos; past the end
+    // of a wrapped row the caret stays drawn on that row.
+    void SetInternalDisplayXY(const TDisplayCoord& Pos);
 
     // Paint lock and notifications.
     void IncPaintLock();
@@ -263,7 +266,6 @@ public:
     // Word wrap: the caret stands at the end of a wrapped row, not at the
     // start of the next one.
     bool CaretAtEndOfRow() const { return caretAtEndOfRow_; }
-    void SetCaretAtEndOfRow(bool Value) { caretAtEndOfRow_ = Value; }
     void InitializeCaret();
     bool InsertMode() const { return insertMode_; }
     void SetInsertMode(bool Value);

@@ -17,6 +17,7 @@ void TCustomSrcEdit::SetCaretXY(const TBufferCoord& Value) {
 void TCustomSrcEdit::InternalSetCaretXY(const TBufferCoord& Value) { SetCaretXYEx(true, Value); }
 
 void TCustomSrcEdit::SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value) {
+    bool leavesEndOfRow = caretAtEndOfRow_;
     caretAtEndOfRow_ = false;
     if (window_) {
         DoOnPaintTransient(ttBefore);
@@ -36,7 +37,8 @@ void TCustomSrcEdit::SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value) 
         Value.Char = limit;
     }
     Value.Char = std::max(Value.Char, 1);
-    if (Value == CaretXY()) {
+    // Leaving a row's end moves the drawn caret even at the same text position.
+    if (Value == CaretXY() && !leavesEndOfRow) {
         UpdateLastCaretX();
     } else {
         TSrcPaintLockGuard lock(*this);
@@ -63,11 +65,26 @@ void TCustomSrcEdit::SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value) 
     }
 }
 
+void TCustomSrcEdit::SetInternalDisplayXY(const TDisplayCoord& Pos) {
+    TSrcPaintLockGuard lock(*this);
+    SetCaretXYEx(false, DisplayToBufferPos(Pos));
+    // Past the end of a wrapped row the text position is the next row's start.
+    if (wordWrapper_ && Pos.Row >= 1 && Pos.Row < wordWrapper_->GetRowCount() &&
+        Pos.Column > wordWrapper_->GetRowLength(Pos.Row) &&
+        BufferToDisplayPos(CaretXY()) == DisplayCoord(1, Pos.Row + 1)) {
+        caretAtEndOfRow_ = true;
+        UpdateLastCaretX();
+        stateFlags_.Include(sfCaretChanged);
+    }
+    EnsureCursorPosVisible();
+}
+
 void TCustomSrcEdit::UpdateLastCaretX() { lastCaretX_ = DisplayX(); }
 
 TDisplayCoord TCustomSrcEdit::DisplayXY() const {
     TDisplayCoord result = BufferToDisplayPos(CaretXY());
-    if (wordWrapper_ && caretAtEndOfRow_) {
+    // Only a caret at the start of a continued row stands at the row before's end.
+    if (wordWrapper_ && caretAtEndOfRow_ && result.Column == 1 && result.Row > LineToRow(caretY_)) {
         --result.Row;
         result.Column = wordWrapper_->GetRowLength(result.Row) + 1;
     }

@@ -20,7 +20,7 @@ void TCustomSrcEdit::SetMouseCapture(bool Value) {
 }
 
 void TCustomSrcEdit::ComputeCaret(int X, int Y) {
-    InternalSetCaretXY(DisplayToBufferPos(ClampRow(PixelsToNearestRowColumn(X, Y), GetDisplayLineCount())));
+    SetInternalDisplayXY(ClampRow(PixelsToNearestRowColumn(X, Y), GetDisplayLineCount()));
 }
 
 void TCustomSrcEdit::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -378,17 +378,45 @@ TEST_F(WordWrapTest, TheControlShowsTheCaretOnItsRow) {
     EXPECT_EQ(edit->DisplayXY(), DisplayCoord(11, 4));
     edit->SetCaretXY(BufferCoord(30, 3));  // cell 37; the first row ends after "words "
     EXPECT_EQ(edit->DisplayXY(), DisplayCoord(7, 5));
-    // At a row's end the caret may stay on that row until it moves.
-    edit->SetCaretXY(BufferCoord(26, 2));
+    edit->SetCaretXY(BufferCoord(26, 2));  // a row's end is the next row's start
     EXPECT_EQ(edit->DisplayXY(), DisplayCoord(1, 3));
-    edit->SetCaretAtEndOfRow(true);
-    EXPECT_EQ(edit->DisplayXY(), DisplayCoord(26, 2));
-    edit->SetCaretXY(BufferCoord(27, 2));
-    EXPECT_FALSE(edit->CaretAtEndOfRow());
     edit->SetCaretXY(BufferCoord(100, 1));  // beyond the window: back to its edge
     EXPECT_EQ(edit->CaretXY(), BufferCoord(31, 1));
     edit->SetWordWrap(false);
     EXPECT_EQ(edit->GetDisplayLineCount(), 3);
+}
+
+TEST_F(WordWrapTest, APlacePastAWrappedRowsEndKeepsTheCaretOnThatRow) {
+    // Rows 1-3: 30, 30 and 10 x; rows 4-5: 25 and 20; row 6: "z"; then
+    // seven more lines of three rows each.
+    std::string xs(70, 'x');
+    SetLines({xs, kTwoRows, "z", xs, xs, xs, xs, xs, xs, xs});
+    edit->SetWordWrap(true);
+    struct Case {
+        TDisplayCoord at;
+        TBufferCoord caret;
+        TDisplayCoord shown;
+    };
+    const Case cases[] = {
+        {{31, 1}, {31, 1}, {31, 1}},    // right of a full row
+        {{1, 2}, {31, 1}, {1, 2}},      // the same text position, at the next row's start
+        {{40, 3}, {91, 1}, {31, 3}},    // past a line's last row: past the line's end
+        {{28, 4}, {26, 2}, {26, 4}},    // right of a row broken after "."
+        {{31, 20}, {61, 8}, {31, 20}},  // the last row in view: no scrolling
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message() << "at " << c.at.Column << ", " << c.at.Row);
+        edit->SetInternalDisplayXY(c.at);
+        EXPECT_EQ(edit->CaretXY(), c.caret);
+        EXPECT_EQ(edit->DisplayXY(), c.shown);
+        EXPECT_EQ(edit->LastCaretX(), c.shown.Column);
+        TPoint cell{edit->GutterWidth() + 2 + (c.shown.Column - 1) * 8, (c.shown.Row - 1) * 16};
+        EXPECT_EQ(window.caretPos, Point(cell.X - 1, cell.Y + 1));
+        EXPECT_EQ(edit->TopLine(), 1);
+    }
+    edit->SetInternalDisplayXY(DisplayCoord(31, 1));
+    edit->Lines().Put(0, "short");  // the row the caret stood at the end of is gone
+    EXPECT_EQ(edit->DisplayXY(), DisplayCoord(31, 1));
 }
 
 TEST_F(WordWrapTest, TheControlScrollsAndRepaintsByRows) {

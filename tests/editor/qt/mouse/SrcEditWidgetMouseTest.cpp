@@ -94,6 +94,30 @@ TEST_F(SrcEditWidgetMouseTest, ADoubleClickSelectsAWordAndTheReleaseKeepsIt) {
     EXPECT_EQ(W().CaretXY(), BufferCoord(8, 1));
 }
 
+TEST_F(SrcEditWidgetMouseTest, AClickPastAWrappedRowsEndPutsTheCaretAtThatEnd) {
+    int portWidth = W().GutterWidth() + 2 + 30 * W().CharWidth() + W().CharWidth() / 2;
+    widget->resize(widget->width() + portWidth - Port()->width(), widget->height());
+    ASSERT_EQ(W().CharsInWindow(), 30);
+    std::string row1 = "abcdefghijabcdefghijabcdefghij";
+    SetLines({(row1 + "klmnopqrst").c_str(), "next"});
+    WithOption(eoScrollPastEol, false);
+    W().SetWordWrap(true);
+    ASSERT_TRUE(Focus());
+    auto caretDrawnAt = [&](int Column, int Row) {
+        EXPECT_TRUE(ScreenSettlesToRepaint());
+        return Screen().pixel(Cell(Column, Row) - QPoint(W().CharWidth() / 2, 0)) == qRgb(0, 0, 0);
+    };
+    QTest::mouseClick(Port(), Qt::LeftButton, {}, QPoint(portWidth - 1, Cell(1, 1).y()));
+    EXPECT_EQ(W().CaretXY(), BufferCoord(31, 1));
+    EXPECT_TRUE(caretDrawnAt(31, 1));
+    QTest::keyClick(widget.get(), Qt::Key_Z);
+    EXPECT_EQ(W().Lines()[0], row1 + "zklmnopqrst");
+    QTest::mouseClick(Port(), Qt::LeftButton, {}, Cell(25, 2));  // past the line's end, on its last row
+    EXPECT_EQ(W().CaretXY(), BufferCoord(42, 1));
+    EXPECT_TRUE(caretDrawnAt(12, 2));
+    W().SetWordWrap(false);
+}
+
 TEST_F(SrcEditWidgetMouseTest, TheWheelScrollsByNotchesAndCtrlByAPage) {
     std::vector<std::string> lines;
     for (int i = 1; i <= 300; ++i) {
