@@ -137,6 +137,7 @@ public:
 protected:
     // Module messages and terminal input.
     void HandleChunk(const uint8_t* data, int32_t n, const ILinkImage* image);
+    void StartLoadOutsideReset();
     // Skips the echoes at data[i..]; a message the module began before it
     // heard the bytes comes ahead of their echoes and is taken whole.
     int32_t SkipEchoes(const uint8_t* data, int32_t n, const ILinkImage* image, int32_t i);

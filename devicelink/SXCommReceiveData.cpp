@@ -5,6 +5,7 @@
 #include "devicelink/SerialTrace.h"
 #include "foundation/EError.h"
 #include "foundation/Messages.h"
+#include "foundation/Options.h"
 
 void TSXComm::ReceiveData(const uint8_t* data, int32_t n, const ILinkImage* image)
 {
@@ -31,13 +32,22 @@ void TSXComm::HandleChunk(const uint8_t* data, int32_t n, const ILinkImage* imag
         if (byte == kComMessage) {
             i = OpenMessage(data, n, image, i);
         } else if (byte == kComStartLoad) {
-            if (ComTrace(1)) DebugPrintf("TSXComm::Got kComStartLoad");
+            StartLoadOutsideReset();
         } else if (byte == kComInputRequest) {
             SendTerminalInput();
         } else if (IsEndLoad(byte)) {
             if (ComTrace(1)) DebugPrintf("TSXComm::Got kComEndLoad");
         }
     }
+}
+
+// Outside a reset the module sends its start byte only when it restarted by
+// itself (switched off and on): a batch run's program then starts again from
+// its beginning, and the run has failed.
+void TSXComm::StartLoadOutsideReset()
+{
+    if (ComTrace(1)) DebugPrintf("TSXComm::Got kComStartLoad");
+    if (JobOptions().TestMode && running_) EError(ecIDE, 57).Report();
 }
 
 // The module echoes between its messages, never inside one; but messages it

@@ -396,6 +396,10 @@ const TErrorCatalogueRow ErrorCatalogue[] = {
      "Possible Corvane on %s did not respond.",
      "It appears that a Corvane is connected but it did not repond correctly.",
      "Try resetting the Corvane again."},
+    {ecIDE, 57,
+     "Corvane restarted while the program was running.",
+     "The Corvane was switched off and on while the program ran, and started the program again from its beginning.",
+     "Check the Corvane's power supply and run the program again."},
     {ecLast, 0, "", "", ""},
 };
 

@@ -5,17 +5,12 @@
 #include <vector>
 
 #include "foundation/Options.h"
+#include "foundation/WindowRect.h"
 
 // The recent-file list: 20 slots, an empty string is an empty slot.
 extern std::array<std::string, RecentSlots> Recent;
 
-// Positions of the windows that the settings keep (pixels).
-struct TWindowRect {
-    int32_t Left = 0;
-    int32_t Top = 0;
-    int32_t Width = 0;
-    int32_t Height = 0;
-};
+// Positions of the windows that the settings keep.
 struct TWindowLayout {
     TWindowRect Main;      // main window
     TWindowRect Debug;     // data window

@@ -218,9 +218,9 @@ void TEditorForm::RaiseMessagePanel()
     Splitter1->setSizes(sizes);
 }
 
-void TEditorForm::ApplyWindowGeometry(int left, int top, int width, int height)
+void TEditorForm::ApplyWindowGeometry(const TWindowRect& stored)
 {
-    if (width > 0 && height > 0) PlaceFrame(*this, QRect(left, top, width, height));
+    PlaceFrame(*this, stored);
 }
 
 TProjectOptionsForm& TEditorForm::ProjectOptionsForm()

@@ -12,6 +12,7 @@
 #include "devicelink/LinkHost.h"
 #include "debugger/DebugHost.h"
 #include "foundation/QueuedMessageSink.h"
+#include "foundation/WindowRect.h"
 #include "ide/EditorDialogs.h"
 #include "ide/MessageList.h"
 #include "ide/pipeline/RunProgram.h"
@@ -307,8 +308,8 @@ public:
     void Terminate() override { EndBatch(false); }
 
     // The window's layout from the settings.
-    void ApplyWindowGeometry(int left, int top, int width, int height);
-    void PlaceDataWindow(int left, int top, int width, int height);
+    void ApplyWindowGeometry(const TWindowRect& stored);
+    void PlaceDataWindow(const TWindowRect& stored);
 
     // --- IDebugHost
     TPageHandle CurrentPage() override;

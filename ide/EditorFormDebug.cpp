@@ -34,9 +34,9 @@ void TEditorForm::SetDataWindowActions()
                            Action("ToggleBreakpoint"), Action("Reset"), Action("ShowMessage")});
 }
 
-void TEditorForm::PlaceDataWindow(int left, int top, int width, int height)
+void TEditorForm::PlaceDataWindow(const TWindowRect& stored)
 {
-    if (width > 0 && height > 0) PlaceFrame(*dataView_, QRect(left, top, width, height), this);
+    PlaceFrame(*dataView_, stored, this);
 }
 
 CORULinker* TEditorForm::Linker() const

@@ -33,13 +33,9 @@ struct TMainSettingsHook::THook : ISettingsHook {
 
     void ApplyWindowLayout(const TWindowLayout& layout) override
     {
-        const TWindowRect& main = layout.Main;
-        form.ApplyWindowGeometry(main.Left, main.Top, main.Width, main.Height);
-        const TWindowRect& debug = layout.Debug;
-        form.PlaceDataWindow(debug.Left, debug.Top, debug.Width, debug.Height);
-        const TWindowRect& terminal = layout.Terminal;
-        if (terminal.Width > 0 && terminal.Height > 0)
-            PlaceFrame(form.MessageForm(), QRect(terminal.Left, terminal.Top, terminal.Width, terminal.Height), &form);
+        form.ApplyWindowGeometry(layout.Main);
+        form.PlaceDataWindow(layout.Debug);
+        PlaceFrame(form.MessageForm(), layout.Terminal, &form);
     }
 
     void ApplyEditorSettings(const tOptions& options) override

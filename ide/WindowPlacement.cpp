@@ -10,18 +10,71 @@ namespace {
 
 constexpr int TitleStripHeight = 24;
 constexpr int TitleStripShown = 100;  // the least of a title's width that must show
+const QRect NoScreenArea(0, 0, 1024, 768);
 
-bool TitleShows(const QRect& frame, const QRect& area)
+// A frame's edges in 64 bits, right and bottom exclusive: stored values lie
+// anywhere in the int range, and so do their sums.
+struct TEdges {
+    qint64 Left, Top, Right, Bottom;
+    qint64 Width() const { return Right - Left; }
+    qint64 Height() const { return Bottom - Top; }
+};
+
+TEdges EdgesOf(const QRect& r)
 {
-    const QRect strip(frame.left(), frame.top(), frame.width(), std::min(TitleStripHeight, frame.height()));
-    const QRect shown = strip & area;
-    return shown.height() == strip.height() && shown.width() >= std::min(TitleStripShown, strip.width());
+    return {r.left(), r.top(), qint64(r.left()) + r.width(), qint64(r.top()) + r.height()};
 }
 
-qint64 Overlap(const QRect& a, const QRect& b)
+TEdges EdgesOf(const TWindowRect& stored)
 {
-    const QRect common = a & b;
-    return common.isEmpty() ? 0 : qint64(common.width()) * common.height();
+    return {stored.Left, stored.Top, qint64(stored.Left) + std::max(stored.Width, 1),
+            qint64(stored.Top) + std::max(stored.Height, 1)};
+}
+
+TEdges Common(const TEdges& a, const TEdges& b)
+{
+    return {std::max(a.Left, b.Left), std::max(a.Top, b.Top), std::min(a.Right, b.Right),
+            std::min(a.Bottom, b.Bottom)};
+}
+
+bool TitleShows(const TEdges& frame, const QRect& area)
+{
+    const TEdges strip{frame.Left, frame.Top, frame.Right,
+                       frame.Top + std::min<qint64>(TitleStripHeight, frame.Height())};
+    const TEdges shown = Common(strip, EdgesOf(area));
+    return shown.Height() == strip.Height() && shown.Width() >= std::min<qint64>(TitleStripShown, strip.Width());
+}
+
+// Bounded by the area, so the product stays far inside 64 bits.
+qint64 Overlap(const TEdges& frame, const QRect& area)
+{
+    const TEdges common = Common(frame, EdgesOf(area));
+    return common.Width() > 0 && common.Height() > 0 ? common.Width() * common.Height() : 0;
+}
+
+const QRect& TargetArea(const TEdges& frame, const QList<QRect>& areas)
+{
+    for (const QRect& area : areas)
+        if (TitleShows(frame, area)) return area;
+    const QRect* best = &areas.first();
+    for (const QRect& area : areas)
+        if (Overlap(frame, area) > Overlap(frame, *best)) best = &area;
+    return *best;
+}
+
+bool Fits(const TEdges& frame, const QRect& area)
+{
+    return frame.Width() <= area.width() && frame.Height() <= area.height();
+}
+
+// The frame shrunk to the area's size and moved whole into it.
+QRect Inside(const TEdges& frame, const QRect& area)
+{
+    const qint64 width = std::min<qint64>(frame.Width(), area.width());
+    const qint64 height = std::min<qint64>(frame.Height(), area.height());
+    const qint64 left = std::clamp<qint64>(frame.Left, area.left(), area.left() + area.width() - width);
+    const qint64 top = std::clamp<qint64>(frame.Top, area.top(), area.top() + area.height() - height);
+    return {int(left), int(top), int(width), int(height)};
 }
 
 QMargins DecorationOf(const QWidget& window)
@@ -79,18 +132,14 @@ private:
 
 }  // namespace
 
-QRect FrameInSight(const QRect& frame, const QList<QRect>& areas)
+QRect FrameInSight(const TWindowRect& stored, const QList<QRect>& areas)
 {
-    if (areas.isEmpty()) return frame;
-    for (const QRect& area : areas)
-        if (TitleShows(frame, area)) return frame;
-    QRect best = areas.first();
-    for (const QRect& area : areas)
-        if (Overlap(frame, area) > Overlap(frame, best)) best = area;
-    const QSize size = frame.size().boundedTo(best.size());
-    const int left = std::clamp(frame.left(), best.left(), best.right() + 1 - size.width());
-    const int top = std::clamp(frame.top(), best.top(), best.bottom() + 1 - size.height());
-    return {QPoint(left, top), size};
+    const QList<QRect>& screens = areas.isEmpty() ? QList<QRect>{NoScreenArea} : areas;
+    const TEdges frame = EdgesOf(stored);
+    const QRect& area = TargetArea(frame, screens);
+    if (TitleShows(frame, area) && Fits(frame, area))
+        return {stored.Left, stored.Top, int(frame.Width()), int(frame.Height())};
+    return Inside(frame, area);
 }
 
 QRect ClientOfFrame(const QRect& frame, const QMargins& margins)
@@ -98,9 +147,10 @@ QRect ClientOfFrame(const QRect& frame, const QMargins& margins)
     return frame.marginsRemoved(margins);
 }
 
-void PlaceFrame(QWidget& window, const QRect& frame, const QWidget* framed)
+void PlaceFrame(QWidget& window, const TWindowRect& stored, const QWidget* framed)
 {
-    const QRect target = FrameInSight(frame, AvailableAreas());
+    if (stored.Width <= 0 || stored.Height <= 0) return;
+    const QRect target = FrameInSight(stored, AvailableAreas());
     QMargins margins = DecorationOf(window);
     if (margins.isNull() && framed) margins = DecorationOf(*framed);
     delete window.findChild<QObject*>(TFrameCorrection::Name, Qt::FindDirectChildrenOnly);

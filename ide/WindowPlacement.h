@@ -3,18 +3,23 @@
 #include <QMargins>
 #include <QRect>
 
+#include "foundation/WindowRect.h"
+
 class QWidget;
 
-// Where a window's frame goes on the screens' available areas: a frame whose
-// title strip shows whole on one of them stays; any other moves (shrunk to
-// fit) into the area it overlaps most, else into the first.
-QRect FrameInSight(const QRect& frame, const QList<QRect>& areas);
+// Where a stored window frame goes on the screens' available areas. Any
+// values are taken (the arithmetic is 64-bit; a size below one pixel counts
+// as one). A frame that fits the area its title strip shows on stays; any
+// other moves, shrunk to fit, whole into that area, else into the area it
+// overlaps most, else into the first.
+QRect FrameInSight(const TWindowRect& stored, const QList<QRect>& areas);
 
 // The client rectangle of `frame` inside decorations of `margins`.
 QRect ClientOfFrame(const QRect& frame, const QMargins& margins);
 
-// Places the top-level `window` so that its frame covers `frame`, kept in
-// sight of the screens. Until the window system has framed the window, its
-// decorations are taken to be those of `framed` (a window already shown);
+// Places the top-level `window` so that its frame covers the stored frame,
+// kept in sight of the screens; a stored frame without a width or height
+// leaves the window as it is. Until the window system has framed the window,
+// its decorations are taken to be those of `framed` (a window already shown);
 // once its own are known the placement is made again with them.
-void PlaceFrame(QWidget& window, const QRect& frame, const QWidget* framed = nullptr);
+void PlaceFrame(QWidget& window, const TWindowRect& stored, const QWidget* framed = nullptr);

@@ -98,6 +98,26 @@ TEST_F(ReceiveDataTest, LoadSignalsAreLoggedAtLevelOneAndOtherBytesIgnored)
     EXPECT_TRUE(port.sent.empty());
 }
 
+// The module restarted by itself: only a batch run's running program fails.
+TEST_F(ReceiveDataTest, AStartByteWhileABatchRunsProgramRunsIsReportedAsARestart)
+{
+    const struct {
+        bool testMode, running;
+        size_t lines;
+    } cases[] = {{true, true, 1}, {true, false, 0}, {false, true, 0}};
+    for (const auto& c : cases) {
+        sink.lines.clear();
+        GlobalOptions.TestMode = c.testMode;
+        link.SetRunning(c.running);
+        Feed({kComStartLoad, 0x51, kComMessage, 0x03, 'A', 0x7E});
+        ASSERT_EQ(sink.lines.size(), c.lines) << c.testMode << c.running;
+        if (c.lines) EXPECT_NE(sink.lines[0].find("IDE-0057] Corvane restarted while the program was running."),
+                               std::string::npos)
+            << sink.lines[0];
+        EXPECT_EQ(host.texts.back(), "A");
+    }
+}
+
 TEST_F(ReceiveDataTest, ErrorsInsideAreReportedNotRaised)
 {
     port.writeLimit = 0;

@@ -171,6 +171,24 @@ TEST_F(BatchRun, AModuleMessageTheIdeCannotResolveEndsTheRunFailedWithItsLineInT
     }
 }
 
+// Switched off and on mid-run, the module starts the program again by
+// itself: the run must not pass with two runs' output.
+TEST_F(BatchRun, AModuleThatRestartsWhileTheProgramRunsEndsTheRunFailed)
+{
+    ModuleSimulator module(world, 3);
+    ASSERT_TRUE(module.Ready());
+    IdeProcess ide(world, TestRun("Spinner"));
+    ASSERT_TRUE(module.WaitForEvent("\"event\":\"command\",\"name\":\"run\"")) << module.Events();
+    module.Command("power off");
+    ASSERT_TRUE(module.WaitForEvent("\"name\":\"power\",\"values\":[0]")) << module.Events();
+    module.Command("power on");
+    const ProcessResult run = ide.Finish();
+    EXPECT_EQ(run.exitCode, 1) << "-1: still waiting at the deadline\n" << run.err;
+    const std::string line = "[ Error IDE-0057] Corvane restarted while the program was running.\n";
+    EXPECT_EQ(TempDir::ReadFile(Log()), line);
+    EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+}
+
 // A line that fails while the program runs ends the run failed within a few
 // seconds, with the port's error line; a hang is killed at this deadline.
 namespace {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <thread>
 
@@ -16,6 +17,24 @@ std::vector<std::string> EcjCommand(const std::string& source, const std::string
                                     const std::string& logPath) {
     return {"ecj",           "-1.3", "-g", "-preserveAllLocals", "-encoding", "Cp1252", "-bootclasspath", "",
             "-classpath",    ecjClassPath, "-log", logPath, source};
+}
+
+// ecj, a Java program, takes file names in the character set of its locale:
+// with none set (or a single-byte one) a UTF-8 path reaches it garbled. It
+// runs with the caller's environment under a UTF-8 locale.
+static std::vector<std::string> EcjEnvironment() {
+    std::vector<std::string> env;
+    for (char** entry = environ; *entry; ++entry)
+        if (std::strncmp(*entry, "LC_ALL=", 7) != 0) env.emplace_back(*entry);
+    env.emplace_back("LC_ALL=C.UTF-8");
+    return env;
+}
+
+static std::vector<char*> Pointers(std::vector<std::string>& texts) {
+    std::vector<char*> pointers;
+    for (std::string& text : texts) pointers.push_back(text.data());
+    pointers.push_back(nullptr);
+    return pointers;
 }
 
 static std::string FirstNonEmptyLine(const std::string& path) {
@@ -35,11 +54,10 @@ TEcjRun RunEcj(const std::vector<std::string>& command, const std::string& outpu
     posix_spawn_file_actions_addopen(&actions, 0, "/dev/null", O_RDONLY, 0);
     posix_spawn_file_actions_addopen(&actions, 1, outputPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     posix_spawn_file_actions_adddup2(&actions, 1, 2);
-    std::vector<char*> argv;
-    for (const std::string& arg : command) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
+    std::vector<std::string> args = command, env = EcjEnvironment();
+    std::vector<char*> argv = Pointers(args), envp = Pointers(env);
     pid_t pid = 0;
-    int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
+    int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     if (failed) return run;
     run.Started = true;

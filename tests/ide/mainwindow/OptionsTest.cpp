@@ -15,6 +15,7 @@
 #include <QTest>
 #include <QToolButton>
 #include <chrono>
+#include <climits>
 #include <memory>
 
 #include "foundation/Settings.h"
@@ -246,6 +247,19 @@ TEST_F(OptionsTest, AStoredLayoutOffEveryScreenComesBackIntoSight)
     EXPECT_TRUE(FramesInSight(*form));
     EXPECT_EQ(form->frameGeometry().topLeft(), QGuiApplication::primaryScreen()->availableGeometry().topLeft() +
                                                    QPoint(1, 1));
+}
+
+// Values at the ends of the int range, as a damaged settings file holds them.
+TEST_F(OptionsTest, AStoredLayoutAtTheEndsOfTheIntRangeShowsTheWindowsWithinTheScreen)
+{
+    ASSERT_TRUE(SaveWindowLayout({{2147483000, 0, INT_MAX, INT_MAX},
+                                  {INT_MIN, INT_MIN, 2147483000, 100},
+                                  {INT_MAX, -1, INT_MAX, INT_MIN}}));
+    LoadSettings();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get())) << "the main window shown";
+    EXPECT_TRUE(FramesInSight(*form));
+    EXPECT_EQ(form->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
 }
 
 TEST_F(OptionsTest, SettingsFileThatCannotBeWrittenIsReportedOnceAndOptionsStay)

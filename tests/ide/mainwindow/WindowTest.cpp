@@ -202,7 +202,7 @@ TEST_F(MainWindowTest, SaveDesktopWritesTheTwelveWindowValues)
 {
     form->setGeometry(40, 50, 720, 600);
     form->ShowDebuggerExecute();
-    form->PlaceDataWindow(30, 40, 300, 200);
+    form->PlaceDataWindow({30, 40, 300, 200});
     form->SaveDesktopExecute();
     const std::pair<const char*, QRect> windows[] = {{"Main", form->frameGeometry()},
                                                      {"Debug", form->DataView()->frameGeometry()}};

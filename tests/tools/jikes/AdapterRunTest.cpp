@@ -143,3 +143,23 @@ TEST_F(AdapterRun, CompilerThatIsMissingCrashesOrLeavesNoLogIsAnError) {
         EXPECT_FALSE(Exists("C.class"));
     }
 }
+
+// UTF-8 folder names reach ecj intact when the caller sets no locale (a
+// service, a container): a class is written, and a problem names the source.
+TEST_F(AdapterRun, AFolderNamedInUtf8CompilesWithoutALocale) {
+    const std::vector<std::string> noLocale = {"env", "-u", "LANG", "-u", "LC_ALL", "-u", "LC_CTYPE"};
+    std::string clean = Write("Grüße/Hello.java", "public class Hello {\n    static void main() {}\n}\n");
+    TCompilerOutput parsed = Compile(clean, noLocale);
+    EXPECT_EQ(output, "");
+    EXPECT_TRUE(Exists("Grüße/Hello.class"));
+
+    std::string broken = Write("Grüße/E.java", "public class E {\n  int f() { return undefinedName; }\n}\n");
+    parsed = Compile(broken, noLocale);
+    ASSERT_EQ(parsed.Records.size(), 1u) << output;
+    const TCompilerRecord& r = parsed.Records[0];
+    EXPECT_EQ(r.Path, broken);
+    EXPECT_EQ(r.Text.rfind("Error: ", 0), 0u) << r.Text;
+    EXPECT_EQ(r.Line, 2);
+    EXPECT_EQ(r.Column, 20);
+    EXPECT_EQ(r.EndColumn, 32);
+}
