@@ -127,7 +127,7 @@ const TErrorCatalogueRow ErrorCatalogue[] = {
     {ecJVM, 30,
      "Unimplemented bytecode (%d).",
      "An unimplemented bytecode was encountered.",
-     "Check that your source file uses only the Java features that the Corvane supports."},
+     "Check that your source file complies with the JavaCard specification."},
     {ecJVM, 31,
      "Cannot find linked method (%s.%s).",
      "The named method could not be found.",

@@ -79,7 +79,7 @@ TSrcEditorCommand ConvertExtendedToCommand(const std::string& AString);
 
 TShortCut ShortCut(uint16_t Key, TShiftState Shift);
 void ShortCutToKey(TShortCut ShortCut, uint16_t& Key, TShiftState& Shift);
-// "Shift+Ctrl+Z", "Ctrl+Ins", "F1"; empty for 0.
+// "Shift+Ctrl+Z", "Ctrl+Ins", "F1", "Ctrl+;"; empty without a key.
 std::string ShortCutToText(TShortCut ShortCut);
 
 class TSrcEditKeyStrokes;

@@ -1,4 +1,5 @@
 #include "editor/control/SrcEditKeyCmds.h"
+#include "editor/control/SrcKeyNames.h"
 
 TShortCut ShortCut(uint16_t Key, TShiftState Shift) {
     if ((Key & 0xFF00) != 0) {
@@ -30,36 +31,6 @@ void ShortCutToKey(TShortCut ShortCut, uint16_t& Key, TShiftState& Shift) {
         Shift.Include(ssAlt);
     }
 }
-
-namespace {
-std::string KeyName(unsigned Key) {
-    switch (Key) {
-    case 8: return "BkSp";
-    case 9: return "Tab";
-    case 13: return "Enter";
-    case 27: return "Esc";
-    case 32: return "Space";
-    case 33: return "PgUp";
-    case 34: return "PgDn";
-    case 35: return "End";
-    case 36: return "Home";
-    case 37: return "Left";
-    case 38: return "Up";
-    case 39: return "Right";
-    case 40: return "Down";
-    case 45: return "Ins";
-    case 46: return "Del";
-    default: break;
-    }
-    if ((Key >= '0' && Key <= '9') || (Key >= 'A' && Key <= 'Z')) {
-        return std::string(1, static_cast<char>(Key));
-    }
-    if (Key >= 112 && Key <= 135) {
-        return "F" + std::to_string(Key - 111);
-    }
-    return {};
-}
-}  // namespace
 
 std::string ShortCutToText(TShortCut ShortCut) {
     std::string name = KeyName(ShortCut & 0xFF);

@@ -73,6 +73,7 @@ uint16_t NamedKey(int QtKey) {
     case Qt::Key_Up: return 38;
     case Qt::Key_Right: return 39;
     case Qt::Key_Down: return 40;
+    case Qt::Key_Print: return 44;
     case Qt::Key_Insert: return 45;
     case Qt::Key_Delete: return 46;
     case Qt::Key_Menu: return 93;

@@ -8,6 +8,16 @@
 #include "editor/qt/QtText.h"
 #include "editor/support/SrcColor.h"
 
+namespace {
+// Enter and Escape without modifiers press the dialog's default or cancel
+// button.
+bool IsDialogKey(const QKeyEvent& Event) {
+    bool plain = (Event.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    int key = Event.key();
+    return plain && (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape);
+}
+}  // namespace
+
 TSrcHotKeyWidget::TSrcHotKeyWidget(QWidget* Parent)
     : QFrame(Parent), caret_([this](const QRect& Rect) { update(Rect); }) {
     setFocusPolicy(Qt::StrongFocus);
@@ -18,7 +28,7 @@ TSrcHotKeyWidget::TSrcHotKeyWidget(QWidget* Parent)
 QSize TSrcHotKeyWidget::sizeHint() const {
     QFontMetrics metrics(font());
     int frame = 2 * frameWidth();
-    return {metrics.horizontalAdvance(QStringLiteral("Ctrl+Shift+Alt+PgDn")) + 3 + frame,
+    return {metrics.horizontalAdvance(QStringLiteral("Ctrl+Shift+Alt+Print Screen")) + 3 + frame,
             metrics.height() + 2 + frame};
 }
 
@@ -41,6 +51,10 @@ bool TSrcHotKeyWidget::event(QEvent* Event) {
 }
 
 void TSrcHotKeyWidget::keyPressEvent(QKeyEvent* Event) {
+    if (IsDialogKey(*Event)) {
+        Event->ignore();
+        return;
+    }
     TQtKeyStroke stroke = TranslateQtKey(*Event);
     KeyDown(stroke.Key, stroke.Shift);
     Event->accept();

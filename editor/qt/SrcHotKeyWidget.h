@@ -6,7 +6,8 @@
 
 // The hot-key entry control as a Qt widget: one line of text in the
 // window colour, a caret after it while it has the focus. It takes Tab and
-// the arrow keys as keys and the focus on a click.
+// the arrow keys as keys, leaves plain Enter and Escape to the dialog and
+// takes the focus on a click.
 class TSrcHotKeyWidget : public QFrame, public TSrcHotKey {
 public:
     explicit TSrcHotKeyWidget(QWidget* Parent = nullptr);

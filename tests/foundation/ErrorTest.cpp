@@ -18,6 +18,14 @@ TEST(ErrorCatalogue, UnknownCodeFallsBack) {
     EXPECT_EQ(e.Message, "Cannot find text for error message (51).\n");
 }
 
+TEST(ErrorCatalogue, RowKeepsItsThreeTexts) {
+    const char *text, *problem, *solution;
+    LookupErrorText(ecJVM, 30, text, problem, solution);
+    EXPECT_STREQ(text, "Unimplemented bytecode (%d).");
+    EXPECT_STREQ(problem, "An unimplemented bytecode was encountered.");
+    EXPECT_STREQ(solution, "Check that your source file complies with the JavaCard specification.");
+}
+
 TEST(EError, LongArgumentIsCutAtCapacity) {
     std::string longName(5000, 'x');
     EError e(ecIDE, 2, longName.c_str());

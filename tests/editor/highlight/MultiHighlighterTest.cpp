@@ -6,6 +6,7 @@
 #include <future>
 #include <random>
 
+#include "editor/highlight/SrcEnumAttributes.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
 #include "editor/search/SrcRegex.h"
 #include "editor/support/SrcExceptions.h"
@@ -319,6 +320,30 @@ TEST_F(MultiHighlighterTest, AttributesListMarkersFirstThenDefaultThenSchemes) {
     multi.ResetRange();
     EXPECT_EQ(multi.GetDefaultAttribute(SRC_ATTR_KEYWORD), java.KeyAttri);
     EXPECT_EQ(multi.IdentChars(), java.IdentChars());
+}
+
+std::vector<std::string> AttributeKeys(const TSrcCustomHighlighter& Highlighter) {
+    std::vector<std::string> keys;
+    int index = 0;
+    EnumHighlighterAttris(Highlighter, [&](TSrcHighlighterAttributes& Attri, const std::string& KeyName) {
+        EXPECT_EQ(&Attri, Highlighter.GetAttribute(index++)) << KeyName;
+        keys.push_back(KeyName);
+    });
+    return keys;
+}
+
+TEST_F(MultiHighlighterTest, AttributeKeysJoinTheClassStemAndTheNameInListOrder) {
+    const std::vector<std::string> javaNames = {"Comment", "Documentation", "Identifier", "Invalid Symbol",
+                                                "Number", "Reserved Word", "Space", "String", "Symbol"};
+    std::vector<std::string> javaKeys, multiKeys = {"Multi.Marker", "Multi.Marker"};
+    for (const std::string& name : javaNames) javaKeys.push_back("Java." + name);
+    for (int twice = 0; twice < 2; ++twice) {
+        for (const std::string& name : javaNames) multiKeys.push_back("Multi." + name);
+    }
+    multiKeys.insert(multiKeys.end(), {"Multi.Gap", "Multi.Word"});
+    EXPECT_EQ(AttributeKeys(java), javaKeys);
+    EXPECT_EQ(AttributeKeys(multi), multiKeys);
+    EXPECT_EQ(AttributeKeys(lang), (std::vector<std::string>{"ScriptHighlighter.Gap", "ScriptHighlighter.Word"}));
 }
 
 TEST_F(MultiHighlighterTest, RegistrySettingsRoundTrip) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QStyleHints>
@@ -14,7 +16,8 @@ namespace {
 
 using namespace std::chrono_literals;
 
-// A line edit above a hot-key control, the line edit focused.
+// A dialog with a line edit above a hot-key control and OK and Cancel, the
+// line edit focused.
 class SrcHotKeyWidgetTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -22,6 +25,10 @@ protected:
         auto* layout = new QVBoxLayout(&window);
         layout->addWidget(other = new QLineEdit(&window));
         layout->addWidget(hotKey = new TSrcHotKeyWidget(&window));
+        auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &window);
+        layout->addWidget(buttons);
+        QObject::connect(buttons, &QDialogButtonBox::accepted, &window, &QDialog::accept);
+        QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
         ASSERT_TRUE(ShowExposed(window));
         window.activateWindow();
         other->setFocus();
@@ -36,7 +43,7 @@ protected:
         return hotKey->contentsRect().left() + 1 + QFontMetrics(hotKey->font()).horizontalAdvance(Text);
     }
 
-    QWidget window;
+    QDialog window;
     QLineEdit* other = nullptr;
     TSrcHotKeyWidget* hotKey = nullptr;
 };
@@ -77,6 +84,14 @@ TEST_F(SrcHotKeyWidgetTest, KeysTheControlShowsAndKeeps) {
         {QTest::Click, Qt::Key_Backtab, Qt::ShiftModifier, "Alt+Tab", scAlt | 9},
         {QTest::Click, Qt::Key_Left, Qt::ShiftModifier | Qt::ControlModifier, "Ctrl+Shift+Left", scCtrl | scShift | 37},
         {QTest::Click, Qt::Key_Down, {}, "Alt+Down", scAlt | 40},
+        {QTest::Click, Qt::Key_Return, Qt::ControlModifier, "Ctrl+Enter", scCtrl | 13},
+        {QTest::Click, Qt::Key_Semicolon, Qt::ControlModifier, "Ctrl+;", scCtrl | 186},
+        {QTest::Click, Qt::Key_BracketRight, Qt::ControlModifier, "Ctrl+]", scCtrl | 221},
+        {QTest::Click, Qt::Key_7, Qt::KeypadModifier, "Alt+Num 7", scAlt | 103},
+        {QTest::Click, Qt::Key_Asterisk, Qt::KeypadModifier | Qt::ControlModifier, "Ctrl+Num *", scCtrl | 106},
+        {QTest::Click, Qt::Key_Pause, Qt::ControlModifier, "Ctrl+Pause", scCtrl | 19},
+        {QTest::Click, Qt::Key_Print, {}, "Alt+Print Screen", scAlt | 44},
+        {QTest::Click, Qt::Key_ScrollLock, Qt::ShiftModifier, "Alt+Scroll Lock", scAlt | 145},
         {QTest::Press, Qt::Key_Control, {}, "Ctrl+", 0},
         {QTest::Press, Qt::Key_Shift, Qt::ControlModifier, "Ctrl+Shift+", 0},
         {QTest::Release, Qt::Key_Shift, Qt::ControlModifier, "(None)", 0},
@@ -90,6 +105,26 @@ TEST_F(SrcHotKeyWidgetTest, KeysTheControlShowsAndKeeps) {
         EXPECT_EQ(hotKey->HotKey(), step.HotKey) << step.Text;
         EXPECT_EQ(hotKey->Caret().CellRect().left(), CaretXAfter(step.Text)) << step.Text;
         EXPECT_TRUE(hotKey->hasFocus()) << step.Text;
+    }
+}
+
+// Tab and the arrows stay keys of the control; plain Enter and Escape press
+// the dialog's buttons.
+TEST_F(SrcHotKeyWidgetTest, EnterAndEscapeReachTheDialog) {
+    for (auto [key, result] : {std::pair{Qt::Key_Return, QDialog::Accepted}, {Qt::Key_Escape, QDialog::Rejected}}) {
+        window.setResult(-1);
+        ASSERT_TRUE(ShowExposed(window));
+        window.activateWindow();
+        ClickInto(hotKey, "the hot key's focus");
+        QTest::keyClick(hotKey, Qt::Key_Tab);
+        EXPECT_EQ(hotKey->Text(), "Alt+Tab");
+        QTest::keyClick(hotKey, Qt::Key_Up);
+        EXPECT_EQ(hotKey->Text(), "Alt+Up");
+        EXPECT_TRUE(window.isVisible());
+        QTest::keyClick(hotKey, key);
+        EXPECT_EQ(window.result(), result) << key;
+        EXPECT_FALSE(window.isVisible()) << key;
+        EXPECT_EQ(hotKey->HotKey(), scAlt | 38) << key;
     }
 }
 

@@ -1,4 +1,7 @@
 // The Edit menu's commands on the current page.
+#include <QTest>
+
+#include "foundation/EError.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
 
 TEST_F(MainWindowTest, CutCopyPasteAndUndoWorkOnTheCurrentPage)
@@ -34,4 +37,28 @@ TEST_F(MainWindowTest, UndoingBackToTheSavedTextClearsModified)
     EXPECT_TRUE(Page()->Modified());
     form->UndoExecute();
     EXPECT_FALSE(Page()->Modified());
+}
+
+// An error in an editor key command shows the error box, as one escaping
+// any other event handler does.
+TEST_F(MainWindowTest, AnErrorInAnEditorKeyCommandShowsTheErrorBox)
+{
+    struct Failing {
+        void Hooked(TObject*, bool After, bool&, TSrcEditorCommand& Command, char&, void*, void*)
+        {
+            if (!After && Command == ecRight) throw EError(ecIDE, 38);
+        }
+    } failing;
+    std::vector<std::string> boxes;
+    form->SetErrorBox([&](const std::string& text) { boxes.push_back(text); });
+    form->NewFileExecute();
+    Type("ab");
+    Page()->SetCaretXY(BufferCoord(1, 1));
+    Page()->RegisterCommandHandler(THookedCommandEvent::Of<&Failing::Hooked>(&failing), nullptr);
+    QTest::keyClick(Page(), Qt::Key_Right);
+    Page()->UnregisterCommandHandler(THookedCommandEvent::Of<&Failing::Hooked>(&failing));
+    EXPECT_EQ(boxes, std::vector<std::string>{"[ Error IDE-0038] Class path expected."});
+    EXPECT_EQ(Page()->CaretX(), 1);
+    QTest::keyClick(Page(), Qt::Key_Right);
+    EXPECT_EQ(Page()->CaretX(), 2);
 }

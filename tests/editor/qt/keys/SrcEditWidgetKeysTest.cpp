@@ -145,10 +145,16 @@ TEST_F(SrcEditWidgetKeysTest, AFailingKeyHandlerIsReportedAndTheNextKeyStillWork
             }
         }
     } failing;
+    static Log warnings;
+    warnings.clear();
+    QtMessageHandler previous = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings.push_back(text.toStdString()); });
     scene.editor->AddKeyDownHandler(TKeyEvent::Of<&Failing::Down>(&failing));
     QTest::keyClick(scene.editor, Qt::Key_Left);
     QTest::keyClick(scene.editor, Qt::Key_Right);
+    qInstallMessageHandler(previous);
     EXPECT_EQ(Take(), (Log{"ecRight"}));
+    EXPECT_EQ(warnings, (Log{"Editor key press failed: handler failed"}));  // no application handler here
     scene.editor->RemoveKeyDownHandler(TKeyEvent::Of<&Failing::Down>(&failing));
 }
 
