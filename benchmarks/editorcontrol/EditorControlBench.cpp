@@ -1,7 +1,10 @@
 #include <benchmark/benchmark.h>
 
+#include <chrono>
 #include <random>
 
+#include "benchmarks/editorcontrol/HeapPeak.h"
+#include "editor/search/SrcEditSearch.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 
 namespace {
@@ -61,5 +64,52 @@ void BM_ColumnInsertDeleteRandomPositions(benchmark::State& state) {
     state.counters["ops/s"] = benchmark::Counter(2.0 * state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ColumnInsertDeleteRandomPositions)->Unit(benchmark::kMicrosecond);
+
+using Clock = std::chrono::steady_clock;
+
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
+
+// Time and heap peak of one step on a fresh buffer, after Prepare; Step
+// answers whether it did its work.
+template <typename TPrepare, typename TStep>
+void MeasureStep(benchmark::State& state, TPrepare Prepare, TStep Step) {
+    double peak = 0;
+    for (auto _ : state) {
+        LargeBuffer buffer;
+        TSrcEditSearch engine;
+        buffer.edit->SetSearchEngine(&engine);
+        Prepare(*buffer.edit);
+        size_t before = HeapBytesNow();
+        ResetHeapPeak();
+        const Clock::time_point start = Clock::now();
+        bool done = Step(*buffer.edit);
+        state.SetIterationTime(SecondsSince(start));
+        peak = static_cast<double>(HeapBytesPeak() - before);
+        if (!done) {
+            state.SkipWithError("the step did not do its work");
+        }
+        buffer.edit->SetSearchEngine(nullptr);
+    }
+    state.counters["peak MB"] = peak / (1 << 20);
+}
+
+bool ReplaceAll(TCustomSrcEdit& edit) {
+    return edit.SearchReplace("value", "amount", {ssoReplaceAll, ssoEntireScope}) == kLines;
+}
+
+// Replace All of kLines hits (one per line), then one Undo of it.
+void BM_ReplaceAll100kHits(benchmark::State& state) {
+    MeasureStep(state, [](TCustomSrcEdit&) {}, ReplaceAll);
+}
+BENCHMARK(BM_ReplaceAll100kHits)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
+
+void BM_UndoReplaceAll100kHits(benchmark::State& state) {
+    MeasureStep(state, [](TCustomSrcEdit& edit) { ReplaceAll(edit); },
+                [](TCustomSrcEdit& edit) {
+                    edit.Undo();
+                    return !edit.CanUndo() && edit.Lines()[kLines - 1].find("value") != std::string::npos;
+                });
+}
+BENCHMARK(BM_UndoReplaceAll100kHits)->Unit(benchmark::kMillisecond)->Iterations(3)->UseManualTime();
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include "editor/print/SrcHeaderFooter.h"
 #include "editor/print/SrcHeaderFooterText.h"
+#include "editor/support/SrcExceptions.h"
 
 namespace {
 
@@ -76,12 +77,15 @@ void THeaderFooterItem::SetAsString(const std::string& Value) {
     item.Text = DecodeString(fields[0]);
     item.Font.SetCharset(static_cast<uint8_t>(FieldNumber(fields[1], 0, 255)));
     item.Font.SetColor(FieldNumber(fields[2], INT32_MIN, INT32_MAX));
-    // The height follows from the size, as in the stream form; only the size is bounded.
     item.Font.SetHeight(FieldNumber(fields[3], INT32_MIN, INT32_MAX));
     item.Font.SetName(DecodeString(fields[4]));
     item.Font.SetPitch(static_cast<TFontPitch>(FieldNumber(fields[5], fpDefault, fpFixed)));
-    item.Font.SetPixelsPerInch(FieldNumber(fields[6], 1, 100000));
-    item.Font.SetSize(FieldNumber(fields[7], -10000, 10000));
+    item.Font.SetPixelsPerInch(FieldNumber(fields[6], 1, TSrcPrintFont::kMaxPixelsPerInch));
+    // Height and resolution make the font; a size they do not give would not come back.
+    if (FieldNumber(fields[7], -TSrcPrintFont::kMaxSize, TSrcPrintFont::kMaxSize) != item.Font.Size()) {
+        throw EConvertError("'" + fields[7] + "' is not the size of height " + fields[3] + " at " + fields[6] +
+                            " pixels per inch");
+    }
     item.Font.SetStyle(TFontStyles::FromBits(static_cast<uint8_t>(FieldNumber(fields[8], 0, 15))));
     item.LineNumber = FieldNumber(fields[9], INT32_MIN, INT32_MAX);
     item.Alignment = static_cast<TAlignment>(FieldNumber(fields[10], taLeftJustify, taCenter));

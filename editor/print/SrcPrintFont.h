@@ -12,6 +12,9 @@
 class TSrcPrintFont : public TPersistent {
 public:
     static constexpr int kScreenPixelsPerInch = 96;
+    // The bounds the string and stream forms read back.
+    static constexpr int kMaxPixelsPerInch = 100000;
+    static constexpr int kMaxSize = 10000;
 
     TSrcPrintFont();
     // The description of Font at PixelsPerInch, keeping its point size.

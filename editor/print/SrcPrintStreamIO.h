@@ -34,7 +34,8 @@ public:
     std::string String();
     // A count of records of at least MinRecordSize bytes each.
     int Count(int MinRecordSize);
-    // Reads a font record into Value (its resolution stays).
+    // Reads a font record into Value: height and resolution, the size only
+    // checked against them.
     void Font(TSrcPrintFont& Value);
 
 private:

@@ -112,13 +112,51 @@ void TSrcEditUndoList::PushItem(std::unique_ptr<TSrcEditUndoItem> Item) {
     }
 }
 
+// The number of the newest record that is more than a group break.
+int32_t TSrcEditUndoList::NewestCommand() const {
+    for (auto it = items_.rbegin(); it != items_.rend(); ++it) {
+        if ((*it)->ChangeReason != crGroupBreak) {
+            return (*it)->ChangeNumber;
+        }
+    }
+    return items_.back()->ChangeNumber;
+}
+
+// Drops whole commands (runs of one change number), oldest first, until the
+// limit holds. The newest command stays whole however long it is, so one
+// undo takes back all of it; a limit of 0 keeps nothing.
 void TSrcEditUndoList::EnsureMaxEntries() {
-    if (static_cast<int>(items_.size()) <= maxUndoActions_) {
+    size_t count = items_.size();
+    if (static_cast<int>(count) <= maxUndoActions_) {
         return;
     }
-    fullUndoImpossible_ = true;
-    size_t drop = items_.size() - static_cast<size_t>(maxUndoActions_);
-    items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(drop));
+    size_t excess = count - static_cast<size_t>(maxUndoActions_);
+    int32_t newest = NewestCommand();
+    size_t drop = 0;
+    while (drop < excess) {
+        int32_t number = items_[drop]->ChangeNumber;
+        if (maxUndoActions_ > 0 && number == newest) {
+            break;
+        }
+        while (drop < count && items_[drop]->ChangeNumber == number) {
+            ++drop;
+        }
+        CommandDropped(number);
+    }
+    if (drop > 0) {
+        fullUndoImpossible_ = true;
+        items_.erase(items_.begin(), items_.begin() + static_cast<std::ptrdiff_t>(drop));
+    }
+}
+
+// The clean state moves to the bottom of the list when its own command goes;
+// once a command made after it goes, undo can no longer reach it.
+void TSrcEditUndoList::CommandDropped(int32_t Number) {
+    if (initialChangeNumber_ == 0) {
+        initialChangeNumber_ = -1;
+    } else if (initialChangeNumber_ == Number) {
+        initialChangeNumber_ = 0;
+    }
 }
 
 TSrcChangeReason TSrcEditUndoList::LastChangeReason() const {

@@ -36,6 +36,7 @@ public:
     TSrcEditUndoItem* Items(int Index) const { return items_.at(static_cast<size_t>(Index)).get(); }
     void DeleteItem(int Index);
 
+    // The record limit: whole commands go, oldest first, never the newest.
     int MaxUndoActions() const { return maxUndoActions_; }
     void SetMaxUndoActions(int Value);
 
@@ -59,7 +60,9 @@ public:
 
 private:
     void AdvanceChangeNumber();
+    int32_t NewestCommand() const;
     void EnsureMaxEntries();
+    void CommandDropped(int32_t Number);
     void FireAdded();
 
     int32_t blockChangeNumber_ = 0;

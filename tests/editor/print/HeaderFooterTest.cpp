@@ -6,6 +6,7 @@
 #include "editor/print/SrcEditPrintMargins.h"
 #include "editor/print/SrcEditPrinterInfo.h"
 #include "editor/print/SrcHeaderFooter.h"
+#include "editor/print/SrcHeaderFooterText.h"
 #include "editor/support/SrcExceptions.h"
 #include "editor/support/SrcStream.h"
 #include "tests/editor/common/FixedPrintClock.h"
@@ -162,6 +163,57 @@ TEST(HeaderFooterText, AsStringRoundTripsEscapes) {
     }
 }
 
+// Height and resolution make an item's font; its size is theirs and must lie
+// within 10000 points either way. Each accepted font comes back unchanged
+// through string -> stream -> string and stream -> string -> stream; a
+// font beyond the limit is refused by both forms, also when its size field
+// is clamped into the limit.
+TEST(HeaderFooterText, FontsSurviveBothFormsAtEveryResolution) {
+    struct Row {
+        int pixelsPerInch, height, size;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {10, -1388, 9994, true},     {10, -1389, 10001, false},   {72, -10000, 10000, true},
+        {72, 10001, -10001, false},  {96, -13333, 10000, true},   {96, -13334, 10001, false},
+        {96, 13, -10, true},         {300, -60, 14, true},        {300, -41668, 10000, true},
+        {300, -41669, 10001, false}, {1, -1, 72, true},           {100000, -13889583, 10000, true},
+        {100000, -13889584, 10001, false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(testing::Message() << row.height << " at " << row.pixelsPerInch);
+        TSrcPrintFont font;
+        font.SetPixelsPerInch(row.pixelsPerInch);
+        font.SetHeight(row.height);
+        TFooter source;
+        source.Add("x", &font, taLeftJustify, 1);
+        ASSERT_EQ(source.Get(0).Font.Size(), row.size);
+        const std::string text = source.AsString();
+        const std::string bytes = Saved(source);
+        TFooter fromText, fromBytes;
+        TMemoryStream stream;
+        stream.SetData(bytes);
+        if (!row.accepted) {
+            EXPECT_THROW(fromText.SetAsString(text), EConvertError);
+            EXPECT_THROW(fromBytes.LoadFromStream(stream), EReadError);
+            std::vector<std::string> fields = SplitFields(source.Get(0).GetAsString());
+            fields[7] = row.size > 0 ? "10000" : "-10000";
+            EXPECT_THROW(THeaderFooterItem().SetAsString(JoinFields(fields)), EConvertError);
+            continue;
+        }
+        fromText.SetAsString(text);
+        fromBytes.LoadFromStream(stream);
+        EXPECT_EQ(fromText.Get(0).Font, font);
+        EXPECT_EQ(fromBytes.Get(0).Font, font);
+        TFooter textAgain, bytesAgain;
+        stream.SetData(Saved(fromText));
+        textAgain.LoadFromStream(stream);
+        EXPECT_EQ(textAgain.AsString(), text);
+        bytesAgain.SetAsString(fromBytes.AsString());
+        EXPECT_EQ(Saved(bytesAgain), bytes);
+    }
+}
+
 TEST(HeaderFooterStream, BytesRoundTripsAndDamage) {
     THeader header;
     header.FrameTypes = {ftBox};
@@ -170,7 +222,8 @@ TEST(HeaderFooterStream, BytesRoundTripsAndDamage) {
     std::string bytes = Saved(header);
     const std::string defaultFont = std::string("\x01\0\0\0\0", 5) + std::string("\xF3\xFF\xFF\xFF", 4) +
                                     std::string("\x05\0\0\0Arial", 9) + std::string("\0", 1) +
-                                    std::string("\x0A\0\0\0", 4) + std::string("\0", 1);
+                                    std::string("\x60\0\0\0", 4) + std::string("\x0A\0\0\0", 4) +
+                                    std::string("\0", 1);
     std::string want = std::string("\x02", 1) + std::string("\xC0\xC0\xC0\0", 4) + std::string("\0\0\0\0", 4) +
                        "\x01" + std::string("\0", 1) + defaultFont + std::string("\x01\0\0\0", 4) +
                        std::string("\x0E\0\0\0Page $PAGENUM$", 18) + std::string("\x01\0\0\0", 4) + defaultFont +

@@ -83,6 +83,24 @@ TEST(SrcEditUndoList, MaximumDropsTheOldestRecords) {
     EXPECT_FALSE(list.FullUndoImpossible());
 }
 
+TEST(SrcEditUndoList, MaximumDropsWholeCommandsAndNeverTheNewest) {
+    TSrcEditUndoList list;
+    list.SetMaxUndoActions(3);
+    Change(list, "old");
+    list.BeginBlock();
+    for (const char* text : {"1", "2", "3", "4", "5"}) {
+        Change(list, text);
+    }
+    list.EndBlock();
+    ASSERT_EQ(list.ItemCount(), 5) << "the older command goes, the newest stays whole";
+    EXPECT_EQ(list.Items(0)->ChangeStr, "1");
+    list.AddGroupBreak();
+    EXPECT_EQ(list.ItemCount(), 6) << "a group break is no command of its own";
+    Change(list, "next");
+    ASSERT_EQ(list.ItemCount(), 2);
+    EXPECT_EQ(list.Items(0)->ChangeReason, crGroupBreak);
+}
+
 TEST(SrcEditUndoList, SavePointFollowsTheNewestRecord) {
     TSrcEditUndoList list;
     EXPECT_TRUE(list.InitialState());
