@@ -127,9 +127,6 @@ public:
     // An exception that reached the application: a standard error box, or in
     // a batch run a message line, standard error and the end of the run.
     void AppException(const std::string& text);
-    // What shows the standard error box (tests replace it).
-    using ErrorBox = std::function<void(const std::string& text)>;
-    void SetErrorBox(ErrorBox box) { errorBox_ = std::move(box); }
     // An action's hint: panel 3.
     void AppHint(const std::string& hint);
 
@@ -422,5 +419,4 @@ private:
 
     bool batchFailed_ = false;
     bool batchEnding_ = false;
-    ErrorBox errorBox_;
 };

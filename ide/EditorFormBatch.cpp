@@ -1,6 +1,5 @@
 // Idle and exception handling, and how a batch run ends.
 #include <QApplication>
-#include <QMessageBox>
 #include <QMetaObject>
 #include <cstdio>
 #include <cstring>
@@ -37,10 +36,7 @@ void TEditorForm::AppException(const std::string& text)
         EndBatch(true);
         return;
     }
-    if (errorBox_)
-        errorBox_(text);
-    else
-        QMessageBox::critical(this, ApplicationTitle, QString::fromStdString(text));
+    Dialogs().MessageBox(text, ApplicationTitle, TBoxButtons::Ok, TBoxIcon::Error);
 }
 
 void TEditorForm::EndBatch(bool failed)

@@ -124,9 +124,6 @@ void AcceptanceTest::InstallSeams()
     auto terminal = std::make_unique<StepTerminalDialogs>(step);
     terminalDialogs_ = terminal.get();
     Form().MessageForm().SetDialogs(std::move(terminal));
-    Form().SetErrorBox([this](const std::string& text) {
-        ADD_FAILURE() << "step \"" << step_ << "\": the application's error box: " << text;
-    });
     TProgressForm& progress = Form().ProgressForm();
     QObject::connect(progress.ProgressText, &QLineEdit::textChanged, &progress,
                      [this](const QString& text) { progressTexts_.push_back(text.toStdString()); });

@@ -111,9 +111,11 @@ TEST_F(ReceiveDataTest, AStartByteWhileABatchRunsProgramRunsIsReportedAsARestart
         link.SetRunning(c.running);
         Feed({kComStartLoad, 0x51, kComMessage, 0x03, 'A', 0x7E});
         ASSERT_EQ(sink.lines.size(), c.lines) << c.testMode << c.running;
-        if (c.lines) EXPECT_NE(sink.lines[0].find("IDE-0057] Corvane restarted while the program was running."),
-                               std::string::npos)
-            << sink.lines[0];
+        if (c.lines) {
+            EXPECT_NE(sink.lines[0].find("IDE-0057] Corvane restarted while the program was running."),
+                      std::string::npos)
+                << sink.lines[0];
+        }
         EXPECT_EQ(host.texts.back(), "A");
     }
 }

@@ -32,7 +32,6 @@ protected:
     {
         TestApp();
         form = std::make_unique<TEditorForm>();
-        form->SetErrorBox([this](const std::string& text) { boxes.push_back(text); });
         dialogs = InstallFakeDialogs(*form);
     }
     void TearDown() override
@@ -53,7 +52,7 @@ protected:
 
     std::unique_ptr<TEditorForm> form;
     FakeDialogs* dialogs = nullptr;
-    std::vector<std::string> boxes;
+    std::vector<std::string> Boxes() const { return dialogs->BoxTexts(); }
 };
 
 }  // namespace
@@ -134,9 +133,9 @@ TEST_F(EditorFormTest, ExceptionsInEventHandlersReachTheErrorBox)
 {
     QTimer::singleShot(0, form.get(), [] { throw EError(ecIDE, 38); });
     QTimer::singleShot(0, form.get(), [] { throw std::runtime_error("broken"); });
-    ASSERT_TRUE(WaitUntil([this] { return boxes.size() == 2; }, 5s, "two error boxes"));
-    EXPECT_EQ(boxes[0], "[ Error IDE-0038] Class path expected.");
-    EXPECT_EQ(boxes[1], "broken");
+    ASSERT_TRUE(WaitUntil([this] { return Boxes().size() == 2; }, 5s, "two error boxes"));
+    EXPECT_EQ(Boxes()[0], "[ Error IDE-0038] Class path expected.");
+    EXPECT_EQ(Boxes()[1], "broken");
 }
 
 // The editor's own boundary keeps any error out of Qt and hands it to the
@@ -145,7 +144,7 @@ TEST_F(EditorFormTest, ErrorsCaughtInEditorEventsReachTheErrorBox)
 {
     EXPECT_NO_THROW(QtGuardedCall("paint", [] { throw EError(ecIDE, 38); }));
     EXPECT_NO_THROW(QtGuardedCall("timer", [] { throw 7; }));
-    EXPECT_EQ(boxes, (std::vector<std::string>{"[ Error IDE-0038] Class path expected.", "Unknown exception."}));
+    EXPECT_EQ(Boxes(), (std::vector<std::string>{"[ Error IDE-0038] Class path expected.", "Unknown exception."}));
 }
 
 TEST_F(EditorFormTest, BatchRunShowsNoBoxAndEndsFailed)
@@ -154,7 +153,7 @@ TEST_F(EditorFormTest, BatchRunShowsNoBoxAndEndsFailed)
     testing::internal::CaptureStderr();
     form->AppException("broken");
     const std::string err = testing::internal::GetCapturedStderr();
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Lines(), std::vector<std::string>{"broken"});
     EXPECT_NE(err.find("broken"), std::string::npos);
     EXPECT_TRUE(form->BatchFailed());

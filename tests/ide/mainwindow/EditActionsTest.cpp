@@ -49,15 +49,13 @@ TEST_F(MainWindowTest, AnErrorInAnEditorKeyCommandShowsTheErrorBox)
             if (!After && Command == ecRight) throw EError(ecIDE, 38);
         }
     } failing;
-    std::vector<std::string> boxes;
-    form->SetErrorBox([&](const std::string& text) { boxes.push_back(text); });
     form->NewFileExecute();
     Type("ab");
     Page()->SetCaretXY(BufferCoord(1, 1));
     Page()->RegisterCommandHandler(THookedCommandEvent::Of<&Failing::Hooked>(&failing), nullptr);
     QTest::keyClick(Page(), Qt::Key_Right);
     Page()->UnregisterCommandHandler(THookedCommandEvent::Of<&Failing::Hooked>(&failing));
-    EXPECT_EQ(boxes, std::vector<std::string>{"[ Error IDE-0038] Class path expected."});
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"[ Error IDE-0038] Class path expected."});
     EXPECT_EQ(Page()->CaretX(), 1);
     QTest::keyClick(Page(), Qt::Key_Right);
     EXPECT_EQ(Page()->CaretX(), 2);
