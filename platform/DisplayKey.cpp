@@ -17,13 +17,13 @@ std::string Variable(const char* name)
     return value ? value : "";
 }
 
-// Letters, digits, '.' and '_' stay; every other byte becomes %XX, so that
-// two displays never share a key.
+// Letters, digits, '.', '_' and '-' stay; every other byte becomes %XX, so
+// that two displays never share a key.
 std::string FileNamePart(const std::string& text)
 {
     std::string part;
     for (const unsigned char c : text) {
-        if (std::isalnum(c) || c == '.' || c == '_') {
+        if (std::isalnum(c) || c == '.' || c == '_' || c == '-') {
             part += char(c);
         } else {
             char escaped[4];
