@@ -69,11 +69,11 @@ bool SharesItsKey(const std::string& name)
     return name == "Run" || name == "CompileFile" || name == "Stop" || name == "StepOver";
 }
 
-// Identify may wait for a running download: it runs once its menu has
-// closed, so that the wait does not keep the menu drawn open.
+// Identify and Test Connection may wait for a running download: they run
+// once their menu has closed, so that the wait does not keep it drawn open.
 bool RunsAfterItsMenuCloses(const std::string& name)
 {
-    return name == "Identify";
+    return name == "Identify" || name == "TestCon";
 }
 
 }  // namespace
