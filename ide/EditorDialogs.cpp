@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ide/FileDialogColumns.h"
+
 namespace {
 
 QMessageBox::Icon BoxIcon(TBoxIcon icon)
@@ -35,6 +37,7 @@ std::vector<std::string> TQtEditorDialogs::OpenFiles(const std::string& folder)
     QFileDialog dialog(parent_, QString(), QString::fromStdString(folder));
     dialog.setFileMode(QFileDialog::ExistingFiles);
     dialog.setNameFilters({"Java Source (*.java)", "All Files (*)"});
+    ShowColumnsWhole(dialog);
     std::vector<std::string> files;
     if (dialog.exec() != QDialog::Accepted) return files;
     for (const QString& file : dialog.selectedFiles()) files.push_back(file.toStdString());
@@ -49,6 +52,7 @@ std::optional<std::string> TQtEditorDialogs::SaveFile(const std::string& folder,
     dialog.setNameFilters({"Java source (*.java)", "All Files (*)"});
     dialog.setDefaultSuffix("java");
     if (!proposed.empty()) dialog.selectFile(QString::fromStdString(proposed));
+    ShowColumnsWhole(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
 }

@@ -202,6 +202,9 @@ public:
     // Waits for the worker (running its synchronised calls) and deletes it;
     // false, doing nothing, from inside one of its calls.
     bool WaitForWorker();
+    // The same wait under the busy cursor, the windows drawn as they are
+    // now (a menu that just closed is gone from the screen).
+    bool WaitForWorkerShowingBusy();
     // Asks the worker to stop and waits for it.
     bool CancelWorker();
     TProgressForm& ProgressForm();

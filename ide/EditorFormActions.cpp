@@ -69,6 +69,13 @@ bool SharesItsKey(const std::string& name)
     return name == "Run" || name == "CompileFile" || name == "Stop" || name == "StepOver";
 }
 
+// Identify and Test Connection may wait for a running download: they run
+// once their menu has closed, so that the wait does not keep it drawn open.
+bool RunsAfterItsMenuCloses(const std::string& name)
+{
+    return name == "Identify" || name == "TestCon";
+}
+
 }  // namespace
 
 QAction* TEditorForm::Action(const std::string& name) const
@@ -96,7 +103,8 @@ void TEditorForm::BuildActions()
         const auto handler = Handlers().find(row.Name);
         if (handler != Handlers().end()) {
             const Handler member = handler->second;
-            connect(action, &QAction::triggered, this, [this, member] { (this->*member)(); });
+            connect(action, &QAction::triggered, this, [this, member] { (this->*member)(); },
+                    RunsAfterItsMenuCloses(row.Name) ? Qt::QueuedConnection : Qt::AutoConnection);
         }
         addAction(action);
         actions_.push_back(action);

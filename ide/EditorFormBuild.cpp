@@ -110,7 +110,7 @@ void TEditorForm::Download1Click() {}
 void TEditorForm::TestConExecute()
 {
     // Two users of one port spoil a download: a running worker ends first.
-    if (!WaitForWorker() || !ConfirmAbortDebug()) return;
+    if (!WaitForWorkerShowingBusy() || !ConfirmAbortDebug()) return;
     ClearMessages();
     TComLevelScope traceCommands(1);
     std::string found;

@@ -1,5 +1,6 @@
 // The build commands and the link worker: Program, Messages (connect), the
 // worker's body and its two jobs, the progress window and the link host.
+#include <QApplication>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QSplitter>
@@ -107,6 +108,20 @@ bool TEditorForm::WaitForWorker()
     Worker = nullptr;
     delete worker;
     return true;
+}
+
+bool TEditorForm::WaitForWorkerShowingBusy()
+{
+    if (!Worker) return true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    // The wait runs no paint events: the windows are drawn now, and what the
+    // window system has exposed meanwhile (where a menu closed) is handled.
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible()) window->repaint();
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    const bool ended = WaitForWorker();
+    QApplication::restoreOverrideCursor();
+    return ended;
 }
 
 bool TEditorForm::CancelWorker()

@@ -1,6 +1,7 @@
 // Code templates: the template list and File | Insert Template. Both insert
 // through the control's undoable insertion, as one undo step.
 #include <QListWidget>
+#include <QShortcut>
 #include <QStyle>
 #include <algorithm>
 
@@ -46,6 +47,13 @@ void TEditorForm::BuildTemplateList()
     TemplateList->hide();
     connect(TemplateList, &QListWidget::itemClicked, this,
             [this](QListWidgetItem* item) { SelectTemplate(TemplateList->row(item)); });
+    // Enter and a double-click pick as a click does. Where a style activates
+    // on a single click, the click has already hidden the list.
+    connect(TemplateList, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+        if (TemplateList->isVisible()) SelectTemplate(TemplateList->row(item));
+    });
+    new QShortcut(QKeySequence(Qt::Key_Escape), TemplateList, this, [this] { HideTemplateList(); },
+                  Qt::WidgetShortcut);
 }
 
 void TEditorForm::ShowCodeTemplatesExecute()
@@ -56,7 +64,13 @@ void TEditorForm::ShowCodeTemplatesExecute()
     TemplateList->setFocus();
 }
 
-void TEditorForm::HideTemplateList() { TemplateList->hide(); }
+// Typing goes on in the page when the list had the keyboard.
+void TEditorForm::HideTemplateList()
+{
+    const bool hadFocus = TemplateList->hasFocus();
+    TemplateList->hide();
+    if (hadFocus && currentEditor_) currentEditor_->setFocus();
+}
 
 // The template goes in front of the caret's line, each line indented to the
 // caret's column; the caret stays on its line, which moves down.

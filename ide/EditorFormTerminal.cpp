@@ -28,7 +28,7 @@ void TEditorForm::ShowMessageExecute()
 void TEditorForm::IdentifyExecute()
 {
     // The download ends first; its new link is only closed when the user agrees.
-    if (!WaitForWorker() || !ConfirmAbortDebug()) return;
+    if (!WaitForWorkerShowingBusy() || !ConfirmAbortDebug()) return;
     if (JVM()) JVM()->Close();
     TIdentifyForm identify(this);
     identify.SetPort(&DebugPort);

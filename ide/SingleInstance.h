@@ -2,8 +2,9 @@
 #include <string>
 #include <vector>
 
-// One interactive instance per user: the lock that the first start holds and
-// the socket over which a second start hands over its command line.
+// One interactive instance per user and display: the lock that the first
+// start holds and the socket over which a second start hands over its
+// command line.
 constexpr const char* InstanceLockName = "CorvaneMutex";
 constexpr const char* SecondInstanceMessage = "5E0B7C3A-91D4-4F2E-8A6B-C47D20F9E318";
 constexpr int HandOverRetryMs = 3000;

@@ -9,6 +9,7 @@
 #include <QThread>
 #include <QTimer>
 
+#include "platform/DisplayKey.h"
 #include "platform/UserRuntimeDir.h"
 
 namespace {
@@ -21,7 +22,7 @@ constexpr int SendMs = 2000;
 
 std::string HandOverSocketPath(const std::string& name)
 {
-    return UserRuntimeDir() + "/" + name;
+    return UserRuntimeDir() + "/" + PerDisplayName(name);
 }
 
 THandOverServer::THandOverServer(const std::string& name, Receiver receiver)

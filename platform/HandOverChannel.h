@@ -5,9 +5,10 @@
 
 class QLocalServer;
 
-// A per-user local socket "<runtime folder>/<name>" over which a second start
-// hands its command line to the running instance: the client sends the text
-// and closes the connection.
+// A local socket per user and display, "<runtime folder>/<name>-<display
+// key>", over which a second start on the same display hands its command
+// line to the running instance: the client sends the text and closes the
+// connection. Needs the application object (the display key).
 constexpr size_t HandOverTextLimit = 64 * 1024;  // more is dropped
 constexpr int HandOverReceiveMs = 5000;          // a slower client is dropped
 

@@ -3,10 +3,11 @@
 #include <QLockFile>
 #include <QString>
 
+#include "platform/DisplayKey.h"
 #include "platform/UserRuntimeDir.h"
 
 TInstanceLock::TInstanceLock(const std::string& name)
-    : fileName_(UserRuntimeDir() + "/" + name + ".lock"),
+    : fileName_(UserRuntimeDir() + "/" + PerDisplayName(name) + ".lock"),
       lock_(std::make_unique<QLockFile>(QString::fromStdString(fileName_)))
 {
     // Only a dead owner makes a lock stale, never its age.

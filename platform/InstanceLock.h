@@ -4,10 +4,10 @@
 
 class QLockFile;
 
-// A per-user lock file "<runtime folder>/<name>.lock", held while this object
-// holds it. A lock left by an instance that no longer runs is stale and is
-// taken over. Needs the application object (the owner is recognised by the
-// program's name).
+// A lock file per user and display, "<runtime folder>/<name>-<display
+// key>.lock", held while this object holds it. A lock left by an instance
+// that no longer runs is stale and is taken over. Needs the application
+// object (the owner is recognised by the program's name; the display key).
 class TInstanceLock {
 public:
     explicit TInstanceLock(const std::string& name);

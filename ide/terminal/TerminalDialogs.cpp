@@ -4,18 +4,31 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "ide/FileDialogColumns.h"
+
+namespace {
+
+std::optional<std::string> ChosenFile(QFileDialog& dialog)
+{
+    ShowColumnsWhole(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
 std::optional<std::string> TQtTerminalDialogs::SaveFileName()
 {
-    const QString name = QFileDialog::getSaveFileName(parent_);
-    if (name.isEmpty()) return std::nullopt;
-    return name.toStdString();
+    QFileDialog dialog(parent_);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    return ChosenFile(dialog);
 }
 
 std::optional<std::string> TQtTerminalDialogs::OpenFileName()
 {
-    const QString name = QFileDialog::getOpenFileName(parent_);
-    if (name.isEmpty()) return std::nullopt;
-    return name.toStdString();
+    QFileDialog dialog(parent_);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return ChosenFile(dialog);
 }
 
 void TQtTerminalDialogs::ErrorBox(const std::string& text, const std::string& caption)

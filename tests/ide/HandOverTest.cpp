@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ide/SingleInstance.h"
+#include "platform/DisplayKey.h"
 #include "tests/ide/IdeProcess.h"
 #include "tests/ide/TestApp.h"
 
@@ -12,7 +13,8 @@ class TwoStarts : public ::testing::Test {
 protected:
     void SetUp() override { TestApp(); }
 
-    std::string Socket() const { return world.Runtime() + "/" + SecondInstanceMessage; }
+    // The started programs run offscreen, as this one does: the same key.
+    std::string Socket() const { return world.Runtime() + "/" + PerDisplayName(SecondInstanceMessage); }
     IdeWorld world;
 };
 

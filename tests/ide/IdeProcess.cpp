@@ -42,6 +42,7 @@ QProcessEnvironment IdeWorld::Environment(bool privateProgramDir) const
     env.insert("XDG_RUNTIME_DIR", QString::fromStdString(Runtime()));
     env.insert("CORVANE_PORT_DIR", QString::fromStdString(Ports()));
     env.insert("QT_QPA_PLATFORM", QString::fromStdString(Platform));
+    if (!Display.empty()) env.insert("DISPLAY", QString::fromStdString(Display));
     if (privateProgramDir) env.insert("CORVANE_PROGRAM_DIR", QString::fromStdString(ProgramDir()));
     return env;
 }

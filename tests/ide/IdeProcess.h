@@ -19,6 +19,7 @@ public:
     std::string ProgramDir() const { return dir_.File("program"); }
     QProcessEnvironment Environment(bool privateProgramDir = false) const;
     std::string Platform = "offscreen";  // the started programs' Qt platform
+    std::string Display;                 // their X display; "": this program's
 
 private:
     TempDir dir_{"corvane-ide-world"};

@@ -4,10 +4,16 @@
 #include <QThread>
 #include <string>
 
-// Runs xdotool with `args`; its standard output.
-inline std::string XDoTool(const QStringList& args)
+// Runs xdotool with `args` on this program's X display or on `display`;
+// its standard output.
+inline std::string XDoTool(const QStringList& args, const std::string& display = {})
 {
     QProcess tool;
+    if (!display.empty()) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("DISPLAY", QString::fromStdString(display));
+        tool.setProcessEnvironment(env);
+    }
     tool.start("xdotool", args);
     if (!tool.waitForFinished(10000)) tool.kill();
     return tool.readAllStandardOutput().trimmed().toStdString();

@@ -3,6 +3,10 @@
 
 #include "ide/pipeline/CodeTemplates.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "tests/support/gui/ScreenProbe.h"
+#include "tests/support/gui/WaitUntil.h"
+
+using namespace std::chrono_literals;
 
 class TemplatesTest : public MainWindowTest {
 protected:
@@ -62,6 +66,46 @@ TEST_F(TemplatesTest, ListShowsTheNamesInOrderAndEachTemplateLandsLineForLine)
     EXPECT_EQ(PageLines(), std::vector<std::string>(NewClassSkeleton().begin(), NewClassSkeleton().end()));
     EXPECT_EQ(Page()->CaretXY(), (TBufferCoord{1, 1}));
     EXPECT_TRUE(Page()->Modified());
+}
+
+// From the keyboard: Ctrl+J opens the list, Down moves, Enter inserts as a
+// click does (one undo step) and Escape closes without inserting. Typing
+// goes on in the page.
+TEST_F(TemplatesTest, EnterInsertsTheSelectedTemplateAndEscapeInsertsNothing)
+{
+    QListWidget* list = form->TemplateList;
+    ASSERT_TRUE(ShowExposed(*form));
+    form->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return form->isActiveWindow(); }, 2s, "the window active"));
+    const auto open = [&] {
+        Page()->setFocus();
+        QTest::keyClick(Page(), Qt::Key_J, Qt::ControlModifier);
+        return list->isVisible() && list->hasFocus();
+    };
+    const auto templateAbove = [&](int row) {
+        std::vector<std::string> lines(CodeTemplates()[size_t(row)].Lines.begin(),
+                                       CodeTemplates()[size_t(row)].Lines.end());
+        lines.push_back("");
+        return lines;
+    };
+
+    ASSERT_TRUE(open());
+    QTest::keyClick(list, Qt::Key_Down);
+    const int row = list->currentRow();
+    ASSERT_GE(row, 0);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(PageLines(), templateAbove(row));
+    EXPECT_TRUE(Page()->hasFocus());
+    form->UndoExecute();
+    EXPECT_EQ(PageLines(), std::vector<std::string>{""});
+
+    ASSERT_TRUE(open());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Escape);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(PageLines(), std::vector<std::string>{""});
+    EXPECT_TRUE(Page()->hasFocus());
 }
 
 TEST_F(TemplatesTest, TemplateGoesAboveTheCaretLineIndentedToItsColumnAndUndoesInOneStep)
