@@ -1,7 +1,8 @@
 // One caret blink (the repaint of the caret's cell) with the Java
 // highlighter: in an ordinary file, and in a file of one 10 MB line that is
 // an unclosed comment or string, the caret at its start, at column 995 and
-// at its end. A blink should cost the same wherever the caret is.
+// at its very end (the scroll width widened to reach it). A blink should
+// cost the same wherever the caret is.
 #include <benchmark/benchmark.h>
 
 #include "benchmarks/editorwidget/WidgetBenchScene.h"
@@ -23,6 +24,7 @@ struct BlinkScene {
         widget.SetText(Text);
         widget.SetCaretXY(Caret);
         if (ToLineEnd) {
+            widget.SetMaxScrollWidth(SRCEDIT_MAX_INT);
             widget.CommandProcessor(ecLineEnd, '\0', nullptr);
         }
         widget.EnsureCursorPosVisible();

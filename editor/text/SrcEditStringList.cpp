@@ -1,6 +1,7 @@
 #include "editor/text/SrcEditStringList.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "editor/support/FileStream.h"
 #include "editor/support/SrcExceptions.h"
@@ -14,7 +15,15 @@ TSrcEditStringRec NewLine(const std::string& S, TObject* AObject) {
     return TSrcEditStringRec{S, AObject, -1, -1, {sfExpandedLengthUnknown}};
 }
 
+// Revisions are drawn from one sequence, so that no two lists share one.
+uint64_t NextRevision() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
+
 }  // namespace
+
+void TSrcEditStringList::Touch() { revision_ = NextRevision(); }
 
 TSrcEditStringList::TSrcEditStringList() { SetTabWidth(8); }
 
@@ -80,7 +89,7 @@ void TSrcEditStringList::Put(int Index, const std::string& S) {
     CheckIndex(Index, count_ - 1);
     TStringsUpdate update(*this);
     indexOfLongestLine_ = -1;
-    ++revision_;
+    Touch();
     TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
     line.fFlags.Include(sfExpandedLengthUnknown).Exclude(sfHasTabs).Exclude(sfHasNoTabs);
     line.fString = S;
@@ -126,7 +135,7 @@ void TSrcEditStringList::InsertItem(int Index, const std::string& S) {
     auto at = list_.begin() + Index;
     std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + 1);
     indexOfLongestLine_ = -1;
-    ++revision_;
+    Touch();
     *at = NewLine(S, nullptr);
     ++count_;
     if (OnInserted) {
@@ -152,7 +161,7 @@ void TSrcEditStringList::AddStrings(const TStrings& Strings) {
     }
     TStringsUpdate update(*this);
     indexOfLongestLine_ = -1;
-    ++revision_;
+    Touch();
     int first = count_;
     int total = count_ + added;
     if (total > GetCapacity()) {
@@ -177,7 +186,7 @@ void TSrcEditStringList::Clear() {
         }
     }
     indexOfLongestLine_ = -1;
-    ++revision_;
+    Touch();
 }
 
 void TSrcEditStringList::Delete(int Index) {
@@ -188,7 +197,7 @@ void TSrcEditStringList::Delete(int Index) {
     --count_;
     list_[static_cast<size_t>(count_)] = TSrcEditStringRec();
     indexOfLongestLine_ = -1;
-    ++revision_;
+    Touch();
     if (OnDeleted) {
         OnDeleted(this, Index, 1);
     }
@@ -198,7 +207,7 @@ void TSrcEditStringList::Exchange(int Index1, int Index2) {
     CheckIndex(Index1, count_ - 1);
     CheckIndex(Index2, count_ - 1);
     TStringsUpdate update(*this);
-    ++revision_;
+    Touch();
     std::swap(list_[static_cast<size_t>(Index1)], list_[static_cast<size_t>(Index2)]);
     if (indexOfLongestLine_ == Index1) {
         indexOfLongestLine_ = Index2;
@@ -213,7 +222,7 @@ void TSrcEditStringList::InsertLines(int Index, int NumLines) {
         return;
     }
     TStringsUpdate update(*this);
-    ++revision_;
+    Touch();
     SetCapacity(count_ + NumLines);
     auto at = list_.begin() + Index;
     std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + NumLines);
@@ -230,7 +239,7 @@ void TSrcEditStringList::DeleteLines(int Index, int NumLines) {
     }
     CheckIndex(Index, count_);
     int run = std::min(NumLines, count_ - Index);
-    ++revision_;
+    Touch();
     auto at = list_.begin() + Index;
     std::fill(at, at + run, TSrcEditStringRec());
     if (count_ - Index - run > 0) {
@@ -359,7 +368,7 @@ TSrcEditRange TSrcEditStringList::Ranges(int Index) const {
 void TSrcEditStringList::Ranges(int Index, TSrcEditRange ARange) {
     CheckIndex(Index, count_ - 1);
     TStringsUpdate update(*this);
-    ++revision_;
+    Touch();
     list_[static_cast<size_t>(Index)].fRange = ARange;
 }
 
@@ -370,7 +379,7 @@ void TSrcEditStringList::SetTabWidth(int Value) {
     tabWidth_ = Value;
     convertTabsProc_ = GetBestConvertTabsProcEx(Value);
     indexOfLongestLine_ = -1;
-    ++revision_;
+    Touch();
     for (int i = 0; i < count_; ++i) {
         TSrcEditStringRec& line = list_[static_cast<size_t>(i)];
         line.fExpandedLength = -1;

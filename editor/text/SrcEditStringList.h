@@ -78,7 +78,8 @@ public:
     // The byte that holds the 0-based Cell (past the end one byte a cell)
     // and, in FirstCell, that byte's first cell.
     int64_t ByteOfCell(int Index, int64_t Cell, int64_t& FirstCell);
-    // Changes with every change of the lines, their ranges or the tab width.
+    // Changes with every change of the lines, their ranges or the tab width;
+    // never the same for two lists.
     uint64_t Revision() const { return revision_; }
     int GetLengthOfLongestLine();
 
@@ -105,6 +106,7 @@ private:
     void InsertItem(int Index, const std::string& S);
     std::string ExpandString(int Index);
     bool HasTabs(int Index);
+    void Touch();
     void AppendLoadedLines(const std::string& data);
 
     std::vector<TSrcEditStringRec> list_;  // size() == capacity
