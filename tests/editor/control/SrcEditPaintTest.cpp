@@ -438,6 +438,14 @@ TEST_F(SrcEditPaintTest, ScrolledTextSkipsTokensLeftOfTheView) {
     EXPECT_EQ(X(3), edit->GutterWidth() + 2);
     EXPECT_EQ(Row(1), (std::vector<std::string>{Out(3, 1, "t ", {fsBold}, clNavy, edit->Color),
                                                 Out(5, 1, "value = 1;", {}, text, edit->Color)}));
+    // Tabs left of the view still place the tokens in it.
+    edit->SetTabWidth(4);
+    SetLines({"ab\tcdefghij int \"q\""});
+    edit->SetLeftChar(13);
+    PaintAll();
+    EXPECT_EQ(Row(1), (std::vector<std::string>{Out(13, 1, " ", {}, text, edit->Color),
+                                                Out(14, 1, "int ", {fsBold}, clNavy, edit->Color),
+                                                Out(18, 1, "\"q\"", {}, clRed, edit->Color)}));
     edit->SetHighlighter(nullptr);
 }
 
