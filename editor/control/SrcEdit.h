@@ -21,6 +21,7 @@
 #include "editor/text/SrcMiscProcs.h"
 #include "editor/control/SrcGlyph.h"
 #include "editor/control/SrcGutter.h"
+#include "editor/control/SrcLineTokens.h"
 #include "editor/control/SrcSelectedColor.h"
 #include "editor/control/SrcWindowServices.h"
 #include "editor/search/SrcSearchTypes.h"
@@ -388,9 +389,10 @@ public:
     void EndUndoBlock() { undoList_->EndBlock(); }
     // Walks the highlighter's tokens of Line; nothing without a highlighter.
     void ForEachToken(int Line, const TTokenVisitor& Visit);
-    // The same for a visitor that stops at the first token past byte Bytes:
-    // the highlighter reads only as much of the line as decides those tokens.
-    void ForEachTokenUpTo(int Line, int64_t Bytes, const TTokenVisitor& Visit);
+    // Walks the tokens of Line that overlap its bytes [From, To), as the
+    // scan of the whole line gives them; a long line is not scanned again
+    // for the same place.
+    void ForEachTokenIn(int Line, int64_t From, int64_t To, const TSrcTokenSpanVisitor& Visit);
 
     // A buffer shared with another control.
     void SetLinesPointer(TCustomSrcEdit* ASrcEdit);
@@ -564,7 +566,6 @@ private:
     int ScanFrom(int Index);
     void HighlighterStartLine(int Line);
     void HighlighterStartLine(int Line, const std::string& Text);
-    size_t DecidingPrefix(int Line, int64_t Bytes);
     void ScanRanges();
 
     void UpdateLastCaretX();
@@ -658,6 +659,7 @@ private:
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;
+    TSrcLineTokens lineTokens_;
     TSrcEditSearchCustom* searchEngine_ = nullptr;
     bool destroying_ = false;
 

@@ -23,17 +23,7 @@ int64_t RoundDivHalfEven(int64_t N, int64_t D) {
 TDisplayCoord TCustomSrcEdit::BufferToDisplayPos(const TBufferCoord& p) const {
     TDisplayCoord result = DisplayCoord(p.Char, p.Line);
     if (p.Line >= 1 && p.Line <= lines_->Count()) {
-        const std::string& s = lines_->Line(p.Line - 1);
-        int64_t len = static_cast<int64_t>(s.size());
-        int64_t before = int64_t{p.Char} - 1;  // characters left of p
-        int64_t x = 0;
-        for (int64_t i = 0; i < std::min(before, len); ++i) {
-            x += s[static_cast<size_t>(i)] == kTab ? tabWidth_ - x % tabWidth_ : 1;
-        }
-        if (before > len) {
-            x += before - len;  // past the end: one cell each
-        }
-        result.Column = ClampToInt32(x + 1);
+        result.Column = ClampToInt32(lines_->CellsOfBytes(p.Line - 1, int64_t{p.Char} - 1) + 1);
     }
     if (wordWrapper_) {
         result = wordWrapper_->BufferToDisplayPos(BufferCoord(result.Column, result.Row));
@@ -44,19 +34,10 @@ TDisplayCoord TCustomSrcEdit::BufferToDisplayPos(const TBufferCoord& p) const {
 TBufferCoord TCustomSrcEdit::DisplayToBufferPos(const TDisplayCoord& p) const {
     TBufferCoord result = wordWrapper_ ? wordWrapper_->DisplayToBufferPos(p) : BufferCoord(p.Column, p.Row);
     if (result.Line >= 1 && result.Line <= lines_->Count()) {
-        const std::string& s = lines_->Line(result.Line - 1);
-        int64_t len = static_cast<int64_t>(s.size());
-        int64_t column = result.Char;
-        int64_t x = 0;
-        int64_t i = 0;
-        while (x < column && i < len) {
-            ++i;
-            x += s[static_cast<size_t>(i - 1)] == kTab ? tabWidth_ - x % tabWidth_ : 1;
-        }
-        if (x < column) {
-            i += column - x;  // past the end: one cell each
-        }
-        result.Char = ClampToInt32(i);
+        // The byte whose cells hold the column; none left of column 1.
+        int64_t firstCell = 0;
+        int64_t cell = int64_t{result.Char} - 1;
+        result.Char = cell < 0 ? 0 : ClampToInt32(lines_->ByteOfCell(result.Line - 1, cell, firstCell) + 1);
     }
     return result;
 }

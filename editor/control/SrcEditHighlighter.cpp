@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "editor/highlight/SrcCustomHighlighter.h"
 #include "editor/control/SrcEdit.h"
 #include "editor/highlight/SrcHighlighterAttributes.h"
@@ -18,12 +16,14 @@ void TCustomSrcEdit::SetHighlighter(TSrcCustomHighlighter* Value) {
         FreeNotification(Value);
     }
     highlighter_ = Value;
+    lineTokens_.Clear();
     if (!destroying_ && !ComponentState().Contains(csLoading)) {
         HighlighterAttrChanged(highlighter_);
     }
 }
 
 void TCustomSrcEdit::HighlighterAttrChanged(TObject* Sender) {
+    lineTokens_.Clear();
     RecalcCharExtent();
     if (dynamic_cast<TSrcCustomHighlighter*>(Sender)) {
         TStringsUpdate update(*lines_);
@@ -94,38 +94,9 @@ void TCustomSrcEdit::HighlighterStartLine(int Line, const std::string& Text) {
     highlighter_->SetLine(Text, Line - 1);
 }
 
-// The length of a prefix of Line whose tokens up to byte Bytes are those of
-// the whole line: the first token past Bytes starts well before its end
-// (a highlighter looks a few bytes ahead at most). Doubles until it does.
-size_t TCustomSrcEdit::DecidingPrefix(int Line, int64_t Bytes) {
-    constexpr size_t kLookAhead = 64;
-    const std::string& text = lines_->Line(Line - 1);
-    size_t size = static_cast<size_t>(std::clamp<int64_t>(Bytes, 0, INT32_MAX)) + 4 * kLookAhead;
-    while (size < text.size()) {
-        HighlighterStartLine(Line, text.substr(0, size));
-        while (!highlighter_->GetEol() && highlighter_->GetTokenPos() <= Bytes) {
-            highlighter_->Next();
-        }
-        if (!highlighter_->GetEol() && static_cast<size_t>(highlighter_->GetTokenPos()) + kLookAhead <= size) {
-            return size;
-        }
-        size *= 2;
-    }
-    return text.size();
-}
-
-void TCustomSrcEdit::ForEachTokenUpTo(int Line, int64_t Bytes, const TTokenVisitor& Visit) {
-    if (!highlighter_ || Line < 1 || Line > lines_->Count()) {
-        return;
-    }
-    const std::string& text = lines_->Line(Line - 1);
-    size_t size = DecidingPrefix(Line, Bytes);
-    HighlighterStartLine(Line, size < text.size() ? text.substr(0, size) : text);
-    while (!highlighter_->GetEol()) {
-        if (!Visit(highlighter_->GetTokenPos(), highlighter_->GetToken(), highlighter_->GetTokenAttribute())) {
-            return;
-        }
-        highlighter_->Next();
+void TCustomSrcEdit::ForEachTokenIn(int Line, int64_t From, int64_t To, const TSrcTokenSpanVisitor& Visit) {
+    if (highlighter_ && Line >= 1 && Line <= lines_->Count()) {
+        lineTokens_.ForEach(*highlighter_, *lines_, Line, From, To, Visit);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditTokenRun.h"
 #include "editor/control/SrcEditWordWrapper.h"
+#include "editor/control/SrcLineTokens.h"
 #include "editor/control/SrcTextDrawerBase.h"
 #include "editor/control/SrcWindowServices.h"
 #include "editor/highlight/SrcCustomHighlighter.h"
@@ -51,6 +52,7 @@ private:
     void RowColors();
     void RowSelection(int Row);
     void AddToken(int64_t Column, const std::string& Cells, TFontStyles Style, TColor Fg, TColor Bg);
+    bool IsTab(int64_t Column) const;
     bool CanMerge(const std::string& Cells, TFontStyles Style, TColor Fg, TColor Bg) const;
     void Flush();
     void DrawPart(int64_t First, int64_t Last, TFontStyles Style, TColor Fg, TColor Bg);
@@ -77,7 +79,8 @@ private:
     // The row being painted.
     int line_ = 0;
     int top_ = 0;
-    std::string text_;        // its cells, tabs expanded, as far as painting needs them
+    std::string text_;        // its cells from textFrom_, tabs expanded, as far as painting needs them
+    int64_t textFrom_ = 1;    // row column of text_[0]
     int64_t rowLength_ = 0;   // all its cells
     int64_t rowStartCol_ = 1;  // line column of its first cell
     bool lineEnds_ = true;    // the line's last row
@@ -94,26 +97,25 @@ private:
     TSrcTokenRun run_;
 };
 
-// Only the cells up to the last painted column (and a tab's width beyond,
-// for the tab glyphs) are expanded: a long line costs what shows of it.
+// Only the cells from a tab's width left of the first painted column (for
+// the tab glyphs) to a tab's width past the last are expanded: a long line
+// costs what shows of it.
 void TTextLinesPainter::LoadRow(int Row) {
     line_ = e_.RowToLine(Row);
     top_ = ClampToInt32((int64_t{Row} - e_.topLine_) * th_);
     int64_t lineLength = e_.lines_->ExpandedStringLengths(line_ - 1);
     int64_t needed = lastCol_ + e_.tabWidth_;
-    if (!e_.wordWrapper_) {
-        rowStartCol_ = 1;
-        rowLength_ = lineLength;
-        text_ = e_.lines_->ExpandedPrefix(line_ - 1, std::min(needed, lineLength));
-        lineEnds_ = true;
-        return;
+    textFrom_ = std::max<int64_t>(firstCol_ - e_.tabWidth_, 1);
+    int64_t from = 0;  // line cells left of the row
+    rowStartCol_ = 1;
+    rowLength_ = lineLength;
+    if (e_.wordWrapper_) {
+        // The wrapper maps rows to the line's display columns.
+        rowStartCol_ = std::max(e_.wordWrapper_->DisplayToBufferPos(DisplayCoord(1, Row)).Char, 1);
+        from = std::min(rowStartCol_ - 1, lineLength);
+        rowLength_ = std::min(std::max<int64_t>(e_.wordWrapper_->GetRowLength(Row), 0), lineLength - from);
     }
-    // The wrapper maps rows to the line's display columns.
-    rowStartCol_ = std::max(e_.wordWrapper_->DisplayToBufferPos(DisplayCoord(1, Row)).Char, 1);
-    int64_t from = std::min(rowStartCol_ - 1, lineLength);
-    rowLength_ = std::min(std::max<int64_t>(e_.wordWrapper_->GetRowLength(Row), 0), lineLength - from);
-    std::string expanded = e_.lines_->ExpandedPrefix(line_ - 1, from + std::min(needed, rowLength_));
-    text_ = expanded.substr(static_cast<size_t>(std::min<int64_t>(from, static_cast<int64_t>(expanded.size()))));
+    text_ = e_.lines_->ExpandedCells(line_ - 1, from + textFrom_ - 1, std::min(needed, rowLength_) - textFrom_ + 1);
     lineEnds_ = from + rowLength_ >= lineLength;
 }
 
@@ -170,7 +172,7 @@ bool TTextLinesPainter::CanMerge(const std::string& Cells, TFontStyles Style, TC
 }
 
 void TTextLinesPainter::AddToken(int64_t Column, const std::string& Cells, TFontStyles Style, TColor Fg, TColor Bg) {
-    int64_t last = std::min<int64_t>(lastCol_, static_cast<int64_t>(text_.size()));
+    int64_t last = std::min<int64_t>(lastCol_, textFrom_ + static_cast<int64_t>(text_.size()) - 1);
     int64_t first = std::max(Column, firstCol_);
     int64_t end = std::min(Column + static_cast<int64_t>(Cells.size()) - 1, last);
     if (first > end) {
@@ -238,20 +240,17 @@ void TTextLinesPainter::DrawPart(int64_t First, int64_t Last, TFontStyles Style,
 // that holds the glyph's cell.
 void TTextLinesPainter::DrawTabGlyphs(int64_t First, int64_t Last, TFontStyles Style, TColor Fg, TColor Bg) {
     int tabWidth = e_.tabWidth_;
-    auto isTab = [&](int64_t Column) {
-        return Column >= 1 && Column <= static_cast<int64_t>(text_.size()) && text_[static_cast<size_t>(Column - 1)] == '\t';
-    };
     auto atStop = [&](int64_t Column) { return (rowStartCol_ + Column - 2) % tabWidth == 0; };
     for (int64_t c = First; c <= Last; ++c) {
-        if (!isTab(c)) {
+        if (!IsTab(c)) {
             continue;
         }
         int64_t start = c;
-        while (!atStop(start) && isTab(start - 1)) {
+        while (!atStop(start) && IsTab(start - 1)) {
             --start;
         }
         int64_t n = 1;
-        while (isTab(start + n) && !atStop(start + n)) {
+        while (IsTab(start + n) && !atStop(start + n)) {
             ++n;
         }
         int64_t glyphColumn = start + n / 2 - (n % 2 == 0 ? 1 : 0);
@@ -264,36 +263,49 @@ void TTextLinesPainter::DrawTabGlyphs(int64_t First, int64_t Last, TFontStyles S
     }
 }
 
+bool TTextLinesPainter::IsTab(int64_t Column) const {
+    int64_t i = Column - textFrom_;
+    return i >= 0 && i < static_cast<int64_t>(text_.size()) && text_[static_cast<size_t>(i)] == '\t';
+}
+
 void TTextLinesPainter::AddHighlightedTokens() {
     bool activeLine = e_.activeLineColor_ != clNone && line_ == e_.caretY_;
+    int64_t rowEnd = rowStartCol_ + rowLength_;  // line column after the row
+    int64_t textStart = rowStartCol_ + textFrom_ - 1;  // line column of text_[0]
+    int64_t lastVisible = rowStartCol_ + std::min<int64_t>(lastCol_, rowLength_) - 1;
+    if (lastVisible < textStart) {
+        return;
+    }
+    // The byte under text_[0], and the line column where its cells start.
+    int64_t firstCell = 0;
+    int64_t bytePos = e_.lines_->ByteOfCell(line_ - 1, textStart - 1, firstCell);
+    int64_t col = firstCell + 1;
+    // A byte takes at least one cell: the visible bytes end before byteEnd.
+    int64_t byteEnd = bytePos + (lastVisible - col) + 1;
     const std::string& raw = e_.lines_->Line(line_ - 1);
     int tabWidth = e_.tabWidth_;
-    int64_t bytePos = 0;
-    int64_t col = 1;  // line column of raw[bytePos]
     auto advance = [&](int64_t To) {
-        for (; bytePos < To && bytePos < static_cast<int64_t>(raw.size()); ++bytePos) {
+        for (To = std::min(To, byteEnd); bytePos < To && bytePos < static_cast<int64_t>(raw.size()); ++bytePos) {
             col += raw[static_cast<size_t>(bytePos)] == '\t' ? tabWidth - (col - 1) % tabWidth : 1;
         }
     };
-    int64_t rowEnd = rowStartCol_ + rowLength_;  // line column after the row
-    int64_t lastVisible = rowStartCol_ + std::min<int64_t>(lastCol_, rowLength_) - 1;
-    // A byte takes at least one cell: the visible tokens lie in the first lastVisible bytes.
-    e_.ForEachTokenUpTo(line_, lastVisible, [&](int Start, const std::string& Token, TSrcHighlighterAttributes* Attri) {
-        advance(Start);
+    e_.ForEachTokenIn(line_, bytePos, byteEnd, [&](const TSrcTokenSpan& Token) {
+        advance(Token.Start);
         int64_t first = col;
-        advance(int64_t{Start} + static_cast<int64_t>(Token.size()));
+        advance(Token.End);
         int64_t end = std::min(col, rowEnd);  // line column after the token
         if (first > lastVisible) {
             return false;
         }
-        if (end <= rowStartCol_ || end <= first) {
+        int64_t from = std::max(first, textStart);
+        if (end <= from) {
             return true;
         }
-        int64_t from = std::max(first, rowStartCol_);
-        std::string cells = text_.substr(static_cast<size_t>(from - rowStartCol_), static_cast<size_t>(end - from));
-        TColor fg = Attri && Attri->Foreground() != clNone ? Attri->Foreground() : fg_;
-        TColor bg = Attri && Attri->Background() != clNone && !activeLine ? Attri->Background() : bg_;
-        AddToken(from - rowStartCol_ + 1, cells, Attri ? Attri->Style() : e_.font_.Style(), fg, bg);
+        std::string cells = text_.substr(static_cast<size_t>(from - textStart), static_cast<size_t>(end - from));
+        TSrcHighlighterAttributes* attri = Token.Attri;
+        TColor fg = attri && attri->Foreground() != clNone ? attri->Foreground() : fg_;
+        TColor bg = attri && attri->Background() != clNone && !activeLine ? attri->Background() : bg_;
+        AddToken(from - rowStartCol_ + 1, cells, attri ? attri->Style() : e_.font_.Style(), fg, bg);
         return true;
     });
 }
@@ -340,7 +352,7 @@ void TTextLinesPainter::PaintRow(int Row) {
     if (e_.highlighter_) {
         AddHighlightedTokens();
     } else {
-        AddToken(1, text_, e_.font_.Style(), fg_, bg_);
+        AddToken(textFrom_, text_, e_.font_.Style(), fg_, bg_);
     }
     Flush();
     FillRest();

@@ -1,11 +1,13 @@
 #include "editor/text/SrcEditStringList.h"
 
 #include <algorithm>
+#include <atomic>
 
 #include "editor/support/FileStream.h"
 #include "editor/support/SrcExceptions.h"
 #include "editor/support/SrcStream.h"
 #include "editor/support/StringList.h"
+#include "editor/text/SrcLineCellWalk.h"
 
 namespace {
 
@@ -13,7 +15,15 @@ TSrcEditStringRec NewLine(const std::string& S, TObject* AObject) {
     return TSrcEditStringRec{S, AObject, -1, -1, {sfExpandedLengthUnknown}};
 }
 
+// Revisions are drawn from one sequence, so that no two lists share one.
+uint64_t NextRevision() {
+    static std::atomic<uint64_t> last{0};
+    return ++last;
+}
+
 }  // namespace
+
+void TSrcEditStringList::Touch() { revision_ = NextRevision(); }
 
 TSrcEditStringList::TSrcEditStringList() { SetTabWidth(8); }
 
@@ -79,6 +89,7 @@ void TSrcEditStringList::Put(int Index, const std::string& S) {
     CheckIndex(Index, count_ - 1);
     TStringsUpdate update(*this);
     indexOfLongestLine_ = -1;
+    Touch();
     TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
     line.fFlags.Include(sfExpandedLengthUnknown).Exclude(sfHasTabs).Exclude(sfHasNoTabs);
     line.fString = S;
@@ -124,6 +135,7 @@ void TSrcEditStringList::InsertItem(int Index, const std::string& S) {
     auto at = list_.begin() + Index;
     std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + 1);
     indexOfLongestLine_ = -1;
+    Touch();
     *at = NewLine(S, nullptr);
     ++count_;
     if (OnInserted) {
@@ -149,6 +161,7 @@ void TSrcEditStringList::AddStrings(const TStrings& Strings) {
     }
     TStringsUpdate update(*this);
     indexOfLongestLine_ = -1;
+    Touch();
     int first = count_;
     int total = count_ + added;
     if (total > GetCapacity()) {
@@ -173,6 +186,7 @@ void TSrcEditStringList::Clear() {
         }
     }
     indexOfLongestLine_ = -1;
+    Touch();
 }
 
 void TSrcEditStringList::Delete(int Index) {
@@ -183,6 +197,7 @@ void TSrcEditStringList::Delete(int Index) {
     --count_;
     list_[static_cast<size_t>(count_)] = TSrcEditStringRec();
     indexOfLongestLine_ = -1;
+    Touch();
     if (OnDeleted) {
         OnDeleted(this, Index, 1);
     }
@@ -192,6 +207,7 @@ void TSrcEditStringList::Exchange(int Index1, int Index2) {
     CheckIndex(Index1, count_ - 1);
     CheckIndex(Index2, count_ - 1);
     TStringsUpdate update(*this);
+    Touch();
     std::swap(list_[static_cast<size_t>(Index1)], list_[static_cast<size_t>(Index2)]);
     if (indexOfLongestLine_ == Index1) {
         indexOfLongestLine_ = Index2;
@@ -206,6 +222,7 @@ void TSrcEditStringList::InsertLines(int Index, int NumLines) {
         return;
     }
     TStringsUpdate update(*this);
+    Touch();
     SetCapacity(count_ + NumLines);
     auto at = list_.begin() + Index;
     std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + NumLines);
@@ -222,6 +239,7 @@ void TSrcEditStringList::DeleteLines(int Index, int NumLines) {
     }
     CheckIndex(Index, count_);
     int run = std::min(NumLines, count_ - Index);
+    Touch();
     auto at = list_.begin() + Index;
     std::fill(at, at + run, TSrcEditStringRec());
     if (count_ - Index - run > 0) {
@@ -278,20 +296,41 @@ std::string TSrcEditStringList::ExpandedStrings(int Index) {
     return line.fFlags.Contains(sfHasNoTabs) ? line.fString : ExpandString(Index);
 }
 
-std::string TSrcEditStringList::ExpandedPrefix(int Index, int64_t Cells) {
-    if (!Valid(Index) || Cells <= 0) {
+bool TSrcEditStringList::HasTabs(int Index) {
+    ExpandedStringLengths(Index);  // learns whether the line has tabs
+    return !list_[static_cast<size_t>(Index)].fFlags.Contains(sfHasNoTabs);
+}
+
+int64_t TSrcEditStringList::CellsOfBytes(int Index, int64_t Bytes) {
+    if (!Valid(Index) || Bytes <= 0) {
+        return std::max<int64_t>(Bytes, 0);
+    }
+    const std::string& line = list_[static_cast<size_t>(Index)].fString;
+    int64_t inLine = std::min(Bytes, static_cast<int64_t>(line.size()));
+    TLineCellWalk walk(line, tabWidth_);
+    int64_t cells = HasTabs(Index) ? walk.CellsOf(inLine) : inLine;
+    return cells + (Bytes - inLine);
+}
+
+int64_t TSrcEditStringList::ByteOfCell(int Index, int64_t Cell, int64_t& FirstCell) {
+    FirstCell = Cell;
+    if (!Valid(Index) || Cell <= 0 || !HasTabs(Index)) {
+        return Cell;
+    }
+    return TLineCellWalk(list_[static_cast<size_t>(Index)].fString, tabWidth_).ByteOf(Cell, FirstCell);
+}
+
+std::string TSrcEditStringList::ExpandedCells(int Index, int64_t From, int64_t Count) {
+    if (!Valid(Index) || Count <= 0) {
         return std::string();
     }
-    const TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
-    // Each byte takes at least one cell, so Cells bytes hold the prefix.
-    std::string head = line.fString.substr(0, static_cast<size_t>(std::min<int64_t>(Cells, INT32_MAX)));
-    if (line.fFlags.Contains(sfHasNoTabs)) {
-        return head;
+    From = std::max<int64_t>(From, 0);
+    const std::string& line = list_[static_cast<size_t>(Index)].fString;
+    if (!HasTabs(Index)) {
+        return From < static_cast<int64_t>(line.size()) ? line.substr(static_cast<size_t>(From), static_cast<size_t>(Count))
+                                                        : std::string();
     }
-    bool hasTabs = false;
-    std::string expanded = convertTabsProc_(head, tabWidth_, hasTabs);
-    expanded.resize(std::min(expanded.size(), static_cast<size_t>(Cells)));
-    return expanded;
+    return TLineCellWalk(line, tabWidth_).Expand(From, Count);
 }
 
 int TSrcEditStringList::ExpandedStringLengths(int Index) {
@@ -329,6 +368,7 @@ TSrcEditRange TSrcEditStringList::Ranges(int Index) const {
 void TSrcEditStringList::Ranges(int Index, TSrcEditRange ARange) {
     CheckIndex(Index, count_ - 1);
     TStringsUpdate update(*this);
+    Touch();
     list_[static_cast<size_t>(Index)].fRange = ARange;
 }
 
@@ -339,6 +379,7 @@ void TSrcEditStringList::SetTabWidth(int Value) {
     tabWidth_ = Value;
     convertTabsProc_ = GetBestConvertTabsProcEx(Value);
     indexOfLongestLine_ = -1;
+    Touch();
     for (int i = 0; i < count_; ++i) {
         TSrcEditStringRec& line = list_[static_cast<size_t>(i)];
         line.fExpandedLength = -1;

@@ -69,9 +69,18 @@ public:
     void InsertText(int Index, const std::string& NewText);
 
     std::string ExpandedStrings(int Index);
-    // The first Cells cells of the tab-expanded line.
-    std::string ExpandedPrefix(int Index, int64_t Cells);
+    // The cells [From, From + Count) of the tab-expanded line (0-based).
+    std::string ExpandedCells(int Index, int64_t From, int64_t Count);
     int ExpandedStringLengths(int Index);
+    // The cells that the first Bytes bytes of a line take; bytes past its
+    // end take one cell each.
+    int64_t CellsOfBytes(int Index, int64_t Bytes);
+    // The byte that holds the 0-based Cell (past the end one byte a cell)
+    // and, in FirstCell, that byte's first cell.
+    int64_t ByteOfCell(int Index, int64_t Cell, int64_t& FirstCell);
+    // Changes with every change of the lines, their ranges or the tab width;
+    // never the same for two lists.
+    uint64_t Revision() const { return revision_; }
     int GetLengthOfLongestLine();
 
     TSrcEditRange Ranges(int Index) const;
@@ -96,11 +105,14 @@ private:
     void Grow();
     void InsertItem(int Index, const std::string& S);
     std::string ExpandString(int Index);
+    bool HasTabs(int Index);
+    void Touch();
     void AppendLoadedLines(const std::string& data);
 
     std::vector<TSrcEditStringRec> list_;  // size() == capacity
     int count_ = 0;
     int indexOfLongestLine_ = -1;
     int tabWidth_ = 0;
+    uint64_t revision_ = 0;
     TConvertTabsProcEx convertTabsProc_ = nullptr;
 };

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "editor/control/SrcEditMark.h"
 #include "editor/control/SrcEditPlugin.h"
 #include "editor/control/SrcPaintRoutines.h"
@@ -42,6 +44,12 @@ protected:
         return std::to_string(x) + " " + std::to_string((RowNumber - 1) * edit->LineHeight()) + " " + Text + " " +
                std::to_string(Style.ToBits()) + " " + Num(Fg) + " " + Num(Bg) + " o " + std::to_string(x) + "-" +
                std::to_string(x + static_cast<int>(Text.size()) * edit->CharWidth());
+    }
+
+    // One run of Cell from Column to the cell that the right edge cuts.
+    std::vector<std::string> Across(int Column, int RowNumber, char Cell, TFontStyles Style, TColor Fg) {
+        int cells = (window.client.Right - X(Column) - 1) / edit->CharWidth() + 2;
+        return {Out(Column, RowNumber, std::string(cells, Cell), Style, Fg, edit->Color)};
     }
 
     RecordingCanvas canvas;
@@ -200,6 +208,60 @@ TEST_F(SrcEditPaintTest, ALongLineIsReadOnlyAsFarAsItShows) {
     SetLines({shown.c_str()});
     PaintAll();
     EXPECT_EQ(longRow, Row(1));
+    edit->SetHighlighter(nullptr);
+}
+
+// Deep in a 10 MB line, in a token that runs to its end or closes in view:
+// the row shows the whole line's colours, and a blink of the caret's cell
+// gives the highlighter a few kilobytes at most.
+TEST_F(SrcEditPaintTest, ABlinkDeepInALongTokenReadsLittleAndKeepsTheColours) {
+    TokenHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    edit->SetMaxScrollWidth(SRCEDIT_MAX_INT);
+    const size_t big = 10u << 20;
+    const int deep = 5000000;  // the first column in view
+    const std::string closing = "\"" + std::string(deep + 38, 's') + "\" int a";
+    struct Case {
+        std::string line;
+        std::function<std::vector<std::string>()> row;
+    };
+    const Case cases[] = {
+        {"/*" + std::string(big, 'c'), [&] { return Across(deep, 1, 'c', {fsItalic}, clGreen); }},
+        {"\"" + std::string(big, 's'), [&] { return Across(deep, 1, 's', {}, clRed); }},
+        {std::string(big, 'x'), [&] { return Across(deep, 1, 'x', {}, text); }},
+        {closing,
+         [&] {
+             return std::vector<std::string>{Out(deep, 1, std::string(40, 's') + "\" ", {}, clRed, edit->Color),
+                                             Out(deep + 42, 1, "int ", {fsBold}, clNavy, edit->Color),
+                                             Out(deep + 46, 1, "a", {}, text, edit->Color)};
+         }},
+    };
+    for (const Case& c : cases) {
+        SetLines({c.line});
+        edit->SetLeftChar(deep);
+        edit->SetCaretXY(BufferCoord(deep + 2, 1));
+        PaintAll();
+        EXPECT_EQ(Row(1), c.row()) << c.line.substr(0, 2);
+        highlighter.bytesGiven = 0;
+        PaintClip(Rect(X(deep + 2), 0, X(deep + 3), edit->LineHeight()));
+        EXPECT_LT(highlighter.bytesGiven, 4096u) << c.line.substr(0, 2);
+    }
+    edit->SetHighlighter(nullptr);
+}
+
+// A long line painted before is painted anew after an edit above it changes
+// the range it starts in.
+TEST_F(SrcEditPaintTest, ALongLineTakesTheRangeOfAnEditAboveIt) {
+    TokenHighlighter highlighter;
+    edit->SetHighlighter(&highlighter);
+    edit->SetMaxScrollWidth(SRCEDIT_MAX_INT);
+    SetLines({"/*", std::string(100000, 'w')});
+    edit->SetLeftChar(50000);
+    PaintAll();
+    EXPECT_EQ(Row(2), Across(50000, 2, 'w', {fsItalic}, clGreen));
+    edit->Lines().Put(0, "//");
+    PaintAll();
+    EXPECT_EQ(Row(2), Across(50000, 2, 'w', {}, text));
     edit->SetHighlighter(nullptr);
 }
 
@@ -376,6 +438,14 @@ TEST_F(SrcEditPaintTest, ScrolledTextSkipsTokensLeftOfTheView) {
     EXPECT_EQ(X(3), edit->GutterWidth() + 2);
     EXPECT_EQ(Row(1), (std::vector<std::string>{Out(3, 1, "t ", {fsBold}, clNavy, edit->Color),
                                                 Out(5, 1, "value = 1;", {}, text, edit->Color)}));
+    // Tabs left of the view still place the tokens in it.
+    edit->SetTabWidth(4);
+    SetLines({"ab\tcdefghij int \"q\""});
+    edit->SetLeftChar(13);
+    PaintAll();
+    EXPECT_EQ(Row(1), (std::vector<std::string>{Out(13, 1, " ", {}, text, edit->Color),
+                                                Out(14, 1, "int ", {fsBold}, clNavy, edit->Color),
+                                                Out(18, 1, "\"q\"", {}, clRed, edit->Color)}));
     edit->SetHighlighter(nullptr);
 }
 

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "editor/support/SrcExceptions.h"
 #include "editor/support/SrcStream.h"
 #include "editor/support/StringList.h"
@@ -188,6 +190,51 @@ TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {
     TSrcEditStringList empty;
     empty.Add("");
     EXPECT_EQ(empty.GetLengthOfLongestLine(), 0);
+}
+
+// Any stretch of cells and the byte under any cell, as the whole expanded
+// line has them, past the end too.
+TEST_F(StringListTest, CellStretchesAndBytesAgreeWithTheExpandedLine) {
+    for (int width : {1, 3, 4}) {
+        lines.Clear();
+        lines.SetTabWidth(width);
+        lines.Add("ab\tc\t\tdef\t");
+        lines.Add("plain");
+        for (int i = 0; i < lines.Count(); ++i) {
+            const std::string whole = lines.ExpandedStrings(i);
+            const auto size = static_cast<int64_t>(whole.size());
+            for (int64_t cell = 0; cell <= size + 2; ++cell) {
+                for (int64_t count = 1; count <= 5; ++count) {
+                    EXPECT_EQ(lines.ExpandedCells(i, cell, count),
+                              cell < size ? whole.substr(static_cast<size_t>(cell), static_cast<size_t>(count)) : "")
+                        << width << " " << i << " " << cell << " " << count;
+                }
+                int64_t first = -1;
+                int64_t byte = lines.ByteOfCell(i, cell, first);
+                EXPECT_EQ(lines.CellsOfBytes(i, byte), first) << width << " " << i << " " << cell;
+                EXPECT_LE(first, cell);
+                EXPECT_GT(lines.CellsOfBytes(i, byte + 1), cell);
+            }
+        }
+    }
+}
+
+TEST_F(StringListTest, EveryChangeMovesTheRevision) {
+    lines.Add("a");
+    lines.Add("b");
+    TStringList two;
+    two.Text("x\ny");
+    const std::function<void()> changes[] = {
+        [&] { lines.Put(0, "c"); },          [&] { lines.Insert(1, "d"); },     [&] { lines.Delete(1); },
+        [&] { lines.Exchange(0, 1); },       [&] { lines.Ranges(0, 3); },       [&] { lines.InsertLines(0, 2); },
+        [&] { lines.DeleteLines(0, 2); },    [&] { lines.AddStrings(two); },    [&] { lines.SetTabWidth(3); },
+        [&] { lines.Clear(); },
+    };
+    for (size_t i = 0; i < std::size(changes); ++i) {
+        uint64_t before = lines.Revision();
+        changes[i]();
+        EXPECT_NE(lines.Revision(), before) << i;
+    }
 }
 
 TEST_F(StringListTest, ObjectsAndRangesStayWithTheirLinesOnPut) {
