@@ -76,8 +76,8 @@ int WidenColumns(const QFileDialog& dialog, QTreeView& list)
     return total + list.verticalScrollBar()->sizeHint().width() - list.viewport()->width();
 }
 
-// Acts once, when the dialog is about to show: its widgets are laid out then
-// and its window is not mapped yet.
+// Acts once, when the dialog is about to show: its widgets are laid out then,
+// its window is not mapped and not yet placed.
 class TColumnFitter : public QObject {
 public:
     explicit TColumnFitter(QFileDialog& dialog) : QObject(&dialog), dialog_(dialog) { dialog.installEventFilter(this); }
@@ -99,10 +99,10 @@ private:
         if (!list) return;  // the platform's own dialog
         const int wider = WidenColumns(dialog_, *list);
         if (wider <= 0) return;
-        const QRect screen = dialog_.screen()->availableGeometry();
-        const int width = std::min(dialog_.width() + wider, screen.width());
-        const int left = std::max(screen.left(), dialog_.x() - (width - dialog_.width()) / 2);
-        dialog_.setGeometry(left, dialog_.y(), width, dialog_.height());
+        // Only the size: the dialog centres itself on its window after this
+        // event, and a position set here would keep it from doing so.
+        const int screenWidth = dialog_.screen()->availableGeometry().width();
+        dialog_.resize(std::min(dialog_.width() + wider, screenWidth), dialog_.height());
     }
 
     QFileDialog& dialog_;

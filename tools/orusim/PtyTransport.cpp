@@ -83,10 +83,13 @@ void PtyTransport::Stop() {
 }
 
 void PtyTransport::WithModule(const std::function<void(ProtocolEngine&)>& fn) {
+    ++commandsWaiting_;
     {
         std::lock_guard<std::mutex> lock(mutex_);
+        --commandsWaiting_;
         fn(module_);
     }
+    commandDone_.notify_all();
     Wake();
 }
 
@@ -106,7 +109,8 @@ void PtyTransport::Serve() {
     for (;;) {
         int timeout;
         {
-            std::lock_guard<std::mutex> lock(mutex_);
+            std::unique_lock<std::mutex> lock(mutex_);
+            commandDone_.wait(lock, [this] { return commandsWaiting_ == 0; });
             if (stopping_) return;
             timeout = PollTimeoutMs();
         }

@@ -1,4 +1,6 @@
 #pragma once
+#include <atomic>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -57,6 +59,10 @@ private:
     LinePacer pacer_;
     std::vector<uint8_t> pending_;  // taken from the module, not yet written
     std::mutex mutex_;
+    // Commands waiting for the module: a busy module's serving thread, which
+    // takes the mutex again at once, steps aside for them.
+    std::atomic<int> commandsWaiting_{0};
+    std::condition_variable commandDone_;
     std::thread thread_;
     int wakeFds_[2] = {-1, -1};
     bool stopping_ = false;

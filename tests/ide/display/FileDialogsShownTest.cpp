@@ -1,6 +1,7 @@
 // The Open and Save dialogs (the editor's and the terminal's) on a real X
 // server, in the program directory's Projects/: the name and the Size, Type
-// and Date Modified columns show whole, titles and the examples' values alike.
+// and Date Modified columns show whole, titles and the examples' values alike,
+// and the widened dialog still opens over its window, inside the screen.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,6 +10,7 @@
 #include <QHeaderView>
 #include <QTest>
 #include <QTimer>
+#include <QScreen>
 #include <QTreeView>
 #include <functional>
 
@@ -25,8 +27,8 @@ namespace {
 const std::string Examples = ProgramDir() + "/Projects";
 constexpr int ExampleCount = 5;
 
-// Checks the dialog that `open` shows, then cancels it.
-void CheckShownDialog(const std::string& picture, const std::function<void()>& open)
+// Checks the dialog that `open` shows over `owner`, then cancels it.
+void CheckShownDialog(const std::string& picture, const QWidget& owner, const std::function<void()>& open)
 {
     bool checked = false;
     QTimer::singleShot(0, [&] {
@@ -41,6 +43,9 @@ void CheckShownDialog(const std::string& picture, const std::function<void()>& o
                               10s, "the examples listed"));
         ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog));
         SavePng(dialog->grab().toImage(), picture);
+        const QRect frame = dialog->frameGeometry();
+        EXPECT_TRUE(dialog->screen()->availableGeometry().contains(frame)) << picture;
+        EXPECT_TRUE(frame.intersects(owner.frameGeometry())) << picture << ": not over its window";
         QHeaderView* header = view->header();
         std::vector<int> shown;
         for (int column = 0; column < 4; ++column) {
@@ -64,14 +69,21 @@ void CheckShownDialog(const std::string& picture, const std::function<void()>& o
 
 TEST(FileDialogsShown, OpenAndSaveShowTheNameSizeTypeAndDateWhole)
 {
-    TQtEditorDialogs dialogs(nullptr);
-    CheckShownDialog("open", [&] { dialogs.OpenFiles(Examples); });
-    CheckShownDialog("save", [&] { dialogs.SaveFile(Examples, "Untitled.java"); });
+    // A window at the screen's right edge: a dialog centred on it must not
+    // be pushed out of the screen, nor jump away from it.
+    QWidget owner;
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    owner.setGeometry(screen.right() - 400, 100, 380, 300);
+    owner.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&owner));
+    TQtEditorDialogs dialogs(&owner);
+    CheckShownDialog("open", owner, [&] { dialogs.OpenFiles(Examples); });
+    CheckShownDialog("save", owner, [&] { dialogs.SaveFile(Examples, "Untitled.java"); });
     // The terminal's dialogs start in the working folder.
     const QString working = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(QString::fromStdString(Examples)));
-    TQtTerminalDialogs terminal(nullptr);
-    CheckShownDialog("terminal-save", [&] { terminal.SaveFileName(); });
+    TQtTerminalDialogs terminal(&owner);
+    CheckShownDialog("terminal-save", owner, [&] { terminal.SaveFileName(); });
     QDir::setCurrent(working);
 }
 
