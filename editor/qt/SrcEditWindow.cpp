@@ -34,7 +34,7 @@ void TSrcEditWindow::PaintEvent(QPaintEvent& Event) {
     pending_ -= region;
     QPainter painter(area_.viewport());
     TQtCanvas canvas(painter);
-    QtGuardedCall("paint", [&] {
+    QtGuardedPaint([&] {
         for (const QRect& r : region) {
             painter.setClipRect(r);
             control_.Paint(canvas, ToTRect(r));

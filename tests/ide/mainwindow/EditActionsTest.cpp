@@ -3,6 +3,9 @@
 
 #include "foundation/EError.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "tests/support/gui/WaitUntil.h"
+
+using namespace std::chrono_literals;
 
 TEST_F(MainWindowTest, CutCopyPasteAndUndoWorkOnTheCurrentPage)
 {
@@ -59,4 +62,24 @@ TEST_F(MainWindowTest, AnErrorInAnEditorKeyCommandShowsTheErrorBox)
     EXPECT_EQ(Page()->CaretX(), 1);
     QTest::keyClick(Page(), Qt::Key_Right);
     EXPECT_EQ(Page()->CaretX(), 2);
+}
+
+// A failing paint shows the box once the paint is over: a modal box opened
+// while the editor paints leaves its painter dead. One box while it waits.
+TEST_F(MainWindowTest, AnErrorInAnEditorPaintShowsTheErrorBoxAfterThePaint)
+{
+    struct Failing {
+        void Paint(TObject*, TSrcCanvas*) { throw EError(ecIDE, 38); }
+    } failing;
+    form->NewFileExecute();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    Page()->OnPaint = TPaintEvent::Of<&Failing::Paint>(&failing);
+    Page()->viewport()->repaint();
+    Page()->viewport()->repaint();
+    Page()->OnPaint = TPaintEvent();
+    EXPECT_TRUE(dialogs->BoxTexts().empty()) << "a box opened inside the paint";
+    ASSERT_TRUE(WaitUntil([&] { return !dialogs->BoxTexts().empty(); }, 5s, "the error box"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"[ Error IDE-0038] Class path expected."});
 }
