@@ -384,11 +384,9 @@ TEST_F(WordWrapTest, TheControlShowsTheCaretOnItsRow) {
     EXPECT_EQ(edit->CaretXY(), BufferCoord(31, 1));
     edit->SetWordWrap(false);
     EXPECT_EQ(edit->GetDisplayLineCount(), 3);
-}
-
-TEST_F(WordWrapTest, APlacePastAWrappedRowsEndKeepsTheCaretOnThatRow) {
-    // Rows 1-3: 30, 30 and 10 x; rows 4-5: 25 and 20; row 6: "z"; then
-    // seven more lines of three rows each.
+    // A place past a wrapped row's end keeps the caret on that row. Rows 1-3:
+    // 30, 30 and 10 x; rows 4-5: 25 and 20; row 6: "z"; then seven more lines
+    // of three rows each.
     std::string xs(70, 'x');
     SetLines({xs, kTwoRows, "z", xs, xs, xs, xs, xs, xs, xs});
     edit->SetWordWrap(true);

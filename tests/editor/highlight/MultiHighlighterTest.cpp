@@ -320,9 +320,7 @@ TEST_F(MultiHighlighterTest, AttributesListMarkersFirstThenDefaultThenSchemes) {
     multi.ResetRange();
     EXPECT_EQ(multi.GetDefaultAttribute(SRC_ATTR_KEYWORD), java.KeyAttri);
     EXPECT_EQ(multi.IdentChars(), java.IdentChars());
-}
-
-TEST_F(MultiHighlighterTest, AttributeKeysJoinTheClassStemAndTheNameInListOrder) {
+    // The walk gives each attribute in list order under the class's stem.
     auto keysOf = [](const TSrcCustomHighlighter& Highlighter) {
         std::vector<std::string> keys;
         EnumHighlighterAttris(Highlighter, [&](TSrcHighlighterAttributes& Attri, const std::string& KeyName) {

@@ -3,7 +3,6 @@
 
 #include <cstdlib>
 #include <random>
-#include <tuple>
 
 #include "editor/print/SrcEditPrintMargins.h"
 #include "editor/print/SrcEditPrinterInfo.h"

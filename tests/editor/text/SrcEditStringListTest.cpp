@@ -190,11 +190,8 @@ TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {
     TSrcEditStringList empty;
     empty.Add("");
     EXPECT_EQ(empty.GetLengthOfLongestLine(), 0);
-}
-
-// Any stretch of cells and the byte under any cell, as the whole expanded
-// line has them, past the end too, also after the tab width changes.
-TEST_F(StringListTest, CellStretchesAndBytesAgreeWithTheExpandedLine) {
+    // Any stretch of cells and the byte under any cell, as the whole expanded
+    // line has them, past the end too, also after the tab width changes.
     lines.Text("ab\tc\t\tdef\t\nplain");
     for (int width : {1, 3, 4}) {
         lines.SetTabWidth(width);

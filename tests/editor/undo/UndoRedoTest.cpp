@@ -149,12 +149,9 @@ TEST_F(UndoRedoTest, ModifiedIsFalseExactlyAtTheSavePoint) {
     EXPECT_FALSE(sink.reports.empty());
     EXPECT_FALSE(sink.reports.back() == false);
     edit->OnStatusChange = TStatusChangeEvent();
-}
-
-// With a limit of 3, one typed character per command: when the saved
-// command goes, the bottom of the list is the saved text; once a command made
-// after the save goes, no undo reaches the saved text again.
-TEST_F(UndoRedoTest, DroppedRecordsAfterASaveKeepThePageModified) {
+    // With a limit of 3, one typed character per command: when the saved
+    // command goes, the bottom of the list is the saved text; once a command
+    // made after the save goes, no undo reaches the saved text again.
     for (auto [beforeSave, afterSave, modifiedAtBottom] : {std::tuple{"a", "bcd", false}, {"", "abcd", true}}) {
         SetLines({""});
         edit->ClearUndo();
