@@ -208,53 +208,31 @@ TEST_F(SrcEditPaintTest, ALongLineIsReadOnlyAsFarAsItShows) {
     SetLines({shown.c_str()});
     PaintAll();
     EXPECT_EQ(longRow, Row(1));
-    edit->SetHighlighter(nullptr);
-}
-
-// Deep in a 10 MB line, in a token that runs to its end or closes in view:
-// the row shows the whole line's colours, and a blink of the caret's cell
-// gives the highlighter a few kilobytes at most.
-TEST_F(SrcEditPaintTest, ABlinkDeepInALongTokenReadsLittleAndKeepsTheColours) {
-    TokenHighlighter highlighter;
-    edit->SetHighlighter(&highlighter);
+    // Deep in a 10 MB line, in a token that runs to its end or closes in
+    // view: the whole line's colours, and a blink reads a few kilobytes.
     edit->SetMaxScrollWidth(SRCEDIT_MAX_INT);
-    const size_t big = 10u << 20;
     const int deep = 5000000;  // the first column in view
-    const std::string closing = "\"" + std::string(deep + 38, 's') + "\" int a";
-    struct Case {
-        std::string line;
-        std::function<std::vector<std::string>()> row;
-    };
-    const Case cases[] = {
-        {"/*" + std::string(big, 'c'), [&] { return Across(deep, 1, 'c', {fsItalic}, clGreen); }},
-        {"\"" + std::string(big, 's'), [&] { return Across(deep, 1, 's', {}, clRed); }},
-        {std::string(big, 'x'), [&] { return Across(deep, 1, 'x', {}, text); }},
-        {closing,
+    const std::pair<std::string, std::function<std::vector<std::string>()>> deepCases[] = {
+        {"/*" + std::string(10u << 20, 'c'), [&] { return Across(deep, 1, 'c', {fsItalic}, clGreen); }},
+        {"\"" + std::string(10u << 20, 's'), [&] { return Across(deep, 1, 's', {}, clRed); }},
+        {"\"" + std::string(deep + 38, 's') + "\" int a",
          [&] {
              return std::vector<std::string>{Out(deep, 1, std::string(40, 's') + "\" ", {}, clRed, edit->Color),
                                              Out(deep + 42, 1, "int ", {fsBold}, clNavy, edit->Color),
                                              Out(deep + 46, 1, "a", {}, text, edit->Color)};
          }},
     };
-    for (const Case& c : cases) {
-        SetLines({c.line});
+    for (const auto& [line, row] : deepCases) {
+        SetLines({line});
         edit->SetLeftChar(deep);
         edit->SetCaretXY(BufferCoord(deep + 2, 1));
         PaintAll();
-        EXPECT_EQ(Row(1), c.row()) << c.line.substr(0, 2);
+        EXPECT_EQ(Row(1), row()) << line.substr(0, 2);
         highlighter.bytesGiven = 0;
         PaintClip(Rect(X(deep + 2), 0, X(deep + 3), edit->LineHeight()));
-        EXPECT_LT(highlighter.bytesGiven, 4096u) << c.line.substr(0, 2);
+        EXPECT_LT(highlighter.bytesGiven, 4096u) << line.substr(0, 2);
     }
-    edit->SetHighlighter(nullptr);
-}
-
-// A long line painted before is painted anew after an edit above it changes
-// the range it starts in.
-TEST_F(SrcEditPaintTest, ALongLineTakesTheRangeOfAnEditAboveIt) {
-    TokenHighlighter highlighter;
-    edit->SetHighlighter(&highlighter);
-    edit->SetMaxScrollWidth(SRCEDIT_MAX_INT);
+    // An edit above a long line painted before changes the range it starts in.
     SetLines({"/*", std::string(100000, 'w')});
     edit->SetLeftChar(50000);
     PaintAll();

@@ -320,19 +320,15 @@ TEST_F(MultiHighlighterTest, AttributesListMarkersFirstThenDefaultThenSchemes) {
     multi.ResetRange();
     EXPECT_EQ(multi.GetDefaultAttribute(SRC_ATTR_KEYWORD), java.KeyAttri);
     EXPECT_EQ(multi.IdentChars(), java.IdentChars());
-}
-
-std::vector<std::string> AttributeKeys(const TSrcCustomHighlighter& Highlighter) {
-    std::vector<std::string> keys;
-    int index = 0;
-    EnumHighlighterAttris(Highlighter, [&](TSrcHighlighterAttributes& Attri, const std::string& KeyName) {
-        EXPECT_EQ(&Attri, Highlighter.GetAttribute(index++)) << KeyName;
-        keys.push_back(KeyName);
-    });
-    return keys;
-}
-
-TEST_F(MultiHighlighterTest, AttributeKeysJoinTheClassStemAndTheNameInListOrder) {
+    // The walk gives each attribute in list order under the class's stem.
+    auto keysOf = [](const TSrcCustomHighlighter& Highlighter) {
+        std::vector<std::string> keys;
+        EnumHighlighterAttris(Highlighter, [&](TSrcHighlighterAttributes& Attri, const std::string& KeyName) {
+            EXPECT_EQ(&Attri, Highlighter.GetAttribute(static_cast<int>(keys.size()))) << KeyName;
+            keys.push_back(KeyName);
+        });
+        return keys;
+    };
     const std::vector<std::string> javaNames = {"Comment", "Documentation", "Identifier", "Invalid Symbol",
                                                 "Number", "Reserved Word", "Space", "String", "Symbol"};
     std::vector<std::string> javaKeys, multiKeys = {"Multi.Marker", "Multi.Marker"};
@@ -341,9 +337,9 @@ TEST_F(MultiHighlighterTest, AttributeKeysJoinTheClassStemAndTheNameInListOrder)
         for (const std::string& name : javaNames) multiKeys.push_back("Multi." + name);
     }
     multiKeys.insert(multiKeys.end(), {"Multi.Gap", "Multi.Word"});
-    EXPECT_EQ(AttributeKeys(java), javaKeys);
-    EXPECT_EQ(AttributeKeys(multi), multiKeys);
-    EXPECT_EQ(AttributeKeys(lang), (std::vector<std::string>{"ScriptHighlighter.Gap", "ScriptHighlighter.Word"}));
+    EXPECT_EQ(keysOf(java), javaKeys);
+    EXPECT_EQ(keysOf(multi), multiKeys);
+    EXPECT_EQ(keysOf(lang), (std::vector<std::string>{"ScriptHighlighter.Gap", "ScriptHighlighter.Word"}));
 }
 
 TEST_F(MultiHighlighterTest, RegistrySettingsRoundTrip) {

@@ -190,28 +190,23 @@ TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {
     TSrcEditStringList empty;
     empty.Add("");
     EXPECT_EQ(empty.GetLengthOfLongestLine(), 0);
-}
-
-// Any stretch of cells and the byte under any cell, as the whole expanded
-// line has them, past the end too.
-TEST_F(StringListTest, CellStretchesAndBytesAgreeWithTheExpandedLine) {
+    // Any stretch of cells and the byte under any cell, as the whole expanded
+    // line has them, past the end too, also after the tab width changes.
+    lines.Text("ab\tc\t\tdef\t\nplain");
     for (int width : {1, 3, 4}) {
-        lines.Clear();
         lines.SetTabWidth(width);
-        lines.Add("ab\tc\t\tdef\t");
-        lines.Add("plain");
         for (int i = 0; i < lines.Count(); ++i) {
             const std::string whole = lines.ExpandedStrings(i);
             const auto size = static_cast<int64_t>(whole.size());
             for (int64_t cell = 0; cell <= size + 2; ++cell) {
+                SCOPED_TRACE(testing::Message() << "width " << width << ", line " << i << ", cell " << cell);
                 for (int64_t count = 1; count <= 5; ++count) {
                     EXPECT_EQ(lines.ExpandedCells(i, cell, count),
-                              cell < size ? whole.substr(static_cast<size_t>(cell), static_cast<size_t>(count)) : "")
-                        << width << " " << i << " " << cell << " " << count;
+                              cell < size ? whole.substr(static_cast<size_t>(cell), static_cast<size_t>(count)) : "");
                 }
                 int64_t first = -1;
                 int64_t byte = lines.ByteOfCell(i, cell, first);
-                EXPECT_EQ(lines.CellsOfBytes(i, byte), first) << width << " " << i << " " << cell;
+                EXPECT_EQ(lines.CellsOfBytes(i, byte), first);
                 EXPECT_LE(first, cell);
                 EXPECT_GT(lines.CellsOfBytes(i, byte + 1), cell);
             }
@@ -220,8 +215,7 @@ TEST_F(StringListTest, CellStretchesAndBytesAgreeWithTheExpandedLine) {
 }
 
 TEST_F(StringListTest, EveryChangeMovesTheRevision) {
-    lines.Add("a");
-    lines.Add("b");
+    lines.Text("a\nb");
     TStringList two;
     two.Text("x\ny");
     const std::function<void()> changes[] = {

@@ -103,18 +103,17 @@ TEST_F(SrcEditWidgetMouseTest, AClickPastAWrappedRowsEndPutsTheCaretAtThatEnd) {
     WithOption(eoScrollPastEol, false);
     W().SetWordWrap(true);
     ASSERT_TRUE(Focus());
-    auto caretDrawnAt = [&](int Column, int Row) {
-        EXPECT_TRUE(ScreenSettlesToRepaint());
-        return Screen().pixel(Cell(Column, Row) - QPoint(W().CharWidth() / 2, 0)) == qRgb(0, 0, 0);
-    };
+    const QPoint leftEdge(W().CharWidth() / 2, 0);
     QTest::mouseClick(Port(), Qt::LeftButton, {}, QPoint(portWidth - 1, Cell(1, 1).y()));
     EXPECT_EQ(W().CaretXY(), BufferCoord(31, 1));
-    EXPECT_TRUE(caretDrawnAt(31, 1));
+    EXPECT_TRUE(ScreenSettlesToRepaint());
+    EXPECT_EQ(Screen().pixel(Cell(31, 1) - leftEdge), qRgb(0, 0, 0)) << "the caret at row 1's end";
     QTest::keyClick(widget.get(), Qt::Key_Z);
     EXPECT_EQ(W().Lines()[0], row1 + "zklmnopqrst");
     QTest::mouseClick(Port(), Qt::LeftButton, {}, Cell(25, 2));  // past the line's end, on its last row
     EXPECT_EQ(W().CaretXY(), BufferCoord(42, 1));
-    EXPECT_TRUE(caretDrawnAt(12, 2));
+    EXPECT_TRUE(ScreenSettlesToRepaint());
+    EXPECT_EQ(Screen().pixel(Cell(12, 2) - leftEdge), qRgb(0, 0, 0)) << "the caret after the line's end";
     W().SetWordWrap(false);
 }
 
