@@ -66,14 +66,14 @@ protected:
     }
     std::string Log() const { return world.Work() + "/ZARN.out"; }
 
-    // Runs a program that never ends and lets the module send `command` once it runs.
-    ProcessResult RunSpinnerUntilTheModuleSays(const std::string& command)
+    // Runs a program that never ends and gives the module `commands` once it runs.
+    ProcessResult RunSpinnerUntilTheModuleSays(const std::vector<std::string>& commands)
     {
         ModuleSimulator module(world, 3);
         if (!module.Ready()) return {};
         IdeProcess ide(world, TestRun("Spinner"));
         EXPECT_TRUE(module.WaitForEvent("\"event\":\"command\",\"name\":\"run\"")) << module.Events();
-        module.Command(command);
+        for (const std::string& command : commands) module.Command(command);
         return ide.Finish();
     }
 
@@ -163,7 +163,7 @@ TEST_F(BatchRun, AModuleMessageTheIdeCannotResolveEndsTheRunFailedWithItsLineInT
 {
     for (const auto& [message, error] : {std::pair{"message 1 ff", "[ Error IDE-0024]"},
                                          std::pair{"message 4 ff f0 00 10", "[ Error IDE-0042]"}}) {
-        const ProcessResult run = RunSpinnerUntilTheModuleSays(message);
+        const ProcessResult run = RunSpinnerUntilTheModuleSays({message});
         EXPECT_GT(run.exitCode, 0) << run.err;
         const std::string log = TempDir::ReadFile(Log());
         EXPECT_NE(log.find(error), std::string::npos) << log;
@@ -175,18 +175,9 @@ TEST_F(BatchRun, AModuleMessageTheIdeCannotResolveEndsTheRunFailedWithItsLineInT
 // itself: the run must not pass with two runs' output.
 TEST_F(BatchRun, AModuleThatRestartsWhileTheProgramRunsEndsTheRunFailed)
 {
-    ModuleSimulator module(world, 3);
-    ASSERT_TRUE(module.Ready());
-    IdeProcess ide(world, TestRun("Spinner"));
-    ASSERT_TRUE(module.WaitForEvent("\"event\":\"command\",\"name\":\"run\"")) << module.Events();
-    module.Command("power off");
-    ASSERT_TRUE(module.WaitForEvent("\"name\":\"power\",\"values\":[0]")) << module.Events();
-    module.Command("power on");
-    const ProcessResult run = ide.Finish();
-    EXPECT_EQ(run.exitCode, 1) << "-1: still waiting at the deadline\n" << run.err;
-    const std::string line = "[ Error IDE-0057] Corvane restarted while the program was running.\n";
-    EXPECT_EQ(TempDir::ReadFile(Log()), line);
-    EXPECT_NE(run.err.find(line), std::string::npos) << run.err;
+    const ProcessResult run = RunSpinnerUntilTheModuleSays({"power off", "power on"});
+    EXPECT_EQ(run.exitCode, 1) << run.err;
+    EXPECT_EQ(TempDir::ReadFile(Log()), "[ Error IDE-0057] Corvane restarted while the program was running.\n");
 }
 
 // A line that fails while the program runs ends the run failed within a few

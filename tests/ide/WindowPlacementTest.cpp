@@ -30,9 +30,6 @@ const Case Cases[] = {
     {"mostly on the second screen: into it", {3150, 100, 800, 600}, {Screen, RightScreen}, {2400, 100, 800, 600}},
     {"too big for the screen: shrunk", {-10, -2000, 1500, 1200}, {Screen}, {0, 0, 1280, 1024}},
     {"a title partly shown stays", {1100, 500, 373, 277}, {Screen}, {1100, 500, 373, 277}},
-    {"a title shown, the frame too wide: shrunk into its screen", {0, 5, INT_MAX, 600}, {Screen, RightScreen},
-     {0, 5, 1280, 600}},
-    {"no size: one pixel", {10, 10, 0, -5}, {Screen}, {10, 10, 1, 1}},
     {"no screen known: one of 1024 x 768", {INT_MAX, 20, 300, 200}, {}, {724, 20, 300, 200}},
 };
 
@@ -46,15 +43,14 @@ TEST(WindowPlacement, FramesKeepTheirTitleInSight)
 TEST(WindowPlacement, TheDefaultFramesOnAScreenDoNotOverlap)
 {
     const QMargins decorations(2, 24, 2, 2);
-    const TWindowRect frames[] = {{1, 1, 904, 974}, {905, 1, 373, 337}, {905, 345, 373, 277}};
+    const QRect frames[] = {{1, 1, 904, 974}, {905, 1, 373, 337}, {905, 345, 373, 277}};
     for (size_t i = 0; i < std::size(frames); ++i) {
-        const QRect placed = FrameInSight(frames[i], {Screen});
+        const QRect& f = frames[i];
+        const QRect placed = FrameInSight({f.x(), f.y(), f.width(), f.height()}, {Screen});
         const QRect client = ClientOfFrame(placed, decorations);
-        EXPECT_EQ(client.marginsAdded(decorations), placed) << i;
-        EXPECT_EQ(placed, QRect(frames[i].Left, frames[i].Top, frames[i].Width, frames[i].Height)) << i;
+        EXPECT_EQ(client.marginsAdded(decorations), frames[i]) << i;
         EXPECT_TRUE(Screen.contains(placed)) << i;
-        for (size_t j = 0; j < i; ++j)
-            EXPECT_FALSE(placed.intersects(FrameInSight(frames[j], {Screen}))) << i << " over " << j;
+        for (size_t j = 0; j < i; ++j) EXPECT_FALSE(placed.intersects(frames[j])) << i << " over " << j;
     }
 }
 
@@ -63,19 +59,16 @@ TEST(WindowPlacement, TheDefaultFramesOnAScreenDoNotOverlap)
 TEST(WindowPlacement, ExtremeStoredValuesGiveAFrameInsideAScreen)
 {
     const int32_t values[] = {INT_MIN, -1, 0, INT_MAX, 2147483000};
-    const QList<QRect> layouts[] = {{Screen}, {Screen, RightScreen}, {Screen, LeftScreenAbove}};
-    for (const QList<QRect>& areas : layouts)
+    for (const QList<QRect>& areas : {QList<QRect>{Screen}, {Screen, RightScreen}, {Screen, LeftScreenAbove}})
         for (int32_t left : values)
             for (int32_t top : values)
                 for (int32_t width : values)
                     for (int32_t height : values) {
                         const QRect placed = FrameInSight({left, top, width, height}, areas);
-                        const bool inside = std::any_of(areas.begin(), areas.end(),
-                                                        [&](const QRect& area) { return area.contains(placed); });
-                        ASSERT_TRUE(inside && !placed.isEmpty())
-                            << left << ", " << top << ", " << width << ", " << height << " on " << areas.size()
-                            << " screens: " << placed.x() << ", " << placed.y() << ", " << placed.width() << " x "
-                            << placed.height();
+                        const auto holds = [&](const QRect& area) { return area.contains(placed); };
+                        ASSERT_TRUE(!placed.isEmpty() && std::any_of(areas.begin(), areas.end(), holds))
+                            << left << ", " << top << ", " << width << " x " << height << " on " << areas.size()
+                            << " screens";
                     }
 }
 

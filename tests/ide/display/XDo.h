@@ -9,11 +9,9 @@
 inline std::string XDoTool(const QStringList& args, const std::string& display = {})
 {
     QProcess tool;
-    if (!display.empty()) {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert("DISPLAY", QString::fromStdString(display));
-        tool.setProcessEnvironment(env);
-    }
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!display.empty()) env.insert("DISPLAY", QString::fromStdString(display));
+    tool.setProcessEnvironment(env);
     tool.start("xdotool", args);
     if (!tool.waitForFinished(10000)) tool.kill();
     return tool.readAllStandardOutput().trimmed().toStdString();
@@ -21,11 +19,11 @@ inline std::string XDoTool(const QStringList& args, const std::string& display =
 
 // The id of the first visible window named `name` once it is mapped; ""
 // after the deadline.
-inline std::string VisibleWindowId(const QString& name, int ms)
+inline std::string VisibleWindowId(const QString& name, int ms, const std::string& display = {})
 {
     QDeadlineTimer deadline(ms);
     while (!deadline.hasExpired()) {
-        const std::string ids = XDoTool({"search", "--onlyvisible", "--name", name});
+        const std::string ids = XDoTool({"search", "--onlyvisible", "--name", name}, display);
         if (!ids.empty()) return ids.substr(0, ids.find('\n'));
         QThread::msleep(100);  // polling the X server for the window, bounded by the deadline
     }

@@ -3,6 +3,7 @@
 
 #include "foundation/EError.h"
 #include "tests/ide/mainwindow/MainWindowFixture.h"
+#include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
 
 using namespace std::chrono_literals;
@@ -42,38 +43,26 @@ TEST_F(MainWindowTest, UndoingBackToTheSavedTextClearsModified)
     EXPECT_FALSE(Page()->Modified());
 }
 
-// An error in an editor key command shows the error box, as one escaping
-// any other event handler does.
-TEST_F(MainWindowTest, AnErrorInAnEditorKeyCommandShowsTheErrorBox)
+// An error in an editor key command or paint shows the error box, as one
+// escaping any other event handler does. A failing paint shows it once the
+// paint is over (a modal box opened inside it leaves its painter dead), and
+// one box while it waits.
+TEST_F(MainWindowTest, ErrorsInEditorKeyCommandsAndPaintsShowTheErrorBox)
 {
     struct Failing {
-        void Hooked(TObject*, bool After, bool&, TSrcEditorCommand& Command, char&, void*, void*)
-        {
-            if (!After && Command == ecRight) throw EError(ecIDE, 38);
-        }
-    } failing;
-    form->NewFileExecute();
-    Type("ab");
-    Page()->SetCaretXY(BufferCoord(1, 1));
-    Page()->RegisterCommandHandler(THookedCommandEvent::Of<&Failing::Hooked>(&failing), nullptr);
-    QTest::keyClick(Page(), Qt::Key_Right);
-    Page()->UnregisterCommandHandler(THookedCommandEvent::Of<&Failing::Hooked>(&failing));
-    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"[ Error IDE-0038] Class path expected."});
-    EXPECT_EQ(Page()->CaretX(), 1);
-    QTest::keyClick(Page(), Qt::Key_Right);
-    EXPECT_EQ(Page()->CaretX(), 2);
-}
-
-// A failing paint shows the box once the paint is over: a modal box opened
-// while the editor paints leaves its painter dead. One box while it waits.
-TEST_F(MainWindowTest, AnErrorInAnEditorPaintShowsTheErrorBoxAfterThePaint)
-{
-    struct Failing {
+        void Hooked(TObject*, bool, bool&, TSrcEditorCommand&, char&, void*, void*) { throw EError(ecIDE, 38); }
         void Paint(TObject*, TSrcCanvas*) { throw EError(ecIDE, 38); }
     } failing;
+    const std::vector<std::string> box{"[ Error IDE-0038] Class path expected."};
     form->NewFileExecute();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    ASSERT_TRUE(ShowExposed(*form));
+    const auto hook = THookedCommandEvent::Of<&Failing::Hooked>(&failing);
+    Page()->RegisterCommandHandler(hook, nullptr);
+    QTest::keyClick(Page(), Qt::Key_Right);
+    Page()->UnregisterCommandHandler(hook);
+    EXPECT_EQ(dialogs->BoxTexts(), box);
+
+    dialogs->boxes.clear();
     Page()->OnPaint = TPaintEvent::Of<&Failing::Paint>(&failing);
     Page()->viewport()->repaint();
     Page()->viewport()->repaint();
@@ -81,5 +70,5 @@ TEST_F(MainWindowTest, AnErrorInAnEditorPaintShowsTheErrorBoxAfterThePaint)
     EXPECT_TRUE(dialogs->BoxTexts().empty()) << "a box opened inside the paint";
     ASSERT_TRUE(WaitUntil([&] { return !dialogs->BoxTexts().empty(); }, 5s, "the error box"));
     QCoreApplication::processEvents();
-    EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"[ Error IDE-0038] Class path expected."});
+    EXPECT_EQ(dialogs->BoxTexts(), box);
 }

@@ -252,12 +252,10 @@ TEST_F(OptionsTest, AStoredLayoutOffEveryScreenComesBackIntoSight)
 // Values at the ends of the int range, as a damaged settings file holds them.
 TEST_F(OptionsTest, AStoredLayoutAtTheEndsOfTheIntRangeShowsTheWindowsWithinTheScreen)
 {
-    ASSERT_TRUE(SaveWindowLayout({{2147483000, 0, INT_MAX, INT_MAX},
-                                  {INT_MIN, INT_MIN, 2147483000, 100},
+    ASSERT_TRUE(SaveWindowLayout({{2147483000, 0, INT_MAX, INT_MAX}, {INT_MIN, INT_MIN, 2147483000, 100},
                                   {INT_MAX, -1, INT_MAX, INT_MIN}}));
     LoadSettings();
-    form->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get())) << "the main window shown";
+    ASSERT_TRUE(ShowExposed(*form));
     EXPECT_TRUE(FramesInSight(*form));
     EXPECT_EQ(form->frameGeometry(), QGuiApplication::primaryScreen()->availableGeometry());
 }
