@@ -565,7 +565,6 @@ private:
     std::vector<TFontStyles> StylesInUse() const;
     int ScanFrom(int Index);
     void HighlighterStartLine(int Line);
-    void HighlighterStartLine(int Line, const std::string& Text);
     void ScanRanges();
 
     void UpdateLastCaretX();

@@ -83,15 +83,8 @@ void TCustomSrcEdit::ScanRanges() {
     }
 }
 
-void TCustomSrcEdit::HighlighterStartLine(int Line) { HighlighterStartLine(Line, lines_->Line(Line - 1)); }
-
-void TCustomSrcEdit::HighlighterStartLine(int Line, const std::string& Text) {
-    if (Line <= 1) {
-        highlighter_->ResetRange();
-    } else {
-        highlighter_->SetRange(lines_->Ranges(Line - 2));
-    }
-    highlighter_->SetLine(Text, Line - 1);
+void TCustomSrcEdit::HighlighterStartLine(int Line) {
+    StartHighlighterLine(*highlighter_, *lines_, Line, lines_->Line(Line - 1));
 }
 
 void TCustomSrcEdit::ForEachTokenIn(int Line, int64_t From, int64_t To, const TSrcTokenSpanVisitor& Visit) {

@@ -11,8 +11,14 @@ constexpr int64_t kLookAhead = 64;    // a highlighter looks this far past a tok
 constexpr int64_t kMargin = 1024;     // kept on each side of the stretch asked for
 constexpr size_t kKeptLines = 16;
 
-void StartLine(TSrcCustomHighlighter& Highlighter, const TSrcEditStringList& Lines, int Line,
-               const std::string& Text) {
+TSrcTokenSpan CurrentToken(const TSrcCustomHighlighter& Highlighter) {
+    int64_t start = Highlighter.GetTokenPos();
+    return {start, start + static_cast<int64_t>(Highlighter.GetToken().size()), Highlighter.GetTokenAttribute()};
+}
+}  // namespace
+
+void StartHighlighterLine(TSrcCustomHighlighter& Highlighter, const TSrcEditStringList& Lines, int Line,
+                          const std::string& Text) {
     if (Line <= 1) {
         Highlighter.ResetRange();
     } else {
@@ -20,12 +26,6 @@ void StartLine(TSrcCustomHighlighter& Highlighter, const TSrcEditStringList& Lin
     }
     Highlighter.SetLine(Text, Line - 1);
 }
-
-TSrcTokenSpan CurrentToken(const TSrcCustomHighlighter& Highlighter) {
-    int64_t start = Highlighter.GetTokenPos();
-    return {start, start + static_cast<int64_t>(Highlighter.GetToken().size()), Highlighter.GetTokenAttribute()};
-}
-}  // namespace
 
 void TSrcLineTokens::ForEach(TSrcCustomHighlighter& Highlighter, TSrcEditStringList& Lines, int Line, int64_t From,
                              int64_t To, const TSrcTokenSpanVisitor& Visit) {
@@ -37,7 +37,7 @@ void TSrcLineTokens::ForEach(TSrcCustomHighlighter& Highlighter, TSrcEditStringL
         return;
     }
     if (size <= kWholeLine) {
-        for (StartLine(Highlighter, Lines, Line, text); !Highlighter.GetEol(); Highlighter.Next()) {
+        for (StartHighlighterLine(Highlighter, Lines, Line, text); !Highlighter.GetEol(); Highlighter.Next()) {
             TSrcTokenSpan token = CurrentToken(Highlighter);
             if (token.Start >= To || (token.End > From && !Visit(token))) {
                 return;
@@ -88,7 +88,7 @@ const TSrcLineTokens::TKept& TSrcLineTokens::Scan(TSrcCustomHighlighter& Highlig
                std::min(To + kMargin, size), {}};
     for (int64_t given = kept.to + 4 * kLookAhead;; given *= 2) {
         const bool whole = given >= size;
-        StartLine(Highlighter, Lines, Line, whole ? text : text.substr(0, static_cast<size_t>(given)));
+        StartHighlighterLine(Highlighter, Lines, Line, whole ? text : text.substr(0, static_cast<size_t>(given)));
         kept.tokens.clear();
         int64_t next = -1;  // where the first token past the stretch starts
         for (; !Highlighter.GetEol(); Highlighter.Next()) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <string>
 #include <vector>
 
 class TSrcCustomHighlighter;
@@ -15,6 +16,11 @@ struct TSrcTokenSpan {
 };
 // Sees one token; false stops the walk.
 using TSrcTokenSpanVisitor = std::function<bool(const TSrcTokenSpan& Token)>;
+
+// Sets Highlighter to Text as line Line (from 1), in the range the line
+// before ends in.
+void StartHighlighterLine(TSrcCustomHighlighter& Highlighter, const TSrcEditStringList& Lines, int Line,
+                          const std::string& Text);
 
 // The tokens of a stretch of a line, as the scan of the whole line gives
 // them. A short line is scanned whole. Of a long line the tokens around the
