@@ -302,14 +302,10 @@ bool TSrcEditStringList::HasTabs(int Index) {
 }
 
 int64_t TSrcEditStringList::CellsOfBytes(int Index, int64_t Bytes) {
-    if (!Valid(Index) || Bytes <= 0) {
+    if (!Valid(Index) || Bytes <= 0 || !HasTabs(Index)) {
         return std::max<int64_t>(Bytes, 0);
     }
-    const std::string& line = list_[static_cast<size_t>(Index)].fString;
-    int64_t inLine = std::min(Bytes, static_cast<int64_t>(line.size()));
-    TLineCellWalk walk(line, tabWidth_);
-    int64_t cells = HasTabs(Index) ? walk.CellsOf(inLine) : inLine;
-    return cells + (Bytes - inLine);
+    return TLineCellWalk(list_[static_cast<size_t>(Index)].fString, tabWidth_).CellsOf(Bytes);
 }
 
 int64_t TSrcEditStringList::ByteOfCell(int Index, int64_t Cell, int64_t& FirstCell) {

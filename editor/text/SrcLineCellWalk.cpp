@@ -14,7 +14,10 @@ size_t NextTab(const std::string& Line, size_t From, size_t To) {
 }  // namespace
 
 int64_t TLineCellWalk::CellsOf(int64_t Bytes) const {
-    const size_t end = static_cast<size_t>(Bytes);
+    if (Bytes <= 0) {
+        return 0;
+    }
+    const size_t end = std::min(static_cast<size_t>(Bytes), line_.size());
     int64_t cells = 0;
     for (size_t i = 0; i < end;) {
         size_t tab = NextTab(line_, i, end);
@@ -24,7 +27,7 @@ int64_t TLineCellWalk::CellsOf(int64_t Bytes) const {
         }
         i = tab + 1;
     }
-    return cells;
+    return cells + (Bytes - static_cast<int64_t>(end));  // past the end one cell a byte
 }
 
 int64_t TLineCellWalk::ByteOf(int64_t Cell, int64_t& FirstCell) const {

@@ -9,7 +9,7 @@ class TLineCellWalk {
 public:
     TLineCellWalk(const std::string& Line, int TabWidth) : line_(Line), tabWidth_(TabWidth < 1 ? 1 : TabWidth) {}
 
-    // The cells of the first Bytes bytes (at most the line's length).
+    // The cells of the first Bytes bytes (past the end one cell a byte).
     int64_t CellsOf(int64_t Bytes) const;
     // The byte that holds the 0-based Cell (past the end one byte a cell)
     // and, in FirstCell, that byte's first cell.

@@ -2,6 +2,8 @@
 
 #include <string.h>
 
+#include "editor/text/SrcLineCellWalk.h"
+
 namespace {
 
 constexpr char kTab = '\t';
@@ -69,12 +71,7 @@ bool HasTabBefore(const std::string& Line, int Index) {
 }  // namespace
 
 int GetExpandedLength(const std::string& Line, int TabWidth) {
-    TabWidth = SafeWidth(TabWidth);
-    int width = 0;
-    for (char c : Line) {
-        width += c == kTab ? GeneralSpan(width, TabWidth) : 1;
-    }
-    return width;
+    return static_cast<int>(TLineCellWalk(Line, TabWidth).CellsOf(static_cast<int64_t>(Line.size())));
 }
 
 std::string ConvertTabsEx(const std::string& Line, int TabWidth, bool& HasTabs) {
@@ -113,17 +110,7 @@ int CharIndex2CaretPos(int Index, int TabWidth, const std::string& Line) {
     if (TabWidth <= 1 || !HasTabBefore(Line, Index)) {
         return Index;
     }
-    int chars = Index - 1;  // characters before Index
-    int length = static_cast<int>(Line.size());
-    int i = static_cast<int>(Line.find(kTab));
-    int x = i;
-    for (; i < chars && i < length; ++i) {
-        x = Line[static_cast<size_t>(i)] == kTab ? (x / TabWidth + 1) * TabWidth : x + 1;
-    }
-    if (chars > length) {
-        x += chars - length;
-    }
-    return x + 1;
+    return static_cast<int>(TLineCellWalk(Line, TabWidth).CellsOf(Index - 1)) + 1;
 }
 
 int CaretPos2CharIndex(int Position, int TabWidth, const std::string& Line, bool& InsideTabChar) {
@@ -131,17 +118,8 @@ int CaretPos2CharIndex(int Position, int TabWidth, const std::string& Line, bool
     if (Position <= 1 || TabWidth <= 1 || !HasTabBefore(Line, Position)) {
         return Position;
     }
-    int target = Position - 1;  // 0-based column
-    int length = static_cast<int>(Line.size());
-    int x = 0;
-    for (int i = 0; i < length; ++i) {
-        bool tab = Line[static_cast<size_t>(i)] == kTab;
-        int next = tab ? (x / TabWidth + 1) * TabWidth : x + 1;
-        if (target < next) {
-            InsideTabChar = tab && target > x;
-            return i + 1;
-        }
-        x = next;
-    }
-    return length + 1 + (target - x);
+    int64_t firstCell = 0;
+    int64_t byte = TLineCellWalk(Line, TabWidth).ByteOf(Position - 1, firstCell);
+    InsideTabChar = Position - 1 > firstCell;  // only a tab spans more than one cell
+    return static_cast<int>(byte) + 1;
 }
