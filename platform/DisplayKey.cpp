@@ -1,8 +1,8 @@
 #include "platform/DisplayKey.h"
 
+#include <QCryptographicHash>
 #include <QGuiApplication>
 #include <cctype>
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -36,11 +36,8 @@ std::string FileNamePart(const std::string& text)
 
 std::string Hash(const std::string& text)
 {
-    uint64_t hash = 0xcbf29ce484222325u;
-    for (const unsigned char c : text) hash = (hash ^ c) * 0x100000001b3u;
-    char hex[17];
-    std::snprintf(hex, sizeof hex, "%016llx", static_cast<unsigned long long>(hash));
-    return hex;
+    const QByteArray digest = QCryptographicHash::hash(QByteArray::fromStdString(text), QCryptographicHash::Sha1);
+    return digest.toHex().left(16).toStdString();
 }
 
 }  // namespace
