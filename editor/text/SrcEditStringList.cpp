@@ -38,9 +38,7 @@ void TSrcEditStringList::CheckIndex(int Index, int Limit) const {
     }
 }
 
-std::string TSrcEditStringList::Get(int Index) const {
-    return Valid(Index) ? list_[static_cast<size_t>(Index)].fString : std::string();
-}
+std::string TSrcEditStringList::Get(int Index) const { return Line(Index); }
 
 const std::string& TSrcEditStringList::Line(int Index) const {
     static const std::string empty;

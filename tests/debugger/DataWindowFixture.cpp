@@ -47,11 +47,11 @@ void DataRig::RunOnTo(const std::string& folder, const std::string& mainClass, c
 {
     const int line = LineOf(folder, mainClass + ".java", marker);
     rig.host.current = rig.host.PageOf(rig.Source(folder, mainClass + ".java"));
+    {
+        SCOPED_TRACE(marker);
+        rig.RunTo(line);
+    }
     rig.session.ToggleBreakpointAt(line);
-    rig.session.Run();
-    rig.ReceiveUntilStopped();
-    rig.session.ToggleBreakpointAt(line);
-    ASSERT_EQ(rig.host.executionLine, line) << marker;
 }
 
 TTreeLine DataRig::Find(const IDebugTree& tree, const std::string& prefix)

@@ -186,7 +186,7 @@ void SessionRig::RunTo(int line)
     session.ToggleBreakpointAt(line);
     session.Run();
     ReceiveUntilStopped();
-    EXPECT_EQ(host.executionLine, line);
+    ASSERT_EQ(host.executionLine, line);
 }
 
 void SessionRig::Prepare(std::unique_ptr<CORULinker> linker, bool download)
