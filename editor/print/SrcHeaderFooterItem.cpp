@@ -81,11 +81,7 @@ void THeaderFooterItem::SetAsString(const std::string& Value) {
     item.Font.SetName(DecodeString(fields[4]));
     item.Font.SetPitch(static_cast<TFontPitch>(FieldNumber(fields[5], fpDefault, fpFixed)));
     item.Font.SetPixelsPerInch(FieldNumber(fields[6], 1, TSrcPrintFont::kMaxPixelsPerInch));
-    // Height and resolution make the font; a size they do not give would not come back.
-    if (FieldNumber(fields[7], -TSrcPrintFont::kMaxSize, TSrcPrintFont::kMaxSize) != item.Font.Size()) {
-        throw EConvertError("'" + fields[7] + "' is not the size of height " + fields[3] + " at " + fields[6] +
-                            " pixels per inch");
-    }
+    item.Font.SetStoredSize(FieldNumber(fields[7], -TSrcPrintFont::kMaxSize, TSrcPrintFont::kMaxSize));
     item.Font.SetStyle(TFontStyles::FromBits(static_cast<uint8_t>(FieldNumber(fields[8], 0, 15))));
     item.LineNumber = FieldNumber(fields[9], INT32_MIN, INT32_MAX);
     item.Alignment = static_cast<TAlignment>(FieldNumber(fields[10], taLeftJustify, taCenter));

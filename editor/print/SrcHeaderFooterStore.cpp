@@ -41,7 +41,7 @@ void THeaderFooter::SaveToStream(TStream& AStream) const {
 }
 
 void THeaderFooter::LoadFromStream(TStream& AStream) {
-    constexpr int kItemRecordSize = 4 + 4 + 23 + 1;
+    constexpr int kItemRecordSize = 4 + 4 + 19 + 1;
     TSrcPrintReader in(AStream);
     THeaderFooter read(type_);
     read.FrameTypes = TFrameTypes::FromBits(in.Byte() & 0x07);
@@ -49,12 +49,15 @@ void THeaderFooter::LoadFromStream(TStream& AStream) {
     read.LineColor = in.Int32();
     read.RomanNumbers = in.Bool();
     read.MirrorPosition = in.Bool();
+    // Fonts are read at the resolution of this default font.
+    read.defaultFont_ = defaultFont_;
     in.Font(read.defaultFont_);
     int count = in.Count(kItemRecordSize);
     for (int i = 0; i < count; ++i) {
         auto item = std::make_unique<THeaderFooterItem>();
         item->Text = in.String();
         item->LineNumber = in.Int32();
+        item->Font = read.defaultFont_;
         in.Font(item->Font);
         item->Alignment = static_cast<TAlignment>(in.Enum(taCenter + 1));
         item->Index = i;

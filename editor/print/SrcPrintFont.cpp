@@ -1,5 +1,7 @@
 #include "editor/print/SrcPrintFont.h"
 
+#include <algorithm>
+
 #include "editor/print/SrcEditPrintTypes.h"
 
 TSrcPrintFont::TSrcPrintFont() : TSrcPrintFont(TFont()) {}
@@ -35,3 +37,14 @@ void TSrcPrintFont::ScaleTo(int Value) {
 }
 
 void TSrcPrintFont::SetSize(int Value) { height_ = -MulDiv(Value, pixelsPerInch_, 72); }
+
+void TSrcPrintFont::SetStoredSize(int Value) {
+    Value = std::clamp(Value, -kMaxSize, kMaxSize);
+    if (Value == Size()) {
+        return;
+    }
+    SetSize(Value);
+    while (Size() > kMaxSize || Size() < -kMaxSize) {
+        height_ += height_ < 0 ? 1 : -1;
+    }
+}

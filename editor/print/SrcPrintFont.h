@@ -12,7 +12,7 @@
 class TSrcPrintFont : public TPersistent {
 public:
     static constexpr int kScreenPixelsPerInch = 96;
-    // The bounds the string and stream forms read back.
+    // The bounds the string and stream forms read.
     static constexpr int kMaxPixelsPerInch = 100000;
     static constexpr int kMaxSize = 10000;
 
@@ -38,6 +38,11 @@ public:
     // Moves to Value pixels per inch keeping the point size.
     void ScaleTo(int Value);
     void SetSize(int Value);
+    // The size (within kMaxSize) as the string and stream forms set it after
+    // the height: a height that gives Value stays. Below 72 pixels per inch
+    // a size near the bound may round past it; then the height one pixel
+    // nearer zero is taken, so what is read is written within the bound.
+    void SetStoredSize(int Value);
     void SetStyle(TFontStyles Value) { style_ = Value; }
     void SetColor(TColor Value) { color_ = Value; }
     void SetCharset(uint8_t Value) { charset_ = Value; }

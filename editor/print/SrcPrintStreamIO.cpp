@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kFontRecordSize = 1 + 4 + 4 + 4 + 1 + 4 + 4 + 1;
+constexpr int kFontRecordSize = 1 + 4 + 4 + 4 + 1 + 4 + 1;
 
 uint64_t LittleEndian(const unsigned char* bytes, int count) {
     uint64_t value = 0;
@@ -52,7 +52,6 @@ void TSrcPrintWriter::Font(const TSrcPrintFont& Value) {
     Int32(Value.Height());
     String(Value.Name());
     Byte(Value.Pitch());
-    Int32(Value.PixelsPerInch());
     Int32(Value.Size());
     Byte(Value.Style().ToBits());
 }
@@ -124,17 +123,10 @@ void TSrcPrintReader::Font(TSrcPrintFont& Value) {
     Value.SetHeight(Int32());
     Value.SetName(String());
     Value.SetPitch(static_cast<TFontPitch>(Enum(fpFixed + 1)));
-    int pixelsPerInch = Int32();
-    if (pixelsPerInch < 1 || pixelsPerInch > TSrcPrintFont::kMaxPixelsPerInch) {
-        throw EReadError("Print settings damaged: a font resolution is out of range");
-    }
-    Value.SetPixelsPerInch(pixelsPerInch);
     int size = Int32();
     if (size < -TSrcPrintFont::kMaxSize || size > TSrcPrintFont::kMaxSize) {
         throw EReadError("Print settings damaged: a font size is out of range");
     }
-    if (size != Value.Size()) {
-        throw EReadError("Print settings damaged: a font size does not match its height");
-    }
+    Value.SetStoredSize(size);
     Value.SetStyle(TFontStyles::FromBits(Byte() & 0x0F));
 }

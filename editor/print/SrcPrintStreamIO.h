@@ -34,8 +34,8 @@ public:
     std::string String();
     // A count of records of at least MinRecordSize bytes each.
     int Count(int MinRecordSize);
-    // Reads a font record into Value: height and resolution, the size only
-    // checked against them.
+    // Reads a font record into Value, field by field: the record has no
+    // resolution, so Value keeps its own and the size sets the point size.
     void Font(TSrcPrintFont& Value);
 
 private:

@@ -43,6 +43,21 @@ std::string Saved(const THeaderFooter& h) {
     return stream.Data();
 }
 
+std::string Int32Bytes(int value) {
+    std::string bytes;
+    for (int i = 0; i < 4; ++i) {
+        bytes += static_cast<char>(static_cast<uint32_t>(value) >> (8 * i));
+    }
+    return bytes;
+}
+
+std::string Loaded(THeaderFooter& h, const std::string& bytes) {
+    TMemoryStream stream;
+    stream.SetData(bytes);
+    h.LoadFromStream(stream);
+    return Saved(h);
+}
+
 }  // namespace
 
 TEST_F(FooterBench, LinesAreRenumberedAndStackedInTheFrame) {
@@ -146,6 +161,27 @@ TEST(HeaderFooterText, AsStringRoundTripsEscapes) {
 
     EXPECT_THROW(copy.SetAsString("x/1/2"), EConvertError);
     EXPECT_THROW(copy.SetAsString(footer.Get(0).GetAsString() + "x"), EConvertError);
+
+    // Text, charset, colour, height, name, pitch, resolution, size, style,
+    // line, alignment: the size comes after the height and wins.
+    const std::string line = "x/1/0/-13/Arial/0/96/12/0/1/0";
+    THeaderFooterItem item;
+    item.SetAsString(line);
+    EXPECT_EQ(item.Font.Charset(), DEFAULT_CHARSET);
+    EXPECT_EQ(item.Font.Color(), clBlack);
+    EXPECT_EQ(item.Font.Name(), "Arial");
+    EXPECT_EQ(item.Font.Pitch(), fpDefault);
+    EXPECT_EQ(item.Font.PixelsPerInch(), 96);
+    EXPECT_EQ(item.Font.Size(), 12);
+    EXPECT_EQ(item.Font.Height(), -16);
+    EXPECT_EQ(item.Font.Style(), TFontStyles{});
+    EXPECT_EQ(item.GetAsString(), "x/1/0/-16/Arial/0/96/12/0/1/0");
+    for (auto [field, value] : {std::pair{1, "256"}, {3, "2147483648"}, {5, "3"}, {6, "0"}, {6, "100001"},
+                                {7, "-10001"}, {8, "16"}, {10, "3"}, {7, "12.0"}}) {
+        std::vector<std::string> fields = SplitFields(line);
+        fields[static_cast<size_t>(field)] = value;
+        EXPECT_THROW(THeaderFooterItem().SetAsString(JoinFields(fields)), EConvertError) << JoinFields(fields);
+    }
     copy.SetAsString("");
     EXPECT_EQ(copy.Count(), 0);
 
@@ -164,9 +200,10 @@ TEST(HeaderFooterText, AsStringRoundTripsEscapes) {
     }
 }
 
-// Height and resolution make an item's font, its size within 10000 points
-// either way. An accepted font comes back whole through either form and the
-// one after it; a larger one is refused, also with its size field clamped.
+// An item's font comes back whole through either form and the one after
+// it (the stream at the resolution it is read at); a size past 10000
+// points either way is refused. Clamped into the bound, such a size is
+// read as the nearest height within it, and that is written back within it.
 TEST(HeaderFooterText, FontsSurviveBothFormsAtEveryResolution) {
     for (auto [pixelsPerInch, height, size] :
          {std::tuple{10, -1388, 9994}, {10, -1389, 10001}, {72, -10000, 10000}, {72, 10001, -10001}, {96, 13, -10},
@@ -175,55 +212,99 @@ TEST(HeaderFooterText, FontsSurviveBothFormsAtEveryResolution) {
         TSrcPrintFont font;
         font.SetPixelsPerInch(pixelsPerInch);
         font.SetHeight(height);
-        TFooter source, fromText, fromBytes;
+        TSrcPrintFont atResolution;
+        atResolution.SetPixelsPerInch(pixelsPerInch);
+        TFooter source, fromText, fromBytes, again;
+        fromBytes.SetDefaultFont(atResolution);
+        again.SetDefaultFont(atResolution);
         source.Add("x", &font, taLeftJustify, 1);
         ASSERT_EQ(source.Get(0).Font.Size(), size);
-        const std::string text = source.AsString(), bytes = Saved(source);
+        std::string text = source.AsString(), bytes = Saved(source);
         TMemoryStream stream;
         stream.SetData(bytes);
         if (std::abs(size) > 10000) {
             EXPECT_THROW(fromText.SetAsString(text), EConvertError);
             EXPECT_THROW(fromBytes.LoadFromStream(stream), EReadError);
+            const int clamped = size > 0 ? 10000 : -10000;
             std::vector<std::string> fields = SplitFields(source.Get(0).GetAsString());
-            fields[7] = size > 0 ? "10000" : "-10000";
-            EXPECT_THROW(THeaderFooterItem().SetAsString(JoinFields(fields)), EConvertError);
-            continue;
+            fields[7] = std::to_string(clamped);
+            text = EncodeString(JoinFields(fields));
+            bytes.replace(bytes.size() - 6, 4, Int32Bytes(clamped));
+            stream.SetData(bytes);
         }
         fromText.SetAsString(text);
         fromBytes.LoadFromStream(stream);
-        EXPECT_EQ(fromBytes.Get(0).Font, font);
-        EXPECT_EQ(Saved(fromText), bytes);
-        EXPECT_EQ(fromBytes.AsString(), text);
+        EXPECT_EQ(fromText.Get(0).Font, fromBytes.Get(0).Font);
+        EXPECT_LE(std::abs(fromText.Get(0).Font.Size()), 10000);
+        again.SetAsString(fromText.AsString());
+        EXPECT_EQ(again.AsString(), fromText.AsString());
+        stream.SetData(Saved(fromBytes));
+        again.LoadFromStream(stream);
+        EXPECT_EQ(Saved(again), Saved(fromBytes));
+        if (std::abs(size) <= 10000) {
+            EXPECT_EQ(fromBytes.Get(0).Font, font);
+            EXPECT_EQ(Saved(fromText), bytes);
+            EXPECT_EQ(fromBytes.AsString(), text);
+        }
     }
 }
 
 TEST(HeaderFooterStream, BytesRoundTripsAndDamage) {
+    // Charset, colour, height, name, pitch, size, style.
+    const std::string defaultFont = "\x01" + Int32Bytes(0) + Int32Bytes(-13) + Int32Bytes(5) + "Arial" +
+                                    std::string("\0", 1) + Int32Bytes(10) + std::string("\0", 1);
+    // Frames, shaded and line colour, Roman, mirror, default font, items.
+    const std::string want = "\x02" + Int32Bytes(0xC0C0C0) + Int32Bytes(0) + "\x01" + std::string("\0", 1) +
+                             defaultFont + Int32Bytes(1) + Int32Bytes(14) + "Page $PAGENUM$" + Int32Bytes(1) +
+                             defaultFont + std::string("\0", 1);
+    ASSERT_EQ(want.size(), 86u);
     THeader header;
     header.FrameTypes = {ftBox};
     header.RomanNumbers = true;
     header.Add("Page $PAGENUM$", nullptr, taLeftJustify, 1);
     std::string bytes = Saved(header);
-    const std::string defaultFont = std::string("\x01\0\0\0\0", 5) + std::string("\xF3\xFF\xFF\xFF", 4) +
-                                    std::string("\x05\0\0\0Arial", 9) + std::string("\0", 1) +
-                                    std::string("\x60\0\0\0", 4) + std::string("\x0A\0\0\0", 4) +
-                                    std::string("\0", 1);
-    std::string want = std::string("\x02", 1) + std::string("\xC0\xC0\xC0\0", 4) + std::string("\0\0\0\0", 4) +
-                       "\x01" + std::string("\0", 1) + defaultFont + std::string("\x01\0\0\0", 4) +
-                       std::string("\x0E\0\0\0Page $PAGENUM$", 18) + std::string("\x01\0\0\0", 4) + defaultFont +
-                       std::string("\0", 1);
     EXPECT_EQ(bytes, want);
 
+    TSrcPrintFont other = Font("Courier", -90, {fsBold});
+    other.SetPixelsPerInch(96);
+    other.SetPitch(fpFixed);
     THeader read;
-    TMemoryStream stream;
-    stream.SetData(bytes);
-    read.LoadFromStream(stream);
-    EXPECT_EQ(Saved(read), bytes);
+    read.SetDefaultFont(other);
+    read.MirrorPosition = true;
+    read.Add("old", nullptr, taCenter, 4);
+    EXPECT_EQ(Loaded(read, want), want);
+    EXPECT_EQ(read.FrameTypes, TFrameTypes{ftBox});
+    EXPECT_EQ(read.ShadedColor, clSilver);
+    EXPECT_EQ(read.LineColor, clBlack);
+    EXPECT_TRUE(read.RomanNumbers);
+    EXPECT_FALSE(read.MirrorPosition);
+    EXPECT_EQ(read.DefaultFont(), header.DefaultFont());
+    ASSERT_EQ(read.Count(), 1);
+    EXPECT_EQ(read.Get(0).Text, "Page $PAGENUM$");
+    EXPECT_EQ(read.Get(0).LineNumber, 1);
+    EXPECT_EQ(read.Get(0).Font, header.DefaultFont());
+    EXPECT_EQ(read.Get(0).Alignment, taLeftJustify);
+
+    // Fonts keep the resolution they are read at; the size sets the point
+    // size, also against the height before it.
+    THeader printed;
+    printed.SetDefaultFont(Font("Arial", -42));
+    std::string twelve = want;
+    twelve.replace(want.size() - 6, 4, Int32Bytes(12));
+    Loaded(printed, twelve);
+    EXPECT_EQ(printed.DefaultFont().PixelsPerInch(), 300);
+    EXPECT_EQ(printed.DefaultFont().Height(), -42);
+    EXPECT_EQ(printed.Get(0).Font.PixelsPerInch(), 300);
+    EXPECT_EQ(printed.Get(0).Font.Size(), 12);
+    EXPECT_EQ(printed.Get(0).Font.Height(), -50);
+    std::string twelveAt96 = twelve;
+    twelveAt96.replace(want.size() - 20, 4, Int32Bytes(-16));
+    EXPECT_EQ(Loaded(read, twelve), twelveAt96);
 
     TSrcPrintFont large;
     large.SetSize(8192);
     read.Add("large", &large, taLeftJustify, 2);
-    stream.SetData(Saved(read));
-    read.LoadFromStream(stream);
+    Loaded(read, Saved(read));
     ASSERT_EQ(read.Get(1).Font.Height(), -10923);
     THeader fromText;
     fromText.SetAsString(read.AsString());
