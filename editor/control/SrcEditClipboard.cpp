@@ -67,6 +67,10 @@ void TCustomSrcEdit::PasteFromClipboard() {
         (isBlock && (data.empty() || static_cast<unsigned char>(data[0]) > smColumn))) {
         throw ESrcEditError(kPasteFailed);
     }
+    std::string text = isBlock ? BlockText(data) : data;
+    if ((text.empty() || text[0] == '\0') && !SelAvail()) {
+        return;  // nothing to insert and nothing to replace
+    }
     DoOnPaintTransient(ttBefore);
     {
         TSrcPaintLockGuard lock(*this);
@@ -93,33 +97,37 @@ void TCustomSrcEdit::PasteFromClipboard() {
 void TCustomSrcEdit::PasteBlock(const std::string& Block) {
     auto mode = static_cast<TSrcSelectionMode>(Block[0]);
     std::string text = BlockText(Block);
+    // A line copy that took the buffer's last line ends without a line
+    // end; it still pastes as whole lines.
+    if (mode == smLine && !text.empty() && text.back() != '\r' && text.back() != '\n') {
+        text += "\r\n";
+    }
     TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), !text.empty());
-    SetSelTextPrimitiveEx(mode, text, true);
-    AddPasteRecord(crPaste, mode, start, CaretXY());
+    if (!text.empty()) {
+        SetSelTextPrimitiveEx(mode, text, true);
+        AddPasteRecord(crPaste, mode, start, CaretXY());
+    }
 }
 
 void TCustomSrcEdit::PastePlainText(const std::string& Text) {
     if (!SelAvail()) {
         activeSelectionMode_ = selectionMode_;
     }
-    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), !Text.empty());
-    SetSelTextPrimitive(Text);
-    AddPasteRecord(crPaste, activeSelectionMode_, start, CaretXY());
+    bool inserting = !Text.empty() && Text[0] != '\0';
+    TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), inserting);
+    if (inserting) {
+        SetSelTextPrimitive(Text);
+        AddPasteRecord(crPaste, activeSelectionMode_, start, CaretXY());
+    }
 }
 
-// The column insert wrote its own records; a line paste that ends at
-// column 1 of a later line spans whole lines up to the one before the
-// caret (a trimmed line can leave the caret at column 1 of its own).
-void TCustomSrcEdit::AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start, const TBufferCoord& End) {
+// The record covers the inserted text only. The column insert wrote its
+// own records; a line insert starts at column 1 and ends at the caret.
+void TCustomSrcEdit::AddPasteRecord(TSrcChangeReason Reason, TSrcSelectionMode Mode, const TBufferCoord& Start,
+                                    const TBufferCoord& End) {
     if (Mode == smColumn) {
         return;
     }
-    if (Mode == smNormal) {
-        undoList_->AddChange(Reason, Start, End, std::string(), smNormal);
-    } else if (caretX_ == 1 && End.Line > Start.Line) {
-        undoList_->AddChange(Reason, BufferCoord(1, Start.Line), BufferCoord(charsInWindow_, End.Line - 1),
-                             std::string(), smLine);
-    } else {
-        undoList_->AddChange(Reason, BufferCoord(1, Start.Line), End, std::string(), smNormal);
-    }
+    TBufferCoord from = Mode == smLine ? BufferCoord(1, Start.Line) : Start;
+    undoList_->AddChange(Reason, from, End, std::string(), smNormal);
 }

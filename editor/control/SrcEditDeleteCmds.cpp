@@ -179,13 +179,9 @@ void TCustomSrcEdit::DeleteToWordOrLineStart(bool WholeLine) {
     if (!Before(start, caret)) {
         return;
     }
-    TSrcSelectionMode savedMode = selectionMode_;
-    selectionMode_ = smNormal;
-    SetBlockBegin(start);
-    SetBlockEnd(caret);
+    SelectIn(smNormal, CaretXY(), start, caret);
     std::string removed = GetSelText();
     SetSelTextPrimitive(std::string());
-    selectionMode_ = savedMode;
     undoList_->AddChange(crSilentDelete, start, caret, removed, smNormal);
     SetCaretXY(start);
 }

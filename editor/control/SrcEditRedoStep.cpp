@@ -60,7 +60,7 @@ void TCustomSrcEdit::RedoItem() {
 void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
     const TBufferCoord& start = Item.ChangeStartPos;
     std::string replaced;
-    if (Item.ChangeEndPos != start && Item.ChangeSelMode != smLine) {
+    if (Item.ChangeEndPos != start) {
         SelectIn(activeSelectionMode_, start, start, Item.ChangeEndPos);
         replaced = GetSelText();
     } else {
@@ -71,11 +71,7 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
         TSrcUndoListLock quiet(*undoList_);
         SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     }
-    if (Item.ChangeSelMode == smLine) {
-        AddPasteRecord(Item.ChangeReason, smLine, start, CaretXY());
-    } else {
-        undoList_->AddChange(Item.ChangeReason, start, CaretXY(), replaced, Item.ChangeSelMode);
-    }
+    undoList_->AddChange(Item.ChangeReason, start, CaretXY(), replaced, Item.ChangeSelMode);
     if (Item.ChangeReason == crDragDropInsert) {
         SelectIn(activeSelectionMode_, CaretXY(), start, CaretXY());
     } else {

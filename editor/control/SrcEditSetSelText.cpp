@@ -56,7 +56,7 @@ void TCustomSrcEdit::SetSelTextExternal(const std::string& Value) {
     TSrcSelectionMode mode = activeSelectionMode_;
     TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), !Value.empty());
     SetSelTextPrimitive(Value);
-    if (!Value.empty()) {
+    if (!Value.empty() && Value[0] != '\0') {
         AddPasteRecord(crInsert, mode, start, CaretXY());
     }
     activeSelectionMode_ = mode;

@@ -24,14 +24,20 @@ TBufferCoord InsertionPoint(const TSrcEditUndoItem& Item) {
 
 // Undo and redo replay exactly what the records hold: the trims that
 // edits made have records of their own, and a trim in between would take
-// blanks that a later record puts text after.
+// blanks that a later record puts text after. Under eoNoSelection they
+// leave no selection behind.
 void TCustomSrcEdit::WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action) {
     activeSelectionMode_ = Mode;
     TSrcPaintLockGuard lock(*this);
     bool trimming = options_.Contains(eoTrimTrailingSpaces);
     options_.Exclude(eoTrimTrailingSpaces);
     try {
-        WithScrollPastEol(Action);
+        WithScrollPastEol([&] {
+            Action();
+            if (options_.Contains(eoNoSelection)) {
+                SelectIn(activeSelectionMode_, CaretXY(), CaretXY(), CaretXY());
+            }
+        });
     } catch (...) {
         if (trimming) {
             options_.Include(eoTrimTrailingSpaces);
@@ -43,12 +49,19 @@ void TCustomSrcEdit::WithItemState(TSrcSelectionMode Mode, const std::function<v
     }
 }
 
+// eoNoSelection keeps the user from selecting, not the edits that select
+// the range they replace.
 void TCustomSrcEdit::SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
                               const TBufferCoord& After) {
     TSrcSelectionMode saved = selectionMode_;
+    bool noSelection = options_.Contains(eoNoSelection);
     selectionMode_ = Mode;
+    options_.Exclude(eoNoSelection);
     SetCaretAndSelection(Caret, Before, After);
     selectionMode_ = saved;
+    if (noSelection) {
+        options_.Include(eoNoSelection);
+    }
 }
 
 void TCustomSrcEdit::InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text) {
