@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <future>
+#include <vector>
 
 #include "foundation/Options.h"
 #include "linker/ClassFileSearch.h"
@@ -33,6 +34,57 @@ std::string WithVersion(std::string bytes, int major, int minor) {
     bytes[5] = char(minor);
     bytes[6] = char(major >> 8);
     bytes[7] = char(major);
+    return bytes;
+}
+
+size_t U2At(const std::string& bytes, size_t at) { return size_t(uint8_t(bytes[at])) << 8 | uint8_t(bytes[at + 1]); }
+
+size_t U4At(const std::string& bytes, size_t at) { return U2At(bytes, at) << 16 | U2At(bytes, at + 2); }
+
+// Skips a member's attribute list at `at`; the offset after it.
+size_t SkipAttributes(const std::string& bytes, size_t at) {
+    size_t count = U2At(bytes, at);
+    for (at += 2; count > 0; --count) at += 6 + U4At(bytes, at + 2);
+    return at;
+}
+
+// The class file with the "Code" attribute of method `m` (in file order) cut out.
+std::string WithoutCode(std::string bytes, int m) {
+    const size_t poolCount = U2At(bytes, 8);
+    std::vector<std::string> utf8(poolCount);
+    size_t at = 10;
+    for (size_t i = 1; i < poolCount; ++i) {
+        const uint8_t tag = uint8_t(bytes[at]);
+        if (tag == ctUtf8) {
+            utf8[i] = bytes.substr(at + 3, U2At(bytes, at + 1));
+            at += 3 + utf8[i].size();
+        } else if (tag == ctLong || tag == ctDouble) {
+            at += 9;
+            ++i;
+        } else {
+            at += tag == ctClass || tag == ctString ? 3 : 5;
+        }
+    }
+    at += 6;                        // access, this, super
+    at += 2 + 2 * U2At(bytes, at);  // interfaces
+    const size_t fields = U2At(bytes, at);
+    at += 2;
+    for (size_t f = 0; f < fields; ++f) at = SkipAttributes(bytes, at + 6);
+    at += 2;  // method count
+    for (int skipped = 0; skipped < m; ++skipped) at = SkipAttributes(bytes, at + 6);
+    const size_t countAt = at + 6;
+    for (at = countAt + 2; utf8[U2At(bytes, at)] != "Code";) at += 6 + U4At(bytes, at + 2);
+    bytes.erase(at, 6 + U4At(bytes, at + 2));
+    const size_t count = U2At(bytes, countAt) - 1;
+    bytes[countAt] = char(count >> 8);
+    bytes[countAt + 1] = char(count);
+    return bytes;
+}
+
+// The class file with bits of the constant "Code" flipped.
+std::string WithCodeNameFlipped(std::string bytes, uint8_t bits) {
+    const size_t at = bytes.find(std::string("\0\4Code", 6));
+    bytes[at + 3] = char(bytes[at + 3] ^ bits);
     return bytes;
 }
 
@@ -195,6 +247,34 @@ TEST(ClassLoadErrors, MagicNameVersionTagAndInterfaces) {
               "[ Error JVM-0021] Unknown tag (13) in java class file: `Base'.\n");
     EXPECT_EQ(ErrorMessageOf([] { LoadTestClass("Task"); }),
               "[ Error JVM-0032] Interfaces are not currently supported.\n");
+}
+
+// A method that is neither native nor abstract must bring its code; the
+// debug line names the first one that does not.
+TEST(ClassLoadErrors, AMethodWithoutCodeIsRefused) {
+    const std::string bytes = TestClassBytes("Base");  // <clinit>, <init>, run, size
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::string method;  // "" when it loads
+    } cases[] = {
+        {"Base", WithCodeNameFlipped(bytes, 0x40), "Base.<clinit>()V"},  // "C/de"
+        {"Base", WithCodeNameFlipped(bytes, 0x08), "Base.<clinit>()V"},  // "Cgde"
+        {"Base", WithoutCode(bytes, 2), "Base.run()V"},
+        {"Base", WithoutCode(bytes, 3), "Base.size()I"},
+        {"Lines", TestClassBytes("Lines"), ""},  // a native method has none
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.method);
+        CaptureSink sink;
+        if (c.method.empty()) {
+            EXPECT_EQ(LoadBytesError(c.name, c.bytes), "no error");
+            continue;
+        }
+        EXPECT_EQ(LoadBytesError(c.name, c.bytes), "[ Error JVM-0013] No `Code' attribute for method.\n");
+        EXPECT_EQ(sink.lines, std::vector<std::string>{"[Debug] ClassLoader: no `Code' attribute for method `" +
+                                                       c.method + "'"});
+    }
 }
 
 TEST(ClassLoadErrors, TruncatedFilesAreCorrupt) {
