@@ -6,7 +6,6 @@
 
 #include <chrono>
 #include <future>
-#include <vector>
 
 #include "foundation/Options.h"
 #include "linker/ClassFileSearch.h"
@@ -37,47 +36,25 @@ std::string WithVersion(std::string bytes, int major, int minor) {
     return bytes;
 }
 
-size_t U2At(const std::string& bytes, size_t at) { return size_t(uint8_t(bytes[at])) << 8 | uint8_t(bytes[at + 1]); }
-
-size_t U4At(const std::string& bytes, size_t at) { return U2At(bytes, at) << 16 | U2At(bytes, at + 2); }
-
-// Skips a member's attribute list at `at`; the offset after it.
-size_t SkipAttributes(const std::string& bytes, size_t at) {
-    size_t count = U2At(bytes, at);
-    for (at += 2; count > 0; --count) at += 6 + U4At(bytes, at + 2);
-    return at;
+std::string BigEndian(uint32_t value, int width) {
+    std::string bytes;
+    for (int i = width - 1; i >= 0; --i) bytes += char(value >> (8 * i));
+    return bytes;
 }
 
-// The class file with the "Code" attribute of method `m` (in file order) cut out.
-std::string WithoutCode(std::string bytes, int m) {
-    const size_t poolCount = U2At(bytes, 8);
-    std::vector<std::string> utf8(poolCount);
-    size_t at = 10;
-    for (size_t i = 1; i < poolCount; ++i) {
-        const uint8_t tag = uint8_t(bytes[at]);
-        if (tag == ctUtf8) {
-            utf8[i] = bytes.substr(at + 3, U2At(bytes, at + 1));
-            at += 3 + utf8[i].size();
-        } else if (tag == ctLong || tag == ctDouble) {
-            at += 9;
-            ++i;
-        } else {
-            at += tag == ctClass || tag == ctString ? 3 : 5;
-        }
-    }
-    at += 6;                        // access, this, super
-    at += 2 + 2 * U2At(bytes, at);  // interfaces
-    const size_t fields = U2At(bytes, at);
-    at += 2;
-    for (size_t f = 0; f < fields; ++f) at = SkipAttributes(bytes, at + 6);
-    at += 2;  // method count
-    for (int skipped = 0; skipped < m; ++skipped) at = SkipAttributes(bytes, at + 6);
-    const size_t countAt = at + 6;
-    for (at = countAt + 2; utf8[U2At(bytes, at)] != "Code";) at += 6 + U4At(bytes, at + 2);
-    bytes.erase(at, 6 + U4At(bytes, at + 2));
-    const size_t count = U2At(bytes, countAt) - 1;
-    bytes[countAt] = char(count >> 8);
-    bytes[countAt + 1] = char(count);
+// The class file with the "Code" attribute of method `m` cut out; the
+// compiler writes it as the method's first attribute.
+std::string WithoutCode(const std::string& name, int m) {
+    std::string bytes = TestClassBytes(name);
+    const auto loaded = LoadTestClass(name);
+    const TJavaMethod& method = loaded->Methods[m];
+    const std::string body = BigEndian(method.MaxStack, 2) + BigEndian(method.MaxLocals, 2) +
+                             BigEndian(method.CodeLength, 4) + std::string(method.Code.begin(), method.Code.end());
+    const size_t at = bytes.find(body) - 6;
+    size_t length = 0;
+    for (size_t i = at + 2; i < at + 6; ++i) length = length << 8 | uint8_t(bytes[i]);
+    bytes.erase(at, 6 + length);
+    bytes[at - 1] = char(bytes[at - 1] - 1);  // the attribute count
     return bytes;
 }
 
@@ -260,8 +237,8 @@ TEST(ClassLoadErrors, AMethodWithoutCodeIsRefused) {
     } cases[] = {
         {"Base", WithCodeNameFlipped(bytes, 0x40), "Base.<clinit>()V"},  // "C/de"
         {"Base", WithCodeNameFlipped(bytes, 0x08), "Base.<clinit>()V"},  // "Cgde"
-        {"Base", WithoutCode(bytes, 2), "Base.run()V"},
-        {"Base", WithoutCode(bytes, 3), "Base.size()I"},
+        {"Base", WithoutCode("Base", 2), "Base.run()V"},
+        {"Base", WithoutCode("Base", 3), "Base.size()I"},
         {"Lines", TestClassBytes("Lines"), ""},  // a native method has none
     };
     for (const auto& c : cases) {
