@@ -200,6 +200,12 @@ private:
             if (trace_) DebugPrintf("ClassLoader: method: `%s' of type %s\n", name, descriptor);
             bool seenCode = false;
             for (int a = 0; a < attributes; ++a) ReadMethodAttribute(method, seenCode);
+            if (!seenCode && (method.AccessFlags & (accNative | accAbstract)) == 0) {
+                // The catalogue's text names neither the class nor the method.
+                DebugPrintf("ClassLoader: no `Code' attribute for method `%s.%s%s'\n", c_.Name.c_str(), name,
+                            descriptor);
+                throw EError(ecJVM, 13);
+            }
             std::stable_sort(method.LineNumbers.begin(), method.LineNumbers.end(),
                              [](const TLineNumber& x, const TLineNumber& y) { return x.Line < y.Line; });
         }

@@ -3,7 +3,8 @@
 
 class CJavaClass;
 
-// Fills a class from the bytes of its class file: JVM-18 to JVM-21, JVM-32.
+// Fills a class from the bytes of its class file: JVM-18 to JVM-21, JVM-32,
+// and JVM-13 for a method that is neither native nor abstract and has no code.
 void ParseClassFile(CJavaClass& javaClass, const std::string& bytes);
 
 // Checks that every instruction of every method fits its code, that branch

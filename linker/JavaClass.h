@@ -20,8 +20,8 @@ public:
     CJavaClass(const CJavaClass&) = delete;
     CJavaClass& operator=(const CJavaClass&) = delete;
 
-    // Finds and reads the class file: JVM-17 to JVM-21, JVM-32. A failed load
-    // leaves the object unloaded.
+    // Finds and reads the class file: JVM-13, JVM-17 to JVM-21, JVM-32. A
+    // failed load leaves the object unloaded.
     void Load();
     void Unload();
     // Lays the class out after its superclass (taken from `linker`).

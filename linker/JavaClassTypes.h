@@ -24,6 +24,7 @@ enum TConstantTag : uint8_t {
 constexpr uint16_t accStatic = 0x0008;
 constexpr uint16_t accFinal = 0x0010;
 constexpr uint16_t accNative = 0x0100;
+constexpr uint16_t accAbstract = 0x0400;
 
 // One constant-pool index. Index1 and Index2 together form the high word of
 // Integer, Float, Long and Double values (Index1 the upper half).

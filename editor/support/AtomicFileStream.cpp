@@ -12,6 +12,7 @@
 #include <cstring>
 #include <vector>
 
+#include "editor/support/FileRoom.h"
 #include "editor/support/FileStream.h"
 #include "editor/support/SrcExceptions.h"
 
@@ -258,12 +259,16 @@ int64_t TAtomicFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
     return written_;
 }
 
-// The whole text in one write over the old bytes, then the old tail cut
-// off: a kill can hurt only while that write runs.
+// The room for the whole text secured first, so that a full disk fails the
+// save before an old byte changes; then the text in one write over the old
+// bytes, and the old tail cut off: a kill can hurt only while that write runs.
 void TAtomicFileStream::CommitInPlace() {
     struct stat info {};
     bool regular = ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
-    int error = 0;
+    int error = regular ? ReserveFileRoom(fd_, info.st_size, static_cast<off_t>(pending_.size())) : 0;
+    if (error != 0) {
+        Fail("write", error);
+    }
     if (WriteFully(fd_, pending_.data(), pending_.size(), error) < pending_.size()) {
         Fail("write", error != 0 ? error : EIO);
     }

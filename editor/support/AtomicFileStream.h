@@ -13,7 +13,8 @@
 // before this process started are removed. A symbolic link is followed to
 // the file it names. Where the folder allows no new file, or the target is
 // no regular file, the text is collected in memory and Commit writes it in
-// place in one go. A file that may not be written is refused at once
+// place in one go, once the disk room for it is secured (a full disk leaves
+// the old file as it was). A file that may not be written is refused at once
 // (EFCreateError). Without Commit, the old file stays untouched.
 class TAtomicFileStream : public TStream {
 public:
@@ -28,7 +29,8 @@ public:
     int64_t Size() override { return written_; }
 
     // Makes the written bytes the file's contents; EWriteError on failure,
-    // with the old file intact unless it was written in place.
+    // with the old file intact unless an in-place write failed after its
+    // room was secured.
     void Commit();
 
     // The file that is replaced (the symbolic links resolved).

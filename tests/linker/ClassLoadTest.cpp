@@ -36,6 +36,35 @@ std::string WithVersion(std::string bytes, int major, int minor) {
     return bytes;
 }
 
+std::string BigEndian(uint32_t value, int width) {
+    std::string bytes;
+    for (int i = width - 1; i >= 0; --i) bytes += char(value >> (8 * i));
+    return bytes;
+}
+
+// The class file with the "Code" attribute of method `m` cut out; the
+// compiler writes it as the method's first attribute.
+std::string WithoutCode(const std::string& name, int m) {
+    std::string bytes = TestClassBytes(name);
+    const auto loaded = LoadTestClass(name);
+    const TJavaMethod& method = loaded->Methods[m];
+    const std::string body = BigEndian(method.MaxStack, 2) + BigEndian(method.MaxLocals, 2) +
+                             BigEndian(method.CodeLength, 4) + std::string(method.Code.begin(), method.Code.end());
+    const size_t at = bytes.find(body) - 6;
+    size_t length = 0;
+    for (size_t i = at + 2; i < at + 6; ++i) length = length << 8 | uint8_t(bytes[i]);
+    bytes.erase(at, 6 + length);
+    bytes[at - 1] = char(bytes[at - 1] - 1);  // the attribute count
+    return bytes;
+}
+
+// The class file with bits of the constant "Code" flipped.
+std::string WithCodeNameFlipped(std::string bytes, uint8_t bits) {
+    const size_t at = bytes.find(std::string("\0\4Code", 6));
+    bytes[at + 3] = char(bytes[at + 3] ^ bits);
+    return bytes;
+}
+
 }  // namespace
 
 TEST(ClassPathSearch, TriesEachPieceWithForwardSlashes) {
@@ -195,6 +224,34 @@ TEST(ClassLoadErrors, MagicNameVersionTagAndInterfaces) {
               "[ Error JVM-0021] Unknown tag (13) in java class file: `Base'.\n");
     EXPECT_EQ(ErrorMessageOf([] { LoadTestClass("Task"); }),
               "[ Error JVM-0032] Interfaces are not currently supported.\n");
+}
+
+// A method that is neither native nor abstract must bring its code; the
+// debug line names the first one that does not.
+TEST(ClassLoadErrors, AMethodWithoutCodeIsRefused) {
+    const std::string bytes = TestClassBytes("Base");  // <clinit>, <init>, run, size
+    const struct {
+        std::string name;
+        std::string bytes;
+        std::string method;  // "" when it loads
+    } cases[] = {
+        {"Base", WithCodeNameFlipped(bytes, 0x40), "Base.<clinit>()V"},  // "C/de"
+        {"Base", WithCodeNameFlipped(bytes, 0x08), "Base.<clinit>()V"},  // "Cgde"
+        {"Base", WithoutCode("Base", 2), "Base.run()V"},
+        {"Base", WithoutCode("Base", 3), "Base.size()I"},
+        {"Lines", TestClassBytes("Lines"), ""},  // a native method has none
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.method);
+        CaptureSink sink;
+        if (c.method.empty()) {
+            EXPECT_EQ(LoadBytesError(c.name, c.bytes), "no error");
+            continue;
+        }
+        EXPECT_EQ(LoadBytesError(c.name, c.bytes), "[ Error JVM-0013] No `Code' attribute for method.\n");
+        EXPECT_EQ(sink.lines, std::vector<std::string>{"[Debug] ClassLoader: no `Code' attribute for method `" +
+                                                       c.method + "'"});
+    }
 }
 
 TEST(ClassLoadErrors, TruncatedFilesAreCorrupt) {

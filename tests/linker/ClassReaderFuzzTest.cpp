@@ -15,7 +15,7 @@ using classfuzz::ExerciseClassFile;
 void ExpectCodedAnswer(const std::string& name, const std::string& bytes, const std::string& what) {
     const std::string message = ExerciseClassFile(name, bytes);
     if (message.empty()) return;
-    static const char* const codes[] = {"JVM-0018", "JVM-0019", "JVM-0020", "JVM-0021", "JVM-0032"};
+    static const char* const codes[] = {"JVM-0013", "JVM-0018", "JVM-0019", "JVM-0020", "JVM-0021", "JVM-0032"};
     bool coded = false;
     for (const char* code : codes) coded = coded || message.rfind(std::string("[ Error ") + code + "]", 0) == 0;
     EXPECT_TRUE(coded) << what << ": " << message;

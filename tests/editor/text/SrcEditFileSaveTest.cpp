@@ -6,6 +6,7 @@
 
 #include <dirent.h>
 
+#include "editor/support/FileRoom.h"
 #include "editor/support/SrcExceptions.h"
 #include "editor/text/SrcEditStringList.h"
 #include "platform/ProcessSignals.h"
@@ -174,6 +175,56 @@ TEST(SrcEditFileSave, ReadOnlyFileIsRefusedAndLockedFolderIsWrittenInPlace) {
     struct stat after {};
     stat(file.c_str(), &after);
     EXPECT_EQ(after.st_ino, before.st_ino);
+}
+
+// A locked folder makes the save write in place. A longer text that does not
+// fit (the file-size limit as a full disk) fails before an old byte changes,
+// whether the blocks are allocated or the file is grown with zeros; with
+// room enough it is saved, in the same file.
+TEST(SrcEditFileSave, AnInPlaceSaveThatDoesNotFitKeepsTheOldFileByteForByte) {
+    const struct {
+        bool allocate;
+        rlim_t limit;
+        bool saves;
+    } cases[] = {{true, 20000, false}, {false, 20000, false}, {true, 1 << 22, true}, {false, 1 << 22, true}};
+    std::string oldText;
+    for (int i = 0; i < 500; ++i) {
+        oldText += "old \x80\xFF line " + std::to_string(i) + "\r\n";
+    }
+    TSrcEditStringList lines;
+    for (int i = 0; i < 4000; ++i) {
+        lines.Add("a longer new text, line " + std::to_string(i));
+    }
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.allocate ? "allocated" : "grown") + (c.saves ? ", room" : ", no room"));
+        TempDir dir;
+        std::string file = dir.File("E.java");
+        lines.SaveToFile(dir.File("new.java"));
+        const std::string newText = TempDir::ReadFile(dir.File("new.java"));
+        unlink(dir.File("new.java").c_str());
+        TempDir::WriteFile(file, oldText);
+        struct stat before {};
+        stat(file.c_str(), &before);
+        chmod(dir.Path().c_str(), 0555);
+        int result = RunWithoutFileCapabilities([&] {
+            UseBlockAllocation(c.allocate);
+            IgnoreFileSizeLimitSignal();
+            LimitFileSize(c.limit);
+            try {
+                lines.SaveToFile(file);
+            } catch (const EWriteError& error) {
+                return std::string(error.what()).find("File too large") != std::string::npos ? 1 : 2;
+            }
+            return 0;
+        });
+        chmod(dir.Path().c_str(), 0755);
+        EXPECT_EQ(result, c.saves ? 0 : 1) << "0: saved; 1: failed with the reason; 2: another error";
+        EXPECT_EQ(TempDir::ReadFile(file), c.saves ? newText : oldText);
+        struct stat after {};
+        stat(file.c_str(), &after);
+        EXPECT_EQ(after.st_ino, before.st_ino);
+        EXPECT_EQ(CountEntries(dir.Path()), 1);
+    }
 }
 
 TEST(SrcEditFileSave, ALoopOfSymbolicLinksIsRefusedAndLeftAsItWas) {

@@ -1,0 +1,63 @@
+#include "editor/support/FileRoom.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace {
+
+constexpr size_t kZeroChunk = 65536;
+
+bool useAllocation = true;
+
+int AllocateBlocks(int fd, off_t length) {
+    if (!useAllocation) {
+        return EOPNOTSUPP;
+    }
+    while (::fallocate(fd, 0, 0, length) != 0) {
+        if (errno != EINTR) {
+            return errno;
+        }
+    }
+    return 0;
+}
+
+bool IsUnsupported(int error) { return error == EOPNOTSUPP || error == ENOSYS; }
+
+int GrowWithZeros(int fd, off_t from, off_t to) {
+    static const char zeros[kZeroChunk] {};
+    while (from < to) {
+        size_t chunk = std::min(sizeof zeros, static_cast<size_t>(to - from));
+        ssize_t n = ::pwrite(fd, zeros, chunk, from);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return n < 0 ? errno : EIO;
+        }
+        from += n;
+    }
+    return 0;
+}
+
+}  // namespace
+
+void UseBlockAllocation(bool use) { useAllocation = use; }
+
+int ReserveFileRoom(int fd, off_t oldLength, off_t newLength) {
+    if (newLength <= 0) {
+        return 0;
+    }
+    int error = AllocateBlocks(fd, newLength);
+    if (IsUnsupported(error)) {
+        error = newLength > oldLength ? GrowWithZeros(fd, oldLength, newLength) : 0;
+    }
+    if (error != 0) {
+        // Also frees blocks a partial allocation left past the end.
+        while (::ftruncate(fd, oldLength) != 0 && errno == EINTR) {
+        }
+    }
+    return error;
+}
