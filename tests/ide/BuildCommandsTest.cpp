@@ -318,4 +318,37 @@ TEST_F(BuildCommands, AnErrorInANonAsciiFolderOpensTheFileAtTheError)
     }
 }
 
+// Hello is built while another page waits for its name and the Save As
+// dialog is cancelled: one IDE-44 line, and the command ends before its
+// compile (no class, no link, no worker for the download).
+TEST_F(BuildCommands, ACancelledSaveBeforeTheCompileEndsTheCommand)
+{
+    const std::string hello = CopyExample("Hello.java");
+    form->OpenSourceFile(hello);
+    form->NewFileExecute();
+    form->CurrentEditor()->SetSelText("// notes");
+    form->OpenSourceFile(hello);
+    for (const char* command : {"CompileFile", "Program", "SaveAll"}) {
+        SCOPED_TRACE(command);
+        dialogs->saveProposals.clear();
+        form->ActionList1Update();
+        ASSERT_TRUE(form->Action(command)->isEnabled());
+        form->Action(command)->trigger();
+        EXPECT_EQ(Lines(), std::vector<std::string>{"[ Error IDE-0044] File must be saved before compiling."});
+        EXPECT_EQ(dialogs->saveProposals, std::vector<std::string>{"Untitled.java"});
+        EXPECT_EQ(form->PanelText(3), "");
+        EXPECT_EQ(form->Worker, nullptr);
+        EXPECT_EQ(form->Linker(), nullptr);
+        EXPECT_FALSE(std::filesystem::exists(work.File("Hello.class")));
+        form->ClearMessages();
+    }
+    // Given a name, the same compile goes on.
+    dialogs->saveAnswers = {work.File("Notes.java")};
+    form->CompileFileExecute();
+    EXPECT_EQ(Lines(), std::vector<std::string>{});
+    EXPECT_EQ(form->PanelText(3), "Compile Successful");
+    EXPECT_EQ(TempDir::ReadFile(work.File("Notes.java")), "// notes");
+    EXPECT_TRUE(std::filesystem::exists(work.File("Hello.class")));
+}
+
 }  // namespace
