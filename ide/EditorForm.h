@@ -226,7 +226,10 @@ public:
     void OpenFileExecute();
     void SaveFileExecute();
     void SaveFileAsExecute();
+    // Saves every page in tab order; a cancelled name raises IDE-44 and ends it.
     void SaveAllExecute();
+    // The SaveAll action: SaveAllExecute with its error reported.
+    void SaveAllClick();
     void CloseFileExecute();
     void FileMenuClick();
     void ReopenSubClick(int slot);

@@ -41,7 +41,7 @@ const std::map<std::string, Handler>& Handlers()
         {"Program", &TEditorForm::ProgramExecute},
         {"Exit", &TEditorForm::ExitExecute},
         {"SaveDesktop", &TEditorForm::SaveDesktopExecute},
-        {"SaveAll", &TEditorForm::SaveAllExecute},
+        {"SaveAll", &TEditorForm::SaveAllClick},
         {"MakeProject", &TEditorForm::MakeProjectExecute},
         {"SelectProject", &TEditorForm::SelectProjectExecute},
         {"GlobalOptions", &TEditorForm::GlobalOptionsExecute},

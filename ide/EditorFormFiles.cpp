@@ -162,9 +162,12 @@ void TEditorForm::SaveFileExecute()
 
 void TEditorForm::SaveAllExecute()
 {
-    Guarded([this] {
-        for (int i = 0; i < PageCount(); ++i) SaveSource(*SourceAt(i));
-    });
+    for (int i = 0; i < PageCount(); ++i) SaveSource(*SourceAt(i));
+}
+
+void TEditorForm::SaveAllClick()
+{
+    Guarded([this] { SaveAllExecute(); });
 }
 
 void TEditorForm::SaveFileAsExecute()

@@ -1,5 +1,6 @@
 #include "ide/pipeline/CompilerOutput.h"
 
+#include <QByteArrayView>
 #include <charconv>
 #include <cstdint>
 
@@ -55,24 +56,43 @@ std::string_view BaseName(std::string_view path)
     return dot == std::string_view::npos ? path : path.substr(0, dot);
 }
 
-void AddLine(TCompilerDiagnostics& result, std::string_view indent, std::string_view bytes,
-             std::unique_ptr<TLinInfo> info)
+bool IsUtf8(std::string_view bytes)
 {
-    result.Lines.push_back({std::string(indent) + Windows1252ToUtf8(bytes), std::move(info)});
+    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8();
 }
 
-// The first piece carries the position; each later piece is indented.
+// A file name as the list shows it: the file system's bytes are UTF-8; a
+// name that is not is read in the sources' code page.
+std::string ShownName(std::string_view name)
+{
+    return IsUtf8(name) ? std::string(name) : Windows1252ToUtf8(name);
+}
+
+// The byte offset of a UTF-8 text's character `chars` (the size when it is shorter).
+size_t CharacterOffset(std::string_view text, size_t chars)
+{
+    for (size_t at = 0; at < text.size(); ++at) {
+        if ((static_cast<uint8_t>(text[at]) & 0xC0) == 0x80) continue;
+        if (chars-- == 0) return at;
+    }
+    return text.size();
+}
+
+// The first piece carries the position; each later piece is indented. The
+// line is UTF-8; its width is counted in characters.
 void AddSplit(TCompilerDiagnostics& result, std::string_view line, std::unique_ptr<TLinInfo> info)
 {
-    std::string_view indent;
-    while (line.size() > CompilerLineWidth) {
-        const size_t blank = line.find(' ', CompilerLineWidth);
+    std::string indent;
+    for (;;) {
+        const size_t width = CharacterOffset(line, CompilerLineWidth);
+        if (width == line.size()) break;
+        const size_t blank = line.find(' ', width);
         if (blank == std::string_view::npos) break;
-        AddLine(result, indent, line.substr(0, blank), std::move(info));
+        result.Lines.push_back({indent + std::string(line.substr(0, blank)), std::move(info)});
         indent = kContinuationIndent;
         line = line.substr(blank + 1);
     }
-    AddLine(result, indent, line, std::move(info));
+    result.Lines.push_back({indent + std::string(line), std::move(info)});
 }
 
 bool IsErrorText(std::string_view text)
@@ -90,7 +110,7 @@ TCompilerDiagnostics ParseCompilerOutput(std::string_view output)
         std::string_view first = NextLine(output, at);
         if (!first.empty() && first.front() == ' ') {
             if (first.back() == '\r') first.remove_suffix(1);
-            AddLine(result, {}, first, nullptr);
+            result.Lines.push_back({Windows1252ToUtf8(first), nullptr});
             continue;
         }
         THeader header;
@@ -103,11 +123,10 @@ TCompilerDiagnostics ParseCompilerOutput(std::string_view output)
         if (IsErrorText(text)) result.Failed = true;
         for (char& c : text)
             if (c == '\r' || c == '\n') c = ' ';
-        const std::string path(header.Path);
-        const std::string line = "[Java Error] " + std::string(BaseName(path)) + ".java(" +
-                                 std::to_string(header.Numbers[0]) + "): " + text;
+        const std::string line = "[Java Error] " + ShownName(BaseName(header.Path)) + ".java(" +
+                                 std::to_string(header.Numbers[0]) + "): " + Windows1252ToUtf8(text);
         AddSplit(result, line,
-                 std::make_unique<TLinInfo>(Windows1252ToUtf8(path), header.Numbers[0], header.Numbers[1],
+                 std::make_unique<TLinInfo>(std::string(header.Path), header.Numbers[0], header.Numbers[1],
                                             header.Numbers[2], header.Numbers[3]));
     }
     return result;

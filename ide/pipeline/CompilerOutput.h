@@ -23,7 +23,7 @@ struct TCompilerDiagnostics {
 // The longest message line; longer ones are cut at blanks behind it.
 constexpr size_t CompilerLineWidth = 120;
 
-// Reads the compiler's records (Windows-1252 bytes): a header
-// "path:line:column:endline:endcolumn:" and a text line each; a line that
-// starts with a blank is shown as it is.
+// Reads the compiler's records: a header "path:line:column:endline:endcolumn:"
+// and a text line each; a line that starts with a blank is shown as it is.
+// The path is the file system's bytes, the texts are Windows-1252.
 TCompilerDiagnostics ParseCompilerOutput(std::string_view output);

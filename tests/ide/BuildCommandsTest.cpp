@@ -8,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
+#include <filesystem>
 #include <optional>
 
 #include "devicelink/SXComm.h"
@@ -19,6 +20,7 @@
 #include "ide/dialogs/IdentifyForm.h"
 #include "ide/pipeline/LinkThread.h"
 #include "linker/ORULinker.h"
+#include "ide/ZARNTabControl.h"
 #include "tests/ide/ModuleWindowFixture.h"
 #include "tests/support/gui/WaitUntil.h"
 
@@ -59,6 +61,20 @@ protected:
     {
         form->StatusList->setCurrentRow(0);
         form->StatusListDblClick();
+    }
+    // A double click with the mouse on a message line.
+    ::testing::AssertionResult DoubleClickLine(int row)
+    {
+        QListWidget& list = *form->StatusList;
+        QListWidgetItem* item = list.item(row);
+        if (!item) return ::testing::AssertionFailure() << "no message line " << row;
+        list.scrollToItem(item);
+        const QRect rect = list.visualItemRect(item);
+        if (!list.viewport()->rect().contains(rect.center()))
+            return ::testing::AssertionFailure() << "message line " << row << " is not in view";
+        QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+        return ::testing::AssertionSuccess();
     }
     ::testing::AssertionResult WorkerEnded()
     {
@@ -269,6 +285,70 @@ TEST_F(BuildCommands, ADiagnosticOfAFileThatCannotBeOpenedLeavesThePageAlone)
     EXPECT_EQ(form->CurrentEditor(), &page);
     EXPECT_EQ(page.CaretXY().Line, 2);
     EXPECT_TRUE(page.SelText().empty());
+}
+
+// A file in a folder with a non-ASCII name, compiled with and without a
+// locale: its line names it as written and quotes the source (Windows-1252)
+// right, and a double click on the line opens it with the error selected.
+TEST_F(BuildCommands, AnErrorInANonAsciiFolderOpensTheFileAtTheError)
+{
+    const std::string source =
+        WriteSource(work.Path(), "Grüße dir/Wörter.java",
+                    "public class W\xf6rter {\n    static int f() {\n        return gr\xfcn;\n    }\n}\n");
+    CZARNSource& hello = OpenHello();
+    for (const std::optional<std::string>& locale : {std::optional<std::string>(), std::optional<std::string>("C.UTF-8")}) {
+        SCOPED_TRACE(locale.value_or("no locale"));
+        ScopedEnv all("LC_ALL", locale), lang("LANG", locale), type("LC_CTYPE", std::nullopt);
+        form->OpenSourceFile(source);
+        form->CompileFileExecute();
+        ASSERT_EQ(Lines(), std::vector<std::string>{
+                               "[Java Error] Wörter.java(3): Error: grün cannot be resolved to a variable"});
+        ASSERT_TRUE(form->CloseSourcePage(form->EditorTab->TabIndex()));
+        ASSERT_EQ(form->CurrentEditor(), &hello);
+
+        ASSERT_TRUE(DoubleClickLine(0));
+        EXPECT_TRUE(dialogs->boxes.empty()) << dialogs->BoxTexts().front();
+        CZARNSource* page = form->CurrentEditor();
+        ASSERT_NE(page, &hello);
+        EXPECT_EQ(page->FilePath(), source);
+        EXPECT_EQ(page->CaretXY(), BufferCoord(16, 3));
+        EXPECT_EQ(page->BlockEnd(), BufferCoord(20, 3));
+        EXPECT_EQ(page->SelText(), "gr\xfcn");
+        ASSERT_TRUE(form->CloseSourcePage(form->EditorTab->TabIndex()));
+    }
+}
+
+// Hello is built while another page waits for its name and the Save As
+// dialog is cancelled: one IDE-44 line, and the command ends before its
+// compile (no class, no link, no worker for the download).
+TEST_F(BuildCommands, ACancelledSaveBeforeTheCompileEndsTheCommand)
+{
+    const std::string hello = CopyExample("Hello.java");
+    form->OpenSourceFile(hello);
+    form->NewFileExecute();
+    form->CurrentEditor()->SetSelText("// notes");
+    form->OpenSourceFile(hello);
+    for (const char* command : {"CompileFile", "Program", "SaveAll"}) {
+        SCOPED_TRACE(command);
+        dialogs->saveProposals.clear();
+        form->ActionList1Update();
+        ASSERT_TRUE(form->Action(command)->isEnabled());
+        form->Action(command)->trigger();
+        EXPECT_EQ(Lines(), std::vector<std::string>{"[ Error IDE-0044] File must be saved before compiling."});
+        EXPECT_EQ(dialogs->saveProposals, std::vector<std::string>{"Untitled.java"});
+        EXPECT_EQ(form->PanelText(3), "");
+        EXPECT_EQ(form->Worker, nullptr);
+        EXPECT_EQ(form->Linker(), nullptr);
+        EXPECT_FALSE(std::filesystem::exists(work.File("Hello.class")));
+        form->ClearMessages();
+    }
+    // Given a name, the same compile goes on.
+    dialogs->saveAnswers = {work.File("Notes.java")};
+    form->CompileFileExecute();
+    EXPECT_EQ(Lines(), std::vector<std::string>{});
+    EXPECT_EQ(form->PanelText(3), "Compile Successful");
+    EXPECT_EQ(TempDir::ReadFile(work.File("Notes.java")), "// notes");
+    EXPECT_TRUE(std::filesystem::exists(work.File("Hello.class")));
 }
 
 }  // namespace

@@ -4,6 +4,10 @@
 #include <map>
 #include <memory>
 
+#include <QList>
+#include <QString>
+
+#include "editor/support/Cp1252.h"
 #include "tools/jikes/SourcePositions.h"
 
 namespace {
@@ -27,6 +31,17 @@ std::string Defanged(std::string text) {
     return text;
 }
 
+// ecj speaks Unicode; the IDE reads a record's text in the sources' code
+// page. A character the code page lacks becomes '?'.
+std::string Windows1252Text(const std::string& utf8) {
+    std::string bytes;
+    for (char32_t code : QString::fromStdString(utf8).toUcs4()) {
+        const int byte = code <= 0xFFFF ? Cp1252FromUnicode(static_cast<char16_t>(code)) : -1;
+        bytes += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return bytes;
+}
+
 std::string RecordText(const TEcjProblem& problem) {
     std::string message = OneLine(problem.Message, kMaxTextChars);
     if (!problem.IsError) return "Warning: " + Defanged(message);
@@ -37,8 +52,8 @@ std::string RecordText(const TEcjProblem& problem) {
 
 std::string FormatRecord(const TDiagnosticRecord& r) {
     return OneLine(r.Path, 4096) + ":" + std::to_string(r.Line) + ":" + std::to_string(r.Column) + ":" +
-           std::to_string(r.EndLine) + ":" + std::to_string(r.EndColumn) + ":\n" + OneLine(r.Text, 2 * kMaxTextChars) +
-           "\n";
+           std::to_string(r.EndLine) + ":" + std::to_string(r.EndColumn) + ":\n" +
+           OneLine(Windows1252Text(r.Text), 2 * kMaxTextChars) + "\n";
 }
 
 TDiagnosticRecord FailureRecord(const std::string& path, const std::string& reason) {

@@ -8,7 +8,8 @@
 
 // One diagnostic as the IDE reads it: a header line
 // "path:line:column:endline:endcolumn:" and one text line. Error texts hold
-// "Syntax:" or "Error:", warnings neither.
+// "Syntax:" or "Error:", warnings neither. The path is printed as the file
+// system's bytes, the text (UTF-8 here) in Windows-1252.
 struct TDiagnosticRecord {
     std::string Path;
     int32_t Line = 1;

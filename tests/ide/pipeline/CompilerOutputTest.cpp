@@ -7,8 +7,9 @@ namespace {
 
 std::string Record(const std::string& header, const std::string& text) { return header + "\n" + text + "\n"; }
 
-// A record's line and position; paths stay as printed (drive or slash),
-// legacy bytes are decoded, warnings do not fail the compile.
+// A record's line and position; paths stay the printed bytes (drive or
+// slash, UTF-8 or not), texts are decoded from Windows-1252, warnings do not
+// fail the compile.
 TEST(ParseCompilerOutput, ARecordGivesItsLineAndPosition)
 {
     struct Case {
@@ -22,7 +23,10 @@ TEST(ParseCompilerOutput, ARecordGivesItsLineAndPosition)
         {Record("/home/u/src/Bar.java:3:1:3:4:", "Warning: unused"), "[Java Error] Bar.java(3): Warning: unused",
          "/home/u/src/Bar.java", 3, 1, 4, false},
         {"/a/Caf\xe9.java:1:2:1:3:\r\nError: bad \x93quote\x94\r\n",
-         "[Java Error] Caf\xc3\xa9.java(1): Error: bad \xe2\x80\x9cquote\xe2\x80\x9d ", "/a/Caf\xc3\xa9.java", 1, 2, 3, true},
+         "[Java Error] Caf\xc3\xa9.java(1): Error: bad \xe2\x80\x9cquote\xe2\x80\x9d ", "/a/Caf\xe9.java", 1, 2, 3, true},
+        {Record("/home/u/Grüße dir/Wörter.java:3:16:3:19:", "Error: gr\xfcn cannot be resolved to a variable"),
+         "[Java Error] Wörter.java(3): Error: grün cannot be resolved to a variable", "/home/u/Grüße dir/Wörter.java", 3,
+         16, 19, true},
     };
     for (const Case& c : cases) {
         auto result = ParseCompilerOutput(c.output + "  see the manual\n");
@@ -85,6 +89,20 @@ TEST(ParseCompilerOutput, NoBlankBehindTheWidthKeepsOneLine)
     auto exact = ParseCompilerOutput(Record("/Foo.java:1:1:1:1:", std::string(121 - prefix.size(), 'z')));
     ASSERT_EQ(exact.Lines.size(), 1u);
     EXPECT_EQ(exact.Lines[0].Text.size(), 121u);
+
+    // The width counts characters: a name of 40 two-byte letters, 120 characters in all.
+    std::string name;
+    for (int i = 0; i < 40; ++i) name += "\xc3\x84";
+    const std::string head = "[Java Error] " + name + ".java(1): ";
+    std::string words = "w";
+    while (words.size() < 120 - 63) words += " w";
+    auto wide = ParseCompilerOutput(Record("/" + name + ".java:1:1:1:1:", words));
+    ASSERT_EQ(wide.Lines.size(), 1u);
+    EXPECT_EQ(wide.Lines[0].Text, head + words);
+    auto split = ParseCompilerOutput(Record("/" + name + ".java:1:1:1:1:", words + " tail"));
+    ASSERT_EQ(split.Lines.size(), 2u);
+    EXPECT_EQ(split.Lines[0].Text, head + words);
+    EXPECT_EQ(split.Lines[1].Text, std::string(13, ' ') + "tail");
 }
 
 TEST(ParseCompilerOutput, UndecodableRecordsAreIde21AndKeepEarlierLines)

@@ -54,6 +54,9 @@ TEST(DiagnosticRecords, ProblemsBecomeRecordsTheIdeDecodes) {
     log.Problems.push_back({"/w/A.java", 0, 0, 1, false, false, "looks like Error: but is not"});
     log.Problems.push_back({"", -1, -1, 7, true, true, "no offsets"});
     log.Problems.push_back({"/w/Unreadable.java", 3, 3, 9, true, false, "x"});
+    // The text goes out in Windows-1252, the path as it is.
+    log.Problems.push_back({"/w/Grüße/Ä.java", -1, -1, 2, true, false,
+                            "gr\xc3\xbcn \xe2\x80\x9cq\xe2\x80\x9d \xe4\xb8\xad\xf0\x9f\x98\x80"});
     auto reader = [](const std::string& path, std::string& text) {
         if (path != "/w/A.java") return false;
         text = "ab\r\ncd\tef\n";
@@ -62,7 +65,7 @@ TEST(DiagnosticRecords, ProblemsBecomeRecordsTheIdeDecodes) {
     std::vector<TDiagnosticRecord> records = RecordsFromLog(log, "/w/Main.java", reader);
     TCompilerOutput parsed = ParseCompilerOutput(LimitedOutput(records));
     ASSERT_TRUE(parsed.Decoded);
-    ASSERT_EQ(parsed.Records.size(), 4u);
+    ASSERT_EQ(parsed.Records.size(), 5u);
     EXPECT_EQ(parsed.Records[0].Line, 2);
     EXPECT_EQ(parsed.Records[0].Column, 1);
     EXPECT_EQ(parsed.Records[0].EndColumn, 3);
@@ -73,6 +76,8 @@ TEST(DiagnosticRecords, ProblemsBecomeRecordsTheIdeDecodes) {
     EXPECT_EQ(parsed.Records[2].Text, "Syntax: no offsets");
     EXPECT_EQ(parsed.Records[3].Line, 9);
     EXPECT_EQ(parsed.Records[3].Column, 1);
+    EXPECT_EQ(parsed.Records[4].Path, "/w/Grüße/Ä.java");
+    EXPECT_EQ(parsed.Records[4].Text, "Error: gr\xfcn \x93q\x94 ??");
 }
 
 TEST(DiagnosticRecords, OutputStopsOnARecordBoundaryWithErrorsFirst) {

@@ -66,13 +66,16 @@ TEST_F(AdapterRun, OneProblemIsOneRecordWithExactPositions) {
         const char* text;
         const char* prefix;
         int line, column, endColumn;
+        const char* quoted;  // in the text, in Windows-1252
     };
     const Case cases[] = {
-        {"S", "public class S {\n  void f() { int; }\n}\n", "Syntax: ", 2, 14, 16},
-        {"Grüße/E", "public class E {\n  int f() { return undefinedName; }\n}\n", "Error: ", 2, 20, 32},
-        {"Grüße/W", "public class W {\n  void f() { int unused = 1; }\n}\n", "Warning: ", 2, 18, 23},
+        {"S", "public class S {\n  void f() { int; }\n}\n", "Syntax: ", 2, 14, 16, ""},
+        {"Grüße/E", "public class E {\n  int f() { return undefinedName; }\n}\n", "Error: ", 2, 20, 32, ""},
+        {"Grüße/W", "public class W {\n  void f() { int unused = 1; }\n}\n", "Warning: ", 2, 18, 23, ""},
         {"T", "public class T {\r\n\tint a;\r\t// note\n\tvoid f() {\r\n\t\tint y = \"s\";\r\n\t}\r\n}\r\n",
-         "Error: ", 5, 11, 13},
+         "Error: ", 5, 11, 13, ""},
+        {"Grüße dir/Wörter", "public class W\xf6rter {\n  int f() { return gr\xfcn; }\n}\n", "Error: ", 2, 20, 23,
+         "gr\xfcn cannot be resolved"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -82,6 +85,7 @@ TEST_F(AdapterRun, OneProblemIsOneRecordWithExactPositions) {
         const TCompilerRecord& r = parsed.Records[0];
         EXPECT_EQ(r.Path, source);
         EXPECT_EQ(r.Text.rfind(c.prefix, 0), 0u) << r.Text;
+        EXPECT_NE(r.Text.find(c.quoted), std::string::npos) << r.Text;
         EXPECT_EQ(r.Line, c.line);
         EXPECT_EQ(r.Column, c.column);
         EXPECT_EQ(r.EndLine, c.line);
