@@ -18,11 +18,13 @@ int TCustomSrcEdit::MaxLeftChar() const {
         if (options_.Contains(eoAutoSizeMaxScrollWidth)) {
             return SRCEDIT_MAX_INT - charsInWindow_;
         }
-        return ClampToInt32(int64_t{maxScrollWidth_} - charsInWindow_ + 1);
+        return ClampToInt32(int64_t{ScrollWidth()} - charsInWindow_ + 1);
     }
     int longest = lines_->GetLengthOfLongestLine();
     return longest > charsInWindow_ ? longest - charsInWindow_ + 1 : 1;
 }
+
+int TCustomSrcEdit::ScrollWidth() const { return std::max(maxScrollWidth_, lines_->GetLengthOfLongestLine()); }
 
 int TCustomSrcEdit::MaxTopLine() const {
     int count = GetDisplayLineCount();
@@ -33,7 +35,9 @@ void TCustomSrcEdit::SetLeftChar(int Value) {
     if (WordWrap()) {
         Value = 1;
     }
-    Value = std::max(std::min(Value, MaxLeftChar()), 1);
+    // Within the scroll width the longest line need not be looked up.
+    bool withinWidth = options_.Contains(eoScrollPastEol) && Value <= int64_t{maxScrollWidth_} - charsInWindow_ + 1;
+    Value = std::max(withinWidth ? Value : std::min(Value, MaxLeftChar()), 1);
     if (Value == leftChar_) {
         return;
     }
