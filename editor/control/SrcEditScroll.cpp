@@ -24,7 +24,9 @@ int TCustomSrcEdit::MaxLeftChar() const {
     return longest > charsInWindow_ ? longest - charsInWindow_ + 1 : 1;
 }
 
-int TCustomSrcEdit::ScrollWidth() const { return std::max(maxScrollWidth_, lines_->GetLengthOfLongestLine()); }
+int TCustomSrcEdit::ScrollWidth() const {
+    return ClampToInt32(std::max(int64_t{maxScrollWidth_}, int64_t{lines_->GetLengthOfLongestLine()} + 1));
+}
 
 int TCustomSrcEdit::MaxTopLine() const {
     int count = GetDisplayLineCount();
@@ -35,9 +37,14 @@ void TCustomSrcEdit::SetLeftChar(int Value) {
     if (WordWrap()) {
         Value = 1;
     }
-    // Within the scroll width the longest line need not be looked up.
-    bool withinWidth = options_.Contains(eoScrollPastEol) && Value <= int64_t{maxScrollWidth_} - charsInWindow_ + 1;
-    Value = std::max(withinWidth ? Value : std::min(Value, MaxLeftChar()), 1);
+    // A view that the scroll width or the caret's line covers needs no look
+    // at the longest line (after an edit, a walk over all lines).
+    bool covered = false;
+    if (options_.Contains(eoScrollPastEol)) {
+        int64_t caretLineEnd = int64_t{lines_->ExpandedStringLengths(caretY_ - 1)} + 1;
+        covered = Value <= std::max(int64_t{maxScrollWidth_}, caretLineEnd) - charsInWindow_ + 1;
+    }
+    Value = std::max(covered ? Value : std::min(Value, MaxLeftChar()), 1);
     if (Value == leftChar_) {
         return;
     }

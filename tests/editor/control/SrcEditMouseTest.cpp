@@ -225,9 +225,9 @@ TEST_F(SrcEditMouseTest, EveryColumnOfALineLongerThanTheScrollWidthIsReached) {
         edit->SetCaretXY(BufferCoord(1, 1));
         edit->CommandProcessor(ecLineEnd, '\0', nullptr);
         EXPECT_EQ(edit->CaretXY(), BufferCoord(length + 1, 1));
-        const int left = length - 80 + 1;
+        const int left = length + 1 - 80 + 1;  // the caret in the last column
         EXPECT_EQ(edit->LeftChar(), left);
-        EXPECT_EQ(window.scrollInfo[sbHorizontal].Max, length);
+        EXPECT_EQ(window.scrollInfo[sbHorizontal].Max, length + 1);
         edit->ScrollRequest(sbHorizontal, scrTop, 0);
         edit->ScrollRequest(sbHorizontal, scrBottom, 0);
         EXPECT_EQ(edit->LeftChar(), left);
