@@ -40,7 +40,6 @@ constexpr int ClientWidth = 710;
 constexpr int ClientHeight = 544;
 constexpr int StatusItemHeight = 13;
 constexpr int StatusBarHeight = 19;
-constexpr int PanelWidths[TEditorForm::StatusPanelCount] = {75, 75, 75, 562};
 constexpr int JogInterval = 20;
 
 void SetJavaColours(TSrcJavaSrc& java)
@@ -181,7 +180,7 @@ void TEditorForm::BuildStatusBar()
     EditorStatus->setFixedHeight(StatusBarHeight);
     for (int i = 0; i < StatusPanelCount; ++i) {
         auto* panel = new QLabel(EditorStatus);
-        panel->setFixedWidth(PanelWidths[i]);
+        panel->setFixedWidth(StatusPanelWidths[i]);
         panel->setFrameShape(QFrame::Panel);
         panel->setFrameShadow(QFrame::Sunken);
         if (i == 0) panel->setAlignment(Qt::AlignCenter);

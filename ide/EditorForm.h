@@ -58,6 +58,7 @@ class TEditorForm : public QMainWindow, public ILinkHost, public IDebugHost {
 public:
     static constexpr int MessagePanelMinimum = 80;
     static constexpr int StatusPanelCount = 4;
+    static constexpr int StatusPanelWidths[StatusPanelCount] = {75, 75, 75, 562};  // the caret panel widens
 
     TEditorForm();
     ~TEditorForm() override;

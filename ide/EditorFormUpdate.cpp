@@ -3,6 +3,7 @@
 #include <QEvent>
 #include <QLabel>
 #include <QStatusTipEvent>
+#include <algorithm>
 
 #include "debugger/DebugSession.h"
 #include "devicelink/SXComm.h"
@@ -20,6 +21,16 @@ void Enable(QAction* action, bool on)
 void SetPanel(QLabel* panel, const QString& text)
 {
     if (panel->text() != text) panel->setText(text);
+}
+
+// The panel keeps its width unless its text, with a blank on either side,
+// needs more.
+void FitPanel(QLabel* panel, int width)
+{
+    const QFontMetrics metrics = panel->fontMetrics();
+    const int frame = panel->width() - panel->contentsRect().width() + 2 * panel->margin();
+    width = std::max(width, metrics.horizontalAdvance(panel->text() + "  ") + frame);
+    if (panel->minimumWidth() != width) panel->setFixedWidth(width);
 }
 
 }  // namespace
@@ -73,6 +84,7 @@ void TEditorForm::UpdateStatusPanels(bool saveEnabled)
     SetPanel(StatusPanels[1], state);
     SetPanel(StatusPanels[2], mode);
     SetPanel(StatusPanels[0], page ? QString("%1 : %2").arg(page->CaretX()).arg(page->CaretY()) : QString());
+    FitPanel(StatusPanels[0], StatusPanelWidths[0]);
 }
 
 std::string TEditorForm::PanelText(int i) const

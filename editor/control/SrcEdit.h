@@ -571,6 +571,12 @@ private:
     std::string LineAt(int Line) const;  // empty outside the buffer
     void UpdateTextOffset();
     int MaxLeftChar() const;
+    // Past a line's end a position stops at the scroll width's edge; a
+    // longer line's text is never cut.
+    int PastEolCharLimit(int Line) const;
+    // The columns the view scrolls over: the scroll width, or the longest
+    // line where that is longer.
+    int ScrollWidth() const;
     int MaxTopLine() const;
     TRect ClientRect() const;
     void AddInvalidRect(const TRect& ARect);

@@ -23,15 +23,14 @@ void TCustomSrcEdit::SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value) 
         DoOnPaintTransient(ttBefore);
     }
     bool pastEol = options_.Contains(eoScrollPastEol);
-    int limit = WordWrap() ? SRCEDIT_MAX_INT : ClampToInt32(int64_t{maxScrollWidth_} + 1);
     Value.Line = std::min(Value.Line, lines_->Count());
-    if (Value.Line < 1) {
-        Value.Line = 1;
-        if (!pastEol) {
-            limit = 1;
-        }
-    } else if (!pastEol) {
-        limit = ClampToInt32(static_cast<int64_t>(lines_->Get(Value.Line - 1).size()) + 1);
+    bool beforeText = Value.Line < 1;
+    Value.Line = std::max(Value.Line, 1);
+    int limit = 1;
+    if (pastEol) {
+        limit = WordWrap() ? SRCEDIT_MAX_INT : PastEolCharLimit(Value.Line);
+    } else if (!beforeText) {
+        limit = ClampToInt32(static_cast<int64_t>(lines_->Line(Value.Line - 1).size()) + 1);
     }
     if (Value.Char > limit && !(pastEol && options_.Contains(eoAutoSizeMaxScrollWidth))) {
         Value.Char = limit;
@@ -63,6 +62,11 @@ void TCustomSrcEdit::SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value) 
     if (window_) {
         DoOnPaintTransient(ttAfter);
     }
+}
+
+int TCustomSrcEdit::PastEolCharLimit(int Line) const {
+    int64_t textEnd = static_cast<int64_t>(lines_->Line(Line - 1).size()) + 1;
+    return ClampToInt32(std::max(int64_t{maxScrollWidth_} + 1, textEnd));
 }
 
 void TCustomSrcEdit::SetInternalDisplayXY(const TDisplayCoord& Pos) {

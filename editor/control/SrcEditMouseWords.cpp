@@ -21,9 +21,9 @@ void TCustomSrcEdit::DblClick() {
 }
 
 void TCustomSrcEdit::SetWordBlock(TBufferCoord Value) {
-    int limit = options_.Contains(eoScrollPastEol) ? std::max(1, maxScrollWidth_) + 1 : SRCEDIT_MAX_INT;
-    Value.Char = std::clamp(Value.Char, 1, limit);
     Value.Line = std::clamp(Value.Line, 1, std::max(1, lines_->Count()));
+    int limit = options_.Contains(eoScrollPastEol) ? PastEolCharLimit(Value.Line) : SRCEDIT_MAX_INT;
+    Value.Char = std::clamp(Value.Char, 1, limit);
     std::string line = LineAt(Value.Line);
     if (Value.Char > static_cast<int64_t>(line.size()) + 1) {
         return;

@@ -18,10 +18,14 @@ int TCustomSrcEdit::MaxLeftChar() const {
         if (options_.Contains(eoAutoSizeMaxScrollWidth)) {
             return SRCEDIT_MAX_INT - charsInWindow_;
         }
-        return ClampToInt32(int64_t{maxScrollWidth_} - charsInWindow_ + 1);
+        return ClampToInt32(int64_t{ScrollWidth()} - charsInWindow_ + 1);
     }
     int longest = lines_->GetLengthOfLongestLine();
     return longest > charsInWindow_ ? longest - charsInWindow_ + 1 : 1;
+}
+
+int TCustomSrcEdit::ScrollWidth() const {
+    return ClampToInt32(std::max(int64_t{maxScrollWidth_}, int64_t{lines_->GetLengthOfLongestLine()} + 1));
 }
 
 int TCustomSrcEdit::MaxTopLine() const {
@@ -33,7 +37,14 @@ void TCustomSrcEdit::SetLeftChar(int Value) {
     if (WordWrap()) {
         Value = 1;
     }
-    Value = std::max(std::min(Value, MaxLeftChar()), 1);
+    // A view that the scroll width or the caret's line covers needs no look
+    // at the longest line (after an edit, a walk over all lines).
+    bool covered = false;
+    if (options_.Contains(eoScrollPastEol)) {
+        int64_t caretLineEnd = int64_t{lines_->ExpandedStringLengths(caretY_ - 1)} + 1;
+        covered = Value <= std::max(int64_t{maxScrollWidth_}, caretLineEnd) - charsInWindow_ + 1;
+    }
+    Value = std::max(covered ? Value : std::min(Value, MaxLeftChar()), 1);
     if (Value == leftChar_) {
         return;
     }

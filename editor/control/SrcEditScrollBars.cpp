@@ -65,7 +65,7 @@ void TCustomSrcEdit::UpdateScrollBars() {
 }
 
 int TCustomSrcEdit::HorizontalScrollRange() const {
-    return options_.Contains(eoScrollPastEol) ? maxScrollWidth_ : std::max(lines_->GetLengthOfLongestLine(), 1);
+    return options_.Contains(eoScrollPastEol) ? ScrollWidth() : std::max(lines_->GetLengthOfLongestLine(), 1);
 }
 
 int TCustomSrcEdit::VerticalScrollRange() const {

@@ -58,7 +58,7 @@ void TCustomSrcEdit::ScrollRequest(TSrcScrollBarKind Bar, TSrcScrollCode Code, i
     }
     int less = options_.Contains(eoScrollByOneLess) ? 1 : 0;
     if (Bar == sbHorizontal) {
-        int64_t end = options_.Contains(eoScrollPastEol) ? int64_t{maxScrollWidth_} - charsInWindow_ + 1
+        int64_t end = options_.Contains(eoScrollPastEol) ? int64_t{ScrollWidth()} - charsInWindow_ + 1
                                                           : lines_->GetLengthOfLongestLine();
         TScrollAxis axis{leftChar_, charsInWindow_, charsInWindow_ - less, HorizontalScrollRange(), MaxLeftChar(), end};
         SetLeftChar(ClampToInt32(RequestedPosition(Code, Pos, axis)));

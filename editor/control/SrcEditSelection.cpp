@@ -26,15 +26,15 @@ bool TCustomSrcEdit::SelTabLine() const {
 }
 
 void TCustomSrcEdit::ClampBufferCoord(TBufferCoord& Value) const {
+    Value.Line = std::max(std::min(Value.Line, lines_->Count()), 1);
     if (options_.Contains(eoScrollPastEol) && !WordWrap()) {
-        Value.Char = std::clamp(Value.Char, 1, ClampToInt32(int64_t{maxScrollWidth_} + 1));
+        Value.Char = std::clamp(Value.Char, 1, PastEolCharLimit(Value.Line));
     } else {
         Value.Char = std::max(Value.Char, 1);
     }
-    Value.Line = std::max(std::min(Value.Line, lines_->Count()), 1);
     if (activeSelectionMode_ == smNormal) {
         int64_t limit = Value.Line <= lines_->Count()
-                            ? static_cast<int64_t>(lines_->Get(Value.Line - 1).size()) + 1
+                            ? static_cast<int64_t>(lines_->Line(Value.Line - 1).size()) + 1
                             : 1;
         Value.Char = ClampToInt32(std::min<int64_t>(Value.Char, limit));
     }

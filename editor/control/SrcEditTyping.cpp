@@ -63,7 +63,9 @@ void TCustomSrcEdit::TypeChar(char AChar) {
         ReplaceSelectionTyped(std::string(1, AChar));
         return;
     }
-    if (insertMode_ && !WordWrap() && !options_.Contains(eoAutoSizeMaxScrollWidth) && caretX_ > maxScrollWidth_) {
+    // Past the scroll width nothing is typed, unless at the end of a longer line.
+    if (insertMode_ && !WordWrap() && !options_.Contains(eoAutoSizeMaxScrollWidth) && caretX_ > maxScrollWidth_ &&
+        caretX_ > static_cast<int64_t>(lines_->Line(caretY_ - 1).size()) + 1) {
         return;
     }
     WithScrollPastEol([&] {

@@ -132,12 +132,36 @@ void TSrcEditStringList::InsertItem(int Index, const std::string& S) {
     }
     auto at = list_.begin() + Index;
     std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + 1);
-    indexOfLongestLine_ = -1;
     Touch();
     *at = NewLine(S, nullptr);
     ++count_;
+    LongestAfterInsert(Index);
     if (OnInserted) {
         OnInserted(this, Index, 1);
+    }
+}
+
+// A known longest line stays known through inserts and deletes, so that
+// lines added one at a time are not all scanned again for each.
+void TSrcEditStringList::LongestAfterInsert(int Index) {
+    if (indexOfLongestLine_ < 0) {
+        return;
+    }
+    if (indexOfLongestLine_ >= Index) {
+        ++indexOfLongestLine_;
+    }
+    int length = ExpandedStringLengths(Index);
+    int longest = list_[static_cast<size_t>(indexOfLongestLine_)].fExpandedLength;
+    if (length > longest || (length == longest && Index < indexOfLongestLine_)) {
+        indexOfLongestLine_ = Index;
+    }
+}
+
+void TSrcEditStringList::LongestAfterDelete(int Index, int Count) {
+    if (indexOfLongestLine_ >= Index + Count) {
+        indexOfLongestLine_ -= Count;
+    } else if (indexOfLongestLine_ >= Index) {
+        indexOfLongestLine_ = -1;
     }
 }
 
@@ -194,7 +218,7 @@ void TSrcEditStringList::Delete(int Index) {
     std::move(at + 1, list_.begin() + count_, at);
     --count_;
     list_[static_cast<size_t>(count_)] = TSrcEditStringRec();
-    indexOfLongestLine_ = -1;
+    LongestAfterDelete(Index, 1);
     Touch();
     if (OnDeleted) {
         OnDeleted(this, Index, 1);
@@ -226,6 +250,9 @@ void TSrcEditStringList::InsertLines(int Index, int NumLines) {
     std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + NumLines);
     std::fill(at, at + NumLines, TSrcEditStringRec());
     count_ += NumLines;
+    if (indexOfLongestLine_ >= Index) {
+        indexOfLongestLine_ += NumLines;
+    }
     if (OnInserted) {
         OnInserted(this, Index, NumLines);
     }
@@ -246,6 +273,7 @@ void TSrcEditStringList::DeleteLines(int Index, int NumLines) {
         std::fill(list_.begin() + count_ - run, list_.begin() + count_, TSrcEditStringRec());
     }
     count_ -= run;
+    LongestAfterDelete(Index, run);
     if (OnDeleted) {
         OnDeleted(this, Index, run);
     }

@@ -104,6 +104,8 @@ private:
     bool Valid(int Index) const { return Index >= 0 && Index < count_; }
     void Grow();
     void InsertItem(int Index, const std::string& S);
+    void LongestAfterInsert(int Index);
+    void LongestAfterDelete(int Index, int Count);
     std::string ExpandString(int Index);
     bool HasTabs(int Index);
     void Touch();

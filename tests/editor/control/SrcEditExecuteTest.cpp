@@ -354,6 +354,15 @@ TEST_F(SrcEditExecuteTest, TypingLimitsAndView) {
     EXPECT_EQ(edit->CaretX(), 81);
     EXPECT_EQ(edit->LeftChar(), 26);
 
+    std::string longLine(3000, 'a');  // longer than the scroll width: typed where the caret is
+    SetLines({longLine});
+    edit->SetCaretXY(P(2000, 1));
+    edit->CommandProcessor(ecChar, 'x', nullptr);
+    edit->CommandProcessor(ecLineEnd, 0, nullptr);
+    edit->CommandProcessor(ecChar, 'y', nullptr);
+    EXPECT_EQ(AllLines(), (Lines{longLine.insert(1999, "x") + "y"}));
+    EXPECT_EQ(edit->CaretXY(), P(3003, 1));
+
     std::string ime = "xyz";
     SetLines({"ab"});
     edit->SetCaretXY(P(2, 1));

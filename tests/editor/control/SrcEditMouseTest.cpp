@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "editor/search/SrcEditSearch.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 #include "tests/editor/common/NotifyCounter.h"
 
@@ -209,6 +210,43 @@ TEST_F(SrcEditMouseTest, ADoubleClickSelectsTheWordAndTheThirdClickCollapses) {
     WithOption(eoNoSelection, true);
     DoubleClick(Px(7), Py(1));
     EXPECT_FALSE(edit->SelAvail());
+}
+
+// Past the scroll width (1,024 by default) a long line's text is reached by
+// End, the bar, a click, a double click, Find and the arrows; past a
+// line's end the scroll width still limits the caret.
+TEST_F(SrcEditMouseTest, EveryColumnOfALineLongerThanTheScrollWidthIsReached) {
+    TSrcEditSearch search;
+    edit->SetSearchEngine(&search);
+    for (int length : {1100, 3000, 20000}) {
+        SCOPED_TRACE(length);
+        const int word = length - 8;  // where "target" starts
+        SetLines({std::string(static_cast<size_t>(length - 10), 'a') + " target  z", "short"});
+        edit->SetCaretXY(BufferCoord(1, 1));
+        edit->CommandProcessor(ecLineEnd, '\0', nullptr);
+        EXPECT_EQ(edit->CaretXY(), BufferCoord(length + 1, 1));
+        const int left = length + 1 - 80 + 1;  // the caret in the last column
+        EXPECT_EQ(edit->LeftChar(), left);
+        EXPECT_EQ(window.scrollInfo[sbHorizontal].Max, length + 1);
+        edit->ScrollRequest(sbHorizontal, scrTop, 0);
+        edit->ScrollRequest(sbHorizontal, scrBottom, 0);
+        EXPECT_EQ(edit->LeftChar(), left);
+        Click(Px(word + 3 - left + 1), Py(1));
+        EXPECT_EQ(edit->CaretXY(), BufferCoord(word + 3, 1));
+        DoubleClick(Px(word + 3 - left + 1), Py(1));
+        EXPECT_EQ(edit->SelText(), "target");
+        Click(Px(80), Py(2));
+        EXPECT_EQ(edit->CaretXY(), BufferCoord(1025, 2));
+        edit->SetCaretXY(BufferCoord(1, 1));
+        EXPECT_EQ(edit->SearchReplace("target", "", {}), 1);
+        EXPECT_EQ(edit->BlockBegin(), BufferCoord(word, 1));
+        EXPECT_EQ(edit->CaretXY(), BufferCoord(word + 6, 1));
+        edit->CommandProcessor(ecRight, '\0', nullptr);
+        edit->CommandProcessor(ecSelRight, '\0', nullptr);
+        EXPECT_EQ(edit->CaretXY(), BufferCoord(word + 8, 1));
+        EXPECT_EQ(edit->BlockBegin(), BufferCoord(word + 7, 1));
+    }
+    edit->SetSearchEngine(nullptr);
 }
 
 TEST_F(SrcEditMouseTest, TheWheelScrollsByWholeNotchesWithoutMovingTheCaret) {

@@ -149,6 +149,42 @@ TEST_F(SrcEditSearchReplaceTest, OneUndoTakesBackTenThousandReplacementsAndOnlyT
     EXPECT_TRUE(edit->Modified());
 }
 
+// Lines longer than the scroll width (1,024 by default) are replaced, undone
+// and redone byte for byte, each by one step.
+TEST_F(SrcEditSearchReplaceTest, ReplaceAllOnLinesLongerThanTheScrollWidth) {
+    for (size_t length : {1100u, 3000u, 20000u}) {
+        std::string line = "x";
+        while (line.size() < length) {
+            line += "abc";
+        }
+        line.resize(length);
+        for (const std::string replacement : {"Z", "XYZ", "<abc>"}) {
+            SCOPED_TRACE(std::to_string(length) + " to " + replacement);
+            std::string expected;
+            int hits = 0;
+            for (size_t at = 0; at < line.size();) {
+                bool hit = line.compare(at, 3, "abc") == 0;
+                expected += hit ? replacement : line.substr(at, 1);
+                at += hit ? 3 : 1;
+                hits += hit ? 1 : 0;
+            }
+            SetLines({line, "abc"});
+            edit->ClearUndo();
+            edit->SetModified(false);
+            EXPECT_EQ(edit->SearchReplace("abc", replacement, {ssoReplaceAll, ssoEntireScope}), hits + 1);
+            EXPECT_TRUE(AllLines() == (std::vector<std::string>{expected, replacement}));
+            EXPECT_TRUE(edit->Modified());
+            edit->Undo();
+            EXPECT_TRUE(AllLines() == (std::vector<std::string>{line, "abc"})) << "every replacement comes back";
+            EXPECT_FALSE(edit->Modified());
+            EXPECT_FALSE(edit->CanUndo());
+            edit->Redo();
+            EXPECT_TRUE(AllLines() == (std::vector<std::string>{expected, replacement}));
+            EXPECT_TRUE(edit->Modified());
+        }
+    }
+}
+
 TEST_F(SrcEditSearchReplaceTest, ReplaceAllDownALongTextRepaintsOnceAtTheEndWithoutScrolling) {
     std::vector<std::string> lines(300, "x");
     for (size_t i = 0; i < lines.size(); i += 7) {

@@ -190,6 +190,24 @@ TEST_F(StringListTest, ExpandedLengthsAndTheLongestLineCache) {
     TSrcEditStringList empty;
     empty.Add("");
     EXPECT_EQ(empty.GetLengthOfLongestLine(), 0);
+    // The cache follows lines inserted and deleted around the longest one.
+    TSrcEditStringList grown;
+    grown.Text("abc\nabcdef\nab");
+    EXPECT_EQ(grown.GetLengthOfLongestLine(), 6);
+    grown.InsertLines(0, 2);
+    EXPECT_EQ(grown.GetLengthOfLongestLine(), 6);
+    grown.Insert(0, "abcde");
+    grown.Add("abcdefgh");
+    EXPECT_EQ(grown.GetLengthOfLongestLine(), 8);
+    grown.Delete(0);
+    EXPECT_EQ(grown.GetLengthOfLongestLine(), 8);
+    grown.DeleteLines(0, 3);
+    EXPECT_EQ(grown.GetLengthOfLongestLine(), 8);
+    grown.DeleteLines(1, 5);
+    EXPECT_EQ(grown.GetLengthOfLongestLine(), 6);
+    grown.Insert(1, "ab");
+    grown.Delete(0);
+    EXPECT_EQ(grown.GetLengthOfLongestLine(), 2);
     // Any stretch of cells and the byte under any cell, as the whole expanded
     // line has them, past the end too, also after the tab width changes.
     lines.Text("ab\tc\t\tdef\t\nplain");

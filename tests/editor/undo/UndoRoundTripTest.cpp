@@ -217,6 +217,29 @@ TEST_F(UndoRoundTripTest, Pastes) {
     });
 }
 
+// 2,240 characters pasted across the scroll width's edge (1,025 by default).
+TEST_F(UndoRoundTripTest, PastesOnLinesLongerThanTheScrollWidth) {
+    std::string pasted;
+    for (int i = 0; pasted.size() < 2240; ++i) {
+        pasted += static_cast<char>('A' + i % 26);
+    }
+    std::vector<std::string> names;
+    names.reserve(4);  // the rows keep pointers to their names
+    std::vector<Row> rows;
+    for (size_t length : {2u, 1100u, 3000u, 20000u}) {
+        std::string line(length, 'a');
+        line[length - 1] = 'z';
+        int at = static_cast<int>(std::min<size_t>(length, 1000));
+        std::string after = line;
+        after.insert(static_cast<size_t>(at - 1), pasted);
+        names.push_back("pasted at " + std::to_string(at) + " of " + std::to_string(length));
+        rows.push_back(Row(names.back().c_str(), {line, "b"}, P(at, 1), P(at, 1), {{ecPaste}}, {after, "b"})
+                           .Pasting(pasted.c_str())
+                           .Restoring(kState));
+    }
+    CheckAll(rows);
+}
+
 // With eoTrimTrailingSpaces an edit trims blanks that older records put
 // text after; undoing everything gives the text back byte for byte.
 TEST_F(UndoRoundTripTest, UndoGivesBackTheBlanksTrimmedBeforeRemovedText) {

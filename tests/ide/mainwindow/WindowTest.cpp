@@ -4,6 +4,7 @@
 #include <functional>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTimer>
 #include <QTest>
@@ -53,6 +54,41 @@ TEST_F(MainWindowTest, StartsWithOneUntitledPageAndItsCaretInPanelZero)
     EXPECT_FALSE(form->Action("SaveAll")->isEnabled());
     EXPECT_FALSE(form->Action("MakeProject")->isEnabled());  // unnamed
     EXPECT_FALSE(form->Action("StepOver")->isEnabled());
+}
+
+// A position wider than the caret panel's 75 pixels widens it; the text
+// drawn in the status bar lies whole inside the panel, blank on both sides.
+TEST_F(MainWindowTest, TheCaretPanelWidensForALongPosition)
+{
+    std::string text;
+    for (int i = 1; i < 150001; ++i) text += "x\r\n";
+    text += std::string(1234567, 'a');
+    form->OpenSourceFile(Write("Long.java", text));
+    ASSERT_TRUE(ShowExposed(*form));
+    Page()->SetCaretXY(TBufferCoord{1234568, 150001});
+    form->ActionList1Update();
+    ASSERT_EQ(form->PanelText(0), "1234568 : 150001");
+    const QLabel& panel = *form->StatusPanels[0];
+    EXPECT_GT(panel.width(), 75);
+    EXPECT_GE(panel.contentsRect().width(), panel.fontMetrics().horizontalAdvance(panel.text()));
+
+    const QImage bar = GrabToPng(*form->EditorStatus, "status-bar");
+    const QRect inside = panel.contentsRect().translated(panel.pos()) & bar.rect();
+    const QColor background = DominantColor(bar, inside);
+    int firstInk = -1, lastInk = -1;
+    for (int x = inside.left(); x <= inside.right(); ++x)
+        for (int y = inside.top(); y <= inside.bottom(); ++y)
+            if (QColor(bar.pixel(x, y)) != background) {
+                firstInk = firstInk < 0 ? x : firstInk;
+                lastInk = x;
+                break;
+            }
+    EXPECT_GT(firstInk, inside.left()) << "the text starts inside the panel";
+    EXPECT_LT(lastInk, inside.right()) << "the text ends inside the panel";
+
+    Page()->SetCaretXY(TBufferCoord{1, 1});
+    form->ActionList1Update();
+    EXPECT_EQ(panel.width(), 75);
 }
 
 TEST_F(MainWindowTest, WithoutAPageTheEditCommandsDoNothing)
