@@ -100,7 +100,7 @@ void TCustomSrcEdit::RedoDelete(const TSrcEditUndoItem& Item) {
     TBufferCoord bb = BlockBegin();
     SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     undoList_->AddChange(Item.ChangeReason, Item.ChangeStartPos, Item.ChangeEndPos, deleted, Item.ChangeSelMode);
-    TBufferCoord caret = Item.ChangeSelMode == smColumn ? CaretXY() : bb;
+    TBufferCoord caret = Item.ChangeSelMode == smNormal ? bb : CaretXY();
     SelectIn(activeSelectionMode_, caret, caret, caret);
 }
 
