@@ -57,7 +57,7 @@ void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Tr
             lines_->Put(BB.Line - 1, joined);
         }
         InternalSetCaretXY(BB);
-        DoLinesDeleted(BB.Line, BE.Line - BB.Line);
+        DoLinesJoined(BB, BE);
         break;
     }
     case smColumn: {
