@@ -594,6 +594,10 @@ private:
     std::string ScrollHintText() const;
     void ShowScrollHint(int Pos);
 
+    std::string DeletedSelText() const;
+    std::string SelTextPadded(bool PadColumns) const;
+    void DoLinesJoined(const TBufferCoord& From, const TBufferCoord& To);
+    void DoLineSplit(const TBufferCoord& At, const TBufferCoord& To);
     void DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Trim);
     void RemoveSelection(bool Trim);
     int InsertNormal(const std::string& Value);
@@ -611,6 +615,7 @@ private:
     void DeleteSelectionRecorded();
     void DeleteLastChar();
     void DeleteChar();
+    int PaddingKept(int Line, int Length) const;
     void DeleteToWordOrLineEnd(bool WholeLine);
     void DeleteToWordOrLineStart(bool WholeLine);
     void DeleteLine();
@@ -618,7 +623,10 @@ private:
     void TypeChar(char AChar);
     void ReplaceSelectionTyped(const std::string& S);
     void InsertImeString(const std::string& S);
-    void PadCaretLine(bool InsertMode, std::string& Filler);
+    std::string CaretLineFiller() const;
+    void AddPaddingRecord(const TBufferCoord& After, int Count);
+    void AddTypedRecords(const TBufferCoord& Start, const TBufferCoord& End, const std::string& Overwritten,
+                         int FillerLength);
     void JumpLeftCharAfterTyping();
     int SmartBackspaceColumn(int Column) const;
     int SmartTabWidth() const;

@@ -112,6 +112,31 @@ void TCustomSrcEdit::DoLinesDeleted(int FirstLine, int Count) {
     }
 }
 
+// The text from To on moved to From, the lines after From's up to To's
+// removed: marks on that text move with it.
+void TCustomSrcEdit::DoLinesJoined(const TBufferCoord& From, const TBufferCoord& To) {
+    for (int i = 0; To.Line > From.Line && i < marks_->Count(); ++i) {
+        TSrcEditMark* mark = marks_->Items(i);
+        if (mark->Line() == To.Line && mark->Char() >= To.Char) {
+            mark->SetChar(ClampToInt32(int64_t{mark->Char()} - To.Char + From.Char));
+            mark->SetLine(From.Line);
+        }
+    }
+    DoLinesDeleted(From.Line, To.Line - From.Line);
+}
+
+// The text from At on went to To on a line below (the lines between
+// already inserted): marks on that text follow it.
+void TCustomSrcEdit::DoLineSplit(const TBufferCoord& At, const TBufferCoord& To) {
+    for (int i = 0; To.Line > At.Line && i < marks_->Count(); ++i) {
+        TSrcEditMark* mark = marks_->Items(i);
+        if (mark->Line() == At.Line && mark->Char() >= At.Char) {
+            mark->SetChar(ClampToInt32(int64_t{mark->Char()} - At.Char + To.Char));
+            mark->SetLine(To.Line);
+        }
+    }
+}
+
 void TCustomSrcEdit::PluginsAfterPaint(TSrcCanvas& ACanvas, const TRect& AClip, int FirstLine, int LastLine) {
     for (TSrcEditPlugin* plugin : PluginSnapshot()) {
         plugin->AfterPaint(ACanvas, AClip, FirstLine, LastLine);

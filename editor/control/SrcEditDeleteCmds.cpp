@@ -69,7 +69,7 @@ void TCustomSrcEdit::DeleteLastChar() {
         lines_->Delete(caretY_ - 1);
         ProperSetLine(joinedLine - 2, previous + text);
         InternalSetCaretXY(BufferCoord(LengthOf(previous) + 1, joinedLine - 1));
-        DoLinesDeleted(joinedLine, 1);
+        DoLinesJoined(CaretXY(), BufferCoord(1, joinedLine));
         removed = kLineBreak;
     } else {
         int count = 1;
@@ -113,6 +113,7 @@ void TCustomSrcEdit::DeleteChar() {
     int len = LengthOf(text);
     TBufferCoord end = CaretXY();
     std::string removed;
+    int padding = 0;
     if (caretX_ <= len) {
         removed = text.substr(static_cast<size_t>(caretX_ - 1), 1);
         text.erase(static_cast<size_t>(caretX_ - 1), 1);
@@ -121,14 +122,23 @@ void TCustomSrcEdit::DeleteChar() {
     } else if (caretY_ < lines_->Count()) {
         text.resize(static_cast<size_t>(caretX_ - 1), ' ');
         ProperSetLine(caretY_ - 1, text + lines_->Get(caretY_));
+        padding = PaddingKept(caretY_, len);
         lines_->Delete(caretY_);
-        DoLinesDeleted(caretY_ + 1, 1);
+        DoLinesJoined(CaretXY(), BufferCoord(1, caretY_ + 1));
         end = BufferCoord(1, caretY_ + 1);
         removed = kLineBreak;
     }
     if (end != CaretXY()) {
+        TSrcUndoBlockGuard block(*this);
+        AddPaddingRecord(CaretXY(), padding);
         undoList_->AddChange(crSilentDeleteAfterCursor, CaretXY(), end, removed, smNormal);
     }
+}
+
+// How many blanks padding a line of Length characters up to the caret
+// are left on line Line once stored (a trim can take them).
+int TCustomSrcEdit::PaddingKept(int Line, int Length) const {
+    return std::max(0, std::min(LengthOf(LineAt(Line)), caretX_ - 1) - Length);
 }
 
 // Ctrl+T and Shift+Ctrl+Y: from the caret to the word's end (and the
@@ -164,10 +174,13 @@ void TCustomSrcEdit::DeleteToWordOrLineEnd(bool WholeLine) {
     std::string kept = StrCopy(text, 1, int64_t{from} - 1);
     kept.resize(static_cast<size_t>(caretX_ - 1), ' ');
     ProperSetLine(caretY_ - 1, kept + StrCopyFrom(endText, end.Char));
+    int padding = PaddingKept(caretY_, len);
     if (end.Line != caretY_) {
         lines_->Delete(caretY_);
-        DoLinesDeleted(caretY_ + 1, 1);
+        DoLinesJoined(CaretXY(), end);
     }
+    TSrcUndoBlockGuard block(*this);
+    AddPaddingRecord(CaretXY(), padding);
     undoList_->AddChange(crSilentDeleteAfterCursor, CaretXY(), end, removed, smNormal);
     SetCaretXY(CaretXY());
 }

@@ -5,6 +5,7 @@
 #include "editor/text/SrcMiscProcs.h"
 
 namespace {
+int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
 int LengthPlusOne(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size()) + 1); }
 }  // namespace
 
@@ -64,11 +65,11 @@ int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
         const std::string& piece = pieces[i];
         if (!piece.empty()) {
             std::string text;
+            int padding = 0;  // blanks that lengthen a short line up to the column
             if (caretY_ <= lines_->Count()) {
                 text = lines_->Get(caretY_ - 1);
-                if (static_cast<int64_t>(text.size()) < insertPos - 1) {
-                    text.resize(static_cast<size_t>(insertPos - 1), ' ');
-                }
+                padding = std::max(0, insertPos - 1 - LengthOf(text));
+                text.append(static_cast<size_t>(padding), ' ');
                 text.insert(static_cast<size_t>(insertPos - 1), piece);
             } else {
                 while (lines_->Count() < caretY_) {
@@ -84,8 +85,12 @@ int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
                 }
                 text = std::string(static_cast<size_t>(insertPos - 1), ' ') + piece;
             }
-            ProperSetLine(caretY_ - 1, text);
+            int padFrom = insertPos - 1 - padding;
+            PutInsertedLine(caretY_ - 1, text, static_cast<size_t>(padFrom), static_cast<size_t>(insertPos - 1));
             if (AddToUndoList) {
+                // The padding a trim left, recorded before the piece: undo takes it after.
+                int kept = std::clamp(LengthOf(lines_->Get(caretY_ - 1)) - padFrom, 0, padding);
+                AddPaddingRecord(BufferCoord(padFrom + kept + 1, caretY_), kept);
                 undoList_->AddChange(crPaste, BufferCoord(insertPos, caretY_),
                                      BufferCoord(ClampToInt32(int64_t{insertPos} + static_cast<int64_t>(piece.size())), caretY_),
                                      std::string(), smColumn);

@@ -42,7 +42,7 @@ void TCustomSrcEdit::ProperSetLine(int ALine, const std::string& ALineText) {
 }
 
 // BB and BE are ordered; a column deletion leaves BB at the rectangle's
-// left column.
+// left column, a line deletion at column 1.
 void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Trim) {
     switch (activeSelectionMode_) {
     case smNormal: {
@@ -57,7 +57,7 @@ void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Tr
             lines_->Put(BB.Line - 1, joined);
         }
         InternalSetCaretXY(BB);
-        DoLinesDeleted(BB.Line, BE.Line - BB.Line);
+        DoLinesJoined(BB, BE);
         break;
     }
     case smColumn: {
@@ -83,7 +83,8 @@ void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Tr
         } else {
             lines_->DeleteLines(BB.Line - 1, BE.Line - BB.Line + 1);
         }
-        InternalSetCaretXY(BufferCoord(1, BB.Line));
+        BB.Char = 1;
+        InternalSetCaretXY(BB);
         DoLinesDeleted(BB.Line, BE.Line - BB.Line + 1);
         break;
     }

@@ -92,11 +92,11 @@ void TCustomSrcEdit::RedoDelete(const TSrcEditUndoItem& Item) {
         lines_->Put(start.Line - 1, line);
     }
     SelectIn(activeSelectionMode_, Item.ChangeStartPos, Item.ChangeStartPos, Item.ChangeEndPos);
-    std::string deleted = GetSelText();
+    std::string deleted = DeletedSelText();
     TBufferCoord bb = BlockBegin();
     SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     undoList_->AddChange(Item.ChangeReason, Item.ChangeStartPos, Item.ChangeEndPos, deleted, Item.ChangeSelMode);
-    TBufferCoord caret = Item.ChangeSelMode == smColumn ? CaretXY() : bb;
+    TBufferCoord caret = Item.ChangeSelMode == smNormal ? bb : CaretXY();
     SelectIn(activeSelectionMode_, caret, caret, caret);
 }
 

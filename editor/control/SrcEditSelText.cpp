@@ -9,7 +9,13 @@ std::string TCustomSrcEdit::LineAt(int Line) const {
     return Line >= 1 && Line <= lines_->Count() ? lines_->Get(Line - 1) : std::string();
 }
 
-std::string TCustomSrcEdit::GetSelText() const {
+std::string TCustomSrcEdit::GetSelText() const { return SelTextPadded(!options_.Contains(eoTrimTrailingSpaces)); }
+
+// The text that deleting the selection removes: a column's pieces of short
+// lines are not padded to its width.
+std::string TCustomSrcEdit::DeletedSelText() const { return SelTextPadded(false); }
+
+std::string TCustomSrcEdit::SelTextPadded(bool PadColumns) const {
     if (!SelAvail()) {
         return std::string();
     }
@@ -34,7 +40,7 @@ std::string TCustomSrcEdit::GetSelText() const {
         int64_t width = std::max(bb.Char, be.Char) - colFrom;
         for (int line = bb.Line; line <= be.Line; ++line) {
             std::string piece = StrCopy(LineAt(line), colFrom, width);
-            if (!options_.Contains(eoTrimTrailingSpaces)) {
+            if (PadColumns) {
                 piece.resize(static_cast<size_t>(width), ' ');
             }
             result += piece;

@@ -18,7 +18,7 @@ void TCustomSrcEdit::AddSelectionDeletion(TSrcChangeReason Reason, TBufferCoord 
         TBufferCoord& first = Before(To, From) ? To : From;
         first.Char = std::min(first.Char, LengthOf(LineAt(first.Line)) + 1);
     }
-    undoList_->AddChange(Reason, From, To, GetSelText(), activeSelectionMode_);
+    undoList_->AddChange(Reason, From, To, DeletedSelText(), activeSelectionMode_);
 }
 
 // Deletes the selection, recorded from From to To, and returns where text

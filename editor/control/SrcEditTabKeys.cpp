@@ -71,9 +71,11 @@ void TCustomSrcEdit::DoTabKey() {
         inserted = "\t";
     }
     TBufferCoord start = CaretXY();
+    int padding = std::max(0, caretX_ - 1 - LengthOf(LineText()));
     WithScrollPastEol([&] {
         SetSelTextPrimitiveEx(activeSelectionMode_ == smColumn ? smColumn : smNormal, inserted, true);
         if (activeSelectionMode_ != smColumn) {
+            AddPaddingRecord(start, padding);
             undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
         }
         SetCaretXY(CaretXY());

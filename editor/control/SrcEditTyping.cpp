@@ -1,3 +1,5 @@
+#include <optional>
+
 #include "editor/control/SrcEdit.h"
 #include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditUndoBlockGuard.h"
@@ -9,16 +11,36 @@ namespace {
 int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
 }  // namespace
 
-// Fills the caret line up to the caret (one blank less in insert mode,
-// where the typed text takes that cell); an empty line gets indentation.
-void TCustomSrcEdit::PadCaretLine(bool Inserting, std::string& Filler) {
-    std::string text = LineText();
-    int len = LengthOf(text);
-    Filler.clear();
-    if (len < caretX_) {
-        int count = caretX_ - len - (Inserting ? 1 : 0);
-        Filler = len > 0 ? std::string(static_cast<size_t>(count), ' ') : GetLeftSpacing(count, true);
+// The blanks that fill the caret line up to the column before the caret
+// (the typed text takes the caret's cell); an empty line gets indentation.
+std::string TCustomSrcEdit::CaretLineFiller() const {
+    int len = LengthOf(LineText());
+    if (len + 1 >= caretX_) {
+        return std::string();
     }
+    int count = caretX_ - 1 - len;
+    return len > 0 ? std::string(static_cast<size_t>(count), ' ') : GetLeftSpacing(count, true);
+}
+
+// Blanks that a command padded a line with, Count of them before After:
+// undone like an insertion.
+void TCustomSrcEdit::AddPaddingRecord(const TBufferCoord& After, int Count) {
+    if (Count > 0) {
+        undoList_->AddChange(crWhiteSpaceAdd, After, BufferCoord(After.Char - Count, After.Line), std::string(),
+                             smNormal);
+    }
+}
+
+// Text typed at Start..End over Overwritten, after FillerLength blanks
+// that padded the line up to Start.
+void TCustomSrcEdit::AddTypedRecords(const TBufferCoord& Start, const TBufferCoord& End,
+                                     const std::string& Overwritten, int FillerLength) {
+    std::optional<TSrcUndoBlockGuard> block;
+    if (FillerLength > 0) {
+        block.emplace(*this);
+    }
+    AddPaddingRecord(Start, FillerLength);
+    undoList_->AddChange(crInsert, Start, End, Overwritten, smNormal);
 }
 
 // A caret that reached the right edge moves the view a good step on.
@@ -69,35 +91,19 @@ void TCustomSrcEdit::TypeChar(char AChar) {
         return;
     }
     WithScrollPastEol([&] {
-        std::string filler;
-        PadCaretLine(insertMode_, filler);
+        std::string filler = CaretLineFiller();
         std::string text = LineText() + filler;
         int at = std::min(caretX_, LengthOf(text) + 1);
-        TBufferCoord start = BufferCoord(at, caretY_);
-        if (insertMode_) {
-            text.insert(static_cast<size_t>(at - 1), 1, AChar);
-            int caret = at + 1;
-            if (options_.Contains(eoTrimTrailingSpaces) && (AChar == ' ' || AChar == '\t') &&
-                TrimTrailingSpaces(text).empty()) {
-                caret = GetExpandedLength(text, tabWidth_) + 1;
-            }
-            ProperSetLine(caretY_ - 1, text);
-            SetCaretXYEx(false, BufferCoord(caret, caretY_));
-            if (!filler.empty()) {
-                TSrcUndoBlockGuard block(*this);
-                undoList_->AddChange(crWhiteSpaceAdd, start, BufferCoord(at - LengthOf(filler), caretY_),
-                                     std::string(), smNormal);
-                undoList_->AddChange(crInsert, start, BufferCoord(at + 1, caretY_), std::string(), smNormal);
-            } else {
-                undoList_->AddChange(crInsert, start, BufferCoord(at + 1, caretY_), std::string(), smNormal);
-            }
-        } else {
-            std::string overwritten = StrCopy(text, at, 1);
-            text.replace(static_cast<size_t>(at - 1), overwritten.size(), 1, AChar);
-            ProperSetLine(caretY_ - 1, text);
-            undoList_->AddChange(crInsert, start, BufferCoord(at + 1, caretY_), overwritten, smNormal);
-            SetCaretXYEx(false, BufferCoord(at + 1, caretY_));
+        std::string overwritten = insertMode_ ? std::string() : StrCopy(text, at, 1);
+        text.replace(static_cast<size_t>(at - 1), overwritten.size(), 1, AChar);
+        int caret = at + 1;
+        if (insertMode_ && options_.Contains(eoTrimTrailingSpaces) && (AChar == ' ' || AChar == '\t') &&
+            TrimTrailingSpaces(text).empty()) {
+            caret = GetExpandedLength(text, tabWidth_) + 1;
         }
+        ProperSetLine(caretY_ - 1, text);
+        SetCaretXYEx(false, BufferCoord(caret, caretY_));
+        AddTypedRecords(BufferCoord(at, caretY_), BufferCoord(at + 1, caretY_), overwritten, LengthOf(filler));
         blockBegin_ = CaretXY();
         blockEnd_ = blockBegin_;
         JumpLeftCharAfterTyping();
@@ -114,15 +120,14 @@ void TCustomSrcEdit::InsertImeString(const std::string& S) {
         return;
     }
     WithScrollPastEol([&] {
-        std::string filler;
-        PadCaretLine(true, filler);
+        std::string filler = CaretLineFiller();
         std::string text = LineText() + filler;
         int at = std::min(caretX_, LengthOf(text) + 1);
         std::string overwritten = insertMode_ ? std::string() : StrCopy(text, at, LengthOf(S));
         text.replace(static_cast<size_t>(at - 1), overwritten.size(), S);
         ProperSetLine(caretY_ - 1, text);
         int after = ClampToInt32(int64_t{at} + LengthOf(S));
-        undoList_->AddChange(crInsert, BufferCoord(at, caretY_), BufferCoord(after, caretY_), overwritten, smNormal);
+        AddTypedRecords(BufferCoord(at, caretY_), BufferCoord(after, caretY_), overwritten, LengthOf(filler));
         SetCaretXYEx(false, BufferCoord(after, caretY_));
         blockBegin_ = CaretXY();
         blockEnd_ = blockBegin_;

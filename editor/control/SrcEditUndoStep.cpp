@@ -1,11 +1,17 @@
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/control/SrcEditUndoGuards.h"
 
 namespace {
+int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
+
 bool IsAfterCursor(TSrcChangeReason Reason) {
     return Reason == crDeleteAfterCursor || Reason == crSilentDeleteAfterCursor;
 }
+
+// Deleted text of a join: nothing of the kept line went with it.
+bool StartsWithLineBreak(const std::string& Text) { return !Text.empty() && (Text[0] == '\r' || Text[0] == '\n'); }
 
 bool IsSilent(TSrcChangeReason Reason) { return Reason == crSilentDelete || Reason == crSilentDeleteAfterCursor; }
 
@@ -136,6 +142,9 @@ void TCustomSrcEdit::UndoDelete(const TSrcEditUndoItem& Item) {
         lines_->Add(std::string());
     }
     InsertAt(at, Item.ChangeSelMode, Item.ChangeStr);
+    if (Item.ChangeSelMode == smNormal && at.Char > 1 && StartsWithLineBreak(Item.ChangeStr)) {
+        DoLineSplit(at, CaretXY());  // marks that the join took along go back
+    }
     TBufferCoord caret = IsAfterCursor(Item.ChangeReason) ? Item.ChangeStartPos : Item.ChangeEndPos;
     if (IsSilent(Item.ChangeReason)) {
         SelectIn(activeSelectionMode_, caret, caret, caret);
@@ -169,7 +178,8 @@ void TCustomSrcEdit::UndoLineBreak(const TSrcEditUndoItem& Item) {
     int joined = Item.ChangeEndPos == start ? start.Line + 1 : Item.ChangeEndPos.Line;
     if (joined >= 1 && joined <= lines_->Count() && joined != start.Line) {
         lines_->Delete(joined - 1);
-        DoLinesDeleted(joined, 1);
+        int textFrom = Item.ChangeEndPos.Line == joined ? Item.ChangeEndPos.Char : 1;
+        DoLinesJoined(BufferCoord(LengthOf(line) + 1, joined - 1), BufferCoord(textFrom, joined));
     }
 }
 

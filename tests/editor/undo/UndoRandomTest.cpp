@@ -5,13 +5,12 @@
 
 // Random command sequences, undone to the start and redone to the end;
 // CORVANE_UNDO_SEEDS sets the number of seeds, CORVANE_UNDO_FIRST_SEED the
-// first (1). Texts are compared without trailing blanks and without an
-// emptied last line: typing or a deletion past a line end pads the line
-// and undo keeps the padding; with eoTrimTrailingSpaces undo gives back
-// the blanks an edit trimmed, which can then stay at the line's end; a
-// redone line break is the command replayed, which indents an empty new
-// line from the lines as they are then; and undoing a deleted last line
-// leaves it empty.
+// first (1). Texts are compared byte for byte, but with
+// eoTrimTrailingSpaces without trailing blanks and without an emptied
+// last line: undo gives back the blanks an edit trimmed, which can then
+// stay at the line's end; a redone line break is the command replayed,
+// which indents an empty new line from the lines as they are then; and
+// undoing a deleted last line leaves it empty.
 
 namespace {
 
@@ -23,7 +22,7 @@ const TSrcEditorCommand kCommands[] = {
     ecPaste,         ecPaste,         ecLeft,          ecRight,         ecUp,            ecDown,
     ecWordLeft,      ecWordRight,     ecLineStart,     ecLineEnd,       ecEditorTop,     ecEditorBottom,
     ecSelLeft,       ecSelRight,      ecSelUp,         ecSelDown,       ecSelWordRight,  ecSelLineEnd,
-    ecSelectAll,     ecNormalSelect,  ecColumnSelect,  ecLineSelect,    ecInsertLine,
+    ecSelectAll,     ecNormalSelect,  ecColumnSelect,  ecLineSelect,    ecInsertLine,    ecToggleMode,
 };
 
 const TSrcEditorOption kOptions[] = {eoGroupUndo, eoAutoIndent, eoScrollPastEol, eoTabsToSpaces,
@@ -90,7 +89,14 @@ protected:
     }
 
     std::string Normalized() const {
-        return WithoutTrailingBlanks(AllLines());
+        if (edit->Options().Contains(eoTrimTrailingSpaces)) {
+            return WithoutTrailingBlanks(AllLines());
+        }
+        std::string text;
+        for (const std::string& line : AllLines()) {
+            text += line + "\n";
+        }
+        return text;
     }
 
     std::string RunSeed(int Seed, int Limit) {
