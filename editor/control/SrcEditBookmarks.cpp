@@ -120,19 +120,22 @@ void TCustomSrcEdit::DoLinesJoined(const TBufferCoord& From, const TBufferCoord&
         if (mark->Line() == To.Line && mark->Char() >= To.Char) {
             mark->SetChar(ClampToInt32(int64_t{mark->Char()} - To.Char + From.Char));
             mark->SetLine(From.Line);
+            mark->SetJoinsCarried(mark->JoinsCarried() + 1);
         }
     }
     DoLinesDeleted(From.Line, To.Line - From.Line);
 }
 
 // The text from At on went to To on a line below (the lines between
-// already inserted): marks on that text follow it.
+// already inserted): marks a join brought onto that text follow it; the
+// kept line's own marks stay, also at or past its end.
 void TCustomSrcEdit::DoLineSplit(const TBufferCoord& At, const TBufferCoord& To) {
     for (int i = 0; To.Line > At.Line && i < marks_->Count(); ++i) {
         TSrcEditMark* mark = marks_->Items(i);
-        if (mark->Line() == At.Line && mark->Char() >= At.Char) {
+        if (mark->Line() == At.Line && mark->Char() >= At.Char && mark->JoinsCarried() > 0) {
             mark->SetChar(ClampToInt32(int64_t{mark->Char()} - At.Char + To.Char));
             mark->SetLine(To.Line);
+            mark->SetJoinsCarried(mark->JoinsCarried() - 1);
         }
     }
 }

@@ -28,6 +28,9 @@ public:
     int BookmarkNumber() const { return bookmarkIndex_; }
     void SetBookmarkNumber(int Value) { bookmarkIndex_ = Value; }
     bool IsBookmark() const { return bookmarkIndex_ >= 0; }
+    // How many joins, not yet undone, brought the mark onto its line.
+    int JoinsCarried() const { return joinsCarried_; }
+    void SetJoinsCarried(int Value) { joinsCarried_ = Value; }
 
 private:
     void InvalidateOwnLine();
@@ -39,4 +42,5 @@ private:
     bool visible_ = false;
     bool internalImage_ = false;
     int32_t bookmarkIndex_ = -1;
+    int32_t joinsCarried_ = 0;
 };

@@ -180,7 +180,15 @@ TEST_F(UndoPaddingTableTest, AMarkOnAJoinedLineFollowsItsText) {
     selection.mark = 1;
     selection.markChar = 4;
     selection.markAfter = 1;
-    Check(selection);
+    // At the join's column: only a mark the join brought goes back down.
+    Row atEnd = row("a mark at the end of the kept line stays", P(1, 3), {{ecDeleteLastChar}}, {"a", "bc"}, 2, 2);
+    atEnd.markChar = 2;
+    Row twice{"a mark carried by two joins", abc, P(2, 2), P(2, 2),
+              {{ecDeleteChar}, {ecLineStart}, {ecDeleteLastChar}}, {"abc"}};
+    twice.mark = 3;
+    twice.markAfter = 1;
+    twice.undos = 2;
+    CheckAll({selection, atEnd, twice});
 }
 
 }  // namespace
