@@ -124,6 +124,49 @@ private:
         return Line != End.Line || Position + Length <= End.Char;
     }
 
+    // An occurrence is selected as characters, whatever the selection mode,
+    // so that a replacement takes only its text.
+    void Select(int Line, int Position, int Length) {
+        edit_.SetBlockBegin(BufferCoord(Position, Line));
+        edit_.SetCaretXYEx(false, BufferCoord(1, Line));
+        edit_.EnsureCursorPosVisibleEx(true);
+        edit_.SetBlockEnd(BufferCoord(Position + Length, Line));
+        edit_.activeSelectionMode_ = smNormal;
+        edit_.InternalSetCaretXY(backwards_ ? edit_.BlockBegin() : edit_.BlockEnd());
+    }
+
+    // False when the run ends after this occurrence.
+    bool HandleOccurrence(int Line, int Position, int Length, int& Offset) {
+        TSrcReplaceAction action = raReplace;
+        if (prompt_ && edit_.OnReplaceText) {
+            action = edit_.DoOnReplaceText(search_, replace_, Line, Position);
+        }
+        if (action == raCancel) {
+            return false;
+        }
+        if (action == raReplaceAll) {
+            prompt_ = false;
+            replaceAll_ = true;
+            Lock();
+        }
+        int replaced = Length;
+        if (action != raSkip) {
+            edit_.SetSelTextExternal(engine_.Replace(edit_.SelText(), replace_));
+            replaced = edit_.CaretX() - Position;
+        }
+        if (!backwards_) {
+            edit_.InternalSetCaretX(Position + replaced);
+            if (replaced != Length && action != raSkip) {
+                Offset += replaced - Length;
+                if (rangeMode_ != smColumn && edit_.CaretY() == end_.Line) {
+                    end_.Char += replaced - Length;
+                    edit_.SetBlockEnd(end_);
+                }
+            }
+        }
+        return replaceAll_;
+    }
+
     struct THit {
         int Position;   // in the line as the replacements before it left it
         int Length;
@@ -217,49 +260,6 @@ private:
         if (MovesEnd(Line, Last)) {
             edit_.SetBlockEnd(end_);
         }
-    }
-
-    // An occurrence is selected as characters, whatever the selection mode,
-    // so that a replacement takes only its text.
-    void Select(int Line, int Position, int Length) {
-        edit_.SetBlockBegin(BufferCoord(Position, Line));
-        edit_.SetCaretXYEx(false, BufferCoord(1, Line));
-        edit_.EnsureCursorPosVisibleEx(true);
-        edit_.SetBlockEnd(BufferCoord(Position + Length, Line));
-        edit_.activeSelectionMode_ = smNormal;
-        edit_.InternalSetCaretXY(backwards_ ? edit_.BlockBegin() : edit_.BlockEnd());
-    }
-
-    // False when the run ends after this occurrence.
-    bool HandleOccurrence(int Line, int Position, int Length, int& Offset) {
-        TSrcReplaceAction action = raReplace;
-        if (prompt_ && edit_.OnReplaceText) {
-            action = edit_.DoOnReplaceText(search_, replace_, Line, Position);
-        }
-        if (action == raCancel) {
-            return false;
-        }
-        if (action == raReplaceAll) {
-            prompt_ = false;
-            replaceAll_ = true;
-            Lock();
-        }
-        int replaced = Length;
-        if (action != raSkip) {
-            edit_.SetSelTextExternal(engine_.Replace(edit_.SelText(), replace_));
-            replaced = edit_.CaretX() - Position;
-        }
-        if (!backwards_) {
-            edit_.InternalSetCaretX(Position + replaced);
-            if (replaced != Length && action != raSkip) {
-                Offset += replaced - Length;
-                if (rangeMode_ != smColumn && edit_.CaretY() == end_.Line) {
-                    end_.Char += replaced - Length;
-                    edit_.SetBlockEnd(end_);
-                }
-            }
-        }
-        return replaceAll_;
     }
 
     void Lock() {
