@@ -651,6 +651,10 @@ private:
     void SelectIn(TSrcSelectionMode Mode, const TBufferCoord& Caret, const TBufferCoord& Before,
                   const TBufferCoord& After);
     void ReplayUndoGroup(bool Redoing);
+    // Replays the newest record, or a run of them on one line at once; the
+    // reason of the last one replayed.
+    TSrcChangeReason ReplayStep(bool Redoing);
+    bool ReplayLineRun(bool Redoing, TSrcChangeReason& Last);
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 

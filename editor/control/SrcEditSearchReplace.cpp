@@ -1,8 +1,11 @@
 #include <utility>
+#include <vector>
 
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditIntMath.h"
 #include "editor/search/SrcEditSearchCustom.h"
 #include "editor/support/SrcExceptions.h"
+#include "editor/text/SrcLineSplicer.h"
 
 // One run of SearchReplace: the range, the walk over its lines and the
 // paint lock and undo block a replace-all holds.
@@ -79,13 +82,20 @@ private:
 
     // False when the run ends in this line.
     bool WalkResults(int Line) {
-        int count = engine_.FindAll(edit_.Lines()[Line - 1]);
+        int count = engine_.FindAll(edit_.Lines().Line(Line - 1));
         int offset = 0;
+        bool atOnce = true;
         for (int k = 0; k < count; ++k) {
+            if (atOnce && replaceAll_ && !prompt_) {
+                if (ReplaceRestAtOnce(Line, k, count, offset)) {
+                    return true;
+                }
+                atOnce = false;
+            }
             int index = backwards_ ? count - 1 - k : k;
             int position = engine_.GetResult(index) + offset;
             int length = engine_.GetLength(index);
-            if (!InRange(Line, position, length, offset)) {
+            if (!InRange(Line, position, length, offset, end_)) {
                 continue;
             }
             ++found_;
@@ -102,16 +112,16 @@ private:
 
     // A column range holds the columns of the text as it was: earlier
     // replacements in the line do not move later occurrences into it.
-    bool InRange(int Line, int Position, int Length, int Offset) const {
+    bool InRange(int Line, int Position, int Length, int Offset, const TBufferCoord& End) const {
         if (selectedOnly_ && rangeMode_ != smNormal) {
             int column = Position - Offset;
-            return rangeMode_ == smLine || start_.Char >= end_.Char ||
-                   (column >= start_.Char && column + Length <= end_.Char);
+            return rangeMode_ == smLine || start_.Char >= End.Char ||
+                   (column >= start_.Char && column + Length <= End.Char);
         }
         if (Line == start_.Line && Position < start_.Char) {
             return false;
         }
-        return Line != end_.Line || Position + Length <= end_.Char;
+        return Line != End.Line || Position + Length <= End.Char;
     }
 
     // An occurrence is selected as characters, whatever the selection mode,
@@ -155,6 +165,101 @@ private:
             }
         }
         return replaceAll_;
+    }
+
+    struct THit {
+        int Position;   // in the line as the replacements before it left it
+        int Length;
+        int Replaced;   // the replacement's length
+        size_t Origin;  // 0-based, in the line as it was
+    };
+
+    // Without prompts, the rest of a line's occurrences (from the result
+    // First on) are replaced in one pass and the line is stored once, with
+    // the records and the caret that replacing them one by one leaves.
+    // False, with nothing changed, when one of them needs that way.
+    bool ReplaceRestAtOnce(int Line, int First, int Count, int Offset) {
+        if (edit_.Options().Contains(eoNoSelection)) {
+            return false;
+        }
+        const std::string& text = edit_.Lines().Line(Line - 1);
+        TSrcLineSplicer line(text);
+        std::vector<THit> hits;
+        TBufferCoord end = end_;
+        for (int k = First; k < Count; ++k) {
+            int index = backwards_ ? Count - 1 - k : k;
+            THit hit{engine_.GetResult(index) + Offset, engine_.GetLength(index), 0, 0};
+            if (!InRange(Line, hit.Position, hit.Length, Offset, end)) {
+                continue;
+            }
+            if (hit.Length <= 0) {
+                return false;
+            }
+            hit.Origin = static_cast<size_t>(hit.Position - Offset - 1);
+            std::string replacement =
+                engine_.Replace(text.substr(hit.Origin, static_cast<size_t>(hit.Length)), replace_);
+            if (!ReplacesAtOnce(replacement)) {
+                return false;
+            }
+            line.Splice(static_cast<size_t>(hit.Position - 1), static_cast<size_t>(hit.Length), replacement);
+            hit.Replaced = ClampToInt32(static_cast<int64_t>(replacement.size()));
+            hits.push_back(hit);
+            if (!backwards_) {
+                Offset += hit.Replaced - hit.Length;
+                if (MovesEnd(Line, hit)) {
+                    end.Char += hit.Replaced - hit.Length;
+                }
+            }
+        }
+        if (!hits.empty()) {
+            for (const THit& hit : hits) {
+                RecordReplacement(Line, hit, text);
+            }
+            edit_.Lines().Put(Line - 1, line.TakeResult());
+            found_ += static_cast<int>(hits.size());
+            end_ = end;
+            LeaveCaretAfter(Line, hits.back());
+        }
+        return true;
+    }
+
+    // Not a replacement that breaks the line, nor an empty one where
+    // deleting the occurrence would trim blanks.
+    bool ReplacesAtOnce(const std::string& Replacement) const {
+        const TSrcEditorOptions options = edit_.Options();
+        if (Replacement.empty()) {
+            return !options.Contains(eoTrimTrailingSpaces) || !options.Contains(eoScrollPastEol);
+        }
+        return Replacement.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+    }
+
+    // A replacement of another length on the range's end line moves its end.
+    bool MovesEnd(int Line, const THit& Hit) const {
+        return !backwards_ && Hit.Replaced != Hit.Length && rangeMode_ != smColumn && Line == end_.Line;
+    }
+
+    void RecordReplacement(int Line, const THit& Hit, const std::string& Text) {
+        TSrcEditUndoList& undo = edit_.UndoList();
+        undo.AddChange(crDelete, BufferCoord(Hit.Position, Line), BufferCoord(Hit.Position + Hit.Length, Line),
+                       Text.substr(Hit.Origin, static_cast<size_t>(Hit.Length)), smNormal);
+        if (Hit.Replaced > 0) {
+            undo.AddChange(crInsert, BufferCoord(Hit.Position, Line), BufferCoord(Hit.Position + Hit.Replaced, Line),
+                           std::string(), smNormal);
+        }
+    }
+
+    // As replacing the last occurrence alone leaves it: selected (which
+    // scrolls it into view), then the caret after its replacement.
+    void LeaveCaretAfter(int Line, const THit& Last) {
+        Select(Line, Last.Position, Last.Length);
+        edit_.SetCaretXYEx(false, BufferCoord(Last.Position + Last.Replaced, Line));
+        edit_.blockBegin_ = edit_.CaretXY();
+        edit_.blockEnd_ = edit_.blockBegin_;
+        edit_.activeSelectionMode_ = smNormal;
+        edit_.StatusChanged({scSelection});
+        if (MovesEnd(Line, Last)) {
+            edit_.SetBlockEnd(end_);
+        }
     }
 
     void Lock() {

@@ -17,8 +17,9 @@ TSrcChangeReason MatchingMarker(TSrcChangeReason Reason) {
     return static_cast<TSrcChangeReason>(IsEndMarker(Reason) ? Reason - 1 : Reason + 1);
 }
 
-// Replays one group from From (whose records Step pops) while To's
-// records take the group's number. IsStart tells a marker group's start.
+// Replays one group from From (whose records Step pops, answering the
+// reason of the last) while To's records take the group's number. IsStart
+// tells a marker group's start.
 template <typename TStep>
 void ReplayGroup(TSrcEditUndoList& From, TSrcEditUndoList& To, bool GroupUndo, bool (*IsStart)(TSrcChangeReason),
                  TStep Step) {
@@ -27,8 +28,7 @@ void ReplayGroup(TSrcEditUndoList& From, TSrcEditUndoList& To, bool GroupUndo, b
     TSrcForcedChangeNumber forced(To, From.PeekItem()->ChangeNumber);
     int number = From.PeekItem()->ChangeNumber;
     while (true) {
-        TSrcChangeReason done = From.LastChangeReason();
-        Step();
+        TSrcChangeReason done = Step();
         TSrcEditUndoItem* next = From.PeekItem();
         if (!next) {
             break;
@@ -84,11 +84,11 @@ void TCustomSrcEdit::ReplayUndoGroup(bool Redoing) {
         try {
             if (Redoing) {
                 ReplayGroup(*redoList_, *undoList_, options_.Contains(eoGroupUndo), IsBeginMarker,
-                            [this] { RedoItem(); });
+                            [this] { return ReplayStep(true); });
                 MoveGroupBreak(*redoList_, *undoList_);
             } else {
                 ReplayGroup(*undoList_, *redoList_, options_.Contains(eoGroupUndo), IsEndMarker,
-                            [this] { UndoItem(); });
+                            [this] { return ReplayStep(false); });
             }
         } catch (...) {
             replayingUndo_ = saved;

@@ -7,6 +7,7 @@
 #include "editor/highlight/SrcHighlighterAttributes.h"
 #include "editor/highlight/SrcHighlighterJava.h"
 #include "editor/highlight/SrcHighlighterMulti.h"
+#include "editor/search/SrcEditSearch.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
 #include "tests/editor/common/MultiSetup.h"
 #include "tests/editor/common/ScriptHighlighter.h"
@@ -81,6 +82,30 @@ TEST_F(HighlighterRescanTest, AnEditInsideAMethodScansOneLine) {
     TypeAt(5004, "b = 2; ");
     EXPECT_EQ(java.linesScanned, 1);
     EXPECT_EQ(edit->Lines()[5004].substr(0, 11), "    b = 2; ");
+}
+
+TEST_F(HighlighterRescanTest, ReplaceAllItsUndoAndItsRedoScanEachChangedLineOnce) {
+    Counting<TSrcJavaSrc> java;
+    FillJava(edit->Lines(), 1000);
+    edit->SetHighlighter(&java);
+    TSrcEditSearch engine;
+    edit->SetSearchEngine(&engine);
+    int changed = 0;
+    for (int i = 0; i < edit->Lines().Count(); ++i) {
+        changed += edit->Lines()[i].find('a') != std::string::npos;
+    }
+    java.linesScanned = 0;
+    EXPECT_GT(edit->SearchReplace("a", "bb", {ssoReplaceAll, ssoEntireScope, ssoMatchCase}), changed + 700);
+    EXPECT_EQ(java.linesScanned, changed);
+    java.linesScanned = 0;
+    edit->Undo();
+    EXPECT_EQ(java.linesScanned, changed);
+    EXPECT_EQ(edit->Lines()[5], "    a = a * 5 + 1; // step");
+    java.linesScanned = 0;
+    edit->Redo();
+    EXPECT_EQ(java.linesScanned, changed);
+    EXPECT_EQ(edit->Lines()[5], "    bb = bb * 5 + 1; // step");
+    edit->SetSearchEngine(nullptr);
 }
 
 TEST_F(HighlighterRescanTest, OpeningACommentScansUpToTheLineWhoseEndStateComesBack) {

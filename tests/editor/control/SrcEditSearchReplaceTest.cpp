@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
+#include <sstream>
 
 #include "editor/search/SrcEditSearch.h"
 #include "tests/editor/common/FakeSrcPlatform.h"
@@ -267,5 +269,140 @@ TEST_F(SrcEditSearchReplaceTest, BackwardReplaceAllWalksUpwards) {
     EXPECT_EQ(prompts, (std::vector<TBufferCoord>{BufferCoord(1, 2), BufferCoord(5, 1), BufferCoord(1, 1)}));
     EXPECT_EQ(AllLines(), (std::vector<std::string>{"a b cc", "cc"}));
 }
+
+// Replace All without prompts replaces a line's occurrences in one pass;
+// it must leave what replacing them one at a time (a prompt answered
+// "replace" each time) leaves, and one Undo and one Redo must give the
+// same as undoing and redoing the records one by one.
+struct ReplaceAllCase {
+    const char* name;
+    std::vector<std::string> lines;
+    std::string search, replace;
+    TSrcSearchOptions options;
+    TBufferCoord from, to;  // the selection, or the caret when equal
+    TSrcSelectionMode mode;
+    int found;
+    std::vector<std::string> result;
+};
+
+// Count lines "x" with Text as line At.
+std::vector<std::string> Lines(int Count, int At, const std::string& Text) {
+    std::vector<std::string> lines(static_cast<size_t>(Count), "x");
+    lines[static_cast<size_t>(At - 1)] = Text;
+    return lines;
+}
+
+const ReplaceAllCase kReplaceAllCases[] = {
+    {"shorter", {"abcabc abc", "x abc"}, "abc", "z", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 4, {"zz z", "x z"}},
+    {"equal", {"ijk.ijk.ijk"}, "ijk", "IJK", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3, {"IJK.IJK.IJK"}},
+    {"longer", {"a-a-a-a", "", "-a"}, "a", "bcd", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 5,
+     {"bcd-bcd-bcd-bcd", "", "-bcd"}},
+    {"emptied", {"a.b.c.", ".."}, ".", "", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 5, {"abc", ""}},
+    {"whole words", {"one oneself one", "someone one"}, "one", "ONE", {ssoEntireScope, ssoWholeWord}, {1, 1}, {1, 1},
+     smNormal, 3, {"ONE oneself ONE", "someone ONE"}},
+    {"regex", {"k=1, kk=22, kkk=333", "k=4"}, "(k+)=([0-9]+)", "$2:$1$1", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal,
+     4, {"1:kk, 22:kkkk, 333:kkkkkk", "4:kk"}},
+    {"from the caret", {"ab ab ab", "ab"}, "ab", "Z", {}, {5, 1}, {5, 1}, smNormal, 2, {"ab ab Z", "Z"}},
+    {"selection", {"ab ab ab", "ab ab ab", "ab ab ab"}, "ab", "XYZ", {ssoSelectedOnly}, {4, 1}, {7, 2}, smNormal, 4,
+     {"ab XYZ XYZ", "XYZ XYZ ab", "ab ab ab"}},
+    {"column selection", {"ab ab ab", "ab ab ab", "ab ab ab"}, "ab", "X", {ssoSelectedOnly}, {8, 1}, {4, 2}, smColumn,
+     2, {"ab X ab", "ab X ab", "ab ab ab"}},
+    {"backwards", {"a b a", "a a"}, "a", "cc", {ssoBackwards}, {2, 2}, {2, 2}, smNormal, 3, {"cc b cc", "cc a"}},
+    {"far down and right", Lines(40, 35, std::string(300, '.') + "a" + std::string(9, '.') + "a"), "a", "bb",
+     {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 2,
+     Lines(40, 35, std::string(300, '.') + "bb" + std::string(9, '.') + "bb")},
+    {"backwards shorter", {"xyzxyz", "xyz"}, "xyz", "q", {ssoBackwards, ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3,
+     {"qq", "q"}},
+};
+
+class ReplaceAllAtOnceTest : public SrcEditSearchReplaceTest, public ::testing::WithParamInterface<ReplaceAllCase> {
+public:
+    // Text, caret, selection, view and the records of one list.
+    std::string State(const TSrcEditUndoList& Records) const {
+        std::ostringstream out;
+        for (const std::string& line : AllLines()) {
+            out << "[" << line << "]";
+        }
+        auto at = [&](TBufferCoord c) { out << c.Char << "," << c.Line << " "; };
+        out << "\ncaret ";
+        at(edit->CaretXY());
+        out << "block ";
+        at(edit->BlockBegin());
+        at(edit->BlockEnd());
+        out << "mode " << edit->ActiveSelectionMode() << " top " << edit->TopLine() << " left " << edit->LeftChar();
+        for (int i = 0; i < Records.ItemCount(); ++i) {
+            const TSrcEditUndoItem& item = *Records.Items(i);
+            out << "\n" << item.ChangeReason << " ";
+            at(item.ChangeStartPos);
+            at(item.ChangeEndPos);
+            out << "'" << item.ChangeStr << "' " << item.ChangeSelMode;
+        }
+        return out.str();
+    }
+    int Start(bool Prompting) {
+        const ReplaceAllCase& c = GetParam();
+        SetLines(c.lines);
+        edit->SetSelectionMode(c.mode);
+        edit->SetCaretAndSelection(c.to, c.from, c.to);
+        edit->SetSearchEngine(std::string(c.name) == "regex" ? static_cast<TSrcEditSearchCustom*>(&regex) : &plain);
+        edit->ClearUndo();
+        edit->SetModified(false);
+        TSrcSearchOptions options = c.options;
+        options.Include(ssoReplaceAll);
+        if (Prompting) {
+            AnswerWith(std::vector<TSrcReplaceAction>(20, raReplace));
+            options.Include(ssoPrompt);
+        }
+        return edit->SearchReplace(c.search, c.replace, options);
+    }
+};
+
+TEST_P(ReplaceAllAtOnceTest, LeavesWhatReplacingOneByOneLeaves) {
+    const ReplaceAllCase& c = GetParam();
+    EXPECT_EQ(Start(true), c.found);
+    EXPECT_EQ(AllLines(), c.result);
+    const std::string oneByOne = State(edit->UndoList());
+    edit->OnReplaceText = nullptr;
+    EXPECT_EQ(Start(false), c.found);
+    EXPECT_EQ(State(edit->UndoList()), oneByOne);
+    EXPECT_EQ(UndoSteps(), 1);
+    EXPECT_TRUE(edit->Modified());
+}
+
+TEST_P(ReplaceAllAtOnceTest, OneUndoAndOneRedoReplayTheRecordsExactly) {
+    const ReplaceAllCase& c = GetParam();
+    Start(false);
+    while (edit->UndoList().CanUndo()) {
+        edit->UndoItem();
+    }
+    edit->EnsureCursorPosVisible();  // as Undo ends
+    const std::string undone = State(edit->RedoList());
+    while (edit->RedoList().CanUndo()) {
+        edit->RedoItem();
+    }
+    edit->EnsureCursorPosVisible();
+    const std::string redone = State(edit->UndoList());
+
+    Start(false);
+    edit->Undo();
+    EXPECT_EQ(AllLines(), c.lines);
+    EXPECT_FALSE(edit->Modified());
+    EXPECT_FALSE(edit->UndoList().CanUndo());
+    EXPECT_EQ(State(edit->RedoList()), undone);
+    edit->Redo();
+    EXPECT_EQ(AllLines(), c.result);
+    EXPECT_TRUE(edit->Modified());
+    EXPECT_FALSE(edit->RedoList().CanUndo());
+    EXPECT_EQ(State(edit->UndoList()), redone);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllAtOnceTest, ::testing::ValuesIn(kReplaceAllCases),
+                         [](const ::testing::TestParamInfo<ReplaceAllCase>& info) {
+                             std::string name;
+                             for (const char* p = info.param.name; *p; ++p) {
+                                 name += std::isalnum(static_cast<unsigned char>(*p)) ? *p : '_';
+                             }
+                             return name;
+                         });
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
+#include "editor/text/SrcLineSplicer.h"
 #include "editor/text/SrcMiscProcs.h"
 #include "editor/text/SrcTabConvert.h"
 
@@ -93,4 +96,26 @@ TEST(SrcMiscProcs, ScansPointsAndSmallHelpers) {
     EXPECT_EQ(*GetEOL("xy"), '\0');
     EXPECT_EQ(TrimTrailingSpaces("a b \t "), "a b");
     EXPECT_EQ(TrimTrailingSpaces(" \t"), "");
+}
+
+// Splices back and forth along a line, growing and shrinking it past its
+// spare room, against the same edits on a plain string.
+TEST(SrcLineSplicer, SplicesAnywhereAsAStringWould) {
+    std::mt19937 rng(5);
+    for (const std::string start : {"", "x", "line of text"}) {
+        std::string expected = start;
+        TSrcLineSplicer line(start);
+        for (int i = 0; i < 400; ++i) {
+            size_t from = rng() % (expected.size() + 3);  // past the end is clamped
+            size_t count = rng() % 5;
+            std::string text(rng() % (i < 200 ? 9 : 3), static_cast<char>('a' + i % 26));
+            size_t at = std::min(from, expected.size());
+            std::string removed = expected.substr(at, count);
+            expected.replace(at, removed.size(), text);
+            ASSERT_EQ(line.Splice(from, count, text), removed) << i;
+            ASSERT_EQ(line.Length(), expected.size()) << i;
+        }
+        EXPECT_EQ(line.TakeResult(), expected);
+        EXPECT_EQ(line.Length(), 0u);
+    }
 }

@@ -1,0 +1,112 @@
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+
+#include "benchmarks/editorcontrol/HeapPeak.h"
+#include "editor/search/SrcEditSearch.h"
+#include "tests/editor/common/FakeSrcPlatform.h"
+
+namespace {
+
+// Replace All of "ijk" by "IJK", its Undo and its Redo, over the same hits
+// in two shapes: one line of HitsArg * 10 bytes, or LinesArg lines holding
+// the same bytes. The line is never cut at the scroll width
+// (eoAutoSizeMaxScrollWidth), so every shape's text comes out whole.
+const std::string kUnit = "ijk abcde ";
+
+struct HitText : SrcEditTestBase {
+    HitText(int Hits, int LineCount) {
+        edit->SetOptions(edit->Options() + TSrcEditorOptions{eoAutoSizeMaxScrollWidth});
+        std::string line;
+        line.reserve(kUnit.size() * static_cast<size_t>(Hits / LineCount));
+        for (int i = 0; i < Hits / LineCount; ++i) {
+            line += kUnit;
+        }
+        TSrcEditStringList& lines = edit->Lines();
+        lines.BeginUpdate();
+        for (int i = 0; i < LineCount; ++i) {
+            lines.Add(line);
+        }
+        lines.EndUpdate();
+        edit->SetSearchEngine(&engine);
+    }
+    ~HitText() { edit->SetSearchEngine(nullptr); }
+    // Every line begins with Found and holds no trace of Gone.
+    bool AllLinesShow(const std::string& Found, const std::string& Gone) const {
+        for (int i = 0; i < edit->Lines().Count(); ++i) {
+            const std::string& line = edit->Lines().Line(i);
+            if (line.compare(0, Found.size(), Found) != 0 || line.find(Gone) != std::string::npos) {
+                return false;
+            }
+        }
+        return true;
+    }
+    TSrcEditSearch engine;
+};
+
+using Clock = std::chrono::steady_clock;
+
+int ReplaceAll(TCustomSrcEdit& Edit) { return Edit.SearchReplace("ijk", "IJK", {ssoReplaceAll, ssoEntireScope}); }
+
+// Time of Step after Prepare, on fresh text, and the heap it takes: its
+// peak (text, records and all) and the rise of that peak over the heap
+// before it. Check says whether the step did its work.
+template <typename TPrepare, typename TStep, typename TCheck>
+void MeasureShape(benchmark::State& state, TPrepare Prepare, TStep Step, TCheck Check) {
+    const int hits = static_cast<int>(state.range(0));
+    double peak = 0;
+    double rise = 0;
+    for (auto _ : state) {
+        HitText text(hits, static_cast<int>(state.range(1)));
+        Prepare(*text.edit);
+        size_t before = HeapBytesNow();
+        ResetHeapPeak();
+        const Clock::time_point start = Clock::now();
+        Step(*text.edit);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        peak = static_cast<double>(HeapBytesPeak());
+        rise = static_cast<double>(HeapBytesPeak() - before);
+        if (!Check(text)) {
+            state.SkipWithError("the step did not do its work");
+        }
+    }
+    state.counters["peak MB"] = peak / (1 << 20);
+    state.counters["rise MB"] = rise / (1 << 20);
+    state.counters["hits/s"] = benchmark::Counter(static_cast<double>(hits) * state.iterations(),
+                                                  benchmark::Counter::kIsRate);
+}
+
+void BM_ReplaceAllShape(benchmark::State& state) {
+    int found = 0;
+    MeasureShape(
+        state, [](TCustomSrcEdit&) {}, [&](TCustomSrcEdit& edit) { found = ReplaceAll(edit); },
+        [&](const HitText& text) { return found == state.range(0) && text.AllLinesShow("IJK", "ijk"); });
+}
+
+void BM_UndoReplaceAllShape(benchmark::State& state) {
+    MeasureShape(
+        state, [](TCustomSrcEdit& edit) { ReplaceAll(edit); }, [](TCustomSrcEdit& edit) { edit.Undo(); },
+        [](const HitText& text) { return text.AllLinesShow("ijk", "IJK") && !text.edit->Modified(); });
+}
+
+void BM_RedoReplaceAllShape(benchmark::State& state) {
+    MeasureShape(
+        state,
+        [](TCustomSrcEdit& edit) {
+            ReplaceAll(edit);
+            edit.Undo();
+        },
+        [](TCustomSrcEdit& edit) { edit.Redo(); },
+        [](const HitText& text) { return text.AllLinesShow("IJK", "ijk") && text.edit->Modified(); });
+}
+
+// Hits, lines: 1 M hits on one 10 MB line, and over 100,000 lines.
+void Shapes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"hits", "lines"})->Args({1000000, 1})->Args({1000000, 100000});
+    b->Unit(benchmark::kMillisecond)->Iterations(2)->UseManualTime();
+}
+BENCHMARK(BM_ReplaceAllShape)->Apply(Shapes);
+BENCHMARK(BM_UndoReplaceAllShape)->Apply(Shapes);
+BENCHMARK(BM_RedoReplaceAllShape)->Apply(Shapes);
+
+}  // namespace
