@@ -10,13 +10,11 @@ namespace {
 
 // Replace All of "ijk" by "IJK", its Undo and its Redo, over the same hits
 // in two shapes: one line of HitsArg * 10 bytes, or LinesArg lines holding
-// the same bytes. The line is never cut at the scroll width
-// (eoAutoSizeMaxScrollWidth), so every shape's text comes out whole.
+// the same bytes, with the control's default options.
 const std::string kUnit = "ijk abcde ";
 
 struct HitText : SrcEditTestBase {
     HitText(int Hits, int LineCount) {
-        edit->SetOptions(edit->Options() + TSrcEditorOptions{eoAutoSizeMaxScrollWidth});
         std::string line;
         line.reserve(kUnit.size() * static_cast<size_t>(Hits / LineCount));
         for (int i = 0; i < Hits / LineCount; ++i) {
