@@ -1,6 +1,7 @@
 #include "editor/support/FileRoom.h"
 
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -22,6 +23,13 @@ int AllocateBlocks(int fd, off_t length) {
         }
     }
     return 0;
+}
+
+// A write past the process's file-size limit fails even over old bytes.
+bool BeyondSizeLimit(off_t length) {
+    rlimit limit {};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) == 0 && limit.rlim_cur != RLIM_INFINITY &&
+           static_cast<rlim_t>(length) > limit.rlim_cur;
 }
 
 bool IsUnsupported(int error) { return error == EOPNOTSUPP || error == ENOSYS; }
@@ -49,6 +57,9 @@ void UseBlockAllocation(bool use) { useAllocation = use; }
 int ReserveFileRoom(int fd, off_t oldLength, off_t newLength) {
     if (newLength <= 0) {
         return 0;
+    }
+    if (BeyondSizeLimit(newLength)) {
+        return EFBIG;
     }
     int error = AllocateBlocks(fd, newLength);
     if (IsUnsupported(error)) {

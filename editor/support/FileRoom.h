@@ -4,8 +4,9 @@
 // Secures the disk room for a regular file open for writing as fd to hold
 // newLength bytes, before any of its oldLength bytes are overwritten: the
 // blocks are allocated, or, where the file system cannot allocate, the file
-// is grown with zeros. Returns 0, or the error number with the file at its
-// old length again.
+// is grown with zeros. A length past the process's file-size limit is
+// refused at once (EFBIG). Returns 0, or the error number with the file at
+// its old length again.
 int ReserveFileRoom(int fd, off_t oldLength, off_t newLength);
 
 // Tests only: false makes ReserveFileRoom act as on a file system that

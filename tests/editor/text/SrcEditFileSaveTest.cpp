@@ -177,53 +177,51 @@ TEST(SrcEditFileSave, ReadOnlyFileIsRefusedAndLockedFolderIsWrittenInPlace) {
     EXPECT_EQ(after.st_ino, before.st_ino);
 }
 
-// A locked folder makes the save write in place. A longer text that does not
-// fit (the file-size limit as a full disk) fails before an old byte changes,
-// whether the blocks are allocated or the file is grown with zeros; with
-// room enough it is saved, in the same file.
+// A locked folder makes the save write in place. A text that does not fit
+// (the file-size limit as a full disk), longer or shorter than the old one,
+// fails before an old byte changes, whether the blocks are allocated or the
+// file is grown with zeros; with room enough it is saved.
 TEST(SrcEditFileSave, AnInPlaceSaveThatDoesNotFitKeepsTheOldFileByteForByte) {
     const struct {
-        bool allocate;
+        int oldLines, newLines;
         rlim_t limit;
-        bool saves;
-    } cases[] = {{true, 20000, false}, {false, 20000, false}, {true, 1 << 22, true}, {false, 1 << 22, true}};
-    std::string oldText;
-    for (int i = 0; i < 500; ++i) {
-        oldText += "old \x80\xFF line " + std::to_string(i) + "\r\n";
-    }
-    TSrcEditStringList lines;
-    for (int i = 0; i < 4000; ++i) {
-        lines.Add("a longer new text, line " + std::to_string(i));
-    }
+    } cases[] = {{500, 4000, 20000}, {500, 4000, 1 << 22}, {4000, 2000, 20000}, {4000, 2000, 1 << 22}};
+    auto numbered = [](const std::string& line, int count) {
+        std::string text;
+        for (int i = 0; i < count; ++i) {
+            text += line + std::to_string(i) + "\r\n";
+        }
+        return text;
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(std::string(c.allocate ? "allocated" : "grown") + (c.saves ? ", room" : ", no room"));
-        TempDir dir;
-        std::string file = dir.File("E.java");
-        lines.SaveToFile(dir.File("new.java"));
-        const std::string newText = TempDir::ReadFile(dir.File("new.java"));
-        unlink(dir.File("new.java").c_str());
-        TempDir::WriteFile(file, oldText);
-        struct stat before {};
-        stat(file.c_str(), &before);
-        chmod(dir.Path().c_str(), 0555);
-        int result = RunWithoutFileCapabilities([&] {
-            UseBlockAllocation(c.allocate);
-            IgnoreFileSizeLimitSignal();
-            LimitFileSize(c.limit);
-            try {
-                lines.SaveToFile(file);
-            } catch (const EWriteError& error) {
-                return std::string(error.what()).find("File too large") != std::string::npos ? 1 : 2;
-            }
-            return 0;
-        });
-        chmod(dir.Path().c_str(), 0755);
-        EXPECT_EQ(result, c.saves ? 0 : 1) << "0: saved; 1: failed with the reason; 2: another error";
-        EXPECT_EQ(TempDir::ReadFile(file), c.saves ? newText : oldText);
-        struct stat after {};
-        stat(file.c_str(), &after);
-        EXPECT_EQ(after.st_ino, before.st_ino);
-        EXPECT_EQ(CountEntries(dir.Path()), 1);
+        const std::string oldText = numbered("old \x80\xFF line ", c.oldLines);
+        const std::string newText = numbered("new text, line ", c.newLines);
+        const bool saves = newText.size() <= c.limit;
+        for (bool allocate : {true, false}) {
+            SCOPED_TRACE(std::to_string(c.oldLines) + " to " + std::to_string(c.newLines) + " lines, limit " +
+                         std::to_string(c.limit) + (allocate ? ", allocated" : ", grown"));
+            TempDir dir;
+            std::string file = dir.File("E.java");
+            TempDir::WriteFile(file, newText);
+            TSrcEditStringList lines;
+            lines.LoadFromFile(file);
+            TempDir::WriteFile(file, oldText);
+            chmod(dir.Path().c_str(), 0555);
+            int result = RunWithoutFileCapabilities([&] {
+                UseBlockAllocation(allocate);
+                IgnoreFileSizeLimitSignal();
+                LimitFileSize(c.limit);
+                try {
+                    lines.SaveToFile(file);
+                } catch (const EWriteError& error) {
+                    return std::string(error.what()).find("File too large") != std::string::npos ? 1 : 2;
+                }
+                return 0;
+            });
+            chmod(dir.Path().c_str(), 0755);
+            EXPECT_EQ(result, saves ? 0 : 1) << "0: saved; 1: failed with the reason; 2: another error";
+            EXPECT_EQ(TempDir::ReadFile(file), saves ? newText : oldText);
+        }
     }
 }
 

@@ -90,19 +90,18 @@ TEST(ParseCompilerOutput, NoBlankBehindTheWidthKeepsOneLine)
     ASSERT_EQ(exact.Lines.size(), 1u);
     EXPECT_EQ(exact.Lines[0].Text.size(), 121u);
 
-    // The width counts characters: a name of 40 two-byte letters, 120 characters in all.
+    // The width counts characters: a name of 40 two-byte letters, 120
+    // characters in all, and then one word more.
     std::string name;
     for (int i = 0; i < 40; ++i) name += "\xc3\x84";
-    const std::string head = "[Java Error] " + name + ".java(1): ";
+    const std::string head = "[Java Error] " + name + ".java(1): ", header = "/" + name + ".java:1:1:1:1:";
     std::string words = "w";
     while (words.size() < 120 - 63) words += " w";
-    auto wide = ParseCompilerOutput(Record("/" + name + ".java:1:1:1:1:", words));
-    ASSERT_EQ(wide.Lines.size(), 1u);
+    auto wide = ParseCompilerOutput(Record(header, words) + Record(header, words + " tail"));
+    ASSERT_EQ(wide.Lines.size(), 3u);
     EXPECT_EQ(wide.Lines[0].Text, head + words);
-    auto split = ParseCompilerOutput(Record("/" + name + ".java:1:1:1:1:", words + " tail"));
-    ASSERT_EQ(split.Lines.size(), 2u);
-    EXPECT_EQ(split.Lines[0].Text, head + words);
-    EXPECT_EQ(split.Lines[1].Text, std::string(13, ' ') + "tail");
+    EXPECT_EQ(wide.Lines[1].Text, head + words);
+    EXPECT_EQ(wide.Lines[2].Text, std::string(13, ' ') + "tail");
 }
 
 TEST(ParseCompilerOutput, UndecodableRecordsAreIde21AndKeepEarlierLines)
