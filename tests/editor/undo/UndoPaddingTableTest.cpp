@@ -127,6 +127,7 @@ TEST_F(UndoPaddingTableTest, PaddingBlanksAreUndoneWithTheirCommand) {
     imeOverwrite.overwrite = true;
     CheckAll({
         {"typed past the end", {"ab"}, P(5, 1), P(5, 1), Typed("x"), {"ab  x"}},
+        {"typed on past the end, one group", {"ab"}, P(5, 1), P(5, 1), Typed("xy"), {"ab  xy"}},
         overwrite,
         {"tab past the end", {"ab"}, P(5, 1), P(5, 1), {{ecTab}}, {"ab      "}},
         {"input-method text past the end", {"ab"}, P(5, 1), P(5, 1), {{ecImeStr, '\0', "XY"}}, {"ab  XY"}},
