@@ -181,6 +181,15 @@ TEST_F(UndoPaddingTableTest, AMarkOnAJoinedLineFollowsItsText) {
     selection.mark = 1;
     selection.markChar = 4;
     selection.markAfter = 1;
+    Row pastEnd{"a selection across lines, a mark after it", {"hello", "world"}, P(2, 1), P(2, 2), {{ecDeleteChar}},
+                {"horld"}};
+    pastEnd.mark = 2;
+    pastEnd.markChar = 4;
+    pastEnd.markAfter = 1;
+    Row columnPaste{"a column pasted over the last line's end", {"ab", "cd", "x"}, P(1, 1), P(2, 2),
+                    {{ecCopy}, {ecEditorBottom}, {ecPaste}}, {"ab", "cd", "xa", " c"}, smColumn};
+    columnPaste.mark = 3;
+    columnPaste.markAfter = 3;
     // At the join's column: only a mark the join brought goes back down.
     Row atEnd = row("a mark at the end of the kept line stays", P(1, 3), {{ecDeleteLastChar}}, {"a", "bc"}, 2, 2);
     atEnd.markChar = 2;
@@ -189,7 +198,7 @@ TEST_F(UndoPaddingTableTest, AMarkOnAJoinedLineFollowsItsText) {
     twice.mark = 3;
     twice.markAfter = 1;
     twice.undos = 2;
-    CheckAll({selection, atEnd, twice});
+    CheckAll({selection, pastEnd, columnPaste, atEnd, twice});
 }
 
 }  // namespace
