@@ -138,6 +138,8 @@ TEST_F(UndoPaddingTableTest, PaddingBlanksAreUndoneWithTheirCommand) {
          {"ab", "cd"}},
         {"column deleted over a short line", {"abcdef", "ab", "abcdef"}, P(4, 1), P(6, 3), {{ecDeleteChar}},
          {"abcf", "ab", "abcf"}, smColumn},
+        {"column past the scroll width, a short line on top", {"ab", std::string(1100, 'a') + "XYZ!"}, P(1101, 1),
+         P(1104, 2), {{ecDeleteChar}}, {"ab", std::string(1100, 'a') + "!"}, smColumn, {}, {eoScrollPastEol}},
         {"column typed over, a short line on top", {"ab", "abcdef"}, P(4, 1), P(6, 2), Typed("X"),
          {"ab X", "abcf"}, smColumn},
         {"column tabbed over, a short line on top", {"ab", "abcdef"}, P(4, 1), P(6, 2), {{ecTab}},
@@ -175,6 +177,8 @@ TEST_F(UndoPaddingTableTest, AMarkOnAJoinedLineFollowsItsText) {
         row("enter at column 1", P(1, 3), {{ecLineBreak}}, {"a", "b", "", "c"}, 3, 4),
         row("enter at the end", P(2, 2), {{ecLineBreak}}, {"a", "b", "", "c"}, 3, 4),
         row("enter at column 1 of the line above", P(1, 2), {{ecLineBreak}}, {"a", "", "b", "c"}, 3, 4),
+        row("a line deleted, a mark below it", P(1, 2), {{ecDeleteLine}}, {"a", "c"}, 3, 2),
+        row("a line deleted, a mark on it", P(1, 2), {{ecDeleteLine}}, {"a", "c"}, 2, 2),
     });
     Row selection{"a selection across lines, a mark inside it on the kept line", {"hello", "world"}, P(2, 1),
                   P(3, 2), {{ecDeleteChar}}, {"hrld"}};
@@ -186,6 +190,10 @@ TEST_F(UndoPaddingTableTest, AMarkOnAJoinedLineFollowsItsText) {
     pastEnd.mark = 2;
     pastEnd.markChar = 4;
     pastEnd.markAfter = 1;
+    Row emptyKept{"a mark on an empty kept line stays", {"a", "", "c"}, P(1, 3), P(1, 3), {{ecDeleteLastChar}},
+                  {"a", "c"}};
+    emptyKept.mark = 2;
+    emptyKept.markAfter = 2;
     Row columnPaste{"a column pasted over the last line's end", {"ab", "cd", "x"}, P(1, 1), P(2, 2),
                     {{ecCopy}, {ecEditorBottom}, {ecPaste}}, {"ab", "cd", "xa", " c"}, smColumn};
     columnPaste.mark = 3;
@@ -198,7 +206,7 @@ TEST_F(UndoPaddingTableTest, AMarkOnAJoinedLineFollowsItsText) {
     twice.mark = 3;
     twice.markAfter = 1;
     twice.undos = 2;
-    CheckAll({selection, pastEnd, columnPaste, atEnd, twice});
+    CheckAll({selection, pastEnd, emptyKept, columnPaste, atEnd, twice});
 }
 
 }  // namespace
