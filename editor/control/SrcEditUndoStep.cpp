@@ -139,7 +139,7 @@ void TCustomSrcEdit::UndoDelete(const TSrcEditUndoItem& Item) {
         lines_->Add(std::string());
     }
     InsertAt(at, Item.ChangeSelMode, Item.ChangeStr);
-    if (Item.ChangeSelMode == smNormal && at.Char > 1) {
+    if (Item.ChangeSelMode == smNormal) {
         DoLineSplit(at, CaretXY());  // marks that the join took along go back
     }
     TBufferCoord caret = IsAfterCursor(Item.ChangeReason) ? Item.ChangeStartPos : Item.ChangeEndPos;
