@@ -128,14 +128,21 @@ void TCustomSrcEdit::DoLinesJoined(const TBufferCoord& From, const TBufferCoord&
 
 // The text from At on went to To on a line below (the lines between
 // already inserted): marks a join brought onto that text follow it; the
-// kept line's own marks stay, also at or past its end.
+// kept line's own marks stay, also at or past its end. Text inserted at
+// column 1 took all the line's marks down with it.
 void TCustomSrcEdit::DoLineSplit(const TBufferCoord& At, const TBufferCoord& To) {
+    const int line = At.Char > 1 ? At.Line : To.Line;
     for (int i = 0; To.Line > At.Line && i < marks_->Count(); ++i) {
         TSrcEditMark* mark = marks_->Items(i);
-        if (mark->Line() == At.Line && mark->Char() >= At.Char && mark->JoinsCarried() > 0) {
+        if (mark->Line() != line) {
+            continue;
+        }
+        if (mark->Char() >= At.Char && mark->JoinsCarried() > 0) {
             mark->SetChar(ClampToInt32(int64_t{mark->Char()} - At.Char + To.Char));
             mark->SetLine(To.Line);
             mark->SetJoinsCarried(mark->JoinsCarried() - 1);
+        } else {
+            mark->SetLine(At.Line);
         }
     }
 }

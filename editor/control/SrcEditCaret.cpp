@@ -65,6 +65,9 @@ void TCustomSrcEdit::SetCaretXYEx(bool CallEnsureCursorPos, TBufferCoord Value) 
 }
 
 int TCustomSrcEdit::PastEolCharLimit(int Line) const {
+    if (replayingUndo_) {
+        return SRCEDIT_MAX_INT;  // records hold the positions their command reached
+    }
     int64_t textEnd = static_cast<int64_t>(lines_->Line(Line - 1).size()) + 1;
     return ClampToInt32(std::max(int64_t{maxScrollWidth_} + 1, textEnd));
 }

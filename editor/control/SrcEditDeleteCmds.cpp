@@ -214,7 +214,7 @@ void TCustomSrcEdit::DeleteLine() {
                              BufferCoord(LengthOf(text) + 1, caretY_), text, smNormal);
     } else {
         lines_->Delete(caretY_ - 1);
-        DoLinesDeleted(caretY_, 1);
+        DoLinesJoined(BufferCoord(1, caretY_), BufferCoord(1, caretY_ + 1));
         undoList_->AddChange(crSilentDeleteAfterCursor, BufferCoord(1, caretY_), BufferCoord(1, caretY_ + 1),
                              text + kLineBreak, smNormal);
     }

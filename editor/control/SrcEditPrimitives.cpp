@@ -108,6 +108,8 @@ void TCustomSrcEdit::InsertText(TSrcSelectionMode PasteMode, const std::string& 
     if (added > 0) {
         if (PasteMode == smNormal && startCol > 1) {
             ++startLine;
+        } else if (PasteMode == smColumn) {
+            startLine = lines_->Count() - added + 1;  // the lines it appended
         }
         DoLinesInserted(startLine, added);
     }

@@ -171,7 +171,7 @@ private:
         int Position;   // in the line as the replacements before it left it
         int Length;
         int Replaced;   // the replacement's length
-        size_t Origin;  // 0-based, in the line as it was
+        size_t Origin;  // 0-based, in the line as the pass found it
     };
 
     // Without prompts, the rest of a line's occurrences (from the result
@@ -182,7 +182,10 @@ private:
         if (edit_.Options().Contains(eoNoSelection)) {
             return false;
         }
+        // Replacements answered one by one before this pass moved the hits by
+        // the offset it starts with.
         const std::string& text = edit_.Lines().Line(Line - 1);
+        const int entryOffset = Offset;
         TSrcLineSplicer line(text);
         std::vector<THit> hits;
         TBufferCoord end = end_;
@@ -195,7 +198,7 @@ private:
             if (hit.Length <= 0) {
                 return false;
             }
-            hit.Origin = static_cast<size_t>(hit.Position - Offset - 1);
+            hit.Origin = static_cast<size_t>(hit.Position - (Offset - entryOffset) - 1);
             std::string replacement =
                 engine_.Replace(text.substr(hit.Origin, static_cast<size_t>(hit.Length)), replace_);
             if (!ReplacesAtOnce(replacement)) {

@@ -46,6 +46,7 @@ void ReplayGroup(TSrcEditUndoList& From, TSrcEditUndoList& To, bool GroupUndo, b
         if (!(GroupUndo && next->ChangeReason == done && done != crIndent && done != crUnindent)) {
             break;
         }
+        number = next->ChangeNumber;  // a command grouped in goes whole
     }
 }
 
@@ -100,9 +101,11 @@ void TCustomSrcEdit::ReplayUndoGroup(bool Redoing) {
     EnsureCursorPosVisible();
 }
 
+// The text as it is stays saved or unsaved; no undo can reach an older save.
 void TCustomSrcEdit::ClearUndo() {
     undoList_->Clear();
     redoList_->Clear();
+    undoList_->SetInitialState(!modified_);
 }
 
 void TCustomSrcEdit::ClearAll() {

@@ -10,9 +10,6 @@ bool IsAfterCursor(TSrcChangeReason Reason) {
     return Reason == crDeleteAfterCursor || Reason == crSilentDeleteAfterCursor;
 }
 
-// Deleted text of a join: nothing of the kept line went with it.
-bool StartsWithLineBreak(const std::string& Text) { return !Text.empty() && (Text[0] == '\r' || Text[0] == '\n'); }
-
 bool IsSilent(TSrcChangeReason Reason) { return Reason == crSilentDelete || Reason == crSilentDeleteAfterCursor; }
 
 // Where deleted text goes back: the smaller end, in column mode the
@@ -142,7 +139,7 @@ void TCustomSrcEdit::UndoDelete(const TSrcEditUndoItem& Item) {
         lines_->Add(std::string());
     }
     InsertAt(at, Item.ChangeSelMode, Item.ChangeStr);
-    if (Item.ChangeSelMode == smNormal && at.Char > 1 && StartsWithLineBreak(Item.ChangeStr)) {
+    if (Item.ChangeSelMode == smNormal) {
         DoLineSplit(at, CaretXY());  // marks that the join took along go back
     }
     TBufferCoord caret = IsAfterCursor(Item.ChangeReason) ? Item.ChangeStartPos : Item.ChangeEndPos;

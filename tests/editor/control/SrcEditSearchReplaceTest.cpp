@@ -283,6 +283,7 @@ struct ReplaceAllCase {
     TSrcSelectionMode mode;
     int found;
     std::vector<std::string> result;
+    bool allAtFirstPrompt = false;  // the first prompt answered "all"; else each "replace"
 };
 
 // Count lines "x" with Text as line At.
@@ -313,6 +314,8 @@ const ReplaceAllCase kReplaceAllCases[] = {
      Lines(40, 35, std::string(300, '.') + "bb" + std::string(9, '.') + "bb")},
     {"backwards shorter", {"xyzxyz", "xyz"}, "xyz", "q", {ssoBackwards, ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3,
      {"qq", "q"}},
+    {"all from the first prompt", {"abc abc abc", "abc"}, "abc", "Z", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 4,
+     {"Z Z Z", "Z"}, true},
 };
 
 class ReplaceAllAtOnceTest : public SrcEditSearchReplaceTest, public ::testing::WithParamInterface<ReplaceAllCase> {
@@ -350,7 +353,8 @@ public:
         TSrcSearchOptions options = c.options;
         options.Include(ssoReplaceAll);
         if (Prompting) {
-            AnswerWith(std::vector<TSrcReplaceAction>(20, raReplace));
+            AnswerWith(c.allAtFirstPrompt ? std::vector<TSrcReplaceAction>{raReplaceAll}
+                                          : std::vector<TSrcReplaceAction>(20, raReplace));
             options.Include(ssoPrompt);
         }
         return edit->SearchReplace(c.search, c.replace, options);
@@ -362,6 +366,10 @@ TEST_P(ReplaceAllAtOnceTest, LeavesWhatReplacingOneByOneLeaves) {
     EXPECT_EQ(Start(true), c.found);
     EXPECT_EQ(AllLines(), c.result);
     const std::string oneByOne = State(edit->UndoList());
+    if (c.allAtFirstPrompt) {
+        edit->Undo();
+        EXPECT_EQ(AllLines(), c.lines) << "one undo step";
+    }
     edit->OnReplaceText = nullptr;
     EXPECT_EQ(Start(false), c.found);
     EXPECT_EQ(State(edit->UndoList()), oneByOne);

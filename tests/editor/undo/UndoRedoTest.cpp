@@ -194,11 +194,15 @@ TEST_F(UndoRedoTest, MaxUndoLockUndoReadOnlyAndClearAll) {
     edit->SetReadOnly(false);
 
     edit->SetBookMark(1, 1, 1);
+    edit->SetModified(false);  // saved
     Run(ecClearAll);
     EXPECT_EQ(edit->Lines().Count(), 0);
     EXPECT_FALSE(edit->IsBookmark(1));
     EXPECT_FALSE(edit->CanUndo());
     EXPECT_FALSE(edit->Modified());
+    Type("x");
+    edit->Undo();
+    EXPECT_FALSE(edit->Modified()) << "back at the cleared text";
 }
 
 }  // namespace

@@ -1,15 +1,19 @@
 #include "tests/editor/undo/UndoTestBase.h"
 
-// Chosen edits undone and redone: each row runs its commands, then undo
+// Chosen edits undone and redone, each row on a new control with its
+// default options (those of an IDE page) and those the row names: undo
 // must give the text back (in one step where the row says so, with the
 // caret or the whole state where it says so), redo the text after, and
-// undo again the text before. Many rows pin faults once mended.
+// undo again the text before; the page is unmodified exactly when its
+// text is the saved one, and bookmark 1's line follows. Many rows pin
+// faults once mended.
 
 namespace {
 
 struct Step {
     TSrcEditorCommand command;
     char c = '\0';
+    const char* text = nullptr;  // ecImeStr's
 };
 
 std::vector<Step> Typed(const char* Text) {
@@ -21,6 +25,7 @@ std::vector<Step> Typed(const char* Text) {
 }
 
 enum Restores { kText, kCaret, kUndoState, kState };  // what Undo (and Redo, for kState) give back besides the text
+enum class View { kWide, kOneColumn, kNoWindow };
 
 struct Row {
     Row(const char* Name, Lines Text, TBufferCoord From, TBufferCoord To, std::vector<Step> Steps, Lines After)
@@ -47,6 +52,24 @@ struct Row {
         oneStep = false;
         return *this;
     }
+    Row& In(View Kind) {
+        view = Kind;
+        return *this;
+    }
+    Row& Overwriting() {
+        overwrite = true;
+        return *this;
+    }
+    Row& Tabs(int Width) {
+        tabWidth = Width;
+        return *this;
+    }
+    Row& Marked(int Line, int After, int Char = 1) {
+        mark = Line;
+        markAfter = After;
+        markChar = Char;
+        return *this;
+    }
 
     const char* name;
     Lines text;
@@ -60,6 +83,12 @@ struct Row {
     std::vector<TSrcEditorOption> on, off;
     bool oneStep = true;  // one Undo and one Redo each
     Restores restores = kText;
+    View view = View::kWide;
+    bool overwrite = false;
+    int tabWidth = 8;
+    int mark = 0;  // bookmark 1's line before, 0 for none, and after the commands
+    int markAfter = 0;
+    int markChar = 1;
 };
 
 class UndoRoundTripTest : public UndoTestBase {
@@ -75,10 +104,33 @@ protected:
         }
     }
 
+    void NewControl(View Kind) {
+        edit = std::make_unique<TSrcEdit>();
+        edit->SetClipboard(&clipboard);
+        if (Kind != View::kNoWindow) {
+            window.client = Rect(0, 0, Kind == View::kOneColumn ? Px(2) : Px(81), 320);
+            edit->SetWindowServices(&window);
+        }
+        EXPECT_EQ(edit->CharsInWindow(), Kind == View::kWide ? 80 : Kind == View::kOneColumn ? 1 : 0);
+    }
+    int MarkLine() const {
+        int x = 0;
+        int y = 0;
+        return edit->GetBookMark(1, x, y) ? y : 0;
+    }
+    // The text, the flag, the bookmark and no selection under eoNoSelection.
+    void Expect(const Lines& Text, const Lines& Saved, int Mark, const char* When) {
+        EXPECT_EQ(AllLines(), Text) << When;
+        EXPECT_EQ(edit->Modified(), AllLines() != Saved) << "Modified " << When;
+        EXPECT_EQ(MarkLine(), Mark) << "bookmark " << When;
+        EXPECT_FALSE(edit->Options().Contains(eoNoSelection) && edit->SelAvail()) << "a selection " << When;
+    }
+
     void Check(const Row& R) {
         SCOPED_TRACE(R.name);
-        edit->SetOptions(defaults);
-        edit->SetInsertMode(true);
+        NewControl(R.view);
+        edit->SetInsertMode(!R.overwrite);
+        edit->SetTabWidth(R.tabWidth);
         for (TSrcEditorOption o : R.on) {
             WithOption(o, true);
         }
@@ -93,33 +145,33 @@ protected:
         } else if (R.pasted) {
             clipboard.PutBlock(static_cast<char>(R.pasteMode), R.pasted);
         }
-        edit->ClearUndo();
+        if (R.mark > 0) {
+            edit->SetBookMark(1, R.markChar, R.mark);
+        }
         State before = Now();
         for (const Step& step : R.steps) {
-            Run(step.command, step.c);
+            Run(step.command, step.c, const_cast<char*>(step.text));
         }
         State after = Now();
-        EXPECT_EQ(after.text, R.after);
+        Expect(R.after, R.text, R.markAfter, "after the commands");
         R.oneStep ? edit->Undo() : UndoAll();
-        EXPECT_EQ(AllLines(), R.text);
+        Expect(R.text, R.text, R.mark, "after Undo");
         EXPECT_TRUE(R.restores != kCaret || edit->CaretXY() == before.caret) << "caret not back";
         EXPECT_TRUE(R.restores < kUndoState || Now() == before) << "state not back";
         EXPECT_FALSE(edit->CanUndo()) << "more than one group";
         R.oneStep ? edit->Redo() : RedoAll();
-        EXPECT_EQ(AllLines(), R.after) << "redone";
+        Expect(R.after, R.text, R.markAfter, "after Redo");
         EXPECT_TRUE(R.restores != kCaret || edit->CaretXY() == after.caret) << "caret not redone";
         EXPECT_TRUE(R.restores != kState || Now() == after) << "state not redone";
         EXPECT_FALSE(edit->CanRedo()) << "more than one group";
         UndoAll();
-        EXPECT_EQ(AllLines(), R.text) << "undone again";
+        Expect(R.text, R.text, R.mark, "undone again");
     }
     void CheckAll(std::vector<Row> Rows) {
         for (const Row& row : Rows) {
             Check(row);
         }
     }
-
-    const TSrcEditorOptions defaults = edit->Options();
 };
 
 TBufferCoord P(int Char, int Line) {
@@ -238,6 +290,158 @@ TEST_F(UndoRoundTripTest, PastesOnLinesLongerThanTheScrollWidth) {
                            .Restoring(kState));
     }
     CheckAll(rows);
+}
+
+// A paste that inserts nothing changes nothing; a paste's or a case
+// change's record covers what it changed, whatever the view's width (none
+// without a window); a line copy pastes back as whole lines, the buffer's
+// last lines too.
+TEST_F(UndoRoundTripTest, PasteRecordsCoverWhatTheyChanged) {
+    const Step paste{ecPaste};
+    CheckAll({
+        Row("empty text in line mode", {"Zebra", "two"}, P(4, 1), P(4, 1), {paste}, {"Zebra", "two"})
+            .In(smLine)
+            .Pasting("", -1),
+        Row("an empty line block", {"Zebra", "two"}, P(4, 1), P(4, 1), {paste}, {"Zebra", "two"})
+            .In(smLine)
+            .Pasting("", 1),
+        Row("empty text over a line selection", {"Zebra", "two", "x"}, P(2, 2), P(3, 2), {paste}, {"Zebra", "x"})
+            .In(smLine)
+            .Pasting("", -1),
+        Row("a line block in a one-column view", {"one", "two"}, P(2, 2), P(2, 2), {paste}, {"one", "x", "two"})
+            .Pasting("x\r\n", 1)
+            .In(View::kOneColumn),
+        Row("a line block without a window", {"one", "two"}, P(2, 2), P(2, 2), {paste}, {"one", "x", "two"})
+            .Pasting("x\r\n", 1)
+            .In(View::kNoWindow),
+        Row("line text in a one-column view", {"one", "two"}, P(2, 2), P(2, 2), {paste}, {"one", "x", "two"})
+            .In(smLine)
+            .Pasting("x\n", -1)
+            .In(View::kOneColumn),
+        Row("a line case change in a one-column view", {"one", "two", "x"}, P(1, 2), P(2, 2), {{ecUpperCaseBlock}},
+            {"one", "TWO", "x"})
+            .In(smLine)
+            .In(View::kOneColumn),
+        Row("a line case change of the last lines", {"one", "two", "x"}, P(1, 2), P(1, 3), {{ecUpperCaseBlock}},
+            {"one", "TWO", "X"})
+            .In(smLine),
+        Row("the last lines copied", {"one", "two", "three"}, P(1, 2), P(1, 3), {{ecCopy}, {ecEditorTop}, paste},
+            {"two", "three", "one", "two", "three"})
+            .In(smLine),
+        Row("the last line copied onto itself", {"one", "two"}, P(1, 2), P(2, 2), {{ecCopy}, {ecLineEnd}, paste},
+            {"one", "two", "two"})
+            .In(smLine),
+        Row("the whole text copied", {"a", "b"}, P(1, 1), P(1, 1), {{ecSelectAll}, {ecCopy}, {ecEditorTop}, paste},
+            {"a", "b", "a", "b"})
+            .In(smLine),
+    });
+}
+
+// Undo and redo replace their records' ranges under eoNoSelection.
+TEST_F(UndoRoundTripTest, UndoAndRedoWithoutSelection) {
+    const std::vector<TSrcEditorOption> noSelection = {eoNoSelection};
+    CheckAll({
+        Row("typed", {"x"}, P(2, 1), P(2, 1), Typed("ab"), {"xab"}).With(noSelection),
+        Row("pasted", {"x"}, P(2, 1), P(2, 1), {{ecPaste}}, {"xyz"}).Pasting("yz", -1).With(noSelection),
+        Row("pasted lines", {"x"}, P(1, 1), P(1, 1), {{ecPaste}}, {"p", "q", "x"})
+            .Pasting("p\r\nq\r\n", 1)
+            .With(noSelection),
+        Row("delete", {"abc"}, P(1, 1), P(1, 1), {{ecDeleteChar}}, {"bc"}).With(noSelection),
+        Row("backspace", {"abc"}, P(4, 1), P(4, 1), {{ecDeleteLastChar}}, {"ab"}).With(noSelection),
+        Row("a join", {"a", "b"}, P(2, 1), P(2, 1), {{ecDeleteChar}}, {"ab"}).With(noSelection),
+        Row("delete to the line start", {"( ab"}, P(3, 1), P(3, 1), {{ecDeleteBOL}}, {"ab"}).With(noSelection),
+    });
+}
+
+// Backspace, Delete, Tab and Enter over a line selection leave the caret
+// at column 1 of the line that took the selection's place.
+TEST_F(UndoRoundTripTest, ALineSelectionDeletedLeavesTheCaretAtColumnOne) {
+    auto row = [](const char* Name, std::vector<Step> Steps, Lines After) {
+        return Row(Name, {"hello", "world", "x"}, P(4, 1), P(5, 1), std::move(Steps), std::move(After)).In(smLine);
+    };
+    CheckAll({
+        row("tab", {{ecTab}}, {"        world", "x"}),
+        row("enter", {{ecLineBreak}}, {"", "world", "x"}),
+        row("backspace, then a letter", {{ecDeleteLastChar}, {ecChar, 'Z'}}, {"Zworld", "x"}).InSteps(),
+        row("delete, then a letter", {{ecDeleteChar}, {ecChar, 'Z'}}, {"Zworld", "x"}).InSteps(),
+    });
+}
+
+// Every blank a command pads a line with is undone with it; without tabs
+// to spaces an empty line is filled with tabs and the character lands at
+// the caret's column in both modes.
+TEST_F(UndoRoundTripTest, PaddingBlanksAreUndoneWithTheirCommand) {
+    const Step ime{ecImeStr, '\0', "XY"};
+    const std::string longLine(1100, 'a');
+    CheckAll({
+        Row("typed past the end", {"ab"}, P(5, 1), P(5, 1), Typed("x"), {"ab  x"}),
+        Row("typed on past the end, one group", {"ab"}, P(5, 1), P(5, 1), Typed("xy"), {"ab  xy"}),
+        Row("overwrite past the end", {"ab"}, P(5, 1), P(5, 1), Typed("x"), {"ab  x"}).Overwriting(),
+        Row("tab past the end", {"ab"}, P(5, 1), P(5, 1), {{ecTab}}, {"ab      "}),
+        Row("input-method text past the end", {"ab"}, P(5, 1), P(5, 1), {ime}, {"ab  XY"}),
+        Row("input-method text past the end, overwriting", {"ab"}, P(5, 1), P(5, 1), {ime}, {"ab  XY"}).Overwriting(),
+        Row("delete past the end joins", {"ab", "cd"}, P(5, 1), P(5, 1), {{ecDeleteChar}}, {"ab  cd"}),
+        Row("delete word past the end joins", {"ab", "cd"}, P(5, 1), P(5, 1), {{ecDeleteWord}}, {"ab  cd"}),
+        Row("delete to the end past the end changes nothing", {"ab", "cd"}, P(5, 1), P(5, 1), {{ecDeleteEOL}},
+            {"ab", "cd"}),
+        Row("column deleted over a short line", {"abcdef", "ab", "abcdef"}, P(4, 1), P(6, 3), {{ecDeleteChar}},
+            {"abcf", "ab", "abcf"})
+            .In(smColumn),
+        Row("column past the scroll width, a short line on top", {"ab", longLine + "XYZ!"}, P(1101, 1), P(1104, 2),
+            {{ecDeleteChar}}, {"ab", longLine + "!"})
+            .In(smColumn)
+            .With({}, {eoScrollPastEol}),
+        Row("column typed over, a short line on top", {"ab", "abcdef"}, P(4, 1), P(6, 2), Typed("X"),
+            {"ab X", "abcf"})
+            .In(smColumn),
+        Row("column tabbed over, a short line on top", {"ab", "abcdef"}, P(4, 1), P(6, 2), {{ecTab}},
+            {"ab      ", "abcf"})
+            .In(smColumn),
+        Row("tab filler, inserting", {""}, P(5, 1), P(5, 1), Typed("b"), {"\t\tb"}).With({}, {eoTabsToSpaces}).Tabs(2),
+        Row("tab filler, overwriting", {""}, P(5, 1), P(5, 1), Typed("b"), {"\t\tb"})
+            .With({}, {eoTabsToSpaces})
+            .Tabs(2)
+            .Overwriting(),
+    });
+}
+
+// A mark on a line that is joined away moves with its text onto the kept
+// line; Undo puts it back.
+TEST_F(UndoRoundTripTest, AMarkOnAJoinedLineFollowsItsText) {
+    const Lines abc = {"a", "b", "c"};
+    auto row = [&](const char* Name, TBufferCoord Caret, std::vector<Step> Steps, Lines After, int Mark,
+                   int MarkAfter) {
+        return Row(Name, abc, Caret, Caret, std::move(Steps), std::move(After)).Marked(Mark, MarkAfter);
+    };
+    CheckAll({
+        row("delete at the end of the line above", P(2, 2), {{ecDeleteChar}}, {"a", "bc"}, 3, 2),
+        row("backspace at column 1", P(1, 3), {{ecDeleteLastChar}}, {"a", "bc"}, 3, 2),
+        row("delete word at the end of the line above", P(2, 2), {{ecDeleteWord}}, {"a", "bc"}, 3, 2),
+        row("a mark below the join moves up", P(2, 1), {{ecDeleteChar}}, {"ab", "c"}, 3, 2),
+        row("a mark on the kept line stays", P(1, 3), {{ecDeleteLastChar}}, {"a", "bc"}, 2, 2),
+        row("enter at column 1", P(1, 3), {{ecLineBreak}}, {"a", "b", "", "c"}, 3, 4),
+        row("enter at the end", P(2, 2), {{ecLineBreak}}, {"a", "b", "", "c"}, 3, 4),
+        row("enter at column 1 of the line above", P(1, 2), {{ecLineBreak}}, {"a", "", "b", "c"}, 3, 4),
+        row("a line deleted, a mark below it", P(1, 2), {{ecDeleteLine}}, {"a", "c"}, 3, 2),
+        row("a line deleted, a mark on it", P(1, 2), {{ecDeleteLine}}, {"a", "c"}, 2, 2),
+        // At the join's column: only a mark the join brought goes back down.
+        row("a mark at the end of the kept line stays", P(1, 3), {{ecDeleteLastChar}}, {"a", "bc"}, 2, 2)
+            .Marked(2, 2, 2),
+        row("a mark carried by two joins", P(2, 2), {{ecDeleteChar}, {ecLineStart}, {ecDeleteLastChar}}, {"abc"}, 3, 1)
+            .InSteps(),
+        Row("a mark on an empty kept line stays", {"a", "", "c"}, P(1, 3), P(1, 3), {{ecDeleteLastChar}}, {"a", "c"})
+            .Marked(2, 2),
+        Row("a selection across lines, a mark inside it on the kept line", {"hello", "world"}, P(2, 1), P(3, 2),
+            {{ecDeleteChar}}, {"hrld"})
+            .Marked(1, 1, 4),
+        Row("a selection across lines, a mark after it", {"hello", "world"}, P(2, 1), P(2, 2), {{ecDeleteChar}},
+            {"horld"})
+            .Marked(2, 1, 4),
+        Row("a column pasted over the last line's end", {"ab", "cd", "x"}, P(1, 1), P(2, 2),
+            {{ecCopy}, {ecEditorBottom}, {ecPaste}}, {"ab", "cd", "xa", " c"})
+            .In(smColumn)
+            .Marked(3, 3),
+    });
 }
 
 // With eoTrimTrailingSpaces an edit trims blanks that older records put
