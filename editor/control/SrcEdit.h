@@ -625,8 +625,8 @@ private:
     void InsertImeString(const std::string& S);
     std::string CaretLineFiller() const;
     void AddPaddingRecord(const TBufferCoord& After, int Count);
-    void AddTypedRecords(const TBufferCoord& Start, const TBufferCoord& End, const std::string& Overwritten,
-                         int FillerLength);
+    void AddChangeAfterPadding(TSrcChangeReason Reason, const TBufferCoord& Start, const TBufferCoord& End,
+                               const std::string& Text, int Padding);
     void JumpLeftCharAfterTyping();
     int SmartBackspaceColumn(int Column) const;
     int SmartTabWidth() const;

@@ -3,7 +3,6 @@
 #include "editor/control/SrcEditUndoBlockGuard.h"
 
 namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
 TBufferCoord Shifted(TBufferCoord P, int DX) {
     P.Char = std::max(1, P.Char + DX);
     return P;

@@ -2,6 +2,7 @@
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/control/SrcEditUndoBlockGuard.h"
 #include "editor/support/SrcExceptions.h"
+#include "editor/text/SrcEditTextPieces.h"
 
 namespace {
 const char* const kCopyFailed = "Clipboard copy operation failed";
@@ -68,7 +69,7 @@ void TCustomSrcEdit::PasteFromClipboard() {
         throw ESrcEditError(kPasteFailed);
     }
     std::string text = isBlock ? BlockText(data) : data;
-    if ((text.empty() || text[0] == '\0') && !SelAvail()) {
+    if (!HasText(text) && !SelAvail()) {
         return;  // nothing to insert and nothing to replace
     }
     DoOnPaintTransient(ttBefore);
@@ -113,7 +114,7 @@ void TCustomSrcEdit::PastePlainText(const std::string& Text) {
     if (!SelAvail()) {
         activeSelectionMode_ = selectionMode_;
     }
-    bool inserting = !Text.empty() && Text[0] != '\0';
+    bool inserting = HasText(Text);
     TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), inserting);
     if (inserting) {
         SetSelTextPrimitive(Text);

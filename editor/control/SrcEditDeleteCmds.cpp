@@ -6,7 +6,6 @@
 
 namespace {
 const char kLineBreak[] = "\r\n";
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
 bool Before(const TBufferCoord& a, const TBufferCoord& b) {
     return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
 }
@@ -129,9 +128,7 @@ void TCustomSrcEdit::DeleteChar() {
         removed = kLineBreak;
     }
     if (end != CaretXY()) {
-        TSrcUndoBlockGuard block(*this);
-        AddPaddingRecord(CaretXY(), padding);
-        undoList_->AddChange(crSilentDeleteAfterCursor, CaretXY(), end, removed, smNormal);
+        AddChangeAfterPadding(crSilentDeleteAfterCursor, CaretXY(), end, removed, padding);
     }
 }
 
@@ -179,9 +176,7 @@ void TCustomSrcEdit::DeleteToWordOrLineEnd(bool WholeLine) {
         lines_->Delete(caretY_);
         DoLinesJoined(CaretXY(), end);
     }
-    TSrcUndoBlockGuard block(*this);
-    AddPaddingRecord(CaretXY(), padding);
-    undoList_->AddChange(crSilentDeleteAfterCursor, CaretXY(), end, removed, smNormal);
+    AddChangeAfterPadding(crSilentDeleteAfterCursor, CaretXY(), end, removed, padding);
     SetCaretXY(CaretXY());
 }
 

@@ -4,11 +4,6 @@
 #include "editor/text/SrcEditTextPieces.h"
 #include "editor/text/SrcMiscProcs.h"
 
-namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
-int LengthPlusOne(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size()) + 1); }
-}  // namespace
-
 // A line holding inserted text at InsertedFrom..InsertedTo, stored as
 // ProperSetLine does.
 void TCustomSrcEdit::PutInsertedLine(int ALine, const std::string& ALineText, size_t InsertedFrom,

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <string>
 
 // Integer helpers for the editor's pixel and column arithmetic: sums and
 // products are taken in 64 bits and cut to the 32-bit range.
@@ -10,6 +11,10 @@ inline int32_t ClampToInt32(int64_t Value) {
     return static_cast<int32_t>(std::clamp<int64_t>(Value, std::numeric_limits<int32_t>::min(),
                                                     std::numeric_limits<int32_t>::max()));
 }
+
+// A text's length, and the column just past it, as 32-bit positions.
+inline int32_t LengthOf(const std::string& Text) { return ClampToInt32(static_cast<int64_t>(Text.size())); }
+inline int32_t LengthPlusOne(const std::string& Text) { return ClampToInt32(static_cast<int64_t>(Text.size()) + 1); }
 
 // Number x Numerator / Denominator rounded to the nearest, halves away
 // from zero; -1 when Denominator is 0.

@@ -3,10 +3,6 @@
 #include "editor/control/SrcEditUndoBlockGuard.h"
 #include "editor/text/SrcEditStrCopy.h"
 
-namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
-}  // namespace
-
 // Enter (MoveCaret) and Ctrl+N. Each case writes one crLineBreak record
 // from whose start, end line and text undo joins the lines back: the
 // text goes to the end of the start line and the end line is deleted.

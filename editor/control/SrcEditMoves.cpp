@@ -3,7 +3,6 @@
 #include "editor/control/SrcEditPaintLockGuard.h"
 
 namespace {
-int LengthPlusOne(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size()) + 1); }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 }  // namespace
 

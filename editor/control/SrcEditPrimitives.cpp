@@ -1,6 +1,7 @@
 #include "editor/control/SrcEdit.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/text/SrcEditStrCopy.h"
+#include "editor/text/SrcEditTextPieces.h"
 #include "editor/text/SrcMiscProcs.h"
 
 void TCustomSrcEdit::SetSelTextPrimitive(const std::string& Value) {
@@ -11,7 +12,7 @@ void TCustomSrcEdit::SetSelTextPrimitiveEx(TSrcSelectionMode PasteMode, const st
                                            bool AddToUndoList) {
     TSrcPaintLockGuard lock(*this);
     TStringsUpdate update(*lines_);
-    bool inserting = !Value.empty() && Value[0] != '\0';
+    bool inserting = HasText(Value);
     RemoveSelection(!inserting);
     if (inserting) {
         InsertText(PasteMode, Value, AddToUndoList);

@@ -2,9 +2,9 @@
 #include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/control/SrcEditUndoBlockGuard.h"
+#include "editor/text/SrcEditTextPieces.h"
 
 namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
 bool Before(const TBufferCoord& a, const TBufferCoord& b) {
     return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
 }
@@ -56,7 +56,7 @@ void TCustomSrcEdit::SetSelTextExternal(const std::string& Value) {
     TSrcSelectionMode mode = activeSelectionMode_;
     TBufferCoord start = DeleteSelectionForInsert(BlockBegin(), BlockEnd(), !Value.empty());
     SetSelTextPrimitive(Value);
-    if (!Value.empty() && Value[0] != '\0') {
+    if (HasText(Value)) {
         AddPasteRecord(crInsert, mode, start, CaretXY());
     }
     activeSelectionMode_ = mode;

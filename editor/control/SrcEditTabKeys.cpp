@@ -4,7 +4,6 @@
 #include "editor/text/SrcEditStrCopy.h"
 
 namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool OnlyBlanksBefore(const std::string& Line, int Char) {
     for (int i = 1; i < Char && i <= LengthOf(Line); ++i) {
@@ -75,8 +74,7 @@ void TCustomSrcEdit::DoTabKey() {
     WithScrollPastEol([&] {
         SetSelTextPrimitiveEx(activeSelectionMode_ == smColumn ? smColumn : smNormal, inserted, true);
         if (activeSelectionMode_ != smColumn) {
-            AddPaddingRecord(start, padding);
-            undoList_->AddChange(crInsert, start, CaretXY(), std::string(), smNormal);
+            AddChangeAfterPadding(crInsert, start, CaretXY(), std::string(), padding);
         }
         SetCaretXY(CaretXY());
     });

@@ -12,10 +12,6 @@
 // records its trims itself once done; trims of an edit that records
 // nothing are dropped when the paint lock ends.
 
-namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
-}  // namespace
-
 // Blanks of text inserted at InsertedFrom..InsertedTo are not recorded:
 // the insertion's record ends where the trimmed text does, and undoing it
 // would leave them behind.

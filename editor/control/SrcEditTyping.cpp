@@ -7,10 +7,6 @@
 #include "editor/text/SrcMiscProcs.h"
 #include "editor/text/SrcTabConvert.h"
 
-namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
-}  // namespace
-
 // The blanks that fill the caret line up to the column before the caret
 // (the typed text takes the caret's cell); an empty line gets indentation.
 std::string TCustomSrcEdit::CaretLineFiller() const {
@@ -31,16 +27,16 @@ void TCustomSrcEdit::AddPaddingRecord(const TBufferCoord& After, int Count) {
     }
 }
 
-// Text typed at Start..End over Overwritten, after FillerLength blanks
-// that padded the line up to Start.
-void TCustomSrcEdit::AddTypedRecords(const TBufferCoord& Start, const TBufferCoord& End,
-                                     const std::string& Overwritten, int FillerLength) {
+// A change at Start..End (in normal mode) after Padding blanks that
+// padded the line up to Start: one undo step with them.
+void TCustomSrcEdit::AddChangeAfterPadding(TSrcChangeReason Reason, const TBufferCoord& Start,
+                                           const TBufferCoord& End, const std::string& Text, int Padding) {
     std::optional<TSrcUndoBlockGuard> block;
-    if (FillerLength > 0) {
+    if (Padding > 0) {
         block.emplace(*this);
     }
-    AddPaddingRecord(Start, FillerLength);
-    undoList_->AddChange(crInsert, Start, End, Overwritten, smNormal);
+    AddPaddingRecord(Start, Padding);
+    undoList_->AddChange(Reason, Start, End, Text, smNormal);
 }
 
 // A caret that reached the right edge moves the view a good step on.
@@ -103,7 +99,8 @@ void TCustomSrcEdit::TypeChar(char AChar) {
         }
         ProperSetLine(caretY_ - 1, text);
         SetCaretXYEx(false, BufferCoord(caret, caretY_));
-        AddTypedRecords(BufferCoord(at, caretY_), BufferCoord(at + 1, caretY_), overwritten, LengthOf(filler));
+        AddChangeAfterPadding(crInsert, BufferCoord(at, caretY_), BufferCoord(at + 1, caretY_), overwritten,
+                              LengthOf(filler));
         blockBegin_ = CaretXY();
         blockEnd_ = blockBegin_;
         JumpLeftCharAfterTyping();
@@ -127,7 +124,8 @@ void TCustomSrcEdit::InsertImeString(const std::string& S) {
         text.replace(static_cast<size_t>(at - 1), overwritten.size(), S);
         ProperSetLine(caretY_ - 1, text);
         int after = ClampToInt32(int64_t{at} + LengthOf(S));
-        AddTypedRecords(BufferCoord(at, caretY_), BufferCoord(after, caretY_), overwritten, LengthOf(filler));
+        AddChangeAfterPadding(crInsert, BufferCoord(at, caretY_), BufferCoord(after, caretY_), overwritten,
+                              LengthOf(filler));
         SetCaretXYEx(false, BufferCoord(after, caretY_));
         blockBegin_ = CaretXY();
         blockEnd_ = blockBegin_;

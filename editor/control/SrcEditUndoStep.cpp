@@ -4,8 +4,6 @@
 #include "editor/control/SrcEditUndoGuards.h"
 
 namespace {
-int LengthOf(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size())); }
-
 bool IsAfterCursor(TSrcChangeReason Reason) {
     return Reason == crDeleteAfterCursor || Reason == crSilentDeleteAfterCursor;
 }

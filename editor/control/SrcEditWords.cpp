@@ -3,7 +3,6 @@
 #include "editor/text/SrcMiscProcs.h"
 
 namespace {
-int LengthPlusOne(const std::string& s) { return ClampToInt32(static_cast<int64_t>(s.size()) + 1); }
 bool InSet(const TSrcCharSet& Set, const std::string& Line, int Char) {
     return Set.test(static_cast<unsigned char>(Line[static_cast<size_t>(Char - 1)]));
 }

@@ -13,17 +13,8 @@ QString Cp1252ToQString(const char* Text, int Length) {
 }
 
 std::string QStringToCp1252(const QString& Text) {
-    std::string result;
-    result.reserve(static_cast<size_t>(Text.size()));
-    for (qsizetype at = 0; at < Text.size(); ++at) {
-        char16_t u = Text[at].unicode();
-        if (QChar::isHighSurrogate(u) && at + 1 < Text.size() && Text[at + 1].isLowSurrogate()) {
-            ++at;  // one character outside the code page
-        }
-        const int byte = Cp1252FromUnicode(u);
-        result += byte < 0 ? '?' : static_cast<char>(byte);
-    }
-    return result;
+    return Cp1252FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(Text.utf16()),
+                                               static_cast<size_t>(Text.size())));
 }
 
 QColor ToQColor(TColor Color) {

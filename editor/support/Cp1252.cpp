@@ -96,6 +96,20 @@ int Cp1252FromUnicode(char16_t code) {
     return -1;
 }
 
+std::string Cp1252FromUtf16(std::u16string_view text) {
+    std::string result;
+    result.reserve(text.size());
+    for (size_t at = 0; at < text.size(); ++at) {
+        const char16_t code = text[at];
+        const bool pair = code >= 0xD800 && code <= 0xDBFF && at + 1 < text.size() && text[at + 1] >= 0xDC00 &&
+                          text[at + 1] <= 0xDFFF;
+        at += pair ? 1 : 0;
+        const int byte = Cp1252FromUnicode(code);
+        result += byte < 0 ? '?' : static_cast<char>(byte);
+    }
+    return result;
+}
+
 void Cp1252UpperBuff(char* text, size_t length) {
     const auto& table = Tables().upper;
     for (size_t i = 0; i < length; ++i) {

@@ -2,6 +2,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 // Character classes and case mapping of the Windows-1252 code page, from
 // fixed tables (independent of the C locale). Text is bytes throughout.
@@ -21,6 +22,9 @@ bool Cp1252IsLower(unsigned char c);
 char16_t Cp1252ToUnicode(unsigned char byte, char16_t unassigned = 0);
 // The byte of a Unicode character; -1 when the code page lacks it.
 int Cp1252FromUnicode(char16_t code);
+// UTF-16 text as bytes; a character the code page lacks (a surrogate pair
+// is one) becomes "?".
+std::string Cp1252FromUtf16(std::u16string_view text);
 
 // Whole-buffer mappings, in place.
 void Cp1252UpperBuff(char* text, size_t length);

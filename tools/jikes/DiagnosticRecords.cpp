@@ -4,7 +4,6 @@
 #include <map>
 #include <memory>
 
-#include <QList>
 #include <QString>
 
 #include "editor/support/Cp1252.h"
@@ -34,12 +33,7 @@ std::string Defanged(std::string text) {
 // ecj speaks Unicode; the IDE reads a record's text in the sources' code
 // page. A character the code page lacks becomes '?'.
 std::string Windows1252Text(const std::string& utf8) {
-    std::string bytes;
-    for (char32_t code : QString::fromStdString(utf8).toUcs4()) {
-        const int byte = code <= 0xFFFF ? Cp1252FromUnicode(static_cast<char16_t>(code)) : -1;
-        bytes += byte < 0 ? '?' : static_cast<char>(byte);
-    }
-    return bytes;
+    return Cp1252FromUtf16(QString::fromStdString(utf8).toStdU16String());
 }
 
 std::string RecordText(const TEcjProblem& problem) {
