@@ -22,15 +22,6 @@ bool AllocatesPastTheEnd(const std::string& dir) {
     return allocates;
 }
 
-std::string OldText(size_t length) {
-    std::string text;
-    while (text.size() < length) {
-        text += "old line " + std::to_string(text.size()) + "\r\n";
-    }
-    text.resize(length);
-    return text;
-}
-
 }  // namespace
 
 // Until the text is written, the room leaves the old file's length and bytes
@@ -52,7 +43,7 @@ TEST(FileRoom, SecuredRoomLeavesTheFileAsItWasOrGrowsItWithZeros) {
         SCOPED_TRACE(std::to_string(c.oldLength) + " to " + std::to_string(c.newLength) +
                      (c.allocate ? " bytes, allocated" : " bytes, grown"));
         const std::string file = dir.File("R.java");
-        const std::string old = OldText(static_cast<size_t>(c.oldLength));
+        const std::string old(static_cast<size_t>(c.oldLength), 'o');
         TempDir::WriteFile(file, old);
         const int fd = open(file.c_str(), O_WRONLY);
         ASSERT_GE(fd, 0);
