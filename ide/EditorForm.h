@@ -228,6 +228,8 @@ public:
     void SaveFileExecute();
     void SaveFileAsExecute();
     // Saves every page in tab order; a cancelled name raises IDE-44 and ends it.
+    // A page whose name is asked for is shown while asked; the page shown
+    // before is shown again at the end.
     void SaveAllExecute();
     // The SaveAll action: SaveAllExecute with its error reported.
     void SaveAllClick();
@@ -376,6 +378,9 @@ private:
     void RenamePage(CZARNSource& page, const std::string& path);
     bool FindClassFile(const std::string& folder, const std::string& fileName);
     void SelectPage(int i);
+    // Brings the page into view, so that a question about it is asked with
+    // its text on screen; nothing for a page that is not open.
+    void ShowPage(const CZARNSource* page);
     void CloseLoneUntitledPage();
     void UpdateTabImages();
 

@@ -143,6 +143,7 @@ void TEditorForm::SaveSource(CZARNSource& page)
         page.SaveProject();
         return;
     }
+    ShowPage(&page);
     const std::optional<std::string> chosen = Dialogs().SaveFile(SaveDialogFolder(), page.FileName());
     if (!chosen) throw EError(ecIDE, SaveCancelled);
     const std::string path = CanonicalPath(*chosen);
@@ -162,7 +163,14 @@ void TEditorForm::SaveFileExecute()
 
 void TEditorForm::SaveAllExecute()
 {
-    for (int i = 0; i < PageCount(); ++i) SaveSource(*SourceAt(i));
+    const CZARNSource* shown = currentEditor_;
+    try {
+        for (int i = 0; i < PageCount(); ++i) SaveSource(*SourceAt(i));
+    } catch (...) {
+        ShowPage(shown);
+        throw;
+    }
+    ShowPage(shown);
 }
 
 void TEditorForm::SaveAllClick()
@@ -186,11 +194,12 @@ void TEditorForm::SaveFileAsExecute()
     });
 }
 
-// Yes, No or Cancel for a modified page; a save that fails or whose name
-// was not given cancels the close.
+// Yes, No or Cancel for a modified page, shown while asked; a save that
+// fails or whose name was not given cancels the close.
 bool TEditorForm::SaveBeforeClose(CZARNSource& page)
 {
     if (!page.Modified()) return true;
+    ShowPage(&page);
     const std::string question = "Save changes to '" + page.FileName() + "' before closing?";
     const TBoxAnswer answer =
         Dialogs().MessageBox(question, "Closing", TBoxButtons::YesNoCancel, TBoxIcon::Question);

@@ -69,6 +69,12 @@ void TEditorForm::SelectPage(int i)
     if (before != i || currentEditor_ != SourceAt(i)) EditorTabChange();
 }
 
+void TEditorForm::ShowPage(const CZARNSource* page)
+{
+    const int tab = page ? EditorTab->IndexOf(page) : -1;
+    if (tab >= 0) SelectPage(tab);
+}
+
 void TEditorForm::EditorTabChange()
 {
     const int index = EditorTab->TabIndex();

@@ -261,7 +261,9 @@ int64_t TAtomicFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
 
 // The room for the whole text secured first, so that a full disk fails the
 // save before an old byte changes; then the text in one write over the old
-// bytes, and the old tail cut off: a kill can hurt only while that write runs.
+// bytes, and the old tail cut off. A kill can hurt while that write runs,
+// and, where the room had to be made by growing the file with zeros, after
+// the room was secured: the old text then ends in those zeros.
 void TAtomicFileStream::CommitInPlace() {
     struct stat info {};
     bool regular = ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);

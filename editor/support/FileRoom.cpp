@@ -13,11 +13,12 @@ constexpr size_t kZeroChunk = 65536;
 
 bool useAllocation = true;
 
-int AllocateBlocks(int fd, off_t length) {
+// mode 0 grows the file to length; FALLOC_FL_KEEP_SIZE leaves its length.
+int AllocateBlocks(int fd, int mode, off_t length) {
     if (!useAllocation) {
         return EOPNOTSUPP;
     }
-    while (::fallocate(fd, 0, 0, length) != 0) {
+    while (::fallocate(fd, mode, 0, length) != 0) {
         if (errno != EINTR) {
             return errno;
         }
@@ -50,6 +51,13 @@ int GrowWithZeros(int fd, off_t from, off_t to) {
     return 0;
 }
 
+// Where the room cannot be allocated past the end, it becomes part of the
+// file: allocated, or else written with zeros.
+int GrowFile(int fd, off_t from, off_t to) {
+    int error = AllocateBlocks(fd, 0, to);
+    return IsUnsupported(error) ? GrowWithZeros(fd, from, to) : error;
+}
+
 }  // namespace
 
 void UseBlockAllocation(bool use) { useAllocation = use; }
@@ -61,12 +69,12 @@ int ReserveFileRoom(int fd, off_t oldLength, off_t newLength) {
     if (BeyondSizeLimit(newLength)) {
         return EFBIG;
     }
-    int error = AllocateBlocks(fd, newLength);
+    int error = AllocateBlocks(fd, FALLOC_FL_KEEP_SIZE, newLength);
     if (IsUnsupported(error)) {
-        error = newLength > oldLength ? GrowWithZeros(fd, oldLength, newLength) : 0;
+        error = newLength > oldLength ? GrowFile(fd, oldLength, newLength) : 0;
     }
     if (error != 0) {
-        // Also frees blocks a partial allocation left past the end.
+        // Also frees the blocks an allocation left past the end.
         while (::ftruncate(fd, oldLength) != 0 && errno == EINTR) {
         }
     }

@@ -29,6 +29,7 @@ public:
     {
         saveProposals.push_back(proposed);
         (void)folder;
+        if (onAsk) onAsk();
         if (saveAnswers.empty()) return std::nullopt;
         auto answer = saveAnswers.front();
         saveAnswers.pop_front();
@@ -38,6 +39,7 @@ public:
                           TBoxIcon) override
     {
         boxes.push_back({text, caption});
+        if (onAsk) onAsk();
         if (buttons == TBoxButtons::Ok) return TBoxAnswer::Ok;
         if (boxAnswers.empty()) return TBoxAnswer::Cancel;
         const TBoxAnswer answer = boxAnswers.front();
@@ -57,6 +59,8 @@ public:
     std::deque<std::optional<std::string>> saveAnswers;
     std::deque<TBoxAnswer> boxAnswers;
     std::function<bool(QDialog&)> modal;
+    // Runs as a save dialog or a box is answered, before its answer.
+    std::function<void()> onAsk;
     std::vector<Box> boxes;
     std::vector<std::string> openFolders;
     std::vector<std::string> saveProposals;

@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
+#include <sched.h>
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <dirent.h>
+
+#include <iostream>
 
 #include "editor/support/FileRoom.h"
 #include "editor/support/SrcExceptions.h"
@@ -38,6 +42,14 @@ void LimitFileSize(rlim_t bytes) {
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &limit);
+}
+
+// In a forked child: a file system of the given size on dir, seen by this
+// process only. False where this process may not mount.
+bool MountSmallDisk(const std::string& dir, size_t bytes) {
+    const std::string options = "size=" + std::to_string(bytes);
+    return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+           mount("corvane-test", dir.c_str(), "tmpfs", 0, options.c_str()) == 0;
 }
 
 }  // namespace
@@ -222,6 +234,45 @@ TEST(SrcEditFileSave, AnInPlaceSaveThatDoesNotFitKeepsTheOldFileByteForByte) {
             EXPECT_EQ(result, saves ? 0 : 1) << "0: saved; 1: failed with the reason; 2: another error";
             EXPECT_EQ(TempDir::ReadFile(file), saves ? newText : oldText);
         }
+    }
+}
+
+// A real full disk: the room past the end is refused before an old byte
+// changes, and none of it stays allocated.
+TEST(SrcEditFileSave, AnInPlaceSaveOnAFullDiskKeepsTheOldFileByteForByte) {
+    const std::string oldText(100000, 'o');
+    TSrcEditStringList lines;
+    lines.Text(std::string(400000, 'n'));
+    for (bool allocate : {true, false}) {
+        SCOPED_TRACE(allocate ? "allocated" : "grown");
+        TempDir dir;
+        int result = RunWithoutFileCapabilities([&] {
+            if (!MountSmallDisk(dir.Path(), 256 * 1024)) {
+                return 3;
+            }
+            std::string file = dir.File("F.java");
+            TempDir::WriteFile(file, oldText);
+            struct stat before {};
+            stat(file.c_str(), &before);
+            chmod(dir.Path().c_str(), 0555);
+            UseBlockAllocation(allocate);
+            try {
+                lines.SaveToFile(file);
+                return 4;
+            } catch (const EWriteError& error) {
+                if (std::string(error.what()).find("No space left on device") == std::string::npos) {
+                    return 2;
+                }
+            }
+            struct stat after {};
+            stat(file.c_str(), &after);
+            return TempDir::ReadFile(file) == oldText && after.st_blocks == before.st_blocks ? 0 : 1;
+        });
+        if (result == 3) {
+            std::cout << "No small file system can be mounted here: the full disk is not checked.\n";
+            return;
+        }
+        EXPECT_EQ(result, 0) << "1: the old file changed; 2: another error; 4: saved";
     }
 }
 

@@ -2,6 +2,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <deque>
+#include <optional>
+
 #include <QAction>
 #include <QMenu>
 #include <QTabBar>
@@ -165,6 +168,54 @@ TEST_F(MainWindowTest, SavingAnUnnamedPageAsksForItsNameAndCancelKeepsItModified
     form->SaveAllExecute();
     EXPECT_EQ(TempDir::ReadFile(dir.File("U.java")), "class U {}");
     EXPECT_EQ(Page()->FilePath(), dir.File("U.java"));
+}
+
+// Two unsaved pages, the second shown: each page that Save All or closing
+// asks about is on screen while asked, and its own text goes to the file
+// named; after Save All the page shown before is shown again.
+TEST_F(MainWindowTest, EachPageAskedAboutIsOnScreenWhileAsked)
+{
+    const std::optional<std::string> one = dir.File("One.java"), two = dir.File("Two.java"), cancel;
+    const std::string textOne = "class One {}", textTwo = "class Two {}";
+    const struct {
+        const char* what;
+        bool close;
+        std::deque<TBoxAnswer> boxAnswers;
+        std::deque<std::optional<std::string>> saveAnswers;
+        std::vector<std::string> shownWhenAsked;
+        std::string savedOne, savedTwo;  // empty: no file
+    } cases[] = {
+        {"Save All, both named", false, {}, {one, two}, {textOne, textTwo}, textOne, textTwo},
+        {"Save All, the second cancelled", false, {}, {one, cancel}, {textOne, textTwo}, textOne, ""},
+        {"Save All, the first cancelled", false, {}, {cancel}, {textOne}, "", ""},
+        {"closing: Yes, then Cancel", true, {TBoxAnswer::Yes, TBoxAnswer::Cancel}, {one},
+         {textOne, textOne, textTwo}, textOne, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        unlink(one->c_str());
+        unlink(two->c_str());
+        form.reset();  // one window at a time: it owns the message sink
+        form = std::make_unique<TEditorForm>();
+        dialogs = InstallFakeDialogs(*form);
+        Type(textOne);
+        form->NewFileExecute();
+        Type(textTwo);
+        CZARNSource* second = Page();
+        ASSERT_EQ(form->EditorTab->TabIndex(), 1);
+        dialogs->boxAnswers = c.boxAnswers;
+        dialogs->saveAnswers = c.saveAnswers;
+        std::vector<std::string> shown;
+        dialogs->onAsk = [&] { shown.push_back(form->CurrentSource()->Text()); };
+        if (c.close)
+            EXPECT_FALSE(form->close());
+        else
+            form->SaveAllClick();
+        EXPECT_EQ(shown, c.shownWhenAsked);
+        EXPECT_EQ(access(one->c_str(), F_OK) == 0 ? TempDir::ReadFile(*one) : "", c.savedOne);
+        EXPECT_EQ(access(two->c_str(), F_OK) == 0 ? TempDir::ReadFile(*two) : "", c.savedTwo);
+        EXPECT_EQ(Page(), second);
+    }
 }
 
 TEST_F(MainWindowTest, YesThenCancelInTheSaveDialogCancelsTheClose)
