@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include "editor/support/ShownText.h"
 #include "ide/FileDialogColumns.h"
 
 namespace {
@@ -51,7 +52,7 @@ std::optional<std::string> TQtEditorDialogs::SaveFile(const std::string& folder,
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilters({"Java source (*.java)", "All Files (*)"});
     dialog.setDefaultSuffix("java");
-    if (!proposed.empty()) dialog.selectFile(QString::fromStdString(proposed));
+    if (!proposed.empty()) dialog.selectFile(QString::fromStdString(ShownText(proposed)));
     ShowColumnsWhole(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
     return dialog.selectedFiles().first().toStdString();
@@ -60,8 +61,8 @@ std::optional<std::string> TQtEditorDialogs::SaveFile(const std::string& folder,
 TBoxAnswer TQtEditorDialogs::MessageBox(const std::string& text, const std::string& caption, TBoxButtons buttons,
                                         TBoxIcon icon)
 {
-    QMessageBox box(BoxIcon(icon), QString::fromStdString(caption), QString::fromStdString(text),
-                    BoxButtons(buttons), parent_);
+    QMessageBox box(BoxIcon(icon), QString::fromStdString(ShownText(caption)),
+                    QString::fromStdString(ShownText(text)), BoxButtons(buttons), parent_);
     switch (box.exec()) {
     case QMessageBox::Yes: return TBoxAnswer::Yes;
     case QMessageBox::No: return TBoxAnswer::No;

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <filesystem>
 
+#include "editor/support/ShownText.h"
 #include "ide/EditorForm.h"
 #include "ide/EditorImages.h"
 #include "ide/ZARNSource.h"
@@ -55,7 +56,7 @@ void TEditorForm::SetLineMark(TPageHandle page, int32_t line, TLineMark mark, bo
 
 void TEditorForm::SetCaption(const std::string& caption)
 {
-    setWindowTitle(QString::fromStdString(caption));
+    setWindowTitle(QString::fromStdString(ShownText(caption)));
 }
 
 void TEditorForm::StartJogTimer()

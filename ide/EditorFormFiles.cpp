@@ -7,6 +7,7 @@
 #include <QLoggingCategory>
 
 #include "editor/support/SrcExceptions.h"
+#include "editor/support/ShownText.h"
 #include "foundation/EError.h"
 #include "ide/EditorForm.h"
 #include "ide/FileChecks.h"
@@ -131,7 +132,7 @@ void TEditorForm::RenamePage(CZARNSource& page, const std::string& path)
     page.SetFilePath(path);
     page.SetFileName(FileNameOf(path));
     const int tab = EditorTab->IndexOf(&page);
-    if (tab >= 0) EditorTab->SetTabText(tab, QString::fromStdString(page.FileName()));
+    if (tab >= 0) EditorTab->SetTabText(tab, QString::fromStdString(ShownText(page.FileName())));
 }
 
 void TEditorForm::SaveSource(CZARNSource& page)

@@ -1,6 +1,7 @@
 // Source pages in the tab control: making, showing and removing them.
 #include "foundation/EError.h"
 #include "editor/highlight/SrcHighlighterJava.h"
+#include "editor/support/ShownText.h"
 #include "ide/EditorForm.h"
 #include "ide/FileChecks.h"
 #include "ide/ZARNSource.h"
@@ -43,7 +44,7 @@ CZARNSource* TEditorForm::NewSourcePage(const std::string& path)
         page->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(page, &QWidget::customContextMenuRequested, this,
                 [this, page](const QPoint& at) { TabMenu->popup(page->mapToGlobal(at)); });
-        tab = EditorTab->AddTab(QString::fromStdString(page->FileName()), page);
+        tab = EditorTab->AddTab(QString::fromStdString(ShownText(page->FileName())), page);
         SelectPage(tab);
         page->Gutter().SetShowLineNumbers(true);
         if (!fullPath.empty()) LoadPageFile(*page, fullPath);

@@ -4,6 +4,7 @@
 #include <QMenu>
 
 #include "debugger/qt/DataViewForm.h"
+#include "editor/support/ShownText.h"
 #include "foundation/Settings.h"
 #include "ide/EditorForm.h"
 #include "ide/terminal/MessageForm.h"
@@ -27,7 +28,7 @@ void TEditorForm::FileMenuClick()
     ReopenMenu->clear();
     for (int slot = 0; slot < RecentSlots; ++slot) {
         if (Recent[slot].empty()) continue;
-        QAction* item = ReopenMenu->addAction(QString::fromStdString(Recent[slot]));
+        QAction* item = ReopenMenu->addAction(QString::fromStdString(ShownText(Recent[slot])));
         connect(item, &QAction::triggered, this, [this, slot] { ReopenSubClick(slot); });
     }
 }

@@ -3,14 +3,24 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <QFileInfo>
+#include <cstdlib>
 #include <cstring>
+#include <filesystem>
 
+// Through the system's calls: a name that is not UTF-8 keeps its bytes.
 std::string CanonicalPath(const std::string& path)
 {
-    const QFileInfo info(QString::fromStdString(path));
-    const QString canonical = info.canonicalFilePath();
-    return (canonical.isEmpty() ? info.absoluteFilePath() : canonical).toStdString();
+    if (path.empty()) return {};
+    if (char* resolved = ::realpath(path.c_str(), nullptr)) {
+        std::string canonical(resolved);
+        std::free(resolved);
+        return canonical;
+    }
+    std::error_code error;
+    std::string absolute = std::filesystem::absolute(path, error).lexically_normal().string();
+    if (error) return path;
+    while (absolute.size() > 1 && absolute.back() == '/') absolute.pop_back();
+    return absolute;
 }
 
 std::string FolderOf(const std::string& path)

@@ -2,12 +2,14 @@
 
 #include <QListWidget>
 
+#include "editor/support/ShownText.h"
+
 namespace {
 
 class TMessageItem : public QListWidgetItem {
 public:
     TMessageItem(const std::string& text, std::unique_ptr<TLinInfo> info)
-        : QListWidgetItem(QString::fromStdString(text), nullptr, UserType), Info(std::move(info))
+        : QListWidgetItem(QString::fromStdString(ShownText(text)), nullptr, UserType), Info(std::move(info))
     {
     }
     std::unique_ptr<TLinInfo> Info;

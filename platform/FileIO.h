@@ -7,7 +7,8 @@
 size_t WriteAllBytes(int fd, const char* data, size_t count, int& error);
 
 // Replaces the file with `bytes` in one step (a temporary file renamed over
-// it); the old file stays intact on failure. Raises EFileError.
+// it, with the old file's permissions; a symbolic link is followed); the old
+// file stays intact on failure. Raises EFileError.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // Reads a whole regular file of at most `limit` bytes; false when it cannot be

@@ -1,9 +1,9 @@
 #include "ide/pipeline/CompilerOutput.h"
 
-#include <QByteArrayView>
 #include <charconv>
 #include <cstdint>
 
+#include "editor/support/ShownText.h"
 #include "foundation/ErrorCatalogue.h"
 #include "ide/pipeline/Windows1252.h"
 
@@ -54,18 +54,6 @@ std::string_view BaseName(std::string_view path)
     if (slash != std::string_view::npos) path = path.substr(slash + 1);
     const size_t dot = path.rfind('.');
     return dot == std::string_view::npos ? path : path.substr(0, dot);
-}
-
-bool IsUtf8(std::string_view bytes)
-{
-    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8();
-}
-
-// A file name as the list shows it: the file system's bytes are UTF-8; a
-// name that is not is read in the sources' code page.
-std::string ShownName(std::string_view name)
-{
-    return IsUtf8(name) ? std::string(name) : Windows1252ToUtf8(name);
 }
 
 // The byte offset of a UTF-8 text's character `chars` (the size when it is shorter).
@@ -123,7 +111,7 @@ TCompilerDiagnostics ParseCompilerOutput(std::string_view output)
         if (IsErrorText(text)) result.Failed = true;
         for (char& c : text)
             if (c == '\r' || c == '\n') c = ' ';
-        const std::string line = "[Java Error] " + ShownName(BaseName(header.Path)) + ".java(" +
+        const std::string line = "[Java Error] " + ShownText(BaseName(header.Path)) + ".java(" +
                                  std::to_string(header.Numbers[0]) + "): " + Windows1252ToUtf8(text);
         AddSplit(result, line,
                  std::make_unique<TLinInfo>(std::string(header.Path), header.Numbers[0], header.Numbers[1],

@@ -11,6 +11,7 @@
 #include "tools/jikes/DiagnosticRecords.h"
 #include "tools/jikes/EcjLog.h"
 #include "tools/jikes/EcjRun.h"
+#include "tools/jikes/SourceStandIn.h"
 
 namespace fs = std::filesystem;
 
@@ -50,7 +51,9 @@ std::vector<TDiagnosticRecord> Compile(const std::string& source, const std::str
     if (scratch.Path().empty()) return {FailureRecord(source, "No temporary folder for the compiler's log.")};
     std::string logPath = scratch.Path() + "/problems.xml";
     std::string sourceDir = fs::path(source).parent_path().string();
-    TEcjRun run = RunEcj(EcjCommand(source, EcjClassPath(sourceDir, classPath), logPath),
+    const TSourceStandIn standIn(source, scratch.Path());
+    if (standIn.EcjPath().empty()) return {FailureRecord(source, "No copy of the source for the compiler.")};
+    TEcjRun run = RunEcj(EcjCommand(standIn.EcjPath(), EcjClassPath(sourceDir, classPath), logPath),
                          scratch.Path() + "/output.txt", kEcjTimeoutSeconds);
     if (!run.Started) return {FailureRecord(source, "The Java compiler ecj could not be started.")};
     if (run.TimedOut) return {FailureRecord(source, "The Java compiler ecj did not finish in time.")};
@@ -62,6 +65,9 @@ std::vector<TDiagnosticRecord> Compile(const std::string& source, const std::str
     std::string failure = "The Java compiler ecj failed (exit code " + std::to_string(run.ExitCode) + ")" +
                           (run.FirstOutputLine.empty() ? "." : ": " + run.FirstOutputLine);
     if (!log.Valid) return {FailureRecord(source, failure)};
+    standIn.RenameProblems(log);
+    if (!standIn.ReturnClassFiles())
+        return {FailureRecord(source, "The class files could not be written beside the source.")};
     std::vector<TDiagnosticRecord> records = RecordsFromLog(log, source, ReadFile);
     bool anyError = false;
     for (const TDiagnosticRecord& r : records) anyError = anyError || r.IsError;

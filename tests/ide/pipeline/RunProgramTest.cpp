@@ -61,17 +61,18 @@ int LiveMembers(int group)
 
 TEST_F(RunProgramTest, PassesTheWordsAndFolderAndPutsStandardOutputFirst)
 {
-    TempDir::MakeDirs(dir.File("work dir"));
+    const std::string folder = dir.File("w\xe9rk dir");  // names that are not UTF-8 reach it as bytes
+    TempDir::MakeDirs(folder);
     const std::string compiler = Script("my compiler",
                                         "echo err-first >&2\n"
                                         "sleep 0.1\n"
                                         "pwd\n"
                                         "for a in \"$@\"; do echo \"[$a]\"; done\n"
                                         "read line && echo \"stdin: $line\"\n");
-    const std::string out = RunProgram(compiler, {"+E", "-depend", "-g", "/src/My File.java", "-classpath", "a;b c"},
-                                       dir.File("work dir"));
-    EXPECT_EQ(out, dir.File("work dir") +
-                       "\n[+E]\n[-depend]\n[-g]\n[/src/My File.java]\n[-classpath]\n[a;b c]\nerr-first\n");
+    const std::string out =
+        RunProgram(compiler, {"+E", "-depend", "-g", "/src/My caf\xe9.java", "-classpath", "a;b c"}, folder);
+    EXPECT_EQ(out, folder +
+                       "\n[+E]\n[-depend]\n[-g]\n[/src/My caf\xe9.java]\n[-classpath]\n[a;b c]\nerr-first\n");
 }
 
 TEST_F(RunProgramTest, LargeOutputIsReadAsItComesAndCut)

@@ -1,8 +1,10 @@
 // The built adapter, run as the IDE runs it, on real sources.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
+#include "editor/support/ShownText.h"
 #include "tests/support/JavaCompile.h"
 #include "tests/support/TempDir.h"
 #include "tests/tools/jikes/CompilerRecords.h"
@@ -33,6 +35,12 @@ protected:
         return parsed;
     }
 
+    // The class file of the source <name>.java: the compiler names it in UTF-8.
+    static std::string ClassFileOf(const std::string& name) {
+        const size_t slash = name.rfind('/');
+        const std::string folder = slash == std::string::npos ? "" : name.substr(0, slash + 1);
+        return folder + ShownText(name.substr(folder.size())) + ".class";
+    }
     bool Exists(const std::string& name) { return std::filesystem::exists(dir.Path() + "/" + name); }
 
     std::string output;
@@ -76,6 +84,10 @@ TEST_F(AdapterRun, OneProblemIsOneRecordWithExactPositions) {
          "Error: ", 5, 11, 13, ""},
         {"Grüße dir/Wörter", "public class W\xf6rter {\n  int f() { return gr\xfcn; }\n}\n", "Error: ", 2, 20, 23,
          "gr\xfcn cannot be resolved"},
+        {"caf\xe9", "public class caf\xe9 {\n  int f() { return gr\xfcn; }\n}\n", "Error: ", 2, 20, 23,
+         "gr\xfcn cannot be resolved"},
+        {"W\xf6rter/caf\xe9", "public class caf\xe9 {\n  void f() { int unused = 1; }\n}\n", "Warning: ", 2, 18, 23,
+         ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -92,8 +104,21 @@ TEST_F(AdapterRun, OneProblemIsOneRecordWithExactPositions) {
         EXPECT_EQ(r.EndColumn, c.endColumn);
         const bool warning = std::string(c.prefix) == "Warning: ";
         EXPECT_EQ(parsed.Failed(), !warning);
-        EXPECT_EQ(Exists(std::string(c.name) + ".class"), warning);
+        EXPECT_EQ(Exists(ClassFileOf(c.name)), warning);
     }
+}
+
+// A source whose name is not UTF-8 compiles as a copy; its classes, named
+// by the compiler in UTF-8, land beside it, and nothing else does.
+TEST_F(AdapterRun, ASourceWhoseNameIsNotUtf8WritesItsClassBesideIt) {
+    std::string source = Write("W\xf6rter/caf\xe9.java", "public class caf\xe9 {\n  caf\xe9 f() { return this; }\n}\n");
+    Compile(source);
+    EXPECT_EQ(output, "");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir.Path() + "/W\xf6rter"))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"caf\xc3\xa9.class", "caf\xe9.java"}));
 }
 
 TEST_F(AdapterRun, ErrorInADependedOnSecondFileNamesThatFile) {

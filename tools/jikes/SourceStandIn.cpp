@@ -1,0 +1,47 @@
+#include "tools/jikes/SourceStandIn.h"
+
+#include <QByteArrayView>
+#include <filesystem>
+
+#include "editor/support/ShownText.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+bool IsUtf8(const std::string& bytes) {
+    return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8();
+}
+
+}  // namespace
+
+TSourceStandIn::TSourceStandIn(const std::string& source, const std::string& scratch) : source_(source) {
+    if (IsUtf8(source)) {
+        ecjPath_ = source;
+        return;
+    }
+    const std::string folder = scratch + "/source";
+    const std::string copy = folder + "/" + ShownText(fs::path(source).filename().string());
+    std::error_code error;
+    // ecj names a source by its canonical path.
+    if (fs::create_directory(folder, error) && fs::copy_file(source, copy, error))
+        ecjPath_ = fs::canonical(copy, error).string();
+}
+
+bool TSourceStandIn::ReturnClassFiles() const {
+    if (ecjPath_ == source_ || ecjPath_.empty()) return true;
+    const fs::path target = fs::path(source_).parent_path();
+    std::error_code error;
+    fs::directory_iterator entry(fs::path(ecjPath_).parent_path(), error);
+    for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
+        const fs::path& file = entry->path();
+        if (file.extension() != ".class") continue;
+        if (!fs::copy_file(file, target / file.filename(), fs::copy_options::overwrite_existing, error)) return false;
+    }
+    return !error;
+}
+
+void TSourceStandIn::RenameProblems(TEcjLog& log) const {
+    for (TEcjProblem& problem : log.Problems)
+        if (problem.Path == ecjPath_) problem.Path = source_;
+}
