@@ -444,6 +444,81 @@ TEST_F(UndoRoundTripTest, AMarkOnAJoinedLineFollowsItsText) {
     });
 }
 
+// A page without lines takes column edits as a page with one empty line
+// does: the same text, flag, caret and bookmark after the commands, Undo,
+// Redo and Undo again; Undo gives the empty page back, unmodified, and
+// bookmark 1 never leaves line 1.
+TEST_F(UndoRoundTripTest, APageWithoutLinesActsAsOneWithAnEmptyLine) {
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        const char* pasted = nullptr;  // a column block
+        int selectedTo = 0;            // a column selection from column 1 of line 1 to this column
+    };
+    auto afterFourRights = [](std::vector<Step> More) {
+        std::vector<Step> steps = {{ecColumnSelect}, {ecRight}, {ecRight}, {ecRight}, {ecRight}};
+        steps.insert(steps.end(), More.begin(), More.end());
+        return steps;
+    };
+    const Case cases[] = {
+        {"tab", afterFourRights({{ecTab}})},
+        {"typed", afterFourRights(Typed("xy"))},
+        {"typed over a column selection", {{ecChar, 'x'}}, nullptr, 5},
+        {"a column pasted", afterFourRights({{ecPaste}}), "ab\r\ncd"},
+        {"a block case change", {{ecUpperCaseBlock}}, nullptr, 5},
+    };
+    struct Seen {
+        std::string text;
+        bool modified;
+        TBufferCoord caret;
+        int mark;
+    };
+    auto described = [](const std::vector<Seen>& States) {
+        std::vector<std::string> result;
+        for (const Seen& s : States) {
+            result.push_back("[" + s.text + "] modified " + std::to_string(s.modified) + " caret " +
+                             std::to_string(s.caret.Char) + "," + std::to_string(s.caret.Line) + " mark " +
+                             std::to_string(s.mark));
+        }
+        return result;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<Seen> seen[2];
+        for (int page = 0; page < 2; ++page) {
+            NewControl(View::kWide);
+            SetLines(page == 0 ? Lines{} : Lines{""});
+            clipboard.data.clear();
+            if (c.pasted) {
+                clipboard.PutBlock(2, c.pasted);
+            }
+            if (c.selectedTo > 0) {
+                Select(smColumn, P(1, 1), P(c.selectedTo, 1));
+            }
+            edit->SetBookMark(1, 1, 1);
+            auto look = [&] {
+                seen[page].push_back({edit->Lines().GetTextStr(), edit->Modified(), edit->CaretXY(), MarkLine()});
+            };
+            for (const Step& step : c.steps) {
+                Run(step.command, step.c, const_cast<char*>(step.text));
+            }
+            look();
+            UndoAll();
+            look();
+            RedoAll();
+            look();
+            UndoAll();
+            look();
+        }
+        EXPECT_EQ(described(seen[0]), described(seen[1]));
+        for (size_t i = 0; i < seen[0].size(); ++i) {
+            EXPECT_EQ(seen[0][i].mark, 1) << "state " << i;
+            EXPECT_EQ(seen[0][i].modified, i % 2 == 0) << "state " << i;
+            EXPECT_TRUE(i % 2 == 0 || seen[0][i].text.empty()) << "state " << i << ": " << seen[0][i].text;
+        }
+    }
+}
+
 // With eoTrimTrailingSpaces an edit trims blanks that older records put
 // text after; undoing everything gives the text back byte for byte.
 TEST_F(UndoRoundTripTest, UndoGivesBackTheBlanksTrimmedBeforeRemovedText) {
