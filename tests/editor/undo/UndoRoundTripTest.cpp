@@ -519,6 +519,49 @@ TEST_F(UndoRoundTripTest, APageWithoutLinesActsAsOneWithAnEmptyLine) {
     }
 }
 
+// A case change converts the text where it stands: no line moves, so no
+// mark moves, neither on Undo nor on Redo, in any selection mode.
+TEST_F(UndoRoundTripTest, ACaseChangeKeepsEveryMark) {
+    const Lines five = {"one", "two", "three", "four", "five"};
+    const Lines upper = {"one", "TWO", "THREE", "FOur", "five"};
+    auto row = [&](const char* Name, TSrcEditorCommand Command, Lines After, int Mark, int Char = 1) {
+        return Row(Name, five, P(1, 2), P(3, 4), {{Command}}, std::move(After)).Marked(Mark, Mark, Char);
+    };
+    CheckAll({
+        row("a mark inside the selection", ecUpperCaseBlock, upper, 3).Restoring(kUndoState),
+        row("a mark on the last line before the end", ecUpperCaseBlock, upper, 4),
+        row("a mark on the last line after the end", ecUpperCaseBlock, upper, 4, 4),
+        row("a mark on the first line", ecUpperCaseBlock, upper, 2),
+        row("a mark below", ecUpperCaseBlock, upper, 5),
+        row("toggle", ecToggleCaseBlock, {"one", "TWO", "THREE", "FOur", "five"}, 3),
+        Row("column", five, P(2, 2), P(3, 4), {{ecUpperCaseBlock}}, {"one", "tWo", "tHree", "fOur", "five"})
+            .In(smColumn)
+            .Marked(3, 3)
+            .Restoring(kUndoState),
+        Row("column past short lines", five, P(3, 2), P(6, 4), {{ecUpperCaseBlock}},
+            {"one", "twO", "thREE", "foUR", "five"})
+            .In(smColumn)
+            .Marked(4, 4, 5),
+        row("lines", ecUpperCaseBlock, {"one", "TWO", "THREE", "FOUR", "five"}, 3).In(smLine).Restoring(kUndoState),
+        Row("lines down to the last", five, P(1, 4), P(1, 5), {{ecUpperCaseBlock}},
+            {"one", "two", "three", "FOUR", "FIVE"})
+            .In(smLine)
+            .Marked(5, 5),
+        Row("a selection beginning past its line's end", five, P(7, 2), P(3, 4), {{ecUpperCaseBlock}},
+            {"one", "two", "THREE", "FOur", "five"})
+            .Marked(3, 3),
+        Row("blanks at the line ends stay, trimming or not", {"ab  ", "cd  ", "x"}, P(1, 1), P(3, 2),
+            {{ecUpperCaseBlock}}, {"AB  ", "CD  ", "x"})
+            .With({eoTrimTrailingSpaces})
+            .Marked(2, 2),
+        Row("the word command", five, P(2, 3), P(2, 3), {{ecTitleCase}}, {"one", "two", "Three", "four", "five"})
+            .Marked(3, 3),
+        Row("one character without a selection", five, P(1, 3), P(1, 3), {{ecUpperCaseBlock}},
+            {"one", "two", "Three", "four", "five"})
+            .Marked(4, 4),
+    });
+}
+
 // With eoTrimTrailingSpaces an edit trims blanks that older records put
 // text after; undoing everything gives the text back byte for byte.
 TEST_F(UndoRoundTripTest, UndoGivesBackTheBlanksTrimmedBeforeRemovedText) {
@@ -569,7 +612,7 @@ TEST_F(UndoRoundTripTest, ALineReplacedByBlanksUndoesOnItsOwnLine) {
     Options({eoTrimTrailingSpaces}, {eoScrollPastEol});
     Select(smLine, BufferCoord(1, 2), BufferCoord(5, 2));
     edit->ClearUndo();
-    Run(ecUpperCaseBlock);
+    edit->SetSelText("    ");
     EXPECT_EQ(AllLines(), (Lines{"x", ""}));
     UndoAll();
     ASSERT_EQ(edit->Lines().Count(), 2);
