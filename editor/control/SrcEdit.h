@@ -604,6 +604,9 @@ private:
     int InsertColumn(const std::string& Value, bool AddToUndoList);
     int InsertLine(const std::string& Value);
     void InsertText(TSrcSelectionMode PasteMode, const std::string& Value, bool AddToUndoList);
+    bool ReplaceInPlace(TSrcSelectionMode Mode, const TBufferCoord& From, const TBufferCoord& To,
+                        const std::function<std::string(const std::string&)>& NewText, std::string& Replaced);
+    void ConvertSelectionCase(TSrcEditorCommand Cmd);
 
     void ExecuteMoveCommand(TSrcEditorCommand Command, void* Data);
     void ExecuteEditCommand(TSrcEditorCommand Command, char AChar, void* Data);

@@ -1,4 +1,5 @@
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditUndoBlockGuard.h"
 #include "editor/text/SrcCharCase.h"
 
@@ -62,16 +63,37 @@ void TCustomSrcEdit::DoCaseChange(TSrcEditorCommand Cmd) {
         }
     }
     if (SelAvail()) {
-        std::string text = Converted(Cmd, GetSelText());
         TSrcUndoBlockGuard block(*this);
         undoList_->AddChange(crSelection, hadSelection ? oldBegin : oldCaret, hadSelection ? oldEnd : oldCaret,
                              std::string(), activeSelectionMode_);
         undoList_->AddChange(crCaret, oldCaret, oldCaret, std::string(), activeSelectionMode_);
-        SetSelTextExternal(text);
+        ConvertSelectionCase(Cmd);
     }
     if (IsWordCommand(Cmd)) {
         SetCaretXY(oldCaret);
     } else if (hadSelection) {
         SetCaretAndSelection(oldCaret, oldBegin, oldEnd);
     }
+}
+
+// The selection's text converted where it stands: the lines and their
+// lengths stay, so marks stay too. One record holds the old text, as an
+// overwrite's does; whole lines are recorded as the normal range they
+// span, as a line paste's record is. The caret ends after the selection.
+void TCustomSrcEdit::ConvertSelectionCase(TSrcEditorCommand Cmd) {
+    TBufferCoord bb = BlockBegin();
+    TBufferCoord be = BlockEnd();
+    TSrcSelectionMode mode = activeSelectionMode_;
+    TBufferCoord caret = be;
+    if (mode == smLine) {
+        bb.Char = 1;
+        be = be.Line < lines_->Count() ? BufferCoord(1, be.Line + 1)
+                                       : BufferCoord(LengthOf(LineAt(be.Line)) + 1, be.Line);
+    }
+    TSrcSelectionMode recorded = mode == smColumn ? smColumn : smNormal;
+    std::string old;
+    if (ReplaceInPlace(recorded, bb, be, [Cmd](const std::string& Text) { return Converted(Cmd, Text); }, old)) {
+        undoList_->AddChange(crInsert, bb, be, old, recorded);
+    }
+    SelectIn(mode, caret, caret, caret);
 }

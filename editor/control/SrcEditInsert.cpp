@@ -56,6 +56,11 @@ int TCustomSrcEdit::InsertColumn(const std::string& Value, bool AddToUndoList) {
     std::vector<std::string> pieces = SplitTextPieces(Value);
     int insertPos = caretX_;
     int added = 0;
+    if (lines_->Count() == 0) {
+        // A page without lines has one empty line, as typing finds it: not
+        // recorded, no mark moves.
+        lines_->Add(std::string());
+    }
     for (size_t i = 0; i < pieces.size(); ++i) {
         const std::string& piece = pieces[i];
         if (!piece.empty()) {

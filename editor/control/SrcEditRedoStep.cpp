@@ -60,6 +60,13 @@ void TCustomSrcEdit::RedoItem() {
 void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
     const TBufferCoord& start = Item.ChangeStartPos;
     std::string replaced;
+    if (Item.ChangeReason == crInsert && Item.ChangeEndPos != start &&
+        ReplaceInPlace(Item.ChangeSelMode, start, Item.ChangeEndPos,
+                       [&Item](const std::string&) { return Item.ChangeStr; }, replaced)) {
+        undoList_->AddChange(Item.ChangeReason, start, Item.ChangeEndPos, replaced, Item.ChangeSelMode);
+        SelectIn(activeSelectionMode_, Item.ChangeEndPos, Item.ChangeEndPos, Item.ChangeEndPos);
+        return;
+    }
     if (Item.ChangeEndPos != start) {
         SelectIn(activeSelectionMode_, start, start, Item.ChangeEndPos);
         replaced = GetSelText();

@@ -120,6 +120,15 @@ void TCustomSrcEdit::UndoItem() {
 // replaces that text (an overwrite) instead of inserting before it.
 void TCustomSrcEdit::UndoInsert(const TSrcEditUndoItem& Item) {
     const TBufferCoord& start = Item.ChangeStartPos;
+    std::string replaced;
+    if (Item.ChangeReason == crInsert && !Item.ChangeStr.empty() &&
+        ReplaceInPlace(Item.ChangeSelMode, start, Item.ChangeEndPos,
+                       [&Item](const std::string&) { return Item.ChangeStr; }, replaced)) {
+        // Overwritten text of the same shape (a case change): no line moves.
+        redoList_->AddChange(Item.ChangeReason, start, Item.ChangeEndPos, replaced, Item.ChangeSelMode);
+        SelectIn(activeSelectionMode_, start, start, start);
+        return;
+    }
     SelectIn(activeSelectionMode_, start, start, Item.ChangeEndPos);
     std::string inserted = GetSelText();
     SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);

@@ -444,6 +444,124 @@ TEST_F(UndoRoundTripTest, AMarkOnAJoinedLineFollowsItsText) {
     });
 }
 
+// A page without lines takes column edits as a page with one empty line
+// does: the same text, flag, caret and bookmark after the commands, Undo,
+// Redo and Undo again; Undo gives the empty page back, unmodified, and
+// bookmark 1 never leaves line 1.
+TEST_F(UndoRoundTripTest, APageWithoutLinesActsAsOneWithAnEmptyLine) {
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+        const char* pasted = nullptr;  // a column block
+        int selectedTo = 0;            // a column selection from column 1 of line 1 to this column
+    };
+    auto afterFourRights = [](std::vector<Step> More) {
+        std::vector<Step> steps = {{ecColumnSelect}, {ecRight}, {ecRight}, {ecRight}, {ecRight}};
+        steps.insert(steps.end(), More.begin(), More.end());
+        return steps;
+    };
+    const Case cases[] = {
+        {"tab", afterFourRights({{ecTab}})},
+        {"typed", afterFourRights(Typed("xy"))},
+        {"typed over a column selection", {{ecChar, 'x'}}, nullptr, 5},
+        {"a column pasted", afterFourRights({{ecPaste}}), "ab\r\ncd"},
+        {"a block case change", {{ecUpperCaseBlock}}, nullptr, 5},
+    };
+    struct Seen {
+        std::string text;
+        bool modified;
+        TBufferCoord caret;
+        int mark;
+    };
+    auto described = [](const std::vector<Seen>& States) {
+        std::vector<std::string> result;
+        for (const Seen& s : States) {
+            result.push_back("[" + s.text + "] modified " + std::to_string(s.modified) + " caret " +
+                             std::to_string(s.caret.Char) + "," + std::to_string(s.caret.Line) + " mark " +
+                             std::to_string(s.mark));
+        }
+        return result;
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<Seen> seen[2];
+        for (int page = 0; page < 2; ++page) {
+            NewControl(View::kWide);
+            SetLines(page == 0 ? Lines{} : Lines{""});
+            clipboard.data.clear();
+            if (c.pasted) {
+                clipboard.PutBlock(2, c.pasted);
+            }
+            if (c.selectedTo > 0) {
+                Select(smColumn, P(1, 1), P(c.selectedTo, 1));
+            }
+            edit->SetBookMark(1, 1, 1);
+            auto look = [&] {
+                seen[page].push_back({edit->Lines().GetTextStr(), edit->Modified(), edit->CaretXY(), MarkLine()});
+            };
+            for (const Step& step : c.steps) {
+                Run(step.command, step.c, const_cast<char*>(step.text));
+            }
+            look();
+            UndoAll();
+            look();
+            RedoAll();
+            look();
+            UndoAll();
+            look();
+        }
+        EXPECT_EQ(described(seen[0]), described(seen[1]));
+        for (size_t i = 0; i < seen[0].size(); ++i) {
+            EXPECT_EQ(seen[0][i].mark, 1) << "state " << i;
+            EXPECT_EQ(seen[0][i].modified, i % 2 == 0) << "state " << i;
+            EXPECT_TRUE(i % 2 == 0 || seen[0][i].text.empty()) << "state " << i << ": " << seen[0][i].text;
+        }
+    }
+}
+
+// A case change converts the text where it stands: no line moves, so no
+// mark moves, neither on Undo nor on Redo, in any selection mode.
+TEST_F(UndoRoundTripTest, ACaseChangeKeepsEveryMark) {
+    const Lines five = {"one", "two", "three", "four", "five"};
+    const Lines upper = {"one", "TWO", "THREE", "FOur", "five"};
+    auto row = [&](const char* Name, TSrcEditorCommand Command, Lines After, int Mark, int Char = 1) {
+        return Row(Name, five, P(1, 2), P(3, 4), {{Command}}, std::move(After)).Marked(Mark, Mark, Char);
+    };
+    CheckAll({
+        row("a mark inside the selection", ecUpperCaseBlock, upper, 3).Restoring(kUndoState),
+        row("a mark on the last line before the end", ecUpperCaseBlock, upper, 4),
+        row("a mark on the last line after the end", ecUpperCaseBlock, upper, 4, 4),
+        row("a mark on the first line", ecUpperCaseBlock, upper, 2),
+        row("a mark below", ecUpperCaseBlock, upper, 5),
+        row("toggle", ecToggleCaseBlock, {"one", "TWO", "THREE", "FOur", "five"}, 3),
+        Row("column", five, P(2, 2), P(3, 4), {{ecUpperCaseBlock}}, {"one", "tWo", "tHree", "fOur", "five"})
+            .In(smColumn)
+            .Marked(3, 3)
+            .Restoring(kUndoState),
+        Row("column past short lines", five, P(3, 2), P(6, 4), {{ecUpperCaseBlock}},
+            {"one", "twO", "thREE", "foUR", "five"})
+            .In(smColumn)
+            .Marked(4, 4, 5),
+        row("lines", ecUpperCaseBlock, {"one", "TWO", "THREE", "FOUR", "five"}, 3).In(smLine).Restoring(kUndoState),
+        Row("lines down to the last", five, P(1, 4), P(1, 5), {{ecUpperCaseBlock}},
+            {"one", "two", "three", "FOUR", "FIVE"})
+            .In(smLine)
+            .Marked(5, 5),
+        Row("a selection beginning past its line's end", five, P(7, 2), P(3, 4), {{ecUpperCaseBlock}},
+            {"one", "two", "THREE", "FOur", "five"})
+            .Marked(3, 3),
+        Row("blanks at the line ends stay, trimming or not", {"ab  ", "cd  ", "x"}, P(1, 1), P(3, 2),
+            {{ecUpperCaseBlock}}, {"AB  ", "CD  ", "x"})
+            .With({eoTrimTrailingSpaces})
+            .Marked(2, 2),
+        Row("the word command", five, P(2, 3), P(2, 3), {{ecTitleCase}}, {"one", "two", "Three", "four", "five"})
+            .Marked(3, 3),
+        Row("one character without a selection", five, P(1, 3), P(1, 3), {{ecUpperCaseBlock}},
+            {"one", "two", "Three", "four", "five"})
+            .Marked(4, 4),
+    });
+}
+
 // With eoTrimTrailingSpaces an edit trims blanks that older records put
 // text after; undoing everything gives the text back byte for byte.
 TEST_F(UndoRoundTripTest, UndoGivesBackTheBlanksTrimmedBeforeRemovedText) {
@@ -494,7 +612,7 @@ TEST_F(UndoRoundTripTest, ALineReplacedByBlanksUndoesOnItsOwnLine) {
     Options({eoTrimTrailingSpaces}, {eoScrollPastEol});
     Select(smLine, BufferCoord(1, 2), BufferCoord(5, 2));
     edit->ClearUndo();
-    Run(ecUpperCaseBlock);
+    edit->SetSelText("    ");
     EXPECT_EQ(AllLines(), (Lines{"x", ""}));
     UndoAll();
     ASSERT_EQ(edit->Lines().Count(), 2);
