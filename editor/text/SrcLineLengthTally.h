@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <map>
 
 // How many lines have each length, so that the longest length stays known
@@ -8,10 +9,15 @@ public:
     void Add(int Length, int Lines = 1);
     // Length must have been added at least Lines times.
     void Remove(int Length, int Lines = 1);
-    void Clear() { counts_.clear(); }
+    void Clear();
     // 0 when no line is counted.
-    int Longest() const { return counts_.empty() ? 0 : counts_.rbegin()->first; }
+    int Longest() const { return longCounts_.empty() ? longestShort_ : longCounts_.rbegin()->first; }
 
 private:
-    std::map<int, int> counts_;  // length -> lines of that length
+    static constexpr int kShort = 256;  // most lines: counted in place, not in the map
+    static bool IsShort(int Length) { return static_cast<unsigned>(Length) < kShort; }
+
+    std::array<int, kShort> shortCounts_{};
+    int longestShort_ = 0;           // the longest short length counted, or 0
+    std::map<int, int> longCounts_;  // length -> lines of that length
 };

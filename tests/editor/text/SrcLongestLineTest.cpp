@@ -27,7 +27,8 @@ struct RandomEdits {
     int Below(int N) { return N <= 0 ? 0 : std::uniform_int_distribution<int>(0, N - 1)(rng); }
     int At() { return Below(lines.Count()); }
     std::string Text() {
-        std::string s(static_cast<size_t>(Below(3) == 0 ? Below(40) : Below(8)), 'a');
+        // Some lines longer than most, some a few bytes.
+        std::string s(static_cast<size_t>(Below(3) == 0 ? Below(400) : Below(8)), 'a');
         for (char& c : s) {
             c = Below(6) == 0 ? '\t' : 'a';
         }
@@ -35,8 +36,9 @@ struct RandomEdits {
     }
     // The longest line cut short, so that the longest length falls.
     void ShortenLongest() {
+        const int longest = LongestByWalk(lines);
         for (int i = 0; i < lines.Count(); ++i) {
-            if (static_cast<int>(ConvertTabs(lines.Line(i), lines.TabWidth()).size()) == LongestByWalk(lines)) {
+            if (static_cast<int>(ConvertTabs(lines.Line(i), lines.TabWidth()).size()) == longest) {
                 lines.Put(i, lines.Line(i).substr(0, lines.Line(i).size() / 2));
                 return;
             }
