@@ -3,6 +3,8 @@
 // offscreen): a keystroke in the middle of the file, Enter there, "/*"
 // typed on line 1 (every later line's highlighting changes), and Page Down
 // through the whole file. Compare each _Editor figure with its _Peer one.
+// A keystroke on the longest line in the middle of files of 1,000 and
+// 1,000,000 lines should cost the same in both.
 #include <benchmark/benchmark.h>
 
 #include <QKeyEvent>
@@ -47,6 +49,38 @@ void BM_KeystrokeToPaint_Peer(benchmark::State& state) {
     for (auto _ : state) {
         type ? Press(peer.edit, Qt::Key_X, "x") : Press(peer.edit, Qt::Key_Backspace);
         type = !type;
+    }
+}
+
+// Code-like lines, the middle one the longest of the file.
+std::string TextWithLongestLineInMiddle(int Lines) {
+    std::string text;
+    for (int i = 1; i <= Lines; ++i) {
+        text += "    if (value" + std::to_string(i) + " > limit) return total; int x = y;";
+        if (i == Lines / 2) {
+            text += std::string(120, ' ') + "// the longest line";
+        }
+        text += "\r\n";
+    }
+    return text;
+}
+
+// A typed character and a Backspace on the longest line, at its middle:
+// the one lengthens the longest line, the other shortens it again.
+void BM_KeystrokeOnLongestLine_Editor(benchmark::State& state) {
+    int lines = static_cast<int>(state.range(0));
+    Editor editor(1920, 1080, false);
+    editor.widget.SetText(TextWithLongestLineInMiddle(lines));
+    editor.widget.SetCaretXY(BufferCoord(100, lines / 2));
+    Flush();
+    int longest = editor.widget.Lines().GetLengthOfLongestLine();
+    bool type = true;
+    for (auto _ : state) {
+        type ? Press(editor.widget, Qt::Key_X, "x") : Press(editor.widget, Qt::Key_Backspace);
+        type = !type;
+    }
+    if (editor.widget.Lines().GetLengthOfLongestLine() != longest + (type ? 0 : 1)) {
+        state.SkipWithError("the longest line's length is wrong");
     }
 }
 
@@ -151,6 +185,7 @@ void BM_PageDownToPaint_Peer(benchmark::State& state) {
 
 BENCHMARK(BM_KeystrokeToPaint_Editor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_KeystrokeToPaint_Peer)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeystrokeOnLongestLine_Editor)->Arg(1000)->Arg(1000000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EnterToPaint_Editor)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_EnterToPaint_Peer)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_OpenCommentOnLine1_Editor)->Unit(benchmark::kMillisecond)->Iterations(10);

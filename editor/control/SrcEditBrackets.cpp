@@ -72,11 +72,12 @@ TBufferCoord TCustomSrcEdit::GetMatchingBracketEx(const TBufferCoord& APoint) {
     if (APoint.Line < 1 || APoint.Line > lines_->Count()) {
         return BufferCoord(0, 0);
     }
-    std::string text = lines_->Get(APoint.Line - 1);
-    if (APoint.Char < 1 || static_cast<size_t>(APoint.Char) > text.size()) {
+    // Lines are read in place; the search changes none.
+    const std::string* text = &lines_->Line(APoint.Line - 1);
+    if (APoint.Char < 1 || static_cast<size_t>(APoint.Char) > text->size()) {
         return BufferCoord(0, 0);
     }
-    const char* found = std::strchr(kBrackets, text[static_cast<size_t>(APoint.Char - 1)]);
+    const char* found = std::strchr(kBrackets, (*text)[static_cast<size_t>(APoint.Char - 1)]);
     if (!found || *found == '\0') {
         return BufferCoord(0, 0);
     }
@@ -88,19 +89,19 @@ TBufferCoord TCustomSrcEdit::GetMatchingBracketEx(const TBufferCoord& APoint) {
     int depth = 1;
     int line = APoint.Line;
     int64_t pos = APoint.Char - 1;  // 0-based index of the bracket
-    counts.Start(line, text);
+    counts.Start(line, *text);
     while (true) {
         pos += forward ? 1 : -1;
-        while (pos < 0 || pos >= static_cast<int64_t>(text.size())) {
+        while (pos < 0 || pos >= static_cast<int64_t>(text->size())) {
             line += forward ? 1 : -1;
             if (line < 1 || line > lines_->Count()) {
                 return BufferCoord(0, 0);
             }
-            text = lines_->Get(line - 1);
-            counts.Start(line, text);
-            pos = forward ? 0 : static_cast<int64_t>(text.size()) - 1;
+            text = &lines_->Line(line - 1);
+            counts.Start(line, *text);
+            pos = forward ? 0 : static_cast<int64_t>(text->size()) - 1;
         }
-        char c = text[static_cast<size_t>(pos)];
+        char c = (*text)[static_cast<size_t>(pos)];
         if ((c != inc && c != dec) || !counts.Counts(static_cast<size_t>(pos))) {
             continue;
         }

@@ -37,9 +37,7 @@ void TCustomSrcEdit::ExecuteMoveCommand(TSrcEditorCommand Command, void* Data) {
         break;
     case ecEditorBottom: {
         int count = lines_->Count();
-        TBufferCoord last =
-            count > 0 ? BufferCoord(ClampToInt32(static_cast<int64_t>(lines_->Get(count - 1).size()) + 1), count)
-                      : BufferCoord(1, 1);
+        TBufferCoord last = count > 0 ? BufferCoord(LengthPlusOne(lines_->Line(count - 1)), count) : BufferCoord(1, 1);
         MoveCaretAndSelection(CaretXY(), last, sel);
         Update();
         break;

@@ -25,10 +25,10 @@ void TCustomSrcEdit::MoveCaretAndSelection(const TBufferCoord& ptBefore, const T
 
 void TCustomSrcEdit::MoveCaretHorz(int DX, bool SelectionCommand) {
     TBufferCoord dst = CaretXY();
-    int lineEnd = LengthPlusOne(LineText());
+    int lineEnd = LengthPlusOne(lines_->Line(caretY_ - 1));
     bool wrapLines = !options_.Contains(eoScrollPastEol);
     if (wrapLines && DX == -1 && dst.Char == 1 && dst.Line > 1) {
-        dst = BufferCoord(LengthPlusOne(lines_->Get(dst.Line - 2)), dst.Line - 1);
+        dst = BufferCoord(LengthPlusOne(lines_->Line(dst.Line - 2)), dst.Line - 1);
     } else if (wrapLines && DX == 1 && dst.Char >= lineEnd && dst.Line < lines_->Count()) {
         dst = BufferCoord(1, dst.Line + 1);
     } else {
@@ -65,7 +65,7 @@ void TCustomSrcEdit::DoHomeKey(bool Selection) {
     int target = 1;
     bool firstRow = !WordWrap() || LineToRow(caretY_) == DisplayY();
     if (options_.Contains(eoEnhanceHomeKey) && firstRow) {
-        std::string line = LineText();
+        const std::string& line = lines_->Line(caretY_ - 1);
         int firstNonBlank = 1;
         while (firstNonBlank <= static_cast<int64_t>(line.size()) &&
                IsBlank(line[static_cast<size_t>(firstNonBlank - 1)])) {
@@ -79,7 +79,7 @@ void TCustomSrcEdit::DoHomeKey(bool Selection) {
 }
 
 void TCustomSrcEdit::DoEndKey(bool Selection) {
-    std::string line = LineText();
+    const std::string& line = lines_->Line(caretY_ - 1);
     int target = LengthPlusOne(line);
     bool lastRow = !WordWrap() || RowToLine(DisplayY() + 1) != caretY_;
     if (options_.Contains(eoEnhanceEndKey) && lastRow) {

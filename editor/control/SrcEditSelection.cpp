@@ -22,7 +22,8 @@ bool TCustomSrcEdit::SelTabBlock() const {
 }
 
 bool TCustomSrcEdit::SelTabLine() const {
-    return BlockBegin().Char <= 1 && BlockEnd().Char > static_cast<int64_t>(LineText().size()) && SelAvail();
+    int64_t lineLength = static_cast<int64_t>(lines_->Line(caretY_ - 1).size());
+    return BlockBegin().Char <= 1 && BlockEnd().Char > lineLength && SelAvail();
 }
 
 void TCustomSrcEdit::ClampBufferCoord(TBufferCoord& Value) const {
@@ -93,8 +94,7 @@ void TCustomSrcEdit::SetCaretAndSelection(const TBufferCoord& ptCaret, const TBu
 
 void TCustomSrcEdit::SelectAll() {
     int count = lines_->Count();
-    TBufferCoord last = count > 0 ? BufferCoord(ClampToInt32(static_cast<int64_t>(lines_->Get(count - 1).size()) + 1), count)
-                                  : BufferCoord(1, 1);
+    TBufferCoord last = count > 0 ? BufferCoord(LengthPlusOne(lines_->Line(count - 1)), count) : BufferCoord(1, 1);
     SetCaretAndSelection(last, BufferCoord(1, 1), last);
     StatusChanged({scSelection});
 }

@@ -7,10 +7,10 @@ bool InSet(const TSrcCharSet& Set, const std::string& Line, int Char) {
     return Set.test(static_cast<unsigned char>(Line[static_cast<size_t>(Char - 1)]));
 }
 
-// The text of a position's line with the word and white characters;
+// A position's line, read in place, with the word and white characters;
 // false outside the buffer.
 struct TWordLine {
-    std::string Text;
+    const std::string* Text = nullptr;
     TSrcCharSet Ident;
     TSrcCharSet White;
     bool Read(const TCustomSrcEdit& Edit, const TBufferCoord& XY) {
@@ -18,7 +18,7 @@ struct TWordLine {
             return false;
         }
         Edit.PrepareIdentChars(Ident, White);
-        Text = Edit.Lines().Get(XY.Line - 1);
+        Text = &Edit.Lines().Line(XY.Line - 1);
         return true;
     }
 };
@@ -29,7 +29,7 @@ TBufferCoord TCustomSrcEdit::NextWordPosEx(const TBufferCoord& XY) const {
     if (!w.Read(*this, XY)) {
         return XY;
     }
-    const std::string& line = w.Text;
+    const std::string& line = *w.Text;
     int len = ClampToInt32(static_cast<int64_t>(line.size()));
     if (XY.Char >= 1 && XY.Char < len) {
         int x = XY.Char;
@@ -42,7 +42,7 @@ TBufferCoord TCustomSrcEdit::NextWordPosEx(const TBufferCoord& XY) const {
         return BufferCoord(x > 0 ? x : len + 1, XY.Line);
     }
     if (XY.Line < lines_->Count()) {
-        return BufferCoord(std::max(1, StrScanForCharInSet(lines_->Get(XY.Line), 1, w.Ident)), XY.Line + 1);
+        return BufferCoord(std::max(1, StrScanForCharInSet(lines_->Line(XY.Line), 1, w.Ident)), XY.Line + 1);
     }
     return XY;
 }
@@ -52,7 +52,7 @@ TBufferCoord TCustomSrcEdit::PrevWordPosEx(const TBufferCoord& XY) const {
     if (!w.Read(*this, XY)) {
         return XY;
     }
-    const std::string& line = w.Text;
+    const std::string& line = *w.Text;
     int x = std::min(XY.Char, LengthPlusOne(line));
     if (x > 1) {
         if (InSet(w.White, line, x - 1)) {
@@ -66,7 +66,7 @@ TBufferCoord TCustomSrcEdit::PrevWordPosEx(const TBufferCoord& XY) const {
         }
     }
     if (XY.Line > 1) {
-        return BufferCoord(LengthPlusOne(lines_->Get(XY.Line - 2)), XY.Line - 1);
+        return BufferCoord(LengthPlusOne(lines_->Line(XY.Line - 2)), XY.Line - 1);
     }
     return BufferCoord(1, XY.Line);
 }
@@ -76,7 +76,7 @@ TBufferCoord TCustomSrcEdit::WordStartEx(const TBufferCoord& XY) const {
     if (!w.Read(*this, XY)) {
         return XY;
     }
-    const std::string& line = w.Text;
+    const std::string& line = *w.Text;
     int x = std::min(XY.Char, LengthPlusOne(line));
     if (x > 1 && !InSet(w.White, line, x - 1)) {
         x = StrRScanForCharInSet(line, x - 1, w.White) + 1;
@@ -89,7 +89,7 @@ TBufferCoord TCustomSrcEdit::WordEndEx(const TBufferCoord& XY) const {
     if (!w.Read(*this, XY)) {
         return XY;
     }
-    const std::string& line = w.Text;
+    const std::string& line = *w.Text;
     int x = XY.Char >= 1 ? StrScanForCharInSet(line, XY.Char, w.White) : 0;
     return BufferCoord(x > 0 ? x : LengthPlusOne(line), XY.Line);
 }
@@ -100,5 +100,6 @@ std::string TCustomSrcEdit::GetWordAtCursor() const {
     if (end.Char <= start.Char) {
         return std::string();
     }
-    return LineText().substr(static_cast<size_t>(start.Char - 1), static_cast<size_t>(end.Char - start.Char));
+    const std::string& line = lines_->Line(caretY_ - 1);
+    return line.substr(static_cast<size_t>(start.Char - 1), static_cast<size_t>(end.Char - start.Char));
 }

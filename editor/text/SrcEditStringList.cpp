@@ -86,11 +86,12 @@ void TSrcEditStringList::Put(int Index, const std::string& S) {
     }
     CheckIndex(Index, count_ - 1);
     TStringsUpdate update(*this);
-    indexOfLongestLine_ = -1;
     Touch();
+    UncountLines(Index, 1);
     TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
     line.fFlags.Include(sfExpandedLengthUnknown).Exclude(sfHasTabs).Exclude(sfHasNoTabs);
     line.fString = S;
+    CountLines(Index, 1);
     if (OnPutted) {
         OnPutted(this, Index, 1);
     }
@@ -135,34 +136,45 @@ void TSrcEditStringList::InsertItem(int Index, const std::string& S) {
     Touch();
     *at = NewLine(S, nullptr);
     ++count_;
-    LongestAfterInsert(Index);
+    CountLines(Index, 1);
     if (OnInserted) {
         OnInserted(this, Index, 1);
     }
 }
 
-// A known longest line stays known through inserts and deletes, so that
-// lines added one at a time are not all scanned again for each.
-void TSrcEditStringList::LongestAfterInsert(int Index) {
-    if (indexOfLongestLine_ < 0) {
-        return;
+// The line's expanded length, measured without expanding the line.
+int TSrcEditStringList::MeasureLine(int Index) {
+    TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
+    if (line.fFlags.Contains(sfExpandedLengthUnknown)) {
+        bool hasTabs = line.fString.find('\t') != std::string::npos;
+        line.fExpandedLength =
+            hasTabs ? GetExpandedLength(line.fString, tabWidth_) : static_cast<int32_t>(line.fString.size());
+        line.fFlags = TSrcEditStringFlags{hasTabs ? sfHasTabs : sfHasNoTabs};
     }
-    if (indexOfLongestLine_ >= Index) {
-        ++indexOfLongestLine_;
-    }
-    int length = ExpandedStringLengths(Index);
-    int longest = list_[static_cast<size_t>(indexOfLongestLine_)].fExpandedLength;
-    if (length > longest || (length == longest && Index < indexOfLongestLine_)) {
-        indexOfLongestLine_ = Index;
+    return line.fExpandedLength;
+}
+
+// Lines that come or change while the lengths are known are measured at
+// once; before the first GetLengthOfLongestLine (as after a load) they are not.
+void TSrcEditStringList::CountLines(int Index, int Count) {
+    if (lengthsKnown_) {
+        for (int i = Index; i < Index + Count; ++i) {
+            lengths_.Add(MeasureLine(i));
+        }
     }
 }
 
-void TSrcEditStringList::LongestAfterDelete(int Index, int Count) {
-    if (indexOfLongestLine_ >= Index + Count) {
-        indexOfLongestLine_ -= Count;
-    } else if (indexOfLongestLine_ >= Index) {
-        indexOfLongestLine_ = -1;
+void TSrcEditStringList::UncountLines(int Index, int Count) {
+    if (lengthsKnown_) {
+        for (int i = Index; i < Index + Count; ++i) {
+            lengths_.Remove(list_[static_cast<size_t>(i)].fExpandedLength);
+        }
     }
+}
+
+void TSrcEditStringList::ForgetLengths() {
+    lengthsKnown_ = false;
+    lengths_.Clear();
 }
 
 int TSrcEditStringList::Add(const std::string& S) {
@@ -182,7 +194,6 @@ void TSrcEditStringList::AddStrings(const TStrings& Strings) {
         return;
     }
     TStringsUpdate update(*this);
-    indexOfLongestLine_ = -1;
     Touch();
     int first = count_;
     int total = count_ + added;
@@ -193,6 +204,7 @@ void TSrcEditStringList::AddStrings(const TStrings& Strings) {
         list_[static_cast<size_t>(count_)] = NewLine(Strings.Get(i), Strings.GetObject(i));
         ++count_;
     }
+    CountLines(first, added);
     if (OnInserted) {
         OnInserted(this, first, added);
     }
@@ -207,18 +219,18 @@ void TSrcEditStringList::Clear() {
             OnCleared(this);
         }
     }
-    indexOfLongestLine_ = -1;
+    ForgetLengths();
     Touch();
 }
 
 void TSrcEditStringList::Delete(int Index) {
     CheckIndex(Index, count_ - 1);
     TStringsUpdate update(*this);
+    UncountLines(Index, 1);
     auto at = list_.begin() + Index;
     std::move(at + 1, list_.begin() + count_, at);
     --count_;
     list_[static_cast<size_t>(count_)] = TSrcEditStringRec();
-    LongestAfterDelete(Index, 1);
     Touch();
     if (OnDeleted) {
         OnDeleted(this, Index, 1);
@@ -231,11 +243,6 @@ void TSrcEditStringList::Exchange(int Index1, int Index2) {
     TStringsUpdate update(*this);
     Touch();
     std::swap(list_[static_cast<size_t>(Index1)], list_[static_cast<size_t>(Index2)]);
-    if (indexOfLongestLine_ == Index1) {
-        indexOfLongestLine_ = Index2;
-    } else if (indexOfLongestLine_ == Index2) {
-        indexOfLongestLine_ = Index1;
-    }
 }
 
 void TSrcEditStringList::InsertLines(int Index, int NumLines) {
@@ -250,9 +257,7 @@ void TSrcEditStringList::InsertLines(int Index, int NumLines) {
     std::move_backward(at, list_.begin() + count_, list_.begin() + count_ + NumLines);
     std::fill(at, at + NumLines, TSrcEditStringRec());
     count_ += NumLines;
-    if (indexOfLongestLine_ >= Index) {
-        indexOfLongestLine_ += NumLines;
-    }
+    CountLines(Index, NumLines);
     if (OnInserted) {
         OnInserted(this, Index, NumLines);
     }
@@ -265,6 +270,7 @@ void TSrcEditStringList::DeleteLines(int Index, int NumLines) {
     CheckIndex(Index, count_);
     int run = std::min(NumLines, count_ - Index);
     Touch();
+    UncountLines(Index, run);
     auto at = list_.begin() + Index;
     std::fill(at, at + run, TSrcEditStringRec());
     if (count_ - Index - run > 0) {
@@ -273,7 +279,6 @@ void TSrcEditStringList::DeleteLines(int Index, int NumLines) {
         std::fill(list_.begin() + count_ - run, list_.begin() + count_, TSrcEditStringRec());
     }
     count_ -= run;
-    LongestAfterDelete(Index, run);
     if (OnDeleted) {
         OnDeleted(this, Index, run);
     }
@@ -359,28 +364,15 @@ int TSrcEditStringList::ExpandedStringLengths(int Index) {
     if (!Valid(Index)) {
         return 0;
     }
-    const TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
-    if (line.fFlags.Contains(sfExpandedLengthUnknown)) {
-        return static_cast<int>(ExpandedStrings(Index).size());
-    }
-    return line.fExpandedLength;
+    return MeasureLine(Index);
 }
 
 int TSrcEditStringList::GetLengthOfLongestLine() {
-    if (indexOfLongestLine_ < 0) {
-        int longest = 0;
-        for (int i = 0; i < count_; ++i) {
-            TSrcEditStringRec& line = list_[static_cast<size_t>(i)];
-            if (line.fFlags.Contains(sfExpandedLengthUnknown)) {
-                ExpandString(i);
-            }
-            if (line.fExpandedLength > longest) {
-                longest = line.fExpandedLength;
-                indexOfLongestLine_ = i;
-            }
-        }
+    if (!lengthsKnown_) {
+        lengthsKnown_ = true;
+        CountLines(0, count_);
     }
-    return Valid(indexOfLongestLine_) ? list_[static_cast<size_t>(indexOfLongestLine_)].fExpandedLength : 0;
+    return lengths_.Longest();
 }
 
 TSrcEditRange TSrcEditStringList::Ranges(int Index) const {
@@ -400,7 +392,7 @@ void TSrcEditStringList::SetTabWidth(int Value) {
     }
     tabWidth_ = Value;
     convertTabsProc_ = GetBestConvertTabsProcEx(Value);
-    indexOfLongestLine_ = -1;
+    ForgetLengths();
     Touch();
     for (int i = 0; i < count_; ++i) {
         TSrcEditStringRec& line = list_[static_cast<size_t>(i)];

@@ -9,6 +9,7 @@
 #include "editor/support/SrcEvents.h"
 #include "editor/text/SrcTabConvert.h"
 #include "editor/support/Strings.h"
+#include "editor/text/SrcLineLengthTally.h"
 
 class TStream;
 
@@ -81,6 +82,8 @@ public:
     // Changes with every change of the lines, their ranges or the tab width;
     // never the same for two lists.
     uint64_t Revision() const { return revision_; }
+    // The longest tab-expanded length of a line; after the first call it is
+    // kept through edits, so that later calls do not walk the lines.
     int GetLengthOfLongestLine();
 
     TSrcEditRange Ranges(int Index) const;
@@ -104,8 +107,10 @@ private:
     bool Valid(int Index) const { return Index >= 0 && Index < count_; }
     void Grow();
     void InsertItem(int Index, const std::string& S);
-    void LongestAfterInsert(int Index);
-    void LongestAfterDelete(int Index, int Count);
+    int MeasureLine(int Index);
+    void CountLines(int Index, int Count);
+    void UncountLines(int Index, int Count);
+    void ForgetLengths();
     std::string ExpandString(int Index);
     bool HasTabs(int Index);
     void Touch();
@@ -113,7 +118,9 @@ private:
 
     std::vector<TSrcEditStringRec> list_;  // size() == capacity
     int count_ = 0;
-    int indexOfLongestLine_ = -1;
+    // While lengthsKnown_, every line's expanded length is known and counted.
+    TSrcLineLengthTally lengths_;
+    bool lengthsKnown_ = false;
     int tabWidth_ = 0;
     uint64_t revision_ = 0;
     TConvertTabsProcEx convertTabsProc_ = nullptr;
