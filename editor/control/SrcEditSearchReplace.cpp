@@ -5,6 +5,7 @@
 #include "editor/control/SrcEditIntMath.h"
 #include "editor/search/SrcEditSearchCustom.h"
 #include "editor/support/SrcExceptions.h"
+#include "editor/text/SrcEditTextPieces.h"
 #include "editor/text/SrcLineSplicer.h"
 
 // One run of SearchReplace: the range, the walk over its lines and the
@@ -18,6 +19,11 @@ public:
         prompt_ = AOptions.Contains(ssoPrompt);
         replacing_ = AOptions.Contains(ssoReplace);
         replaceAll_ = AOptions.Contains(ssoReplaceAll);
+        // A read-only text is searched as a plain search would.
+        readOnly_ = edit_.ReadOnly() && (replacing_ || replaceAll_);
+        if (readOnly_) {
+            replacing_ = replaceAll_ = false;
+        }
         if (!edit_.SelAvail()) {
             AOptions.Exclude(ssoSelectedOnly);
         }
@@ -41,7 +47,7 @@ public:
         }
         Unlock();
         edit_.DoOnPaintTransient(ttAfter);
-        return found_;
+        return readOnly_ ? 0 : found_;
     }
 
 private:
@@ -74,14 +80,16 @@ private:
         int step = backwards_ ? -1 : 1;
         for (int line = backwards_ ? end_.Line : start_.Line; line >= start_.Line && line <= end_.Line;
              line += step) {
+            // A replacement that breaks the line leaves the rest of it further down.
             if (line < 1 || line > edit_.Lines().Count() || !WalkResults(line)) {
                 return;
             }
         }
     }
 
-    // False when the run ends in this line.
-    bool WalkResults(int Line) {
+    // False when the run ends in this line. Line becomes the line where the
+    // rest of the original one stands.
+    bool WalkResults(int& Line) {
         int count = engine_.FindAll(edit_.Lines().Line(Line - 1));
         int offset = 0;
         bool atOnce = true;
@@ -96,6 +104,10 @@ private:
             int position = engine_.GetResult(index) + offset;
             int length = engine_.GetLength(index);
             if (!InRange(Line, position, length, offset, end_)) {
+                continue;
+            }
+            if (position + length - 1 > LineLength(Line) && (replacing_ || replaceAll_)) {
+                ++found_;  // blanks a trim took with an earlier replacement
                 continue;
             }
             ++found_;
@@ -131,12 +143,31 @@ private:
         edit_.SetCaretXYEx(false, BufferCoord(1, Line));
         edit_.EnsureCursorPosVisibleEx(true);
         edit_.SetBlockEnd(BufferCoord(Position + Length, Line));
+        if (replacing_ || replaceAll_) {
+            // Selected to be replaced, also where the user cannot select.
+            edit_.blockBegin_ = BufferCoord(Position, Line);
+            edit_.blockEnd_ = BufferCoord(Position + Length, Line);
+        }
         edit_.activeSelectionMode_ = smNormal;
         edit_.InternalSetCaretXY(backwards_ ? edit_.BlockBegin() : edit_.BlockEnd());
     }
 
+    // Only a column selection searched alone keeps its columns.
+    bool FixedColumns() const { return selectedOnly_ && rangeMode_ == smColumn; }
+
+    // Where the text that followed an occurrence at Position on Line stands
+    // once Text replaced it.
+    static TBufferCoord After(int Line, int Position, const std::string& Text) {
+        std::vector<std::string> pieces = SplitTextPieces(Text);
+        if (pieces.size() == 1) {
+            return BufferCoord(ClampToInt32(int64_t{Position} + static_cast<int64_t>(pieces[0].size())), Line);
+        }
+        return BufferCoord(ClampToInt32(static_cast<int64_t>(pieces.back().size()) + 1),
+                           ClampToInt32(int64_t{Line} + static_cast<int64_t>(pieces.size()) - 1));
+    }
+
     // False when the run ends after this occurrence.
-    bool HandleOccurrence(int Line, int Position, int Length, int& Offset) {
+    bool HandleOccurrence(int& Line, int Position, int Length, int& Offset) {
         TSrcReplaceAction action = raReplace;
         if (prompt_ && edit_.OnReplaceText) {
             action = edit_.DoOnReplaceText(search_, replace_, Line, Position);
@@ -149,22 +180,31 @@ private:
             replaceAll_ = true;
             Lock();
         }
-        int replaced = Length;
+        TBufferCoord after = BufferCoord(Position + Length, Line);
         if (action != raSkip) {
-            edit_.SetSelTextExternal(engine_.Replace(edit_.SelText(), replace_));
-            replaced = edit_.CaretX() - Position;
+            std::string text = engine_.Replace(edit_.SelText(), replace_);
+            edit_.SetSelTextExternal(text);
+            after = After(Line, Position, text);
         }
         if (!backwards_) {
-            edit_.InternalSetCaretX(Position + replaced);
-            if (replaced != Length && action != raSkip) {
-                Offset += replaced - Length;
-                if (rangeMode_ != smColumn && edit_.CaretY() == end_.Line) {
-                    end_.Char += replaced - Length;
-                    edit_.SetBlockEnd(end_);
-                }
-            }
+            edit_.InternalSetCaretXY(after);
+            MoveRangeEnd(Line, after, after.Char - (Position + Length));
+            Offset += after.Char - (Position + Length);
+            Line = after.Line;
         }
         return replaceAll_;
+    }
+
+    // The text after an occurrence on Line moved to After, Delta columns
+    // from where it stood: the range's end moves with it.
+    void MoveRangeEnd(int Line, const TBufferCoord& After, int Delta) {
+        if (end_.Line == Line && !FixedColumns()) {
+            end_.Char += Delta;
+        }
+        end_.Line += After.Line - Line;
+        if (end_.Line == After.Line && Delta != 0 && !FixedColumns()) {
+            edit_.SetBlockEnd(end_);
+        }
     }
 
     struct THit {
@@ -179,9 +219,6 @@ private:
     // the records and the caret that replacing them one by one leaves.
     // False, with nothing changed, when one of them needs that way.
     bool ReplaceRestAtOnce(int Line, int First, int Count, int Offset) {
-        if (edit_.Options().Contains(eoNoSelection)) {
-            return false;
-        }
         // Replacements answered one by one before this pass moved the hits by
         // the offset it starts with.
         const std::string& text = edit_.Lines().Line(Line - 1);
@@ -195,10 +232,11 @@ private:
             if (!InRange(Line, hit.Position, hit.Length, Offset, end)) {
                 continue;
             }
-            if (hit.Length <= 0) {
+            hit.Origin = static_cast<size_t>(hit.Position - (Offset - entryOffset) - 1);
+            // A trim may have taken the blanks the rest of the line ended in.
+            if (hit.Length <= 0 || hit.Origin + static_cast<size_t>(hit.Length) > text.size()) {
                 return false;
             }
-            hit.Origin = static_cast<size_t>(hit.Position - (Offset - entryOffset) - 1);
             std::string replacement =
                 engine_.Replace(text.substr(hit.Origin, static_cast<size_t>(hit.Length)), replace_);
             if (!ReplacesAtOnce(replacement)) {
@@ -238,7 +276,7 @@ private:
 
     // A replacement of another length on the range's end line moves its end.
     bool MovesEnd(int Line, const THit& Hit) const {
-        return !backwards_ && Hit.Replaced != Hit.Length && rangeMode_ != smColumn && Line == end_.Line;
+        return !backwards_ && Hit.Replaced != Hit.Length && !FixedColumns() && Line == end_.Line;
     }
 
     void RecordReplacement(int Line, const THit& Hit, const std::string& Text) {
@@ -289,6 +327,7 @@ private:
     bool replacing_ = false;
     bool replaceAll_ = false;
     bool selectedOnly_ = false;
+    bool readOnly_ = false;
     bool locked_ = false;
     TSrcSelectionMode rangeMode_ = smNormal;
     TBufferCoord start_;
