@@ -533,6 +533,8 @@ private:
     };
     void PutLineTrimmed(int ALine, const std::string& ALineText, size_t InsertedFrom = 0, size_t InsertedTo = 0);
     void PutInsertedLine(int ALine, const std::string& ALineText, size_t InsertedFrom, size_t InsertedTo);
+    void PutLineRegion(int First, int OldCount, const std::vector<std::string>& NewLines,
+                       const std::vector<int>& MarksTo);
     void RecordTrimmedBlanks(bool JoinNewest);
 
     TColor EditorBackground(int Line) const;

@@ -98,6 +98,9 @@ private:
                 if (ReplaceRestAtOnce(Line, k, count, offset)) {
                     return true;
                 }
+                if (BreaksRestAtOnce(Line, k, count, offset)) {
+                    return false;
+                }
                 atOnce = false;
             }
             int index = backwards_ ? count - 1 - k : k;
@@ -262,6 +265,117 @@ private:
             LeaveCaretAfter(Line, hits.back());
         }
         return true;
+    }
+
+    struct TRecord {
+        TSrcChangeReason Reason;
+        TBufferCoord Start, End;
+        std::string Text;
+    };
+
+    struct TBrokenRegion {
+        std::vector<std::string> Lines;  // the region's lines as replaced
+        std::vector<int> MarksTo;         // per old line, the new index its marks go to
+        std::vector<TRecord> Records;
+        int OldCount = 0;                 // old lines up to the last one replaced in
+        size_t NewCount = 0;
+        TBufferCoord Caret;
+        int Found = 0;
+    };
+
+    // Forwards without prompts, where replacements break lines: every
+    // occurrence left in the range, from result First of Line on, is
+    // replaced in one pass, with the records replacing them one by one
+    // leaves, and the lines are stored at once. False, with nothing
+    // changed, when the pass cannot take them.
+    bool BreaksRestAtOnce(int Line, int First, int Count, int Offset) {
+        if (backwards_ || edit_.Options().Contains(eoTrimTrailingSpaces)) {
+            return false;
+        }
+        TBrokenRegion region;
+        std::string current;
+        const int last = std::min(end_.Line, edit_.Lines().Count());
+        for (int line = Line; line <= last; ++line) {
+            const std::string& text = edit_.Lines().Line(line - 1);
+            if (line > Line) {
+                First = 0;
+                Offset = 0;
+                Count = engine_.FindAll(text);
+            }
+            const int oldLine = line - Line;
+            int marksTo = static_cast<int>(region.Lines.size());
+            size_t done = 0;
+            bool hit = false;
+            for (int k = First; k < Count; ++k) {
+                const int position = engine_.GetResult(k) + Offset;
+                const int length = engine_.GetLength(k);
+                if (!InRange(line, position, length, Offset, end_)) {
+                    continue;
+                }
+                const size_t origin = static_cast<size_t>(position - 1);
+                if (length <= 0 || position < 1 || origin < done || origin + static_cast<size_t>(length) > text.size()) {
+                    return false;
+                }
+                std::string found = text.substr(origin, static_cast<size_t>(length));
+                std::string replacement = engine_.Replace(found, replace_);
+                if (replacement.find('\0') != std::string::npos) {
+                    return false;
+                }
+                current.append(text, done, origin - done);
+                done = origin + static_cast<size_t>(length);
+                const int atLine = ClampToInt32(int64_t{Line} + static_cast<int64_t>(region.Lines.size()));
+                const TBufferCoord at = BufferCoord(static_cast<int>(current.size()) + 1, atLine);
+                region.Records.push_back(Record(crDelete, at, BufferCoord(at.Char + length, at.Line), found));
+                const bool carriesMarks = current.empty() && marksTo == static_cast<int>(region.Lines.size());
+                std::vector<std::string> pieces = SplitTextPieces(replacement);
+                current += pieces[0];
+                for (size_t i = 1; i < pieces.size(); ++i) {
+                    region.Lines.push_back(std::move(current));
+                    current = std::move(pieces[i]);
+                }
+                region.Caret = BufferCoord(ClampToInt32(static_cast<int64_t>(current.size()) + 1),
+                                           ClampToInt32(int64_t{Line} + static_cast<int64_t>(region.Lines.size())));
+                if (!replacement.empty()) {
+                    region.Records.push_back(Record(crInsert, at, region.Caret, std::string()));
+                }
+                // Text put at a line's start takes the line's marks down with it.
+                if (carriesMarks && pieces.size() > 1) {
+                    marksTo = static_cast<int>(region.Lines.size());
+                }
+                ++region.Found;
+                hit = true;
+            }
+            current.append(text, done, std::string::npos);
+            region.Lines.push_back(std::move(current));
+            current.clear();
+            region.MarksTo.push_back(marksTo);
+            if (hit) {
+                region.OldCount = oldLine + 1;
+                region.NewCount = region.Lines.size();
+            }
+        }
+        if (region.Found == 0) {
+            return false;
+        }
+        region.Lines.resize(region.NewCount);
+        region.MarksTo.resize(static_cast<size_t>(region.OldCount));
+        for (const TRecord& record : region.Records) {
+            edit_.UndoList().AddChange(record.Reason, record.Start, record.End, record.Text, smNormal);
+        }
+        edit_.PutLineRegion(Line, region.OldCount, region.Lines, region.MarksTo);
+        found_ += region.Found;
+        edit_.SetCaretXYEx(false, region.Caret);
+        edit_.EnsureCursorPosVisibleEx(true);
+        edit_.blockBegin_ = edit_.CaretXY();
+        edit_.blockEnd_ = edit_.blockBegin_;
+        edit_.activeSelectionMode_ = smNormal;
+        edit_.StatusChanged({scSelection});
+        return true;
+    }
+
+    static TRecord Record(TSrcChangeReason Reason, const TBufferCoord& Start, const TBufferCoord& End,
+                          std::string Text) {
+        return TRecord{Reason, Start, End, std::move(Text)};
     }
 
     // Not a replacement that breaks the line, nor an empty one where

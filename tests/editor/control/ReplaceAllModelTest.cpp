@@ -122,6 +122,8 @@ public:
         } else {
             edit->SetCaretAndSelection(kTo, kFrom, kTo);
         }
+        edit->SetBookMark(1, 1, 2);
+        edit->SetBookMark(2, 1, 3);
         edit->ClearUndo();
         edit->SetModified(false);
         edit->SetReadOnly(r.option == Option::ReadOnly);
@@ -170,9 +172,20 @@ public:
         while (edit->CanUndo()) edit->Undo();
         EXPECT_EQ(AllLines(), kText);
         EXPECT_FALSE(edit->Modified());
+        EXPECT_EQ(Bookmarks(), "1,2 1,3");
         while (edit->CanRedo()) edit->Redo();
         EXPECT_EQ(AllLines(), m.lines);
         EXPECT_TRUE(edit->Modified());
+    }
+
+    std::string Bookmarks() const {
+        std::string at;
+        for (int mark : {1, 2}) {
+            int x = 0, y = 0;
+            edit->GetBookMark(mark, x, y);
+            at += (at.empty() ? "" : " ") + std::to_string(x) + "," + std::to_string(y);
+        }
+        return at;
     }
 
     TSrcEditSearch engine;
