@@ -657,6 +657,7 @@ private:
     // reason of the last one replayed.
     TSrcChangeReason ReplayStep(bool Redoing);
     bool ReplayLineRun(bool Redoing, TSrcChangeReason& Last);
+    bool ReplayRegionRun(bool Redoing, TSrcChangeReason& Last);
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 

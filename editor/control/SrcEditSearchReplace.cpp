@@ -1,3 +1,4 @@
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -280,6 +281,7 @@ private:
         int OldCount = 0;                 // old lines up to the last one replaced in
         size_t NewCount = 0;
         TBufferCoord Caret;
+        std::optional<TBufferCoord> BlockEnd;  // the range's end, where a replacement moved it
         int Found = 0;
     };
 
@@ -338,6 +340,10 @@ private:
                 if (!replacement.empty()) {
                     region.Records.push_back(Record(crInsert, at, region.Caret, std::string()));
                 }
+                const int delta = region.Caret.Char - (position + length);
+                if (line == end_.Line && delta != 0 && !FixedColumns()) {
+                    region.BlockEnd = BufferCoord(end_.Char + delta, region.Caret.Line);
+                }
                 // Text put at a line's start takes the line's marks down with it.
                 if (carriesMarks && pieces.size() > 1) {
                     marksTo = static_cast<int>(region.Lines.size());
@@ -370,6 +376,9 @@ private:
         edit_.blockEnd_ = edit_.blockBegin_;
         edit_.activeSelectionMode_ = smNormal;
         edit_.StatusChanged({scSelection});
+        if (region.BlockEnd) {
+            edit_.SetBlockEnd(*region.BlockEnd);
+        }
         return true;
     }
 

@@ -316,6 +316,10 @@ const ReplaceAllCase kReplaceAllCases[] = {
      {"qq", "q"}},
     {"all from the first prompt", {"abc abc abc", "abc"}, "abc", "Z", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 4,
      {"Z Z Z", "Z"}, true},
+    {"line breaks", {"a;b;", "c;d", "x"}, ";", ";\r\n", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3,
+     {"a;", "b;", "", "c;", "d", "x"}},
+    {"line breaks on the last line", {";a;b;", "c;d"}, ";", "1\n2", {}, {2, 1}, {2, 1}, smNormal, 3,
+     {";a1", "2b1", "2", "c1", "2d"}},
 };
 
 class ReplaceAllAtOnceTest : public SrcEditSearchReplaceTest, public ::testing::WithParamInterface<ReplaceAllCase> {
