@@ -6,10 +6,10 @@
 
 // Lines First.. (1-based) of which the first OldCount become NewLines (at
 // least as many): the old ones are stored over and the rest inserted at
-// once after them. The marks of old line First + i go to line First +
-// MarksTo[i], those below the region down by the lines added.
+// once after them. With MarksTo, the marks of old line First + i go to
+// line First + MarksTo[i], those below the region down by the lines added.
 void TCustomSrcEdit::PutLineRegion(int First, int OldCount, const std::vector<std::string>& NewLines,
-                                   const std::vector<int>& MarksTo) {
+                                   const std::vector<int>* MarksTo) {
     TSrcPaintLockGuard lock(*this);
     const int newCount = static_cast<int>(NewLines.size());
     const int added = newCount - OldCount;
@@ -25,12 +25,15 @@ void TCustomSrcEdit::PutLineRegion(int First, int OldCount, const std::vector<st
             }
         }
     }
+    if (!MarksTo) {
+        return;
+    }
     for (int i = 0; i < marks_->Count(); ++i) {
         TSrcEditMark* mark = marks_->Items(i);
         if (mark->Line() >= First + OldCount) {
             mark->SetLine(mark->Line() + added);
         } else if (mark->Line() >= First) {
-            mark->SetLine(First + MarksTo[static_cast<size_t>(mark->Line() - First)]);
+            mark->SetLine(First + (*MarksTo)[static_cast<size_t>(mark->Line() - First)]);
         }
     }
     if (added > 0) {

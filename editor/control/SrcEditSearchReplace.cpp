@@ -368,7 +368,7 @@ private:
         for (const TRecord& record : region.Records) {
             edit_.UndoList().AddChange(record.Reason, record.Start, record.End, record.Text, smNormal);
         }
-        edit_.PutLineRegion(Line, region.OldCount, region.Lines, region.MarksTo);
+        edit_.PutLineRegion(Line, region.OldCount, region.Lines, &region.MarksTo);
         found_ += region.Found;
         edit_.SetCaretXYEx(false, region.Caret);
         edit_.EnsureCursorPosVisibleEx(true);
