@@ -315,7 +315,8 @@ private:
                     continue;
                 }
                 const size_t origin = static_cast<size_t>(position - 1);
-                if (length <= 0 || position < 1 || origin < done || origin + static_cast<size_t>(length) > text.size()) {
+                const size_t after = origin + static_cast<size_t>(length);
+                if (length <= 0 || position < 1 || origin < done || after > text.size()) {
                     return false;
                 }
                 std::string found = text.substr(origin, static_cast<size_t>(length));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <sstream>
 
 #include "editor/search/SrcEditSearch.h"
@@ -165,6 +166,12 @@ public:
         }
         EXPECT_EQ(found, m.count);
         EXPECT_EQ(AllLines(), m.lines);
+        if (r.way == Way::OnePass || r.way == Way::EachPrompt) {
+            Row same = r;
+            same.way = Way::OnePass;
+            same.wrap = 0;
+            marksAfter[same.Name()].push_back(Bookmarks());
+        }
         if (m.count == 0) return;
         edit->Undo();
         // Without prompts, and from a first "All" on, the run is one step.
@@ -191,6 +198,7 @@ public:
     TSrcEditSearch engine;
     std::vector<TSrcReplaceAction> answers;
     int prompts = 0;
+    std::map<std::string, std::vector<std::string>> marksAfter;  // one pass, then prompted
 };
 
 TEST_F(ReplaceAllModelTest, EveryWayGivesTheModelsTextAndCount) {
@@ -207,6 +215,11 @@ TEST_F(ReplaceAllModelTest, EveryWayGivesTheModelsTextAndCount) {
                                 Check({mode, scope, backwards, entire, replacement, way, option, index++ % 8});
                                 if (HasFailure()) return;
                             }
+    // Marks end where replacing one by one leaves them.
+    for (const auto& [name, marks] : marksAfter) {
+        ASSERT_EQ(marks.size(), 2u) << name;
+        EXPECT_EQ(marks[0], marks[1]) << name;
+    }
 }
 
 }  // namespace
