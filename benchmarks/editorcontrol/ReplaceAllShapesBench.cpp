@@ -78,6 +78,10 @@ void MeasureShape(benchmark::State& state, TPrepare Prepare, TStep Step, TCheck 
             state.SkipWithError("the step did not do its work");
         }
     }
+    if (state.range(2) != 0) {
+        HitText probe(1, 1, Unit, true);
+        state.counters["wrap cols"] = probe.edit->WordWrap() ? probe.edit->CharsInWindow() : 0;
+    }
     state.counters["peak MB"] = peak / (1 << 20);
     state.counters["rise MB"] = rise / (1 << 20);
     state.counters["hits/s"] = benchmark::Counter(static_cast<double>(hits) * state.iterations(),
