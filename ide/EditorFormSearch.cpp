@@ -74,9 +74,20 @@ void TEditorForm::SearchReplaceExecute()
         if (page->SelAvail()) page->InternalSetCaretXY(backwards ? page->BlockEnd() : page->BlockBegin());
     }
     if (SearchMode == TSearchForm::ModeReplaceAll) options.Include(ssoReplaceAll);
+    // A read-only page only selects the match a Replace would take, and says why.
+    const bool refused = SearchMode != TSearchForm::ModeFind && page->ReadOnly();
+    if (refused) {
+        options.Exclude(ssoReplace);
+        options.Exclude(ssoReplaceAll);
+    }
     page->SetSearchEngine(SrcEditSearch1());
     Guarded([&] {
         int found = page->SearchReplace(search, replacement, options);
+        if (found > 0 && refused) {
+            Dialogs().MessageBox("The page is read-only: nothing was replaced.", "Information", TBoxButtons::Ok,
+                                 TBoxIcon::Information);
+            return;
+        }
         if (found > 0 && SearchMode == TSearchForm::ModeReplace) {
             if (backwards) page->SetCaretX(page->CaretX() - static_cast<int>(replacement.size()));
             options.Exclude(ssoReplace);

@@ -10,15 +10,24 @@ namespace {
 
 // Replace All of "ijk" by "IJK", its Undo and its Redo, over the same hits
 // in two shapes: one line of HitsArg * 10 bytes, or LinesArg lines holding
-// the same bytes, with the control's default options.
+// the same bytes, with the control's default options. The same for ";" by
+// ";\r\n", which breaks every line at each hit, also under eoNoSelection in
+// a wrapping view.
 const std::string kUnit = "ijk abcde ";
+const std::string kBreakUnit = "abc defgh;";
 
 struct HitText : SrcEditTestBase {
-    HitText(int Hits, int LineCount) {
+    HitText(int Hits, int LineCount, const std::string& Unit = kUnit, bool NoSelectionWrapped = false) {
+        if (NoSelectionWrapped) {
+            TSrcEditorOptions options = edit->Options();
+            options.Include(eoNoSelection);
+            edit->SetOptions(options);
+            edit->SetWordWrap(true);
+        }
         std::string line;
-        line.reserve(kUnit.size() * static_cast<size_t>(Hits / LineCount));
+        line.reserve(Unit.size() * static_cast<size_t>(Hits / LineCount));
         for (int i = 0; i < Hits / LineCount; ++i) {
-            line += kUnit;
+            line += Unit;
         }
         TSrcEditStringList& lines = edit->Lines();
         lines.BeginUpdate();
@@ -50,12 +59,13 @@ int ReplaceAll(TCustomSrcEdit& Edit) { return Edit.SearchReplace("ijk", "IJK", {
 // peak (text, records and all) and the rise of that peak over the heap
 // before it. Check says whether the step did its work.
 template <typename TPrepare, typename TStep, typename TCheck>
-void MeasureShape(benchmark::State& state, TPrepare Prepare, TStep Step, TCheck Check) {
+void MeasureShape(benchmark::State& state, TPrepare Prepare, TStep Step, TCheck Check,
+                  const std::string& Unit = kUnit) {
     const int hits = static_cast<int>(state.range(0));
     double peak = 0;
     double rise = 0;
     for (auto _ : state) {
-        HitText text(hits, static_cast<int>(state.range(1)));
+        HitText text(hits, static_cast<int>(state.range(1)), Unit, state.range(2) != 0);
         Prepare(*text.edit);
         size_t before = HeapBytesNow();
         ResetHeapPeak();
@@ -67,6 +77,10 @@ void MeasureShape(benchmark::State& state, TPrepare Prepare, TStep Step, TCheck 
         if (!Check(text)) {
             state.SkipWithError("the step did not do its work");
         }
+    }
+    if (state.range(2) != 0) {
+        HitText probe(1, 1, Unit, true);
+        state.counters["wrap cols"] = probe.edit->WordWrap() ? probe.edit->CharsInWindow() : 0;
     }
     state.counters["peak MB"] = peak / (1 << 20);
     state.counters["rise MB"] = rise / (1 << 20);
@@ -98,13 +112,67 @@ void BM_RedoReplaceAllShape(benchmark::State& state) {
         [](const HitText& text) { return text.AllLinesShow("IJK", "ijk") && text.edit->Modified(); });
 }
 
+int BreakAll(TCustomSrcEdit& Edit) { return Edit.SearchReplace(";", ";\r\n", {ssoReplaceAll, ssoEntireScope}); }
+
+// A line for each hit, each a unit, and an empty one after each line broken.
+bool AllBroken(const HitText& Text, const benchmark::State& state) {
+    const TSrcEditStringList& lines = Text.edit->Lines();
+    int empty = 0;
+    for (int i = 0; i < lines.Count(); ++i) {
+        if (lines.Line(i).empty()) {
+            ++empty;
+        } else if (lines.Line(i) != kBreakUnit) {
+            return false;
+        }
+    }
+    return empty == state.range(1) && lines.Count() == state.range(0) + state.range(1);
+}
+
+void BM_BreakAllShape(benchmark::State& state) {
+    int found = 0;
+    MeasureShape(
+        state, [](TCustomSrcEdit&) {}, [&](TCustomSrcEdit& edit) { found = BreakAll(edit); },
+        [&](const HitText& text) {
+            return found == state.range(0) && AllBroken(text, state);
+        },
+        kBreakUnit);
+}
+
+void BM_UndoBreakAllShape(benchmark::State& state) {
+    MeasureShape(
+        state, [](TCustomSrcEdit& edit) { BreakAll(edit); }, [](TCustomSrcEdit& edit) { edit.Undo(); },
+        [&](const HitText& text) {
+            return text.edit->Lines().Count() == state.range(1) && !text.edit->Modified();
+        },
+        kBreakUnit);
+}
+
+void BM_RedoBreakAllShape(benchmark::State& state) {
+    MeasureShape(
+        state,
+        [](TCustomSrcEdit& edit) {
+            BreakAll(edit);
+            edit.Undo();
+        },
+        [](TCustomSrcEdit& edit) { edit.Redo(); },
+        [&](const HitText& text) { return AllBroken(text, state) && text.edit->Modified(); }, kBreakUnit);
+}
+
 // Hits, lines: 1 M hits on one 10 MB line, and over 100,000 lines.
 void Shapes(benchmark::internal::Benchmark* b) {
-    b->ArgNames({"hits", "lines"})->Args({1000000, 1})->Args({1000000, 100000});
+    b->ArgNames({"hits", "lines", "nosel_wrap"})->Args({1000000, 1, 0})->Args({1000000, 100000, 0});
     b->Unit(benchmark::kMillisecond)->Iterations(2)->UseManualTime();
+}
+// The same, and under eoNoSelection in a wrapping view.
+void BreakShapes(benchmark::internal::Benchmark* b) {
+    Shapes(b);
+    b->Args({1000000, 1, 1})->Args({1000000, 100000, 1});
 }
 BENCHMARK(BM_ReplaceAllShape)->Apply(Shapes);
 BENCHMARK(BM_UndoReplaceAllShape)->Apply(Shapes);
 BENCHMARK(BM_RedoReplaceAllShape)->Apply(Shapes);
+BENCHMARK(BM_BreakAllShape)->Apply(BreakShapes);
+BENCHMARK(BM_UndoBreakAllShape)->Apply(BreakShapes);
+BENCHMARK(BM_RedoBreakAllShape)->Apply(BreakShapes);
 
 }  // namespace

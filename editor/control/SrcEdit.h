@@ -533,6 +533,8 @@ private:
     };
     void PutLineTrimmed(int ALine, const std::string& ALineText, size_t InsertedFrom = 0, size_t InsertedTo = 0);
     void PutInsertedLine(int ALine, const std::string& ALineText, size_t InsertedFrom, size_t InsertedTo);
+    void PutLineRegion(int First, int OldCount, const std::vector<std::string>& NewLines,
+                       const std::vector<int>* MarksTo);
     void RecordTrimmedBlanks(bool JoinNewest);
 
     TColor EditorBackground(int Line) const;
@@ -658,6 +660,8 @@ private:
     // reason of the last one replayed.
     TSrcChangeReason ReplayStep(bool Redoing);
     bool ReplayLineRun(bool Redoing, TSrcChangeReason& Last);
+    bool ReplayRegionRun(bool Redoing, TSrcChangeReason& Last);
+    bool RedoRegionRun(TSrcChangeReason& Last);
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 

@@ -34,7 +34,7 @@ TBufferCoord After(const TBufferCoord& Start, const std::string& Text) {
 
 TSrcChangeReason TCustomSrcEdit::ReplayStep(bool Redoing) {
     TSrcChangeReason last = (Redoing ? redoList_ : undoList_)->LastChangeReason();
-    if (!ReplayLineRun(Redoing, last)) {
+    if (!ReplayLineRun(Redoing, last) && !ReplayRegionRun(Redoing, last)) {
         if (Redoing) {
             RedoItem();
         } else {

@@ -316,6 +316,10 @@ const ReplaceAllCase kReplaceAllCases[] = {
      {"qq", "q"}},
     {"all from the first prompt", {"abc abc abc", "abc"}, "abc", "Z", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 4,
      {"Z Z Z", "Z"}, true},
+    {"line breaks", {"a;b;", "c;d", "x"}, ";", ";\r\n", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3,
+     {"a;", "b;", "", "c;", "d", "x"}},
+    {"line breaks on the last line", {";a;b;", "c;d"}, ";", "1\n2", {}, {2, 1}, {2, 1}, smNormal, 3,
+     {";a1", "2b1", "2", "c1", "2d"}},
 };
 
 class ReplaceAllAtOnceTest : public SrcEditSearchReplaceTest, public ::testing::WithParamInterface<ReplaceAllCase> {
@@ -414,3 +418,49 @@ INSTANTIATE_TEST_SUITE_P(Cases, ReplaceAllAtOnceTest, ::testing::ValuesIn(kRepla
                          });
 
 }  // namespace
+
+// Replacements that break lines, trim blanks or meet a wrapping view: the
+// text and count of replacing every match, one pass or prompted.
+struct ExactCase {
+    const char* name;
+    std::vector<std::string> lines;
+    std::string search, replace;
+    TSrcSearchOptions options;
+    TBufferCoord caret;
+    std::vector<TSrcReplaceAction> answers;  // none: no prompt
+    bool trim, wrap;
+    int found;
+    std::vector<std::string> result;
+};
+
+TEST_F(SrcEditSearchReplaceTest, ExactResultsOfHardReplacements) {
+    const std::vector<TSrcReplaceAction> yes(10, raReplace);
+    const ExactCase cases[] = {
+        {"line breaks", {"a;b;c;"}, ";", ";\r\n", {ssoEntireScope}, {1, 1}, {}, false, false, 3, {"a;", "b;", "c;", ""}},
+        {"line breaks prompted", {"a;b;", "c;"}, ";", ";\n", {ssoEntireScope}, {1, 1}, yes, false, false, 3,
+         {"a;", "b;", "", "c;", ""}},
+        {"blanks trimmed backwards", {"x    "}, " ", "", {ssoBackwards}, {6, 1}, {raReplaceAll}, true, false, 4, {"x"}},
+        {"tabs in a narrow view", {"a\ta\ta\ta\ta\ta\t|aa b"}, "a", " ", {ssoEntireScope}, {1, 1}, yes, false, true, 8,
+         {" \t \t \t \t \t \t|   b"}},
+    };
+    edit->SetTabWidth(2);
+    for (const ExactCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        TSrcEditorOptions options = edit->Options();
+        c.trim ? options.Include(eoTrimTrailingSpaces) : options.Exclude(eoTrimTrailingSpaces);
+        edit->SetOptions(options);
+        edit->SetWordWrap(c.wrap);
+        window.client.Right = edit->GutterWidth() + 2 + (c.wrap ? 4 : 80) * edit->CharWidth();
+        edit->SizeOrFontChanged(false);
+        SetLines(c.lines);
+        edit->SetCaretXY(c.caret);
+        TSrcSearchOptions searchOptions = c.options;
+        searchOptions.Include(ssoReplaceAll);
+        if (!c.answers.empty()) {
+            searchOptions.Include(ssoPrompt);
+        }
+        AnswerWith(c.answers);
+        EXPECT_EQ(edit->SearchReplace(c.search, c.replace, searchOptions), c.found);
+        EXPECT_EQ(AllLines(), c.result);
+    }
+}

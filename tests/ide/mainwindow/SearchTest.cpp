@@ -153,3 +153,24 @@ TEST_F(SearchTest, DialogIsModelessAndOpensOnlyWithAPage)
     EXPECT_FALSE(Dialog().isVisible());
     form->FindAgainExecute();
 }
+
+// A read-only page keeps its text: Replace and Replace All select the match
+// they would take and a box says why nothing was replaced.
+TEST_F(SearchTest, ReplaceOnAReadOnlyPageSelectsTheMatchAndSaysWhy)
+{
+    SetText("banana\r\nabc\r\n");
+    Page()->SetModified(false);
+    Page()->SetReadOnly(true);
+    for (QPushButton* button : {Dialog().Replace, Dialog().ReplaceAll}) {
+        Page()->SetCaretXY(TBufferCoord{1, 1});
+        dialogs->boxes.clear();
+        Search("a", button, "X");
+        EXPECT_EQ(Line(1), "banana");
+        EXPECT_EQ(Line(2), "abc");
+        EXPECT_FALSE(Page()->Modified());
+        EXPECT_EQ(Selection(), "2,1-3,1");
+        EXPECT_EQ(dialogs->BoxTexts(), std::vector<std::string>{"The page is read-only: nothing was replaced."});
+    }
+    Search("q", Dialog().ReplaceAll, "X");  // nothing to replace: no box
+    EXPECT_EQ(dialogs->boxes.size(), 1u);
+}

@@ -1,0 +1,135 @@
+#include <memory>
+#include <vector>
+
+#include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditPaintLockGuard.h"
+
+// A Replace All whose replacements break lines leaves, per occurrence, the
+// deletion of the occurrence and the insertion of lines. Undoing them one
+// by one would delete lines one at a time; a run of them is undone in one
+// pass over the lines it spans, which are then stored at once, with the
+// records, marks and caret that the one-by-one undo leaves.
+
+namespace {
+
+bool Before(const TBufferCoord& a, const TBufferCoord& b) {
+    return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
+}
+
+bool HasBreak(const std::string& Text) { return Text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
+
+// An insertion of no stored text, or a deletion within one line, in normal
+// mode, in change Number, ending at or before Limit.
+bool InRegionRun(const TSrcEditUndoItem* Item, int Number, const TBufferCoord& Limit) {
+    if (!Item || Item->ChangeSelMode != smNormal || Item->ChangeNumber != Number) {
+        return false;
+    }
+    const TBufferCoord& start = Item->ChangeStartPos;
+    const TBufferCoord& end = Item->ChangeEndPos;
+    if (start.Line < 1 || start.Char < 1 || Before(end, start)) {
+        return false;
+    }
+    if (Item->ChangeReason == crInsert) {
+        return Item->ChangeStr.empty() && !Before(Limit, end);
+    }
+    return Item->ChangeReason == crDelete && start.Line == end.Line && !HasBreak(Item->ChangeStr) &&
+           !Before(Limit, start);
+}
+
+}  // namespace
+
+bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last) {
+    if (Redoing) {
+        return RedoRegionRun(Last);
+    }
+    if (undoList_->ItemCount() < 2) {
+        return false;
+    }
+    // The run, newest first: each record lies before the one after it.
+    const int number = undoList_->PeekItem()->ChangeNumber;
+    std::vector<const TSrcEditUndoItem*> run;
+    TBufferCoord limit = BufferCoord(INT32_MAX, INT32_MAX);
+    bool breaks = false;
+    for (int i = undoList_->ItemCount() - 1; i >= 0; --i) {
+        const TSrcEditUndoItem* item = undoList_->Items(i);
+        if (!InRegionRun(item, number, limit) || item->ChangeEndPos.Line > lines_->Count()) {
+            break;
+        }
+        breaks = breaks || item->ChangeEndPos.Line > item->ChangeStartPos.Line;
+        limit = item->ChangeStartPos;
+        run.push_back(item);
+    }
+    if (!breaks || run.size() < 2) {
+        return false;
+    }
+    const int first = run.back()->ChangeStartPos.Line;
+    const int last = run.front()->ChangeEndPos.Line;
+    std::vector<std::string> lines;
+    std::vector<std::string> taken(run.size());
+    std::string built;
+    TBufferCoord at = BufferCoord(1, first);
+    // Copies the text from at to To into Into, lines ended by CR LF.
+    auto copyTo = [&](const TBufferCoord& To, std::string& Into, bool Break) {
+        while (at.Line < To.Line) {
+            const std::string& text = lines_->Line(at.Line - 1);
+            Into.append(text, std::min(text.size(), static_cast<size_t>(at.Char - 1)), std::string::npos);
+            if (Break) {
+                Into += "\r\n";
+            } else {
+                lines.push_back(std::move(Into));
+                Into.clear();
+            }
+            at = BufferCoord(1, at.Line + 1);
+        }
+        const std::string& text = lines_->Line(To.Line - 1);
+        const size_t from = std::min(text.size(), static_cast<size_t>(at.Char - 1));
+        const size_t to = std::max(from, std::min(text.size(), static_cast<size_t>(To.Char - 1)));
+        Into.append(text, from, to - from);
+        at = To;
+    };
+    for (size_t k = run.size(); k-- > 0;) {
+        const TSrcEditUndoItem& item = *run[k];
+        copyTo(item.ChangeStartPos, built, false);
+        if (item.ChangeReason == crInsert) {
+            copyTo(item.ChangeEndPos, taken[k], true);
+        } else {
+            built += item.ChangeStr;
+        }
+    }
+    copyTo(BufferCoord(static_cast<int>(lines_->Line(last - 1).size()) + 1, last), built, false);
+    lines.push_back(std::move(built));
+
+    TSrcPaintLockGuard lock(*this);
+    WithItemState(smNormal, [&] {
+        for (size_t k = 0; k < run.size(); ++k) {
+            const TSrcEditUndoItem& item = *run[k];
+            if (item.ChangeReason == crInsert) {
+                DoLinesJoined(item.ChangeStartPos, item.ChangeEndPos);
+            }
+        }
+        {
+            TStringsUpdate update(*lines_);
+            for (size_t i = 0; i < lines.size(); ++i) {
+                lines_->Put(first - 1 + static_cast<int>(i), lines[i]);
+            }
+            lines_->DeleteLines(first - 1 + static_cast<int>(lines.size()),
+                                last - first + 1 - static_cast<int>(lines.size()));
+        }
+        TBufferCoord caret, before, after;
+        for (size_t k = 0; k < run.size(); ++k) {
+            std::unique_ptr<TSrcEditUndoItem> record = undoList_->PopItem();
+            const TBufferCoord start = record->ChangeStartPos;
+            if (record->ChangeReason == crInsert) {
+                redoList_->AddChange(crInsert, start, start, taken[k], smNormal);
+                caret = before = after = start;
+            } else {
+                redoList_->AddChange(crDelete, start, record->ChangeEndPos, std::string(), smNormal);
+                caret = after = record->ChangeEndPos;
+                before = start;
+            }
+            Last = record->ChangeReason;
+        }
+        SelectIn(smNormal, caret, before, after);
+    });
+    return true;
+}
