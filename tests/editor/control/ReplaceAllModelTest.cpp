@@ -175,7 +175,9 @@ public:
         if (m.count == 0) return;
         edit->Undo();
         // Without prompts, and from a first "All" on, the run is one step.
-        if (r.way == Way::OnePass || r.way == Way::AllAtFirst) EXPECT_FALSE(edit->CanUndo());
+        if (r.way == Way::OnePass || r.way == Way::AllAtFirst) {
+            EXPECT_FALSE(edit->CanUndo());
+        }
         while (edit->CanUndo()) edit->Undo();
         EXPECT_EQ(AllLines(), kText);
         EXPECT_FALSE(edit->Modified());
