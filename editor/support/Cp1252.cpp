@@ -135,3 +135,17 @@ std::string Cp1252LowerString(const std::string& text) {
     Cp1252LowerBuff(result.data(), result.size());
     return result;
 }
+
+void AppendCp1252AsUtf8(std::string& out, unsigned char byte) {
+    const char16_t code = Cp1252ToUnicode(byte, 0xFFFD);
+    if (code < 0x80) {
+        out += static_cast<char>(code);
+    } else if (code < 0x800) {
+        out += static_cast<char>(0xC0 | (code >> 6));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    } else {
+        out += static_cast<char>(0xE0 | (code >> 12));
+        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (code & 0x3F));
+    }
+}

@@ -20,6 +20,8 @@ bool Cp1252IsLower(unsigned char c);
 // unassigned (0x81, 0x8D, 0x8F, 0x90, 0x9D) give `unassigned`, or their own
 // value when that is 0.
 char16_t Cp1252ToUnicode(unsigned char byte, char16_t unassigned = 0);
+// Appends a byte's character in UTF-8; an unassigned byte gives U+FFFD.
+void AppendCp1252AsUtf8(std::string& out, unsigned char byte);
 // The byte of a Unicode character; -1 when the code page lacks it.
 int Cp1252FromUnicode(char16_t code);
 // UTF-16 text as bytes; a character the code page lacks (a surrogate pair

@@ -6,20 +6,6 @@
 
 namespace {
 
-void AppendUtf8(std::string& out, char16_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xC0 | (code >> 6));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    } else {
-        out += static_cast<char>(0xE0 | (code >> 12));
-        out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (code & 0x3F));
-    }
-}
-
 bool IsContinuation(std::string_view bytes, size_t at)
 {
     return at < bytes.size() && (static_cast<uint8_t>(bytes[at]) & 0xC0) == 0x80;
@@ -65,7 +51,7 @@ std::string ShownText(std::string_view bytes)
             out.append(bytes.substr(at, length));
             at += length;
         } else {
-            AppendUtf8(out, Cp1252ToUnicode(static_cast<uint8_t>(bytes[at]), 0xFFFD));
+            AppendCp1252AsUtf8(out, static_cast<uint8_t>(bytes[at]));
             ++at;
         }
     }
