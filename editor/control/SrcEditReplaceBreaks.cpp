@@ -7,14 +7,17 @@
 #include "editor/search/SrcEditSearchCustom.h"
 #include "editor/text/SrcEditTextPieces.h"
 
-// Forwards without prompts, where replacements break lines: every
-// occurrence left in the range, from result First of Line on, is
-// replaced in one pass, with the records replacing them one by one
-// leaves, and the lines are stored at once. False, with nothing
-// changed, when the pass cannot take them.
+// Without prompts, where replacements break lines: every occurrence left
+// in the range, from result First of Line on, is replaced in one pass,
+// with records that undo and redo it as replacing them one by one would,
+// and the lines are stored at once. False, with nothing changed, when the
+// pass cannot take them.
 bool TSrcSearchReplaceRun::BreaksRestAtOnce(int Line, int First, int Count, int Offset) {
-    if (backwards_ || edit_.Options().Contains(eoTrimTrailingSpaces)) {
+    if (edit_.Options().Contains(eoTrimTrailingSpaces)) {
         return false;
+    }
+    if (backwards_) {
+        return BreaksBackAtOnce(Line, First, Count);
     }
     TBrokenRegion region;
     region.First = Line;
@@ -25,7 +28,7 @@ bool TSrcSearchReplaceRun::BreaksRestAtOnce(int Line, int First, int Count, int 
             Offset = 0;
             Count = engine_.FindAll(edit_.Lines().Line(line - 1));
         }
-        if (!BreakLine(region, line, First, Count, Offset)) {
+        if (!BreakLine(region, line, Results(First, Count), Offset)) {
             return false;
         }
     }
@@ -33,20 +36,57 @@ bool TSrcSearchReplaceRun::BreaksRestAtOnce(int Line, int First, int Count, int 
         return false;
     }
     StoreRegion(region);
+    LeaveCaretAfterRegion(region);
     return true;
 }
 
-// The results First.. of Line, found with Count results, into the
-// region as one or more new lines.
-bool TSrcSearchReplaceRun::BreakLine(TBrokenRegion& Region, int Line, int First, int Count, int Offset) {
+// Backwards, the occurrences left are the results before First's of Line
+// and those of the range's lines above it. They are replaced as forwards,
+// from the first line with one.
+bool TSrcSearchReplaceRun::BreaksBackAtOnce(int Line, int First, int Count) {
+    const std::vector<TSpan> rest = Results(0, Count - First);
+    TBrokenRegion region;
+    for (int line = std::max(start_.Line, 1); line <= Line; ++line) {
+        if (region.Found == 0) {
+            region = TBrokenRegion();
+            region.First = line;
+        }
+        const std::vector<TSpan> above =
+            line < Line ? Results(0, engine_.FindAll(edit_.Lines().Line(line - 1))) : std::vector<TSpan>();
+        if (!BreakLine(region, line, line < Line ? above : rest, 0)) {
+            return false;
+        }
+    }
+    if (region.Found == 0) {
+        return false;
+    }
+    // Replaced one by one, the last occurrence is selected first.
+    Select(region.LastHit.At.Line, region.LastHit.At.Char, region.LastHit.Length);
+    Select(region.FirstHit.At.Line, region.FirstHit.At.Char, region.FirstHit.Length);
+    StoreRegion(region);
+    LeaveCaretAfterFirst(region);
+    return true;
+}
+
+// The engine's results From..To - 1, in the order of the text.
+std::vector<TSrcSearchReplaceRun::TSpan> TSrcSearchReplaceRun::Results(int From, int To) const {
+    std::vector<TSpan> spans;
+    spans.reserve(static_cast<size_t>(std::max(0, To - From)));
+    for (int k = From; k < To; ++k) {
+        spans.push_back(TSpan{engine_.GetResult(k), engine_.GetLength(k)});
+    }
+    return spans;
+}
+
+// Hits of Line, moved by Offset, into the region as one or more new lines.
+bool TSrcSearchReplaceRun::BreakLine(TBrokenRegion& Region, int Line, const std::vector<TSpan>& Hits, int Offset) {
     const std::string& text = edit_.Lines().Line(Line - 1);
     Region.LineMarksTo = static_cast<int>(Region.Lines.size());
     Region.Done = 0;
     Region.LineHit = false;
-    for (int k = First; k < Count; ++k) {
-        const int position = engine_.GetResult(k) + Offset;
-        const int length = engine_.GetLength(k);
-        if (InRange(Line, position, length, Offset, end_) && !BreakHit(Region, Line, text, position, length)) {
+    for (const TSpan& hit : Hits) {
+        const int position = hit.Position + Offset;
+        if (InRange(Line, position, hit.Length, Offset, end_) && !BreakHit(Region, Line, text, position, hit.Length)) {
             return false;
         }
     }
@@ -74,12 +114,22 @@ bool TSrcSearchReplaceRun::BreakHit(TBrokenRegion& Region, int Line, const std::
     const int atLine = ClampToInt32(int64_t{Region.First} + static_cast<int64_t>(Region.Lines.size()));
     const TBufferCoord at = BufferCoord(static_cast<int>(Region.Current.size()) + 1, atLine);
     Region.Records.push_back(TRecord{crDelete, at, BufferCoord(at.Char + Length, at.Line), std::move(found)});
-    AppendReplacement(Region, replacement);
+    // Backwards, only an occurrence that starts the old line is replaced
+    // at a line's start.
+    AppendReplacement(Region, replacement,
+                      backwards_ ? origin == 0
+                                 : Region.Current.empty() &&
+                                       Region.LineMarksTo == static_cast<int>(Region.Lines.size()));
     if (!replacement.empty()) {
         Region.Records.push_back(TRecord{crInsert, at, Region.Caret, std::string()});
     }
+    if (Region.Found == 0) {
+        Region.FirstHit = {BufferCoord(Position, Line), Length};
+        Region.FirstCaret = Region.Caret;
+    }
+    Region.LastHit = {BufferCoord(Position, Line), Length};
     const int delta = Region.Caret.Char - (Position + Length);
-    if (Line == end_.Line && delta != 0 && !FixedColumns()) {
+    if (!backwards_ && Line == end_.Line && delta != 0 && !FixedColumns()) {
         Region.BlockEnd = BufferCoord(end_.Char + delta, Region.Caret.Line);
     }
     ++Region.Found;
@@ -88,10 +138,9 @@ bool TSrcSearchReplaceRun::BreakHit(TBrokenRegion& Region, int Line, const std::
 }
 
 // Replacement onto the new line being built, breaking it where it breaks;
-// the caret goes after it.
-void TSrcSearchReplaceRun::AppendReplacement(TBrokenRegion& Region, const std::string& Replacement) {
-    const bool carriesMarks =
-        Region.Current.empty() && Region.LineMarksTo == static_cast<int>(Region.Lines.size());
+// the caret goes after it. Put AtLineStart, it takes the line's marks.
+void TSrcSearchReplaceRun::AppendReplacement(TBrokenRegion& Region, const std::string& Replacement,
+                                             bool AtLineStart) {
     std::vector<std::string> pieces = SplitTextPieces(Replacement);
     Region.Current += pieces[0];
     for (size_t i = 1; i < pieces.size(); ++i) {
@@ -101,7 +150,7 @@ void TSrcSearchReplaceRun::AppendReplacement(TBrokenRegion& Region, const std::s
     Region.Caret = BufferCoord(ClampToInt32(static_cast<int64_t>(Region.Current.size()) + 1),
                                ClampToInt32(int64_t{Region.First} + static_cast<int64_t>(Region.Lines.size())));
     // Text put at a line's start takes the line's marks down with it.
-    if (carriesMarks && pieces.size() > 1) {
+    if (AtLineStart && pieces.size() > 1) {
         Region.LineMarksTo = static_cast<int>(Region.Lines.size());
     }
 }
@@ -120,7 +169,7 @@ void TSrcSearchReplaceRun::EndRegionLine(TBrokenRegion& Region, const std::strin
 }
 
 // The region's records, then its lines up to the last one replaced in,
-// stored at once; the caret as the last replacement leaves it.
+// stored at once.
 void TSrcSearchReplaceRun::StoreRegion(TBrokenRegion& Region) {
     Region.Lines.resize(Region.NewCount);
     Region.MarksTo.resize(static_cast<size_t>(Region.OldCount));
@@ -129,6 +178,10 @@ void TSrcSearchReplaceRun::StoreRegion(TBrokenRegion& Region) {
     }
     edit_.PutLineRegion(Region.First, Region.OldCount, Region.Lines, &Region.MarksTo);
     found_ += Region.Found;
+}
+
+// Forwards, the caret as the last replacement leaves it.
+void TSrcSearchReplaceRun::LeaveCaretAfterRegion(const TBrokenRegion& Region) {
     edit_.SetCaretXYEx(false, Region.Caret);
     edit_.EnsureCursorPosVisibleEx(true);
     edit_.blockBegin_ = edit_.CaretXY();
@@ -138,4 +191,14 @@ void TSrcSearchReplaceRun::StoreRegion(TBrokenRegion& Region) {
     if (Region.BlockEnd) {
         edit_.SetBlockEnd(*Region.BlockEnd);
     }
+}
+
+// Backwards, the caret as replacing the first occurrence last leaves it:
+// after its replacement, nothing selected.
+void TSrcSearchReplaceRun::LeaveCaretAfterFirst(const TBrokenRegion& Region) {
+    edit_.SetCaretXYEx(false, Region.FirstCaret);
+    edit_.blockBegin_ = edit_.CaretXY();
+    edit_.blockEnd_ = edit_.blockBegin_;
+    edit_.activeSelectionMode_ = smNormal;
+    edit_.StatusChanged({scSelection});
 }

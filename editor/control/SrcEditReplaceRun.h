@@ -24,6 +24,16 @@ private:
         size_t Origin;  // 0-based, in the line as the pass found it
     };
 
+    struct TSpan {
+        int Position;  // as found, before the offset earlier replacements add
+        int Length;
+    };
+
+    struct TPlace {
+        TBufferCoord At;
+        int Length = 0;
+    };
+
     struct TRecord {
         TSrcChangeReason Reason;
         TBufferCoord Start, End;
@@ -38,6 +48,8 @@ private:
         int OldCount = 0;                 // old lines up to the last one replaced in
         size_t NewCount = 0;
         TBufferCoord Caret;
+        TPlace FirstHit, LastHit;         // occurrences as found
+        TBufferCoord FirstCaret;          // after the first replacement
         std::optional<TBufferCoord> BlockEnd;  // the range's end, where a replacement moved it
         int Found = 0;
         // The new line being built from an old one.
@@ -71,11 +83,15 @@ private:
 
     // The rest of the range in one pass, breaking lines (SrcEditReplaceBreaks.cpp).
     bool BreaksRestAtOnce(int Line, int First, int Count, int Offset);
-    bool BreakLine(TBrokenRegion& Region, int Line, int First, int Count, int Offset);
+    bool BreaksBackAtOnce(int Line, int First, int Count);
+    std::vector<TSpan> Results(int From, int To) const;
+    bool BreakLine(TBrokenRegion& Region, int Line, const std::vector<TSpan>& Hits, int Offset);
     bool BreakHit(TBrokenRegion& Region, int Line, const std::string& Text, int Position, int Length);
-    void AppendReplacement(TBrokenRegion& Region, const std::string& Replacement);
+    void AppendReplacement(TBrokenRegion& Region, const std::string& Replacement, bool AtLineStart);
     void EndRegionLine(TBrokenRegion& Region, const std::string& Text, int OldLine);
     void StoreRegion(TBrokenRegion& Region);
+    void LeaveCaretAfterRegion(const TBrokenRegion& Region);
+    void LeaveCaretAfterFirst(const TBrokenRegion& Region);
 
     TCustomSrcEdit& edit_;
     TSrcEditSearchCustom& engine_;
