@@ -12,7 +12,7 @@ namespace {
 // in two shapes: one line of HitsArg * 10 bytes, or LinesArg lines holding
 // the same bytes, with the control's default options. The same for ";" by
 // ";\r\n", which breaks every line at each hit, also under eoNoSelection in
-// a wrapping view.
+// a wrapping view, and backwards.
 const std::string kUnit = "ijk abcde ";
 const std::string kBreakUnit = "abc defgh;";
 
@@ -113,6 +113,9 @@ void BM_RedoReplaceAllShape(benchmark::State& state) {
 }
 
 int BreakAll(TCustomSrcEdit& Edit) { return Edit.SearchReplace(";", ";\r\n", {ssoReplaceAll, ssoEntireScope}); }
+int BreakAllBack(TCustomSrcEdit& Edit) {
+    return Edit.SearchReplace(";", ";\r\n", {ssoReplaceAll, ssoEntireScope, ssoBackwards});
+}
 
 // A line for each hit, each a unit, and an empty one after each line broken.
 bool AllBroken(const HitText& Text, const benchmark::State& state) {
@@ -158,6 +161,34 @@ void BM_RedoBreakAllShape(benchmark::State& state) {
         [&](const HitText& text) { return AllBroken(text, state) && text.edit->Modified(); }, kBreakUnit);
 }
 
+// The same run backwards.
+void BM_BreakAllBackShape(benchmark::State& state) {
+    int found = 0;
+    MeasureShape(
+        state, [](TCustomSrcEdit&) {}, [&](TCustomSrcEdit& edit) { found = BreakAllBack(edit); },
+        [&](const HitText& text) { return found == state.range(0) && AllBroken(text, state); }, kBreakUnit);
+}
+
+void BM_UndoBreakAllBackShape(benchmark::State& state) {
+    MeasureShape(
+        state, [](TCustomSrcEdit& edit) { BreakAllBack(edit); }, [](TCustomSrcEdit& edit) { edit.Undo(); },
+        [&](const HitText& text) {
+            return text.edit->Lines().Count() == state.range(1) && !text.edit->Modified();
+        },
+        kBreakUnit);
+}
+
+void BM_RedoBreakAllBackShape(benchmark::State& state) {
+    MeasureShape(
+        state,
+        [](TCustomSrcEdit& edit) {
+            BreakAllBack(edit);
+            edit.Undo();
+        },
+        [](TCustomSrcEdit& edit) { edit.Redo(); },
+        [&](const HitText& text) { return AllBroken(text, state) && text.edit->Modified(); }, kBreakUnit);
+}
+
 // Hits, lines: 1 M hits on one 10 MB line, and over 100,000 lines.
 void Shapes(benchmark::internal::Benchmark* b) {
     b->ArgNames({"hits", "lines", "nosel_wrap"})->Args({1000000, 1, 0})->Args({1000000, 100000, 0});
@@ -174,5 +205,8 @@ BENCHMARK(BM_RedoReplaceAllShape)->Apply(Shapes);
 BENCHMARK(BM_BreakAllShape)->Apply(BreakShapes);
 BENCHMARK(BM_UndoBreakAllShape)->Apply(BreakShapes);
 BENCHMARK(BM_RedoBreakAllShape)->Apply(BreakShapes);
+BENCHMARK(BM_BreakAllBackShape)->Apply(Shapes);
+BENCHMARK(BM_UndoBreakAllBackShape)->Apply(Shapes);
+BENCHMARK(BM_RedoBreakAllBackShape)->Apply(Shapes);
 
 }  // namespace

@@ -170,7 +170,8 @@ public:
             Row same = r;
             same.way = Way::OnePass;
             same.wrap = 0;
-            marksAfter[same.Name()].push_back(Bookmarks());
+            // A trim may leave the caret past the line's end one by one.
+            marksAfter[same.Name()].push_back(Bookmarks() + (r.option == Option::Trim ? "" : Selection()));
         }
         if (m.count == 0) return;
         edit->Undo();
@@ -197,10 +198,19 @@ public:
         return at;
     }
 
+    std::string Selection() const {
+        std::ostringstream out;
+        out << " caret, selection ";
+        for (const TBufferCoord& at : {edit->CaretXY(), edit->BlockBegin(), edit->BlockEnd()}) {
+            out << at.Char << "," << at.Line << " ";
+        }
+        return out.str();
+    }
+
     TSrcEditSearch engine;
     std::vector<TSrcReplaceAction> answers;
     int prompts = 0;
-    std::map<std::string, std::vector<std::string>> marksAfter;  // one pass, then prompted
+    std::map<std::string, std::vector<std::string>> marksAfter;  // marks and caret: one pass, then prompted
 };
 
 TEST_F(ReplaceAllModelTest, EveryWayGivesTheModelsTextAndCount) {
@@ -217,7 +227,7 @@ TEST_F(ReplaceAllModelTest, EveryWayGivesTheModelsTextAndCount) {
                                 Check({mode, scope, backwards, entire, replacement, way, option, index++ % 8});
                                 if (HasFailure()) return;
                             }
-    // Marks end where replacing one by one leaves them.
+    // Marks, caret and selection end where replacing one by one leaves them.
     for (const auto& [name, marks] : marksAfter) {
         ASSERT_EQ(marks.size(), 2u) << name;
         EXPECT_EQ(marks[0], marks[1]) << name;

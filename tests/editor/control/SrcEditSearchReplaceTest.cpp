@@ -284,6 +284,7 @@ struct ReplaceAllCase {
     int found;
     std::vector<std::string> result;
     bool allAtFirstPrompt = false;  // the first prompt answered "all"; else each "replace"
+    bool recordsInTextOrder = false;  // one pass records backwards replacements from the first
 };
 
 // Count lines "x" with Text as line At.
@@ -320,12 +321,24 @@ const ReplaceAllCase kReplaceAllCases[] = {
      {"a;", "b;", "", "c;", "d", "x"}},
     {"line breaks on the last line", {";a;b;", "c;d"}, ";", "1\n2", {}, {2, 1}, {2, 1}, smNormal, 3,
      {";a1", "2b1", "2", "c1", "2d"}},
+    {"line breaks backwards", {"a;b;", "c;d", "x"}, ";", ";\r\n", {ssoBackwards, ssoEntireScope}, {1, 1}, {1, 1},
+     smNormal, 3, {"a;", "b;", "", "c;", "d", "x"}, false, true},
+    {"line breaks backwards from the caret", {";a;b;", "c;d;e"}, ";", "1\n2", {ssoBackwards}, {4, 2}, {4, 2}, smNormal,
+     4, {"1", "2a1", "2b1", "2", "c1", "2d;e"}, true, true},
+    {"line breaks backwards far down", Lines(40, 35, std::string(300, '.') + ";" + std::string(9, '.') + ";"), ";",
+     ";\r\n", {ssoBackwards, ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 2,
+     [] {
+         std::vector<std::string> lines = Lines(40, 35, std::string(300, '.') + ";");
+         lines.insert(lines.begin() + 35, {std::string(9, '.') + ";", ""});
+         return lines;
+     }(),
+     false, true},
 };
 
 class ReplaceAllAtOnceTest : public SrcEditSearchReplaceTest, public ::testing::WithParamInterface<ReplaceAllCase> {
 public:
     // Text, caret, selection, view and the records of one list.
-    std::string State(const TSrcEditUndoList& Records) const {
+    std::string State(const TSrcEditUndoList& Records, bool WithRecords = true) const {
         std::ostringstream out;
         for (const std::string& line : AllLines()) {
             out << "[" << line << "]";
@@ -337,7 +350,7 @@ public:
         at(edit->BlockBegin());
         at(edit->BlockEnd());
         out << "mode " << edit->ActiveSelectionMode() << " top " << edit->TopLine() << " left " << edit->LeftChar();
-        for (int i = 0; i < Records.ItemCount(); ++i) {
+        for (int i = 0; WithRecords && i < Records.ItemCount(); ++i) {
             const TSrcEditUndoItem& item = *Records.Items(i);
             out << "\n" << item.ChangeReason << " ";
             at(item.ChangeStartPos);
@@ -369,14 +382,14 @@ TEST_P(ReplaceAllAtOnceTest, LeavesWhatReplacingOneByOneLeaves) {
     const ReplaceAllCase& c = GetParam();
     EXPECT_EQ(Start(true), c.found);
     EXPECT_EQ(AllLines(), c.result);
-    const std::string oneByOne = State(edit->UndoList());
+    const std::string oneByOne = State(edit->UndoList(), !c.recordsInTextOrder);
     if (c.allAtFirstPrompt) {
         edit->Undo();
         EXPECT_EQ(AllLines(), c.lines) << "one undo step";
     }
     edit->OnReplaceText = nullptr;
     EXPECT_EQ(Start(false), c.found);
-    EXPECT_EQ(State(edit->UndoList()), oneByOne);
+    EXPECT_EQ(State(edit->UndoList(), !c.recordsInTextOrder), oneByOne);
     EXPECT_EQ(UndoSteps(), 1);
     EXPECT_TRUE(edit->Modified());
 }
