@@ -124,14 +124,17 @@ void TCustomSrcEdit::DoLinesDeleted(int FirstLine, int Count) {
 }
 
 // The text from To on moved to From, the lines after From's up to To's
-// removed: marks on that text move with it.
+// removed: marks on that text move with it. A join that takes out an
+// insertion brought none of them: the insertion's redo moves them back.
 void TCustomSrcEdit::DoLinesJoined(const TBufferCoord& From, const TBufferCoord& To) {
     for (int i = 0; To.Line > From.Line && i < marks_->Count(); ++i) {
         TSrcEditMark* mark = marks_->Items(i);
         if (mark->Line() == To.Line && mark->Char() >= To.Char) {
             mark->SetChar(MovedMarkChar(mark->Char(), To.Char, From.Char, From.Char));
             mark->SetLine(From.Line);
-            mark->SetJoinsCarried(mark->JoinsCarried() + 1);
+            if (!undoingInsertion_) {
+                mark->SetJoinsCarried(mark->JoinsCarried() + 1);
+            }
         }
     }
     DoLinesDeleted(From.Line, To.Line - From.Line);

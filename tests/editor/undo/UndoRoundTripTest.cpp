@@ -511,6 +511,11 @@ TEST_F(UndoRoundTripTest, AMarkKeepsItsColumnWhereTextWithALineBreakGoesIn) {
             .Marked(1, 1, 3, 3),
         pasted("mid-line over a selection, a mark below", P(2, 1), P(3, 1), "1\r\n2", {"a1", "2c", "def"})
             .Marked(2, 3, 3, 3),
+        pasted("mid-line over a selection across lines, a mark after it", P(2, 1), P(2, 2), "1\r\n2",
+               {"a1", "2ef"})
+            .Marked(2, 1, 3, 3),
+        pasted("over a selection across lines from column 1", P(1, 1), P(2, 2), "1\r\n2", {"1", "2ef"})
+            .Marked(2, 2, 3, 3),
         Row("SetSelText over column 1", abc, P(1, 1), P(2, 1), {setSelText("1\r\n2")}, {"1", "2bc", "def"})
             .Marked(1, 2, 3, 3),
         Row("SetSelText at column 1", abc, P(1, 1), P(1, 1), {setSelText("1\r\n2")}, {"1", "2abc", "def"})
@@ -527,6 +532,24 @@ TEST_F(UndoRoundTripTest, AMarkKeepsItsColumnWhereTextWithALineBreakGoesIn) {
         Row("Replace All mid-line", {"abc", "abc", "x"}, P(1, 1), P(1, 1), {replaceAll("b", "1\r\n2")},
             {"a1", "2c", "a1", "2c", "x"})
             .Marked(2, 3, 3, 3),
+    });
+}
+
+// An undone insertion of a line break leaves no trace on the marks: a
+// later join at the end of a mark's line, undone, leaves the mark there.
+TEST_F(UndoRoundTripTest, AnUndoneLineBreakLeavesTheMarksAsTheyWere) {
+    const std::vector<Step> thenJoin = {{ecUndo}, {ecDown}, {ecLineStart}, {ecDeleteLastChar}};
+    auto row = [&](const char* Name, std::vector<Step> Steps, const char* Pasted = "") {
+        Steps.insert(Steps.end(), thenJoin.begin(), thenJoin.end());
+        return Row(Name, {"ab", "cd"}, P(1, 1), P(1, 1), std::move(Steps), {"abcd"})
+            .Pasting(Pasted)
+            .Marked(1, 1, 3, 3);
+    };
+    CheckAll({
+        row("enter at column 1", {{ecLineBreak}}),
+        row("a paste at column 1", {{ecPaste}}, "1\r\n2"),
+        row("a paste at column 1 ending in a break", {{ecPaste}}, "1\r\n"),
+        row("SetSelText at column 1", {{ecNone, '\0', nullptr, [](TCustomSrcEdit& e) { e.SetSelText("1\r\n2"); }}}),
     });
 }
 
