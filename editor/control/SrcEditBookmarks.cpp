@@ -8,10 +8,10 @@ bool ValidBookmark(int n) { return n >= 0 && n <= 9; }
 // The column of a mark whose text moved from column Old of its line to
 // column New of another, Kept being the column of the kept line where the
 // moved text begins. Text beginning at the kept line's column 1 takes the
-// place of a whole line: its marks keep their columns, as a line's marks do when text
-// holding a line break is inserted at its column 1, so that the join
-// undoing such an insertion, and the split undoing such a join, give
-// every column back.
+// place of a whole line: its marks keep their columns, as a line's marks
+// do when text holding a line break is inserted at its column 1, so that
+// the join undoing such an insertion, and the split undoing such a join,
+// give every column back.
 int MovedMarkChar(int Char, int Old, int New, int Kept) {
     return Kept == 1 ? Char : ClampToInt32(int64_t{Char} - Old + New);
 }
