@@ -679,6 +679,7 @@ private:
     TSrcClipboard* clipboard_ = nullptr;
     bool modified_ = false;
     bool replayingUndo_ = false;  // the caret is scrolled into view once, after the group
+    bool undoingInsertion_ = false;  // its joins carry no mark a split would take back
     std::vector<TSrcTrimmedBlanks> trimmedBlanks_;  // not yet recorded
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;

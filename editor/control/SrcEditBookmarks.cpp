@@ -4,6 +4,17 @@
 
 namespace {
 bool ValidBookmark(int n) { return n >= 0 && n <= 9; }
+
+// The column of a mark whose text moved from column Old of its line to
+// column New of another, Kept being the column of the kept line where the
+// moved text begins. Text beginning at the kept line's column 1 takes the
+// place of a whole line: its marks keep their columns, as a line's marks
+// do when text holding a line break is inserted at its column 1, so that
+// the join undoing such an insertion, and the split undoing such a join,
+// give every column back.
+int MovedMarkChar(int Char, int Old, int New, int Kept) {
+    return Kept == 1 ? Char : ClampToInt32(int64_t{Char} - Old + New);
+}
 }  // namespace
 
 void TCustomSrcEdit::SetBookMark(int BookMark, int X, int Y) {
@@ -113,14 +124,17 @@ void TCustomSrcEdit::DoLinesDeleted(int FirstLine, int Count) {
 }
 
 // The text from To on moved to From, the lines after From's up to To's
-// removed: marks on that text move with it.
+// removed: marks on that text move with it. A join that takes out an
+// insertion brought none of them: the insertion's redo moves them back.
 void TCustomSrcEdit::DoLinesJoined(const TBufferCoord& From, const TBufferCoord& To) {
     for (int i = 0; To.Line > From.Line && i < marks_->Count(); ++i) {
         TSrcEditMark* mark = marks_->Items(i);
         if (mark->Line() == To.Line && mark->Char() >= To.Char) {
-            mark->SetChar(ClampToInt32(int64_t{mark->Char()} - To.Char + From.Char));
+            mark->SetChar(MovedMarkChar(mark->Char(), To.Char, From.Char, From.Char));
             mark->SetLine(From.Line);
-            mark->SetJoinsCarried(mark->JoinsCarried() + 1);
+            if (!undoingInsertion_) {
+                mark->SetJoinsCarried(mark->JoinsCarried() + 1);
+            }
         }
     }
     DoLinesDeleted(From.Line, To.Line - From.Line);
@@ -138,7 +152,7 @@ void TCustomSrcEdit::DoLineSplit(const TBufferCoord& At, const TBufferCoord& To)
             continue;
         }
         if (mark->Char() >= At.Char && mark->JoinsCarried() > 0) {
-            mark->SetChar(ClampToInt32(int64_t{mark->Char()} - At.Char + To.Char));
+            mark->SetChar(MovedMarkChar(mark->Char(), At.Char, To.Char, At.Char));
             mark->SetLine(To.Line);
             mark->SetJoinsCarried(mark->JoinsCarried() - 1);
         } else {

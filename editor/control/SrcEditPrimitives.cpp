@@ -1,4 +1,5 @@
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/text/SrcEditStrCopy.h"
 #include "editor/text/SrcEditTextPieces.h"
@@ -50,7 +51,8 @@ void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Tr
         if (lines_->Count() == 0) {
             return;
         }
-        std::string joined = StrCopy(LineAt(BB.Line), 1, int64_t{BB.Char} - 1) + StrCopyFrom(LineAt(BE.Line), BE.Char);
+        const std::string kept = StrCopy(LineAt(BB.Line), 1, int64_t{BB.Char} - 1);
+        std::string joined = kept + StrCopyFrom(LineAt(BE.Line), BE.Char);
         lines_->DeleteLines(BB.Line, BE.Line - BB.Line);
         if (Trim && options_.Contains(eoScrollPastEol) && options_.Contains(eoTrimTrailingSpaces)) {
             PutLineTrimmed(BB.Line - 1, joined);
@@ -58,7 +60,8 @@ void TCustomSrcEdit::DeleteSelection(TBufferCoord& BB, TBufferCoord& BE, bool Tr
             lines_->Put(BB.Line - 1, joined);
         }
         InternalSetCaretXY(BB);
-        DoLinesJoined(BB, BE);
+        // The joined text follows the kept text, also when BB lies past its end.
+        DoLinesJoined(BufferCoord(LengthOf(kept) + 1, BB.Line), BE);
         break;
     }
     case smColumn: {

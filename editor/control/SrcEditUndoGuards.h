@@ -26,6 +26,19 @@ private:
     bool saved_;
 };
 
+// Sets a flag while it lives.
+class TSrcFlagSetter {
+public:
+    explicit TSrcFlagSetter(bool& Flag) : flag_(Flag), saved_(Flag) { flag_ = true; }
+    ~TSrcFlagSetter() { flag_ = saved_; }
+    TSrcFlagSetter(const TSrcFlagSetter&) = delete;
+    TSrcFlagSetter& operator=(const TSrcFlagSetter&) = delete;
+
+private:
+    bool& flag_;
+    bool saved_;
+};
+
 // Forces a list's block change number while a group is replayed.
 class TSrcForcedChangeNumber {
 public:

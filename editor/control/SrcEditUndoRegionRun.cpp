@@ -3,6 +3,7 @@
 
 #include "editor/control/SrcEdit.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
+#include "editor/control/SrcEditUndoGuards.h"
 
 // A Replace All whose replacements break lines leaves, per occurrence, the
 // deletion of the occurrence and the insertion of lines. Undoing them one
@@ -101,6 +102,7 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last) {
 
     TSrcPaintLockGuard lock(*this);
     WithItemState(smNormal, [&] {
+        TSrcFlagSetter undoing(undoingInsertion_);
         for (size_t k = 0; k < run.size(); ++k) {
             const TSrcEditUndoItem& item = *run[k];
             if (item.ChangeReason == crInsert) {

@@ -119,6 +119,7 @@ void TCustomSrcEdit::UndoItem() {
 // The redo record ends where the restored text ends, so that redo
 // replaces that text (an overwrite) instead of inserting before it.
 void TCustomSrcEdit::UndoInsert(const TSrcEditUndoItem& Item) {
+    TSrcFlagSetter undoing(undoingInsertion_);
     const TBufferCoord& start = Item.ChangeStartPos;
     std::string replaced;
     if (Item.ChangeReason == crInsert && !Item.ChangeStr.empty() &&
@@ -164,6 +165,7 @@ void TCustomSrcEdit::UndoDelete(const TSrcEditUndoItem& Item) {
 }
 
 void TCustomSrcEdit::UndoLineBreak(const TSrcEditUndoItem& Item) {
+    TSrcFlagSetter undoing(undoingInsertion_);
     const TBufferCoord& start = Item.ChangeStartPos;
     SelectIn(activeSelectionMode_, start, start, start);
     redoList_->AddChange(crLineBreak, start, Item.ChangeEndPos, std::string(), Item.ChangeSelMode);

@@ -123,7 +123,7 @@ public:
         } else {
             edit->SetCaretAndSelection(kTo, kFrom, kTo);
         }
-        edit->SetBookMark(1, 1, 2);
+        edit->SetBookMark(1, 3, 2);
         edit->SetBookMark(2, 1, 3);
         edit->ClearUndo();
         edit->SetModified(false);
@@ -182,7 +182,7 @@ public:
         while (edit->CanUndo()) edit->Undo();
         EXPECT_EQ(AllLines(), kText);
         EXPECT_FALSE(edit->Modified());
-        EXPECT_EQ(Bookmarks(), "1,2 1,3");
+        EXPECT_EQ(Bookmarks(), "3,2 1,3");
         while (edit->CanRedo()) edit->Redo();
         EXPECT_EQ(AllLines(), m.lines);
         EXPECT_TRUE(edit->Modified());

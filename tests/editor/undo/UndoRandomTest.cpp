@@ -8,7 +8,7 @@
 
 // Random command sequences (Replace All, bookmarks, long lines, narrow
 // views and word wrap among them). Each step is undone, which must give
-// the text before it (and, over one step, the bookmarks' lines), and
+// the text before it (and, over one step, the bookmarks' places), and
 // redone, which must give the step's text; the page is unmodified only
 // with the saved text. At the end all is undone to the start and redone
 // to the end. CORVANE_UNDO_SEEDS sets the number of seeds,
@@ -80,7 +80,7 @@ protected:
     }
     ~UndoRandomTest() override { edit->SetSearchEngine(nullptr); }
 
-    // What one step left: the records, the text, the bookmarks' lines and
+    // What one step left: the records, the text, the bookmarks' places and
     // how often a bookmark moved without a record.
     struct Snapshot {
         int records;
@@ -248,10 +248,11 @@ protected:
         // earlier join brought a mark.
         bool oneStep = &*it == &before && it->markMoves == now.markMoves;
         for (size_t i = 0; i < undone.marks.size() && oneStep; ++i) {
-            if (undone.marks[i].Line != it->marks[i].Line && !it->pastText[i] &&
+            if (undone.marks[i] != it->marks[i] && !it->pastText[i] &&
                 !InsideUndoneDeletion(it->marks[i])) {
-                return "bookmark " + std::to_string(i) + " undone to line " + std::to_string(undone.marks[i].Line) +
-                       " from " + std::to_string(it->marks[i].Line);
+                return "bookmark " + std::to_string(i) + " undone to " + std::to_string(undone.marks[i].Char) + "," +
+                       std::to_string(undone.marks[i].Line) + " from " + std::to_string(it->marks[i].Char) + "," +
+                       std::to_string(it->marks[i].Line);
             }
         }
         std::string failure = CheckModified("after the step's undo");

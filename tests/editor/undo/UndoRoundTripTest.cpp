@@ -1,19 +1,25 @@
 #include "tests/editor/undo/UndoTestBase.h"
 
+#include <functional>
+
+#include "editor/search/SrcEditSearch.h"
+
 // Chosen edits undone and redone, each row on a new control with its
 // default options (those of an IDE page) and those the row names: undo
 // must give the text back (in one step where the row says so, with the
 // caret or the whole state where it says so), redo the text after, and
 // undo again the text before; the page is unmodified exactly when its
-// text is the saved one, and bookmark 1's line follows. Many rows pin
-// faults once mended.
+// text is the saved one, and bookmark 1 follows: Undo puts it back on its
+// line and column, Redo where the commands put it. Many rows pin faults
+// once mended.
 
 namespace {
 
 struct Step {
     TSrcEditorCommand command;
     char c = '\0';
-    const char* text = nullptr;  // ecImeStr's
+    const char* text = nullptr;                     // ecImeStr's
+    std::function<void(TCustomSrcEdit&)> call = {};  // instead of the command
 };
 
 std::vector<Step> Typed(const char* Text) {
@@ -64,10 +70,11 @@ struct Row {
         tabWidth = Width;
         return *this;
     }
-    Row& Marked(int Line, int After, int Char = 1) {
+    Row& Marked(int Line, int After, int Char = 1, int CharAfter = 0) {
         mark = Line;
         markAfter = After;
         markChar = Char;
+        markCharAfter = CharAfter;
         return *this;
     }
 
@@ -89,6 +96,7 @@ struct Row {
     int mark = 0;  // bookmark 1's line before, 0 for none, and after the commands
     int markAfter = 0;
     int markChar = 1;
+    int markCharAfter = 0;  // 0: not checked after the commands
 };
 
 class UndoRoundTripTest : public UndoTestBase {
@@ -113,16 +121,22 @@ protected:
         }
         EXPECT_EQ(edit->CharsInWindow(), Kind == View::kWide ? 80 : Kind == View::kOneColumn ? 1 : 0);
     }
-    int MarkLine() const {
+    int MarkLine() const { return MarkAt().Line; }
+    // Bookmark 1, (0, 0) for none.
+    TBufferCoord MarkAt() const {
         int x = 0;
         int y = 0;
-        return edit->GetBookMark(1, x, y) ? y : 0;
+        return edit->GetBookMark(1, x, y) ? BufferCoord(x, y) : BufferCoord(0, 0);
     }
-    // The text, the flag, the bookmark and no selection under eoNoSelection.
-    void Expect(const Lines& Text, const Lines& Saved, int Mark, const char* When) {
+    // The text, the flag, the bookmark (its column too when not 0) and no
+    // selection under eoNoSelection.
+    void Expect(const Lines& Text, const Lines& Saved, TBufferCoord Mark, const char* When) {
         EXPECT_EQ(AllLines(), Text) << When;
         EXPECT_EQ(edit->Modified(), AllLines() != Saved) << "Modified " << When;
-        EXPECT_EQ(MarkLine(), Mark) << "bookmark " << When;
+        EXPECT_EQ(MarkLine(), Mark.Line) << "bookmark " << When;
+        if (Mark.Char > 0) {
+            EXPECT_EQ(MarkAt().Char, Mark.Char) << "bookmark's column " << When;
+        }
         EXPECT_FALSE(edit->Options().Contains(eoNoSelection) && edit->SelAvail()) << "a selection " << When;
     }
 
@@ -150,22 +164,28 @@ protected:
         }
         State before = Now();
         for (const Step& step : R.steps) {
-            Run(step.command, step.c, const_cast<char*>(step.text));
+            if (step.call) {
+                step.call(*edit);
+            } else {
+                Run(step.command, step.c, const_cast<char*>(step.text));
+            }
         }
         State after = Now();
-        Expect(R.after, R.text, R.markAfter, "after the commands");
+        const TBufferCoord markBefore = R.mark > 0 ? BufferCoord(R.markChar, R.mark) : BufferCoord(0, 0);
+        Expect(R.after, R.text, BufferCoord(R.markCharAfter, R.markAfter), "after the commands");
+        const TBufferCoord markDone = MarkAt();
         R.oneStep ? edit->Undo() : UndoAll();
-        Expect(R.text, R.text, R.mark, "after Undo");
+        Expect(R.text, R.text, markBefore, "after Undo");
         EXPECT_TRUE(R.restores != kCaret || edit->CaretXY() == before.caret) << "caret not back";
         EXPECT_TRUE(R.restores < kUndoState || Now() == before) << "state not back";
         EXPECT_FALSE(edit->CanUndo()) << "more than one group";
         R.oneStep ? edit->Redo() : RedoAll();
-        Expect(R.after, R.text, R.markAfter, "after Redo");
+        Expect(R.after, R.text, markDone, "after Redo");
         EXPECT_TRUE(R.restores != kCaret || edit->CaretXY() == after.caret) << "caret not redone";
         EXPECT_TRUE(R.restores != kState || Now() == after) << "state not redone";
         EXPECT_FALSE(edit->CanRedo()) << "more than one group";
         UndoAll();
-        Expect(R.text, R.text, R.mark, "undone again");
+        Expect(R.text, R.text, markBefore, "undone again");
     }
     void CheckAll(std::vector<Row> Rows) {
         for (const Row& row : Rows) {
@@ -441,6 +461,95 @@ TEST_F(UndoRoundTripTest, AMarkOnAJoinedLineFollowsItsText) {
             {{ecCopy}, {ecEditorBottom}, {ecPaste}}, {"ab", "cd", "xa", " c"})
             .In(smColumn)
             .Marked(3, 3),
+    });
+}
+
+// Text holding a line break, put in at column 1 or mid-line by paste,
+// SetSelText, typing or Replace All, with bookmark 1 left or right of the
+// insertion point or on the line below: Undo gives back its line and
+// column, Redo those the edit gave it. At column 1 the line's marks go
+// down with its text and keep their columns.
+TEST_F(UndoRoundTripTest, AMarkKeepsItsColumnWhereTextWithALineBreakGoesIn) {
+    const Lines abc = {"abc", "def"};
+    const Step paste{ecPaste};
+    auto setSelText = [](const char* Text) {
+        return Step{ecNone, '\0', nullptr, [Text](TCustomSrcEdit& e) { e.SetSelText(Text); }};
+    };
+    auto replaceAll = [](const char* Searched, const char* Replacement) {
+        return Step{ecNone, '\0', nullptr, [=](TCustomSrcEdit& e) {
+                        TSrcEditSearch search;
+                        e.SetSearchEngine(&search);
+                        e.SearchReplace(Searched, Replacement, TSrcSearchOptions{ssoReplaceAll, ssoEntireScope});
+                        e.SetSearchEngine(nullptr);
+                    }};
+    };
+    auto pasted = [&](const char* Name, TBufferCoord From, TBufferCoord To, const char* Text, Lines After) {
+        return Row(Name, abc, From, To, {paste}, std::move(After)).Pasting(Text);
+    };
+    std::vector<Step> typed = Typed("1");
+    typed.push_back({ecLineBreak});
+    typed.push_back({ecChar, '2'});
+    CheckAll({
+        // Over a selected "a": the fault found with Replace.
+        pasted("over column 1, a mark right of it", P(1, 1), P(2, 1), "1\r\n2", {"1", "2bc", "def"})
+            .Marked(1, 2, 3, 3),
+        pasted("over column 1, a mark at it", P(1, 1), P(2, 1), "1\r\n2", {"1", "2bc", "def"}).Marked(1, 2, 1, 1),
+        pasted("over column 1, a mark below", P(1, 1), P(2, 1), "1\r\n2", {"1", "2bc", "def"}).Marked(2, 3, 2, 2),
+        pasted("at column 1, a mark right of it", P(1, 1), P(1, 1), "1\r\n2", {"1", "2abc", "def"})
+            .Marked(1, 2, 2, 2),
+        pasted("at column 1, a mark past the line's end", P(1, 1), P(1, 1), "1\r\n2", {"1", "2abc", "def"})
+            .Marked(1, 2, 6, 6),
+        pasted("at column 1, two breaks and text after them", P(1, 1), P(1, 1), "1\r\n\r\nXY",
+               {"1", "", "XYabc", "def"})
+            .Marked(1, 3, 3, 3),
+        pasted("at column 1, nothing after the break", P(1, 1), P(1, 1), "1\r\n", {"1", "abc", "def"})
+            .Marked(1, 2, 3, 3),
+        pasted("at column 1 of the line below", P(1, 2), P(1, 2), "1\r\n2", {"abc", "1", "2def"})
+            .Marked(2, 3, 2, 2),
+        pasted("mid-line, a mark left of it", P(2, 1), P(2, 1), "1\r\n2", {"a1", "2bc", "def"}).Marked(1, 1, 1, 1),
+        pasted("mid-line, a mark right of it stays on its line", P(2, 1), P(2, 1), "1\r\n2", {"a1", "2bc", "def"})
+            .Marked(1, 1, 3, 3),
+        pasted("mid-line over a selection, a mark below", P(2, 1), P(3, 1), "1\r\n2", {"a1", "2c", "def"})
+            .Marked(2, 3, 3, 3),
+        pasted("mid-line over a selection across lines, a mark after it", P(2, 1), P(2, 2), "1\r\n2",
+               {"a1", "2ef"})
+            .Marked(2, 1, 3, 3),
+        pasted("over a selection across lines from column 1", P(1, 1), P(2, 2), "1\r\n2", {"1", "2ef"})
+            .Marked(2, 2, 3, 3),
+        Row("SetSelText over column 1", abc, P(1, 1), P(2, 1), {setSelText("1\r\n2")}, {"1", "2bc", "def"})
+            .Marked(1, 2, 3, 3),
+        Row("SetSelText at column 1", abc, P(1, 1), P(1, 1), {setSelText("1\r\n2")}, {"1", "2abc", "def"})
+            .Marked(1, 2, 2, 2),
+        Row("SetSelText mid-line", abc, P(2, 1), P(2, 1), {setSelText("1\r\n2")}, {"a1", "2bc", "def"})
+            .Marked(1, 1, 3, 3),
+        Row("typed at column 1", abc, P(1, 1), P(1, 1), typed, {"1", "2abc", "def"}).Marked(1, 1, 3, 3).InSteps(),
+        Row("Replace All at column 1", {"abc", "abc", "x"}, P(1, 1), P(1, 1), {replaceAll("a", "1\r\n2")},
+            {"1", "2bc", "1", "2bc", "x"})
+            .Marked(2, 4, 3, 3),
+        Row("Replace All at column 1, a mark at the match", {"abc", "abc", "x"}, P(1, 1), P(1, 1),
+            {replaceAll("a", "1\r\n2")}, {"1", "2bc", "1", "2bc", "x"})
+            .Marked(1, 2, 1, 1),
+        Row("Replace All mid-line", {"abc", "abc", "x"}, P(1, 1), P(1, 1), {replaceAll("b", "1\r\n2")},
+            {"a1", "2c", "a1", "2c", "x"})
+            .Marked(2, 3, 3, 3),
+    });
+}
+
+// An undone insertion of a line break leaves no trace on the marks: a
+// later join at the end of a mark's line, undone, leaves the mark there.
+TEST_F(UndoRoundTripTest, AnUndoneLineBreakLeavesTheMarksAsTheyWere) {
+    const std::vector<Step> thenJoin = {{ecUndo}, {ecDown}, {ecLineStart}, {ecDeleteLastChar}};
+    auto row = [&](const char* Name, std::vector<Step> Steps, const char* Pasted = "") {
+        Steps.insert(Steps.end(), thenJoin.begin(), thenJoin.end());
+        return Row(Name, {"ab", "cd"}, P(1, 1), P(1, 1), std::move(Steps), {"abcd"})
+            .Pasting(Pasted)
+            .Marked(1, 1, 3, 3);
+    };
+    CheckAll({
+        row("enter at column 1", {{ecLineBreak}}),
+        row("a paste at column 1", {{ecPaste}}, "1\r\n2"),
+        row("a paste at column 1 ending in a break", {{ecPaste}}, "1\r\n"),
+        row("SetSelText at column 1", {{ecNone, '\0', nullptr, [](TCustomSrcEdit& e) { e.SetSelText("1\r\n2"); }}}),
     });
 }
 
