@@ -78,7 +78,8 @@ void TCustomSrcEdit::RedoInsert(const TSrcEditUndoItem& Item) {
         TSrcUndoListLock quiet(*undoList_);
         SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
     }
-    undoList_->AddChange(Item.ChangeReason, start, CaretXY(), replaced, Item.ChangeSelMode);
+    undoList_->AddChange(Item.ChangeReason, InsertionStart(Item), InsertionEnd(Item, CaretXY()), replaced,
+                         Item.ChangeSelMode);
     if (Item.ChangeReason == crDragDropInsert) {
         SelectIn(activeSelectionMode_, CaretXY(), start, CaretXY());
     } else {

@@ -133,11 +133,12 @@ void TCustomSrcEdit::UndoInsert(const TSrcEditUndoItem& Item) {
     SelectIn(activeSelectionMode_, start, start, Item.ChangeEndPos);
     std::string inserted = GetSelText();
     SetSelTextPrimitiveEx(Item.ChangeSelMode, Item.ChangeStr, false);
-    TBufferCoord restoredEnd = Item.ChangeStr.empty() ? start : CaretXY();
+    const TBufferCoord restoredStart = InsertionStart(Item);
+    TBufferCoord restoredEnd = Item.ChangeStr.empty() ? restoredStart : InsertionEnd(Item, CaretXY());
     if (Item.ChangeReason == crWhiteSpaceAdd) {
         restoredEnd = Item.ChangeEndPos;
     }
-    redoList_->AddChange(Item.ChangeReason, start, restoredEnd, inserted, Item.ChangeSelMode);
+    redoList_->AddChange(Item.ChangeReason, restoredStart, restoredEnd, inserted, Item.ChangeSelMode);
     SelectIn(activeSelectionMode_, start, start, start);
 }
 

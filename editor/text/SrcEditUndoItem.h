@@ -45,3 +45,11 @@ public:
     std::string ChangeStr;
     int32_t ChangeNumber = 0;
 };
+
+// Where text put back over the record's range starts and ends: a column
+// record's ends may be its block's corners as selected, the right one
+// first; a column goes in at the left column of the top line and reaches
+// as far right as its widest row, also past the caret after a shorter
+// last row. Other text starts at the record's start and ends at Caret.
+TBufferCoord InsertionStart(const TSrcEditUndoItem& Item);
+TBufferCoord InsertionEnd(const TSrcEditUndoItem& Item, const TBufferCoord& Caret);

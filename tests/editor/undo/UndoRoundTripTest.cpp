@@ -731,4 +731,50 @@ TEST_F(UndoRoundTripTest, ALineReplacedByBlanksUndoesOnItsOwnLine) {
     EXPECT_EQ(AllLines(), (Lines{"x", ""}));
 }
 
+// A column case change undone after blanks that an undo gave back
+// lengthened a line is put back as a column, not in place: its redo must
+// cover the column from its left edge (also when it was selected from the
+// right) to its widest row (also past a shorter last row).
+TEST_F(UndoRoundTripTest, AColumnCaseChangeRedoneOverLengthenedLines) {
+    auto trimmed = [this] {
+        Lines lines = AllLines();
+        for (std::string& line : lines) {
+            line.erase(line.find_last_not_of(' ') + 1);
+        }
+        return lines;
+    };
+    struct Case {
+        Lines text;
+        TBufferCoord anchor, caret;
+        TSrcEditorCommand command;
+        Lines after;
+    } cases[] = {
+        {{"ab", "cd"}, P(1, 2), P(4, 1), ecToggleCaseBlock, {"AB", "CD"}},
+        {{"ab", "cd"}, P(4, 1), P(1, 2), ecToggleCaseBlock, {"AB", "CD"}},
+        {{"ab", "cd"}, P(2, 2), P(4, 1), ecUpperCaseBlock, {"aB", "cD"}},
+        {{"ab", "cd"}, P(1, 2), P(2, 1), ecToggleCaseBlock, {"Ab", "Cd"}},
+        {{"abc", "d"}, P(1, 1), P(4, 2), ecToggleCaseBlock, {"ABC", "D"}},
+        {{"abc", "d"}, P(4, 2), P(1, 1), ecUpperCaseBlock, {"ABC", "D"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.text[0] << " " << c.anchor.Char << "," << c.anchor.Line << " "
+                                        << c.command);
+        edit->ClearUndo();
+        SetLines(c.text);
+        Options({eoTrimTrailingSpaces});
+        Select(smColumn, c.anchor, c.caret);
+        Run(c.command);
+        Run(ecEditorBottom);
+        Run(ecLineEnd);
+        Type("  ");  // trimmed; its undo leaves a blank
+        EXPECT_EQ(AllLines(), c.after);
+        UndoAll();
+        EXPECT_EQ(trimmed(), c.text);
+        RedoAll();
+        EXPECT_EQ(trimmed(), c.after);
+        UndoAll();
+        EXPECT_EQ(trimmed(), c.text);
+    }
+}
+
 }  // namespace
