@@ -6,6 +6,7 @@
 
 #include <unistd.h>
 
+#include <QApplication>
 #include <QListWidget>
 #include <QTest>
 #include <algorithm>
@@ -20,6 +21,7 @@
 #include "ide/pipeline/ParamTokens.h"
 #include "platform/HandOverChannel.h"
 #include "tests/ide/ModuleWindowFixture.h"
+#include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
 
 using namespace std::chrono_literals;
@@ -132,6 +134,8 @@ TEST_F(ByteNames, AFileWhoseNameIsNotUtf8OpensSavesCompilesAndOpensFromItsError)
         EXPECT_EQ(page->FilePath(), path);
         EXPECT_EQ(ShownTab(), "café.java");
         EXPECT_EQ(page->SelText(), "gr\xfcn");
+        QApplication::processEvents();
+        GrabToPng(*form, std::string("opened-from-error-") + (route[0] == 'c' ? "command-line" : "hand-over"));
         ASSERT_TRUE(form->CloseSourcePage(form->EditorTab->TabIndex()));
         form->ClearMessages();
     }
