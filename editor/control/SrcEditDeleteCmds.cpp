@@ -6,9 +6,6 @@
 
 namespace {
 const char kLineBreak[] = "\r\n";
-bool Before(const TBufferCoord& a, const TBufferCoord& b) {
-    return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
-}
 }  // namespace
 
 // The selection goes, recorded as a deletion towards its begin or end.

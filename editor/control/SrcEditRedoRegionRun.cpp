@@ -12,10 +12,6 @@
 
 namespace {
 
-bool Before(const TBufferCoord& a, const TBufferCoord& b) {
-    return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
-}
-
 // As undone: a deletion within a line of nothing stored, or an insertion
 // at a point, in normal mode, in change Number, starting at or after From.
 bool InRedoRun(const TSrcEditUndoItem* Item, int Number, const TBufferCoord& From) {

@@ -2,12 +2,6 @@
 #include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 
-namespace {
-bool Before(const TBufferCoord& a, const TBufferCoord& b) {
-    return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
-}
-}  // namespace
-
 TBufferCoord TCustomSrcEdit::BlockBegin() const { return Before(blockEnd_, blockBegin_) ? blockEnd_ : blockBegin_; }
 
 TBufferCoord TCustomSrcEdit::BlockEnd() const { return Before(blockEnd_, blockBegin_) ? blockBegin_ : blockEnd_; }

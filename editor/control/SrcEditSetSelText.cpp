@@ -4,12 +4,6 @@
 #include "editor/control/SrcEditUndoBlockGuard.h"
 #include "editor/text/SrcEditTextPieces.h"
 
-namespace {
-bool Before(const TBufferCoord& a, const TBufferCoord& b) {
-    return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
-}
-}  // namespace
-
 // Records the deletion of the selection from From to To (in either
 // order). A normal selection that begins past its line's end joins the
 // lines at that end, so the record begins there.

@@ -13,10 +13,6 @@
 
 namespace {
 
-bool Before(const TBufferCoord& a, const TBufferCoord& b) {
-    return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
-}
-
 bool HasBreak(const std::string& Text) { return Text.find_first_of(std::string("\r\n\0", 3)) != std::string::npos; }
 
 // An insertion of no stored text, or a deletion within one line, in normal

@@ -8,6 +8,11 @@ struct TBufferCoord {
     bool operator==(const TBufferCoord&) const = default;
 };
 
+// Text order: a earlier line, or the same line and a earlier column.
+inline bool Before(const TBufferCoord& a, const TBufferCoord& b) {
+    return a.Line < b.Line || (a.Line == b.Line && a.Char < b.Char);
+}
+
 // A 1-based display position: screen cell and row.
 struct TDisplayCoord {
     int32_t Column = 0;

@@ -44,10 +44,6 @@ const TSrcEditorOption kOptions[] = {eoGroupUndo, eoAutoIndent, eoScrollPastEol,
 
 const char kAlphabet[] = "ab cXY\t(\xe9";
 
-bool Before(const TBufferCoord& A, const TBufferCoord& B) {
-    return A.Line < B.Line || (A.Line == B.Line && A.Char < B.Char);
-}
-
 std::string WithoutTrailingBlanks(const std::vector<std::string>& Lines) {
     std::string text;
     for (std::string line : Lines) {
