@@ -47,6 +47,20 @@ TEST_F(CompileFileTest, CleanSourceGivesNoLineAndAnOldClassFile)
     EXPECT_EQ(cls.substr(0, 8), std::string("\xCA\xFE\xBA\xBE\x00\x03\x00\x2D", 8));  // 45.3
 }
 
+// A folder where the class file goes stops the write, for root too.
+TEST_F(CompileFileTest, AClassFileThatCannotBeWrittenFailsWithItsLine)
+{
+    const std::string source = Write("Hello.java", TempDir::ReadFile(SourceDir() + "/examples/Hello.java"));
+    TempDir::MakeDirs(dir.File("Hello.class"));
+    EXPECT_TRUE(Compile(source));
+    ASSERT_FALSE(lines.lines.empty());
+    EXPECT_EQ(lines.lines[0].rfind("[Java Error] Hello.java(1): Error: No .class file created for file Hello.class", 0),
+              0u)
+        << lines.lines[0];
+    EXPECT_EQ(lines.infos[0]->FileName, source);
+    EXPECT_TRUE(lines.Contains("Hello.class (Is a directory)")) << lines.Last();
+}
+
 TEST_F(CompileFileTest, SyntaxErrorGivesItsLineWithThePosition)
 {
     const std::string source = Write("Broken.java", "public class Broken {\n    static void main() {\n"
