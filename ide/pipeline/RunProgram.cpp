@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 #include "foundation/EError.h"
 
@@ -82,11 +83,27 @@ pid_t Spawn(const std::string& program, const std::vector<std::string>& argument
     return pid;
 }
 
-void KillGroup(pid_t pid)
+// True once the child has ended. It is left a zombie, so that its pid, which
+// names its group, is not taken by another process before the group is killed.
+bool Ended(pid_t pid)
+{
+    siginfo_t info{};
+    const int got = ::waitid(P_PID, pid, &info, WEXITED | WNOHANG | WNOWAIT);
+    return (got == 0 && info.si_pid == pid) || (got < 0 && errno == ECHILD);
+}
+
+// Kills what is left of the child's group and reaps the child.
+TProgramEnd EndGroup(pid_t pid)
 {
     ::kill(-pid, SIGKILL);
-    while (::waitpid(pid, nullptr, 0) < 0 && errno == EINTR) {
+    int status = 0;
+    pid_t reaped;
+    while ((reaped = ::waitpid(pid, &status, 0)) < 0 && errno == EINTR) {
     }
+    TProgramEnd end;
+    if (reaped == pid && WIFEXITED(status)) end = {TProgramEnd::TKind::Exited, WEXITSTATUS(status)};
+    if (reaped == pid && WIFSIGNALED(status)) end = {TProgramEnd::TKind::Signalled, WTERMSIG(status)};
+    return end;
 }
 
 // Appends what the pipe holds now, up to `limit` bytes in all; the rest is
@@ -113,7 +130,7 @@ bool Take(TPipe& pipe, std::string& kept, size_t limit)
 
 // Started through the system's calls: the words reach the child as bytes,
 // also a file name that is not UTF-8.
-std::string RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+TProgramRun RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                        const std::string& workingDir, std::chrono::milliseconds timeLimit)
 {
     TPipe out, err;
@@ -121,28 +138,42 @@ std::string RunProgram(const std::string& program, const std::vector<std::string
     ::fcntl(err.Read, F_SETFL, O_NONBLOCK);
     const pid_t pid = Spawn(program, arguments, workingDir, out, err);
 
-    std::string outText, errText;
+    TProgramRun run;
+    std::string errText;
     const auto deadline = std::chrono::steady_clock::now() + timeLimit;
     for (;;) {
-        for (auto [pipe, text] : {std::pair{&out, &outText}, std::pair{&err, &errText}}) {
+        for (auto [pipe, text] : {std::pair{&out, &run.Output}, std::pair{&err, &errText}}) {
             if (pipe->Read < 0 || Take(*pipe, *text, ProgramOutputLimit) || errno == 0) continue;
             const int error = errno;
-            KillGroup(pid);
+            EndGroup(pid);
             throw EError(ecIDE, 34, error);
         }
-        const pid_t ended = ::waitpid(pid, nullptr, WNOHANG);
-        if (ended == pid || (ended < 0 && errno == ECHILD)) break;
+        if (Ended(pid)) break;
         if (std::chrono::steady_clock::now() >= deadline) {
-            KillGroup(pid);
+            EndGroup(pid);
             throw EError(ecIDE, 33, "Timeout");
         }
         pollfd ends[2] = {{out.Read, POLLIN, 0}, {err.Read, POLLIN, 0}};
         ::poll(ends, 2, kReadSliceMs);
     }
-    // What the child wrote before it ended; a descendant that keeps a pipe
-    // open is not waited for.
-    if (out.Read >= 0) Take(out, outText, ProgramOutputLimit);
+    // A helper the child left behind goes with it; what it wrote before is
+    // read, a pipe it kept open is not waited for.
+    run.End = EndGroup(pid);
+    if (out.Read >= 0) Take(out, run.Output, ProgramOutputLimit);
     if (err.Read >= 0) Take(err, errText, ProgramOutputLimit);
-    outText.append(errText, 0, ProgramOutputLimit - outText.size());
-    return outText;
+    run.Output.append(errText, 0, ProgramOutputLimit - run.Output.size());
+    return run;
+}
+
+std::string DescribeEnd(const TProgramEnd& end)
+{
+    switch (end.Kind) {
+    case TProgramEnd::TKind::Exited:
+        return "Exit status " + std::to_string(end.Code);
+    case TProgramEnd::TKind::Signalled:
+        return "Signal " + std::to_string(end.Code) + " (" + ::strsignal(end.Code) + ")";
+    case TProgramEnd::TKind::Unknown:
+        break;
+    }
+    return "End not known";
 }

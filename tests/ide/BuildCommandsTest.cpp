@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -338,6 +339,41 @@ TEST_F(BuildCommands, ACancelledSaveBeforeTheCompileEndsTheCommand)
     EXPECT_EQ(form->PanelText(3), "Compile Successful");
     EXPECT_EQ(TempDir::ReadFile(work.File("Notes.java")), "// notes");
     EXPECT_TRUE(std::filesystem::exists(work.File("Hello.class")));
+}
+
+// A class file that cannot be written (a folder in its place, which holds
+// for root too) fails the compile: F9 lists it, and Ctrl+R then downloads
+// nothing, not even the old class further along the class path.
+TEST_F(BuildCommands, AClassFileThatCannotBeWrittenFailsTheCompileAndProgramDownloadsNothing)
+{
+    const std::string example = TempDir::ReadFile(SourceDir() + "/examples/Hello.java");
+    TempDir old("corvane-old-class");
+    ASSERT_TRUE(CompileJava({WriteSource(old.Path(), "Hello.java", example)}, old.Path(), ClassLibraryDir()).Ok());
+    SetClassPath(old.Path() + ";" + ClassLibraryDir());
+    std::string changed = example;
+    changed.insert(changed.find("System.out"), "System.out.println(\"CHANGED\");\n        ");
+    form->OpenSourceFile(WriteSource(work.Path(), "Hello.java", changed));
+    TempDir::MakeDirs(work.File("Hello.class"));
+    ASSERT_TRUE(StartModule());
+    form->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return form->isActiveWindow(); }, 2s, "the window active"));
+
+    const std::string unwritten = "[Java Error] Hello.java(1): Error: No .class file created for file Hello.class";
+    for (const QKeyCombination key : {QKeyCombination(Qt::Key_F9), QKeyCombination(Qt::ControlModifier, Qt::Key_R)}) {
+        SCOPED_TRACE(QKeySequence(key).toString().toStdString());
+        QTest::keyClick(form.get(), key.key(), key.keyboardModifiers());
+        ASSERT_TRUE(WorkerEnded());
+        ASSERT_EQ(Lines().size(), 2u) << ::testing::PrintToString(Lines());  // one record, cut at a blank
+        EXPECT_EQ(Lines()[0].rfind(unwritten, 0), 0u) << Lines()[0];
+        EXPECT_TRUE(HasLine("Hello.class (Is a directory)")) << Lines()[1];
+        EXPECT_EQ(form->PanelText(3), "");
+    }
+    EXPECT_EQ(form->JVM(), nullptr);
+    // The module logs in order: a download would stand before the probe.
+    module->Command("text probe");
+    ASSERT_TRUE(ModuleSays("\"text\":\"probe\""));
+    EXPECT_FALSE(module->HasEvent("\"download\"")) << module->Events();
+    EXPECT_TRUE(std::filesystem::is_directory(work.File("Hello.class")));
 }
 
 }  // namespace

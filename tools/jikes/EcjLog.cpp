@@ -23,6 +23,19 @@ TEcjProblem ReadProblem(QXmlStreamReader& xml, const std::string& path) {
     return problem;
 }
 
+// An error ecj logs for a source outside its problems, such as a class file
+// it could not write: its message names the file and the reason. It has no
+// position. (Errors outside any source, such as a class path entry ecj cannot
+// read, do not stop the compile and are left out.)
+TEcjProblem ReadLoggedError(QXmlStreamReader& xml, const std::string& path) {
+    TEcjProblem problem;
+    problem.Path = path;
+    problem.IsError = true;
+    problem.Message = xml.attributes().value(QLatin1String("message")).toString().toStdString();
+    xml.skipCurrentElement();
+    return problem;
+}
+
 }  // namespace
 
 TEcjLog ParseEcjLog(const std::string& text) {
@@ -37,6 +50,7 @@ TEcjLog ParseEcjLog(const std::string& text) {
         if (xml.name() == u"compiler") sawCompiler = true;
         if (xml.name() == u"source") path = xml.attributes().value(QLatin1String("path")).toString().toStdString();
         if (xml.name() == u"problem") log.Problems.push_back(ReadProblem(xml, path));
+        if (xml.name() == u"error" && !path.empty()) log.Problems.push_back(ReadLoggedError(xml, path));
     }
     log.Valid = sawCompiler && !xml.hasError();
     return log;

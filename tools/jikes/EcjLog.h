@@ -3,7 +3,8 @@
 #include <string>
 #include <vector>
 
-// One problem of ecj's XML log.
+// One problem of ecj's XML log, or an error it logged beside them (a class
+// file it could not write).
 struct TEcjProblem {
     std::string Path;     // the source the problem belongs to
     int64_t CharStart = -1;

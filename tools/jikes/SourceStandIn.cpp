@@ -13,6 +13,13 @@ bool IsUtf8(const std::string& bytes) {
     return QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())).isValidUtf8();
 }
 
+// copy_file refuses a target that is not a regular file with "Invalid argument".
+std::string CopyFailure(const fs::path& copy, const std::error_code& error) {
+    std::error_code ignored;
+    if (fs::exists(copy, ignored) && !fs::is_regular_file(copy, ignored)) return "not a regular file";
+    return error.message();
+}
+
 }  // namespace
 
 TSourceStandIn::TSourceStandIn(const std::string& source, const std::string& scratch) : source_(source) {
@@ -28,17 +35,22 @@ TSourceStandIn::TSourceStandIn(const std::string& source, const std::string& scr
         ecjPath_ = fs::canonical(copy, error).string();
 }
 
-bool TSourceStandIn::ReturnClassFiles() const {
-    if (ecjPath_ == source_ || ecjPath_.empty()) return true;
+std::vector<std::string> TSourceStandIn::ReturnClassFiles() const {
+    std::vector<std::string> failures;
+    if (ecjPath_ == source_ || ecjPath_.empty()) return failures;
     const fs::path target = fs::path(source_).parent_path();
     std::error_code error;
     fs::directory_iterator entry(fs::path(ecjPath_).parent_path(), error);
     for (; !error && entry != fs::directory_iterator(); entry.increment(error)) {
         const fs::path& file = entry->path();
         if (file.extension() != ".class") continue;
-        if (!fs::copy_file(file, target / file.filename(), fs::copy_options::overwrite_existing, error)) return false;
+        const fs::path copy = target / file.filename();
+        std::error_code copyError;
+        if (!fs::copy_file(file, copy, fs::copy_options::overwrite_existing, copyError))
+            failures.push_back("No .class file written to " + copy.string() + ": " + CopyFailure(copy, copyError));
     }
-    return !error;
+    if (error) failures.push_back("The class files could not be read back: " + error.message());
+    return failures;
 }
 
 void TSourceStandIn::RenameProblems(TEcjLog& log) const {

@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <vector>
 
 #include "tools/jikes/EcjLog.h"
 
@@ -15,8 +16,9 @@ public:
 
     // The path ecj compiles; empty when the copy could not be made.
     const std::string& EcjPath() const { return ecjPath_; }
-    // Copies the copy's class files beside the source; false when one fails.
-    bool ReturnClassFiles() const;
+    // Copies the copy's class files beside the source; a text for each one
+    // that could not be written, naming it and the reason.
+    std::vector<std::string> ReturnClassFiles() const;
     // Charges the copy's problems to the source.
     void RenameProblems(TEcjLog& log) const;
 

@@ -66,9 +66,8 @@ std::vector<TDiagnosticRecord> Compile(const std::string& source, const std::str
                           (run.FirstOutputLine.empty() ? "." : ": " + run.FirstOutputLine);
     if (!log.Valid) return {FailureRecord(source, failure)};
     standIn.RenameProblems(log);
-    if (!standIn.ReturnClassFiles())
-        return {FailureRecord(source, "The class files could not be written beside the source.")};
     std::vector<TDiagnosticRecord> records = RecordsFromLog(log, source, ReadFile);
+    for (const std::string& reason : standIn.ReturnClassFiles()) records.push_back(FailureRecord(source, reason));
     bool anyError = false;
     for (const TDiagnosticRecord& r : records) anyError = anyError || r.IsError;
     if (run.ExitCode != 0 && !anyError) records.insert(records.begin(), FailureRecord(source, failure));

@@ -175,3 +175,38 @@ TEST_F(AdapterRun, CompilerThatIsMissingCrashesOrLeavesNoLogIsAnError) {
         EXPECT_FALSE(Exists("C.class"));
     }
 }
+
+// A class file that cannot be written (a folder in its place, which holds
+// for root too) is an error naming it and the reason, whoever writes it:
+// ecj, or the adapter returning a stand-in's classes.
+TEST_F(AdapterRun, AClassFileThatCannotBeWrittenIsAnError) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* blocked;  // the class file in the way
+        const char* shown;    // its name in the record's Windows-1252 text
+        const char* written;  // a class file that still comes
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"Hello", "public class Hello {\n}\n", "Hello.class", "Hello.class", "", "Is a directory"},
+        {"Two", "public class Two {\n}\nclass Other {\n}\n", "Other.class", "Other.class", "Two.class",
+         "Is a directory"},
+        {"caf\xe9", "public class caf\xe9 {\n}\n", "caf\xc3\xa9.class", "caf\xe9.class", "", "not a regular file"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string source = Write(std::string(c.name) + ".java", c.text);
+        TempDir::MakeDirs(dir.Path() + "/" + c.blocked);
+        TCompilerOutput parsed = Compile(source);
+        ASSERT_EQ(parsed.Records.size(), 1u) << output;
+        const TCompilerRecord& r = parsed.Records[0];
+        EXPECT_TRUE(r.IsError);
+        EXPECT_EQ(r.Path, source);
+        EXPECT_EQ(r.Line, 1);
+        EXPECT_NE(r.Text.find(c.shown), std::string::npos) << r.Text;
+        EXPECT_NE(r.Text.find(c.reason), std::string::npos) << r.Text;
+        EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "/" + c.blocked));
+        if (*c.written) EXPECT_TRUE(Exists(c.written));
+    }
+}
