@@ -6,9 +6,10 @@
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
 
+// The commands that change the text leave a read-only page as it is.
 void TEditorForm::CutExecute()
 {
-    if (currentEditor_) currentEditor_->CutToClipboard();
+    if (CZARNSource* page = EditablePage()) page->CutToClipboard();
 }
 
 void TEditorForm::CopyExecute()
@@ -18,12 +19,12 @@ void TEditorForm::CopyExecute()
 
 void TEditorForm::PasteExecute()
 {
-    if (currentEditor_) currentEditor_->PasteFromClipboard();
+    if (CZARNSource* page = EditablePage()) page->PasteFromClipboard();
 }
 
 void TEditorForm::UndoExecute()
 {
-    if (currentEditor_) currentEditor_->Undo();
+    if (CZARNSource* page = EditablePage()) page->Undo();
 }
 
 void TEditorForm::SelectAllClick()
