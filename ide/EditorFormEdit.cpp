@@ -27,9 +27,13 @@ void TEditorForm::UndoExecute()
     if (CZARNSource* page = EditablePage()) page->Undo();
 }
 
+// The whole text in every mode: a column block from the first to the last
+// line's end would leave the longer lines' ends out.
 void TEditorForm::SelectAllClick()
 {
-    if (currentEditor_) currentEditor_->SelectAll();
+    if (!currentEditor_) return;
+    currentEditor_->SelectAll();
+    if (currentEditor_->SelectionMode() == smColumn) currentEditor_->SetActiveSelectionMode(smNormal);
 }
 
 void TEditorForm::CompileFileExecute()
