@@ -142,6 +142,8 @@ public:
     // The page of the selected tab; IDE-1 (54) without one.
     CZARNSource* CurrentSource() const;
     CZARNSource* CurrentEditor() const { return currentEditor_; }
+    // The current page when its text may be changed: none for a read-only one.
+    CZARNSource* EditablePage() const;
     static bool IsNamed(const CZARNSource& page);
     CZARNSource* NewSourcePage(const std::string& path = {});
     // Selects the page of the path or opens it: "File not found" when it

@@ -6,9 +6,10 @@
 #include "ide/EditorForm.h"
 #include "ide/ZARNSource.h"
 
+// The commands that change the text leave a read-only page as it is.
 void TEditorForm::CutExecute()
 {
-    if (currentEditor_) currentEditor_->CutToClipboard();
+    if (CZARNSource* page = EditablePage()) page->CutToClipboard();
 }
 
 void TEditorForm::CopyExecute()
@@ -18,17 +19,21 @@ void TEditorForm::CopyExecute()
 
 void TEditorForm::PasteExecute()
 {
-    if (currentEditor_) currentEditor_->PasteFromClipboard();
+    if (CZARNSource* page = EditablePage()) page->PasteFromClipboard();
 }
 
 void TEditorForm::UndoExecute()
 {
-    if (currentEditor_) currentEditor_->Undo();
+    if (CZARNSource* page = EditablePage()) page->Undo();
 }
 
+// The whole text in every mode: a column block from the first to the last
+// line's end would leave the longer lines' ends out.
 void TEditorForm::SelectAllClick()
 {
-    if (currentEditor_) currentEditor_->SelectAll();
+    if (!currentEditor_) return;
+    currentEditor_->SelectAll();
+    if (currentEditor_->SelectionMode() == smColumn) currentEditor_->SetActiveSelectionMode(smNormal);
 }
 
 void TEditorForm::CompileFileExecute()

@@ -135,9 +135,11 @@ void TEditorForm::RenamePage(CZARNSource& page, const std::string& path)
     if (tab >= 0) EditorTab->SetTabText(tab, QString::fromStdString(ShownText(page.FileName())));
 }
 
+// A read-only page is not written: its changes stay, and the save says why.
 void TEditorForm::SaveSource(CZARNSource& page)
 {
-    if (!page.Modified() || page.ReadOnly()) return;
+    if (!page.Modified()) return;
+    if (page.ReadOnly()) throw EError(ecIDE, 17, page.FilePath().c_str(), EACCES, "the page is read-only");
     if (IsNamed(page)) {
         WritePage(page, page.FilePath());
         page.SetModified(false);

@@ -26,6 +26,11 @@ CZARNSource* TEditorForm::CurrentSource() const
     return SourceAt(index);
 }
 
+CZARNSource* TEditorForm::EditablePage() const
+{
+    return currentEditor_ && !currentEditor_->ReadOnly() ? currentEditor_ : nullptr;
+}
+
 bool TEditorForm::IsNamed(const CZARNSource& page)
 {
     return page.FilePath() != CZARNSource::UntitledName;

@@ -1,5 +1,6 @@
 // Code templates: the template list and File | Insert Template. Both insert
-// through the control's undoable insertion, as one undo step.
+// through the control's undoable insertion, as one undo step; a read-only
+// page takes neither.
 #include <QListWidget>
 #include <QShortcut>
 #include <QStyle>
@@ -77,7 +78,7 @@ void TEditorForm::HideTemplateList()
 void TEditorForm::SelectTemplate(int index)
 {
     HideTemplateList();
-    CZARNSource* page = currentEditor_;
+    CZARNSource* page = EditablePage();
     if (!page || index < 0 || index >= CodeTemplateCount) return;
     TBufferCoord caret = page->CaretXY();
     caret.Char = std::max(caret.Char, 1);
@@ -93,7 +94,7 @@ void TEditorForm::SelectTemplate(int index)
 
 void TEditorForm::InsertTemplateExecute()
 {
-    CZARNSource* page = currentEditor_;
+    CZARNSource* page = EditablePage();
     if (!page) return;
     const TBufferCoord caret = page->CaretXY();
     const int last = page->Lines().Count();

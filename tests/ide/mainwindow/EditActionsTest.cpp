@@ -1,4 +1,6 @@
 // The Edit menu's commands on the current page.
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTest>
 
 #include "foundation/EError.h"
@@ -71,4 +73,46 @@ TEST_F(MainWindowTest, ErrorsInEditorKeyCommandsAndPaintsShowTheErrorBox)
     ASSERT_TRUE(WaitUntil([&] { return !dialogs->BoxTexts().empty(); }, 5s, "the error box"));
     QCoreApplication::processEvents();
     EXPECT_EQ(dialogs->BoxTexts(), box);
+}
+
+// Select All takes every character in each selection mode, also in column
+// mode where the last line is the shortest; Undo brings the text back.
+TEST_F(MainWindowTest, SelectAllTakesTheWholeTextInEverySelectionMode)
+{
+    const std::string text = "long line one\r\nlonger line two\r\nend";
+    form->OpenSourceFile(Write("A.java", text));
+    ASSERT_TRUE(ShowExposed(*form));
+    form->activateWindow();
+    ASSERT_TRUE(WaitUntil([&] { return form->isActiveWindow(); }, 2s, "the window active"));
+    const struct {
+        const char* mode;
+        Qt::Key modeKey;  // with Shift+Ctrl
+    } modes[] = {{"normal", Qt::Key_N}, {"column", Qt::Key_C}, {"line", Qt::Key_L}};
+    const struct {
+        const char* what;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::string left;  // the page's text after it
+    } commands[] = {
+        {"Delete", Qt::Key_Delete, {}, ""},
+        {"Cut", Qt::Key_X, Qt::ControlModifier, ""},
+        {"Copy", Qt::Key_C, Qt::ControlModifier, text},
+    };
+    for (const auto& mode : modes) {
+        for (const auto& command : commands) {
+            SCOPED_TRACE(std::string(mode.mode) + ", " + command.what);
+            QGuiApplication::clipboard()->clear();
+            Page()->setFocus();
+            QTest::keyClick(Page(), mode.modeKey, Qt::ShiftModifier | Qt::ControlModifier);
+            QTest::keyClick(Page(), Qt::Key_A, Qt::ControlModifier);
+            EXPECT_EQ(Page()->SelText(), text);
+            QTest::keyClick(Page(), command.key, command.modifiers);
+            EXPECT_EQ(Page()->Text(), command.left);
+            if (command.key != Qt::Key_Delete) {
+                EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), "long line one\nlonger line two\nend");
+            }
+            QTest::keyClick(Page(), Qt::Key_Z, Qt::ControlModifier);
+            EXPECT_EQ(Page()->Text(), text);
+        }
+    }
 }

@@ -3,6 +3,7 @@
 #include <unistd.h>
 
 #include <deque>
+#include <functional>
 #include <optional>
 
 #include <QAction>
@@ -291,4 +292,62 @@ TEST_F(MainWindowTest, ASaveKeepsTheOldBytesWhenTheFileMayNotBeWritten)
     EXPECT_TRUE(HasLineStarting(Lines(), "[ Error IDE-0017] Unable to open file for writing `" + path + "' (13, "));
     EXPECT_EQ(TempDir::ReadFile(path), "old");
     EXPECT_TRUE(Page()->Modified());
+}
+
+// A modified page that cannot be written: Save, Save All and a close with Yes
+// each say why, and the page stays open with its text and its changes.
+TEST_F(MainWindowTest, EverySaveThatCannotWriteAPageSaysWhyAndKeepsIt)
+{
+    const struct {
+        const char* what;
+        bool readOnly;  // else its folder becomes a plain file
+        std::string reason;
+    } causes[] = {
+        {"a read-only page", true, " (13, the page is read-only)."},
+        {"its folder gone", false, " (20, "},
+    };
+    const struct {
+        const char* what;
+        std::function<void(TEditorForm&)> command;
+    } commands[] = {
+        {"Save", [](TEditorForm& window) { window.SaveFileExecute(); }},
+        {"Save All", [](TEditorForm& window) { window.Action("SaveAll")->trigger(); }},
+        {"close, Yes", [](TEditorForm& window) { window.CloseFileExecute(); }},
+    };
+    for (const auto& cause : causes) {
+        for (const auto& command : commands) {
+            SCOPED_TRACE(std::string(cause.what) + ", " + command.what);
+            TempDir::MakeDirs(dir.File("f"));
+            const std::string path = dir.File("f/P.java");
+            TempDir::WriteFile(path, "old");
+            if (cause.readOnly) {
+                ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+            }
+            form->OpenSourceFile(path);
+            ASSERT_EQ(Page()->ReadOnly(), cause.readOnly);
+            Type("new ");  // the control's own calls do not ask
+            if (!cause.readOnly) {
+                ASSERT_EQ(unlink(path.c_str()), 0);
+                ASSERT_EQ(rmdir(dir.File("f").c_str()), 0);
+                TempDir::WriteFile(dir.File("f"), "plain");
+            }
+            form->ClearMessages();
+            dialogs->boxAnswers = {TBoxAnswer::Yes};
+            command.command(*form);
+            ASSERT_EQ(Lines().size(), 1u);
+            EXPECT_TRUE(HasLineStarting(Lines(), "[ Error IDE-0017] Unable to open file for writing `" + path + "'" +
+                                                     cause.reason))
+                << Lines()[0];
+            ASSERT_EQ(form->PageCount(), 1);
+            EXPECT_EQ(Page()->Text(), "new old");
+            EXPECT_TRUE(Page()->Modified());
+            EXPECT_EQ(TempDir::ReadFile(cause.readOnly ? path : dir.File("f")), cause.readOnly ? "old" : "plain");
+
+            dialogs->boxAnswers = {TBoxAnswer::No};
+            ASSERT_TRUE(form->CloseSourcePage(0));
+            unlink(dir.File("f/P.java").c_str());
+            rmdir(dir.File("f").c_str());
+            unlink(dir.File("f").c_str());
+        }
+    }
 }
