@@ -39,12 +39,6 @@ protected:
             Run(ecDeleteLastChar);
         };
     }
-    Step BackspaceAt(TBufferCoord At) {
-        return [=, this] {
-            edit->SetCaretXY(At);
-            Run(ecDeleteLastChar);
-        };
-    }
     Step Replace(const std::string& With, TSrcSearchOptions Options,
                  const std::vector<TSrcReplaceAction>& Answers = {}) {
         return [=, this] {
@@ -72,7 +66,8 @@ TEST_F(ReplaceRunUndoStepTest, EachUndoTakesBackExactlyOneEdit) {
         {"a selection deleted before", {DeleteSelected(BufferCoord(2, 1), BufferCoord(4, 1)), Replace("b", kAll)}},
         {"one Replace between typing", {TypeAt(BufferCoord(1, 2), "x"), Replace("b", kOnce), TypeHere("y")}},
         {"prompted, answered Replace All",
-         {BackspaceAt(BufferCoord(6, 1)), Replace("b", kPrompted, {raReplaceAll}), TypeHere("x")}},
+         {DeleteSelected(BufferCoord(5, 1), BufferCoord(6, 1)), Replace("b", kPrompted, {raReplaceAll}),
+          TypeHere("x")}},
         {"prompted, one Replace by nothing after a deletion",
          {DeleteSelected(BufferCoord(1, 2), BufferCoord(2, 2)), Replace("", kPrompted, {raSkip, raReplace}),
           TypeHere("x")}},
