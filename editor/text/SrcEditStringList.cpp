@@ -15,6 +15,19 @@ TSrcEditStringRec NewLine(const std::string& S, TObject* AObject) {
     return TSrcEditStringRec{S, AObject, -1, -1, {sfExpandedLengthUnknown}};
 }
 
+// A line keeps its buffer while the text fills at least half of it, so
+// that typing at its end reallocates only as the buffer doubles; a text
+// that shrank further gets a buffer of its own size (a swap: assigning a
+// short string would copy it into the old buffer).
+void StoreText(std::string& Stored, const std::string& S) {
+    if (Stored.capacity() > 2 * S.size()) {
+        std::string fitted(S);
+        Stored.swap(fitted);
+    } else {
+        Stored = S;
+    }
+}
+
 // Revisions are drawn from one sequence, so that no two lists share one.
 uint64_t NextRevision() {
     static std::atomic<uint64_t> last{0};
@@ -90,7 +103,7 @@ void TSrcEditStringList::Put(int Index, const std::string& S) {
     UncountLines(Index, 1);
     TSrcEditStringRec& line = list_[static_cast<size_t>(Index)];
     line.fFlags.Include(sfExpandedLengthUnknown).Exclude(sfHasTabs).Exclude(sfHasNoTabs);
-    line.fString = S;
+    StoreText(line.fString, S);
     CountLines(Index, 1);
     if (OnPutted) {
         OnPutted(this, Index, 1);

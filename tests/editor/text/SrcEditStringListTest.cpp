@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 #include "editor/support/SrcExceptions.h"
@@ -269,4 +270,44 @@ TEST_F(StringListTest, DestructionFiresNoChangeEvents) {
     list->OnChanging = TNotifyEvent::Of<&EventRecorder::Changing>(&events);
     delete list;
     EXPECT_TRUE(events.Take().empty());
+}
+
+// A stored line's buffer follows its length: a long line cut short gives
+// its buffer back, and a line that grows or shrinks one byte at a time
+// moves to a new buffer only as its length doubles or halves.
+TEST_F(StringListTest, PutKeepsALineBufferNearItsLength) {
+    auto fits = [](const std::string& Line) { return Line.capacity() <= std::max<size_t>(2 * Line.size(), 15); };
+    struct Case {
+        size_t from, to;
+    };
+    for (Case c : {Case{80000, 10}, {80000, 20}, {80000, 39999}, {1000, 0}, {10, 80000}}) {
+        lines.Clear();
+        lines.Add(std::string(c.from, 'a'));
+        lines.Put(0, std::string(c.to, 'b'));
+        EXPECT_EQ(lines.Line(0), std::string(c.to, 'b'));
+        EXPECT_TRUE(fits(lines.Line(0))) << c.from << " -> " << c.to << ": " << lines.Line(0).capacity();
+    }
+    lines.Clear();
+    lines.Add(std::string());
+    std::string text;
+    const char* buffer = lines.Line(0).data();
+    int moves = 0;
+    int misfits = 0;
+    auto put = [&] {
+        lines.Put(0, text);
+        moves += lines.Line(0).data() != buffer;
+        buffer = lines.Line(0).data();
+        misfits += !fits(lines.Line(0));
+    };
+    for (int i = 0; i < 20000; ++i) {
+        text += 'x';
+        put();
+    }
+    while (!text.empty()) {
+        text.pop_back();
+        put();
+    }
+    EXPECT_EQ(lines.Line(0), "");
+    EXPECT_EQ(misfits, 0);
+    EXPECT_LT(moves, 40);
 }
