@@ -5,12 +5,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <cstring>
-#include <random>
 
 #include <QFile>
 
+#include "editor/support/AtomicFileStream.h"
+#include "editor/support/SrcExceptions.h"
 #include "platform/FileError.h"
 
 size_t WriteAllBytes(int fd, const char* data, size_t count, int& error) {
@@ -29,54 +28,25 @@ size_t WriteAllBytes(int fd, const char* data, size_t count, int& error) {
 
 namespace {
 
-// The file a symbolic link names (the link itself when it names none).
-std::string FollowedLink(const std::string& path) {
-    struct stat st;
-    if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return path;
-    char* resolved = ::realpath(path.c_str(), nullptr);
-    if (!resolved) return path;
-    std::string target(resolved);
-    std::free(resolved);
-    return target;
-}
-
-// A new file "<path>.XXXXXX" beside the target, made with the user's umask.
-int CreateTemporary(const std::string& path, std::string& name) {
-    static const char letters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    std::random_device entropy;
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        name = path + ".";
-        for (int i = 0; i < 6; ++i) name += letters[entropy() % (sizeof letters - 1)];
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// The temporary file takes the old file's permissions, is flushed to disk and
-// renamed over it; 0, or the system's error number.
-int Replace(int fd, const std::string& temporary, const std::string& target) {
-    struct stat st;
-    if (::stat(target.c_str(), &st) == 0 && ::fchmod(fd, st.st_mode & 07777) != 0) return errno;
-    if (::fsync(fd) != 0) return errno;
-    if (::rename(temporary.c_str(), target.c_str()) != 0) return errno;
-    return 0;
+// The system's reason at the end of a stream error's message.
+std::string ReasonOf(const EStreamError& error) {
+    const std::string message = error.Message();
+    const size_t cut = message.rfind(". ");
+    return cut == std::string::npos ? message : message.substr(cut + 2);
 }
 
 }  // namespace
 
-// Through the system's calls: a name that is not UTF-8 keeps its bytes.
+// Through the editor's atomic stream, so that a page and these files are
+// written alike; a name that is not UTF-8 keeps its bytes.
 void WriteFileAtomically(const std::string& path, const std::string& bytes) {
-    const std::string target = FollowedLink(path);
-    std::string temporary;
-    const int fd = CreateTemporary(target, temporary);
-    if (fd < 0) throw EFileError(path, std::strerror(errno));
-    int error = 0;
-    if (WriteAllBytes(fd, bytes.data(), bytes.size(), error) == bytes.size()) error = Replace(fd, temporary, target);
-    ::close(fd);
-    if (error == 0) return;
-    ::unlink(temporary.c_str());
-    throw EFileError(path, std::strerror(error));
+    try {
+        TAtomicFileStream stream(path);
+        stream.WriteBuffer(bytes.data(), bytes.size());
+        stream.Commit();
+    } catch (const EStreamError& error) {
+        throw EFileError(path, ReasonOf(error));
+    }
 }
 
 // Opened without blocking: a pipe in the file's place must not wait for a

@@ -6,9 +6,11 @@
 // written and sets `error` (errno, or EIO for a write of nothing) when not all.
 size_t WriteAllBytes(int fd, const char* data, size_t count, int& error);
 
-// Replaces the file with `bytes` in one step (a temporary file renamed over
-// it, with the old file's permissions; a symbolic link is followed); the old
-// file stays intact on failure. Raises EFileError.
+// Replaces the file with `bytes` as a page is saved (TAtomicFileStream): a
+// temporary file renamed over it with the old file's permissions, a symbolic
+// link followed to the file it names, a write-protected file refused, written
+// in place where the folder takes no new file. The old file stays intact on
+// failure. Raises EFileError.
 void WriteFileAtomically(const std::string& path, const std::string& bytes);
 
 // Reads a whole regular file of at most `limit` bytes; false when it cannot be

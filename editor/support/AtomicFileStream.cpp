@@ -25,6 +25,13 @@ constexpr int kNameAttempts = 100;
 constexpr const char kSuffixLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
 
 bool useUnnamedFiles = true;
+void (*beforeEachStep)() = nullptr;
+
+void Step() {
+    if (beforeEachStep != nullptr) {
+        beforeEachStep();
+    }
+}
 
 // File times come from the coarse clock; so does this.
 timespec CoarseNow() {
@@ -127,6 +134,8 @@ bool LinkUnnamed(int fd, const std::string& path) {
 
 void TAtomicFileStream::UseUnnamedTemporaryFiles(bool use) { useUnnamedFiles = use; }
 
+void TAtomicFileStream::CallBeforeEachStep(void (*hook)()) { beforeEachStep = hook; }
+
 std::string ResolveSymbolicLinks(const std::string& FileName) {
     std::string path = FileName;
     for (int depth = 0; depth < kMaxLinkDepth; ++depth) {
@@ -158,7 +167,11 @@ TAtomicFileStream::TAtomicFileStream(const std::string& FileName)
         return;
     }
     if (exists) {
-        // Refuse a file that may not be written before anything changes.
+        // Refuse a file that may not be written before anything changes; a
+        // write-protected one also where permissions would let it pass.
+        if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+            throw EFCreateError(FormatText("Cannot create file \"%s\". %s", FileName.c_str(), std::strerror(EACCES)));
+        }
         int probe = ::open(target_.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
         if (probe < 0) {
             throw EFCreateError(FormatText("Cannot create file \"%s\". %s", FileName.c_str(), std::strerror(errno)));
@@ -244,6 +257,7 @@ size_t TAtomicFileStream::Write(const void* Buffer, size_t Count) {
         return Count;
     }
     int error = 0;
+    Step();
     size_t done = WriteFully(fd_, Buffer, Count, error);
     if (done < Count) {
         Fail("write", error != 0 ? error : EIO);
@@ -267,16 +281,20 @@ int64_t TAtomicFileStream::Seek(int64_t Offset, TSeekOrigin Origin) {
 void TAtomicFileStream::CommitInPlace() {
     struct stat info {};
     bool regular = ::fstat(fd_, &info) == 0 && S_ISREG(info.st_mode);
+    Step();
     int error = regular ? ReserveFileRoom(fd_, info.st_size, static_cast<off_t>(pending_.size())) : 0;
     if (error != 0) {
         Fail("write", error);
     }
+    Step();
     if (WriteFully(fd_, pending_.data(), pending_.size(), error) < pending_.size()) {
         Fail("write", error != 0 ? error : EIO);
     }
+    Step();
     if (regular && ::ftruncate(fd_, static_cast<off_t>(pending_.size())) != 0) {
         Fail("write", errno);
     }
+    Step();
     if (regular && ::fsync(fd_) != 0) {
         Fail("write", errno);
     }
@@ -312,9 +330,11 @@ void TAtomicFileStream::Commit() {
         CommitInPlace();
         return;
     }
+    Step();
     if (::fsync(fd_) != 0) {
         Fail("write", errno);
     }
+    Step();
     if (::fchmod(fd_, mode_) != 0) {
         Fail("write", errno);
     }
@@ -322,17 +342,21 @@ void TAtomicFileStream::Commit() {
         // Only a privileged process may give the file away; keep ours.
     }
     if (tempName_.empty()) {
+        Step();
         NameTemporary();
     }
+    Step();
     int fd = fd_;
     fd_ = -1;
     if (::close(fd) != 0) {
         Fail("write", errno);
     }
+    Step();
     if (::rename(tempName_.c_str(), target_.c_str()) != 0) {
         Fail("replace", errno);
     }
     tempName_.clear();
+    Step();
     int dir = ::open(DirectoryOf(target_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (dir >= 0) {
         ::fsync(dir);

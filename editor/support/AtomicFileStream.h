@@ -14,7 +14,8 @@
 // the file it names. Where the folder allows no new file, or the target is
 // no regular file, the text is collected in memory and Commit writes it in
 // place in one go, once the disk room for it is secured (a full disk leaves
-// the old file as it was). A file that may not be written is refused at once
+// the old file as it was). A file that may not be written, or that has no
+// write permission bit at all (also for the superuser), is refused at once
 // (EFCreateError). Without Commit, the old file stays untouched.
 class TAtomicFileStream : public TStream {
 public:
@@ -40,6 +41,10 @@ public:
     // Tests only: false makes saves use named temporary files, as on a file
     // system without unnamed ones.
     static void UseUnnamedTemporaryFiles(bool use);
+    // Tests only: called before each step that changes the disk (each write,
+    // flush, naming, rename, folder sync), so that a test can kill a save
+    // between any two of them. Null for none.
+    static void CallBeforeEachStep(void (*hook)());
 
 private:
     void OpenTemporary(bool exists);

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sched.h>
 #include <signal.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,6 +13,7 @@
 #include "editor/text/SrcEditStringList.h"
 #include "platform/ProcessSignals.h"
 #include "tests/support/FileCapabilities.h"
+#include "tests/support/SmallDisk.h"
 #include "tests/support/TempDir.h"
 
 namespace {
@@ -42,14 +41,6 @@ void LimitFileSize(rlim_t bytes) {
     getrlimit(RLIMIT_FSIZE, &limit);
     limit.rlim_cur = bytes;
     setrlimit(RLIMIT_FSIZE, &limit);
-}
-
-// In a forked child: a file system of the given size on dir, seen by this
-// process only. False where this process may not mount.
-bool MountSmallDisk(const std::string& dir, size_t bytes) {
-    const std::string options = "size=" + std::to_string(bytes);
-    return unshare(CLONE_NEWNS) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-           mount("corvane-test", dir.c_str(), "tmpfs", 0, options.c_str()) == 0;
 }
 
 }  // namespace

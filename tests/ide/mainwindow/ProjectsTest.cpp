@@ -135,3 +135,42 @@ TEST_F(MainWindowTest, AProjectThatCannotBeWrittenIsReportedNeverThrown)
     EXPECT_EQ(form->PageCount(), 1);
     EXPECT_EQ(Lines().size(), 2u);
 }
+
+// A page close writes its project: a project file that cannot be written is
+// reported on the message list and left as it was.
+TEST_F(MainWindowTest, AProjectFileThatCannotBeWrittenAtAPageCloseIsReportedAndKept)
+{
+    const struct {
+        const char* name;
+        bool link;  // else write-protected
+        const char* reason;
+    } rows[] = {{"write-protected", false, "(13, Permission denied)."},
+                {"a link into a missing folder", true, "(2, No such file or directory)."}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        TempDir::MakeDirs(dir.File(row.name));
+        const std::string source = dir.File(std::string(row.name) + "/K.java");
+        TempDir::WriteFile(source, "class K {}\r\n");
+        const std::string jpf = dir.File(std::string(row.name) + "/K.jpf");
+        form->OpenSourceFile(source);
+        form->MakeProjectExecute();
+        ASSERT_NE(Page()->Project(), nullptr);
+        if (row.link) {
+            ASSERT_EQ(unlink(jpf.c_str()), 0);
+            ASSERT_EQ(symlink("missing/K.jpf", jpf.c_str()), 0);
+        } else {
+            ASSERT_EQ(chmod(jpf.c_str(), 0444), 0);
+        }
+        struct stat before {};
+        ASSERT_EQ(lstat(jpf.c_str(), &before), 0);
+        form->ClearMessages();
+        form->CloseFileExecute();
+        EXPECT_EQ(form->PageCount(), 0);
+        ASSERT_EQ(Lines().size(), 1u);
+        EXPECT_EQ(Lines()[0], "[ Error IDE-0017] Unable to open file for writing `" + jpf + "' " + row.reason);
+        struct stat after {};
+        ASSERT_EQ(lstat(jpf.c_str(), &after), 0);
+        EXPECT_EQ(after.st_ino, before.st_ino) << "the project file was replaced";
+        EXPECT_EQ(after.st_mode, before.st_mode);
+    }
+}
