@@ -25,6 +25,7 @@ bool TScopedSearch::Take(const TCustomSrcEdit& Edit)
     scope_.emplace(Edit);
     edit_ = &Edit;
     fresh_ = true;
+    spent_ = false;
     return true;
 }
 
@@ -37,8 +38,10 @@ int TScopedSearch::Press(TCustomSrcEdit& Edit, TStep Step, const TRequest& Reque
     const bool replacing = Step != TStep::Find && !Edit.ReadOnly();
     int found = 0;
     std::optional<TScopeHit> next;
-    if (Step == TStep::ReplaceAll && replacing) {
-        found = ReplaceAll(Edit, Request);
+    if (spent_) {
+        // Replaced at once: nothing of the scope is left.
+    } else if (Step == TStep::ReplaceAll && replacing) {
+        found = fresh_ ? ReplaceAllAtOnce(Edit, Request) : ReplaceAll(Edit, Request);
     } else {
         next = Next(Edit, From(Edit, Step, backwards), backwards);
         if (next && replacing) {
@@ -74,6 +77,17 @@ TBufferCoord TScopedSearch::From(const TCustomSrcEdit& Edit, TStep Step, bool Ba
 std::optional<TScopeHit> TScopedSearch::Next(TCustomSrcEdit& Edit, const TBufferCoord& From, bool Backwards) const
 {
     return scope_->Find(*Edit.SearchEngine(), Edit.Lines(), From, Backwards);
+}
+
+// The selection the user made is still the scope: the editor replaces in
+// it in one run.
+int TScopedSearch::ReplaceAllAtOnce(TCustomSrcEdit& Edit, const TRequest& Request)
+{
+    TSrcSearchOptions options = Request.Options;
+    options.Include(ssoSelectedOnly);
+    options.Include(ssoReplaceAll);
+    spent_ = true;
+    return Edit.SearchReplace(Request.Search, Request.Replacement, options);
 }
 
 // One undo step, whatever the direction: every occurrence in the scope,

@@ -43,6 +43,7 @@ private:
 
     TBufferCoord From(const TCustomSrcEdit& Edit, TStep Step, bool Backwards) const;
     std::optional<TScopeHit> Next(TCustomSrcEdit& Edit, const TBufferCoord& From, bool Backwards) const;
+    int ReplaceAllAtOnce(TCustomSrcEdit& Edit, const TRequest& Request);
     int ReplaceAll(TCustomSrcEdit& Edit, const TRequest& Request);
     std::optional<TBufferCoord> Replace(TCustomSrcEdit& Edit, const TScopeHit& Hit, const TRequest& Request);
     static bool RunOn(TCustomSrcEdit& Edit, const TScopeHit& Hit, const TRequest& Request, bool Replacing);
@@ -50,6 +51,7 @@ private:
     const TCustomSrcEdit* edit_ = nullptr;  // compared only
     std::optional<TSearchScope> scope_;
     bool fresh_ = false;            // no press in the scope yet
+    bool spent_ = false;            // replaced at once
     std::optional<TScopeHit> hit_;  // the occurrence the last press selected
     TShown shown_;
 };

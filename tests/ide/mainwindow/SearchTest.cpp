@@ -226,8 +226,17 @@ TEST_F(SearchTest, FindAndReplaceAllKeepToTheScopeUntilANewSelection)
         Dialog().Find->click();
     }
 
-    // A new selection is a new scope; Replace All after a Replace takes the
-    // rest of it, as one undo step.
+    // A new selection is a new scope: Replace All takes it, and a Replace
+    // after it finds nothing more.
+    Page()->SetBlockBegin(TBufferCoord{10, 1});
+    Page()->SetBlockEnd(TBufferCoord{7, 2});
+    Search("a", Dialog().ReplaceAll, "");
+    Dialog().Replace->click();
+    EXPECT_EQ(Line(1), "apple apple pple");
+    EXPECT_EQ(Line(2), "pple apple apple");
+    Page()->Undo();
+
+    // Replace All after a Replace takes the rest of the scope, as one undo step.
     Page()->SetBlockBegin(TBufferCoord{1, 1});
     Page()->SetBlockEnd(TBufferCoord{12, 2});
     Search("apple", Dialog().Replace, "pear");
