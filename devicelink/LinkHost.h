@@ -19,6 +19,9 @@ public:
     // Raises IDE-45 when the link worker was asked to stop. Called on every
     // turn of a wait while a worker exists.
     virtual void CheckCancel() = 0;
+    // A wait of the link goes on: called on every turn of it that blocks,
+    // on the waiting thread, with the milliseconds the wait has lasted.
+    virtual void LinkWaiting(int64_t /*waitedMs*/) {}
     // Progress of a download, in image blocks; only while a worker exists.
     virtual void SetProgressMax(int32_t blocks) = 0;
     virtual void SetProgress(int32_t block) = 0;

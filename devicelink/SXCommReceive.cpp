@@ -21,14 +21,18 @@ void TSXComm::WaitForData(std::initializer_list<WaitLimit> limits)
     for (bool first = true;; first = false) {
         if (host_.HasLinkWorker()) host_.CheckCancel();
         const int64_t now = clock_.TickCount();
-        int64_t left = WaitSliceMs;
-        for (const WaitLimit& limit : limits) left = std::min(left, limit.timeoutMs - (now - limit.start));
+        int64_t left = WaitSliceMs, since = now;
+        for (const WaitLimit& limit : limits) {
+            left = std::min(left, limit.timeoutMs - (now - limit.start));
+            since = std::min(since, limit.start);
+        }
         // A byte already waiting ends the wait at once; one that comes only
         // after a limit has passed comes too late.
         if ((first || left >= 0) && CharAvailable()) return;
         if (left < 0) throw EError(ecIDE, 22);
         // A line whose far end is gone answers no more.
         if (port_.HungUp()) throw LineLostError(port_, EIO);
+        host_.LinkWaiting(now - since);
         // At the limit itself wait one millisecond more: the first moment past it.
         port_.WaitReadable(int32_t(std::max<int64_t>(left, 1)));
     }

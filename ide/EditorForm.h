@@ -13,6 +13,7 @@
 #include "debugger/DebugHost.h"
 #include "foundation/QueuedMessageSink.h"
 #include "foundation/WindowRect.h"
+#include "ide/BusyCursor.h"
 #include "ide/EditorDialogs.h"
 #include "ide/MessageList.h"
 #include "ide/pipeline/RunProgram.h"
@@ -300,6 +301,7 @@ public:
     // --- ILinkHost (no terminal window yet)
     bool HasLinkWorker() override { return Worker != nullptr; }
     void CheckCancel() override;
+    void LinkWaiting(int64_t waitedMs) override;
     void SetProgressMax(int32_t blocks) override;
     void SetProgress(int32_t block) override;
     void StopJog() override;
@@ -387,6 +389,7 @@ private:
     void UpdateTabImages();
 
     SystemClock clock_;
+    TWaitCursor waitCursor_{*this};
     std::unique_ptr<PollTimer> debugPortTimer_;
     // The data window outlives the session, which detaches it when it goes.
     TDataViewForm* dataView_ = nullptr;

@@ -9,6 +9,7 @@
 #include "devicelink/LinkCodes.h"
 #include "devicelink/SXComm.h"
 #include "foundation/EError.h"
+#include "ide/BusyCursor.h"
 #include "ide/EditorForm.h"
 #include "ide/pipeline/LinkHostRelay.h"
 #include "ide/pipeline/LinkSource.h"
@@ -113,15 +114,20 @@ bool TEditorForm::WaitForWorker()
 bool TEditorForm::WaitForWorkerShowingBusy()
 {
     if (!Worker) return true;
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TBusyCursor busy;
     // The wait runs no paint events: the windows are drawn now, and what the
     // window system has exposed meanwhile (where a menu closed) is handled.
     for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible()) window->repaint();
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    const bool ended = WaitForWorker();
-    QApplication::restoreOverrideCursor();
-    return ended;
+    return WaitForWorker();
+}
+
+// A link call of the window's own waits: the progress window shows the
+// worker's.
+void TEditorForm::LinkWaiting(int64_t waitedMs)
+{
+    if (QThread::currentThread() == thread()) waitCursor_.Waiting(waitedMs);
 }
 
 bool TEditorForm::CancelWorker()

@@ -21,11 +21,40 @@ TSrcSearchOptions FormOptions(const TSearchForm& form)
     return options;
 }
 
-// Nothing found: no selection, the caret where the search stood.
-void Collapse(CZARNSource& page, bool backwards)
+TScopedSearch::TStep StepOf(uint8_t mode)
 {
-    const TBufferCoord at = backwards ? page.BlockBegin() : page.BlockEnd();
-    page.SetCaretXY(at);
+    if (mode == TSearchForm::ModeReplace) return TScopedSearch::TStep::Replace;
+    if (mode == TSearchForm::ModeReplaceAll) return TScopedSearch::TStep::ReplaceAll;
+    return TScopedSearch::TStep::Find;
+}
+
+// A Replace takes the selected match first: the search starts at the
+// selection's beginning (forwards) or end (backwards). After replacing, the
+// next match is selected, searching on from the replacement. A refused
+// replace only selects the match it would take.
+int SearchFromCursor(CZARNSource& page, uint8_t mode, const TScopedSearch::TRequest& request, bool refused)
+{
+    TSrcSearchOptions options = request.Options;
+    const bool backwards = options.Contains(ssoBackwards);
+    if (mode == TSearchForm::ModeReplace) {
+        options.Include(ssoReplace);
+        if (page.SelAvail()) page.InternalSetCaretXY(backwards ? page.BlockEnd() : page.BlockBegin());
+    }
+    if (mode == TSearchForm::ModeReplaceAll) options.Include(ssoReplaceAll);
+    if (refused) {
+        options.Exclude(ssoReplace);
+        options.Exclude(ssoReplaceAll);
+    }
+    int found = page.SearchReplace(request.Search, request.Replacement, options);
+    if (found > 0 && refused) return found;
+    if (found > 0 && mode == TSearchForm::ModeReplace) {
+        if (backwards) page.SetCaretX(page.CaretX() - static_cast<int>(request.Replacement.size()));
+        options.Exclude(ssoReplace);
+        options.Exclude(ssoEntireScope);
+        found = page.SearchReplace(request.Search, request.Replacement, options);
+    }
+    if (found == 0) CollapseSelection(page, backwards);
+    return found;
 }
 }  // namespace
 
@@ -54,9 +83,8 @@ void TEditorForm::FindAgainExecute()
     SearchReplaceExecute();
 }
 
-// A Replace takes the selected match first: the search starts at the
-// selection's beginning (forwards) or end (backwards). After replacing, the
-// next match is selected, searching on from the replacement.
+// With "Selection only" the selection the user made stays the scope over
+// the presses that follow.
 void TEditorForm::SearchReplaceExecute()
 {
     if (SearchMode == TSearchForm::ModeClose) {
@@ -66,34 +94,18 @@ void TEditorForm::SearchReplaceExecute()
     CZARNSource* page = currentEditor_;
     const std::string search = QStringToCp1252(SearchForm->SearchText->text());
     if (!page || search.empty()) return;
-    const std::string replacement = QStringToCp1252(SearchForm->ReplacementText->text());
-    TSrcSearchOptions options = FormOptions(*SearchForm);
-    const bool backwards = options.Contains(ssoBackwards);
-    if (SearchMode == TSearchForm::ModeReplace) {
-        options.Include(ssoReplace);
-        if (page->SelAvail()) page->InternalSetCaretXY(backwards ? page->BlockEnd() : page->BlockBegin());
-    }
-    if (SearchMode == TSearchForm::ModeReplaceAll) options.Include(ssoReplaceAll);
+    const TScopedSearch::TRequest request{search, QStringToCp1252(SearchForm->ReplacementText->text()),
+                                          FormOptions(*SearchForm)};
     // A read-only page only selects the match a Replace would take, and says why.
     const bool refused = SearchMode != TSearchForm::ModeFind && page->ReadOnly();
-    if (refused) {
-        options.Exclude(ssoReplace);
-        options.Exclude(ssoReplaceAll);
-    }
     page->SetSearchEngine(SrcEditSearch1());
     Guarded([&] {
-        int found = page->SearchReplace(search, replacement, options);
-        if (found > 0 && refused) {
+        TScopedSearch& scope = SearchForm->Scope;
+        const bool scoped = SearchForm->SelectionOnly->isChecked() && scope.Take(*page);
+        const int found = scoped ? scope.Press(*page, StepOf(SearchMode), request)
+                                 : SearchFromCursor(*page, SearchMode, request, refused);
+        if (found > 0 && refused)
             Dialogs().MessageBox("The page is read-only: nothing was replaced.", "Information", TBoxButtons::Ok,
                                  TBoxIcon::Information);
-            return;
-        }
-        if (found > 0 && SearchMode == TSearchForm::ModeReplace) {
-            if (backwards) page->SetCaretX(page->CaretX() - static_cast<int>(replacement.size()));
-            options.Exclude(ssoReplace);
-            options.Exclude(ssoEntireScope);
-            found = page->SearchReplace(search, replacement, options);
-        }
-        if (found == 0) Collapse(*page, backwards);
     });
 }

@@ -45,6 +45,7 @@ TSearchForm::TSearchForm(Command command, QWidget* parent) : QDialog(parent), co
     optionsLayout->addWidget(WholeWords);
     grid->addWidget(options, 2, 0);
     grid->addWidget(Choice(this, "Scope", EntireFile, "Entire scope", SelectionOnly, "Selection only"), 2, 1);
+    connect(SelectionOnly, &QRadioButton::toggled, this, [this] { Scope.Reset(); });
     grid->addWidget(Choice(this, "Direction", Forwards, "Forwards", Backwards, "Backwards"), 3, 0);
     grid->addWidget(Choice(this, "Origin", FromCursor, "From cursor", FromStart, "From first line"), 3, 1);
 

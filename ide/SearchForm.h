@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "ide/ScopedSearch.h"
+
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +37,8 @@ public:
     QPushButton* Replace = nullptr;
     QPushButton* ReplaceAll = nullptr;
     QPushButton* Close = nullptr;
+    // The selection "Selection only" keeps to; forgotten when the scope changes.
+    TScopedSearch Scope;
 
     void FormShow();
 

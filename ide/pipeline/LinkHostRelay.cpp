@@ -7,6 +7,12 @@ TLinkHostRelay::TLinkHostRelay(ILinkHost& window, std::function<LinkThread*()> w
 {
 }
 
+bool TLinkHostRelay::OnWorkerThread() const
+{
+    LinkThread* worker = worker_();
+    return worker && QThread::currentThread() == worker;
+}
+
 void TLinkHostRelay::OnGuiThread(const std::function<void()>& call)
 {
     LinkThread* worker = worker_();
@@ -14,6 +20,11 @@ void TLinkHostRelay::OnGuiThread(const std::function<void()>& call)
         worker->Synchronize(call);
     else
         call();
+}
+
+void TLinkHostRelay::LinkWaiting(int64_t waitedMs)
+{
+    if (!OnWorkerThread()) window_.LinkWaiting(waitedMs);
 }
 
 void TLinkHostRelay::StopJog()

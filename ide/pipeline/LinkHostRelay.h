@@ -15,6 +15,8 @@ public:
 
     bool HasLinkWorker() override { return window_.HasLinkWorker(); }
     void CheckCancel() override { window_.CheckCancel(); }
+    // The progress window shows the worker's waits; the window, its own.
+    void LinkWaiting(int64_t waitedMs) override;
     void SetProgressMax(int32_t blocks) override { window_.SetProgressMax(blocks); }
     void SetProgress(int32_t block) override { window_.SetProgress(block); }
     void StopJog() override;
@@ -30,6 +32,7 @@ public:
     void Terminate() override { window_.Terminate(); }
 
 private:
+    bool OnWorkerThread() const;
     void OnGuiThread(const std::function<void()>& call);
 
     ILinkHost& window_;

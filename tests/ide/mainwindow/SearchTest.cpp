@@ -174,3 +174,78 @@ TEST_F(SearchTest, ReplaceOnAReadOnlyPageSelectsTheMatchAndSaysWhy)
     Search("q", Dialog().ReplaceAll, "X");  // nothing to replace: no box
     EXPECT_EQ(dialogs->boxes.size(), 1u);
 }
+
+// "Selection only": the selection the user made stays the scope however
+// often Replace is pressed; its hits are replaced and nothing outside.
+TEST_F(SearchTest, ReplaceKeepsToTheSelectionInEveryModeAndDirection)
+{
+    struct Case {
+        const char* name;
+        TSrcSelectionMode mode;
+        TBufferCoord begin, end;
+        const char* replacement;
+        std::vector<std::string> lines;
+    };
+    const Case cases[] = {
+        {"normal", smNormal, {7, 1}, {12, 2}, "pear", {"apple pear pear", "pear pear apple", "apple apple apple"}},
+        {"line", smLine, {3, 2}, {4, 2}, "pear", {"apple apple apple", "pear pear pear", "apple apple apple"}},
+        {"column", smColumn, {7, 1}, {12, 3}, "pear", {"apple pear apple", "apple pear apple", "apple pear apple"}},
+        {"column, longer", smColumn, {1, 1}, {12, 2}, "apricot",
+         {"apricot apricot apple", "apricot apricot apple", "apple apple apple"}},
+        {"line breaks", smNormal, {7, 1}, {12, 2}, "p\r\nq",
+         {"apple p", "q p", "q", "p", "q p", "q apple", "apple apple apple"}},
+    };
+    Dialog().SelectionOnly->setChecked(true);
+    for (const Case& c : cases)
+        for (QRadioButton* direction : {Dialog().Forwards, Dialog().Backwards}) {
+            SCOPED_TRACE(std::string(c.name) + ", " + direction->text().toStdString());
+            Page()->SetSelectionMode(smNormal);
+            Page()->SelectAll();
+            Type("apple apple apple\r\napple APPLE apple\r\napple apple apple");
+            direction->setChecked(true);
+            Page()->SetSelectionMode(c.mode);
+            Page()->SetBlockBegin(c.begin);
+            Page()->SetBlockEnd(c.end);
+            for (int press = 0; press < 6; ++press) Search("apple", Dialog().Replace, c.replacement);
+            std::vector<std::string> lines;
+            for (int i = 1; i <= Page()->Lines().Count(); ++i) lines.push_back(Line(i));
+            EXPECT_EQ(lines, c.lines);
+            EXPECT_EQ(Selection(), "");
+        }
+}
+
+TEST_F(SearchTest, FindAndReplaceAllKeepToTheScopeUntilANewSelection)
+{
+    SetText("apple apple apple\r\napple apple apple");
+    Dialog().SelectionOnly->setChecked(true);
+    Page()->SetBlockBegin(TBufferCoord{7, 1});
+    Page()->SetBlockEnd(TBufferCoord{12, 2});
+    Search("apple", Dialog().Find);
+    for (const char* next : {"7,1-12,1", "13,1-18,1", "1,2-6,2", "7,2-12,2", "", ""}) {
+        EXPECT_EQ(Selection(), next);
+        Dialog().Find->click();
+    }
+
+    // A new selection is a new scope: Replace All takes it, and a Replace
+    // after it finds nothing more.
+    Page()->SetBlockBegin(TBufferCoord{10, 1});
+    Page()->SetBlockEnd(TBufferCoord{7, 2});
+    Search("a", Dialog().ReplaceAll, "");
+    Dialog().Replace->click();
+    EXPECT_EQ(Line(1), "apple apple pple");
+    EXPECT_EQ(Line(2), "pple apple apple");
+    Page()->Undo();
+
+    // Replace All after a Replace takes the rest of the scope, as one undo step.
+    Page()->SetBlockBegin(TBufferCoord{1, 1});
+    Page()->SetBlockEnd(TBufferCoord{12, 2});
+    Search("apple", Dialog().Replace, "pear");
+    EXPECT_EQ(Selection(), "6,1-11,1");
+    Dialog().ReplaceAll->click();
+    Dialog().Replace->click();
+    EXPECT_EQ(Line(1), "pear pear pear");
+    EXPECT_EQ(Line(2), "pear pear apple");
+    Page()->Undo();
+    EXPECT_EQ(Line(1), "pear apple apple");
+    EXPECT_EQ(Line(2), "apple apple apple");
+}
