@@ -286,7 +286,6 @@ TEST_F(MainWindowTest, ASaveKeepsTheOldBytesWhenTheFileMayNotBeWritten)
     Type("new ");
     ASSERT_EQ(chmod(dir.Path().c_str(), 0555), 0);
     ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-    if (access(path.c_str(), W_OK) == 0) GTEST_SKIP() << "root may write anything";
     form->SaveFileExecute();
     chmod(dir.Path().c_str(), 0755);
     EXPECT_TRUE(HasLineStarting(Lines(), "[ Error IDE-0017] Unable to open file for writing `" + path + "' (13, "));
