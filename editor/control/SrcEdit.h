@@ -681,6 +681,7 @@ private:
     bool replayingUndo_ = false;  // the caret is scrolled into view once, after the group
     bool undoingInsertion_ = false;  // its joins carry no mark a split would take back
     std::vector<TSrcTrimmedBlanks> trimmedBlanks_;  // not yet recorded
+    int untrimmedLine_ = 0;  // a line whose blanks a replace run still searches
     TSrcEditWordWrapper* wordWrapper_ = nullptr;
     std::unique_ptr<TSrcEditWordWrapper> ownWordWrapper_;
     TSrcCustomHighlighter* highlighter_ = nullptr;

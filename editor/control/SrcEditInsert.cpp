@@ -43,10 +43,9 @@ int TCustomSrcEdit::InsertNormal(const std::string& Value) {
     // A single line is stored untrimmed, its blanks after the text included.
     if (!options_.Contains(eoTrimTrailingSpaces) || added == 0) {
         caretX_ = LengthPlusOne(stored) - static_cast<int>(right.size());
-    } else if (!right.empty()) {
-        caretX_ = LengthPlusOne(stored) - static_cast<int>(TrimTrailingSpaces(right).size());
     } else {
-        caretX_ = LengthPlusOne(stored);  // right after the inserted text
+        // Right after the inserted text, or the line's end where a trim took its blanks.
+        caretX_ = std::min(LengthPlusOne(pieces.back()), LengthPlusOne(stored));
     }
     StatusChanged({scCaretX});
     return added;

@@ -13,11 +13,8 @@
 // and the lines are stored at once. False, with nothing changed, when the
 // pass cannot take them.
 bool TSrcSearchReplaceRun::BreaksRestAtOnce(int Line, int First, int Count, int Offset) {
-    if (edit_.Options().Contains(eoTrimTrailingSpaces)) {
-        return false;
-    }
     if (backwards_) {
-        return BreaksBackAtOnce(Line, First, Count);
+        return !edit_.Options().Contains(eoTrimTrailingSpaces) && BreaksBackAtOnce(Line, First, Count);
     }
     TBrokenRegion region;
     region.First = Line;
@@ -81,17 +78,37 @@ std::vector<TSrcSearchReplaceRun::TSpan> TSrcSearchReplaceRun::Results(int From,
 // Hits of Line, moved by Offset, into the region as one or more new lines.
 bool TSrcSearchReplaceRun::BreakLine(TBrokenRegion& Region, int Line, const std::vector<TSpan>& Hits, int Offset) {
     const std::string& text = edit_.Lines().Line(Line - 1);
-    Region.LineMarksTo = static_cast<int>(Region.Lines.size());
     Region.Done = 0;
     Region.LineHit = false;
     for (const TSpan& hit : Hits) {
         const int position = hit.Position + Offset;
-        if (InRange(Line, position, hit.Length, Offset, end_) && !BreakHit(Region, Line, text, position, hit.Length)) {
+        if (!InRange(Line, position, hit.Length, Offset, end_)) {
+            continue;
+        }
+        if (!Region.LineHit) {
+            TakeSkippedLines(Region, Line);
+        }
+        if (!BreakHit(Region, Line, text, position, hit.Length)) {
             return false;
         }
     }
-    EndRegionLine(Region, text, Line - Region.First);
+    if (Region.LineHit) {
+        EndRegionLine(Region, text, Line - Region.First);
+    } else {
+        ++Region.Skipped;
+    }
     return true;
+}
+
+// The old lines above Line that held no occurrence go into the region
+// as they are, once a line below them has one.
+void TSrcSearchReplaceRun::TakeSkippedLines(TBrokenRegion& Region, int Line) {
+    for (int line = Line - Region.Skipped; line < Line; ++line) {
+        Region.MarksTo.push_back(static_cast<int>(Region.Lines.size()));
+        Region.Lines.push_back(edit_.Lines().Line(line - 1));
+    }
+    Region.Skipped = 0;
+    Region.LineMarksTo = static_cast<int>(Region.Lines.size());
 }
 
 // One occurrence at Position of the old line Text: the text before it
@@ -109,32 +126,58 @@ bool TSrcSearchReplaceRun::BreakHit(TBrokenRegion& Region, int Line, const std::
     if (replacement.find('\0') != std::string::npos) {
         return false;
     }
-    Region.Current.append(Text, Region.Done, origin - Region.Done);
-    Region.Done = after;
-    const int atLine = ClampToInt32(int64_t{Region.First} + static_cast<int64_t>(Region.Lines.size()));
-    const TBufferCoord at = BufferCoord(static_cast<int>(Region.Current.size()) + 1, atLine);
-    Region.Records.push_back(TRecord{crDelete, at, BufferCoord(at.Char + Length, at.Line), std::move(found)});
-    // Backwards, only an occurrence that starts the old line is replaced
-    // at a line's start.
-    AppendReplacement(Region, replacement,
-                      backwards_ ? origin == 0
-                                 : Region.Current.empty() &&
-                                       Region.LineMarksTo == static_cast<int>(Region.Lines.size()));
-    if (!replacement.empty()) {
-        Region.Records.push_back(TRecord{crInsert, at, Region.Caret, std::string()});
+    // Where replacing one by one finds it: after the replacements before it.
+    const int column = Region.LineHit ? Region.Caret.Char + static_cast<int>(origin - Region.Done) : Position;
+    if (!edit_.Options().Contains(eoTrimTrailingSpaces)) {
+        PutReplacement(Region, Text, origin, std::move(found), replacement);
+    } else if (!PutTrimmedReplacement(Region, Text, origin, std::move(found), replacement)) {
+        return false;
     }
     if (Region.Found == 0) {
         Region.FirstHit = {BufferCoord(Position, Line), Length};
         Region.FirstCaret = Region.Caret;
     }
     Region.LastHit = {BufferCoord(Position, Line), Length};
-    const int delta = Region.Caret.Char - (Position + Length);
-    if (!backwards_ && Line == end_.Line && delta != 0 && !FixedColumns()) {
-        Region.BlockEnd = BufferCoord(end_.Char + delta, Region.Caret.Line);
+    if (!backwards_ && Line == end_.Line && !FixedColumns()) {
+        // The range's end follows the text after the occurrence; it is
+        // selected up to there where this replacement moved that text.
+        const bool moved = Region.Caret.Char != column + Length;
+        Region.BlockEnd.reset();
+        if (moved) {
+            Region.BlockEnd = BufferCoord(Region.Caret.Char + end_.Char - (Position + Length), Region.Caret.Line);
+        }
     }
     ++Region.Found;
     Region.LineHit = true;
     return true;
+}
+
+// The text of Text before the occurrence at Origin, its deletion, the
+// Replacement and its insertion into the region.
+void TSrcSearchReplaceRun::PutReplacement(TBrokenRegion& Region, const std::string& Text, size_t Origin,
+                                          std::string Found, const std::string& Replacement) {
+    const int length = static_cast<int>(Found.size());
+    Region.Current.append(Text, Region.Done, Origin - Region.Done);
+    Region.Done = Origin + Found.size();
+    const TBufferCoord at = BufferCoord(static_cast<int>(Region.Current.size()) + 1, NewLineNumber(Region));
+    Region.Records.push_back(TRecord{crDelete, at, BufferCoord(at.Char + length, at.Line), std::move(Found)});
+    AppendReplacement(Region, Replacement, AtLineStart(Region, Origin));
+    if (!Replacement.empty()) {
+        Region.Records.push_back(TRecord{crInsert, at, Region.Caret, std::string()});
+    }
+    Region.InsertEnd = Region.Caret;
+}
+
+// Whether text put at Origin of the old line goes in at a new line's
+// start. Backwards, only an occurrence that starts the old line does.
+bool TSrcSearchReplaceRun::AtLineStart(const TBrokenRegion& Region, size_t Origin) const {
+    return backwards_ ? Origin == 0
+                      : Region.Current.empty() && Region.LineMarksTo == static_cast<int>(Region.Lines.size());
+}
+
+// The number the new line being built gets.
+int TSrcSearchReplaceRun::NewLineNumber(const TBrokenRegion& Region) {
+    return ClampToInt32(int64_t{Region.First} + static_cast<int64_t>(Region.Lines.size()));
 }
 
 // Replacement onto the new line being built, breaking it where it breaks;
@@ -147,8 +190,7 @@ void TSrcSearchReplaceRun::AppendReplacement(TBrokenRegion& Region, const std::s
         Region.Lines.push_back(std::move(Region.Current));
         Region.Current = std::move(pieces[i]);
     }
-    Region.Caret = BufferCoord(ClampToInt32(static_cast<int64_t>(Region.Current.size()) + 1),
-                               ClampToInt32(int64_t{Region.First} + static_cast<int64_t>(Region.Lines.size())));
+    Region.Caret = BufferCoord(ClampToInt32(static_cast<int64_t>(Region.Current.size()) + 1), NewLineNumber(Region));
     // Text put at a line's start takes the line's marks down with it.
     if (AtLineStart && pieces.size() > 1) {
         Region.LineMarksTo = static_cast<int>(Region.Lines.size());
@@ -156,23 +198,21 @@ void TSrcSearchReplaceRun::AppendReplacement(TBrokenRegion& Region, const std::s
 }
 
 // The rest of the old line Text, the OldLine-th of the region, ends the
-// new line being built.
+// new line being built: the last old line replaced in, so far.
 void TSrcSearchReplaceRun::EndRegionLine(TBrokenRegion& Region, const std::string& Text, int OldLine) {
     Region.Current.append(Text, Region.Done, std::string::npos);
+    if (edit_.Options().Contains(eoTrimTrailingSpaces)) {
+        TrimLastLine(Region);
+    }
     Region.Lines.push_back(std::move(Region.Current));
     Region.Current.clear();
     Region.MarksTo.push_back(Region.LineMarksTo);
-    if (Region.LineHit) {
-        Region.OldCount = OldLine + 1;
-        Region.NewCount = Region.Lines.size();
-    }
+    Region.OldCount = OldLine + 1;
 }
 
 // The region's records, then its lines up to the last one replaced in,
 // stored at once.
 void TSrcSearchReplaceRun::StoreRegion(TBrokenRegion& Region) {
-    Region.Lines.resize(Region.NewCount);
-    Region.MarksTo.resize(static_cast<size_t>(Region.OldCount));
     for (const TRecord& record : Region.Records) {
         edit_.UndoList().AddChange(record.Reason, record.Start, record.End, record.Text, smNormal);
     }
@@ -184,7 +224,7 @@ void TSrcSearchReplaceRun::StoreRegion(TBrokenRegion& Region) {
 void TSrcSearchReplaceRun::LeaveCaretAfterRegion(const TBrokenRegion& Region) {
     edit_.SetCaretXYEx(false, Region.Caret);
     edit_.EnsureCursorPosVisibleEx(true);
-    edit_.blockBegin_ = edit_.CaretXY();
+    edit_.blockBegin_ = Region.InsertEnd;
     edit_.blockEnd_ = edit_.blockBegin_;
     edit_.activeSelectionMode_ = smNormal;
     edit_.StatusChanged({scSelection});

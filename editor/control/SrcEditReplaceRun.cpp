@@ -83,6 +83,7 @@ void TSrcSearchReplaceRun::WalkLines() {
 // rest of the original one stands.
 bool TSrcSearchReplaceRun::WalkResults(int& Line) {
     int count = engine_.FindAll(edit_.Lines().Line(Line - 1));
+    const bool trims = edit_.Options().Contains(eoTrimTrailingSpaces);
     int offset = 0;
     bool atOnce = true;
     for (int k = 0; k < count; ++k) {
@@ -110,7 +111,8 @@ bool TSrcSearchReplaceRun::WalkResults(int& Line) {
         if (!replacing_ && !replaceAll_) {
             return false;
         }
-        if (!HandleOccurrence(Line, position, length, offset)) {
+        const bool waiting = trims && Waits(Line, k + 1, count, offset);
+        if (!HandleOccurrence(Line, position, length, offset, waiting)) {
             return false;
         }
     }
@@ -158,8 +160,20 @@ TBufferCoord TSrcSearchReplaceRun::After(int Line, int Position, const std::stri
                        ClampToInt32(int64_t{Line} + static_cast<int64_t>(pieces.size()) - 1));
 }
 
-// False when the run ends after this occurrence.
-bool TSrcSearchReplaceRun::HandleOccurrence(int& Line, int Position, int Length, int& Offset) {
+// Whether one of the results Next.. of Line is in the range.
+bool TSrcSearchReplaceRun::Waits(int Line, int Next, int Count, int Offset) const {
+    for (int k = Next; k < Count; ++k) {
+        const int index = backwards_ ? Count - 1 - k : k;
+        if (InRange(Line, engine_.GetResult(index) + Offset, engine_.GetLength(index), Offset, end_)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// False when the run ends after this occurrence. Where occurrences wait
+// in its line, a trim leaves the blanks they may be.
+bool TSrcSearchReplaceRun::HandleOccurrence(int& Line, int Position, int Length, int& Offset, bool Waiting) {
     TSrcReplaceAction action = raReplace;
     if (prompt_ && edit_.OnReplaceText) {
         action = edit_.DoOnReplaceText(search_, replace_, Line, Position);
@@ -175,8 +189,15 @@ bool TSrcSearchReplaceRun::HandleOccurrence(int& Line, int Position, int Length,
     TBufferCoord after = BufferCoord(Position + Length, Line);
     if (action != raSkip) {
         std::string text = engine_.Replace(edit_.SelText(), replace_);
-        edit_.SetSelTextExternal(text);
         after = After(Line, Position, text);
+        edit_.untrimmedLine_ = Waiting ? (backwards_ ? Line : after.Line) : 0;
+        try {
+            edit_.SetSelTextExternal(text);
+        } catch (...) {
+            edit_.untrimmedLine_ = 0;
+            throw;
+        }
+        edit_.untrimmedLine_ = 0;
     }
     if (!backwards_) {
         edit_.InternalSetCaretXY(after);

@@ -46,8 +46,10 @@ private:
         std::vector<int> MarksTo;         // per old line, the new index its marks go to
         std::vector<TRecord> Records;
         int OldCount = 0;                 // old lines up to the last one replaced in
-        size_t NewCount = 0;
-        TBufferCoord Caret;
+        int Skipped = 0;                  // old lines since then, not taken yet
+        TBufferCoord Caret;               // after the last replacement
+        TBufferCoord InsertEnd;           // where its insertion ended, trimmed
+        size_t InsertRecord = 0;          // the insertion's record
         TPlace FirstHit, LastHit;         // occurrences as found
         TBufferCoord FirstCaret;          // after the first replacement
         std::optional<TBufferCoord> BlockEnd;  // the range's end, where a replacement moved it
@@ -68,7 +70,8 @@ private:
     void Select(int Line, int Position, int Length);
     bool FixedColumns() const { return selectedOnly_ && rangeMode_ == smColumn; }
     static TBufferCoord After(int Line, int Position, const std::string& Text);
-    bool HandleOccurrence(int& Line, int Position, int Length, int& Offset);
+    bool Waits(int Line, int Next, int Count, int Offset) const;
+    bool HandleOccurrence(int& Line, int Position, int Length, int& Offset, bool Waiting);
     void MoveRangeEnd(int Line, const TBufferCoord& After, int Delta);
     void Lock();
     void Unlock();
@@ -86,10 +89,22 @@ private:
     bool BreaksBackAtOnce(int Line, int First, int Count);
     std::vector<TSpan> Results(int From, int To) const;
     bool BreakLine(TBrokenRegion& Region, int Line, const std::vector<TSpan>& Hits, int Offset);
+    void TakeSkippedLines(TBrokenRegion& Region, int Line);
     bool BreakHit(TBrokenRegion& Region, int Line, const std::string& Text, int Position, int Length);
+    void PutReplacement(TBrokenRegion& Region, const std::string& Text, size_t Origin, std::string Found,
+                        const std::string& Replacement);
+    bool AtLineStart(const TBrokenRegion& Region, size_t Origin) const;
+    static int NewLineNumber(const TBrokenRegion& Region);
     void AppendReplacement(TBrokenRegion& Region, const std::string& Replacement, bool AtLineStart);
     void EndRegionLine(TBrokenRegion& Region, const std::string& Text, int OldLine);
     void StoreRegion(TBrokenRegion& Region);
+
+    // The same under eoTrimTrailingSpaces (SrcEditReplaceBreaksTrim.cpp).
+    bool PutTrimmedReplacement(TBrokenRegion& Region, const std::string& Text, size_t Origin, std::string Found,
+                               const std::string& Replacement);
+    static void TrimFirstLine(TBrokenRegion& Region, size_t Line, size_t Left);
+    static void TrimLastLine(TBrokenRegion& Region);
+    static size_t TrimmedLength(const std::string& Text);
     void LeaveCaretAfterRegion(const TBrokenRegion& Region);
     void LeaveCaretAfterFirst(const TBrokenRegion& Region);
 

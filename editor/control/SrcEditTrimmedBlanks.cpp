@@ -17,6 +17,10 @@
 // would leave them behind.
 void TCustomSrcEdit::PutLineTrimmed(int ALine, const std::string& ALineText, size_t InsertedFrom,
                                     size_t InsertedTo) {
+    if (ALine + 1 == untrimmedLine_) {
+        lines_->Put(ALine, ALineText);
+        return;
+    }
     std::string trimmed = TrimTrailingSpaces(ALineText);
     if (trimmed.size() < ALineText.size() && paintLock_ > 0) {
         std::string blanks;

@@ -234,4 +234,54 @@ TEST_F(ReplaceAllModelTest, EveryWayGivesTheModelsTextAndCount) {
     }
 }
 
+// Under eoTrimTrailingSpaces, blanks that are matches themselves are
+// replaced before a trim takes them, every way the run can go.
+struct TrimRow {
+    std::vector<std::string> lines;
+    std::string search, replacement;
+    bool backwards;
+    TBufferCoord caret;
+    std::vector<std::string> result;
+    int count;
+};
+
+const TrimRow kTrimRows[] = {
+    {{"a b  "}, " ", "\r\n", false, {1, 1}, {"a", "b", "", ""}, 3},
+    {{"x  y"}, " ", "\r\n", true, {5, 1}, {"x", "", "y"}, 2},
+    {{"a  ", "b"}, " ", "1\r\n", false, {1, 1}, {"a1", "1", "", "b"}, 2},
+    {{" b  "}, " ", "x\r\n\r\n ", false, {1, 1}, {"x", "", " bx", "", " x", "", ""}, 3},
+    {{"ab b  ", "c  "}, "b ", "\n", false, {1, 1}, {"a", "", "", "c  "}, 2},
+    {{"p;  ;", "q ;"}, ";", " \r", false, {1, 1}, {"p", "", "", "q", ""}, 3},
+    {{"k  ;  "}, " ", "\n", true, {7, 1}, {"k", "", ";", "", ""}, 4},
+};
+
+TEST_F(ReplaceAllModelTest, TrimmedBlanksThatMatchAreReplacedFirst) {
+    WithOption(eoTrimTrailingSpaces, true);
+    for (const TrimRow& row : kTrimRows) {
+        for (Way way : {Way::OnePass, Way::EachPrompt, Way::AllAtFirst, Way::AllInTheMiddle}) {
+            SCOPED_TRACE(row.lines[0] + " '" + row.replacement + "' way " + std::to_string(int(way)));
+            SetLines(row.lines);
+            edit->SetCaretXY(row.caret);
+            edit->ClearUndo();
+            edit->SetModified(false);
+            TSrcSearchOptions options{ssoReplaceAll};
+            if (row.backwards) options.Include(ssoBackwards);
+            answers.clear();
+            if (way == Way::AllAtFirst) answers = {raReplaceAll};
+            if (way == Way::AllInTheMiddle) answers = {raReplace, raReplaceAll};
+            edit->OnReplaceText = nullptr;
+            if (way != Way::OnePass) {
+                options.Include(ssoPrompt);
+                edit->OnReplaceText = TReplaceTextEvent::Of<&ReplaceAllModelTest::Answer>(this);
+            }
+            EXPECT_EQ(edit->SearchReplace(row.search, row.replacement, options), row.count);
+            EXPECT_EQ(AllLines(), row.result);
+            while (edit->CanUndo()) edit->Undo();
+            EXPECT_EQ(AllLines(), row.lines);
+            while (edit->CanRedo()) edit->Redo();
+            EXPECT_EQ(AllLines(), row.result);
+        }
+    }
+}
+
 }  // namespace

@@ -324,6 +324,8 @@ const ReplaceAllCase kReplaceAllCases[] = {
      {"a;", "b;", "", "c;", "d", "x"}},
     {"line breaks on the last line", {";a;b;", "c;d"}, ";", "1\n2", {}, {2, 1}, {2, 1}, smNormal, 3,
      {";a1", "2b1", "2", "c1", "2d"}},
+    {"line breaks select the rest of the range", {"aac"}, "a", "Q\r\nyy", {}, {1, 1}, {1, 1}, smNormal, 2,
+     {"Q", "yyQ", "yyc"}},
     {"line breaks backwards", {"a;b;", "c;d", "x"}, ";", ";\r\n", {ssoBackwards, ssoEntireScope}, {1, 1}, {1, 1},
      smNormal, 3, {"a;", "b;", "", "c;", "d", "x"}, false, true},
     {"line breaks backwards from the caret", {";a;b;", "c;d;e"}, ";", "1\n2", {ssoBackwards}, {4, 2}, {4, 2}, smNormal,
