@@ -112,6 +112,30 @@ void BM_RedoReplaceAllShape(benchmark::State& state) {
         [](const HitText& text) { return text.AllLinesShow("IJK", "ijk") && text.edit->Modified(); });
 }
 
+// Undo and Redo of a Replace All with one hit on each line, by "IJK" or,
+// with by 0, by nothing.
+std::string OnePerLineBy(const benchmark::State& state) { return state.range(3) != 0 ? "IJK" : ""; }
+
+void BM_UndoReplaceAllOnePerLine(benchmark::State& state) {
+    const std::string by = OnePerLineBy(state);
+    MeasureShape(
+        state, [&](TCustomSrcEdit& edit) { edit.SearchReplace("ijk", by, {ssoReplaceAll, ssoEntireScope}); },
+        [](TCustomSrcEdit& edit) { edit.Undo(); },
+        [](const HitText& text) { return text.AllLinesShow("ijk", "IJK") && !text.edit->Modified(); });
+}
+
+void BM_RedoReplaceAllOnePerLine(benchmark::State& state) {
+    const std::string by = OnePerLineBy(state);
+    MeasureShape(
+        state,
+        [&](TCustomSrcEdit& edit) {
+            edit.SearchReplace("ijk", by, {ssoReplaceAll, ssoEntireScope});
+            edit.Undo();
+        },
+        [](TCustomSrcEdit& edit) { edit.Redo(); },
+        [&](const HitText& text) { return text.AllLinesShow(by + " abcde", "ijk") && text.edit->Modified(); });
+}
+
 int BreakAll(TCustomSrcEdit& Edit) { return Edit.SearchReplace(";", ";\r\n", {ssoReplaceAll, ssoEntireScope}); }
 int BreakAllBack(TCustomSrcEdit& Edit) {
     return Edit.SearchReplace(";", ";\r\n", {ssoReplaceAll, ssoEntireScope, ssoBackwards});
@@ -199,9 +223,19 @@ void BreakShapes(benchmark::internal::Benchmark* b) {
     Shapes(b);
     b->Args({1000000, 1, 1})->Args({1000000, 100000, 1});
 }
+// As many hits as lines: 10,000 and 100,000, by nothing and by "IJK".
+void OnePerLine(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"hits", "lines", "nosel_wrap", "by"});
+    for (int lines : {10000, 100000}) {
+        b->Args({lines, lines, 0, 0})->Args({lines, lines, 0, 1});
+    }
+    b->Unit(benchmark::kMillisecond)->Iterations(2)->UseManualTime();
+}
 BENCHMARK(BM_ReplaceAllShape)->Apply(Shapes);
 BENCHMARK(BM_UndoReplaceAllShape)->Apply(Shapes);
 BENCHMARK(BM_RedoReplaceAllShape)->Apply(Shapes);
+BENCHMARK(BM_UndoReplaceAllOnePerLine)->Apply(OnePerLine);
+BENCHMARK(BM_RedoReplaceAllOnePerLine)->Apply(OnePerLine);
 BENCHMARK(BM_BreakAllShape)->Apply(BreakShapes);
 BENCHMARK(BM_UndoBreakAllShape)->Apply(BreakShapes);
 BENCHMARK(BM_RedoBreakAllShape)->Apply(BreakShapes);

@@ -34,6 +34,7 @@ class TSrcInternalImage;
 class TSrcEditWordWrapper;
 class TSrcTextDrawerBase;
 class TSrcEditSearchCustom;
+class TSrcDeclinedRun;
 
 using TStatusChangeEvent = TEvent<TObject*, TSrcStatusChanges>;
 using TPlaceMarkEvent = TEvent<TObject*, TSrcEditMark*&>;
@@ -657,11 +658,12 @@ private:
                   const TBufferCoord& After);
     void ReplayUndoGroup(bool Redoing);
     // Replays the newest record, or a run of them on one line at once; the
-    // reason of the last one replayed.
-    TSrcChangeReason ReplayStep(bool Redoing);
+    // reason of the last one replayed. Declined keeps, across the steps of
+    // one group, the records a region replay already turned down.
+    TSrcChangeReason ReplayStep(bool Redoing, TSrcDeclinedRun& Declined);
     bool ReplayLineRun(bool Redoing, TSrcChangeReason& Last);
-    bool ReplayRegionRun(bool Redoing, TSrcChangeReason& Last);
-    bool RedoRegionRun(TSrcChangeReason& Last);
+    bool ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcDeclinedRun& Declined);
+    bool RedoRegionRun(TSrcChangeReason& Last, TSrcDeclinedRun& Declined);
     void WithItemState(TSrcSelectionMode Mode, const std::function<void()>& Action);
     void InsertAt(const TBufferCoord& At, TSrcSelectionMode Mode, const std::string& Text);
 

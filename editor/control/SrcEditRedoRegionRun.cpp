@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditDeclinedRun.h"
 #include "editor/control/SrcEditIntMath.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/control/SrcEditUndoGuards.h"
@@ -44,16 +45,17 @@ TBufferCoord EndOfInsert(const TBufferCoord& Start, const std::string& Text) {
 
 // The redo of such a run: its records, oldest first, each at or after
 // where the one before left off.
-bool TCustomSrcEdit::RedoRegionRun(TSrcChangeReason& Last) {
-    if (redoList_->ItemCount() < 2) {
+bool TCustomSrcEdit::RedoRegionRun(TSrcChangeReason& Last, TSrcDeclinedRun& Declined) {
+    if (redoList_->ItemCount() < 2 || Declined.Covers(*redoList_)) {
         return false;
     }
     const int number = redoList_->PeekItem()->ChangeNumber;
     std::vector<const TSrcEditUndoItem*> run;
     TBufferCoord from = BufferCoord(1, 1);
     bool breaks = false;
-    for (int i = redoList_->ItemCount() - 1; i >= 0; --i) {
-        const TSrcEditUndoItem* item = redoList_->Items(i);
+    int bottom = redoList_->ItemCount();
+    for (; bottom > 0; --bottom) {
+        const TSrcEditUndoItem* item = redoList_->Items(bottom - 1);
         if (!InRedoRun(item, number, from)) {
             break;
         }
@@ -61,6 +63,10 @@ bool TCustomSrcEdit::RedoRegionRun(TSrcChangeReason& Last) {
         from = insertion ? EndOfInsert(item->ChangeStartPos, item->ChangeStr) : item->ChangeStartPos;
         breaks = breaks || from.Line > item->ChangeStartPos.Line;
         run.push_back(item);
+    }
+    if (!breaks && !run.empty()) {
+        // Redoing these moves no line: the run stays until it is redone.
+        Declined.Remember(*redoList_, bottom);
     }
     if (!breaks || run.size() < 2) {
         return false;

@@ -1,4 +1,5 @@
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditDeclinedRun.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/control/SrcEditUndoGuards.h"
 
@@ -83,13 +84,14 @@ void TCustomSrcEdit::ReplayUndoGroup(bool Redoing) {
         bool saved = replayingUndo_;
         replayingUndo_ = true;
         try {
+            TSrcDeclinedRun declined;
             if (Redoing) {
                 ReplayGroup(*redoList_, *undoList_, options_.Contains(eoGroupUndo), IsBeginMarker,
-                            [this] { return ReplayStep(true); });
+                            [&] { return ReplayStep(true, declined); });
                 MoveGroupBreak(*redoList_, *undoList_);
             } else {
                 ReplayGroup(*undoList_, *redoList_, options_.Contains(eoGroupUndo), IsEndMarker,
-                            [this] { return ReplayStep(false); });
+                            [&] { return ReplayStep(false, declined); });
             }
         } catch (...) {
             replayingUndo_ = saved;

@@ -32,9 +32,9 @@ TBufferCoord After(const TBufferCoord& Start, const std::string& Text) {
 
 }  // namespace
 
-TSrcChangeReason TCustomSrcEdit::ReplayStep(bool Redoing) {
+TSrcChangeReason TCustomSrcEdit::ReplayStep(bool Redoing, TSrcDeclinedRun& Declined) {
     TSrcChangeReason last = (Redoing ? redoList_ : undoList_)->LastChangeReason();
-    if (!ReplayLineRun(Redoing, last) && !ReplayRegionRun(Redoing, last)) {
+    if (!ReplayLineRun(Redoing, last) && !ReplayRegionRun(Redoing, last, Declined)) {
         if (Redoing) {
             RedoItem();
         } else {

@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "editor/control/SrcEdit.h"
+#include "editor/control/SrcEditDeclinedRun.h"
 #include "editor/control/SrcEditPaintLockGuard.h"
 #include "editor/control/SrcEditUndoGuards.h"
 
@@ -35,11 +36,11 @@ bool InRegionRun(const TSrcEditUndoItem* Item, int Number, const TBufferCoord& L
 
 }  // namespace
 
-bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last) {
+bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcDeclinedRun& Declined) {
     if (Redoing) {
-        return RedoRegionRun(Last);
+        return RedoRegionRun(Last, Declined);
     }
-    if (undoList_->ItemCount() < 2) {
+    if (undoList_->ItemCount() < 2 || Declined.Covers(*undoList_)) {
         return false;
     }
     // The run, newest first: each record lies before the one after it.
@@ -47,14 +48,20 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last) {
     std::vector<const TSrcEditUndoItem*> run;
     TBufferCoord limit = BufferCoord(INT32_MAX, INT32_MAX);
     bool breaks = false;
-    for (int i = undoList_->ItemCount() - 1; i >= 0; --i) {
-        const TSrcEditUndoItem* item = undoList_->Items(i);
+    int bottom = undoList_->ItemCount();
+    for (; bottom > 0; --bottom) {
+        const TSrcEditUndoItem* item = undoList_->Items(bottom - 1);
         if (!InRegionRun(item, number, limit) || item->ChangeEndPos.Line > lines_->Count()) {
             break;
         }
         breaks = breaks || item->ChangeEndPos.Line > item->ChangeStartPos.Line;
         limit = item->ChangeStartPos;
         run.push_back(item);
+    }
+    if (!breaks && !run.empty()) {
+        // Undoing these one by one or a line at a time moves no line, so
+        // the run stays as it is until its last record is undone.
+        Declined.Remember(*undoList_, bottom);
     }
     if (!breaks || run.size() < 2) {
         return false;
