@@ -55,12 +55,83 @@ void BM_BreakEveryLineTrimmed(benchmark::State& state) { MeasureBreak(state, fal
 void BM_BreakEveryLine(benchmark::State& state) { MeasureBreak(state, false, false); }
 void BM_BreakFirstOfManyLines(benchmark::State& state) { MeasureBreak(state, true, false); }
 
+// Lines "abc defgh ;" under eoTrimTrailingSpaces, ";" replaced by a line
+// break: each broken line loses its blank. Time of Step after Prepare.
+template <typename TPrepare, typename TStep>
+void MeasureTrimmedBreak(benchmark::State& state, TPrepare Prepare, TStep Step, bool Broken) {
+    const int count = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        BreakText text(count, false, true);
+        TSrcEditStringList& lines = text.edit->Lines();
+        lines.BeginUpdate();
+        for (int i = 0; i < count; ++i) {
+            lines.Put(i, "abc defgh ;");
+        }
+        lines.EndUpdate();
+        Prepare(*text.edit);
+        const Clock::time_point start = Clock::now();
+        const int found = Step(*text.edit);
+        state.SetIterationTime(std::chrono::duration<double>(Clock::now() - start).count());
+        const bool done = Broken ? lines.Count() == 2 * count && lines.Line(0) == "abc defgh" && found != 0
+                                 : lines.Count() == count && lines.Line(0) == "abc defgh ;";
+        if (!done) {
+            state.SkipWithError("the step did not do its work");
+        }
+    }
+    state.counters["lines/s"] =
+        benchmark::Counter(static_cast<double>(count) * state.iterations(), benchmark::Counter::kIsRate);
+}
+
+int BreakTrimmed(TCustomSrcEdit& Edit, bool Backwards) {
+    TSrcSearchOptions options{ssoReplaceAll, ssoEntireScope};
+    if (Backwards) {
+        options.Include(ssoBackwards);
+    }
+    return Edit.SearchReplace(";", "\r\n", options);
+}
+
+void BM_BreakTrimmedBackwards(benchmark::State& state) {
+    MeasureTrimmedBreak(
+        state, [](TCustomSrcEdit&) {}, [](TCustomSrcEdit& edit) { return BreakTrimmed(edit, true); }, true);
+}
+
+void BM_UndoBreakTrimmed(benchmark::State& state) {
+    MeasureTrimmedBreak(
+        state, [](TCustomSrcEdit& edit) { BreakTrimmed(edit, false); },
+        [](TCustomSrcEdit& edit) {
+            edit.Undo();
+            return 0;
+        },
+        false);
+}
+
+void BM_RedoBreakTrimmed(benchmark::State& state) {
+    MeasureTrimmedBreak(
+        state,
+        [](TCustomSrcEdit& edit) {
+            BreakTrimmed(edit, false);
+            edit.Undo();
+        },
+        [](TCustomSrcEdit& edit) {
+            edit.Redo();
+            return 1;
+        },
+        true);
+}
+
 void Lines(benchmark::internal::Benchmark* b) {
     b->ArgName("lines")->Arg(10000)->Arg(40000)->Arg(160000);
     b->Unit(benchmark::kMillisecond)->Iterations(2)->UseManualTime();
 }
+void TrimmedLines(benchmark::internal::Benchmark* b) {
+    b->ArgName("lines")->Arg(10000)->Arg(40000);
+    b->Unit(benchmark::kMillisecond)->Iterations(2)->UseManualTime();
+}
 BENCHMARK(BM_BreakEveryLineTrimmed)->Apply(Lines);
 BENCHMARK(BM_BreakEveryLine)->Apply(Lines);
+BENCHMARK(BM_BreakTrimmedBackwards)->Apply(TrimmedLines);
+BENCHMARK(BM_UndoBreakTrimmed)->Apply(TrimmedLines);
+BENCHMARK(BM_RedoBreakTrimmed)->Apply(TrimmedLines);
 BENCHMARK(BM_BreakFirstOfManyLines)->ArgName("lines")->Arg(1000000)->Unit(benchmark::kMillisecond)->Iterations(2)->UseManualTime();
 
 }  // namespace

@@ -9,7 +9,8 @@
 #include "editor/text/SrcEditTextPieces.h"
 
 // Redoing a run of line-breaking replacements that undo replayed in one
-// pass: the lines it spans are rebuilt and stored at once.
+// pass, with the trims they made: the lines it spans are rebuilt and
+// stored at once.
 
 namespace {
 
@@ -29,6 +30,13 @@ bool InRedoRun(const TSrcEditUndoItem* Item, int Number, const TBufferCoord& Fro
     }
     return Item->ChangeReason == crDelete && Item->ChangeStr.empty() && start.Line == end.Line &&
            !Before(end, start);
+}
+
+// As undone: the record of blanks a trim took from a line's end.
+bool IsTrim(const TSrcEditUndoItem* Item, int Number) {
+    return Item && Item->ChangeReason == crSilentDeleteAfterCursor && Item->ChangeSelMode == smNormal &&
+           Item->ChangeNumber == Number && Item->ChangeStr.empty() && Item->ChangeStartPos.Char >= 1 &&
+           Item->ChangeEndPos.Line == Item->ChangeStartPos.Line && !Before(Item->ChangeEndPos, Item->ChangeStartPos);
 }
 
 // Where Text inserted at Start ends.
@@ -56,6 +64,10 @@ bool TCustomSrcEdit::RedoRegionRun(TSrcChangeReason& Last, TSrcDeclinedRun& Decl
     int bottom = redoList_->ItemCount();
     for (; bottom > 0; --bottom) {
         const TSrcEditUndoItem* item = redoList_->Items(bottom - 1);
+        if (IsTrim(item, number)) {
+            run.push_back(item);
+            continue;
+        }
         if (!InRedoRun(item, number, from)) {
             break;
         }
@@ -104,8 +116,47 @@ bool TCustomSrcEdit::RedoRegionRun(TSrcChangeReason& Last, TSrcDeclinedRun& Decl
         at = To;
         return true;
     };
+    // A trim takes the blanks that end a line the run has built, or the
+    // line being built: built, then the rest of the stored line.
+    auto cutTrim = [&](const TSrcEditUndoItem& Trim, std::string& Cut) {
+        const int64_t index = int64_t{Trim.ChangeStartPos.Line} - first;
+        const size_t from = static_cast<size_t>(Trim.ChangeStartPos.Char - 1);
+        const size_t to = static_cast<size_t>(Trim.ChangeEndPos.Char - 1);
+        if (index < 0 || index > static_cast<int64_t>(lines.size())) {
+            return false;
+        }
+        if (index < static_cast<int64_t>(lines.size())) {
+            std::string& text = lines[static_cast<size_t>(index)];
+            if (text.size() != to) {
+                return false;
+            }
+            Cut = text.substr(from);
+            text.resize(from);
+            return true;
+        }
+        const std::string& rest = lines_->Line(at.Line - 1);
+        const size_t taken = static_cast<size_t>(at.Char - 1);
+        if (built.size() + (rest.size() - taken) != to) {
+            return false;
+        }
+        const size_t inRest = from < built.size() ? 0 : from - built.size();
+        if (from < built.size()) {
+            Cut = built.substr(from);
+            built.resize(from);
+        }
+        built.append(rest, taken, inRest);
+        Cut.append(rest, taken + inRest, std::string::npos);
+        at = BufferCoord(ClampToInt32(static_cast<int64_t>(rest.size()) + 1), at.Line);
+        return true;
+    };
     for (size_t k = 0; k < run.size(); ++k) {
         const TSrcEditUndoItem& item = *run[k];
+        if (item.ChangeReason == crSilentDeleteAfterCursor) {
+            if (!cutTrim(item, deleted[k])) {
+                return false;
+            }
+            continue;
+        }
         if (!copyTo(stored(item.ChangeStartPos))) {
             return false;
         }
@@ -140,7 +191,10 @@ bool TCustomSrcEdit::RedoRegionRun(TSrcChangeReason& Last, TSrcDeclinedRun& Decl
         for (size_t k = 0; k < run.size(); ++k) {
             std::unique_ptr<TSrcEditUndoItem> record = redoList_->PopItem();
             const TBufferCoord start = record->ChangeStartPos;
-            if (record->ChangeReason == crInsert) {
+            if (record->ChangeReason == crSilentDeleteAfterCursor) {
+                undoList_->AddChange(crSilentDeleteAfterCursor, start, record->ChangeEndPos, deleted[k], smNormal);
+                caret = start;
+            } else if (record->ChangeReason == crInsert) {
                 if (ends[k].Line > start.Line) {
                     DoLinesInserted(start.Char > 1 ? start.Line + 1 : start.Line, ends[k].Line - start.Line);
                 }

@@ -14,7 +14,7 @@
 // pass cannot take them.
 bool TSrcSearchReplaceRun::BreaksRestAtOnce(int Line, int First, int Count, int Offset) {
     if (backwards_) {
-        return !edit_.Options().Contains(eoTrimTrailingSpaces) && BreaksBackAtOnce(Line, First, Count);
+        return BreaksBackAtOnce(Line, First, Count);
     }
     TBrokenRegion region;
     region.First = Line;
@@ -234,9 +234,11 @@ void TSrcSearchReplaceRun::LeaveCaretAfterRegion(const TBrokenRegion& Region) {
 }
 
 // Backwards, the caret as replacing the first occurrence last leaves it:
-// after its replacement, nothing selected.
+// after its replacement, at most at its line's end where a trim took
+// blanks, nothing selected.
 void TSrcSearchReplaceRun::LeaveCaretAfterFirst(const TBrokenRegion& Region) {
-    edit_.SetCaretXYEx(false, Region.FirstCaret);
+    const TBufferCoord caret = Region.FirstCaret;
+    edit_.SetCaretXYEx(false, BufferCoord(std::min(caret.Char, LineLength(caret.Line) + 1), caret.Line));
     edit_.blockBegin_ = edit_.CaretXY();
     edit_.blockEnd_ = edit_.blockBegin_;
     edit_.activeSelectionMode_ = smNormal;

@@ -83,6 +83,8 @@ void TSrcSearchReplaceRun::WalkLines() {
 // rest of the original one stands.
 bool TSrcSearchReplaceRun::WalkResults(int& Line) {
     int count = engine_.FindAll(edit_.Lines().Line(Line - 1));
+    // A one-pass attempt that declines may have searched other lines.
+    const std::vector<TSpan> hits = Results(0, count);
     const bool trims = edit_.Options().Contains(eoTrimTrailingSpaces);
     int offset = 0;
     bool atOnce = true;
@@ -97,8 +99,8 @@ bool TSrcSearchReplaceRun::WalkResults(int& Line) {
             atOnce = false;
         }
         int index = backwards_ ? count - 1 - k : k;
-        int position = engine_.GetResult(index) + offset;
-        int length = engine_.GetLength(index);
+        int position = hits[static_cast<size_t>(index)].Position + offset;
+        int length = hits[static_cast<size_t>(index)].Length;
         if (!InRange(Line, position, length, offset, end_)) {
             continue;
         }
@@ -111,7 +113,7 @@ bool TSrcSearchReplaceRun::WalkResults(int& Line) {
         if (!replacing_ && !replaceAll_) {
             return false;
         }
-        const bool waiting = trims && Waits(Line, k + 1, count, offset);
+        const bool waiting = trims && Waits(Line, k + 1, hits, offset);
         if (!HandleOccurrence(Line, position, length, offset, waiting)) {
             return false;
         }
@@ -161,10 +163,11 @@ TBufferCoord TSrcSearchReplaceRun::After(int Line, int Position, const std::stri
 }
 
 // Whether one of the results Next.. of Line is in the range.
-bool TSrcSearchReplaceRun::Waits(int Line, int Next, int Count, int Offset) const {
-    for (int k = Next; k < Count; ++k) {
-        const int index = backwards_ ? Count - 1 - k : k;
-        if (InRange(Line, engine_.GetResult(index) + Offset, engine_.GetLength(index), Offset, end_)) {
+bool TSrcSearchReplaceRun::Waits(int Line, int Next, const std::vector<TSpan>& Hits, int Offset) const {
+    const int count = static_cast<int>(Hits.size());
+    for (int k = Next; k < count; ++k) {
+        const TSpan& hit = Hits[static_cast<size_t>(backwards_ ? count - 1 - k : k)];
+        if (InRange(Line, hit.Position + Offset, hit.Length, Offset, end_)) {
             return true;
         }
     }

@@ -70,7 +70,7 @@ private:
     void Select(int Line, int Position, int Length);
     bool FixedColumns() const { return selectedOnly_ && rangeMode_ == smColumn; }
     static TBufferCoord After(int Line, int Position, const std::string& Text);
-    bool Waits(int Line, int Next, int Count, int Offset) const;
+    bool Waits(int Line, int Next, const std::vector<TSpan>& Hits, int Offset) const;
     bool HandleOccurrence(int& Line, int Position, int Length, int& Offset, bool Waiting);
     void MoveRangeEnd(int Line, const TBufferCoord& After, int Delta);
     void Lock();

@@ -1,4 +1,6 @@
+#include <algorithm>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "editor/control/SrcEdit.h"
@@ -8,7 +10,8 @@
 
 // A Replace All whose replacements break lines leaves, per occurrence, the
 // deletion of the occurrence and the insertion of lines. Undoing them one
-// by one would delete lines one at a time; a run of them is undone in one
+// by one would delete lines one at a time, and under eoTrimTrailingSpaces
+// the blanks trimmed from their ends; a run of them is undone in one
 // pass over the lines it spans, which are then stored at once, with the
 // records, marks and caret that the one-by-one undo leaves.
 
@@ -34,6 +37,45 @@ bool InRegionRun(const TSrcEditUndoItem* Item, int Number, const TBufferCoord& L
            !Before(Limit, start);
 }
 
+// The record of blanks a trim took from a line's end, in change Number.
+bool IsTrim(const TSrcEditUndoItem* Item, int Number) {
+    if (!Item || Item->ChangeReason != crSilentDeleteAfterCursor || Item->ChangeSelMode != smNormal ||
+        Item->ChangeNumber != Number) {
+        return false;
+    }
+    const TBufferCoord& start = Item->ChangeStartPos;
+    const TBufferCoord& end = Item->ChangeEndPos;
+    return start.Line >= 1 && start.Char >= 1 && end.Line == start.Line && !Item->ChangeStr.empty() &&
+           !HasBreak(Item->ChangeStr) && int64_t{end.Char} - start.Char == static_cast<int64_t>(Item->ChangeStr.size());
+}
+
+// The lines with the blanks of a run's trims back at their ends. A trim
+// touches no line that a newer record of the run edits, so putting its
+// blanks back first leaves the other records where they were made.
+class TUntrimmedLines {
+public:
+    explicit TUntrimmedLines(const TSrcEditStringList& Lines) : lines_(Lines) {}
+
+    const std::string& Line(int Number) const {
+        auto found = tails_.find(Number);
+        return found != tails_.end() ? found->second : lines_.Line(Number - 1);
+    }
+
+    // False where the trim did not end its line.
+    bool PutBack(const TSrcEditUndoItem& Trim) {
+        const TBufferCoord& start = Trim.ChangeStartPos;
+        if (start.Line > lines_.Count() || static_cast<size_t>(start.Char - 1) != Line(start.Line).size()) {
+            return false;
+        }
+        tails_[start.Line] = Line(start.Line) + Trim.ChangeStr;
+        return true;
+    }
+
+private:
+    const TSrcEditStringList& lines_;
+    std::unordered_map<int, std::string> tails_;
+};
+
 }  // namespace
 
 bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcDeclinedRun& Declined) {
@@ -49,13 +91,24 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcD
     TBufferCoord limit = BufferCoord(INT32_MAX, INT32_MAX);
     bool breaks = false;
     int bottom = undoList_->ItemCount();
+    TUntrimmedLines view(*lines_);
+    int first = INT32_MAX;
+    int last = 0;
     for (; bottom > 0; --bottom) {
         const TSrcEditUndoItem* item = undoList_->Items(bottom - 1);
-        if (!InRegionRun(item, number, limit) || item->ChangeEndPos.Line > lines_->Count()) {
+        if (IsTrim(item, number)) {
+            // Its line lies above every newer record of the run.
+            if (item->ChangeStartPos.Line >= limit.Line || !view.PutBack(*item)) {
+                break;
+            }
+        } else if (InRegionRun(item, number, limit) && item->ChangeEndPos.Line <= lines_->Count()) {
+            breaks = breaks || item->ChangeEndPos.Line > item->ChangeStartPos.Line;
+            limit = item->ChangeStartPos;
+        } else {
             break;
         }
-        breaks = breaks || item->ChangeEndPos.Line > item->ChangeStartPos.Line;
-        limit = item->ChangeStartPos;
+        first = std::min(first, item->ChangeStartPos.Line);
+        last = std::max(last, item->ChangeEndPos.Line);
         run.push_back(item);
     }
     if (!breaks && !run.empty()) {
@@ -66,8 +119,6 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcD
     if (!breaks || run.size() < 2) {
         return false;
     }
-    const int first = run.back()->ChangeStartPos.Line;
-    const int last = run.front()->ChangeEndPos.Line;
     std::vector<std::string> lines;
     std::vector<std::string> taken(run.size());
     std::string built;
@@ -75,7 +126,7 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcD
     // Copies the text from at to To into Into, lines ended by CR LF.
     auto copyTo = [&](const TBufferCoord& To, std::string& Into, bool Break) {
         while (at.Line < To.Line) {
-            const std::string& text = lines_->Line(at.Line - 1);
+            const std::string& text = view.Line(at.Line);
             Into.append(text, std::min(text.size(), static_cast<size_t>(at.Char - 1)), std::string::npos);
             if (Break) {
                 Into += "\r\n";
@@ -85,7 +136,7 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcD
             }
             at = BufferCoord(1, at.Line + 1);
         }
-        const std::string& text = lines_->Line(To.Line - 1);
+        const std::string& text = view.Line(To.Line);
         const size_t from = std::min(text.size(), static_cast<size_t>(at.Char - 1));
         const size_t to = std::max(from, std::min(text.size(), static_cast<size_t>(To.Char - 1)));
         Into.append(text, from, to - from);
@@ -93,14 +144,17 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcD
     };
     for (size_t k = run.size(); k-- > 0;) {
         const TSrcEditUndoItem& item = *run[k];
+        if (item.ChangeReason == crSilentDeleteAfterCursor) {
+            continue;  // its blanks are in the view
+        }
         copyTo(item.ChangeStartPos, built, false);
         if (item.ChangeReason == crInsert) {
             copyTo(item.ChangeEndPos, taken[k], true);
-        } else {
+        } else if (item.ChangeReason == crDelete) {
             built += item.ChangeStr;
         }
     }
-    copyTo(BufferCoord(static_cast<int>(lines_->Line(last - 1).size()) + 1, last), built, false);
+    copyTo(BufferCoord(static_cast<int>(view.Line(last).size()) + 1, last), built, false);
     lines.push_back(std::move(built));
 
     TSrcPaintLockGuard lock(*this);
@@ -126,6 +180,9 @@ bool TCustomSrcEdit::ReplayRegionRun(bool Redoing, TSrcChangeReason& Last, TSrcD
             const TBufferCoord start = record->ChangeStartPos;
             if (record->ChangeReason == crInsert) {
                 redoList_->AddChange(crInsert, start, start, taken[k], smNormal);
+                caret = before = after = start;
+            } else if (record->ChangeReason == crSilentDeleteAfterCursor) {
+                redoList_->AddChange(crSilentDeleteAfterCursor, start, record->ChangeEndPos, std::string(), smNormal);
                 caret = before = after = start;
             } else {
                 redoList_->AddChange(crDelete, start, record->ChangeEndPos, std::string(), smNormal);

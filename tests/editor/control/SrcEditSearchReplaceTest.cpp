@@ -288,6 +288,7 @@ struct ReplaceAllCase {
     std::vector<std::string> result;
     bool allAtFirstPrompt = false;  // the first prompt answered "all"; else each "replace"
     bool recordsInTextOrder = false;  // one pass records backwards replacements from the first
+    bool trim = false;                // under eoTrimTrailingSpaces
 };
 
 // Count lines "x" with Text as line At.
@@ -346,6 +347,18 @@ const ReplaceAllCase kReplaceAllCases[] = {
          return lines;
      }(),
      false, true},
+    {"trimmed breaks", {"abc defgh ;", "x ;y ;", "z"}, ";", "\r\n", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3,
+     {"abc defgh", "", "x", "y", "", "z"}, false, false, true},
+    {"trimmed breaks backwards", {"abc defgh ;", "x ;y ;", "z"}, ";", "\r\n", {ssoEntireScope, ssoBackwards}, {1, 1},
+     {1, 1}, smNormal, 3, {"abc defgh", "", "x", "y", "", "z"}, false, true, true},
+    {"trimmed blanks that are hits", {"a b  "}, " ", "\r\n", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3,
+     {"a", "b", "", ""}, false, false, true},
+    {"trimmed blanks that are hits backwards", {"x  y", "z"}, " ", "\r\n", {ssoBackwards}, {5, 1}, {5, 1}, smNormal,
+     2, {"x", "", "y", "z"}, false, true, true},
+    {"trimmed blank pieces", {"a ; b;  ", "c ;"}, ";", " \r\n ", {ssoEntireScope}, {1, 1}, {1, 1}, smNormal, 3,
+     {"a", "  b", "", "c", ""}, false, false, true},
+    {"trimmed blank pieces backwards", {"a ; b;  ", "c ;"}, ";", " \r\n ", {ssoEntireScope, ssoBackwards}, {1, 1},
+     {1, 1}, smNormal, 3, {"a", "  b", "", "c", ""}, false, true, true},
 };
 
 class ReplaceAllAtOnceTest : public SrcEditSearchReplaceTest, public ::testing::WithParamInterface<ReplaceAllCase> {
@@ -378,6 +391,7 @@ public:
     }
     int Start(bool Prompting) {
         const ReplaceAllCase& c = GetParam();
+        WithOption(eoTrimTrailingSpaces, c.trim);
         SetLines(c.lines);
         edit->SetSelectionMode(c.mode);
         edit->SetCaretAndSelection(c.to, c.from, c.to);
