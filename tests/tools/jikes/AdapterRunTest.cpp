@@ -207,6 +207,8 @@ TEST_F(AdapterRun, AClassFileThatCannotBeWrittenIsAnError) {
         EXPECT_NE(r.Text.find(c.shown), std::string::npos) << r.Text;
         EXPECT_NE(r.Text.find(c.reason), std::string::npos) << r.Text;
         EXPECT_TRUE(std::filesystem::is_directory(dir.Path() + "/" + c.blocked));
-        if (*c.written) EXPECT_TRUE(Exists(c.written));
+        if (*c.written) {
+            EXPECT_TRUE(Exists(c.written));
+        }
     }
 }
