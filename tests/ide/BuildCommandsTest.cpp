@@ -23,6 +23,7 @@
 #include "linker/ORULinker.h"
 #include "ide/ZARNTabControl.h"
 #include "tests/ide/ModuleWindowFixture.h"
+#include "tests/support/gui/ScreenProbe.h"
 #include "tests/support/gui/WaitUntil.h"
 
 using namespace std::chrono_literals;
@@ -369,6 +370,7 @@ TEST_F(BuildCommands, AClassFileThatCannotBeWrittenFailsTheCompileAndProgramDown
         EXPECT_EQ(form->PanelText(3), "");
     }
     EXPECT_EQ(form->JVM(), nullptr);
+    GrabToPng(*form, "class-file-not-written");
     // The module logs in order: a download would stand before the probe.
     module->Command("text probe");
     ASSERT_TRUE(ModuleSays("\"text\":\"probe\""));
