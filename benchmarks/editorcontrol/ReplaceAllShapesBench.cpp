@@ -231,6 +231,11 @@ void OnePerLine(benchmark::internal::Benchmark* b) {
     }
     b->Unit(benchmark::kMillisecond)->Iterations(2)->UseManualTime();
 }
+// A small page: 100 hits on one line, and one on each of 100 lines.
+void SmallShapes(benchmark::internal::Benchmark* b) {
+    b->ArgNames({"hits", "lines", "nosel_wrap"})->Args({100, 1, 0})->Args({100, 100, 0});
+    b->Unit(benchmark::kMicrosecond)->Iterations(500)->UseManualTime();
+}
 BENCHMARK(BM_ReplaceAllShape)->Apply(Shapes);
 BENCHMARK(BM_UndoReplaceAllShape)->Apply(Shapes);
 BENCHMARK(BM_RedoReplaceAllShape)->Apply(Shapes);
@@ -242,5 +247,14 @@ BENCHMARK(BM_RedoBreakAllShape)->Apply(BreakShapes);
 BENCHMARK(BM_BreakAllBackShape)->Apply(Shapes);
 BENCHMARK(BM_UndoBreakAllBackShape)->Apply(Shapes);
 BENCHMARK(BM_RedoBreakAllBackShape)->Apply(Shapes);
+BENCHMARK(BM_ReplaceAllShape)->Apply(SmallShapes);
+BENCHMARK(BM_UndoReplaceAllShape)->Apply(SmallShapes);
+BENCHMARK(BM_RedoReplaceAllShape)->Apply(SmallShapes);
+BENCHMARK(BM_BreakAllShape)->Apply(SmallShapes);
+BENCHMARK(BM_UndoBreakAllShape)->Apply(SmallShapes);
+BENCHMARK(BM_RedoBreakAllShape)->Apply(SmallShapes);
+BENCHMARK(BM_BreakAllBackShape)->Apply(SmallShapes);
+BENCHMARK(BM_UndoBreakAllBackShape)->Apply(SmallShapes);
+BENCHMARK(BM_RedoBreakAllBackShape)->Apply(SmallShapes);
 
 }  // namespace
